@@ -1,0 +1,106 @@
+#include "link/ProgrammingLink.h"
+
+#include "model/WireFormat.h"
+
+namespace rotaline {
+
+ProgrammingLink::ProgrammingLink(SerialPort& port) : port_(port) {
+    QObject::connect(&port_, &SerialPort::commEvent, &port_, [this](CommEvent event) {
+        if (event == CommEvent::DataReceived && received_) {
+            received_();
+        }
+    });
+}
+
+LinkOutcome ProgrammingLink::openIfClosed() {
+    if (!port_.isOpen() && !port_.open()) {
+        return LinkOutcome::failure(port_.errorString());
+    }
+    return {};
+}
+
+LinkOutcome ProgrammingLink::writeBuffer() {
+    const QByteArray bytes(reinterpret_cast<const char*>(buffer_.data()),
+                           static_cast<int>(buffer_.size()));
+    if (!port_.write(bytes)) {
+        return LinkOutcome::failure(port_.errorString());
+    }
+    return {};
+}
+
+LinkOutcome ProgrammingLink::selectPort(int listPosition) {
+    LinkOutcome outcome = [&]() -> LinkOutcome {
+        if (listPosition < 0) {
+            return LinkOutcome::failure(QStringLiteral("No port is chosen."));
+        }
+        if (port_.isOpen()) {
+            port_.close();
+        }
+        if (!port_.setPortNumber(listPosition + 1)) {
+            return LinkOutcome::failure(port_.errorString());
+        }
+        buffer_ = HandshakeMessage;
+        if (LinkOutcome opened = openIfClosed(); !opened.ok) {
+            return opened;
+        }
+        if (LinkOutcome written = writeBuffer(); !written.ok) {
+            return written;
+        }
+        if (port_.isOpen()) {
+            port_.close();
+        }
+        if (!port_.setSettings(QString::fromLatin1(LineSettings))) {
+            return LinkOutcome::failure(port_.errorString());
+        }
+        return {};
+    }();
+    ready_ = outcome.ok;
+    return outcome;
+}
+
+LinkOutcome ProgrammingLink::sendParameter(std::uint8_t address, std::uint8_t value) {
+    LinkOutcome outcome = [&]() -> LinkOutcome {
+        const std::optional<SendBuffer> message = parameterMessage(address, value);
+        if (!message) {
+            return LinkOutcome::failure(QStringLiteral("The value 255 cannot be sent."));
+        }
+        buffer_ = *message;
+        if (LinkOutcome opened = openIfClosed(); !opened.ok) {
+            return opened;
+        }
+        return writeBuffer();
+    }();
+    ready_ = outcome.ok;
+    return outcome;
+}
+
+LinkOutcome ProgrammingLink::sendModelHandshake() {
+    buffer_ = HandshakeMessage;
+    LinkOutcome outcome = openIfClosed();
+    if (outcome.ok) {
+        outcome = writeBuffer();
+    }
+    if (!outcome.ok) {
+        ready_ = false;
+    }
+    return outcome;
+}
+
+void ProgrammingLink::close() {
+    if (port_.isOpen()) {
+        port_.close();
+    }
+}
+
+void ProgrammingLink::onDataReceived(std::function<void()> handler) {
+    received_ = std::move(handler);
+}
+
+std::optional<QByteArray> ProgrammingLink::readReceived() {
+    if (!port_.isOpen()) {
+        return std::nullopt;
+    }
+    return port_.readAll();
+}
+
+}  // namespace rotaline

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <functional>
+#include <optional>
+
+#include "model/ParameterBlock.h"
+#include "platform/SerialPort.h"
+
+namespace rotaline {
+
+// What a port operation came to; `reason` says why it failed, in plain words.
+struct LinkOutcome {
+    bool ok = true;
+    QString reason;
+
+    static LinkOutcome failure(QString why) { return {false, std::move(why)}; }
+};
+
+// The serial link to the programming adapter: the port, the send buffer and whether the last
+// port selection or parameter send succeeded.
+class ProgrammingLink {
+public:
+    explicit ProgrammingLink(SerialPort& port);
+
+    // Close, set the port number (list position + 1), open, write AA 55, close, line settings.
+    // A position of -1 fails at once.
+    LinkOutcome selectPort(int listPosition);
+    // [address, value + 1]; opens the port when it is closed, and leaves it open.
+    LinkOutcome sendParameter(std::uint8_t address, std::uint8_t value);
+    // AA 55; opens the port when it is closed, and leaves it open.
+    LinkOutcome sendModelHandshake();
+    void close();
+
+    bool isReady() const { return ready_; }
+    void setReady(bool ready) { ready_ = ready; }
+    const SendBuffer& sendBuffer() const { return buffer_; }
+    bool isOpen() const { return port_.isOpen(); }
+
+    // Received bytes: `handler` runs on each data-received notification.
+    void onDataReceived(std::function<void()> handler);
+    void setReceiveThreshold(int bytes) { port_.setReceiveThreshold(bytes); }
+    // The waiting bytes, or nothing when the port has been closed meanwhile.
+    std::optional<QByteArray> readReceived();
+
+private:
+    LinkOutcome writeBuffer();
+    LinkOutcome openIfClosed();
+
+    SerialPort& port_;
+    SendBuffer buffer_{0, 0};
+    bool ready_ = false;
+    std::function<void()> received_;
+};
+
+}  // namespace rotaline

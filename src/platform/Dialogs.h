@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+namespace rotaline {
+
+// Modal message boxes and file dialogs, titled with the application's title.
+class Dialogs {
+public:
+    enum class Icon { None, Exclamation };
+    enum class Buttons { Ok, YesNo };
+    enum class Answer { Ok, Yes, No };
+
+    virtual ~Dialogs() = default;
+    virtual Answer message(const QString& text, Icon icon, Buttons buttons) = 0;
+    // The chosen file name, or "" when the user cancels. Filters read "Shown text|pattern".
+    virtual QString openFileName(const QString& filter) = 0;
+    virtual QString saveFileName(const QString& filter) = 0;
+};
+
+}  // namespace rotaline

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+
+namespace rotaline {
+
+enum class CommEvent { DataReceived, Other };
+
+// One serial port as the programming link uses it. Every operation reports failure
+// through its result and errorString(); none throws.
+class SerialPort : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+
+    // Both only while the port is closed; false otherwise or for a number outside 1..16.
+    virtual bool setPortNumber(int number) = 0;
+    virtual int portNumber() const = 0;
+    virtual bool setSettings(const QString& settings) = 0;  // "300,e,8,1"
+    virtual QString settings() const = 0;
+
+    virtual bool isOpen() const = 0;
+    virtual bool open() = 0;
+    virtual void close() = 0;
+
+    // Hands the bytes to the output queue without waiting for them to leave.
+    virtual bool write(const QByteArray& bytes) = 0;
+
+    // 1: raise DataReceived as soon as a byte waits; 0: raise none.
+    virtual void setReceiveThreshold(int bytes) = 0;
+    virtual QByteArray readAll() = 0;
+
+    // Why the last open or write failed, in plain words.
+    virtual QString errorString() const = 0;
+
+signals:
+    void commEvent(rotaline::CommEvent event);
+};
+
+}  // namespace rotaline

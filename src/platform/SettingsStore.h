@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QList>
+#include <QPair>
+#include <QString>
+
+namespace rotaline {
+
+// Per-user string values by section and key. A missing key reads as "".
+class SettingsStore {
+public:
+    virtual ~SettingsStore() = default;
+    virtual QString value(const QString& section, const QString& key) const = 0;
+    virtual void setValue(const QString& section, const QString& key, const QString& value) = 0;
+    // Every pair of the section, in key order.
+    virtual QList<QPair<QString, QString>> section(const QString& section) const = 0;
+};
+
+namespace settings {
+inline constexpr const char* PortsSection = "Ports";
+inline constexpr const char* RecentFilesSection = "Recent Files";
+inline constexpr const char* RecentFileKey = "RecentFile";
+}  // namespace settings
+
+}  // namespace rotaline

@@ -1,0 +1,58 @@
+#include "window/controls/ComboList.h"
+
+namespace rotaline {
+
+ComboList::ComboList(QString name, QString parent)
+    : Control(std::move(name), ControlKind::ComboList, std::move(parent)) {}
+
+QString ComboList::text() const { return listIndex_ < 0 ? QString() : items_.at(listIndex_); }
+
+void ComboList::clear() {
+    items_.clear();
+    listIndex_ = -1;
+    notify(Property::Items);
+}
+
+void ComboList::addItem(const QString& item) {
+    items_.append(item);
+    notify(Property::Items);
+}
+
+void ComboList::addItems(const QStringList& items) {
+    items_.append(items);
+    notify(Property::Items);
+}
+
+void ComboList::removeItem(int position) {
+    if (position < 0 || position >= count()) {
+        return;
+    }
+    items_.removeAt(position);
+    if (position == listIndex_) {
+        listIndex_ = -1;
+    } else if (position < listIndex_) {
+        --listIndex_;
+    }
+    notify(Property::Items);
+}
+
+bool ComboList::setListIndex(int position) {
+    if (position < -1 || position >= count()) {
+        return false;
+    }
+    if (position != listIndex_) {
+        listIndex_ = position;
+        notify(Property::Value);
+        if (onClick) {
+            onClick();
+        }
+    }
+    return true;
+}
+
+bool ComboList::setText(const QString& entry) {
+    const int position = static_cast<int>(items_.indexOf(entry));
+    return position >= 0 && setListIndex(position);
+}
+
+}  // namespace rotaline

@@ -1,0 +1,35 @@
+#include "window/controls/Control.h"
+
+namespace rotaline {
+
+Control::Control(QString name, ControlKind kind, QString parent)
+    : name_(std::move(name)), kind_(kind), parent_(std::move(parent)) {}
+
+void Control::setCaption(const QString& caption) {
+    if (caption_ != caption) {
+        caption_ = caption;
+        notify(Property::Caption);
+    }
+}
+
+void Control::setVisible(bool visible) {
+    if (visible_ != visible) {
+        visible_ = visible;
+        notify(Property::Visible);
+    }
+}
+
+void Control::setEnabled(bool enabled) {
+    if (enabled_ != enabled) {
+        enabled_ = enabled;
+        notify(Property::Enabled);
+    }
+}
+
+void Control::notify(Property property) const {
+    for (const Observer& observer : observers_) {
+        observer(property);
+    }
+}
+
+}  // namespace rotaline

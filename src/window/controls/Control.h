@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <vector>
+
+namespace rotaline {
+
+enum class ControlKind {
+    Frame,
+    Label,
+    Button,
+    Image,
+    Shape,
+    Line,
+    TextBox,
+    ComboList,
+    OptionGroup,
+    OptionButton,
+    ScrollBar,
+    TabStrip,
+    Menu,
+    MenuItem,
+};
+
+enum class Property { Caption, Visible, Enabled, Value, Items, Text, TextAppended };
+
+// A control of the window as the form logic sees it: name, caption, visibility and enabling.
+// Setting these raises no event; observers (the widgets) are told of every change.
+class Control {
+public:
+    using Observer = std::function<void(Property)>;
+
+    Control(QString name, ControlKind kind, QString parent);
+    virtual ~Control() = default;
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+
+    const QString& name() const { return name_; }
+    ControlKind kind() const { return kind_; }
+    const QString& parentName() const { return parent_; }
+
+    const QString& caption() const { return caption_; }
+    void setCaption(const QString& caption);
+    bool isVisible() const { return visible_; }
+    void setVisible(bool visible);
+    bool isEnabled() const { return enabled_; }
+    void setEnabled(bool enabled);
+
+    void observe(Observer observer) { observers_.push_back(std::move(observer)); }
+
+protected:
+    void notify(Property property) const;
+
+private:
+    QString name_;
+    ControlKind kind_;
+    QString parent_;
+    QString caption_;
+    bool visible_ = true;
+    bool enabled_ = true;
+    std::vector<Observer> observers_;
+};
+
+}  // namespace rotaline

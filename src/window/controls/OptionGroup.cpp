@@ -1,0 +1,31 @@
+#include "window/controls/OptionGroup.h"
+
+#include <QStringList>
+
+namespace rotaline {
+
+OptionGroup::OptionGroup(QString name, QString parent, const QStringList& captions)
+    : Control(name, ControlKind::OptionGroup, parent) {
+    for (int i = 0; i < captions.size(); ++i) {
+        auto button = std::make_unique<Control>(QStringLiteral("%1(%2)").arg(name).arg(i),
+                                                ControlKind::OptionButton, parent);
+        button->setCaption(captions[i]);
+        buttons_.push_back(std::move(button));
+    }
+}
+
+bool OptionGroup::select(int index) {
+    if (index < 0 || index >= count()) {
+        return false;
+    }
+    if (index != selected_) {
+        selected_ = index;
+        notify(Property::Value);
+        if (onClick) {
+            onClick(index);
+        }
+    }
+    return true;
+}
+
+}  // namespace rotaline

@@ -1,0 +1,28 @@
+#include "window/controls/ScrollBar.h"
+
+namespace rotaline {
+
+ScrollBar::ScrollBar(QString name, QString parent, int minimum, int maximum, int smallStep,
+                     int largeStep)
+    : Control(std::move(name), ControlKind::ScrollBar, std::move(parent)),
+      minimum_(minimum),
+      maximum_(maximum),
+      smallStep_(smallStep),
+      largeStep_(largeStep),
+      value_(minimum) {}
+
+bool ScrollBar::setValue(int value) {
+    if (value < minimum_ || value > maximum_) {
+        return false;
+    }
+    if (value != value_) {
+        value_ = value;
+        notify(Property::Value);
+        if (onChange) {
+            onChange();
+        }
+    }
+    return true;
+}
+
+}  // namespace rotaline

@@ -1,0 +1,32 @@
+#include "window/controls/TabStrip.h"
+
+namespace rotaline {
+
+TabStrip::TabStrip(QString name, QString parent, const QStringList& captions, int selected)
+    : Control(std::move(name), ControlKind::TabStrip, std::move(parent)),
+      captions_(captions),
+      selected_(selected) {}
+
+bool TabStrip::select(int tab) {
+    if (tab < 0 || tab >= count()) {
+        return false;
+    }
+    if (tab != selected_) {
+        const int previous = selected_;
+        selected_ = tab;
+        notify(Property::Value);
+        if (onClick) {
+            onClick(previous);
+        }
+    }
+    return true;
+}
+
+void TabStrip::setSelectedCaption(const QString& caption) {
+    if (captions_[selected_] != caption) {
+        captions_[selected_] = caption;
+        notify(Property::Caption);
+    }
+}
+
+}  // namespace rotaline

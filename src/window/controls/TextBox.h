@@ -1,0 +1,23 @@
+#pragma once
+
+#include "window/controls/Control.h"
+
+namespace rotaline {
+
+// A multi-line text. Appending tells observers only the appended piece, so a view can add it
+// without laying out the whole text again.
+class TextBox : public Control {
+public:
+    TextBox(QString name, QString parent);
+
+    const QString& text() const { return text_; }
+    void setText(const QString& text);
+    void append(const QString& piece);
+    const QString& lastAppended() const { return lastAppended_; }
+
+private:
+    QString text_;
+    QString lastAppended_;
+};
+
+}  // namespace rotaline

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QSet>
+#include <QStringList>
+
+#include "platform/SerialPort.h"
+
+namespace rotaline::testing {
+
+// A serial port in memory: records every operation and every byte written, and can be told
+// which port numbers exist and that the next open or write fails.
+class FakeSerialPort : public SerialPort {
+    Q_OBJECT
+public:
+    FakeSerialPort();
+
+    bool setPortNumber(int number) override;
+    int portNumber() const override { return number_; }
+    bool setSettings(const QString& settings) override;
+    QString settings() const override { return settings_; }
+    bool isOpen() const override { return open_; }
+    bool open() override;
+    void close() override;
+    bool write(const QByteArray& bytes) override;
+    void setReceiveThreshold(int bytes) override { threshold_ = bytes; }
+    QByteArray readAll() override;
+    QString errorString() const override { return error_; }
+
+    // Only these port numbers open; all of 1..16 by default.
+    void setPresentPorts(const QSet<int>& numbers) { present_ = numbers; }
+    void failNextOpen() { failOpen_ = true; }
+    void failNextWrite() { failWrite_ = true; }
+    // The adapter goes away: writes fail until the port is opened again while present.
+    void pull() { pulled_ = true; }
+    // Bytes arrive from the controller; raises the notification when the threshold allows.
+    void feed(const QByteArray& bytes);
+
+    const QByteArray& written() const { return written_; }
+    QList<QByteArray> writes() const { return writes_; }
+    void clearWritten();
+    // Operations in order: "close", "number 5", "settings 300,e,8,1", "open", "write AA55".
+    const QStringList& log() const { return log_; }
+    int threshold() const { return threshold_; }
+    int openCount() const { return opens_; }
+
+private:
+    int number_ = 1;
+    QString settings_ = QStringLiteral("300,e,8,1");
+    bool open_ = false;
+    int threshold_ = 1;
+    QSet<int> present_;
+    bool failOpen_ = false;
+    bool failWrite_ = false;
+    bool pulled_ = false;
+    QString error_;
+    QByteArray input_;
+    QByteArray written_;
+    QList<QByteArray> writes_;
+    QStringList log_;
+    int opens_ = 0;
+};
+
+}  // namespace rotaline::testing

@@ -1,0 +1,56 @@
+#include "support/ScriptedDialogs.h"
+
+#include <QStringList>
+
+namespace rotaline::testing {
+
+Dialogs::Answer ScriptedDialogs::message(const QString& text, Icon icon, Buttons buttons) {
+    shown_.append({text, icon, buttons});
+    if (buttons == Buttons::Ok) {
+        return Answer::Ok;
+    }
+    if (answers_.isEmpty()) {
+        unexpected_ << QStringLiteral("question without answer: ") + text;
+        return Answer::No;
+    }
+    return answers_.dequeue();
+}
+
+QString ScriptedDialogs::openFileName(const QString& filter) {
+    filters_ << filter;
+    if (fileNames_.isEmpty()) {
+        unexpected_ << QStringLiteral("open dialog without answer");
+        return {};
+    }
+    return fileNames_.dequeue();
+}
+
+QString ScriptedDialogs::saveFileName(const QString& filter) {
+    filters_ << filter;
+    if (fileNames_.isEmpty()) {
+        unexpected_ << QStringLiteral("save dialog without answer");
+        return {};
+    }
+    return fileNames_.dequeue();
+}
+
+QStringList ScriptedDialogs::texts() const {
+    QStringList texts;
+    for (const Shown& shown : shown_) {
+        texts << shown.text;
+    }
+    return texts;
+}
+
+QStringList ScriptedDialogs::problems() const {
+    QStringList problems = unexpected_;
+    if (!answers_.isEmpty()) {
+        problems << QStringLiteral("%1 answer(s) unused").arg(answers_.size());
+    }
+    if (!fileNames_.isEmpty()) {
+        problems << QStringLiteral("%1 file name(s) unused").arg(fileNames_.size());
+    }
+    return problems;
+}
+
+}  // namespace rotaline::testing

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QList>
+#include <QQueue>
+#include <QString>
+
+#include "platform/Dialogs.h"
+
+namespace rotaline::testing {
+
+// Dialogs that answer from a script and record what was shown. A Yes/No question or a file
+// dialog without a scripted answer counts as unexpected; so does an answer left unused.
+class ScriptedDialogs : public Dialogs {
+public:
+    struct Shown {
+        QString text;
+        Icon icon;
+        Buttons buttons;
+    };
+
+    Answer message(const QString& text, Icon icon, Buttons buttons) override;
+    QString openFileName(const QString& filter) override;
+    QString saveFileName(const QString& filter) override;
+
+    void nextAnswer(Answer answer) { answers_.enqueue(answer); }
+    void nextFileName(const QString& path) { fileNames_.enqueue(path); }
+
+    const QList<Shown>& shown() const { return shown_; }
+    QStringList texts() const;
+    const QStringList& filters() const { return filters_; }
+    void clear() { shown_.clear(); }
+    // Empty when every dialog was expected and every scripted answer used.
+    QStringList problems() const;
+
+private:
+    QList<Shown> shown_;
+    QQueue<Answer> answers_;
+    QQueue<QString> fileNames_;
+    QStringList filters_;
+    QStringList unexpected_;
+};
+
+}  // namespace rotaline::testing
