@@ -5,9 +5,10 @@ namespace rotaline {
 Control::Control(QString name, ControlKind kind, QString parent)
     : name_(std::move(name)), kind_(kind), parent_(std::move(parent)) {}
 
-void Control::setCaption(const QString& caption) {
-    if (caption_ != caption) {
+void Control::setCaption(const QString& caption, bool accessKeys) {
+    if (caption_ != caption || accessKeys_ != accessKeys) {
         caption_ = caption;
+        accessKeys_ = accessKeys;
         notify(Property::Caption);
     }
 }

@@ -21,6 +21,7 @@ enum class ControlKind {
     TabStrip,
     Menu,
     MenuItem,
+    Toolbar,
 };
 
 enum class Property { Caption, Visible, Enabled, Value, Items, Text, TextAppended };
@@ -41,11 +42,22 @@ public:
     const QString& parentName() const { return parent_; }
 
     const QString& caption() const { return caption_; }
-    void setCaption(const QString& caption);
+    // A plain caption shows every "&" as it stands; a caption with access keys shows "&&" as
+    // one "&" and "&X" as X marked as the access key (design captions, recent-file entries).
+    void setCaption(const QString& caption, bool accessKeys = false);
+    bool captionHasAccessKeys() const { return accessKeys_; }
     bool isVisible() const { return visible_; }
     void setVisible(bool visible);
     bool isEnabled() const { return enabled_; }
     void setEnabled(bool enabled);
+
+    // Buttons and menu items: the user's click.
+    void click() const {
+        if (onClick) {
+            onClick();
+        }
+    }
+    std::function<void()> onClick;
 
     void observe(Observer observer) { observers_.push_back(std::move(observer)); }
 
@@ -57,6 +69,7 @@ private:
     ControlKind kind_;
     QString parent_;
     QString caption_;
+    bool accessKeys_ = false;
     bool visible_ = true;
     bool enabled_ = true;
     std::vector<Observer> observers_;
