@@ -12,8 +12,12 @@ inline constexpr SendBuffer HandshakeMessage{0xAA, 0x55};
 inline constexpr std::uint8_t FirstAddress = 128;
 inline constexpr std::uint8_t ModelResetValue = 20;  // sent to every model slot on a type change
 
-constexpr std::uint8_t addressOf(int slot) { return static_cast<std::uint8_t>(FirstAddress + slot); }
-constexpr int slotOf(std::uint8_t address) { return address - FirstAddress; }
+constexpr std::uint8_t addressOf(int slot) {
+    return static_cast<std::uint8_t>(FirstAddress + slot);
+}
+constexpr int slotOf(std::uint8_t address) {
+    return address - FirstAddress;
+}
 
 // [address, value + 1]; a value of 255 has no wire byte.
 std::optional<SendBuffer> parameterMessage(std::uint8_t address, std::uint8_t value);

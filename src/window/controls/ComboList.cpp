@@ -5,7 +5,9 @@ namespace rotaline {
 ComboList::ComboList(QString name, QString parent)
     : Control(std::move(name), ControlKind::ComboList, std::move(parent)) {}
 
-QString ComboList::text() const { return listIndex_ < 0 ? QString() : items_.at(listIndex_); }
+QString ComboList::text() const {
+    return listIndex_ < 0 ? QString() : items_.at(listIndex_);
+}
 
 void ComboList::clear() {
     items_.clear();

@@ -22,7 +22,7 @@ public:
     void addItems(const QStringList& items);
     void removeItem(int position);
 
-    bool setListIndex(int position);  // -1 .. count-1; false for any other position
+    bool setListIndex(int position);     // -1 .. count-1; false for any other position
     bool setText(const QString& entry);  // chooses the entry with that text; false if none has it
 
     std::function<void()> onClick;

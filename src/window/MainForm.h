@@ -1,0 +1,85 @@
+#pragma once
+
+#include <QHash>
+#include <QString>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "link/ProgrammingLink.h"
+#include "model/ParameterBlock.h"
+#include "platform/Dialogs.h"
+#include "window/controls/ComboList.h"
+#include "window/controls/Control.h"
+#include "window/controls/OptionGroup.h"
+#include "window/controls/ScrollBar.h"
+#include "window/controls/TabStrip.h"
+#include "window/controls/TextBox.h"
+#include "window/controls/Toolbar.h"
+
+namespace rotaline {
+
+struct ChangeHandler;
+
+// The main window without widgets: every control, the parameter block and the shared flags,
+// and the procedures and handlers that act on them.
+class MainForm {
+public:
+    MainForm(ProgrammingLink& link, Dialogs& dialogs);
+    ~MainForm();
+    MainForm(const MainForm&) = delete;
+    MainForm& operator=(const MainForm&) = delete;
+
+    // Controls, parents before their children.
+    const std::vector<Control*>& controls() const { return order_; }
+    Control* find(const QString& name) const { return byName_.value(name); }
+    template <class T>
+    T& get(const QString& name) const {
+        return dynamic_cast<T&>(*byName_.value(name));
+    }
+    int tabPageOf(const QString& name) const;
+
+    ParameterBlock& block() { return block_; }
+    SharedFlags& flags() { return flags_; }
+    ProgrammingLink& link() { return link_; }
+
+    // Port and link.
+    void ComboCOM_Click();
+    void SendParameter(std::uint8_t address, std::uint8_t value);
+    void ModelHandshake();
+    void MSComm1_OnComm();
+    void mnuExit_Click();
+
+    // Parameter changes.
+    void runChangeHandler(const QString& control, int index = -1);
+    void CommandClear_Click();
+    void FillValueLists();
+
+    // Runs when the window is to be unloaded (exit).
+    std::function<void()> onUnload;
+    // Waits the given time while the user interface goes on handling events.
+    std::function<void(int milliseconds)> waitProcessingEvents;
+
+private:
+    void createControls();
+    void bindHandlers();
+    void showInvalidPortMessage();
+    void refillModelLists(bool chinese);
+    void refillPointList(const QString& list);
+    void appendNote(const QString& line);
+    QString noteOf(const ChangeHandler& handler, int index) const;
+    void runExtraBeforeNote(const ChangeHandler& handler, int index);
+    void runExtraAfterSend(const ChangeHandler& handler, int index);
+
+    ProgrammingLink& link_;
+    Dialogs& dialogs_;
+    ParameterBlock block_ = ParameterBlock::atStartUp();
+    SharedFlags flags_;
+    std::vector<std::unique_ptr<Control>> owned_;
+    std::vector<Control*> order_;
+    QHash<QString, Control*> byName_;
+    QHash<QString, int> pages_;
+};
+
+}  // namespace rotaline

@@ -1,0 +1,30 @@
+#include <optional>
+
+#include "window/MainForm.h"
+
+namespace rotaline {
+
+namespace {
+
+constexpr int SettleMilliseconds = 101;  // a little more than 0.1 s
+
+}  // namespace
+
+void MainForm::MSComm1_OnComm() {
+    link_.setReceiveThreshold(0);
+    waitProcessingEvents(SettleMilliseconds);
+    const std::optional<QByteArray> bytes = link_.readReceived();
+    if (bytes) {
+        get<TextBox>("Text1").append(QString::fromLatin1(*bytes));
+    }
+    link_.setReceiveThreshold(1);
+}
+
+void MainForm::mnuExit_Click() {
+    link_.close();
+    if (onUnload) {
+        onUnload();
+    }
+}
+
+}  // namespace rotaline

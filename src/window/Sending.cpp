@@ -1,0 +1,31 @@
+#include "model/WireFormat.h"
+#include "window/MainForm.h"
+#include "window/Texts.h"
+
+namespace rotaline {
+
+void MainForm::showInvalidPortMessage() {
+    const QString text = get<ComboList>("ComboCOM").text() +
+                         texts::InvalidPortFirst.in(flags_.chinese) + texts::CrLf +
+                         texts::InvalidPortSecond.in(flags_.chinese);
+    dialogs_.message(text, Dialogs::Icon::Exclamation, Dialogs::Buttons::Ok);
+}
+
+void MainForm::SendParameter(std::uint8_t address, std::uint8_t value) {
+    if (!link_.sendParameter(address, value).ok) {
+        showInvalidPortMessage();
+        return;
+    }
+    const std::array<char16_t, 2> trace = traceOf(link_.sendBuffer());
+    get<TextBox>("Text2").append(QString(QChar(trace[0])) + QChar(trace[1]));
+}
+
+void MainForm::ModelHandshake() {
+    if (!link_.sendModelHandshake().ok) {
+        showInvalidPortMessage();
+        return;
+    }
+    get<TextBox>("Text2").append(QString::fromLatin1(HandshakeTrace));
+}
+
+}  // namespace rotaline

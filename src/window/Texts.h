@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace rotaline {
+
+// A text in both languages of the interface.
+struct Bilingual {
+    const char* english;
+    const char* chinese;
+
+    QString in(bool chinese) const { return QString::fromUtf8(chinese ? this->chinese : english); }
+};
+
+namespace texts {
+
+inline constexpr const char* CrLf = "\r\n";
+inline constexpr Bilingual PortInvalidNote{" port is invalid !", "口是无效的！"};
+inline constexpr Bilingual InvalidPortFirst{" is invalild ! ", "是无效的 ！ "};
+inline constexpr Bilingual InvalidPortSecond{"Please slect other COM port !", "请选取别的COM口!"};
+
+}  // namespace texts
+
+// The entries of a point list (ComboIniPoint, ComboEndPoint, ComboForPoint, ComboRevPoint).
+QStringList pointListEntries(const QString& list, bool chinese);
+// The models of an ESC type, in list order.
+QStringList modelNames(int type, bool chinese);
+// The fixed entries of a value list as the window starts.
+QStringList valueListEntries(const QString& list);
+
+}  // namespace rotaline
