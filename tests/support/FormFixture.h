@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+#include "link/ProgrammingLink.h"
+#include "support/FakeSerialPort.h"
+#include "support/ScriptedDialogs.h"
+#include "window/MainForm.h"
+
+namespace rotaline::testing {
+
+// A form on a serial double, with its lists filled as the window starts.
+struct FormFixture {
+    FakeSerialPort port;
+    ProgrammingLink link{port};
+    ScriptedDialogs dialogs;
+    MainForm form{link, dialogs};
+
+    FormFixture() { form.FillValueLists(); }
+
+    // Selects a port as the user would and forgets what that wrote.
+    void selectPort(int position) {
+        form.get<ComboList>("ComboCOM").setListIndex(position);
+        port.clearWritten();
+    }
+    QList<int> wire() const {
+        QList<int> bytes;
+        for (char byte : port.written()) {
+            bytes << static_cast<unsigned char>(byte);
+        }
+        return bytes;
+    }
+    QString note() const { return form.get<TextBox>("Text1").text(); }
+    QString trace() const { return form.get<TextBox>("Text2").text(); }
+    ComboList& list(const QString& name) const { return form.get<ComboList>(name); }
+    OptionGroup& options(const QString& name) const { return form.get<OptionGroup>(name); }
+    Control& control(const QString& name) const { return form.get<Control>(name); }
+};
+
+}  // namespace rotaline::testing
