@@ -80,6 +80,11 @@ void MainForm::createControls() {
         control->setVisible(design.visible);
         pages_.insert(control->name(), design.page);
         byName_.insert(control->name(), control.get());
+        if (auto* group = dynamic_cast<OptionGroup*>(control.get())) {
+            for (int i = 0; i < group->count(); ++i) {
+                byName_.insert(group->button(i).name(), &group->button(i));
+            }
+        }
         order_.push_back(control.get());
         owned_.push_back(std::move(control));
     }
