@@ -21,6 +21,7 @@
 namespace rotaline {
 
 struct ChangeHandler;
+struct ControllerModel;
 
 // The main window without widgets: every control, the parameter block and the shared flags,
 // and the procedures and handlers that act on them.
@@ -41,6 +42,7 @@ public:
     int tabPageOf(const QString& name) const;
 
     ParameterBlock& block() { return block_; }
+    const ParameterBlock& block() const { return block_; }
     SharedFlags& flags() { return flags_; }
     ProgrammingLink& link() { return link_; }
 
@@ -50,6 +52,15 @@ public:
     void ModelHandshake();
     void MSComm1_OnComm();
     void mnuExit_Click();
+
+    // Start-up.
+    void Form_Load();
+
+    // Controller type and model.
+    void SSTab1_Click(int previousTab);
+    void ComboCTRmodel_Click(int index);
+    void ApplyFactoryDefaults();
+    void CommandSetFactory_Click();
 
     // Parameter changes.
     void runChangeHandler(const QString& control, int index = -1);
@@ -71,6 +82,11 @@ private:
     QString noteOf(const ChangeHandler& handler, int index) const;
     void runExtraBeforeNote(const ChangeHandler& handler, int index);
     void runExtraAfterSend(const ChangeHandler& handler, int index);
+    void arrangeGroupsFor(int type);
+    void recordSlotsFor(int type);
+    void rebuildCellList(const ControllerModel* model);
+    void adaptModelGroups(int type, int index);
+    void enableFrequency(bool enabled);
 
     ProgrammingLink& link_;
     Dialogs& dialogs_;

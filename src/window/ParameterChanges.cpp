@@ -45,6 +45,13 @@ void MainForm::bindHandlers() {
     get<ComboList>("ComboCOM").onClick = [this] { ComboCOM_Click(); };
     get<Control>("CommandClear").onClick = [this] { CommandClear_Click(); };
     get<Control>("mnuExit").onClick = [this] { mnuExit_Click(); };
+    get<Control>("CommandSetFactory").onClick = [this] { CommandSetFactory_Click(); };
+    get<TabStrip>("SSTab1").onClick = [this](int previousTab) { SSTab1_Click(previousTab); };
+    for (int type = 0; type < 4; ++type) {
+        get<ComboList>(QStringLiteral("ComboCTRmodel(%1)").arg(type)).onClick = [this, type] {
+            ComboCTRmodel_Click(type);
+        };
+    }
 }
 
 QString MainForm::noteOf(const ChangeHandler& handler, int value) const {

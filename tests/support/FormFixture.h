@@ -10,14 +10,24 @@
 
 namespace rotaline::testing {
 
-// A form on a serial double, with its lists filled as the window starts.
+// A form on a serial double: with its lists filled, or started up as the window starts (COM1
+// selected, its handshake forgotten).
 struct FormFixture {
+    enum class Start { ListsFilled, Loaded };
+
     FakeSerialPort port;
     ProgrammingLink link{port};
     ScriptedDialogs dialogs;
     MainForm form{link, dialogs};
 
-    FormFixture() { form.FillValueLists(); }
+    explicit FormFixture(Start start = Start::ListsFilled) {
+        if (start == Start::Loaded) {
+            form.Form_Load();
+            port.clearWritten();
+        } else {
+            form.FillValueLists();
+        }
+    }
 
     // Selects a port as the user would and forgets what that wrote.
     void selectPort(int position) {
@@ -31,6 +41,8 @@ struct FormFixture {
         }
         return bytes;
     }
+    // The bytes written, one decoded message a line.
+    QStringList messages() const;
     QString note() const { return form.get<TextBox>("Text1").text(); }
     QString trace() const { return form.get<TextBox>("Text2").text(); }
     ComboList& list(const QString& name) const { return form.get<ComboList>(name); }
