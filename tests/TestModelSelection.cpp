@@ -1,0 +1,181 @@
+#include <QtTest>
+
+#include "support/FormFixture.h"
+
+using namespace rotaline;
+using namespace rotaline::testing;
+
+namespace {
+
+using Start = FormFixture::Start;
+
+// What a model choice sends between its handshake and its model message, right after start-up.
+QList<int> defaultsWithCell(int cellWire) {
+    return {137, 1, 138, 2, 139, 1, 140, 1, 141, 1, 142, 1, 143, 1, 144, 1,
+            145, 2, 146, 7, 147, cellWire, 148, 8, 149, 1, 150, 1, 151, 1, 152, 2,
+            153, 1, 154, 1, 155, 1, 156, 1, 157, 1, 158, 1, 159, 1};
+}
+
+void chooseModel(FormFixture& f, int type, int index) {
+    f.form.get<TabStrip>("SSTab1").select(type);
+    f.port.clearWritten();
+    f.form.get<TextBox>("Text2").setText(QString());
+    f.list(QStringLiteral("ComboCTRmodel(%1)").arg(type)).setListIndex(index);
+}
+
+}  // namespace
+
+class TestModelSelection : public QObject {
+    Q_OBJECT
+private slots:
+    void everyModelTakesHoldOfTheController_data() {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QList<int>>("modelMessage");
+        QTest::addColumn<QStringList>("cells");
+        QTest::addColumn<bool>("frequency");
+        QTest::addColumn<bool>("currentLimit");
+        QTest::addColumn<QString>("note");
+        QTest::newRow("<=30A aireplane") << 0 << 0 << QList<int>{133, 3}
+                                         << QStringList{"Auto", "2", "3"} << false << false
+                                         << "Airplane ESC type  : <=30A for aireplane\r\n";
+        QTest::newRow(">=40A aireplane") << 0 << 1 << QList<int>{133, 6}
+                                         << QStringList{"2", "3", "4", "5"} << true << false
+                                         << "Airplane ESC type  : >=40A for aireplane\r\n";
+        QTest::newRow("<=30A helicopter") << 1 << 0 << QList<int>{134, 1}
+                                          << QStringList{"Auto", "2", "3"} << false << false
+                                          << "Helicopter ESC type  : <=30A for helicopter\r\n";
+        QTest::newRow(">=40A helicopter")
+            << 1 << 1 << QList<int>{134, 4} << QStringList{"4", "5", "6", "7", "8", "9", "10"}
+            << true << false << "Helicopter ESC type  : >=40A for helicopter\r\n";
+        QTest::newRow(">=40A boat") << 2 << 0 << QList<int>{135, 3}
+                                    << QStringList{"2", "3", "4", "5"} << true << false
+                                    << "Boat ESC type  : >=40A for boat\r\n";
+        QTest::newRow("30A car") << 3 << 0 << QList<int>{136, 1} << QStringList{"Auto", "2", "3"}
+                                 << false << false << "Car ESC type  : 30A for car\r\n";
+        QTest::newRow(">=50A car") << 3 << 1 << QList<int>{136, 2} << QStringList{"Auto", "2", "3"}
+                                   << true << true << "Car ESC type  : >=50A for car\r\n";
+    }
+    void everyModelTakesHoldOfTheController() {
+        QFETCH(int, type);
+        QFETCH(int, index);
+        QFETCH(QList<int>, modelMessage);
+        QFETCH(QStringList, cells);
+        QFETCH(bool, frequency);
+        QFETCH(bool, currentLimit);
+        QFETCH(QString, note);
+        FormFixture f(Start::Loaded);
+        f.list("ComboCOM").setListIndex(4);
+        chooseModel(f, type, index);
+
+        QCOMPARE(f.wire(), QList<int>({170, 85}) + defaultsWithCell(1) + modelMessage);
+        QCOMPARE(f.list("ComboNoOfCell").items(), cells);
+        QCOMPARE(f.list("ComboNoOfCell").text(), cells.first());
+        QCOMPARE(f.control("FrameFre").isEnabled(), frequency);
+        QCOMPARE(f.control("OptionFreqency(2)").isEnabled(), frequency);
+        QCOMPARE(f.control("FrameCurrent").isVisible(), currentLimit);
+        QCOMPARE(f.form.block().inUse[13], currentLimit);
+        QVERIFY(!f.control("FrameMotorPole").isVisible());
+        QCOMPARE(f.note(), note);
+        QCOMPARE(int(f.form.block().value[5 + type]), index);
+        QCOMPARE(int(f.form.block().value[0]), 4);
+        QCOMPARE(int(f.form.block().value[19]), 0);
+        QVERIFY(f.trace().startsWith(QStringLiteral("AA55")));
+        QVERIFY(f.dialogs.shown().isEmpty());
+    }
+
+    void aModelChosenWithTheLinkNotReadyIsRefused() {
+        FormFixture f(Start::Loaded);
+        f.port.setPresentPorts({});
+        f.list("ComboCOM").setListIndex(1);
+        f.port.clearWritten();
+        f.dialogs.clear();
+        f.list("ComboCTRmodel(0)").setListIndex(1);
+
+        QCOMPARE(f.dialogs.texts(),
+                 QStringList({"COM2 is invalild ! \r\nPlease slect other COM port !"}));
+        QCOMPARE(f.dialogs.shown().first().icon, Dialogs::Icon::Exclamation);
+        QVERIFY(f.port.log().isEmpty());
+        QCOMPARE(f.list("ComboCTRmodel(0)").listIndex(), 1);
+    }
+
+    void theSuppressFlagDoesNotHoldBackAModelChoice() {
+        FormFixture f(Start::Loaded);
+        f.form.flags().suppress = true;
+        f.list("ComboCTRmodel(0)").setListIndex(0);
+        QCOMPARE(f.wire().first(), 170);
+        QCOMPARE(f.wire().mid(f.wire().size() - 2), QList<int>({133, 3}));
+        QVERIFY(!f.form.flags().suppress);
+    }
+
+    void theChineseNoteUsesTheChineseTypeLabel() {
+        FormFixture f(Start::Loaded);
+        f.form.flags().chinese = true;
+        f.form.get<TabStrip>("SSTab1").select(3);
+        f.list("ComboCTRmodel(3)").setListIndex(1);
+        QCOMPARE(f.note(), QStringLiteral("Car ESC 型号  : >=50A车用\r\n"));
+    }
+
+    void aListOfAnotherTabTakesNoHoldOfTheController() {
+        FormFixture f(Start::Loaded);
+        f.list("ComboCTRmodel(2)").setListIndex(0);
+        QVERIFY(f.wire().isEmpty());
+    }
+
+    // Start-up, a model, another type, its model, then the factory defaults: every byte.
+    void aWholeSessionOnTheWire() {
+        FormFixture f;
+        f.form.Form_Load();
+        f.list("ComboCTRmodel(0)").setListIndex(1);
+        f.form.get<TabStrip>("SSTab1").select(2);
+        f.list("ComboCTRmodel(2)").setListIndex(0);
+        f.control("CommandSetFactory").click();
+
+        const QStringList defaults2Cells = {
+            "137 1  slot 9 brake type = 0 (OFF)",
+            "138 2  slot 10 helicopter mode = 1 (Normal)",
+            "139 1  slot 11 motor poles = 0 (2-4)",
+            "140 1  slot 12 reverse = 0 (ON)",
+            "141 1  slot 13 current limit = 0 (20A)",
+            "142 1  slot 14 timing advance = 0 (0 degrees)",
+            "143 1  slot 15 frequency = 0 (8KHz)",
+            "144 1  slot 16 acceleration = 0 (Soft)",
+            "145 2  slot 17 battery type = 1 (Li-ion/Poly )",
+            "146 7  slot 18 cut-off per NiCd/NiMH cell = 6 (0.9V)",
+            "147 2  slot 19 number of cells = 1 (2 cells)",
+            "148 8  slot 20 cut-off per lithium cell = 7 (2.7V)",
+            "149 1  slot 21 cut-off type = 0 (Slow Down)",
+            "150 1  slot 22 initial point = 0 (Automatic)",
+            "151 1  slot 23 end point = 0 (Automatic)",
+            "152 2  slot 24 throttle curve = 1 (linear)",
+            "153 1  slot 25 rotation = 0 (Left)",
+            "154 1  slot 26 ABS = 0 (ON)",
+            "155 1  slot 27 forward power limit = 0 (OFF)",
+            "156 1  slot 28 reverse power limit = 0 (OFF)",
+            "157 1  slot 29 delay time = 0 (0.25 S)",
+            "158 1  slot 30 forward point = 0 (Automatic)",
+            "159 1  slot 31 reverse point = 0 (Automatic)",
+        };
+        QStringList defaultsAuto = defaults2Cells;
+        defaultsAuto[10] = QStringLiteral("147 1  slot 19 number of cells = 0 (Auto)");
+        const QStringList typeChange = {
+            "133 21  slot 5 airplane model = 20 (reset)",
+            "134 21  slot 6 helicopter model = 20 (reset)",
+            "135 21  slot 7 boat model = 20 (reset)",
+            "136 21  slot 8 car model = 20 (reset)",
+            "132 3  slot 4 ESC type = 2 (Boat)",
+        };
+        const QString handshake = QStringLiteral("170 85  handshake");
+
+        QCOMPARE(f.messages(),
+                 QStringList{handshake} + QStringList{handshake} + defaultsAuto +
+                     QStringList{"133 6  slot 5 airplane model = 5 (>=40A for aireplane)"} +
+                     typeChange + QStringList{handshake} + defaults2Cells +
+                     QStringList{"135 3  slot 7 boat model = 2 (>=40A for boat)"} +
+                     defaults2Cells);
+        QCOMPARE(f.note(), QStringLiteral("All setting is in factory default\r\n"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestModelSelection)
+#include "TestModelSelection.moc"
