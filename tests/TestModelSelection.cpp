@@ -11,9 +11,9 @@ using Start = FormFixture::Start;
 
 // What a model choice sends between its handshake and its model message, right after start-up.
 QList<int> defaultsWithCell(int cellWire) {
-    return {137, 1, 138, 2, 139, 1, 140, 1, 141, 1, 142, 1, 143, 1, 144, 1,
+    return {137, 1, 138, 2, 139, 1,        140, 1, 141, 1, 142, 1, 143, 1, 144, 1,
             145, 2, 146, 7, 147, cellWire, 148, 8, 149, 1, 150, 1, 151, 1, 152, 2,
-            153, 1, 154, 1, 155, 1, 156, 1, 157, 1, 158, 1, 159, 1};
+            153, 1, 154, 1, 155, 1,        156, 1, 157, 1, 158, 1, 159, 1};
 }
 
 void chooseModel(FormFixture& f, int type, int index) {
@@ -36,21 +36,21 @@ private slots:
         QTest::addColumn<bool>("frequency");
         QTest::addColumn<bool>("currentLimit");
         QTest::addColumn<QString>("note");
-        QTest::newRow("<=30A aireplane") << 0 << 0 << QList<int>{133, 3}
-                                         << QStringList{"Auto", "2", "3"} << false << false
-                                         << "Airplane ESC type  : <=30A for aireplane\r\n";
-        QTest::newRow(">=40A aireplane") << 0 << 1 << QList<int>{133, 6}
-                                         << QStringList{"2", "3", "4", "5"} << true << false
-                                         << "Airplane ESC type  : >=40A for aireplane\r\n";
-        QTest::newRow("<=30A helicopter") << 1 << 0 << QList<int>{134, 1}
-                                          << QStringList{"Auto", "2", "3"} << false << false
-                                          << "Helicopter ESC type  : <=30A for helicopter\r\n";
+        QTest::newRow("<=30A aireplane")
+            << 0 << 0 << QList<int>{133, 3} << QStringList{"Auto", "2", "3"} << false << false
+            << "Airplane ESC type  : <=30A for aireplane\r\n";
+        QTest::newRow(">=40A aireplane")
+            << 0 << 1 << QList<int>{133, 6} << QStringList{"2", "3", "4", "5"} << true << false
+            << "Airplane ESC type  : >=40A for aireplane\r\n";
+        QTest::newRow("<=30A helicopter")
+            << 1 << 0 << QList<int>{134, 1} << QStringList{"Auto", "2", "3"} << false << false
+            << "Helicopter ESC type  : <=30A for helicopter\r\n";
         QTest::newRow(">=40A helicopter")
             << 1 << 1 << QList<int>{134, 4} << QStringList{"4", "5", "6", "7", "8", "9", "10"}
             << true << false << "Helicopter ESC type  : >=40A for helicopter\r\n";
-        QTest::newRow(">=40A boat") << 2 << 0 << QList<int>{135, 3}
-                                    << QStringList{"2", "3", "4", "5"} << true << false
-                                    << "Boat ESC type  : >=40A for boat\r\n";
+        QTest::newRow(">=40A boat")
+            << 2 << 0 << QList<int>{135, 3} << QStringList{"2", "3", "4", "5"} << true << false
+            << "Boat ESC type  : >=40A for boat\r\n";
         QTest::newRow("30A car") << 3 << 0 << QList<int>{136, 1} << QStringList{"Auto", "2", "3"}
                                  << false << false << "Car ESC type  : 30A for car\r\n";
         QTest::newRow(">=50A car") << 3 << 1 << QList<int>{136, 2} << QStringList{"Auto", "2", "3"}
@@ -171,8 +171,7 @@ private slots:
                  QStringList{handshake} + QStringList{handshake} + defaultsAuto +
                      QStringList{"133 6  slot 5 airplane model = 5 (>=40A for aireplane)"} +
                      typeChange + QStringList{handshake} + defaults2Cells +
-                     QStringList{"135 3  slot 7 boat model = 2 (>=40A for boat)"} +
-                     defaults2Cells);
+                     QStringList{"135 3  slot 7 boat model = 2 (>=40A for boat)"} + defaults2Cells);
         QCOMPARE(f.note(), QStringLiteral("All setting is in factory default\r\n"));
     }
 };

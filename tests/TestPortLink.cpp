@@ -18,11 +18,12 @@ private slots:
         FormFixture f;
         f.list("ComboCOM").setListIndex(2);
 
-        QCOMPARE(f.port.log(), QStringList({"number 3", "open", "write AA55", "close",
-                                            "settings 300,e,8,1"}));
+        QCOMPARE(f.port.log(),
+                 QStringList({"number 3", "open", "write AA55", "close", "settings 300,e,8,1"}));
         QCOMPARE(f.wire(), QList<int>({170, 85}));
         QVERIFY(!f.port.isOpen());
-        QCOMPARE(f.note(), QStringLiteral("The note record your setting changeSelect COM port: COM3\r\n"));
+        QCOMPARE(f.note(),
+                 QStringLiteral("The note record your setting changeSelect COM port: COM3\r\n"));
         QVERIFY(f.control("ImageOn").isVisible());
         QVERIFY(!f.control("ImageOff").isVisible());
         QVERIFY(f.link.isReady());

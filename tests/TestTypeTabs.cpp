@@ -89,7 +89,7 @@ private slots:
 
     void eachTypeShowsItsGroupsAndRecordsItsSlots_data() {
         QTest::addColumn<int>("tab");
-        QTest::addColumn<QList<bool>>("shown");  // Brake IniEnd ForRev Rot Rev Abs HeMode Pole
+        QTest::addColumn<QList<bool>>("shown");   // Brake IniEnd ForRev Rot Rev Abs HeMode Pole
         QTest::addColumn<QList<bool>>("usable");  // cut-off type, power limit, delay
         QTest::addColumn<QList<bool>>("inUse");   // 5 6 7 8 9 10 11 12 22 23 25 26 30 31
         QTest::addColumn<QString>("reverseLabel");
@@ -98,10 +98,9 @@ private slots:
                                   << QList<bool>{T, F, F}
                                   << QList<bool>{T, F, F, F, T, F, F, F, T, T, T, F, F, F}
                                   << "Reverse ";
-        QTest::newRow("Helicopter") << 1 << QList<bool>{F, T, F, T, F, F, T, F}
-                                    << QList<bool>{F, F, F}
-                                    << QList<bool>{F, T, F, F, F, T, F, F, T, T, T, F, F, F}
-                                    << "Reverse ";
+        QTest::newRow("Helicopter")
+            << 1 << QList<bool>{F, T, F, T, F, F, T, F} << QList<bool>{F, F, F}
+            << QList<bool>{F, T, F, F, F, T, F, F, T, T, T, F, F, F} << "Reverse ";
         QTest::newRow("Boat") << 2 << QList<bool>{F, F, T, F, T, F, F, F} << QList<bool>{T, T, T}
                               << QList<bool>{F, F, T, F, F, F, F, T, F, F, F, F, T, T}
                               << "Reverse ";

@@ -60,8 +60,11 @@ void waitWithEventLoop(int milliseconds) {
 
 }  // namespace
 
-MainForm::MainForm(ProgrammingLink& link, Dialogs& dialogs)
-    : waitProcessingEvents(waitWithEventLoop), link_(link), dialogs_(dialogs) {
+MainForm::MainForm(ProgrammingLink& link, Dialogs& dialogs, SettingsStore& settings)
+    : waitProcessingEvents(waitWithEventLoop),
+      link_(link),
+      dialogs_(dialogs),
+      recentFiles_(settings) {
     createControls();
     bindHandlers();
     link_.onDataReceived([this] { MSComm1_OnComm(); });

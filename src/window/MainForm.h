@@ -5,11 +5,14 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
+#include "files/RecentFilesStore.h"
 #include "link/ProgrammingLink.h"
 #include "model/ParameterBlock.h"
 #include "platform/Dialogs.h"
+#include "platform/SettingsStore.h"
 #include "window/controls/ComboList.h"
 #include "window/controls/Control.h"
 #include "window/controls/OptionGroup.h"
@@ -27,7 +30,7 @@ struct ControllerModel;
 // and the procedures and handlers that act on them.
 class MainForm {
 public:
-    MainForm(ProgrammingLink& link, Dialogs& dialogs);
+    MainForm(ProgrammingLink& link, Dialogs& dialogs, SettingsStore& settings);
     ~MainForm();
     MainForm(const MainForm&) = delete;
     MainForm& operator=(const MainForm&) = delete;
@@ -62,11 +65,25 @@ public:
     void ApplyFactoryDefaults();
     void CommandSetFactory_Click();
 
+    // Settings files and the recent files.
+    void SaveSettingsFile();
+    void mnuOpen_Click();
+    void LoadSettingsFile(const QString& path);
+    void ApplyParameterBlock();
+    void Toolbar1_ButtonClick(const QString& key);
+    void WriteRecentFiles(const QString& fileName, std::optional<int> index = std::nullopt);
+    void GetRecentFiles();
+    int InRecentFilesList(const QString& fileName) const;
+    void UpdateFileMenu(const QString& fileName);
+    void mnuFileMRU_Click(int index);
+
     // Parameter changes.
     void runChangeHandler(const QString& control, int index = -1);
     void CommandClear_Click();
     void FillValueLists();
 
+    // Shows the About dialog without waiting for it.
+    std::function<void()> onShowAbout;
     // Runs when the window is to be unloaded (exit).
     std::function<void()> onUnload;
     // Waits the given time while the user interface goes on handling events.
@@ -90,6 +107,7 @@ private:
 
     ProgrammingLink& link_;
     Dialogs& dialogs_;
+    RecentFilesStore recentFiles_;
     ParameterBlock block_ = ParameterBlock::atStartUp();
     SharedFlags flags_;
     std::vector<std::unique_ptr<Control>> owned_;

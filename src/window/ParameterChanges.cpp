@@ -45,6 +45,16 @@ void MainForm::bindHandlers() {
     get<ComboList>("ComboCOM").onClick = [this] { ComboCOM_Click(); };
     get<Control>("CommandClear").onClick = [this] { CommandClear_Click(); };
     get<Control>("mnuExit").onClick = [this] { mnuExit_Click(); };
+    get<Control>("mnuOpen").onClick = [this] { mnuOpen_Click(); };
+    get<Control>("mnuSave").onClick = [this] { SaveSettingsFile(); };
+    for (int index = 1; index <= RecentFilesStore::Slots; ++index) {
+        get<Control>(QStringLiteral("mnuFileMRU(%1)").arg(index)).onClick = [this, index] {
+            mnuFileMRU_Click(index);
+        };
+    }
+    get<Toolbar>("Toolbar1").onButtonClick = [this](const QString& key) {
+        Toolbar1_ButtonClick(key);
+    };
     get<Control>("CommandSetFactory").onClick = [this] { CommandSetFactory_Click(); };
     get<TabStrip>("SSTab1").onClick = [this](int previousTab) { SSTab1_Click(previousTab); };
     for (int type = 0; type < 4; ++type) {

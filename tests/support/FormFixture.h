@@ -5,6 +5,7 @@
 
 #include "link/ProgrammingLink.h"
 #include "support/FakeSerialPort.h"
+#include "support/MemorySettingsStore.h"
 #include "support/ScriptedDialogs.h"
 #include "window/MainForm.h"
 
@@ -18,7 +19,8 @@ struct FormFixture {
     FakeSerialPort port;
     ProgrammingLink link{port};
     ScriptedDialogs dialogs;
-    MainForm form{link, dialogs};
+    MemorySettingsStore settings;
+    MainForm form{link, dialogs, settings};
 
     explicit FormFixture(Start start = Start::ListsFilled) {
         if (start == Start::Loaded) {
@@ -43,6 +45,8 @@ struct FormFixture {
     }
     // The bytes written, one decoded message a line.
     QStringList messages() const;
+    // Everything a rejected file must leave alone: block, flags and every control's state.
+    QString snapshot() const;
     QString note() const { return form.get<TextBox>("Text1").text(); }
     QString trace() const { return form.get<TextBox>("Text2").text(); }
     ComboList& list(const QString& name) const { return form.get<ComboList>(name); }

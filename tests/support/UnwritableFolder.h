@@ -1,0 +1,41 @@
+#pragma once
+
+#include <unistd.h>
+#include <QFile>
+#include <QTemporaryDir>
+
+namespace rotaline::testing {
+
+// A folder holding an old file, in which no new file can be created. Folder permissions do
+// not stop the superuser, so there a file of /proc serves.
+class UnwritableFolder {
+public:
+    UnwritableFolder() {
+        if (geteuid() == 0) {
+            path_ = QStringLiteral("/proc/version");
+            return;
+        }
+        path_ = dir_.filePath(QStringLiteral("old.esc"));
+        QFile file(path_);
+        if (file.open(QIODevice::WriteOnly)) {
+            file.write("old settings");
+        }
+        file.close();
+        QFile::setPermissions(dir_.path(), QFile::ReadOwner | QFile::ExeOwner);
+    }
+    ~UnwritableFolder() {
+        QFile::setPermissions(dir_.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+
+    const QString& oldFile() const { return path_; }
+    QByteArray oldContent() const {
+        QFile file(path_);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+private:
+    QTemporaryDir dir_;
+    QString path_;
+};
+
+}  // namespace rotaline::testing
