@@ -1,0 +1,231 @@
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "model/SettingsFileCodec.h"
+#include "support/FormFixture.h"
+#include "support/UnwritableFolder.h"
+
+using namespace rotaline;
+using namespace rotaline::testing;
+
+namespace {
+
+using Start = FormFixture::Start;
+
+const QString Damaged = QStringLiteral("File is not found or file is error!");
+const QString BadFlag = QStringLiteral(" File is error !");
+
+const QStringList StartUpLines = {"00 ", "10 ", "20 ", "34 ", "45 ", "56 ", "60 ", "70 ", "80 ",
+                                  "91 ", ":0!", ";0 ", "<0 ", "=5 ", ">6 ", "?7 ", "@8 ", "A9 ",
+                                  "B1 ", "C2 ", "D3 ", "E4 ", "F5 ", "G6 ", "H7!", "I8 ", "J0 ",
+                                  "K1 ", "L2 ", "M3 ", "N0 ", "O0 ", "P6 ", "Q7 ", "R8 ", "S9 ",
+                                  "T1 ", "U2 ", "V3 ", "W4 ", "X5 "};
+
+QByteArray fileOf(const QStringList& lines) {
+    return lines.join("\r\n").toLatin1() + "\r\n";
+}
+
+QByteArray readAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+// A car with the ">=50A for car" model on COM1 and settings that differ from the defaults;
+// slot 9 holds brake 5 but is not in use.
+QByteArray carFile() {
+    ParameterBlock block;
+    block.value = {0, 0, 0, 0, 3, 0, 0, 0, 1, 5, 1, 0, 1, 5, 0, 2, 1, 1, 6, 2, 7,
+                   1, 0, 0, 1, 0, 1, 2, 3, 4, 1, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    for (int slot :
+         {3, 4, 8, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 24, 26, 27, 28, 29, 30, 31, 33}) {
+        block.inUse[slot] = true;
+    }
+    return QByteArray::fromStdString(*encodeSettingsFile(block));
+}
+
+}  // namespace
+
+class TestSettingsFiles : public QObject {
+    Q_OBJECT
+private slots:
+    void savingAfterStartUpWritesTheStartUpBlock() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("start.esc"));
+        FormFixture f(Start::Loaded);
+        f.dialogs.nextFileName(path);
+        f.dialogs.nextFileName(path);
+
+        f.form.Toolbar1_ButtonClick(QStringLiteral("保存"));
+        const QByteArray first = readAll(path);
+        f.control("mnuSave").click();
+
+        QCOMPARE(first, fileOf(StartUpLines));
+        QCOMPARE(readAll(path), first);
+        QCOMPARE(f.dialogs.filters(),
+                 QStringList({"ESC Files(*.esc)|*.esc", "ESC Files(*.esc)|*.esc"}));
+        QCOMPARE(f.control("mnuFileMRU(1)").caption(), QStringLiteral("&1 ") + path);
+        QCOMPARE(f.note(), QStringLiteral("Select COM port: COM1\r\n"));
+        QVERIFY(f.dialogs.problems().isEmpty());
+    }
+
+    void aSaveThatCannotBeWrittenSaysSoAndKeepsTheRecentList() {
+        UnwritableFolder folder;
+        const QByteArray before = folder.oldContent();
+        FormFixture f(Start::Loaded);
+        f.dialogs.nextFileName(folder.oldFile());
+
+        f.form.SaveSettingsFile();
+
+        QCOMPARE(f.dialogs.shown().size(), 1);
+        QVERIFY(f.dialogs.texts().first().startsWith(
+            QStringLiteral("The settings could not be saved to ") + folder.oldFile()));
+        QCOMPARE(f.dialogs.shown().first().icon, Dialogs::Icon::None);
+        QCOMPARE(folder.oldContent(), before);
+        QVERIFY(!f.control("mnuFileMRU(0)").isVisible());
+    }
+
+    void loadingAGoodFileReplaysPortTypeModelAndSettings() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("car.esc"));
+        writeFile(path, carFile());
+        FormFixture f(Start::Loaded);
+        f.dialogs.nextFileName(path);
+
+        f.control("mnuOpen").click();
+
+        const QList<int> reset = {133, 21, 134, 21, 135, 21, 136, 21, 132, 4};
+        const QList<int> defaults = {137, 1, 138, 2, 139, 1, 140, 1, 141, 1, 142, 1, 143, 1, 144, 1,
+                                     145, 2, 146, 7, 147, 1, 148, 8, 149, 1, 150, 1, 151, 1, 152, 2,
+                                     153, 1, 154, 1, 155, 1, 156, 1, 157, 1, 158, 1, 159, 1};
+        const QList<int> settings = {140, 2, 141, 6, 142, 1, 143, 3, 144, 2, 147, 3, 149, 2,
+                                     154, 2, 155, 3, 156, 4, 157, 5, 158, 2, 159, 3};
+        const QList<int> handshake = {170, 85};
+        const QList<int> model = {136, 2};
+        QCOMPARE(f.wire(), reset + reset + handshake + defaults + model + settings);
+        QCOMPARE(f.note(), QStringLiteral("Load File:") + path + QStringLiteral("\r\n"));
+        QCOMPARE(f.form.get<TabStrip>("SSTab1").selected(), 3);
+        QCOMPARE(f.list("ComboCTRmodel(3)").text(), QStringLiteral(">=50A for car"));
+        QCOMPARE(f.list("ComboCurentLimit").text(), QStringLiteral("70A"));
+        QCOMPARE(f.list("ComboNoOfCell").text(), QStringLiteral("3"));
+        QCOMPARE(f.options("OptionBrake").selected(), 0);
+        QCOMPARE(int(f.form.block().value[9]), 5);
+        QVERIFY(!f.form.block().inUse[9]);
+        QVERIFY(f.control("FrameCurrent").isVisible());
+        QCOMPARE(f.control("mnuFileMRU(1)").caption(), QStringLiteral("&1 ") + path);
+        QVERIFY(f.dialogs.shown().isEmpty());
+    }
+
+    void aRejectedFileChangesNothing_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("message");
+        auto with = [](int line, const char* bytes) {
+            QStringList lines = StartUpLines;
+            lines[line] = QString::fromLatin1(bytes);
+            return fileOf(lines);
+        };
+        QTest::newRow("empty") << QByteArray() << Damaged;
+        QTest::newRow("40 lines") << fileOf(StartUpLines.mid(0, 40)) << Damaged;
+        QTest::newRow("short line") << with(22, "F5") << Damaged;
+        QTest::newRow("flag ;") << with(3, "3; ") << BadFlag;
+        QTest::newRow("flag letter") << with(30, "Nx ") << BadFlag;
+        QTest::newRow("value below 32") << with(24, "H7\x1f") << Damaged;
+        QTest::newRow("type 4") << with(4, "45$") << Damaged;
+        QTest::newRow("model 2 on boat") << with(7, "78\"") << Damaged;
+        QTest::newRow("brake 6") << with(9, "91&") << Damaged;
+        QTest::newRow("cell 7 of three") << with(19, "C2'") << Damaged;
+        QByteArray noise(10 * 1024 * 1024, Qt::Uninitialized);
+        QRandomGenerator random(7);
+        random.fillRange(reinterpret_cast<quint32*>(noise.data()), noise.size() / 4);
+        QTest::newRow("10 MB of noise") << noise << Damaged;
+    }
+    void aRejectedFileChangesNothing() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, message);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("bad.esc"));
+        writeFile(path, bytes);
+        FormFixture f(Start::Loaded);
+        f.list("ComboCOM").setListIndex(2);
+        f.options("OptionBrake").select(2);
+        f.port.clearWritten();
+        const QString before = f.snapshot();
+
+        f.form.LoadSettingsFile(path);
+
+        QCOMPARE(f.dialogs.texts(), QStringList({message}));
+        QCOMPARE(f.dialogs.shown().first().icon, Dialogs::Icon::None);
+        QCOMPARE(f.snapshot(), before);
+        QVERIFY(f.port.log().isEmpty());
+    }
+
+    void aMissingFileIsReportedInTheCurrentLanguage() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("gone.esc"));
+        FormFixture f(Start::Loaded);
+        f.form.flags().chinese = true;
+        f.dialogs.nextFileName(path);
+        const QString before = f.snapshot();
+
+        f.form.mnuOpen_Click();
+
+        QCOMPARE(f.dialogs.texts(), QStringList({"文件已经删除或文件已经损坏"}));
+        QCOMPARE(f.note(), QStringLiteral("Load File:") + path + QStringLiteral("\r\n"));
+        QCOMPARE(f.control("mnuFileMRU(1)").caption(), QStringLiteral("&1 ") + path);
+        QVERIFY(f.port.log().isEmpty());
+        QVERIFY(f.form.block() == FormFixture(Start::Loaded).form.block());
+    }
+
+    void cancellingTheOpenDialogChangesNothing() {
+        FormFixture f(Start::Loaded);
+        f.dialogs.nextFileName(QString());
+        const QString before = f.snapshot();
+        f.form.Toolbar1_ButtonClick(QStringLiteral("打开"));
+        QCOMPARE(f.snapshot(), before);
+        QCOMPARE(f.dialogs.filters(), QStringList({"ESC files(*.esc)|*.esc"}));
+    }
+
+    // Mutated files either load or are refused with nothing changed; none crashes.
+    void mutatedFilesAreAppliedOrRefusedWhole() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("fuzz.esc"));
+        const QByteArray good = carFile();
+        QRandomGenerator random(2026);
+        int applied = 0;
+        int refused = 0;
+        for (int round = 0; round < 2000; ++round) {
+            QByteArray bytes = good;
+            const int changes = 1 + random.bounded(3);
+            for (int i = 0; i < changes; ++i) {
+                bytes[random.bounded(int(bytes.size()))] = char(random.bounded(256));
+            }
+            if (random.bounded(8) == 0) {
+                bytes.truncate(random.bounded(int(bytes.size())));
+            }
+            writeFile(path, bytes);
+            FormFixture f(Start::Loaded);
+            const QString before = f.snapshot();
+            f.form.LoadSettingsFile(path);
+            const QStringList texts = f.dialogs.texts();
+            if (texts.contains(Damaged) || texts.contains(BadFlag)) {
+                QCOMPARE(texts.size(), 1);
+                QCOMPARE(f.snapshot(), before);
+                ++refused;
+            } else {
+                QVERIFY(texts.isEmpty());
+                ++applied;
+            }
+        }
+        QVERIFY(applied > 100);
+        QVERIFY(refused > 100);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSettingsFiles)
+#include "TestSettingsFiles.moc"
