@@ -77,6 +77,10 @@ public:
     void UpdateFileMenu(const QString& fileName);
     void mnuFileMRU_Click(int index);
 
+    // Language.
+    void mnuChinese_Click();
+    void mnuEnglish_Click();
+
     // Parameter changes.
     void runChangeHandler(const QString& control, int index = -1);
     void CommandClear_Click();
@@ -99,6 +103,7 @@ private:
     QString noteOf(const ChangeHandler& handler, int index) const;
     void runExtraBeforeNote(const ChangeHandler& handler, int index);
     void runExtraAfterSend(const ChangeHandler& handler, int index);
+    void switchLanguage(bool chinese);
     void arrangeGroupsFor(int type);
     void recordSlotsFor(int type);
     void rebuildCellList(const ControllerModel* model);

@@ -45,6 +45,13 @@ void MainForm::bindHandlers() {
     get<ComboList>("ComboCOM").onClick = [this] { ComboCOM_Click(); };
     get<Control>("CommandClear").onClick = [this] { CommandClear_Click(); };
     get<Control>("mnuExit").onClick = [this] { mnuExit_Click(); };
+    get<Control>("mnuChinese").onClick = [this] { mnuChinese_Click(); };
+    get<Control>("mnuEnglish").onClick = [this] { mnuEnglish_Click(); };
+    get<Control>("mnuAbout").onClick = [this] {
+        if (onShowAbout) {
+            onShowAbout();
+        }
+    };
     get<Control>("mnuOpen").onClick = [this] { mnuOpen_Click(); };
     get<Control>("mnuSave").onClick = [this] { SaveSettingsFile(); };
     for (int index = 1; index <= RecentFilesStore::Slots; ++index) {
