@@ -1,0 +1,188 @@
+#include "platform/QtSerialPort.h"
+
+#include <QFileInfo>
+#include <QTimer>
+
+namespace rotaline {
+
+namespace {
+
+std::optional<QSerialPort::Parity> parityOf(const QString& letter) {
+    static const QHash<QString, QSerialPort::Parity> parities{{"n", QSerialPort::NoParity},
+                                                              {"e", QSerialPort::EvenParity},
+                                                              {"o", QSerialPort::OddParity},
+                                                              {"m", QSerialPort::MarkParity},
+                                                              {"s", QSerialPort::SpaceParity}};
+    const auto it = parities.find(letter.toLower());
+    return it == parities.end() ? std::nullopt : std::optional(*it);
+}
+
+std::optional<QSerialPort::StopBits> stopBitsOf(const QString& text) {
+    if (text == QLatin1String("1")) {
+        return QSerialPort::OneStop;
+    }
+    if (text == QLatin1String("1.5")) {
+        return QSerialPort::OneAndHalfStop;
+    }
+    if (text == QLatin1String("2")) {
+        return QSerialPort::TwoStop;
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<LineSettings> parseLineSettings(const QString& settings) {
+    const QStringList parts = settings.split(',');
+    if (parts.size() != 4) {
+        return std::nullopt;
+    }
+    bool baudOk = false;
+    bool bitsOk = false;
+    const int baud = parts[0].trimmed().toInt(&baudOk);
+    const int bits = parts[2].trimmed().toInt(&bitsOk);
+    const auto parity = parityOf(parts[1].trimmed());
+    const auto stop = stopBitsOf(parts[3].trimmed());
+    if (!baudOk || baud <= 0 || !bitsOk || bits < 5 || bits > 8 || !parity || !stop) {
+        return std::nullopt;
+    }
+    return LineSettings{baud, *parity, static_cast<QSerialPort::DataBits>(bits), *stop};
+}
+
+QtSerialPort::QtSerialPort(Resolver resolve, QObject* parent)
+    : SerialPort(parent), resolve_(std::move(resolve)) {
+    connect(&port_, &QSerialPort::readyRead, this, [this] {
+        if (threshold_ > 0) {
+            emit commEvent(CommEvent::DataReceived);
+        }
+    });
+    connect(&port_, &QSerialPort::errorOccurred, this, &QtSerialPort::onError);
+}
+
+bool QtSerialPort::fail(PortProblem problem, const QString& why) {
+    problem_ = problem;
+    error_ = why;
+    return false;
+}
+
+bool QtSerialPort::setPortNumber(int number) {
+    if (port_.isOpen() || number < 1 || number > 16) {
+        return fail(PortProblem::Other, QStringLiteral("The port number can only be set to 1..16 "
+                                                       "while the port is closed."));
+    }
+    number_ = number;
+    return true;
+}
+
+bool QtSerialPort::setSettings(const QString& settings) {
+    if (port_.isOpen() || !parseLineSettings(settings)) {
+        return fail(PortProblem::Other,
+                    QStringLiteral("The line settings \"%1\" cannot be used now.").arg(settings));
+    }
+    settings_ = settings;
+    return true;
+}
+
+bool QtSerialPort::open() {
+    device_ = resolve_ ? resolve_(number_) : QString();
+    if (device_.isEmpty()) {
+        return fail(PortProblem::Absent,
+                    QStringLiteral("COM%1 has no serial device.").arg(number_));
+    }
+    if (!QFileInfo::exists(device_)) {
+        return fail(PortProblem::Absent, QStringLiteral("%1 does not exist.").arg(device_));
+    }
+    port_.setPortName(device_);
+    if (!applySettings()) {
+        return fail(PortProblem::Other,
+                    QStringLiteral("%1 cannot be set to %2.").arg(device_, settings_));
+    }
+    if (!port_.open(QIODevice::ReadWrite)) {
+        return failOpen(device_);
+    }
+    problem_ = PortProblem::None;
+    error_.clear();
+    return true;
+}
+
+bool QtSerialPort::failOpen(const QString& device) {
+    const QFileInfo info(device);
+    switch (port_.error()) {
+        case QSerialPort::DeviceNotFoundError:
+            return fail(PortProblem::Absent, QStringLiteral("%1 does not exist.").arg(device));
+        case QSerialPort::PermissionError:
+            if (!info.isReadable() || !info.isWritable()) {
+                return fail(PortProblem::PermissionDenied,
+                            QStringLiteral("You may not use %1.").arg(device));
+            }
+            return fail(PortProblem::Busy,
+                        QStringLiteral("%1 is in use by another program.").arg(device));
+        default:
+            return fail(PortProblem::Other,
+                        QStringLiteral("%1 cannot be opened: %2").arg(device, port_.errorString()));
+    }
+}
+
+// Set while closed, so that open applies them all; a pseudo-terminal refuses parity.
+bool QtSerialPort::applySettings() {
+    const std::optional<LineSettings> line = parseLineSettings(settings_);
+    return line && port_.setBaudRate(line->baud) && port_.setParity(line->parity) &&
+           port_.setDataBits(line->dataBits) && port_.setStopBits(line->stopBits) &&
+           port_.setFlowControl(QSerialPort::NoFlowControl);
+}
+
+void QtSerialPort::close() {
+    if (port_.isOpen()) {
+        port_.close();
+    }
+    port_.clearError();
+}
+
+bool QtSerialPort::write(const QByteArray& bytes) {
+    if (!port_.isOpen()) {
+        return fail(PortProblem::Other, QStringLiteral("The port is not open."));
+    }
+    if (port_.write(bytes) != bytes.size()) {
+        return fail(PortProblem::Other,
+                    QStringLiteral("%1 does not take data: %2").arg(device_, port_.errorString()));
+    }
+    port_.flush();
+    if (port_.error() == QSerialPort::ResourceError || port_.error() == QSerialPort::WriteError ||
+        !port_.isOpen()) {
+        const QString why = port_.errorString();
+        close();
+        return fail(PortProblem::Absent,
+                    QStringLiteral("%1 was disconnected: %2").arg(device_, why));
+    }
+    return true;
+}
+
+void QtSerialPort::onError(QSerialPort::SerialPortError error) {
+    if (error == QSerialPort::NoError) {
+        return;
+    }
+    if (error == QSerialPort::ResourceError) {
+        // The device went away; a port left open would report it over and over.
+        QTimer::singleShot(0, this, [this] {
+            if (port_.error() == QSerialPort::ResourceError) {
+                close();
+            }
+        });
+    }
+    emit commEvent(CommEvent::Other);
+}
+
+void QtSerialPort::setReceiveThreshold(int bytes) {
+    threshold_ = bytes;
+    if (threshold_ > 0 && port_.isOpen() && port_.bytesAvailable() > 0) {
+        QTimer::singleShot(0, this, &QtSerialPort::notifyIfWaiting);
+    }
+}
+
+void QtSerialPort::notifyIfWaiting() {
+    if (threshold_ > 0 && port_.isOpen() && port_.bytesAvailable() > 0) {
+        emit commEvent(CommEvent::DataReceived);
+    }
+}
+
+}  // namespace rotaline

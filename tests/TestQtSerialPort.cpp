@@ -1,0 +1,161 @@
+#include <QtTest>
+#include <chrono>
+#include <memory>
+
+#include "platform/QtSerialPort.h"
+#include "pty/PseudoTerminal.h"
+#include "support/FormFixture.h"
+
+using namespace rotaline;
+using namespace rotaline::testing;
+using namespace std::chrono_literals;
+
+namespace {
+
+QByteArray bytesOf(const std::string& text) {
+    return QByteArray::fromStdString(text);
+}
+
+// The programmer's form on the real serial port, every COMn resolved by `devices`.
+struct RealPortForm {
+    QHash<int, QString> devices;
+    QtSerialPort port{[this](int n) { return devices.value(n); }};
+    ProgrammingLink link{port};
+    ScriptedDialogs dialogs;
+    MemorySettingsStore settings;
+    MainForm form{link, dialogs, settings};
+
+    RealPortForm() { form.FillValueLists(); }
+    QString note() const { return form.get<TextBox>("Text1").text(); }
+};
+
+}  // namespace
+
+class TestQtSerialPort : public QObject {
+    Q_OBJECT
+private slots:
+    void init() {
+        if (!PseudoTerminal().isOpen()) {
+            QSKIP("no pseudo-terminals here");
+        }
+    }
+
+    void portSelectionWritesTheHandshakeAndClosesThePort() {
+        PseudoTerminal adapter;
+        RealPortForm f;
+        f.devices[3] = QString::fromStdString(adapter.slavePath());
+        f.form.get<TextBox>("Text1").setText(QString());
+
+        f.form.get<ComboList>("ComboCOM").setListIndex(2);
+
+        QCOMPARE(bytesOf(adapter.read(1000ms)), QByteArray("\xAA\x55"));
+        QVERIFY(!f.port.isOpen());
+        QVERIFY(f.link.isReady());
+        QCOMPARE(f.note(), QStringLiteral("Select COM port: COM3\r\n"));
+        QVERIFY(f.form.get<Control>("ImageOn").isVisible());
+        QCOMPARE(f.port.settings(), QStringLiteral("300,e,8,1"));
+    }
+
+    void theNextSendOpensThePortWithTheLineSettings() {
+        PseudoTerminal adapter;
+        RealPortForm f;
+        f.devices[1] = QString::fromStdString(adapter.slavePath());
+        f.form.get<ComboList>("ComboCOM").setListIndex(0);
+        adapter.read(500ms);
+
+        f.form.get<OptionGroup>("OptionBrake").select(4);
+
+        QCOMPARE(bytesOf(adapter.read(1000ms)), QByteArray("\x89\x05"));
+        QVERIFY(f.port.isOpen());
+        QCOMPARE(adapter.baud(), 300);
+        QCOMPARE(adapter.dataBits(), 8);
+        QCOMPARE(f.port.port().parity(), QSerialPort::EvenParity);
+        QCOMPARE(f.port.port().stopBits(), QSerialPort::OneStop);
+        QCOMPARE(f.port.port().flowControl(), QSerialPort::NoFlowControl);
+    }
+
+    void aMissingDeviceTurnsTheLampOffQuietly() {
+        RealPortForm f;
+        f.devices[2] = QStringLiteral("/dev/rotaline-no-such-device");
+        f.form.get<TextBox>("Text1").setText(QString());
+
+        f.form.get<ComboList>("ComboCOM").setListIndex(1);
+        QCOMPARE(f.note(), QStringLiteral("COM2 port is invalid !\r\n"));
+        QVERIFY(f.form.get<Control>("ImageOff").isVisible());
+        QVERIFY(!f.link.isReady());
+        QVERIFY(f.dialogs.shown().isEmpty());
+        QCOMPARE(f.port.problem(), PortProblem::Absent);
+        QVERIFY(f.port.errorString().contains(QStringLiteral("/dev/rotaline-no-such-device")));
+
+        f.form.get<ComboList>("ComboCOM").setListIndex(4);
+        QCOMPARE(f.port.errorString(), QStringLiteral("COM5 has no serial device."));
+    }
+
+    void aPulledAdapterFailsTheNextSendAndAnotherPortRecovers() {
+        auto adapter = std::make_unique<PseudoTerminal>();
+        PseudoTerminal spare;
+        RealPortForm f;
+        f.devices[1] = QString::fromStdString(adapter->slavePath());
+        f.devices[2] = QString::fromStdString(spare.slavePath());
+        f.form.get<ComboList>("ComboCOM").setListIndex(0);
+        f.form.get<OptionGroup>("OptionBrake").select(1);
+        QCOMPARE(bytesOf(adapter->read(1000ms)), QByteArray("\xAA\x55\x89\x02"));
+
+        adapter.reset();
+        QTest::qWait(50);
+        f.form.get<OptionGroup>("OptionBrake").select(2);
+
+        QCOMPARE(f.dialogs.texts(),
+                 QStringList({"COM1 is invalild ! \r\nPlease slect other COM port !"}));
+        QVERIFY(!f.link.isReady());
+
+        f.form.get<ComboList>("ComboCOM").setListIndex(1);
+        f.form.get<OptionGroup>("OptionBrake").select(3);
+        QCOMPARE(bytesOf(spare.read(1000ms)), QByteArray("\xAA\x55\x89\x04"));
+        QVERIFY(f.link.isReady());
+    }
+
+    void receivedBytesAreShownAfterTheWait() {
+        PseudoTerminal adapter;
+        RealPortForm f;
+        f.devices[1] = QString::fromStdString(adapter.slavePath());
+        f.form.get<ComboList>("ComboCOM").setListIndex(0);
+        f.form.get<OptionGroup>("OptionBrake").select(1);
+        f.form.get<TextBox>("Text1").setText(QString());
+
+        adapter.write("OK\xE9");
+        QTRY_COMPARE(f.note(), QStringLiteral("OK\u00E9"));
+    }
+
+    void numberAndSettingsAreRefusedWhileOpen() {
+        PseudoTerminal adapter;
+        QtSerialPort port([&](int) { return QString::fromStdString(adapter.slavePath()); });
+        QVERIFY(!port.setSettings(QStringLiteral("300,x,8,1")));
+        QVERIFY2(port.open(), qPrintable(port.errorString()));
+        QVERIFY(!port.setPortNumber(2));
+        QVERIFY(!port.setSettings(QStringLiteral("9600,n,8,1")));
+        port.close();
+        QVERIFY(port.setPortNumber(16));
+        QVERIFY(!port.setPortNumber(17));
+    }
+
+    void theReceiveThresholdGatesTheNotification() {
+        PseudoTerminal adapter;
+        QtSerialPort port([&](int) { return QString::fromStdString(adapter.slavePath()); });
+        QVERIFY(port.open());
+        int notified = 0;
+        connect(&port, &SerialPort::commEvent, this,
+                [&](CommEvent event) { notified += event == CommEvent::DataReceived ? 1 : 0; });
+        port.setReceiveThreshold(0);
+        adapter.write("x");
+        QTest::qWait(200);
+        QCOMPARE(notified, 0);
+
+        port.setReceiveThreshold(1);
+        QTRY_COMPARE(notified, 1);
+        QCOMPARE(port.readAll(), QByteArray("x"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestQtSerialPort)
+#include "TestQtSerialPort.moc"
