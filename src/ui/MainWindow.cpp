@@ -1,0 +1,259 @@
+#include "ui/MainWindow.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QTabBar>
+#include <QToolBar>
+
+#include "ui/Captions.h"
+#include "ui/LayoutTable.h"
+#include "ui/PictureWidget.h"
+#include "ui/WidgetBinding.h"
+#include "window/MainForm.h"
+
+// The drawings live in this static library; they must be registered before first use.
+static void loadPictures() {
+    Q_INIT_RESOURCE(pictures);
+}
+
+namespace rotaline {
+
+namespace {
+
+constexpr int TabBarHeight = 24;
+
+QWidget* filledRectangle(QWidget* parent, const char* colour) {
+    auto* shape = new QFrame(parent);
+    shape->setStyleSheet(QStringLiteral("background: %1;").arg(QLatin1String(colour)));
+    return shape;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(MainForm& form, QWidget* parent)
+    : QMainWindow(parent), form_(form), client_(new QWidget(this)) {
+    loadPictures();
+    setWindowTitle(QStringLiteral("Rotaline"));
+    setWindowIcon(QIcon(QStringLiteral(":/pictures/rotaline")));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    QFont font = client_->font();
+    font.setPointSize(9);
+    client_->setFont(font);
+    client_->setFixedSize(ClientWidth, ClientHeight);
+    setCentralWidget(client_);
+    buildMenus();
+    buildControls();
+    setFixedSize(ClientWidth, ClientHeight + menuBar()->sizeHint().height());
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    form_.link().close();
+    event->accept();
+}
+
+void MainWindow::buildMenus() {
+    QHash<QString, QMenu*> menus;
+    for (Control* control : form_.controls()) {
+        if (control->kind() == ControlKind::Menu) {
+            QMenu* menu = menuBar()->addMenu(markedText(*control));
+            menus.insert(control->name(), menu);
+            control->observe([control, menu](Property) { menu->setTitle(markedText(*control)); });
+        } else if (control->kind() == ControlKind::MenuItem) {
+            QAction* action = menus.value(control->parentName())->addAction(markedText(*control));
+            action->setSeparator(control->caption() == QLatin1String("-"));
+            action->setVisible(control->isVisible());
+            actions_.insert(control->name(), action);
+            control->observe([control, action](Property) {
+                action->setText(markedText(*control));
+                action->setVisible(control->isVisible());
+            });
+            connect(action, &QAction::triggered, this, [control] { control->click(); });
+        }
+    }
+}
+
+QWidget* MainWindow::parentWidgetOf(const Control& control) const {
+    const QString& parent = control.parentName();
+    if (parent.isEmpty() || parent == QLatin1String("SSTab1")) {
+        return client_;
+    }
+    return widgets_.value(parent, client_);
+}
+
+void MainWindow::place(const QString& name, QWidget* widget) const {
+    if (const Placement* at = findPlacement(name.toStdString())) {
+        widget->setGeometry(at->left, at->top, at->width, at->height);
+    }
+}
+
+void MainWindow::buildControls() {
+    for (Control* control : form_.controls()) {
+        if (control->kind() == ControlKind::Menu || control->kind() == ControlKind::MenuItem) {
+            continue;
+        }
+        QWidget* parent = parentWidgetOf(*control);
+        if (control->kind() == ControlKind::OptionGroup) {
+            createOptionButtons(*control, parent);
+            continue;
+        }
+        if (QWidget* widget = createWidget(*control, parent)) {
+            widgets_.insert(control->name(), widget);
+        }
+    }
+    for (Control* control : form_.controls()) {
+        if (form_.tabPageOf(control->name()) >= 0 && control->parentName() == "SSTab1") {
+            control->observe([this](Property property) {
+                if (property == Property::Visible) {
+                    showTabPages();
+                }
+            });
+        }
+    }
+    showTabPages();
+}
+
+void MainWindow::createOptionButtons(Control& control, QWidget* parent) {
+    auto& group = static_cast<OptionGroup&>(control);
+    for (int i = 0; i < group.count(); ++i) {
+        auto* button = new QRadioButton(parent);
+        const QString name = group.button(i).name();
+        place(name, button);
+        bindOptionButton(group, i, button);
+        widgets_.insert(name, button);
+    }
+}
+
+QWidget* MainWindow::createWidget(Control& control, QWidget* parent) {
+    QWidget* widget = createBareWidget(control, parent);
+    if (widget != nullptr) {
+        place(control.name(), widget);
+        bindWidget(control, widget);
+    }
+    return widget;
+}
+
+QWidget* MainWindow::createBareWidget(Control& control, QWidget* parent) {
+    switch (control.kind()) {
+        case ControlKind::Frame:
+            return new QGroupBox(parent);
+        case ControlKind::Label:
+            return createLabel(control, parent);
+        case ControlKind::Button:
+            return new QPushButton(parent);
+        case ControlKind::Image: {
+            const Placement* at = findPlacement(control.name().toStdString());
+            return new PictureWidget(QString::fromLatin1(at->picture.data(), at->picture.size()),
+                                     parent);
+        }
+        case ControlKind::Shape:
+            return filledRectangle(parent, "rgb(224, 224, 224)");
+        case ControlKind::Line:
+            return filledRectangle(parent, "rgb(96, 96, 96)");
+        case ControlKind::TextBox: {
+            auto* box = new QPlainTextEdit(parent);
+            box->setReadOnly(true);
+            box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+            return box;
+        }
+        case ControlKind::ComboList:
+            return new QComboBox(parent);
+        case ControlKind::ScrollBar:
+            return new QScrollBar(Qt::Horizontal, parent);
+        case ControlKind::TabStrip:
+            return createTabStrip(static_cast<TabStrip&>(control), parent);
+        case ControlKind::Toolbar:
+            return createToolbar(static_cast<Toolbar&>(control), parent);
+        default:
+            return nullptr;
+    }
+}
+
+QWidget* MainWindow::createLabel(const Control& control, QWidget* parent) {
+    auto* label = new QLabel(parent);
+    if (control.name() == QLatin1String("LabelDegree")) {
+        QFont large = label->font();
+        large.setPointSize(15);
+        label->setFont(large);
+        label->setAlignment(Qt::AlignCenter);
+    }
+    return label;
+}
+
+void MainWindow::bindWidget(Control& control, QWidget* widget) {
+    if (auto* box = qobject_cast<QPlainTextEdit*>(widget)) {
+        bindTextBox(static_cast<TextBox&>(control), box);
+    } else if (auto* list = qobject_cast<QComboBox*>(widget)) {
+        bindComboList(static_cast<ComboList&>(control), list);
+    } else if (auto* bar = qobject_cast<QScrollBar*>(widget)) {
+        bindScrollBar(static_cast<ScrollBar&>(control), bar);
+    } else if (control.kind() != ControlKind::TabStrip && control.kind() != ControlKind::Toolbar) {
+        bindCaptionedWidget(control, widget);
+    }
+}
+
+QWidget* MainWindow::createTabStrip(TabStrip& tabs, QWidget* parent) {
+    auto* strip = new QWidget(parent);
+    tabBar_ = new QTabBar(strip);
+    tabBar_->setExpanding(false);
+    tabBar_->setDrawBase(false);
+    auto* page = new QFrame(strip);
+    page->setFrameShape(QFrame::StyledPanel);
+    const Placement* at = findPlacement("SSTab1");
+    tabBar_->setGeometry(0, 0, at->width, TabBarHeight);
+    page->setGeometry(0, TabBarHeight - 1, at->width, at->height - TabBarHeight + 1);
+    auto show = [this, &tabs] {
+        const QSignalBlocker blocker(tabBar_);
+        for (int tab = 0; tab < tabs.count(); ++tab) {
+            tabBar_->setTabText(tab, tabs.tabCaption(tab));
+        }
+        tabBar_->setCurrentIndex(tabs.selected());
+        showTabPages();
+    };
+    for (int tab = 0; tab < tabs.count(); ++tab) {
+        tabBar_->addTab(tabs.tabCaption(tab));
+    }
+    show();
+    tabs.observe([show](Property) { show(); });
+    connect(tabBar_, &QTabBar::currentChanged, this, [&tabs, show](int tab) {
+        tabs.select(tab);
+        show();
+    });
+    return strip;
+}
+
+QWidget* MainWindow::createToolbar(Toolbar& toolbar, QWidget* parent) {
+    auto* bar = new QToolBar(parent);
+    bar->setMovable(false);
+    bar->setIconSize(QSize(16, 16));
+    for (const Toolbar::Button& button : toolbar.buttons()) {
+        QAction* action =
+            bar->addAction(QIcon(QStringLiteral(":/pictures/") + button.picture), button.picture);
+        const QString key = button.key;
+        connect(action, &QAction::triggered, this, [&toolbar, key] { toolbar.clickButton(key); });
+    }
+    return bar;
+}
+
+// Controls of a tab page show only while their tab is current.
+void MainWindow::showTabPages() {
+    const int current = form_.get<TabStrip>("SSTab1").selected();
+    for (Control* control : form_.controls()) {
+        const int page = form_.tabPageOf(control->name());
+        QWidget* shown = widgets_.value(control->name());
+        if (page >= 0 && shown != nullptr && control->parentName() == QLatin1String("SSTab1")) {
+            shown->setVisible(control->isVisible() && page == current);
+        }
+    }
+}
+
+}  // namespace rotaline

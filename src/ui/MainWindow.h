@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QHash>
+#include <QMainWindow>
+
+class QTabBar;
+class QToolBar;
+
+namespace rotaline {
+
+class Control;
+class MainForm;
+class TabStrip;
+class Toolbar;
+
+// The programmer's window: widgets built from the layout table and kept in step with the form.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit MainWindow(MainForm& form, QWidget* parent = nullptr);
+
+    QWidget* widget(const QString& name) const { return widgets_.value(name); }
+    QAction* action(const QString& name) const { return actions_.value(name); }
+    QWidget* client() const { return client_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildMenus();
+    void buildControls();
+    QWidget* parentWidgetOf(const Control& control) const;
+    QWidget* createWidget(Control& control, QWidget* parent);
+    QWidget* createBareWidget(Control& control, QWidget* parent);
+    QWidget* createLabel(const Control& control, QWidget* parent);
+    void bindWidget(Control& control, QWidget* widget);
+    void createOptionButtons(Control& control, QWidget* parent);
+    QWidget* createTabStrip(TabStrip& tabs, QWidget* parent);
+    QWidget* createToolbar(Toolbar& toolbar, QWidget* parent);
+    void place(const QString& name, QWidget* widget) const;
+    void showTabPages();
+
+    MainForm& form_;
+    QWidget* client_;
+    QTabBar* tabBar_ = nullptr;
+    QHash<QString, QWidget*> widgets_;
+    QHash<QString, QAction*> actions_;
+};
+
+}  // namespace rotaline

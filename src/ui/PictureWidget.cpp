@@ -1,0 +1,16 @@
+#include "ui/PictureWidget.h"
+
+#include <QPainter>
+
+namespace rotaline {
+
+PictureWidget::PictureWidget(const QString& picture, QWidget* parent)
+    : QWidget(parent), picture_(picture), renderer_(QStringLiteral(":/pictures/") + picture) {}
+
+void PictureWidget::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    renderer_.render(&painter, rect());
+}
+
+}  // namespace rotaline

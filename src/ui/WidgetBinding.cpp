@@ -1,0 +1,168 @@
+#include "ui/WidgetBinding.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QTextCursor>
+
+#include "ui/Captions.h"
+#include "window/controls/ComboList.h"
+#include "window/controls/OptionGroup.h"
+#include "window/controls/ScrollBar.h"
+#include "window/controls/TextBox.h"
+
+namespace rotaline {
+
+namespace {
+
+// A push button's caption on two lines when one is too wide for it.
+QString fitted(const QString& text, const QFontMetrics& metrics, int width) {
+    const QString trimmed = text.trimmed();
+    if (metrics.horizontalAdvance(text) <= width - 10 || trimmed.size() < 2) {
+        return text;
+    }
+    qsizetype cut = trimmed.lastIndexOf(' ', trimmed.size() / 2 + 2);
+    if (cut <= 0) {
+        cut = trimmed.size() / 2;
+    }
+    return trimmed.left(cut).trimmed() + '\n' + trimmed.mid(cut).trimmed();
+}
+
+void showCaption(const Control& control, QWidget* widget) {
+    if (auto* group = qobject_cast<QGroupBox*>(widget)) {
+        group->setTitle(markedText(control));
+    } else if (auto* push = qobject_cast<QPushButton*>(widget)) {
+        push->setText(fitted(markedText(control), push->fontMetrics(), push->width()));
+    } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        button->setText(markedText(control));
+    } else if (auto* label = qobject_cast<QLabel*>(widget); label && label->pixmap().isNull()) {
+        label->setText(labelText(control));
+    }
+}
+
+void showState(const Control& control, QWidget* widget, Property property) {
+    switch (property) {
+        case Property::Caption:
+            showCaption(control, widget);
+            break;
+        case Property::Visible:
+            widget->setVisible(control.isVisible());
+            break;
+        case Property::Enabled:
+            widget->setEnabled(control.isEnabled());
+            break;
+        default:
+            break;
+    }
+}
+
+void showAll(const Control& control, QWidget* widget) {
+    for (Property property : {Property::Caption, Property::Visible, Property::Enabled}) {
+        showState(control, widget, property);
+    }
+}
+
+QStringList itemsOf(const QComboBox* box) {
+    QStringList items;
+    for (int i = 0; i < box->count(); ++i) {
+        items << box->itemText(i);
+    }
+    return items;
+}
+
+void showItems(const ComboList& list, QComboBox* box) {
+    const QSignalBlocker blocker(box);
+    if (itemsOf(box) != list.items()) {
+        box->clear();
+        box->addItems(list.items());
+    }
+    box->setCurrentIndex(list.listIndex());
+}
+
+}  // namespace
+
+void bindCaptionedWidget(Control& control, QWidget* widget) {
+    showAll(control, widget);
+    control.observe(
+        [&control, widget](Property property) { showState(control, widget, property); });
+    if (auto* button = qobject_cast<QPushButton*>(widget)) {
+        QObject::connect(button, &QPushButton::clicked, button, [&control] { control.click(); });
+    }
+}
+
+void bindComboList(ComboList& list, QComboBox* box) {
+    showAll(list, box);
+    showItems(list, box);
+    list.observe([&list, box](Property property) {
+        if (property == Property::Items || property == Property::Value) {
+            showItems(list, box);
+        } else {
+            showState(list, box, property);
+        }
+    });
+    QObject::connect(box, &QComboBox::activated, box, [&list, box](int position) {
+        list.setListIndex(position);
+        showItems(list, box);
+    });
+}
+
+void bindScrollBar(ScrollBar& bar, QScrollBar* widget) {
+    widget->setRange(bar.minimum(), bar.maximum());
+    widget->setSingleStep(bar.smallStep());
+    widget->setPageStep(bar.largeStep());
+    widget->setTracking(false);
+    auto show = [&bar, widget] {
+        const QSignalBlocker blocker(widget);
+        widget->setValue(bar.value());
+    };
+    show();
+    showAll(bar, widget);
+    bar.observe([&bar, widget, show](Property property) {
+        property == Property::Value ? show() : showState(bar, widget, property);
+    });
+    QObject::connect(widget, &QScrollBar::valueChanged, widget,
+                     [&bar](int value) { bar.setValue(value); });
+}
+
+void bindTextBox(TextBox& box, QPlainTextEdit* widget) {
+    widget->setPlainText(displayedText(box.text()));
+    showAll(box, widget);
+    box.observe([&box, widget](Property property) {
+        if (property == Property::TextAppended) {
+            QTextCursor end(widget->document());
+            end.movePosition(QTextCursor::End);
+            end.insertText(displayedText(box.lastAppended()));
+            widget->verticalScrollBar()->setValue(widget->verticalScrollBar()->maximum());
+        } else if (property == Property::Text) {
+            widget->setPlainText(displayedText(box.text()));
+        } else {
+            showState(box, widget, property);
+        }
+    });
+}
+
+void bindOptionButton(OptionGroup& group, int index, QRadioButton* button) {
+    button->setAutoExclusive(false);
+    auto show = [&group, index, button] {
+        const QSignalBlocker blocker(button);
+        button->setChecked(group.selected() == index);
+    };
+    show();
+    bindCaptionedWidget(group.button(index), button);
+    group.observe([show](Property property) {
+        if (property == Property::Value) {
+            show();
+        }
+    });
+    QObject::connect(button, &QRadioButton::clicked, button, [&group, index, show] {
+        group.select(index);
+        show();
+    });
+}
+
+}  // namespace rotaline

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QWidget>
+
+class QComboBox;
+class QPlainTextEdit;
+class QRadioButton;
+class QScrollBar;
+
+namespace rotaline {
+
+class Control;
+class ComboList;
+class OptionGroup;
+class ScrollBar;
+class TextBox;
+
+// Each keeps a widget in step with its control and hands the user's changes to the control.
+// Programmatic updates of a widget never echo back into the control.
+void bindCaptionedWidget(Control& control, QWidget* widget);
+void bindComboList(ComboList& list, QComboBox* box);
+void bindScrollBar(ScrollBar& bar, QScrollBar* widget);
+void bindTextBox(TextBox& box, QPlainTextEdit* widget);
+void bindOptionButton(OptionGroup& group, int index, QRadioButton* button);
+
+}  // namespace rotaline

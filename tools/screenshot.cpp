@@ -1,0 +1,81 @@
+// Renders the programmer's window to PNG files without a display: each tab after start-up,
+// in English, then the window after a switch to Chinese.
+#include <QApplication>
+#include <QDir>
+#include <QPixmap>
+#include <cstdio>
+#include <cstring>
+
+#include "link/ProgrammingLink.h"
+#include "platform/QtSerialPort.h"
+#include "pty/PseudoTerminal.h"
+#include "ui/MainWindow.h"
+#include "window/MainForm.h"
+
+using namespace rotaline;
+
+namespace {
+
+// Answers every question with Yes and keeps no settings.
+class Unattended : public Dialogs, public SettingsStore {
+public:
+    Answer message(const QString&, Icon, Buttons buttons) override {
+        return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
+    }
+    QString openFileName(const QString&) override { return {}; }
+    QString saveFileName(const QString&) override { return {}; }
+    QString value(const QString&, const QString&) const override { return {}; }
+    void setValue(const QString&, const QString&, const QString&) override {}
+    QList<QPair<QString, QString>> section(const QString&) const override { return {}; }
+};
+
+bool save(MainWindow& window, const QString& path) {
+    QApplication::processEvents();
+    const bool saved = window.grab().save(path);
+    std::printf("%s %s\n", saved ? "wrote" : "could not write", qPrintable(path));
+    return saved;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const char* scale = nullptr;
+    for (int i = 1; i + 1 < argc; ++i) {
+        if (std::strcmp(argv[i], "--scale") == 0) {
+            scale = argv[i + 1];
+        }
+    }
+    if (argc < 2 || argv[1][0] == '-') {
+        std::puts("Usage: rotaline-screenshot OUTPUT-FOLDER [--scale FACTOR]");
+        return 2;
+    }
+    if (scale != nullptr) {
+        qputenv("QT_SCALE_FACTOR", scale);
+    }
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    const QDir out(QString::fromLocal8Bit(argv[1]));
+    QDir().mkpath(out.path());
+    const QString suffix = scale != nullptr ? QStringLiteral("@%1x").arg(scale) : QString();
+
+    PseudoTerminal adapter;
+    QtSerialPort port([&adapter](int) { return QString::fromStdString(adapter.slavePath()); });
+    ProgrammingLink link(port);
+    Unattended unattended;
+    MainForm form(link, unattended, unattended);
+    MainWindow window(form);
+    form.Form_Load();
+    window.show();
+
+    bool saved = true;
+    static const char* const names[] = {"airplane", "helicopter", "boat", "car"};
+    for (int tab = 0; tab < 4; ++tab) {
+        form.get<TabStrip>("SSTab1").select(tab);
+        saved &= save(window, out.filePath(QStringLiteral("tab-%1%2.png").arg(names[tab], suffix)));
+    }
+    form.mnuChinese_Click();
+    saved &= save(window, out.filePath(QStringLiteral("chinese%1.png").arg(suffix)));
+    return saved ? 0 : 1;
+}
