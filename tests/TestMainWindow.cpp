@@ -1,0 +1,151 @@
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTabBar>
+#include <QtTest>
+#include <chrono>
+
+#include "platform/QtSerialPort.h"
+#include "pty/PseudoTerminal.h"
+#include "support/FormFixture.h"
+#include "ui/LayoutTable.h"
+#include "ui/MainWindow.h"
+
+using namespace rotaline;
+using namespace rotaline::testing;
+using namespace std::chrono_literals;
+
+namespace {
+
+using Start = FormFixture::Start;
+
+template <class T>
+T* widget(const MainWindow& window, const char* name) {
+    return qobject_cast<T*>(window.widget(QLatin1String(name)));
+}
+
+}  // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void aClickOnHardBrakeReachesTheController() {
+        PseudoTerminal adapter;
+        if (!adapter.isOpen()) {
+            QSKIP("no pseudo-terminals here");
+        }
+        QtSerialPort port([&](int) { return QString::fromStdString(adapter.slavePath()); });
+        ProgrammingLink link(port);
+        ScriptedDialogs dialogs;
+        MemorySettingsStore settings;
+        MainForm form(link, dialogs, settings);
+        MainWindow window(form);
+        form.Form_Load();
+        window.show();
+        adapter.read(500ms);
+
+        QTest::mouseClick(widget<QRadioButton>(window, "OptionBrake(4)"), Qt::LeftButton);
+
+        QCOMPARE(QByteArray::fromStdString(adapter.read(1000ms)), QByteArray("\x89\x05"));
+        QVERIFY(form.get<TextBox>("Text1").text().endsWith(QStringLiteral("Brake type: Hard\r\n")));
+        QCOMPARE(int(form.block().value[9]), 4);
+        QVERIFY(widget<QRadioButton>(window, "OptionBrake(4)")->isChecked());
+        QVERIFY(!widget<QRadioButton>(window, "OptionBrake(0)")->isChecked());
+    }
+
+    void theWindowHasAFixedClientAreaAndEveryPlacedControl() {
+        FormFixture f(Start::Loaded);
+        MainWindow window(f.form);
+        window.show();
+        QCOMPARE(window.client()->size(), QSize(604, 644));
+        QCOMPARE(window.minimumSize(), window.maximumSize());
+        QVERIFY(!(window.windowFlags() & Qt::WindowMaximizeButtonHint));
+        for (const Placement& placement : layoutTable()) {
+            QVERIFY2(
+                window.widget(QString::fromLatin1(placement.name.data(), placement.name.size())),
+                placement.name.data());
+        }
+        QVERIFY(!window.widget("Text2")->isVisible());
+        QCOMPARE(window.widget("ComboPerCellLi")->geometry(),
+                 QRect(window.widget("ComboPerCellNi")->mapTo(window.client(), QPoint()),
+                       window.widget("ComboPerCellNi")->size()));
+        QVERIFY(window.widget("Image1(2)")->isVisible());
+        QVERIFY(!window.widget("Image1(1)")->isVisible());
+        QVERIFY(!window.widget("FrameCurrent")->isVisible());
+    }
+
+    void captionsShowTheirAmpersandsAsDesignedOrAsWritten() {
+        FormFixture f(Start::Loaded);
+        MainWindow window(f.form);
+        QCOMPARE(widget<QGroupBox>(window, "FramePointIniEnd")->title(),
+                 QStringLiteral("Initial && End Point"));
+        QCOMPARE(window.action("mnuOpen")->text(), QStringLiteral("Open(&O)"));
+        f.dialogs.nextAnswer(Dialogs::Answer::Yes);
+        f.form.mnuEnglish_Click();
+        QCOMPARE(widget<QGroupBox>(window, "FramePointForRev")->title(),
+                 QStringLiteral("Forward && Revervse Point"));
+        QCOMPARE(window.action("mnuOpen")->text(), QStringLiteral("Open..."));
+        QCOMPARE(widget<QLabel>(window, "LabelCut")->text(), QStringLiteral("Cut Off Per Cell"));
+    }
+
+    void modelChangesShowWithoutEchoingBack() {
+        FormFixture f;
+        MainWindow window(f.form);
+        auto* delay = widget<QComboBox>(window, "ComboDelay");
+        QCOMPARE(delay->count(), 8);
+        QCOMPARE(delay->currentIndex(), -1);
+
+        f.form.Form_Load();
+        f.port.clearWritten();
+        f.options("OptionBrake").select(2);
+        f.list("ComboDelay").setListIndex(3);
+        f.form.get<ScrollBar>("HScrollTiming").setValue(7);
+
+        QCOMPARE(f.port.writes().size(), 3);
+        QVERIFY(widget<QRadioButton>(window, "OptionBrake(2)")->isChecked());
+        QCOMPARE(delay->currentIndex(), 3);
+        QCOMPARE(widget<QScrollBar>(window, "HScrollTiming")->value(), 7);
+        QCOMPARE(widget<QLabel>(window, "LabelDegree")->text(), QStringLiteral("7°"));
+        f.control("FrameFre").setEnabled(false);
+        QVERIFY(!window.widget("FrameFre")->isEnabled());
+    }
+
+    void theUsersChoicesReachTheForm() {
+        FormFixture f(Start::Loaded);
+        MainWindow window(f.form);
+        window.show();
+        f.port.clearWritten();
+
+        widget<QComboBox>(window, "ComboDelay")->activated(5);
+        widget<QScrollBar>(window, "HScrollTiming")
+            ->triggerAction(QAbstractSlider::SliderPageStepAdd);
+        qobject_cast<QTabBar*>(window.widget("SSTab1")->findChild<QTabBar*>())->setCurrentIndex(2);
+        QTest::mouseClick(widget<QPushButton>(window, "CommandClear"), Qt::LeftButton);
+
+        QCOMPARE(int(f.form.block().value[29]), 5);
+        QCOMPARE(int(f.form.block().value[14]), 5);
+        QCOMPARE(f.form.get<TabStrip>("SSTab1").selected(), 2);
+        QCOMPARE(f.wire().mid(0, 4), QList<int>({157, 6, 142, 6}));
+        QCOMPARE(f.note(), QString());
+        QVERIFY(window.widget("Image1(0)")->isVisible());
+    }
+
+    void theNoteBoxAddsEachNoteAsALine() {
+        FormFixture f;
+        MainWindow window(f.form);
+        auto* note = widget<QPlainTextEdit>(window, "Text1");
+        QCOMPARE(note->toPlainText(), QStringLiteral("The note record your setting change"));
+        f.form.get<TextBox>("Text1").setText(QStringLiteral("Car\r\n"));
+        f.form.get<TextBox>("Text1").append(QStringLiteral("Brake type: Hard\r\n"));
+        f.form.get<TextBox>("Text1").append(QStringLiteral("OK"));
+        QCOMPARE(note->toPlainText(), QStringLiteral("Car\nBrake type: Hard\nOK"));
+        QVERIFY(note->isReadOnly());
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "TestMainWindow.moc"
