@@ -17,8 +17,8 @@ namespace {
 void report(const char* what, std::vector<double> micros) {
     std::sort(micros.begin(), micros.end());
     const auto at = [&](double q) { return micros[static_cast<size_t>(q * (micros.size() - 1))]; };
-    std::printf("%-44s median %9.1f us   p10 %9.1f   p90 %9.1f   (n=%zu)\n", what, at(0.5),
-                at(0.1), at(0.9), micros.size());
+    std::printf("%-44s median %9.1f us   p10 %9.1f   p90 %9.1f   (n=%zu)\n", what, at(0.5), at(0.1),
+                at(0.9), micros.size());
 }
 
 std::vector<double> repeat(int times, const std::function<void(int)>& run) {
@@ -38,21 +38,18 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     FormFixture f(FormFixture::Start::Loaded);
 
-    report("one change, click to bytes", repeat(5000, [&](int i) {
-               f.options("OptionBrake").select(i % 2 == 0 ? 4 : 1);
-           }));
+    report("one change, click to bytes",
+           repeat(5000, [&](int i) { f.options("OptionBrake").select(i % 2 == 0 ? 4 : 1); }));
     f.form.get<TabStrip>("SSTab1").select(3);
-    report("model selection cascade", repeat(500, [&](int i) {
-               f.list("ComboCTRmodel(3)").setListIndex(i % 2);
-           }));
+    report("model selection cascade",
+           repeat(500, [&](int i) { f.list("ComboCTRmodel(3)").setListIndex(i % 2); }));
 
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("bench.esc"));
     f.dialogs.nextFileName(path);
     f.form.SaveSettingsFile();
-    report("load and apply a settings file", repeat(300, [&](int) {
-               f.form.LoadSettingsFile(path);
-           }));
+    report("load and apply a settings file",
+           repeat(300, [&](int) { f.form.LoadSettingsFile(path); }));
 
     for (int round = 0; round < 3; ++round) {
         f.form.CommandClear_Click();

@@ -134,6 +134,22 @@ private slots:
         QVERIFY(window.widget("Image1(0)")->isVisible());
     }
 
+    void portEntriesNameTheirDevicesAndTheLampItsTrouble() {
+        FormFixture f(Start::Loaded);
+        MainWindow window(f.form);
+        window.setPortDescriber(
+            [](int n) { return QStringLiteral("COM%1: /dev/ttyUSB%2").arg(n).arg(n - 1); });
+        auto* ports = widget<QComboBox>(window, "ComboCOM");
+        QCOMPARE(ports->itemData(4, Qt::ToolTipRole).toString(),
+                 QStringLiteral("COM5: /dev/ttyUSB4"));
+
+        f.port.failNextOpen(PortProblem::Busy);
+        ports->activated(1);
+        QVERIFY(window.widget("ImageOff")
+                    ->toolTip()
+                    .contains(QStringLiteral("Close the other program")));
+    }
+
     void theNoteBoxAddsEachNoteAsALine() {
         FormFixture f;
         MainWindow window(f.form);

@@ -37,6 +37,7 @@ int main(int argc, char** argv) {
 
     MainWindow window(form);
     dialogs.setParent(&window);
+    window.setPortDescriber([&resolver](int number) { return resolver.describe(number); });
     form.onUnload = [&window] { window.close(); };
     form.Form_Load();
     window.show();

@@ -14,7 +14,7 @@ ProgrammingLink::ProgrammingLink(SerialPort& port) : port_(port) {
 
 LinkOutcome ProgrammingLink::openIfClosed() {
     if (!port_.isOpen() && !port_.open()) {
-        return LinkOutcome::failure(port_.errorString());
+        return LinkOutcome::failure(port_.errorString(), port_.problem());
     }
     return {};
 }
@@ -23,7 +23,7 @@ LinkOutcome ProgrammingLink::writeBuffer() {
     const QByteArray bytes(reinterpret_cast<const char*>(buffer_.data()),
                            static_cast<int>(buffer_.size()));
     if (!port_.write(bytes)) {
-        return LinkOutcome::failure(port_.errorString());
+        return LinkOutcome::failure(port_.errorString(), port_.problem());
     }
     return {};
 }

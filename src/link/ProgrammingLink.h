@@ -14,8 +14,11 @@ namespace rotaline {
 struct LinkOutcome {
     bool ok = true;
     QString reason;
+    PortProblem problem = PortProblem::None;
 
-    static LinkOutcome failure(QString why) { return {false, std::move(why)}; }
+    static LinkOutcome failure(QString why, PortProblem problem = PortProblem::Other) {
+        return {false, std::move(why), problem};
+    }
 };
 
 // The serial link to the programming adapter: the port, the send buffer and whether the last

@@ -40,8 +40,15 @@ QString PortResolver::deviceFor(int portNumber) const {
     return portNumber >= 1 && portNumber <= devices.size() ? devices[portNumber - 1] : QString();
 }
 
-bool PortResolver::isPresent(const QString& device) const {
-    return !device.isEmpty() && QFileInfo::exists(device);
+QString PortResolver::describe(int portNumber) const {
+    const QString device = deviceFor(portNumber);
+    if (device.isEmpty()) {
+        return QStringLiteral("COM%1: no serial device").arg(portNumber);
+    }
+    return QStringLiteral("COM%1: %2 (%3)")
+        .arg(portNumber)
+        .arg(device,
+             QFileInfo::exists(device) ? QStringLiteral("present") : QStringLiteral("not present"));
 }
 
 QStringList PortResolver::ordered(QStringList devices) {

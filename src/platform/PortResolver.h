@@ -16,7 +16,8 @@ public:
     explicit PortResolver(const SettingsStore& store, PresentPorts present = systemPorts);
 
     QString deviceFor(int portNumber) const;
-    bool isPresent(const QString& device) const;
+    // "COM1: /dev/ttyUSB0", followed by whether that device is there now.
+    QString describe(int portNumber) const;
 
     // USB and ACM adapters first, then the others, each group in natural name order.
     static QStringList ordered(QStringList devices);

@@ -8,9 +8,6 @@
 
 namespace rotaline {
 
-// What kept a port from working, for telling the user how to fix it.
-enum class PortProblem { None, Absent, PermissionDenied, Busy, Other };
-
 struct LineSettings {
     qint32 baud;
     QSerialPort::Parity parity;
@@ -41,7 +38,7 @@ public:
     QByteArray readAll() override { return port_.readAll(); }
     QString errorString() const override { return error_; }
 
-    PortProblem problem() const { return problem_; }
+    PortProblem problem() const override { return problem_; }
     QString device() const { return device_; }
     const QSerialPort& port() const { return port_; }
 

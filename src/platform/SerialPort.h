@@ -8,6 +8,9 @@ namespace rotaline {
 
 enum class CommEvent { DataReceived, Other };
 
+// What kept a port from working, for telling the user how to fix it.
+enum class PortProblem { None, Absent, PermissionDenied, Busy, Other };
+
 // One serial port as the programming link uses it. Every operation reports failure
 // through its result and errorString(); none throws.
 class SerialPort : public QObject {
@@ -32,8 +35,9 @@ public:
     virtual void setReceiveThreshold(int bytes) = 0;
     virtual QByteArray readAll() = 0;
 
-    // Why the last open or write failed, in plain words.
+    // Why the last open or write failed, in plain words, and what kind of trouble it was.
     virtual QString errorString() const = 0;
+    virtual PortProblem problem() const = 0;
 
 signals:
     void commEvent(rotaline::CommEvent event);

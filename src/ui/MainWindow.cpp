@@ -16,6 +16,7 @@
 #include "ui/Captions.h"
 #include "ui/LayoutTable.h"
 #include "ui/PictureWidget.h"
+#include "ui/PortList.h"
 #include "ui/WidgetBinding.h"
 #include "window/MainForm.h"
 
@@ -54,6 +55,10 @@ MainWindow::MainWindow(MainForm& form, QWidget* parent)
     buildMenus();
     buildControls();
     setFixedSize(ClientWidth, ClientHeight + menuBar()->sizeHint().height());
+}
+
+void MainWindow::setPortDescriber(std::function<QString(int)> describer) {
+    qobject_cast<PortList*>(widget(QStringLiteral("ComboCOM")))->setDescriber(std::move(describer));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -166,7 +171,8 @@ QWidget* MainWindow::createBareWidget(Control& control, QWidget* parent) {
             return box;
         }
         case ControlKind::ComboList:
-            return new QComboBox(parent);
+            return control.name() == QLatin1String("ComboCOM") ? new PortList(parent)
+                                                               : new QComboBox(parent);
         case ControlKind::ScrollBar:
             return new QScrollBar(Qt::Horizontal, parent);
         case ControlKind::TabStrip:

@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QMainWindow>
+#include <functional>
 
 class QTabBar;
 class QToolBar;
@@ -22,6 +23,8 @@ public:
     QWidget* widget(const QString& name) const { return widgets_.value(name); }
     QAction* action(const QString& name) const { return actions_.value(name); }
     QWidget* client() const { return client_; }
+    // Names the device behind each entry of the port list in its tooltip.
+    void setPortDescriber(std::function<QString(int portNumber)> describer);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -56,13 +56,17 @@ void showState(const Control& control, QWidget* widget, Property property) {
         case Property::Enabled:
             widget->setEnabled(control.isEnabled());
             break;
+        case Property::ToolTip:
+            widget->setToolTip(control.toolTip());
+            break;
         default:
             break;
     }
 }
 
 void showAll(const Control& control, QWidget* widget) {
-    for (Property property : {Property::Caption, Property::Visible, Property::Enabled}) {
+    for (Property property :
+         {Property::Caption, Property::Visible, Property::Enabled, Property::ToolTip}) {
         showState(control, widget, property);
     }
 }

@@ -1,5 +1,6 @@
 #include "model/EscCatalogue.h"
 #include "window/MainForm.h"
+#include "window/PortHelp.h"
 #include "window/Texts.h"
 
 namespace rotaline {
@@ -37,6 +38,7 @@ void MainForm::ComboCOM_Click() {
     }
     get<Control>("ImageOn").setVisible(outcome.ok);
     get<Control>("ImageOff").setVisible(!outcome.ok);
+    get<Control>("ImageOff").setToolTip(portHelp(outcome, ports.listIndex() + 1, chinese));
 }
 
 }  // namespace rotaline

@@ -31,10 +31,12 @@ bool FakeSerialPort::setSettings(const QString& settings) {
 bool FakeSerialPort::open() {
     log_ << QStringLiteral("open");
     if (failOpen_ || !present_.contains(number_)) {
+        problem_ = failOpen_ ? openProblem_ : PortProblem::Absent;
         failOpen_ = false;
         error_ = QStringLiteral("The device is not present.");
         return false;
     }
+    problem_ = PortProblem::None;
     open_ = true;
     pulled_ = false;
     ++opens_;

@@ -27,10 +27,14 @@ public:
     void setReceiveThreshold(int bytes) override { threshold_ = bytes; }
     QByteArray readAll() override;
     QString errorString() const override { return error_; }
+    PortProblem problem() const override { return problem_; }
 
     // Only these port numbers open; all of 1..16 by default.
     void setPresentPorts(const QSet<int>& numbers) { present_ = numbers; }
-    void failNextOpen() { failOpen_ = true; }
+    void failNextOpen(PortProblem problem = PortProblem::Absent) {
+        failOpen_ = true;
+        openProblem_ = problem;
+    }
     void failNextWrite() { failWrite_ = true; }
     // The adapter goes away: writes fail until the port is opened again while present.
     void pull() { pulled_ = true; }
@@ -55,6 +59,8 @@ private:
     bool failWrite_ = false;
     bool pulled_ = false;
     QString error_;
+    PortProblem problem_ = PortProblem::None;
+    PortProblem openProblem_ = PortProblem::Absent;
     QByteArray input_;
     QByteArray written_;
     QList<QByteArray> writes_;

@@ -27,6 +27,13 @@ void Control::setEnabled(bool enabled) {
     }
 }
 
+void Control::setToolTip(const QString& toolTip) {
+    if (toolTip_ != toolTip) {
+        toolTip_ = toolTip;
+        notify(Property::ToolTip);
+    }
+}
+
 void Control::notify(Property property) const {
     for (const Observer& observer : observers_) {
         observer(property);

@@ -24,7 +24,7 @@ enum class ControlKind {
     Toolbar,
 };
 
-enum class Property { Caption, Visible, Enabled, Value, Items, Text, TextAppended };
+enum class Property { Caption, Visible, Enabled, ToolTip, Value, Items, Text, TextAppended };
 
 // A control of the window as the form logic sees it: name, caption, visibility and enabling.
 // Setting these raises no event; observers (the widgets) are told of every change.
@@ -50,6 +50,8 @@ public:
     void setVisible(bool visible);
     bool isEnabled() const { return enabled_; }
     void setEnabled(bool enabled);
+    const QString& toolTip() const { return toolTip_; }
+    void setToolTip(const QString& toolTip);
 
     // Buttons and menu items: the user's click.
     void click() const {
@@ -72,6 +74,7 @@ private:
     bool accessKeys_ = false;
     bool visible_ = true;
     bool enabled_ = true;
+    QString toolTip_;
     std::vector<Observer> observers_;
 };
 

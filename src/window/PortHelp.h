@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+#include "link/ProgrammingLink.h"
+
+namespace rotaline {
+
+// Why a port could not be used and how to fix the usual causes, for the lamp's tooltip.
+QString portHelp(const LinkOutcome& outcome, int portNumber, bool chinese);
+
+}  // namespace rotaline

@@ -1,0 +1,90 @@
+#include <unistd.h>
+#include <QFile>
+#include <QtTest>
+
+#include "platform/PortResolver.h"
+#include "platform/QtSerialPort.h"
+#include "pty/PseudoTerminal.h"
+#include "support/FormFixture.h"
+
+using namespace rotaline;
+using namespace rotaline::testing;
+
+namespace {
+
+using Start = FormFixture::Start;
+
+QString lampHelpAfter(PortProblem problem) {
+    FormFixture f(Start::Loaded);
+    f.port.failNextOpen(problem);
+    f.list("ComboCOM").setListIndex(2);
+    return f.control("ImageOff").toolTip();
+}
+
+}  // namespace
+
+class TestPortHelp : public QObject {
+    Q_OBJECT
+private slots:
+    void theLampSaysWhyAndHowToFixIt() {
+        QVERIFY(
+            lampHelpAfter(PortProblem::PermissionDenied)
+                .endsWith(QStringLiteral("Add yourself to the dialout group with \"sudo adduser "
+                                         "$USER dialout\", then log out and in again.")));
+        QVERIFY(
+            lampHelpAfter(PortProblem::Busy)
+                .endsWith(QStringLiteral("Close the other program and choose the port again.")));
+        QVERIFY(lampHelpAfter(PortProblem::Absent)
+                    .endsWith(QStringLiteral("name its device as COM3 in the [Ports] section of "
+                                             "~/.config/Rotaline/Rotaline.conf.")));
+        QVERIFY(lampHelpAfter(PortProblem::Absent)
+                    .startsWith(QStringLiteral("The device is not present.\n")));
+    }
+
+    void aSuccessfulSelectionClearsTheHelp() {
+        FormFixture f(Start::Loaded);
+        f.port.failNextOpen();
+        f.list("ComboCOM").setListIndex(2);
+        f.list("ComboCOM").setListIndex(3);
+        QCOMPARE(f.control("ImageOff").toolTip(), QString());
+        QCOMPARE(f.note().count(QStringLiteral("COM3 port is invalid !")), 1);
+    }
+
+    void realPortsAreClassifiedAsAbsentBusyOrForbidden() {
+        PseudoTerminal adapter;
+        if (!adapter.isOpen()) {
+            QSKIP("no pseudo-terminals here");
+        }
+        const QString device = QString::fromStdString(adapter.slavePath());
+        QtSerialPort holder([&](int) { return device; });
+        QVERIFY(holder.open());
+        QtSerialPort second([&](int) { return device; });
+        QVERIFY(!second.open());
+        QCOMPARE(second.problem(), PortProblem::Busy);
+        holder.close();
+
+        QtSerialPort missing([](int) { return QStringLiteral("/dev/rotaline-absent"); });
+        QVERIFY(!missing.open());
+        QCOMPARE(missing.problem(), PortProblem::Absent);
+
+        if (geteuid() == 0) {
+            QSKIP("the superuser may open any device");
+        }
+        QFile::setPermissions(device, QFileDevice::Permissions());
+        QtSerialPort forbidden([&](int) { return device; });
+        QVERIFY(!forbidden.open());
+        QCOMPARE(forbidden.problem(), PortProblem::PermissionDenied);
+    }
+
+    void eachPortNamesItsDevice() {
+        MemorySettingsStore store;
+        store.setValue("Ports", "COM2", "/dev/rotaline-absent");
+        const PortResolver resolver(store, [] { return QStringList({"/dev/null"}); });
+        QCOMPARE(resolver.describe(1), QStringLiteral("COM1: /dev/null (present)"));
+        QCOMPARE(resolver.describe(2), QStringLiteral("COM2: /dev/rotaline-absent (not present)"));
+        QCOMPARE(resolver.describe(3), QStringLiteral("COM3: no serial device"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPortHelp)
+#include "TestPortHelp.moc"
