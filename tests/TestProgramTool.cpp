@@ -1,0 +1,139 @@
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "model/SettingsFileCodec.h"
+
+using namespace rotaline;
+
+namespace {
+
+// A ">=50A for car" with three settings of its own; slot 9 is not in use.
+QByteArray carFile() {
+    ParameterBlock block;
+    block.value[4] = 3;
+    block.value[8] = 1;
+    block.value[9] = 5;
+    block.value[13] = 5;
+    block.value[19] = 2;
+    block.value[29] = 4;
+    for (int slot : {4, 8, 13, 19, 29}) {
+        block.inUse[slot] = true;
+    }
+    return QByteArray::fromStdString(*encodeSettingsFile(block));
+}
+
+const QStringList TypeReset = {
+    "133 21  slot 5 airplane model = 20 (reset)", "134 21  slot 6 helicopter model = 20 (reset)",
+    "135 21  slot 7 boat model = 20 (reset)", "136 21  slot 8 car model = 20 (reset)",
+    "132 4  slot 4 ESC type = 3 (Car)"};
+
+QStringList transcript() {
+    const QStringList defaults = {
+        "137 1  slot 9 brake type = 0 (OFF)",
+        "138 2  slot 10 helicopter mode = 1 (Normal)",
+        "139 1  slot 11 motor poles = 0 (2-4)",
+        "140 1  slot 12 reverse = 0 (ON)",
+        "141 1  slot 13 current limit = 0 (20A)",
+        "142 1  slot 14 timing advance = 0 (0 degrees)",
+        "143 1  slot 15 frequency = 0 (8KHz)",
+        "144 1  slot 16 acceleration = 0 (Soft)",
+        "145 2  slot 17 battery type = 1 (Li-ion/Poly )",
+        "146 7  slot 18 cut-off per NiCd/NiMH cell = 6 (0.9V)",
+        "147 1  slot 19 number of cells = 0 (Auto)",
+        "148 8  slot 20 cut-off per lithium cell = 7 (2.7V)",
+        "149 1  slot 21 cut-off type = 0 (Slow Down)",
+        "150 1  slot 22 initial point = 0 (Automatic)",
+        "151 1  slot 23 end point = 0 (Automatic)",
+        "152 2  slot 24 throttle curve = 1 (linear)",
+        "153 1  slot 25 rotation = 0 (Left)",
+        "154 1  slot 26 ABS = 0 (ON)",
+        "155 1  slot 27 forward power limit = 0 (OFF)",
+        "156 1  slot 28 reverse power limit = 0 (OFF)",
+        "157 1  slot 29 delay time = 0 (0.25 S)",
+        "158 1  slot 30 forward point = 0 (Automatic)",
+        "159 1  slot 31 reverse point = 0 (Automatic)",
+    };
+    return QStringList{"170 85  handshake"} + TypeReset + TypeReset +
+           QStringList{"170 85  handshake"} + defaults +
+           QStringList{"136 2  slot 8 car model = 1 (>=50A for car)",
+                       "141 6  slot 13 current limit = 5 (70A)",
+                       "147 3  slot 19 number of cells = 2 (3 cells)",
+                       "157 5  slot 29 delay time = 4 (1.5 S)"};
+}
+
+QStringList linesOf(const QByteArray& output) {
+    QStringList lines = QString::fromLatin1(output).split('\n');
+    lines.removeAll(QString());
+    return lines;
+}
+
+struct Run {
+    int status;
+    QStringList out;
+    QString err;
+};
+
+Run program(const QStringList& arguments) {
+    QProcess tool;
+    tool.start(QStringLiteral(PROGRAM_TOOL), arguments);
+    tool.waitForFinished(20000);
+    return {tool.exitCode(), linesOf(tool.readAllStandardOutput()),
+            QString::fromLatin1(tool.readAllStandardError())};
+}
+
+}  // namespace
+
+class TestProgramTool : public QObject {
+    Q_OBJECT
+private slots:
+    void aControllerReceivesWhatLoadingTheFileSends() {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("car.esc"));
+        QFile out(file);
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write(carFile());
+        out.close();
+        QProcess controller;
+        controller.start(QStringLiteral(VIRTUAL_CONTROLLER));
+        QVERIFY(controller.waitForReadyRead(5000));
+        const QString device = QString::fromLatin1(controller.readLine()).trimmed().section(' ', 3);
+
+        const Run run = program({file, device});
+
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.out, transcript());
+        QByteArray heard;
+        QTRY_VERIFY((heard += controller.readAllStandardOutput()).count('\n') >=
+                    transcript().size());
+        QCOMPARE(linesOf(heard), transcript());
+        controller.terminate();
+        controller.waitForFinished();
+
+        const Run dry = program({"--dry-run", file, "/dev/rotaline-absent"});
+        QCOMPARE(dry.status, 0);
+        QCOMPARE(dry.out, transcript());
+    }
+
+    void aBadFileOrPortIsRefusedClearly() {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("bad.esc"));
+        QFile out(file);
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write(carFile().left(100));
+        out.close();
+
+        const Run bad = program({"--dry-run", file, "/dev/null"});
+        QCOMPARE(bad.status, 2);
+        QVERIFY(bad.err.contains(QStringLiteral("File is not found or file is error!")));
+        QCOMPARE(bad.out, QStringList({"170 85  handshake"}));
+
+        const Run noPort = program({file, "/dev/rotaline-absent"});
+        QCOMPARE(noPort.status, 3);
+        QVERIFY(noPort.err.contains(QStringLiteral("/dev/rotaline-absent cannot be used")));
+        QCOMPARE(program({}).status, 2);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestProgramTool)
+#include "TestProgramTool.moc"

@@ -1,0 +1,84 @@
+// Programs a controller from a settings file without the window: the same steps as loading
+// the file into the programmer, so a batch of controllers can be set from one file.
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <cstdio>
+
+#include "link/ProgrammingLink.h"
+#include "model/MessageDecoder.h"
+#include "platform/QtSerialPort.h"
+#include "program/RecordingPort.h"
+#include "window/MainForm.h"
+
+using namespace rotaline;
+
+namespace {
+
+// Every message the form shows becomes a problem to report; nothing is stored.
+class Console : public Dialogs, public SettingsStore {
+public:
+    Answer message(const QString& text, Icon, Buttons) override {
+        problems << QString(text).replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+        return Answer::No;
+    }
+    QString openFileName(const QString&) override { return {}; }
+    QString saveFileName(const QString&) override { return {}; }
+    QString value(const QString&, const QString&) const override { return {}; }
+    void setValue(const QString&, const QString&, const QString&) override {}
+    QList<QPair<QString, QString>> section(const QString&) const override { return {}; }
+
+    QStringList problems;
+};
+
+int usage() {
+    std::fputs(
+        "Usage: rotaline-program [--dry-run] SETTINGS-FILE DEVICE\n"
+        "Sends to the controller on DEVICE what loading SETTINGS-FILE into Rotaline sends,\n"
+        "printing each message. --dry-run prints the messages without opening DEVICE.\n",
+        stderr);
+    return 2;
+}
+
+void print(const QByteArray& bytes) {
+    MessageDecoder decoder;
+    for (const DecodedMessage& message : decoder.feed(bytes.toStdString())) {
+        std::printf("%s\n", message.text().c_str());
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QStringList arguments = app.arguments().mid(1);
+    const bool dryRun = arguments.removeAll(QStringLiteral("--dry-run")) > 0;
+    if (arguments.size() != 2 || arguments[0].startsWith('-')) {
+        return usage();
+    }
+    const QString file = arguments[0];
+    const QString device = arguments[1];
+    if (!QFileInfo(file).isFile()) {
+        std::fprintf(stderr, "%s: no such settings file\n", qPrintable(file));
+        return 2;
+    }
+    RecordingPort port(dryRun ? nullptr
+                              : std::make_unique<QtSerialPort>([device](int) { return device; }));
+    ProgrammingLink link(port);
+    Console console;
+    MainForm form(link, console, console);
+    form.waitProcessingEvents = [](int) {};
+    form.Form_Load();
+    if (!link.isReady()) {
+        std::fprintf(stderr, "%s cannot be used: %s\n", qPrintable(device),
+                     qPrintable(port.errorString()));
+        return 3;
+    }
+    form.LoadSettingsFile(file);
+    link.close();
+    print(port.written());
+    if (!console.problems.isEmpty()) {
+        std::fprintf(stderr, "%s: %s\n", qPrintable(file), qPrintable(console.problems.join("; ")));
+        return link.isReady() ? 2 : 3;
+    }
+    return 0;
+}
