@@ -1,3 +1,4 @@
+#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -148,6 +149,35 @@ private slots:
         QVERIFY(window.widget("ImageOff")
                     ->toolTip()
                     .contains(QStringLiteral("Close the other program")));
+    }
+
+    void tabReachesEveryControlFromTopToBottom() {
+        FormFixture f(Start::Loaded);
+        MainWindow window(f.form);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        window.widget("ComboCOM")->setFocus();
+        QStringList order;
+        for (int step = 0; step < 80; ++step) {
+            const QString name = window.widgetName(QApplication::focusWidget());
+            if (!name.isEmpty() && !order.contains(name)) {
+                order << name;
+            }
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        const QStringList expected = {"ComboCOM",        "CommandSetFactory",   "Text1",
+                                      "CommandClear",    "ComboCTRmodel(0)",    "HScrollTiming",
+                                      "OptionTimMon(0)", "OptionBatType(1)",    "ComboNoOfCell",
+                                      "ComboPerCellNi",  "OptionCutOffType(0)", "ComboPerCellLi",
+                                      "OptionThr(2)",    "OpAcceleration(0)",   "OptionFreqency(2)",
+                                      "ComboIniPoint",   "ComboEndPoint",       "OptionRotation(1)",
+                                      "OptionBrake(5)"};
+        qsizetype last = -1;
+        for (const QString& name : expected) {
+            const qsizetype at = order.indexOf(name);
+            QVERIFY2(at > last, qPrintable(name + " in " + order.join(' ')));
+            last = at;
+        }
     }
 
     void theNoteBoxAddsEachNoteAsALine() {

@@ -167,14 +167,18 @@ QWidget* MainWindow::createBareWidget(Control& control, QWidget* parent) {
         case ControlKind::TextBox: {
             auto* box = new QPlainTextEdit(parent);
             box->setReadOnly(true);
+            box->setTabChangesFocus(true);
             box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
             return box;
         }
         case ControlKind::ComboList:
             return control.name() == QLatin1String("ComboCOM") ? new PortList(parent)
                                                                : new QComboBox(parent);
-        case ControlKind::ScrollBar:
-            return new QScrollBar(Qt::Horizontal, parent);
+        case ControlKind::ScrollBar: {
+            auto* bar = new QScrollBar(Qt::Horizontal, parent);
+            bar->setFocusPolicy(Qt::StrongFocus);
+            return bar;
+        }
         case ControlKind::TabStrip:
             return createTabStrip(static_cast<TabStrip&>(control), parent);
         case ControlKind::Toolbar:
@@ -212,6 +216,7 @@ QWidget* MainWindow::createTabStrip(TabStrip& tabs, QWidget* parent) {
     tabBar_ = new QTabBar(strip);
     tabBar_->setExpanding(false);
     tabBar_->setDrawBase(false);
+    tabBar_->setFocusPolicy(Qt::StrongFocus);
     auto* page = new QFrame(strip);
     page->setFrameShape(QFrame::StyledPanel);
     const Placement* at = findPlacement("SSTab1");

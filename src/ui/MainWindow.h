@@ -22,6 +22,9 @@ public:
 
     QWidget* widget(const QString& name) const { return widgets_.value(name); }
     QAction* action(const QString& name) const { return actions_.value(name); }
+    QString widgetName(const QWidget* shown) const {
+        return widgets_.key(const_cast<QWidget*>(shown));
+    }
     QWidget* client() const { return client_; }
     // Names the device behind each entry of the port list in its tooltip.
     void setPortDescriber(std::function<QString(int portNumber)> describer);
