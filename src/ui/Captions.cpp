@@ -24,11 +24,22 @@ QString labelText(const Control& control) {
     return text;
 }
 
-QString displayedText(const QString& text) {
+QString displayedText(const QString& text, int& lineLength) {
     QString lines = text;
     lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     lines.replace('\r', '\n');
-    return lines;
+    QString shown;
+    shown.reserve(lines.size() + lines.size() / MaxShownLine + 1);
+    for (QChar c : lines) {
+        if (c == '\n') {
+            lineLength = 0;
+        } else if (++lineLength > MaxShownLine) {
+            shown += '\n';
+            lineLength = 1;
+        }
+        shown += c;
+    }
+    return shown;
 }
 
 }  // namespace rotaline

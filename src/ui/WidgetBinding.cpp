@@ -9,6 +9,7 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTextCursor>
+#include <memory>
 
 #include "ui/Captions.h"
 #include "window/controls/ComboList.h"
@@ -134,16 +135,18 @@ void bindScrollBar(ScrollBar& bar, QScrollBar* widget) {
 }
 
 void bindTextBox(TextBox& box, QPlainTextEdit* widget) {
-    widget->setPlainText(displayedText(box.text()));
+    auto lineLength = std::make_shared<int>(0);
+    widget->setPlainText(displayedText(box.text(), *lineLength));
     showAll(box, widget);
-    box.observe([&box, widget](Property property) {
+    box.observe([&box, widget, lineLength](Property property) {
         if (property == Property::TextAppended) {
             QTextCursor end(widget->document());
             end.movePosition(QTextCursor::End);
-            end.insertText(displayedText(box.lastAppended()));
+            end.insertText(displayedText(box.lastAppended(), *lineLength));
             widget->verticalScrollBar()->setValue(widget->verticalScrollBar()->maximum());
         } else if (property == Property::Text) {
-            widget->setPlainText(displayedText(box.text()));
+            *lineLength = 0;
+            widget->setPlainText(displayedText(box.text(), *lineLength));
         } else {
             showState(box, widget, property);
         }

@@ -16,6 +16,15 @@ void TextBox::append(const QString& piece) {
         return;
     }
     text_ += piece;
+    if (text_.size() > Capacity) {
+        qsizetype cut = text_.size() - Capacity / 2;
+        const qsizetype lineEnd = text_.indexOf('\n', cut);
+        cut = lineEnd >= 0 && lineEnd - cut < 256 ? lineEnd + 1 : cut;
+        text_.remove(0, cut);
+        lastAppended_.clear();
+        notify(Property::Text);
+        return;
+    }
     lastAppended_ = piece;
     notify(Property::TextAppended);
 }

@@ -5,9 +5,12 @@
 namespace rotaline {
 
 // A multi-line text. Appending tells observers only the appended piece, so a view can add it
-// without laying out the whole text again.
+// without laying out the whole text again. Past its capacity the oldest half is dropped, so a
+// flood of received bytes cannot use up memory.
 class TextBox : public Control {
 public:
+    static constexpr qsizetype Capacity = qsizetype(1) << 20;
+
     TextBox(QString name, QString parent);
 
     const QString& text() const { return text_; }
