@@ -69,6 +69,7 @@ private slots:
         QVERIFY(f.port.isOpen());
         QCOMPARE(adapter.baud(), 300);
         QCOMPARE(adapter.dataBits(), 8);
+        QCOMPARE(f.port.port().dataBits(), QSerialPort::Data8);
         QCOMPARE(f.port.port().parity(), QSerialPort::EvenParity);
         QCOMPARE(f.port.port().stopBits(), QSerialPort::OneStop);
         QCOMPARE(f.port.port().flowControl(), QSerialPort::NoFlowControl);
@@ -130,13 +131,78 @@ private slots:
     void numberAndSettingsAreRefusedWhileOpen() {
         PseudoTerminal adapter;
         QtSerialPort port([&](int) { return QString::fromStdString(adapter.slavePath()); });
-        QVERIFY(!port.setSettings(QStringLiteral("300,x,8,1")));
         QVERIFY2(port.open(), qPrintable(port.errorString()));
         QVERIFY(!port.setPortNumber(2));
         QVERIFY(!port.setSettings(QStringLiteral("9600,n,8,1")));
         port.close();
         QVERIFY(port.setPortNumber(16));
         QVERIFY(!port.setPortNumber(17));
+        QVERIFY(!port.setPortNumber(0));
+        QCOMPARE(port.portNumber(), 16);
+    }
+
+    void malformedSettingsAreRefused_data() {
+        QTest::addColumn<QString>("settings");
+        QTest::newRow("parity") << "300,x,8,1";
+        QTest::newRow("data bits") << "300,e,9,1";
+        QTest::newRow("stop bits") << "300,e,8,3";
+        QTest::newRow("baud") << "fast,e,8,1";
+        QTest::newRow("zero baud") << "0,e,8,1";
+        QTest::newRow("three fields") << "300,e,8";
+    }
+    void malformedSettingsAreRefused() {
+        QFETCH(QString, settings);
+        QtSerialPort port([](int) { return QString(); });
+        QVERIFY(!port.setSettings(settings));
+        QCOMPARE(port.settings(), QStringLiteral("300,e,8,1"));
+    }
+
+    void theSettingsInForceAreAppliedAtOpen() {
+        PseudoTerminal adapter;
+        QtSerialPort port([&](int) { return QString::fromStdString(adapter.slavePath()); });
+        QVERIFY(port.setSettings(QStringLiteral("9600,o,7,2")));
+        QVERIFY2(port.open(), qPrintable(port.errorString()));
+        QCOMPARE(adapter.baud(), 9600);
+        QCOMPARE(port.port().dataBits(),
+                 QSerialPort::Data7);  // a pty keeps 8 bits whatever is asked
+        QCOMPARE(port.port().parity(), QSerialPort::OddParity);
+        QCOMPARE(port.port().stopBits(), QSerialPort::TwoStop);
+        QCOMPARE(port.device(), QString::fromStdString(adapter.slavePath()));
+    }
+
+    void aPortHeldByAnotherIsBusy() {
+        PseudoTerminal adapter;
+        const auto device = [&](int) { return QString::fromStdString(adapter.slavePath()); };
+        QtSerialPort holder(device);
+        QtSerialPort port(device);
+        QVERIFY(holder.open());
+
+        QVERIFY(!port.open());
+        QCOMPARE(port.problem(), PortProblem::Busy);
+        QCOMPARE(port.errorString(),
+                 QStringLiteral("%1 is in use by another program.").arg(device(1)));
+        holder.close();
+        QVERIFY(port.open());
+        QCOMPARE(port.problem(), PortProblem::None);
+    }
+
+    void aWriteToAPulledAdapterFailsAndAFreshOneOpens() {
+        auto adapter = std::make_unique<PseudoTerminal>();
+        QString device = QString::fromStdString(adapter->slavePath());
+        QtSerialPort port([&](int) { return device; });
+        QVERIFY(port.open());
+        adapter->closeMaster();
+
+        QVERIFY(!port.write(QByteArray("\x89\x05")));
+        QCOMPARE(port.problem(), PortProblem::Absent);
+        QVERIFY(port.errorString().startsWith(device + QStringLiteral(" was disconnected")));
+        QVERIFY(!port.isOpen());
+
+        adapter = std::make_unique<PseudoTerminal>();
+        device = QString::fromStdString(adapter->slavePath());
+        QVERIFY2(port.open(), qPrintable(port.errorString()));
+        QVERIFY(port.write(QByteArray("\xAA\x55")));
+        QCOMPARE(bytesOf(adapter->read(1000ms)), QByteArray("\xAA\x55"));
     }
 
     void theReceiveThresholdGatesTheNotification() {
@@ -146,14 +212,20 @@ private slots:
         int notified = 0;
         connect(&port, &SerialPort::commEvent, this,
                 [&](CommEvent event) { notified += event == CommEvent::DataReceived ? 1 : 0; });
+        adapter.write("a");
+        QTRY_COMPARE(notified, 1);
+        QCOMPARE(port.readAll(), QByteArray("a"));
+
         port.setReceiveThreshold(0);
-        adapter.write("x");
-        QTest::qWait(200);
-        QCOMPARE(notified, 0);
+        adapter.write("xy");
+        QTRY_COMPARE(port.port().bytesAvailable(), qint64(2));
+        QCOMPARE(notified, 1);
 
         port.setReceiveThreshold(1);
-        QTRY_COMPARE(notified, 1);
-        QCOMPARE(port.readAll(), QByteArray("x"));
+        QTRY_COMPARE(notified, 2);
+        QCOMPARE(port.readAll(), QByteArray("xy"));
+        QCoreApplication::processEvents();
+        QCOMPARE(notified, 2);
     }
 };
 

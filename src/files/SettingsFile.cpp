@@ -108,7 +108,11 @@ SettingsFileContent readSettingsFile(const QString& path, int currentCells) {
     if (!file.open(QIODevice::ReadOnly)) {
         return {SettingsFault::Damaged, {}};
     }
-    return checkSettingsLines(splitLines(file.read(MaxFileBytes)), currentCells);
+    return checkSettingsBytes(file.read(MaxFileBytes), currentCells);
+}
+
+SettingsFileContent checkSettingsBytes(const QByteArray& bytes, int currentCells) {
+    return checkSettingsLines(splitLines(bytes.left(MaxFileBytes)), currentCells);
 }
 
 bool writeSettingsFile(const QString& path, const QByteArray& bytes, QString* error) {

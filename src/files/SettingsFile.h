@@ -19,6 +19,9 @@ struct SettingsFileContent {
 // when the file chooses no model for its type. A missing or unreadable file is Damaged.
 SettingsFileContent readSettingsFile(const QString& path, int currentCells);
 
+// Checks a file's bytes as read; lines after the 41st are ignored.
+SettingsFileContent checkSettingsBytes(const QByteArray& bytes, int currentCells);
+
 // Checks the contents of a file already cut into lines, in the order a loader meets them.
 SettingsFileContent checkSettingsLines(const QList<QByteArray>& lines, int currentCells);
 

@@ -83,8 +83,16 @@ bool QtSerialPort::setSettings(const QString& settings) {
     return true;
 }
 
+QString QtSerialPort::resolveDevice() const {
+    try {
+        return resolve_ ? resolve_(number_) : QString();
+    } catch (...) {
+        return QString();
+    }
+}
+
 bool QtSerialPort::open() {
-    device_ = resolve_ ? resolve_(number_) : QString();
+    device_ = resolveDevice();
     if (device_.isEmpty()) {
         return fail(PortProblem::Absent,
                     QStringLiteral("COM%1 has no serial device.").arg(number_));
@@ -142,19 +150,28 @@ bool QtSerialPort::write(const QByteArray& bytes) {
     if (!port_.isOpen()) {
         return fail(PortProblem::Other, QStringLiteral("The port is not open."));
     }
-    if (port_.write(bytes) != bytes.size()) {
-        return fail(PortProblem::Other,
-                    QStringLiteral("%1 does not take data: %2").arg(device_, port_.errorString()));
+    if (deviceLost()) {
+        return failLost();
     }
+    // flush() hands the bytes to the device at once, so a close right after loses none.
+    const bool taken = port_.write(bytes) == bytes.size();
     port_.flush();
-    if (port_.error() == QSerialPort::ResourceError || port_.error() == QSerialPort::WriteError ||
-        !port_.isOpen()) {
-        const QString why = port_.errorString();
-        close();
-        return fail(PortProblem::Absent,
-                    QStringLiteral("%1 was disconnected: %2").arg(device_, why));
+    if (!taken || deviceLost()) {
+        return failLost();
     }
     return true;
+}
+
+bool QtSerialPort::deviceLost() const {
+    return !port_.isOpen() || port_.error() == QSerialPort::ResourceError ||
+           port_.error() == QSerialPort::WriteError;
+}
+
+// A port left open on a vanished device would report it over and over.
+bool QtSerialPort::failLost() {
+    const QString why = port_.errorString();
+    close();
+    return fail(PortProblem::Absent, QStringLiteral("%1 was disconnected (%2).").arg(device_, why));
 }
 
 void QtSerialPort::onError(QSerialPort::SerialPortError error) {
@@ -162,10 +179,9 @@ void QtSerialPort::onError(QSerialPort::SerialPortError error) {
         return;
     }
     if (error == QSerialPort::ResourceError) {
-        // The device went away; a port left open would report it over and over.
         QTimer::singleShot(0, this, [this] {
-            if (port_.error() == QSerialPort::ResourceError) {
-                close();
+            if (port_.isOpen() && port_.error() == QSerialPort::ResourceError) {
+                failLost();
             }
         });
     }

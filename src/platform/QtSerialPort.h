@@ -45,6 +45,9 @@ public:
 private:
     bool fail(PortProblem problem, const QString& why);
     bool failOpen(const QString& device);
+    bool failLost();
+    bool deviceLost() const;
+    QString resolveDevice() const;
     bool applySettings();
     void onError(QSerialPort::SerialPortError error);
     void notifyIfWaiting();

@@ -1,0 +1,104 @@
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <functional>
+
+#include "platform/QtDialogs.h"
+
+using namespace rotaline;
+
+Q_DECLARE_METATYPE(Dialogs::Icon)
+Q_DECLARE_METATYPE(Dialogs::Buttons)
+Q_DECLARE_METATYPE(Dialogs::Answer)
+
+namespace {
+
+// Runs `act` on the modal dialog once it is up.
+template <typename Dialog>
+void whenShown(std::function<void(Dialog&)> act) {
+    QTimer::singleShot(0, [act] {
+        if (auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget())) {
+            act(*dialog);
+        }
+    });
+}
+
+}  // namespace
+
+class TestQtDialogs : public QObject {
+    Q_OBJECT
+private slots:
+    void filtersTakeQtsSyntax_data() {
+        QTest::addColumn<QString>("filter");
+        QTest::addColumn<QString>("qt");
+        QTest::newRow("one") << "ESC Files(*.esc)|*.esc"
+                             << "ESC Files(*.esc) (*.esc)";
+        QTest::newRow("two") << "ESC Files|*.esc|Any|*.esc;*.txt"
+                             << "ESC Files (*.esc);;Any (*.esc *.txt)";
+    }
+    void filtersTakeQtsSyntax() {
+        QFETCH(QString, filter);
+        QFETCH(QString, qt);
+        QCOMPARE(QtDialogs::qtFilter(filter), qt);
+    }
+
+    void messageBoxesShowTheTitleIconAndButtons_data() {
+        QTest::addColumn<Dialogs::Icon>("icon");
+        QTest::addColumn<Dialogs::Buttons>("buttons");
+        QTest::addColumn<int>("press");
+        QTest::addColumn<QMessageBox::Icon>("shownIcon");
+        QTest::addColumn<Dialogs::Answer>("answer");
+        QTest::newRow("warning") << Dialogs::Icon::Exclamation << Dialogs::Buttons::Ok
+                                 << int(QMessageBox::Ok) << QMessageBox::Warning
+                                 << Dialogs::Answer::Ok;
+        QTest::newRow("yes") << Dialogs::Icon::None << Dialogs::Buttons::YesNo
+                             << int(QMessageBox::Yes) << QMessageBox::NoIcon
+                             << Dialogs::Answer::Yes;
+        QTest::newRow("no") << Dialogs::Icon::None << Dialogs::Buttons::YesNo
+                            << int(QMessageBox::No) << QMessageBox::NoIcon << Dialogs::Answer::No;
+    }
+    void messageBoxesShowTheTitleIconAndButtons() {
+        QFETCH(Dialogs::Icon, icon);
+        QFETCH(Dialogs::Buttons, buttons);
+        QFETCH(int, press);
+        QFETCH(QMessageBox::Icon, shownIcon);
+        QFETCH(Dialogs::Answer, answer);
+        QString shown;
+        whenShown<QMessageBox>([&](QMessageBox& box) {
+            shown = QStringLiteral("%1|%2|%3|%4")
+                        .arg(box.windowTitle(), box.text())
+                        .arg(box.icon())
+                        .arg(box.buttons().size());
+            box.button(QMessageBox::StandardButton(press))->click();
+        });
+
+        QtDialogs dialogs;
+        QCOMPARE(dialogs.message("COM1 is invalild ! \r\nPlease slect", icon, buttons), answer);
+        QCOMPARE(shown, QStringLiteral("Rotaline|COM1 is invalild ! \nPlease slect|%1|%2")
+                            .arg(shownIcon)
+                            .arg(buttons == Dialogs::Buttons::Ok ? 1 : 2));
+    }
+
+    void fileDialogsReturnTheChosenNameOrNothing() {
+        QTemporaryDir dir;
+        const QString chosen = dir.filePath(QStringLiteral("my settings.esc"));
+        QFile(chosen).open(QIODevice::WriteOnly);
+        QStringList filters;
+        whenShown<QFileDialog>([&](QFileDialog& dialog) {
+            filters = dialog.nameFilters();
+            dialog.selectFile(chosen);
+            static_cast<QDialog&>(dialog).accept();
+        });
+        QtDialogs dialogs;
+        QCOMPARE(dialogs.openFileName("ESC Files(*.esc)|*.esc"), chosen);
+        QCOMPARE(filters, QStringList({"ESC Files(*.esc) (*.esc)"}));
+
+        whenShown<QFileDialog>([](QFileDialog& dialog) { dialog.reject(); });
+        QCOMPARE(dialogs.saveFileName("ESC Files(*.esc)|*.esc"), QString());
+    }
+};
+
+QTEST_MAIN(TestQtDialogs)
+#include "TestQtDialogs.moc"
