@@ -30,6 +30,9 @@ void whenShown(std::function<void(Dialog&)> act) {
 class TestQtDialogs : public QObject {
     Q_OBJECT
 private slots:
+    // The file dialog remembers its history in the user's settings: keep it out of the real ones.
+    void initTestCase() { qputenv("XDG_CONFIG_HOME", config_.path().toLocal8Bit()); }
+
     void filtersTakeQtsSyntax_data() {
         QTest::addColumn<QString>("filter");
         QTest::addColumn<QString>("qt");
@@ -98,6 +101,9 @@ private slots:
         whenShown<QFileDialog>([](QFileDialog& dialog) { dialog.reject(); });
         QCOMPARE(dialogs.saveFileName("ESC Files(*.esc)|*.esc"), QString());
     }
+
+private:
+    QTemporaryDir config_;
 };
 
 QTEST_MAIN(TestQtDialogs)

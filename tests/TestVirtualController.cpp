@@ -37,6 +37,22 @@ private slots:
         QVERIFY(controller.waitForFinished(5000));
         QCOMPARE(controller.exitCode(), 0);
     }
+
+    void helpIsShownAndUnknownOptionsAreRefused() {
+        QProcess help;
+        help.start(QStringLiteral(VIRTUAL_CONTROLLER), {"--help"});
+        QVERIFY(help.waitForFinished(5000));
+        QCOMPARE(help.exitCode(), 0);
+        QVERIFY(help.readAllStandardOutput().startsWith(
+            "Usage: rotaline-virtual-controller [--reply TEXT]\n"));
+
+        QProcess wrong;
+        wrong.start(QStringLiteral(VIRTUAL_CONTROLLER), {"--reply"});
+        QVERIFY(wrong.waitForFinished(5000));
+        QCOMPARE(wrong.exitCode(), 2);
+        QCOMPARE(wrong.readAllStandardOutput(), QByteArray());
+        QVERIFY(wrong.readAllStandardError().startsWith("Usage:"));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestVirtualController)

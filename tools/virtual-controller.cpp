@@ -19,11 +19,12 @@ void stop(int) {
     stopping = 1;
 }
 
-void usage() {
-    std::puts(
+void usage(std::FILE* to) {
+    std::fputs(
         "Usage: rotaline-virtual-controller [--reply TEXT]\n"
         "Opens a pseudo-terminal, prints its path and then every message received on it.\n"
-        "  --reply TEXT  send TEXT back after every handshake");
+        "  --reply TEXT  send TEXT back after every handshake\n",
+        to);
 }
 
 }  // namespace
@@ -34,8 +35,9 @@ int main(int argc, char** argv) {
         if (std::strcmp(argv[i], "--reply") == 0 && i + 1 < argc) {
             reply = argv[++i];
         } else {
-            usage();
-            return std::strcmp(argv[i], "--help") == 0 ? 0 : 2;
+            const bool help = std::strcmp(argv[i], "--help") == 0;
+            usage(help ? stdout : stderr);
+            return help ? 0 : 2;
         }
     }
     rotaline::PseudoTerminal terminal;
