@@ -1,0 +1,71 @@
+// Starts a program on the X display, reports the time until its first top-level window is
+// mapped and the peak resident memory of the process, then ends it.
+#include <X11/Xlib.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/select.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+bool waitForMap(Display* display, Clock::time_point deadline) {
+    const int fd = ConnectionNumber(display);
+    while (Clock::now() < deadline) {
+        while (XPending(display) > 0) {
+            XEvent event;
+            XNextEvent(display, &event);
+            if (event.type == MapNotify && !event.xmap.override_redirect) {
+                return true;
+            }
+        }
+        fd_set ready;
+        FD_ZERO(&ready);
+        FD_SET(fd, &ready);
+        timeval slice{0, 1000};
+        select(fd + 1, &ready, nullptr, nullptr, &slice);
+    }
+    return false;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) {
+        std::fprintf(stderr, "Usage: %s PROGRAM [ARGUMENTS...]\n", argv[0]);
+        return 2;
+    }
+    Display* display = XOpenDisplay(nullptr);
+    if (display == nullptr) {
+        std::fprintf(stderr, "no X display\n");
+        return 2;
+    }
+    XSelectInput(display, DefaultRootWindow(display), SubstructureNotifyMask);
+    XSync(display, False);
+    const Clock::time_point start = Clock::now();
+    const pid_t child = fork();
+    if (child == 0) {
+        execvp(argv[1], argv + 1);
+        _exit(127);
+    }
+    const bool mapped = waitForMap(display, start + std::chrono::seconds(20));
+    const double milliseconds =
+        std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+    usleep(300 * 1000);  // let it settle before measuring its memory
+    kill(child, SIGTERM);
+    int status = 0;
+    rusage usage{};
+    wait4(child, &status, 0, &usage);
+    XCloseDisplay(display);
+    if (!mapped) {
+        std::fprintf(stderr, "%s mapped no window\n", argv[1]);
+        return 1;
+    }
+    std::printf("%.1f %ld\n", milliseconds, usage.ru_maxrss);
+    return 0;
+}
