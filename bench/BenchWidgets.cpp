@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QTimer>
 #include <algorithm>
 #include <cstdio>
 #include <vector>
@@ -80,6 +81,45 @@ void received(FormFixture& f) {
     }
 }
 
+// The longest the window goes without handling its events while 1 MB arrives in bursts and
+// the user keeps changing a setting.
+void responsiveness() {
+    FormFixture f(FormFixture::Start::Loaded);
+    MainWindow window(f.form);
+    window.show();
+    const QByteArray burst(4096, 'z');
+    int bursts = 0;
+    int changes = 0;
+    QElapsedTimer clock;
+    qint64 last = 0;
+    qint64 longest = 0;
+    QTimer flood;
+    QObject::connect(&flood, &QTimer::timeout, [&] {
+        if (bursts < 256) {
+            ++bursts;
+            QTimer::singleShot(0, [&] { f.port.feed(burst); });
+        }
+    });
+    QTimer user;
+    QObject::connect(&user, &QTimer::timeout,
+                     [&] { f.options("OptionBrake").select(1 + changes++ % 5); });
+    QTimer heartbeat;
+    QObject::connect(&heartbeat, &QTimer::timeout, [&] {
+        longest = std::max(longest, clock.elapsed() - last);
+        last = clock.elapsed();
+    });
+    clock.start();
+    flood.start(2);
+    user.start(15);
+    heartbeat.start(5);
+    while (bursts < 256 || f.port.threshold() == 0) {
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+    std::printf("%-44s longest gap %lld ms over %lld ms, %d changes sent in order: %s\n",
+                "1 MB received while the user works", longest, clock.elapsed(), changes,
+                f.port.writes().size() == changes ? "yes" : "no");
+}
+
 void wireShare(FormFixture& f) {
     f.form.get<TabStrip>("SSTab1").select(3);
     f.port.clearWritten();
@@ -105,5 +145,6 @@ int main(int argc, char** argv) {
     wireShare(f);
     notes(f);
     received(f);
+    responsiveness();
     return 0;
 }

@@ -123,7 +123,8 @@ private slots:
         user.stop();
         QTRY_COMPARE_WITH_TIMEOUT(heard, QByteArray("\xAA\x55") + expected, 10000);
 
-        QVERIFY2(longestGap < 50, qPrintable(QString::number(longestGap)));
+        // The figure itself is the benchmark's; here only a frozen window fails.
+        QVERIFY2(longestGap < 250, qPrintable(QString::number(longestGap)));
         QVERIFY(p.form.get<TextBox>("Text1").text().size() <= TextBox::Capacity);
         QVERIFY(
             qobject_cast<QPlainTextEdit*>(window.widget("Text1"))->document()->characterCount() <=
