@@ -1,5 +1,6 @@
 #include <QtTest>
 
+#include "support/ExpectedMessages.h"
 #include "support/FormFixture.h"
 
 using namespace rotaline;
@@ -52,9 +53,7 @@ private slots:
         QCOMPARE(f.dialogs.shown().first().buttons, Dialogs::Buttons::YesNo);
         QCOMPARE(f.dialogs.shown().first().icon, Dialogs::Icon::None);
         const QList<int> points = {150, 1, 151, 1, 158, 1, 159, 1};
-        const QList<int> defaults = {137, 1, 138, 2, 139, 1, 140, 1, 141, 1, 142, 1, 143, 1, 144, 1,
-                                     145, 2, 146, 7, 147, 1, 148, 8, 149, 1, 150, 1, 151, 1, 152, 2,
-                                     153, 1, 154, 1, 155, 1, 156, 1, 157, 1, 158, 1, 159, 1};
+        const QList<int> defaults = factoryDefaultBytes(1);
         QCOMPARE(f.wire(), typeChange(1, true) + typeChange(2, true) + typeChange(3, true) +
                                points + defaults);
         QCOMPARE(f.form.get<TabStrip>("SSTab1").selected(), 3);

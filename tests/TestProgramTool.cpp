@@ -3,6 +3,7 @@
 #include <QtTest>
 
 #include "model/SettingsFileCodec.h"
+#include "support/ExpectedMessages.h"
 
 using namespace rotaline;
 
@@ -29,31 +30,7 @@ const QStringList TypeReset = {
     "132 4  slot 4 ESC type = 3 (Car)"};
 
 QStringList transcript() {
-    const QStringList defaults = {
-        "137 1  slot 9 brake type = 0 (OFF)",
-        "138 2  slot 10 helicopter mode = 1 (Normal)",
-        "139 1  slot 11 motor poles = 0 (2-4)",
-        "140 1  slot 12 reverse = 0 (ON)",
-        "141 1  slot 13 current limit = 0 (20A)",
-        "142 1  slot 14 timing advance = 0 (0 degrees)",
-        "143 1  slot 15 frequency = 0 (8KHz)",
-        "144 1  slot 16 acceleration = 0 (Soft)",
-        "145 2  slot 17 battery type = 1 (Li-ion/Poly )",
-        "146 7  slot 18 cut-off per NiCd/NiMH cell = 6 (0.9V)",
-        "147 1  slot 19 number of cells = 0 (Auto)",
-        "148 8  slot 20 cut-off per lithium cell = 7 (2.7V)",
-        "149 1  slot 21 cut-off type = 0 (Slow Down)",
-        "150 1  slot 22 initial point = 0 (Automatic)",
-        "151 1  slot 23 end point = 0 (Automatic)",
-        "152 2  slot 24 throttle curve = 1 (linear)",
-        "153 1  slot 25 rotation = 0 (Left)",
-        "154 1  slot 26 ABS = 0 (ON)",
-        "155 1  slot 27 forward power limit = 0 (OFF)",
-        "156 1  slot 28 reverse power limit = 0 (OFF)",
-        "157 1  slot 29 delay time = 0 (0.25 S)",
-        "158 1  slot 30 forward point = 0 (Automatic)",
-        "159 1  slot 31 reverse point = 0 (Automatic)",
-    };
+    const QStringList defaults = testing::factoryDefaultLines(testing::AutoCellsLine);
     return QStringList{"170 85  handshake"} + TypeReset + TypeReset +
            QStringList{"170 85  handshake"} + defaults +
            QStringList{"136 2  slot 8 car model = 1 (>=50A for car)",

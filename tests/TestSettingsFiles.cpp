@@ -3,6 +3,7 @@
 #include <QtTest>
 
 #include "model/SettingsFileCodec.h"
+#include "support/ExpectedMessages.h"
 #include "support/FormFixture.h"
 #include "support/UnwritableFolder.h"
 
@@ -101,9 +102,7 @@ private slots:
         f.control("mnuOpen").click();
 
         const QList<int> reset = {133, 21, 134, 21, 135, 21, 136, 21, 132, 4};
-        const QList<int> defaults = {137, 1, 138, 2, 139, 1, 140, 1, 141, 1, 142, 1, 143, 1, 144, 1,
-                                     145, 2, 146, 7, 147, 1, 148, 8, 149, 1, 150, 1, 151, 1, 152, 2,
-                                     153, 1, 154, 1, 155, 1, 156, 1, 157, 1, 158, 1, 159, 1};
+        const QList<int> defaults = factoryDefaultBytes(1);
         const QList<int> settings = {140, 2, 141, 6, 142, 1, 143, 3, 144, 2, 147, 3, 149, 2,
                                      154, 2, 155, 3, 156, 4, 157, 5, 158, 2, 159, 3};
         const QList<int> handshake = {170, 85};

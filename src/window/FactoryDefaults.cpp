@@ -14,8 +14,7 @@ constexpr Bilingual FactoryDefaultNote{"All setting is in factory default",
 
 void MainForm::ApplyFactoryDefaults() {
     for (const FactoryDefault& step : FactoryDefaults) {
-        const QString name =
-            QString::fromUtf8(step.control.data(), static_cast<qsizetype>(step.control.size()));
+        const QString name = fromView(step.control);
         switch (step.kind) {
             case DefaultKind::Option:
                 get<OptionGroup>(name).select(step.value);

@@ -1,4 +1,5 @@
 #include "window/MainForm.h"
+#include "window/Texts.h"
 
 #include <QEventLoop>
 #include <QTimer>
@@ -8,10 +9,6 @@
 namespace rotaline {
 
 namespace {
-
-QString fromView(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QStringList itemsOf(const ControlDesign& design) {
     return fromView(design.items).split('|');

@@ -16,7 +16,7 @@ QStringList cellEntries(const ControllerModel* model) {
     QStringList entries;
     auto add = [&entries](std::string_view cell) {
         if (!cell.empty()) {
-            entries << QString::fromUtf8(cell.data(), static_cast<qsizetype>(cell.size()));
+            entries << fromView(cell);
         }
     };
     if (model == nullptr) {

@@ -8,10 +8,6 @@ namespace rotaline {
 
 namespace {
 
-QString fromView(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // The value the control now stands for, or -1 when nothing is chosen.
 int chosenValue(const Control& control, int index) {
     switch (control.kind()) {

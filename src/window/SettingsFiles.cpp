@@ -16,10 +16,6 @@ constexpr Bilingual SaveFailedMessage{"The settings could not be saved to %1:\r\
                                       "设置无法保存到 %1：\r\n%2"};
 constexpr const char* LoadNote = "Load File:";
 
-QString fromView(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 }  // namespace
 
 void MainForm::SaveSettingsFile() {

@@ -22,10 +22,6 @@ constexpr std::array<ChinesePoints, 4> ChinesePointLists{{
     {"ComboRevPoint", {"自动", "固定1.0mS", "固定1.1mS", "固定1.2mS", "固定1.3mS"}},
 }};
 
-QString fromView(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 }  // namespace
 
 QStringList valueListEntries(const QString& list) {

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <string_view>
 
 namespace rotaline {
 
@@ -21,6 +22,11 @@ inline constexpr Bilingual InvalidPortFirst{" is invalild ! ", "是无效的 ！
 inline constexpr Bilingual InvalidPortSecond{"Please slect other COM port !", "请选取别的COM口!"};
 
 }  // namespace texts
+
+// A text of the tables, which are UTF-8.
+inline QString fromView(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 // The entries of a point list (ComboIniPoint, ComboEndPoint, ComboForPoint, ComboRevPoint).
 QStringList pointListEntries(const QString& list, bool chinese);

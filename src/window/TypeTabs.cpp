@@ -57,10 +57,6 @@ constexpr Bilingual CarReverseLabel{"Rev./Brake", "倒退/刹车"};
 
 constexpr int CarTab = 3;
 
-QString fromView(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 }  // namespace
 
 void MainForm::arrangeGroupsFor(int type) {
