@@ -186,25 +186,6 @@ private slots:
         QCOMPARE(port.problem(), PortProblem::None);
     }
 
-    void aWriteToAPulledAdapterFailsAndAFreshOneOpens() {
-        auto adapter = std::make_unique<PseudoTerminal>();
-        QString device = QString::fromStdString(adapter->slavePath());
-        QtSerialPort port([&](int) { return device; });
-        QVERIFY(port.open());
-        adapter->closeMaster();
-
-        QVERIFY(!port.write(QByteArray("\x89\x05")));
-        QCOMPARE(port.problem(), PortProblem::Absent);
-        QVERIFY(port.errorString().startsWith(device + QStringLiteral(" was disconnected")));
-        QVERIFY(!port.isOpen());
-
-        adapter = std::make_unique<PseudoTerminal>();
-        device = QString::fromStdString(adapter->slavePath());
-        QVERIFY2(port.open(), qPrintable(port.errorString()));
-        QVERIFY(port.write(QByteArray("\xAA\x55")));
-        QCOMPARE(bytesOf(adapter->read(1000ms)), QByteArray("\xAA\x55"));
-    }
-
     void theReceiveThresholdGatesTheNotification() {
         PseudoTerminal adapter;
         QtSerialPort port([&](int) { return QString::fromStdString(adapter.slavePath()); });
