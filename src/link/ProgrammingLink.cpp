@@ -5,11 +5,17 @@
 namespace rotaline {
 
 ProgrammingLink::ProgrammingLink(SerialPort& port) : port_(port) {
-    QObject::connect(&port_, &SerialPort::commEvent, &port_, [this](CommEvent event) {
-        if (event == CommEvent::DataReceived && received_) {
-            received_();
-        }
-    });
+    notifications_ =
+        QObject::connect(&port_, &SerialPort::commEvent, &port_, [this](CommEvent event) {
+            if (event == CommEvent::DataReceived && received_) {
+                received_();
+            }
+        });
+}
+
+// The port may outlive the link and still report.
+ProgrammingLink::~ProgrammingLink() {
+    QObject::disconnect(notifications_);
 }
 
 LinkOutcome ProgrammingLink::openIfClosed() {

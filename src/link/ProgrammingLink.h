@@ -26,6 +26,9 @@ struct LinkOutcome {
 class ProgrammingLink {
 public:
     explicit ProgrammingLink(SerialPort& port);
+    ~ProgrammingLink();
+    ProgrammingLink(const ProgrammingLink&) = delete;
+    ProgrammingLink& operator=(const ProgrammingLink&) = delete;
 
     // Close, set the port number (list position + 1), open, write AA 55, close, line settings.
     // A position of -1 fails at once.
@@ -55,6 +58,7 @@ private:
     SendBuffer buffer_{0, 0};
     bool ready_ = false;
     std::function<void()> received_;
+    QMetaObject::Connection notifications_;
 };
 
 }  // namespace rotaline
