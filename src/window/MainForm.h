@@ -106,8 +106,8 @@ private:
     void switchLanguage(bool chinese);
     void arrangeGroupsFor(int type);
     void recordSlotsFor(int type);
-    void rebuildCellList(const ControllerModel* model);
-    void adaptModelGroups(int type, int index);
+    void rebuildCellList(const ControllerModel& model);
+    void adaptModelGroups(const ControllerModel& model);
     void enableFrequency(bool enabled);
 
     ProgrammingLink& link_;

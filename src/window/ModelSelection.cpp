@@ -1,5 +1,4 @@
 #include <algorithm>
-
 #include "model/EscCatalogue.h"
 #include "model/WireFormat.h"
 #include "window/MainForm.h"
@@ -10,26 +9,20 @@ namespace rotaline {
 namespace {
 
 constexpr Bilingual TypeLabel{"ESC type  ", "ESC 型号  "};
-constexpr int CarTab = 3;
 
-QStringList cellEntries(const ControllerModel* model) {
+QStringList cellEntries(const ControllerModel& model) {
     QStringList entries;
-    auto add = [&entries](std::string_view cell) {
+    for (std::string_view cell : model.cells) {
         if (!cell.empty()) {
             entries << fromView(cell);
         }
-    };
-    if (model == nullptr) {
-        std::for_each(InitialCells.begin(), InitialCells.end(), add);
-    } else {
-        std::for_each(model->cells.begin(), model->cells.end(), add);
     }
     return entries;
 }
 
 }  // namespace
 
-void MainForm::rebuildCellList(const ControllerModel* model) {
+void MainForm::rebuildCellList(const ControllerModel& model) {
     auto& cells = get<ComboList>("ComboNoOfCell");
     cells.clear();
     const QStringList entries = cellEntries(model);
@@ -39,11 +32,10 @@ void MainForm::rebuildCellList(const ControllerModel* model) {
     flags_.suppress = false;
 }
 
-void MainForm::adaptModelGroups(int type, int index) {
+void MainForm::adaptModelGroups(const ControllerModel& model) {
     get<Control>("FrameMotorPole").setVisible(false);
-    const bool current = type == CarTab && index == 1;
-    get<Control>("FrameCurrent").setVisible(current);
-    block_.inUse[13] = current;
+    get<Control>("FrameCurrent").setVisible(model.currentLimitShown);
+    block_.inUse[13] = model.currentLimitShown;
 }
 
 void MainForm::enableFrequency(bool enabled) {
@@ -71,8 +63,8 @@ void MainForm::ComboCTRmodel_Click(int index) {
     block_.value[0] =
         static_cast<std::uint8_t>(std::max(0, get<ComboList>("ComboCOM").listIndex()));
     ApplyFactoryDefaults();
-    adaptModelGroups(type, position);
-    rebuildCellList(model);
+    adaptModelGroups(*model);
+    rebuildCellList(*model);
     get<TextBox>("Text1").setText(get<TabStrip>("SSTab1").tabCaption(type) + QLatin1Char(' ') +
                                   TypeLabel.in(flags_.chinese) + QStringLiteral(": ") +
                                   models.text() + texts::CrLf);
