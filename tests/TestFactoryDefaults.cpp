@@ -97,6 +97,22 @@ private slots:
         QVERIFY(!f.port.isOpen());
         QVERIFY(!f.form.flags().suppress);
     }
+
+    void withoutCom1StartUpEndsWithTheFailureLineAndNoMessage() {
+        FormFixture f;
+        f.port.setPresentPorts({2});
+        f.form.Form_Load();
+
+        QCOMPARE(f.note(), QStringLiteral("COM1 port is invalid !\r\n"));
+        QVERIFY(f.control("ImageOff").isVisible());
+        QVERIFY(!f.control("ImageOn").isVisible());
+        QVERIFY(f.dialogs.shown().isEmpty());
+        QVERIFY(f.wire().isEmpty());
+
+        f.list("ComboCOM").setListIndex(1);
+        QVERIFY(f.control("ImageOn").isVisible());
+        QVERIFY(f.note().endsWith(QStringLiteral("Select COM port: COM2\r\n")));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestFactoryDefaults)
