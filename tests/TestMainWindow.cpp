@@ -180,6 +180,18 @@ private slots:
         }
     }
 
+    void aFormOutlivingItsWindowKeepsWorking() {
+        FormFixture f(Start::Loaded);
+        {
+            MainWindow window(f.form);
+            window.show();
+        }
+        f.options("OptionBrake").select(3);
+        f.form.get<TextBox>("Text1").append(QStringLiteral("more"));
+        f.form.get<TabStrip>("SSTab1").select(2);
+        QCOMPARE(int(f.form.block().value[9]), 3);
+    }
+
     void theNoteBoxAddsEachNoteAsALine() {
         FormFixture f;
         MainWindow window(f.form);
@@ -187,8 +199,9 @@ private slots:
         QCOMPARE(note->toPlainText(), QStringLiteral("The note record your setting change"));
         f.form.get<TextBox>("Text1").setText(QStringLiteral("Car\r\n"));
         f.form.get<TextBox>("Text1").append(QStringLiteral("Brake type: Hard\r\n"));
-        f.form.get<TextBox>("Text1").append(QStringLiteral("OK"));
-        QCOMPARE(note->toPlainText(), QStringLiteral("Car\nBrake type: Hard\nOK"));
+        f.form.get<TextBox>("Text1").append(QStringLiteral("OK\r"));
+        f.form.get<TextBox>("Text1").append(QStringLiteral("\nA"));
+        QCOMPARE(note->toPlainText(), QStringLiteral("Car\nBrake type: Hard\nOK\nA"));
         QVERIFY(note->isReadOnly());
     }
 };

@@ -24,18 +24,23 @@ QString labelText(const Control& control) {
     return text;
 }
 
-QString displayedText(const QString& text, int& lineLength) {
-    QString lines = text;
-    lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    lines.replace('\r', '\n');
+QString displayedText(const QString& text, ShownLine& line) {
     QString shown;
-    shown.reserve(lines.size() + lines.size() / MaxShownLine + 1);
-    for (QChar c : lines) {
-        if (c == '\n') {
-            lineLength = 0;
-        } else if (++lineLength > MaxShownLine) {
+    shown.reserve(text.size() + text.size() / MaxShownLine + 1);
+    for (QChar c : text) {
+        const bool lf = c == '\n';
+        const bool joined = lf && line.afterCr;
+        line.afterCr = c == '\r';
+        if (lf || line.afterCr) {
+            if (!joined) {
+                shown += '\n';
+            }
+            line.length = 0;
+            continue;
+        }
+        if (++line.length > MaxShownLine) {
             shown += '\n';
-            lineLength = 1;
+            line.length = 1;
         }
         shown += c;
     }

@@ -10,10 +10,17 @@ class Control;
 QString markedText(const Control& control);
 // A caption as a plain label shows it.
 QString labelText(const Control& control);
-// A text box's text as lines: CR LF and single CRs or LFs each end one line, and a run
-// without line ends is shown on lines of at most MaxShownLine characters. `lineLength` is the
-// length of the line the text continues, and is left at the length of the last line shown.
+// Where shown text stands: the length of its last line, and whether it ended in a CR (so that
+// an LF starting the next piece belongs to the same line end).
+struct ShownLine {
+    int length = 0;
+    bool afterCr = false;
+};
+
+// A text box's text as lines: CR LF and single CRs or LFs each end one line, also when a CR LF
+// is split between two pieces, and a run without line ends is shown on lines of at most
+// MaxShownLine characters. `line` says where the text continues and is left at its end.
 inline constexpr int MaxShownLine = 1024;
-QString displayedText(const QString& text, int& lineLength);
+QString displayedText(const QString& text, ShownLine& line);
 
 }  // namespace rotaline

@@ -72,13 +72,14 @@ void MainWindow::buildMenus() {
         if (control->kind() == ControlKind::Menu) {
             QMenu* menu = menuBar()->addMenu(markedText(*control));
             menus.insert(control->name(), menu);
-            control->observe([control, menu](Property) { menu->setTitle(markedText(*control)); });
+            watch(*control, menu,
+                  [control, menu](Property) { menu->setTitle(markedText(*control)); });
         } else if (control->kind() == ControlKind::MenuItem) {
             QAction* action = menus.value(control->parentName())->addAction(markedText(*control));
             action->setSeparator(control->caption() == QLatin1String("-"));
             action->setVisible(control->isVisible());
             actions_.insert(control->name(), action);
-            control->observe([control, action](Property) {
+            watch(*control, action, [control, action](Property) {
                 action->setText(markedText(*control));
                 action->setVisible(control->isVisible());
             });
@@ -117,7 +118,7 @@ void MainWindow::buildControls() {
     }
     for (Control* control : form_.controls()) {
         if (form_.tabPageOf(control->name()) >= 0 && control->parentName() == "SSTab1") {
-            control->observe([this](Property property) {
+            watch(*control, this, [this](Property property) {
                 if (property == Property::Visible) {
                     showTabPages();
                 }
@@ -234,7 +235,7 @@ QWidget* MainWindow::createTabStrip(TabStrip& tabs, QWidget* parent) {
         tabBar_->addTab(tabs.tabCaption(tab));
     }
     show();
-    tabs.observe([show](Property) { show(); });
+    watch(tabs, tabBar_, [show](Property) { show(); });
     connect(tabBar_, &QTabBar::currentChanged, this, [&tabs, show](int tab) {
         tabs.select(tab);
         show();

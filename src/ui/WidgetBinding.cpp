@@ -4,6 +4,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -91,10 +92,18 @@ void showItems(const ComboList& list, QComboBox* box) {
 
 }  // namespace
 
+void watch(Control& control, QObject* view, std::function<void(Property)> show) {
+    control.observe([alive = QPointer<QObject>(view), show = std::move(show)](Property property) {
+        if (alive) {
+            show(property);
+        }
+    });
+}
+
 void bindCaptionedWidget(Control& control, QWidget* widget) {
     showAll(control, widget);
-    control.observe(
-        [&control, widget](Property property) { showState(control, widget, property); });
+    watch(control, widget,
+          [&control, widget](Property property) { showState(control, widget, property); });
     if (auto* button = qobject_cast<QPushButton*>(widget)) {
         QObject::connect(button, &QPushButton::clicked, button, [&control] { control.click(); });
     }
@@ -103,7 +112,7 @@ void bindCaptionedWidget(Control& control, QWidget* widget) {
 void bindComboList(ComboList& list, QComboBox* box) {
     showAll(list, box);
     showItems(list, box);
-    list.observe([&list, box](Property property) {
+    watch(list, box, [&list, box](Property property) {
         if (property == Property::Items || property == Property::Value) {
             showItems(list, box);
         } else {
@@ -127,7 +136,7 @@ void bindScrollBar(ScrollBar& bar, QScrollBar* widget) {
     };
     show();
     showAll(bar, widget);
-    bar.observe([&bar, widget, show](Property property) {
+    watch(bar, widget, [&bar, widget, show](Property property) {
         property == Property::Value ? show() : showState(bar, widget, property);
     });
     QObject::connect(widget, &QScrollBar::valueChanged, widget,
@@ -135,18 +144,18 @@ void bindScrollBar(ScrollBar& bar, QScrollBar* widget) {
 }
 
 void bindTextBox(TextBox& box, QPlainTextEdit* widget) {
-    auto lineLength = std::make_shared<int>(0);
-    widget->setPlainText(displayedText(box.text(), *lineLength));
+    auto line = std::make_shared<ShownLine>();
+    widget->setPlainText(displayedText(box.text(), *line));
     showAll(box, widget);
-    box.observe([&box, widget, lineLength](Property property) {
+    watch(box, widget, [&box, widget, line](Property property) {
         if (property == Property::TextAppended) {
             QTextCursor end(widget->document());
             end.movePosition(QTextCursor::End);
-            end.insertText(displayedText(box.lastAppended(), *lineLength));
+            end.insertText(displayedText(box.lastAppended(), *line));
             widget->verticalScrollBar()->setValue(widget->verticalScrollBar()->maximum());
         } else if (property == Property::Text) {
-            *lineLength = 0;
-            widget->setPlainText(displayedText(box.text(), *lineLength));
+            *line = ShownLine();
+            widget->setPlainText(displayedText(box.text(), *line));
         } else {
             showState(box, widget, property);
         }
@@ -161,7 +170,7 @@ void bindOptionButton(OptionGroup& group, int index, QRadioButton* button) {
     };
     show();
     bindCaptionedWidget(group.button(index), button);
-    group.observe([show](Property property) {
+    watch(group, button, [show](Property property) {
         if (property == Property::Value) {
             show();
         }

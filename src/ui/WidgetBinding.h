@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
+
+#include "window/controls/Control.h"
 
 class QComboBox;
 class QPlainTextEdit;
@@ -9,11 +12,13 @@ class QScrollBar;
 
 namespace rotaline {
 
-class Control;
 class ComboList;
 class OptionGroup;
 class ScrollBar;
 class TextBox;
+
+// Runs `show` on every change of the control for as long as `view` exists.
+void watch(Control& control, QObject* view, std::function<void(Property)> show);
 
 // Each keeps a widget in step with its control and hands the user's changes to the control.
 // Programmatic updates of a widget never echo back into the control.
