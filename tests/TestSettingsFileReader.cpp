@@ -130,16 +130,6 @@ private slots:
         write(QByteArray(300, '0') + "\r\n" + QByteArray::fromStdString(startUpFile()));
         QCOMPARE(readSettingsFile(path, 3).fault, SettingsFault::Damaged);
     }
-
-    void aSaveThatFailsLeavesTheOldFile() {
-        UnwritableFolder folder;
-        const QByteArray before = folder.oldContent();
-        QString error;
-
-        QVERIFY(!writeSettingsFile(folder.oldFile(), "new", &error));
-        QVERIFY(!error.isEmpty());
-        QCOMPARE(folder.oldContent(), before);
-    }
 };
 
 QTEST_GUILESS_MAIN(TestSettingsFileReader)

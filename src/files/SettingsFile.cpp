@@ -1,8 +1,8 @@
 #include "files/SettingsFile.h"
 
-#include <QFile>
-#include <QSaveFile>
+#include <QList>
 
+#include "files/RegularFiles.h"
 #include "model/EscCatalogue.h"
 #include "model/SlotTable.h"
 
@@ -104,24 +104,15 @@ SettingsFileContent checkSettingsLines(const QList<QByteArray>& lines, int curre
 }
 
 SettingsFileContent readSettingsFile(const QString& path, int currentCells) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    const std::optional<QByteArray> bytes = readRegularFile(path, MaxFileBytes);
+    if (!bytes) {
         return {SettingsFault::Damaged, {}};
     }
-    return checkSettingsBytes(file.read(MaxFileBytes), currentCells);
+    return checkSettingsBytes(*bytes, currentCells);
 }
 
 SettingsFileContent checkSettingsBytes(const QByteArray& bytes, int currentCells) {
     return checkSettingsLines(splitLines(bytes.left(MaxFileBytes)), currentCells);
-}
-
-bool writeSettingsFile(const QString& path, const QByteArray& bytes, QString* error) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        *error = file.errorString();
-        return false;
-    }
-    return true;
 }
 
 }  // namespace rotaline

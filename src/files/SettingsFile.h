@@ -16,7 +16,8 @@ struct SettingsFileContent {
 // Reads and checks a whole settings file before anything is applied: at most the bytes that
 // 41 lines can take are read, bytes are taken as they stand, and every value must be one the
 // window can show. `currentCells` is the number of entries of the cell-count list now, used
-// when the file chooses no model for its type. A missing or unreadable file is Damaged.
+// when the file chooses no model for its type. A missing or unreadable file, or one that is
+// not a regular file, is Damaged.
 SettingsFileContent readSettingsFile(const QString& path, int currentCells);
 
 // Checks a file's bytes as read; lines after the 41st are ignored.
@@ -24,8 +25,5 @@ SettingsFileContent checkSettingsBytes(const QByteArray& bytes, int currentCells
 
 // Checks the contents of a file already cut into lines, in the order a loader meets them.
 SettingsFileContent checkSettingsLines(const QList<QByteArray>& lines, int currentCells);
-
-// Replaces the file in one step: a failure leaves any old file as it was.
-bool writeSettingsFile(const QString& path, const QByteArray& bytes, QString* error);
 
 }  // namespace rotaline

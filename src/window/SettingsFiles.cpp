@@ -1,3 +1,4 @@
+#include "files/RegularFiles.h"
 #include "files/SettingsFile.h"
 #include "model/SlotTable.h"
 #include "window/MainForm.h"
@@ -25,7 +26,7 @@ void MainForm::SaveSettingsFile() {
     }
     const std::optional<std::string> bytes = encodeSettingsFile(block_);
     QString error = QStringLiteral("A value is too large to be saved.");
-    if (!bytes || !writeSettingsFile(path, QByteArray::fromStdString(*bytes), &error)) {
+    if (!bytes || !replaceFileContents(path, QByteArray::fromStdString(*bytes), &error)) {
         dialogs_.message(SaveFailedMessage.in(flags_.chinese).arg(path, error), Dialogs::Icon::None,
                          Dialogs::Buttons::Ok);
         return;

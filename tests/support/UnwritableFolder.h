@@ -6,8 +6,8 @@
 
 namespace rotaline::testing {
 
-// A folder holding an old file, in which no new file can be created. Folder permissions do
-// not stop the superuser, so there a file of /proc serves.
+// A read-only file in a folder in which no new file can be created. Permissions do not stop
+// the superuser, so there a file of /proc serves.
 class UnwritableFolder {
 public:
     UnwritableFolder() {
@@ -21,6 +21,7 @@ public:
             file.write("old settings");
         }
         file.close();
+        QFile::setPermissions(path_, QFile::ReadOwner);
         QFile::setPermissions(dir_.path(), QFile::ReadOwner | QFile::ExeOwner);
     }
     ~UnwritableFolder() {

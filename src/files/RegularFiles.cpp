@@ -1,0 +1,242 @@
+#include "files/RegularFiles.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <QFile>
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+
+namespace rotaline {
+
+namespace {
+
+// Old content kept in memory to put back when a rewrite in place fails.
+constexpr off_t MaxKeptBytes = 16 * 1024 * 1024;
+constexpr int NotRegular = -1;  // our own error code beside errno's
+
+QString reasonOf(int error) {
+    return error == NotRegular ? QStringLiteral("It is not a regular file.")
+                               : QString::fromLocal8Bit(std::strerror(error));
+}
+
+int openFlags(int access) {
+    return access | O_NOCTTY | O_NONBLOCK | O_CLOEXEC;
+}
+
+int writeAll(int fd, const QByteArray& bytes) {
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::pwrite(fd, bytes.constData() + done, bytes.size() - done, done);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            return n < 0 ? errno : EIO;
+        }
+        done += n;
+    }
+    return 0;
+}
+
+int readAll(int fd, off_t size, QByteArray& bytes) {
+    bytes.resize(size);
+    off_t done = 0;
+    while (done < size) {
+        const ssize_t n = ::pread(fd, bytes.data() + done, size - done, done);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            return n < 0 ? errno : EIO;
+        }
+        done += n;
+    }
+    return 0;
+}
+
+int writeAndSync(int fd, const QByteArray& bytes) {
+    if (const int error = writeAll(fd, bytes)) {
+        return error;
+    }
+    if (::ftruncate(fd, bytes.size()) != 0 || ::fsync(fd) != 0) {
+        return errno;
+    }
+    return 0;
+}
+
+mode_t creationMode() {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+bool folderRefusesNewFiles(int error) {
+    return error == EACCES || error == EPERM || error == EROFS;
+}
+
+// A hidden file beside the target, gone again unless it was renamed onto the target.
+class Companion {
+public:
+    explicit Companion(const QByteArray& target) {
+        const qsizetype slash = target.lastIndexOf('/');
+        name_ = target.left(slash + 1) + '.' + target.mid(slash + 1) + ".XXXXXX";
+        fd_ = ::mkostemp(name_.data(), O_CLOEXEC);
+        error_ = fd_ < 0 ? errno : 0;
+        created_ = fd_ >= 0;
+    }
+    ~Companion() {
+        if (fd_ >= 0) {
+            ::close(fd_);
+        }
+        if (created_ && !renamed_) {
+            ::unlink(name_.constData());
+        }
+    }
+    Companion(const Companion&) = delete;
+    Companion& operator=(const Companion&) = delete;
+
+    int error() const { return error_; }
+
+    // The whole content, with the given owner and permissions, on the disk.
+    int fill(const QByteArray& bytes, const struct stat& like) {
+        ::fchmod(fd_, like.st_mode & 07777);
+        if (::geteuid() == 0) {
+            [[maybe_unused]] const int ignored = ::fchown(fd_, like.st_uid, like.st_gid);
+        }
+        int error = writeAndSync(fd_, bytes);
+        if (::close(fd_) != 0 && error == 0) {
+            error = errno;
+        }
+        fd_ = -1;
+        return error;
+    }
+
+    int renameOnto(const QByteArray& target) {
+        if (::rename(name_.constData(), target.constData()) != 0) {
+            return errno;
+        }
+        renamed_ = true;
+        return 0;
+    }
+
+private:
+    QByteArray name_;
+    int fd_ = -1;
+    int error_ = 0;
+    bool created_ = false;
+    bool renamed_ = false;
+};
+
+// Writes over the file itself, keeping its links; on failure the old content is put back.
+int rewriteInPlace(const QByteArray& target, const QByteArray& bytes) {
+    const int fd = ::open(target.constData(), openFlags(O_RDWR));
+    if (fd < 0) {
+        return errno;
+    }
+    struct stat now {};
+    QByteArray old;
+    int error = ::fstat(fd, &now) != 0 ? errno : !S_ISREG(now.st_mode) ? NotRegular : 0;
+    if (error == 0 && now.st_size > MaxKeptBytes) {
+        error = EFBIG;
+    }
+    if (error == 0) {
+        error = readAll(fd, now.st_size, old);
+    }
+    if (error == 0) {
+        error = writeAndSync(fd, bytes);
+        if (error != 0) {
+            writeAndSync(fd, old);
+        }
+    }
+    if (::close(fd) != 0 && error == 0) {
+        error = errno;
+    }
+    return error;
+}
+
+int replaceRegular(const QByteArray& target, const struct stat& old, const QByteArray& bytes) {
+    {
+        Companion copy(target);
+        if (copy.error() != 0 && !folderRefusesNewFiles(copy.error())) {
+            return copy.error();
+        }
+        if (copy.error() == 0) {
+            if (const int error = copy.fill(bytes, old)) {
+                return error;
+            }
+            if (old.st_nlink == 1) {
+                return copy.renameOnto(target);
+            }
+        }
+    }
+    return rewriteInPlace(target, bytes);
+}
+
+int createFile(const QByteArray& name, const QByteArray& bytes) {
+    struct stat fresh {};
+    fresh.st_mode = creationMode();
+    fresh.st_uid = ::geteuid();
+    fresh.st_gid = ::getegid();
+    Companion copy(name);
+    if (copy.error() != 0) {
+        return copy.error();
+    }
+    const int error = copy.fill(bytes, fresh);
+    return error != 0 ? error : copy.renameOnto(name);
+}
+
+}  // namespace
+
+std::optional<QByteArray> readRegularFile(const QString& path, qint64 limit) {
+    const QByteArray name = QFile::encodeName(path);
+    struct stat st {};
+    if (::stat(name.constData(), &st) != 0 || !S_ISREG(st.st_mode)) {
+        return std::nullopt;
+    }
+    const int fd = ::open(name.constData(), openFlags(O_RDONLY));
+    if (fd < 0) {
+        return std::nullopt;
+    }
+    QFile file;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) ||
+        !file.open(fd, QIODevice::ReadOnly, QFile::AutoCloseHandle)) {
+        ::close(fd);
+        return std::nullopt;
+    }
+    QByteArray bytes = file.read(limit);
+    if (file.error() != QFileDevice::NoError) {
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+bool replaceFileContents(const QString& path, const QByteArray& bytes, QString* error) {
+    const QByteArray name = QFile::encodeName(path);
+    struct stat st {};
+    struct stat link {};
+    int problem = 0;
+    if (::stat(name.constData(), &st) != 0) {
+        problem = errno;
+        // Only a name that is not there at all is created; a dangling symlink is left alone.
+        if (problem == ENOENT && ::lstat(name.constData(), &link) != 0) {
+            problem = createFile(name, bytes);
+        }
+    } else if (S_ISDIR(st.st_mode)) {
+        problem = EISDIR;
+    } else if (!S_ISREG(st.st_mode)) {
+        problem = NotRegular;
+    } else {
+        const std::unique_ptr<char, decltype(&std::free)> target(
+            ::realpath(name.constData(), nullptr), &std::free);
+        problem = target ? replaceRegular(QByteArray(target.get()), st, bytes) : errno;
+    }
+    if (problem != 0) {
+        *error = reasonOf(problem);
+    }
+    return problem == 0;
+}
+
+}  // namespace rotaline

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <optional>
+
+namespace rotaline {
+
+// At most `limit` bytes of the regular file at `path` (through symlinks). Anything else, a
+// pipe, a terminal or a device, is refused before it is opened, so nothing waits on it.
+std::optional<QByteArray> readRegularFile(const QString& path, qint64 limit);
+
+// Puts `bytes` into the regular file at `path` (through a symlink: into its target), or creates
+// it. Every write, sync and close is checked, and on any failure an existing file keeps its
+// content byte for byte. A lone file is replaced by renaming a full copy over it; a file with
+// other hard links, or one whose folder takes no new file, is rewritten in place after a full
+// copy proved the room where the folder allows one, and put back as it was if that fails.
+// Devices, pipes, sockets and folders are refused without being opened. `error` says why.
+bool replaceFileContents(const QString& path, const QByteArray& bytes, QString* error);
+
+}  // namespace rotaline
