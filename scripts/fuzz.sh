@@ -1,18 +1,50 @@
 #!/usr/bin/env bash
-# Fuzzes the settings-file loader with libFuzzer for the given seconds (default 60).
+# Fuzzes the settings-file loader with libFuzzer for the given seconds (default 60), the reader,
+# the codec and the form all instrumented and checked by AddressSanitizer and UBSan. Prints the
+# coverage at the start and at the end; inputs that found new coverage are kept in
+# build-fuzz/new-corpus/ (copy them to tests/fuzz/corpus/ to replay them in the suite).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
 bash scripts/setup.sh >/dev/null
+missing=()
 for package in clang libclang-rt-14-dev; do
-    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing="${missing:-} $package"
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
+        missing+=("$package")
 done
-if [ -n "${missing:-}" ]; then
-    sudo_cmd=(); [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
-    "${sudo_cmd[@]}" apt-get update && "${sudo_cmd[@]}" apt-get install -y $missing
+if [ ${#missing[@]} -gt 0 ]; then
+    sudo_cmd=()
+    [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
+    "${sudo_cmd[@]}" apt-get update
+    "${sudo_cmd[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
 fi
-cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ -DROTALINE_FUZZ=ON
+cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ \
+    -DROTALINE_FUZZ=ON >/dev/null
 cmake --build build-fuzz --target fuzz-settings-file
+
 work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
 cp tests/fuzz/corpus/* "$work"/
-build-fuzz/tests/fuzz/fuzz-settings-file -max_total_time="$seconds" -max_len=4096 "$work"
+log=build-fuzz/fuzz.log
+export ASAN_OPTIONS="detect_leaks=0:abort_on_error=1"
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+status=0
+build-fuzz/tests/fuzz/fuzz-settings-file -max_total_time="$seconds" -max_len=4096 \
+    -print_final_stats=1 -artifact_prefix=build-fuzz/ "$work" 2>&1 | tee "$log" || status=$?
+
+# Keep only what the replayed corpus does not cover yet (merged files are named by their SHA-1).
+rm -rf build-fuzz/new-corpus
+mkdir -p build-fuzz/new-corpus
+build-fuzz/tests/fuzz/fuzz-settings-file -merge=1 build-fuzz/new-corpus tests/fuzz/corpus "$work" \
+    >/dev/null 2>&1
+for known in tests/fuzz/corpus/*; do
+    rm -f "build-fuzz/new-corpus/$(sha1sum <"$known" | cut -d' ' -f1)"
+done
+found=$(find build-fuzz/new-corpus -type f | wc -l)
+
+echo
+echo "coverage at start: $(grep -m1 -o 'INITED cov: [0-9]* ft: [0-9]*' "$log" || echo '?')"
+echo "coverage at end:   $(grep -o 'cov: [0-9]* ft: [0-9]*' "$log" | tail -1 || echo '?')"
+echo "executions:        $(grep -o 'stat::number_of_executed_units: [0-9]*' "$log" | grep -o '[0-9]*$' || echo '?')"
+echo "new corpus inputs: $found in build-fuzz/new-corpus/"
+exit "$status"
