@@ -19,6 +19,12 @@ using namespace std::chrono_literals;
 
 namespace {
 
+std::chrono::milliseconds processorTime() {
+    timespec now{};
+    ::clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return std::chrono::milliseconds(now.tv_sec * 1000 + now.tv_nsec / 1000000);
+}
+
 int openDescriptors() {
     return static_cast<int>(QDir("/proc/self/fd").entryList(QDir::Files | QDir::System).size());
 }
@@ -72,6 +78,28 @@ private slots:
         }
         p.link.close();
         QCOMPARE(openDescriptors(), before);
+    }
+
+    void aHungUpPortIsClosedAndNothingSpins() {
+        PseudoTerminal adapter;
+        Programmer p;
+        p.device = QString::fromStdString(adapter.slavePath());
+        p.select(0);
+        p.brake(1);
+        QVERIFY(p.link.isOpen());
+
+        adapter.closeMaster();
+        QTest::qWait(50);
+        const auto before = processorTime();
+        QTest::qWait(1000);
+
+        QVERIFY2(processorTime() - before < 100ms,
+                 qPrintable(QString::number((processorTime() - before).count())));
+        QVERIFY(!p.link.isOpen());
+        p.dialogs.clear();
+        p.brake(2);
+        QCOMPARE(p.dialogs.texts(),
+                 QStringList({"COM1 is invalild ! \r\nPlease slect other COM port !"}));
     }
 
     void aFloodOfReceivedBytesKeepsTheWindowResponsiveAndTheWireInOrder() {

@@ -164,7 +164,7 @@ bool QtSerialPort::write(const QByteArray& bytes) {
 
 bool QtSerialPort::deviceLost() const {
     return !port_.isOpen() || port_.error() == QSerialPort::ResourceError ||
-           port_.error() == QSerialPort::WriteError;
+           port_.error() == QSerialPort::ReadError || port_.error() == QSerialPort::WriteError;
 }
 
 // A port left open on a vanished device would report it over and over.
@@ -174,13 +174,15 @@ bool QtSerialPort::failLost() {
     return fail(PortProblem::Absent, QStringLiteral("%1 was disconnected (%2).").arg(device_, why));
 }
 
+// An unplugged adapter hangs the line up: every read then fails at once, over and over, so
+// a read error closes the port like a vanished device.
 void QtSerialPort::onError(QSerialPort::SerialPortError error) {
     if (error == QSerialPort::NoError) {
         return;
     }
-    if (error == QSerialPort::ResourceError) {
-        QTimer::singleShot(0, this, [this] {
-            if (port_.isOpen() && port_.error() == QSerialPort::ResourceError) {
+    if (error == QSerialPort::ResourceError || error == QSerialPort::ReadError) {
+        QTimer::singleShot(0, this, [this, error] {
+            if (port_.isOpen() && port_.error() == error) {
                 failLost();
             }
         });
