@@ -18,7 +18,7 @@ if [ ${#missing[@]} -gt 0 ]; then
     "${sudo_cmd[@]}" apt-get update
     "${sudo_cmd[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
 fi
-cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ \
+cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
     -DROTALINE_FUZZ=ON >/dev/null
 cmake --build build-fuzz --target fuzz-settings-file
 

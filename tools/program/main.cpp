@@ -6,6 +6,7 @@
 
 #include "link/ProgrammingLink.h"
 #include "model/MessageDecoder.h"
+#include "platform/ExitSignals.h"
 #include "platform/QtSerialPort.h"
 #include "program/RecordingPort.h"
 #include "window/MainForm.h"
@@ -61,6 +62,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "%s: no such settings file\n", qPrintable(file));
         return 2;
     }
+    // A signal lets the run end and close the port properly, then ends the tool.
+    const ExitSignals exitSignals;
     RecordingPort port(dryRun ? nullptr
                               : std::make_unique<QtSerialPort>([device](int) { return device; }));
     ProgrammingLink link(port);
@@ -76,6 +79,10 @@ int main(int argc, char** argv) {
     form.LoadSettingsFile(file);
     link.close();
     print(port.written());
+    if (const int signal = ExitSignals::caught()) {
+        std::fprintf(stderr, "stopped by signal %d\n", signal);
+        return 128 + signal;
+    }
     if (!console.problems.isEmpty()) {
         std::fprintf(stderr, "%s: %s\n", qPrintable(file), qPrintable(console.problems.join("; ")));
         return link.isReady() ? 2 : 3;

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <memory>
+
+namespace rotaline {
+
+class MainForm;
+
+// The programmer as a user starts it: the form and its window on the real serial port,
+// settings store and dialogs. SIGTERM, SIGINT and SIGHUP end it the way Exit does.
+class Programmer {
+public:
+    Programmer();
+    ~Programmer();
+    Programmer(const Programmer&) = delete;
+    Programmer& operator=(const Programmer&) = delete;
+
+    // Runs start-up and shows the window.
+    void start();
+    MainForm& form();
+
+private:
+    struct Parts;
+    std::unique_ptr<Parts> parts_;
+};
+
+}  // namespace rotaline
