@@ -43,6 +43,27 @@ private slots:
         QVERIFY2(text.contains("RecentFile3=/c.esc\n"), text);
     }
 
+    void whatAnotherInstanceWroteIsReadBeforeAChange() {
+        QSettingsStore store;
+        QCOMPARE(store.value("Recent Files", "RecentFile1"), QStringLiteral("/home/a b.esc"));
+        QFile file(storeFile());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("[Recent Files]\nRecentFile1=/from/the/other.esc\n");
+        file.close();
+
+        QString seen;
+        store.exclusively([&] {
+            seen = store.value("Recent Files", "RecentFile1");
+            store.setValue("Recent Files", "RecentFile2", seen);
+            store.setValue("Recent Files", "RecentFile1", "/mine.esc");
+        });
+
+        QCOMPARE(seen, QStringLiteral("/from/the/other.esc"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("[Recent%20Files]\nRecentFile1=/mine.esc\n"
+                                            "RecentFile2=/from/the/other.esc\n"));
+    }
+
 private:
     QString storeFile() const { return config_.filePath(QStringLiteral("Rotaline/Rotaline.conf")); }
 

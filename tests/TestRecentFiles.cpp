@@ -92,6 +92,26 @@ private slots:
         QCOMPARE(f.note(), QStringLiteral("Load File:/gone.esc\r\n"));
     }
 
+    void twoInstancesShareOneListWithEveryFileOnce() {
+        FormFixture first(Start::Loaded);
+        open(first, QStringLiteral("/x.esc"));
+        FakeSerialPort port;
+        ProgrammingLink link(port);
+        ScriptedDialogs dialogs;
+        MainForm second(link, dialogs, first.settings);
+        second.Form_Load();
+        dialogs.nextFileName(QStringLiteral("/y.esc"));
+        second.mnuOpen_Click();
+
+        open(first, QStringLiteral("/x.esc"));
+        QCOMPARE(stored(first), QStringList({"/x.esc", "/y.esc", "", ""}));
+        QCOMPARE(menu(first), QStringList({"-", "&1 /x.esc", "&2 /y.esc"}));
+
+        dialogs.nextFileName(QStringLiteral("/z.esc"));
+        second.mnuOpen_Click();
+        QCOMPARE(stored(first), QStringList({"/z.esc", "/x.esc", "/y.esc", ""}));
+    }
+
     void theListIsReadAtStartUp() {
         FormFixture f;
         f.settings.setValue("Recent Files", "RecentFile1", "/one.esc");

@@ -1,5 +1,7 @@
 #include "files/RecentFilesStore.h"
 
+#include <algorithm>
+
 namespace rotaline {
 
 namespace {
@@ -18,15 +20,15 @@ void RecentFilesStore::setFile(int slot, const QString& fileName) {
     store_.setValue(QLatin1String(settings::RecentFilesSection), keyOf(slot), fileName);
 }
 
-void RecentFilesStore::write(const QString& fileName, std::optional<int> index) {
-    const int start = index ? *index - 1 : Slots - 1;
-    for (int slot = start; slot >= 1; --slot) {
-        const QString moved = file(slot);
-        if (!moved.isEmpty()) {
-            setFile(slot + 1, moved);
+void RecentFilesStore::write(const QString& fileName) {
+    store_.exclusively([&] {
+        QStringList newest = files();
+        newest.removeAll(fileName);
+        newest.prepend(fileName);
+        for (int slot = 1; slot <= std::min<int>(newest.size(), Slots); ++slot) {
+            setFile(slot, newest[slot - 1]);
         }
-    }
-    setFile(1, fileName);
+    });
 }
 
 QStringList RecentFilesStore::files() const {

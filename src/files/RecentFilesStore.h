@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QStringList>
-#include <optional>
 
 #include "platform/SettingsStore.h"
 
@@ -15,8 +14,10 @@ public:
     explicit RecentFilesStore(SettingsStore& store) : store_(store) {}
 
     QString file(int slot) const;  // "" where the slot holds nothing
-    // Puts `fileName` into slot 1, moving the files before `index` (or before slot 4) down one.
-    void write(const QString& fileName, std::optional<int> index = std::nullopt);
+    // Puts `fileName` into slot 1 and the other files after it in their order, the oldest
+    // dropping out. The list is read again first, since another instance may have changed it,
+    // and a file stands in it only once.
+    void write(const QString& fileName);
     // The files of slots 1..4 that hold one, in slot order.
     QStringList files() const;
 

@@ -1,5 +1,9 @@
 #include "platform/QSettingsStore.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QLockFile>
+
 namespace rotaline {
 
 QSettingsStore::QSettingsStore()
@@ -12,7 +16,9 @@ QString QSettingsStore::value(const QString& section, const QString& key) const 
 
 void QSettingsStore::setValue(const QString& section, const QString& key, const QString& value) {
     settings_.setValue(section + '/' + key, value);
-    settings_.sync();
+    if (!holding_) {
+        settings_.sync();
+    }
 }
 
 QList<QPair<QString, QString>> QSettingsStore::section(const QString& section) const {
@@ -23,6 +29,21 @@ QList<QPair<QString, QString>> QSettingsStore::section(const QString& section) c
     }
     settings_.endGroup();
     return pairs;
+}
+
+// Another instance writes the same file: its changes are read in first, and a lock of our own
+// beside the file (the store's own lock is taken inside every sync) keeps the two apart. A
+// store that cannot be locked, such as one in a read-only folder, is changed all the same.
+void QSettingsStore::exclusively(const std::function<void()>& change) {
+    const QString file = settings_.fileName();
+    QDir().mkpath(QFileInfo(file).path());
+    QLockFile lock(file + QStringLiteral(".update-lock"));
+    lock.tryLock(2000);
+    settings_.sync();
+    holding_ = true;
+    change();
+    holding_ = false;
+    settings_.sync();
 }
 
 }  // namespace rotaline

@@ -14,9 +14,11 @@ public:
     QString value(const QString& section, const QString& key) const override;
     void setValue(const QString& section, const QString& key, const QString& value) override;
     QList<QPair<QString, QString>> section(const QString& section) const override;
+    void exclusively(const std::function<void()>& change) override;
 
 private:
     mutable QSettings settings_;
+    bool holding_ = false;
 };
 
 }  // namespace rotaline

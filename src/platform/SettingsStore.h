@@ -3,6 +3,7 @@
 #include <QList>
 #include <QPair>
 #include <QString>
+#include <functional>
 
 namespace rotaline {
 
@@ -14,6 +15,9 @@ public:
     virtual void setValue(const QString& section, const QString& key, const QString& value) = 0;
     // Every pair of the section, in key order.
     virtual QList<QPair<QString, QString>> section(const QString& section) const = 0;
+    // Runs `change` on the store as it is now, also as other running instances left it, and
+    // keeps them from changing it meanwhile.
+    virtual void exclusively(const std::function<void()>& change) { change(); }
 };
 
 namespace settings {

@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
-#include <optional>
 #include <vector>
 
 #include "files/RecentFilesStore.h"
@@ -71,9 +70,8 @@ public:
     void LoadSettingsFile(const QString& path);
     void ApplyParameterBlock();
     void Toolbar1_ButtonClick(const QString& key);
-    void WriteRecentFiles(const QString& fileName, std::optional<int> index = std::nullopt);
+    void WriteRecentFiles(const QString& fileName);
     void GetRecentFiles();
-    int InRecentFilesList(const QString& fileName) const;
     void UpdateFileMenu(const QString& fileName);
     void mnuFileMRU_Click(int index);
 

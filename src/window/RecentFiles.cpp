@@ -15,8 +15,8 @@ QString entryCaption(int index, const QString& path) {
 
 }  // namespace
 
-void MainForm::WriteRecentFiles(const QString& fileName, std::optional<int> index) {
-    recentFiles_.write(fileName, index);
+void MainForm::WriteRecentFiles(const QString& fileName) {
+    recentFiles_.write(fileName);
 }
 
 void MainForm::GetRecentFiles() {
@@ -32,24 +32,16 @@ void MainForm::GetRecentFiles() {
     }
 }
 
-int MainForm::InRecentFilesList(const QString& fileName) const {
-    for (int i = 1; i <= RecentFilesStore::Slots; ++i) {
-        if (find(entryName(i))->caption() == entryCaption(i, fileName)) {
-            return i;
-        }
-    }
-    return -1;
-}
-
+// Where the file stands is taken from the store as it is now, not from this window's menu:
+// another running instance may have changed the list since the menu was made.
 void MainForm::UpdateFileMenu(const QString& fileName) {
-    const int position = InRecentFilesList(fileName);
-    WriteRecentFiles(fileName, position == -1 ? std::nullopt : std::optional<int>(position));
+    WriteRecentFiles(fileName);
     GetRecentFiles();
 }
 
 void MainForm::mnuFileMRU_Click(int index) {
     const QString fileName = recentFiles_.file(index);
-    WriteRecentFiles(fileName, index);
+    WriteRecentFiles(fileName);
     GetRecentFiles();
     LoadSettingsFile(fileName);
     get<TextBox>("Text1").setText(QStringLiteral("Load File:") + fileName + texts::CrLf);
