@@ -32,10 +32,12 @@ status=0
 build-fuzz/tests/fuzz/fuzz-settings-file -max_total_time="$seconds" -max_len=4096 \
     -print_final_stats=1 -artifact_prefix=build-fuzz/ "$work" 2>&1 | tee "$log" || status=$?
 
-# Keep only what the replayed corpus does not cover yet (merged files are named by their SHA-1).
+# Keep the fewest inputs that reach every edge the run reached, less those already replayed
+# (merged files are named by their SHA-1).
 rm -rf build-fuzz/new-corpus
 mkdir -p build-fuzz/new-corpus
-build-fuzz/tests/fuzz/fuzz-settings-file -merge=1 build-fuzz/new-corpus tests/fuzz/corpus "$work" \
+build-fuzz/tests/fuzz/fuzz-settings-file -use_counters=0 -set_cover_merge=1 build-fuzz/new-corpus \
+    tests/fuzz/corpus "$work" \
     >/dev/null 2>&1
 for known in tests/fuzz/corpus/*; do
     rm -f "build-fuzz/new-corpus/$(sha1sum <"$known" | cut -d' ' -f1)"
