@@ -26,10 +26,12 @@ int openFlags(int access) {
     return access | O_NOCTTY | O_NONBLOCK | O_CLOEXEC;
 }
 
-int writeAll(int fd, const QByteArray& bytes) {
+// Repeats a pread- or pwrite-like `step(done)` until `size` bytes are through: 0 or errno.
+template <class Step>
+int transferAll(qsizetype size, Step step) {
     qsizetype done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::pwrite(fd, bytes.constData() + done, bytes.size() - done, done);
+    while (done < size) {
+        const ssize_t n = step(done);
         if (n < 0 && errno == EINTR) {
             continue;
         }
@@ -41,20 +43,16 @@ int writeAll(int fd, const QByteArray& bytes) {
     return 0;
 }
 
+int writeAll(int fd, const QByteArray& bytes) {
+    return transferAll(bytes.size(), [&](qsizetype done) {
+        return ::pwrite(fd, bytes.constData() + done, bytes.size() - done, done);
+    });
+}
+
 int readAll(int fd, off_t size, QByteArray& bytes) {
     bytes.resize(size);
-    off_t done = 0;
-    while (done < size) {
-        const ssize_t n = ::pread(fd, bytes.data() + done, size - done, done);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            return n < 0 ? errno : EIO;
-        }
-        done += n;
-    }
-    return 0;
+    return transferAll(
+        size, [&](qsizetype done) { return ::pread(fd, bytes.data() + done, size - done, done); });
 }
 
 int writeAndSync(int fd, const QByteArray& bytes) {
