@@ -39,10 +39,10 @@ int main(int argc, char** argv) {
     FormFixture f(FormFixture::Start::Loaded);
 
     report("one change, click to bytes",
-           repeat(5000, [&](int i) { f.options("OptionBrake").select(i % 2 == 0 ? 4 : 1); }));
-    f.form.get<TabStrip>("SSTab1").select(3);
+           repeat(5000, [&](int i) { f.controls.OptionBrake->select(i % 2 == 0 ? 4 : 1); }));
+    f.controls.SSTab1->select(3);
     report("model selection cascade",
-           repeat(500, [&](int i) { f.list("ComboCTRmodel(3)").setListIndex(i % 2); }));
+           repeat(500, [&](int i) { f.controls.ComboCTRmodel[3]->setListIndex(i % 2); }));
 
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("bench.esc"));
@@ -57,7 +57,7 @@ int main(int argc, char** argv) {
         timer.start();
         const int notes = 10000 * (round + 1);
         for (int i = 0; i < notes; ++i) {
-            f.form.get<TextBox>("Text1").append(QStringLiteral("Brake type: Hard\r\n"));
+            f.controls.Text1->append(QStringLiteral("Brake type: Hard\r\n"));
         }
         std::printf("%-44s %9.1f ms for %d notes\n", "notes appended to the note box",
                     timer.nsecsElapsed() / 1e6, notes);

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "support/FormFixture.h"
+#include "support/RecordingHost.h"
 #include "ui/MainWindow.h"
 
 using namespace rotaline;
@@ -56,7 +57,7 @@ void notes(FormFixture& f) {
         QElapsedTimer timer;
         timer.start();
         for (int i = 0; i < notes; ++i) {
-            f.form.get<TextBox>("Text1").append(QStringLiteral("Brake type: Hard\r\n"));
+            f.controls.Text1->append(QStringLiteral("Brake type: Hard\r\n"));
         }
         QApplication::processEvents();
         std::printf("%-44s %9.1f ms for %d notes\n", "notes into the note box widget",
@@ -65,7 +66,9 @@ void notes(FormFixture& f) {
 }
 
 void received(FormFixture& f) {
-    f.form.waitProcessingEvents = [](int) {};
+    RecordingHost host;
+    host.onWait = [](int) {};
+    f.form.setHost(&host);
     const double before = residentMegabytes();
     const QByteArray burst(4096, 'z');
     for (int megabytes = 1; megabytes <= 3; ++megabytes) {
@@ -79,6 +82,7 @@ void received(FormFixture& f) {
                     "received bytes into the note box", timer.nsecsElapsed() / 1e6, megabytes,
                     residentMegabytes() - before);
     }
+    f.form.setHost(nullptr);
 }
 
 // The longest the window goes without handling its events while 1 MB arrives in bursts and
@@ -102,7 +106,7 @@ void responsiveness() {
     });
     QTimer user;
     QObject::connect(&user, &QTimer::timeout,
-                     [&] { f.options("OptionBrake").select(1 + changes++ % 5); });
+                     [&] { f.controls.OptionBrake->select(1 + changes++ % 5); });
     QTimer heartbeat;
     QObject::connect(&heartbeat, &QTimer::timeout, [&] {
         longest = std::max(longest, clock.elapsed() - last);
@@ -121,11 +125,11 @@ void responsiveness() {
 }
 
 void wireShare(FormFixture& f) {
-    f.form.get<TabStrip>("SSTab1").select(3);
+    f.controls.SSTab1->select(3);
     f.port.clearWritten();
     QElapsedTimer timer;
     timer.start();
-    f.list("ComboCTRmodel(3)").setListIndex(1);
+    f.controls.ComboCTRmodel[3]->setListIndex(1);
     const double handedMs = timer.nsecsElapsed() / 1e6;
     const double wireMs = f.port.written().size() * 11 * 1000.0 / 300;
     std::printf("%-44s %d bytes: line %.0f ms, program %.3f ms (%.3f %% added)\n",

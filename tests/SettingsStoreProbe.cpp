@@ -24,9 +24,10 @@ int main(int argc, char** argv) {
     if (argc > 1) {
         dialogs.nextFileName(QString::fromLocal8Bit(argv[1]));
         form.mnuOpen_Click();
+        dialogs.clear();  // the file need not exist: only the list is of interest
     }
     for (int i = 1; i <= 4; ++i) {
-        const Control& entry = form.get<Control>(QStringLiteral("mnuFileMRU(%1)").arg(i));
+        const Control& entry = *form.controls().mnuFileMRU[i];
         if (entry.isVisible()) {
             std::printf("%s\n", qPrintable(entry.caption()));
         }

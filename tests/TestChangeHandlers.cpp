@@ -1,5 +1,6 @@
 #include <QtTest>
 
+#include "model/SlotTable.h"
 #include "support/FormFixture.h"
 
 using namespace rotaline;
@@ -15,7 +16,7 @@ void change(FormFixture& f, const QString& name, int value) {
     } else if (auto* list = dynamic_cast<ComboList*>(control)) {
         list->setListIndex(value);
     } else {
-        f.form.get<ScrollBar>(name).setValue(value);
+        dynamic_cast<ScrollBar&>(*control).setValue(value);
     }
 }
 
@@ -68,7 +69,7 @@ private slots:
         QFETCH(QList<int>, bytes);
         FormFixture f;
         f.selectPort(0);
-        f.form.get<TextBox>("Text1").setText(QString());
+        f.controls.Text1->setText(QString());
         const ParameterBlock before = f.form.block();
 
         change(f, control, value);
@@ -85,11 +86,11 @@ private slots:
     void aChangeRaisesItsHandlerOnceAndTheSameValueRaisesNothing() {
         FormFixture f;
         f.selectPort(0);
-        f.form.get<TextBox>("Text1").setText(QString());
-        f.options("OptionBrake").select(4);
-        f.options("OptionBrake").select(4);
-        f.list("ComboDelay").setListIndex(2);
-        f.list("ComboDelay").setText(QStringLiteral("0.75 S"));
+        f.controls.Text1->setText(QString());
+        f.controls.OptionBrake->select(4);
+        f.controls.OptionBrake->select(4);
+        f.controls.ComboDelay->setListIndex(2);
+        f.controls.ComboDelay->setText(QStringLiteral("0.75 S"));
 
         QCOMPARE(f.note(), QStringLiteral("Brake type: Hard\r\nDelay Time: 0.75 S\r\n"));
         QCOMPARE(f.wire(), QList<int>({137, 5, 157, 3}));
@@ -98,47 +99,25 @@ private slots:
     void fillingAndClearingAListRaiseNothingAndNoEntryStoresNothing() {
         FormFixture f;
         f.selectPort(0);
-        f.list("ComboDelay").setListIndex(3);
+        f.controls.ComboDelay->setListIndex(3);
         f.port.clearWritten();
         const QString note = f.note();
 
-        f.list("ComboDelay").setListIndex(-1);
-        f.list("ComboDelay").clear();
-        f.list("ComboDelay").addItems({"a", "b"});
-        f.form.runChangeHandler(QStringLiteral("ComboDelay"));
+        f.controls.ComboDelay->setListIndex(-1);
+        f.controls.ComboDelay->clear();
+        f.controls.ComboDelay->addItems({"a", "b"});
+        f.form.runChangeHandler(slotOwnedBy("ComboDelay"));
 
         QCOMPARE(f.note(), note);
         QVERIFY(f.wire().isEmpty());
         QCOMPARE(int(f.form.block().value[29]), 3);
     }
 
-    void theSuppressFlagHoldsBackStoreNoteLabelAndSend() {
+    void clearNoteEmptiesBothBoxes() {
         FormFixture f;
         f.selectPort(0);
-        const QString note = f.note();
-        const ParameterBlock block = f.form.block();
-        f.form.flags().suppress = true;
-
-        f.form.get<ScrollBar>("HScrollTiming").setValue(12);
-        f.options("OptionBatType").select(0);
-        f.options("OptionHeliMode").select(1);
-        f.list("ComboNoOfCell").setListIndex(1);
-
-        QCOMPARE(f.form.get<ScrollBar>("HScrollTiming").value(), 12);
-        QCOMPARE(f.control("LabelDegree").caption(), QStringLiteral("0°"));
-        QVERIFY(f.control("ComboPerCellNi").isVisible());
-        QVERIFY(f.control("ComboPerCellLi").isVisible());
-        QCOMPARE(f.note(), note);
-        QVERIFY(f.form.block() == block);
-        QVERIFY(f.wire().isEmpty());
-    }
-
-    void clearNoteEmptiesBothBoxesEvenWhileSuppressed() {
-        FormFixture f;
-        f.selectPort(0);
-        f.options("OptionBrake").select(1);
-        f.form.flags().suppress = true;
-        f.control("CommandClear").click();
+        f.controls.OptionBrake->select(1);
+        f.controls.CommandClear->click();
         QCOMPARE(f.note(), QString());
         QCOMPARE(f.trace(), QString());
     }
@@ -146,10 +125,10 @@ private slots:
     void theTimingLabelShowsTheValueInDegrees() {
         FormFixture f;
         f.selectPort(0);
-        f.form.get<ScrollBar>("HScrollTiming").setValue(30);
-        QCOMPARE(f.control("LabelDegree").caption(), QStringLiteral("30°"));
-        f.form.get<ScrollBar>("HScrollTiming").setValue(0);
-        QCOMPARE(f.control("LabelDegree").caption(), QStringLiteral("0°"));
+        f.controls.HScrollTiming->setValue(30);
+        QCOMPARE(f.controls.LabelDegree->caption(), QStringLiteral("30°"));
+        f.controls.HScrollTiming->setValue(0);
+        QCOMPARE(f.controls.LabelDegree->caption(), QStringLiteral("0°"));
         QCOMPARE(int(f.form.block().value[14]), 0);
         QCOMPARE(f.trace(), QStringLiteral(">O>1"));
     }
@@ -157,7 +136,7 @@ private slots:
     void theCellCountSendsTheCodeOfItsEntryText() {
         FormFixture f;
         f.selectPort(0);
-        auto& cells = f.list("ComboNoOfCell");
+        auto& cells = *f.controls.ComboNoOfCell;
         cells.clear();
         cells.addItems({"4", "5", "6", "7", "8", "9", "10"});
         cells.setListIndex(6);
@@ -177,42 +156,42 @@ private slots:
     void theBatteryTypeSwapsTheCutOffLists() {
         FormFixture f;
         f.selectPort(0);
-        f.options("OptionBatType").select(0);
-        QVERIFY(f.control("ComboPerCellNi").isVisible());
-        QVERIFY(!f.control("ComboPerCellLi").isVisible());
-        QVERIFY(!f.control("LabelNumCell").isEnabled());
-        QVERIFY(!f.control("ComboNoOfCell").isEnabled());
+        f.controls.OptionBatType->select(0);
+        QVERIFY(f.controls.ComboPerCellNi->isVisible());
+        QVERIFY(!f.controls.ComboPerCellLi->isVisible());
+        QVERIFY(!f.controls.LabelNumCell->isEnabled());
+        QVERIFY(!f.controls.ComboNoOfCell->isEnabled());
 
-        f.options("OptionBatType").select(1);
-        QVERIFY(!f.control("ComboPerCellNi").isVisible());
-        QVERIFY(f.control("ComboPerCellLi").isVisible());
-        QVERIFY(f.control("LabelNumCell").isEnabled());
-        QVERIFY(f.control("ComboNoOfCell").isEnabled());
+        f.controls.OptionBatType->select(1);
+        QVERIFY(!f.controls.ComboPerCellNi->isVisible());
+        QVERIFY(f.controls.ComboPerCellLi->isVisible());
+        QVERIFY(f.controls.LabelNumCell->isEnabled());
+        QVERIFY(f.controls.ComboNoOfCell->isEnabled());
     }
 
     void constantRpmShowsTheMotorPolesOnlyOnTheHelicopterTab() {
         FormFixture f;
         f.selectPort(0);
-        f.options("OptionHeliMode").select(1);
-        f.options("OptionHeliMode").select(0);  // tab 1 is current as designed
-        QVERIFY(f.control("FrameMotorPole").isVisible());
+        f.controls.OptionHeliMode->select(1);
+        f.controls.OptionHeliMode->select(0);  // tab 1 is current as designed
+        QVERIFY(f.controls.FrameMotorPole->isVisible());
         QVERIFY(f.form.block().inUse[11]);
 
-        f.form.get<TabStrip>("SSTab1").select(0);
-        f.options("OptionHeliMode").select(1);
-        f.options("OptionHeliMode").select(0);
-        QVERIFY(!f.control("FrameMotorPole").isVisible());
+        f.controls.SSTab1->select(0);
+        f.controls.OptionHeliMode->select(1);
+        f.controls.OptionHeliMode->select(0);
+        QVERIFY(!f.controls.FrameMotorPole->isVisible());
         QVERIFY(!f.form.block().inUse[11]);
     }
 
     void notesFollowTheCurrentCaptions() {
         FormFixture f;
         f.selectPort(0);
-        f.form.get<TextBox>("Text1").setText(QString());
-        f.control("FrameBrake").setCaption(QStringLiteral("刹车类型"));
-        f.options("OptionBrake").button(5).setCaption(QStringLiteral("超硬性"));
-        f.options("OptionBrake").select(5);
-        f.options("OptionBrake").select(0);
+        f.controls.Text1->setText(QString());
+        f.controls.FrameBrake->setCaption(QStringLiteral("刹车类型"));
+        f.controls.OptionBrake->button(5).setCaption(QStringLiteral("超硬性"));
+        f.controls.OptionBrake->select(5);
+        f.controls.OptionBrake->select(0);
         QCOMPARE(f.note(), QStringLiteral("刹车类型: 超硬性\r\n刹车类型: OFF\r\n"));
     }
 
@@ -222,16 +201,17 @@ private slots:
         for (int n = 1; n <= 16; ++n) {
             ports << QStringLiteral("COM%1").arg(n);
         }
-        QCOMPARE(f.list("ComboCOM").items(), ports);
-        QCOMPARE(f.list("ComboPerCellNi").items().first(), QStringLiteral("\u00D70.05"));
-        QCOMPARE(f.list("ComboPerCellNi").items().at(6), QStringLiteral("0.9V"));
-        QCOMPARE(f.list("ComboPerCellLi").count(), 13);
-        QCOMPARE(f.list("ComboNoOfCell").items(), QStringList({"Auto", "2", "3"}));
-        QCOMPARE(f.list("ComboForPoint").items().last(), QStringLiteral("Fixed 1.9mS"));
-        QCOMPARE(f.list("ComboDelay").items().last(), QStringLiteral("5 S"));
-        QCOMPARE(f.list("ComboCurentLimit").items().last(), QStringLiteral("No Limit"));
-        QCOMPARE(f.list("ComboCTRmodel(3)").items(), QStringList({"30A for car", ">=50A for car"}));
-        for (Control* control : f.form.controls()) {
+        QCOMPARE(f.controls.ComboCOM->items(), ports);
+        QCOMPARE(f.controls.ComboPerCellNi->items().first(), QStringLiteral("\u00D70.05"));
+        QCOMPARE(f.controls.ComboPerCellNi->items().at(6), QStringLiteral("0.9V"));
+        QCOMPARE(f.controls.ComboPerCellLi->count(), 13);
+        QCOMPARE(f.controls.ComboNoOfCell->items(), QStringList({"Auto", "2", "3"}));
+        QCOMPARE(f.controls.ComboForPoint->items().last(), QStringLiteral("Fixed 1.9mS"));
+        QCOMPARE(f.controls.ComboDelay->items().last(), QStringLiteral("5 S"));
+        QCOMPARE(f.controls.ComboCurentLimit->items().last(), QStringLiteral("No Limit"));
+        QCOMPARE(f.controls.ComboCTRmodel[3]->items(),
+                 QStringList({"30A for car", ">=50A for car"}));
+        for (Control* control : f.form.controlsInOrder()) {
             if (auto* list = dynamic_cast<ComboList*>(control)) {
                 QCOMPARE(list->listIndex(), -1);
             }

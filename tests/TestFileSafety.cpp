@@ -113,7 +113,7 @@ private slots:
         QCOMPARE(f.dialogs.shown().first().icon, Dialogs::Icon::None);
         QCOMPARE(contentOf(path), existing.isEmpty() ? QByteArray("(none)") : Old);
         QCOMPARE(namesIn(disk.path()), before);
-        QVERIFY(!f.control("mnuFileMRU(0)").isVisible());
+        QVERIFY(!f.controls.mnuFileMRU[0]->isVisible());
 
         disk.release();
         f.dialogs.nextFileName(path);
@@ -146,7 +146,7 @@ private slots:
         QCOMPARE(contentOf(secondName), contentOf(target));
         QCOMPARE(nodeOf(viaLink), linkNode);
         QCOMPARE(nodeOf(target), targetNode);
-        QCOMPARE(f.control("mnuFileMRU(1)").caption(), QStringLiteral("&1 ") + viaLink);
+        QCOMPARE(f.controls.mnuFileMRU[1]->caption(), QStringLiteral("&1 ") + viaLink);
         QCOMPARE(namesIn(dir.path()), QStringList({"link.esc", "second.esc", "target.esc"}));
     }
 

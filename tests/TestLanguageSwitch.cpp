@@ -14,13 +14,13 @@ using Answer = Dialogs::Answer;
 QStringList captions(const FormFixture& f, const QStringList& names) {
     QStringList texts;
     for (const QString& name : names) {
-        texts << f.control(name).caption();
+        texts << f.form.find(name)->caption();
     }
     return texts;
 }
 
 QStringList tabCaptions(const FormFixture& f) {
-    const auto& tabs = f.form.get<TabStrip>("SSTab1");
+    const auto& tabs = *f.controls.SSTab1;
     QStringList texts;
     for (int tab = 0; tab < tabs.count(); ++tab) {
         texts << tabs.tabCaption(tab);
@@ -45,7 +45,7 @@ private slots:
         FormFixture f(Start::Loaded);
         f.dialogs.nextAnswer(Answer::Yes);
 
-        f.control("mnuChinese").click();
+        f.controls.mnuChinese->click();
 
         QCOMPARE(f.dialogs.shown().size(), 1);
         QCOMPARE(f.dialogs.texts().first(),
@@ -56,21 +56,21 @@ private slots:
         const QList<int> defaults = factoryDefaultBytes(1);
         QCOMPARE(f.wire(), typeChange(1, true) + typeChange(2, true) + typeChange(3, true) +
                                points + defaults);
-        QCOMPARE(f.form.get<TabStrip>("SSTab1").selected(), 3);
+        QCOMPARE(f.controls.SSTab1->selected(), 3);
         QCOMPARE(tabCaptions(f), QStringList({"固定翼飞机", "直升飞机", "船用", "车用"}));
         QCOMPARE(
             captions(f, {"mnuFile", "mnuLanguage", "FrameSelectCom", "FrameEscType(2)",
                          "OptionBrake(5)", "FrameAbs", "OptionAbs(0)", "OpMotorPole(0)"}),
             QStringList({"文件", "语言", "COM口选取", "ESC 型号", "超硬性", "ABS", "开", "2-4"}));
-        QVERIFY(!f.control("mnuFile").captionHasAccessKeys());
-        QCOMPARE(f.list("ComboIniPoint").items().first(), QStringLiteral("自动"));
-        QCOMPARE(f.list("ComboRevPoint").text(), QStringLiteral("自动"));
-        QCOMPARE(f.list("ComboCTRmodel(2)").items(), QStringList({">=40A船用"}));
+        QVERIFY(!f.controls.mnuFile->captionHasAccessKeys());
+        QCOMPARE(f.controls.ComboIniPoint->items().first(), QStringLiteral("自动"));
+        QCOMPARE(f.controls.ComboRevPoint->text(), QStringLiteral("自动"));
+        QCOMPARE(f.controls.ComboCTRmodel[2]->items(), QStringList({">=40A船用"}));
         for (int type = 0; type < 4; ++type) {
             QCOMPARE(f.list(QStringLiteral("ComboCTRmodel(%1)").arg(type)).listIndex(), -1);
         }
-        QCOMPARE(f.list("ComboNoOfCell").items().first(), QStringLiteral("Auto"));
-        QCOMPARE(f.list("ComboCurentLimit").items().last(), QStringLiteral("No Limit"));
+        QCOMPARE(f.controls.ComboNoOfCell->items().first(), QStringLiteral("Auto"));
+        QCOMPARE(f.controls.ComboCurentLimit->items().last(), QStringLiteral("No Limit"));
         QCOMPARE(f.note(), QStringLiteral("语言:中文\r\n"));
         QVERIFY(f.form.flags().chinese);
     }
@@ -80,6 +80,7 @@ private slots:
         const QString before = f.snapshot();
         f.dialogs.nextAnswer(Answer::No);
         f.form.mnuChinese_Click();
+        QCOMPARE(f.dialogs.shown().size(), 1);
         QCOMPARE(f.snapshot(), before);
         QVERIFY(!f.form.flags().chinese);
         QVERIFY(f.wire().isEmpty());
@@ -88,9 +89,9 @@ private slots:
     void withoutAUsablePortEveryStepWarnsInTheNewLanguage() {
         FormFixture f(Start::Loaded);
         f.port.setPresentPorts({});
-        f.list("ComboCOM").setListIndex(1);
-        f.list("ComboIniPoint").setListIndex(2);
-        f.list("ComboForPoint").setListIndex(3);
+        f.controls.ComboCOM->setListIndex(1);
+        f.controls.ComboIniPoint->setListIndex(2);
+        f.controls.ComboForPoint->setListIndex(3);
         f.dialogs.clear();
         ParameterBlock expected = f.form.block();
         f.dialogs.nextAnswer(Answer::Yes);
@@ -122,10 +123,11 @@ private slots:
                  QStringList({"Langage", "How to Use...", "Timing Montor",
                               "Forward & Revervse Point", "Initial & End Point", " Acceleration",
                               "Linear", "Factory Default", "Brake Type"}));
-        QVERIFY(!f.control("FramePointForRev").captionHasAccessKeys());
+        QVERIFY(!f.controls.FramePointForRev->captionHasAccessKeys());
         QCOMPARE(tabCaptions(f), QStringList({"Airplane", "Helicopter", "Boat", "Car"}));
-        QCOMPARE(f.list("ComboEndPoint").text(), QStringLiteral("Automatic"));
-        QCOMPARE(f.list("ComboCTRmodel(0)").items().first(), QStringLiteral("<=30A for aireplane"));
+        QCOMPARE(f.controls.ComboEndPoint->text(), QStringLiteral("Automatic"));
+        QCOMPARE(f.controls.ComboCTRmodel[0]->items().first(),
+                 QStringLiteral("<=30A for aireplane"));
         QCOMPARE(f.note(), QStringLiteral("Language:English\r\n"));
         QVERIFY(f.dialogs.problems().isEmpty());
     }
@@ -134,7 +136,8 @@ private slots:
         FormFixture f(Start::Loaded);
         f.dialogs.nextAnswer(Answer::Yes);
         f.form.mnuChinese_Click();
-        f.list("ComboPowerLimitF").setListIndex(1);
+        f.dialogs.clear();
+        f.controls.ComboPowerLimitF->setListIndex(1);
         QVERIFY(f.note().endsWith(QStringLiteral("向前功率限制: 75%\r\n")));
     }
 };

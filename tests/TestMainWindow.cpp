@@ -52,7 +52,7 @@ private slots:
         QTest::mouseClick(widget<QRadioButton>(window, "OptionBrake(4)"), Qt::LeftButton);
 
         QCOMPARE(QByteArray::fromStdString(adapter.read(1000ms)), QByteArray("\x89\x05"));
-        QVERIFY(form.get<TextBox>("Text1").text().endsWith(QStringLiteral("Brake type: Hard\r\n")));
+        QVERIFY(form.controls().Text1->text().endsWith(QStringLiteral("Brake type: Hard\r\n")));
         QCOMPARE(int(form.block().value[9]), 4);
         QVERIFY(widget<QRadioButton>(window, "OptionBrake(4)")->isChecked());
         QVERIFY(!widget<QRadioButton>(window, "OptionBrake(0)")->isChecked());
@@ -87,6 +87,7 @@ private slots:
         QCOMPARE(window.action("mnuOpen")->text(), QStringLiteral("Open(&O)"));
         f.dialogs.nextAnswer(Dialogs::Answer::Yes);
         f.form.mnuEnglish_Click();
+        f.dialogs.clear();
         QCOMPARE(widget<QGroupBox>(window, "FramePointForRev")->title(),
                  QStringLiteral("Forward && Revervse Point"));
         QCOMPARE(window.action("mnuOpen")->text(), QStringLiteral("Open..."));
@@ -102,16 +103,16 @@ private slots:
 
         f.form.Form_Load();
         f.port.clearWritten();
-        f.options("OptionBrake").select(2);
-        f.list("ComboDelay").setListIndex(3);
-        f.form.get<ScrollBar>("HScrollTiming").setValue(7);
+        f.controls.OptionBrake->select(2);
+        f.controls.ComboDelay->setListIndex(3);
+        f.controls.HScrollTiming->setValue(7);
 
         QCOMPARE(f.port.writes().size(), 3);
         QVERIFY(widget<QRadioButton>(window, "OptionBrake(2)")->isChecked());
         QCOMPARE(delay->currentIndex(), 3);
         QCOMPARE(widget<QScrollBar>(window, "HScrollTiming")->value(), 7);
         QCOMPARE(widget<QLabel>(window, "LabelDegree")->text(), QStringLiteral("7°"));
-        f.control("FrameFre").setEnabled(false);
+        f.controls.FrameFre->setEnabled(false);
         QVERIFY(!window.widget("FrameFre")->isEnabled());
     }
 
@@ -129,7 +130,7 @@ private slots:
 
         QCOMPARE(int(f.form.block().value[29]), 5);
         QCOMPARE(int(f.form.block().value[14]), 5);
-        QCOMPARE(f.form.get<TabStrip>("SSTab1").selected(), 2);
+        QCOMPARE(f.controls.SSTab1->selected(), 2);
         QCOMPARE(f.wire().mid(0, 4), QList<int>({157, 6, 142, 6}));
         QCOMPARE(f.note(), QString());
         QVERIFY(window.widget("Image1(0)")->isVisible());
@@ -186,9 +187,9 @@ private slots:
             MainWindow window(f.form);
             window.show();
         }
-        f.options("OptionBrake").select(3);
-        f.form.get<TextBox>("Text1").append(QStringLiteral("more"));
-        f.form.get<TabStrip>("SSTab1").select(2);
+        f.controls.OptionBrake->select(3);
+        f.controls.Text1->append(QStringLiteral("more"));
+        f.controls.SSTab1->select(2);
         QCOMPARE(int(f.form.block().value[9]), 3);
     }
 
@@ -197,10 +198,10 @@ private slots:
         MainWindow window(f.form);
         auto* note = widget<QPlainTextEdit>(window, "Text1");
         QCOMPARE(note->toPlainText(), QStringLiteral("The note record your setting change"));
-        f.form.get<TextBox>("Text1").setText(QStringLiteral("Car\r\n"));
-        f.form.get<TextBox>("Text1").append(QStringLiteral("Brake type: Hard\r\n"));
-        f.form.get<TextBox>("Text1").append(QStringLiteral("OK\r"));
-        f.form.get<TextBox>("Text1").append(QStringLiteral("\nA"));
+        f.controls.Text1->setText(QStringLiteral("Car\r\n"));
+        f.controls.Text1->append(QStringLiteral("Brake type: Hard\r\n"));
+        f.controls.Text1->append(QStringLiteral("OK\r"));
+        f.controls.Text1->append(QStringLiteral("\nA"));
         QCOMPARE(note->toPlainText(), QStringLiteral("Car\nBrake type: Hard\nOK\nA"));
         QVERIFY(note->isReadOnly());
     }

@@ -11,9 +11,9 @@ namespace {
 using Start = FormFixture::Start;
 
 void chooseModel(FormFixture& f, int type, int index) {
-    f.form.get<TabStrip>("SSTab1").select(type);
+    f.controls.SSTab1->select(type);
     f.port.clearWritten();
-    f.form.get<TextBox>("Text2").setText(QString());
+    f.controls.Text2->setText(QString());
     f.list(QStringLiteral("ComboCTRmodel(%1)").arg(type)).setListIndex(index);
 }
 
@@ -59,17 +59,17 @@ private slots:
         QFETCH(bool, currentLimit);
         QFETCH(QString, note);
         FormFixture f(Start::Loaded);
-        f.list("ComboCOM").setListIndex(4);
+        f.controls.ComboCOM->setListIndex(4);
         chooseModel(f, type, index);
 
         QCOMPARE(f.wire(), QList<int>({170, 85}) + factoryDefaultBytes(1) + modelMessage);
-        QCOMPARE(f.list("ComboNoOfCell").items(), cells);
-        QCOMPARE(f.list("ComboNoOfCell").text(), cells.first());
-        QCOMPARE(f.control("FrameFre").isEnabled(), frequency);
-        QCOMPARE(f.control("OptionFreqency(2)").isEnabled(), frequency);
-        QCOMPARE(f.control("FrameCurrent").isVisible(), currentLimit);
+        QCOMPARE(f.controls.ComboNoOfCell->items(), cells);
+        QCOMPARE(f.controls.ComboNoOfCell->text(), cells.first());
+        QCOMPARE(f.controls.FrameFre->isEnabled(), frequency);
+        QCOMPARE(f.controls.OptionFreqency->button(2).isEnabled(), frequency);
+        QCOMPARE(f.controls.FrameCurrent->isVisible(), currentLimit);
         QCOMPARE(f.form.block().inUse[13], currentLimit);
-        QVERIFY(!f.control("FrameMotorPole").isVisible());
+        QVERIFY(!f.controls.FrameMotorPole->isVisible());
         QCOMPARE(f.note(), note);
         QCOMPARE(int(f.form.block().value[5 + type]), index);
         QCOMPARE(int(f.form.block().value[0]), 4);
@@ -81,38 +81,29 @@ private slots:
     void aModelChosenWithTheLinkNotReadyIsRefused() {
         FormFixture f(Start::Loaded);
         f.port.setPresentPorts({});
-        f.list("ComboCOM").setListIndex(1);
+        f.controls.ComboCOM->setListIndex(1);
         f.port.clearWritten();
         f.dialogs.clear();
-        f.list("ComboCTRmodel(0)").setListIndex(1);
+        f.controls.ComboCTRmodel[0]->setListIndex(1);
 
         QCOMPARE(f.dialogs.texts(),
                  QStringList({"COM2 is invalild ! \r\nPlease slect other COM port !"}));
         QCOMPARE(f.dialogs.shown().first().icon, Dialogs::Icon::Exclamation);
         QVERIFY(f.port.log().isEmpty());
-        QCOMPARE(f.list("ComboCTRmodel(0)").listIndex(), 1);
-    }
-
-    void theSuppressFlagDoesNotHoldBackAModelChoice() {
-        FormFixture f(Start::Loaded);
-        f.form.flags().suppress = true;
-        f.list("ComboCTRmodel(0)").setListIndex(0);
-        QCOMPARE(f.wire().first(), 170);
-        QCOMPARE(f.wire().mid(f.wire().size() - 2), QList<int>({133, 3}));
-        QVERIFY(!f.form.flags().suppress);
+        QCOMPARE(f.controls.ComboCTRmodel[0]->listIndex(), 1);
     }
 
     void theChineseNoteUsesTheChineseTypeLabel() {
         FormFixture f(Start::Loaded);
-        f.form.flags().chinese = true;
-        f.form.get<TabStrip>("SSTab1").select(3);
-        f.list("ComboCTRmodel(3)").setListIndex(1);
-        QCOMPARE(f.note(), QStringLiteral("Car ESC 型号  : >=50A车用\r\n"));
+        f.switchToChinese();
+        f.controls.SSTab1->select(3);
+        f.controls.ComboCTRmodel[3]->setListIndex(1);
+        QCOMPARE(f.note(), QStringLiteral("车用 ESC 型号  : >=50A车用\r\n"));
     }
 
     void aListOfAnotherTabTakesNoHoldOfTheController() {
         FormFixture f(Start::Loaded);
-        f.list("ComboCTRmodel(2)").setListIndex(0);
+        f.controls.ComboCTRmodel[2]->setListIndex(0);
         QVERIFY(f.wire().isEmpty());
     }
 
@@ -120,10 +111,10 @@ private slots:
     void aWholeSessionOnTheWire() {
         FormFixture f;
         f.form.Form_Load();
-        f.list("ComboCTRmodel(0)").setListIndex(1);
-        f.form.get<TabStrip>("SSTab1").select(2);
-        f.list("ComboCTRmodel(2)").setListIndex(0);
-        f.control("CommandSetFactory").click();
+        f.controls.ComboCTRmodel[0]->setListIndex(1);
+        f.controls.SSTab1->select(2);
+        f.controls.ComboCTRmodel[2]->setListIndex(0);
+        f.controls.CommandSetFactory->click();
 
         const QStringList defaults2Cells = factoryDefaultLines(TwoCellsLine);
         const QStringList defaultsAuto = factoryDefaultLines(AutoCellsLine);

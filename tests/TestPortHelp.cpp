@@ -17,8 +17,8 @@ using Start = FormFixture::Start;
 QString lampHelpAfter(PortProblem problem) {
     FormFixture f(Start::Loaded);
     f.port.failNextOpen(problem);
-    f.list("ComboCOM").setListIndex(2);
-    return f.control("ImageOff").toolTip();
+    f.controls.ComboCOM->setListIndex(2);
+    return f.controls.ImageOff->toolTip();
 }
 
 }  // namespace
@@ -44,9 +44,9 @@ private slots:
     void aSuccessfulSelectionClearsTheHelp() {
         FormFixture f(Start::Loaded);
         f.port.failNextOpen();
-        f.list("ComboCOM").setListIndex(2);
-        f.list("ComboCOM").setListIndex(3);
-        QCOMPARE(f.control("ImageOff").toolTip(), QString());
+        f.controls.ComboCOM->setListIndex(2);
+        f.controls.ComboCOM->setListIndex(3);
+        QCOMPARE(f.controls.ImageOff->toolTip(), QString());
         QCOMPARE(f.note().count(QStringLiteral("COM3 port is invalid !")), 1);
     }
 

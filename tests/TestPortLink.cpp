@@ -1,6 +1,7 @@
 #include <QtTest>
 
 #include "support/FormFixture.h"
+#include "support/RecordingHost.h"
 
 using namespace rotaline;
 using namespace rotaline::testing;
@@ -16,7 +17,7 @@ class TestPortLink : public QObject {
 private slots:
     void selectingAPortWritesTheHandshakeAndClosesThePort() {
         FormFixture f;
-        f.list("ComboCOM").setListIndex(2);
+        f.controls.ComboCOM->setListIndex(2);
 
         QCOMPARE(f.port.log(),
                  QStringList({"number 3", "open", "write AA55", "close", "settings 300,e,8,1"}));
@@ -24,8 +25,8 @@ private slots:
         QVERIFY(!f.port.isOpen());
         QCOMPARE(f.note(),
                  QStringLiteral("The note record your setting changeSelect COM port: COM3\r\n"));
-        QVERIFY(f.control("ImageOn").isVisible());
-        QVERIFY(!f.control("ImageOff").isVisible());
+        QVERIFY(f.controls.ImageOn->isVisible());
+        QVERIFY(!f.controls.ImageOff->isVisible());
         QVERIFY(f.link.isReady());
         QCOMPARE(f.trace(), QString());
         QVERIFY(f.dialogs.shown().isEmpty());
@@ -33,12 +34,12 @@ private slots:
 
     void selectingAPortRefillsTheModelListsWithoutSelection() {
         FormFixture f;
-        f.list("ComboCTRmodel(3)").setListIndex(1);
-        f.list("ComboCOM").setListIndex(0);
+        f.controls.ComboCTRmodel[3]->setListIndex(1);
+        f.controls.ComboCOM->setListIndex(0);
 
-        QCOMPARE(f.list("ComboCTRmodel(0)").items(),
+        QCOMPARE(f.controls.ComboCTRmodel[0]->items(),
                  QStringList({"<=30A for aireplane", ">=40A for aireplane"}));
-        QCOMPARE(f.list("ComboCTRmodel(2)").items(), QStringList({">=40A for boat"}));
+        QCOMPARE(f.controls.ComboCTRmodel[2]->items(), QStringList({">=40A for boat"}));
         for (int type = 0; type < 4; ++type) {
             QCOMPARE(f.list(QStringLiteral("ComboCTRmodel(%1)").arg(type)).listIndex(), -1);
         }
@@ -46,13 +47,13 @@ private slots:
 
     void selectingAnAbsentPortTurnsTheLampOffWithoutAMessageBox() {
         FormFixture f;
-        f.form.get<TextBox>("Text1").setText(QString());
+        f.controls.Text1->setText(QString());
         f.port.setPresentPorts({1});
-        f.list("ComboCOM").setListIndex(4);
+        f.controls.ComboCOM->setListIndex(4);
 
         QCOMPARE(f.note(), QStringLiteral("COM5 port is invalid !\r\n"));
-        QVERIFY(!f.control("ImageOn").isVisible());
-        QVERIFY(f.control("ImageOff").isVisible());
+        QVERIFY(!f.controls.ImageOn->isVisible());
+        QVERIFY(f.controls.ImageOff->isVisible());
         QVERIFY(!f.link.isReady());
         QVERIFY(f.wire().isEmpty());
         QVERIFY(f.dialogs.shown().isEmpty());
@@ -60,26 +61,26 @@ private slots:
 
     void inChineseThePortSelectionRefillsTheInitialPointListFirst() {
         FormFixture f;
-        f.form.flags().chinese = true;
-        f.form.get<TextBox>("Text1").setText(QString());
-        f.list("ComboCOM").setListIndex(0);
+        f.switchToChinese();
+        f.controls.Text1->setText(QString());
+        f.controls.ComboCOM->setListIndex(0);
 
-        QCOMPARE(f.list("ComboIniPoint").items().first(), QStringLiteral("自动"));
-        QCOMPARE(f.list("ComboIniPoint").text(), QStringLiteral("自动"));
-        QCOMPARE(f.list("ComboCTRmodel(1)").items(),
+        QCOMPARE(f.controls.ComboIniPoint->items().first(), QStringLiteral("自动"));
+        QCOMPARE(f.controls.ComboIniPoint->text(), QStringLiteral("自动"));
+        QCOMPARE(f.controls.ComboCTRmodel[1]->items(),
                  QStringList({"<=30A直升飞机用", ">=40A直升飞机用"}));
         QCOMPARE(f.wire(), QList<int>({150, 1, 170, 85}));
-        QCOMPARE(f.note(), QStringLiteral("Initial Point: 自动\r\nSelect COM port: COM1\r\n"));
-        QCOMPARE(f.port.log().mid(2, 3), QStringList({"close", "number 1", "open"}));
+        QCOMPARE(f.note(), QStringLiteral("启动点: 自动\r\nCOM口选取: COM1\r\n"));
+        QCOMPARE(f.port.log().mid(1, 3), QStringList({"close", "number 1", "open"}));
     }
 
     void aFailedSelectionInChineseNotesTheChineseLine() {
         FormFixture f;
         f.port.setPresentPorts({});
-        f.form.flags().chinese = true;
+        f.switchToChinese();
         f.dialogs.clear();
-        f.form.get<TextBox>("Text1").setText(QString());
-        f.list("ComboCOM").setListIndex(6);
+        f.controls.Text1->setText(QString());
+        f.controls.ComboCOM->setListIndex(6);
 
         QVERIFY(f.note().endsWith(QStringLiteral("COM7口是无效的！\r\n")));
         QCOMPARE(f.dialogs.texts().last(),
@@ -90,7 +91,7 @@ private slots:
         FormFixture f;
         f.selectPort(0);
         f.selectPort(5);
-        f.options("OptionBrake").select(3);
+        f.controls.OptionBrake->select(3);
 
         QCOMPARE(f.port.log(), QStringList({"open", "write 8904"}));
         QCOMPARE(f.port.portNumber(), 6);
@@ -106,7 +107,7 @@ private slots:
         QVERIFY(!f.link.isReady());
 
         f.port.setPresentPorts({2});
-        f.options("OptionBrake").select(1);
+        f.controls.OptionBrake->select(1);
 
         QCOMPARE(f.wire(), QList<int>({137, 2}));
         QVERIFY(f.link.isReady());
@@ -116,10 +117,10 @@ private slots:
     void aPulledAdapterShowsTheInvalidPortMessageUntilAPortIsSelectedAgain() {
         FormFixture f;
         f.selectPort(0);
-        f.options("OptionBrake").select(1);
+        f.controls.OptionBrake->select(1);
         f.port.pull();
 
-        f.options("OptionBrake").select(2);
+        f.controls.OptionBrake->select(2);
 
         QCOMPARE(f.dialogs.texts(), QStringList({InvalidCom1}));
         QCOMPARE(f.dialogs.shown().first().icon, Dialogs::Icon::Exclamation);
@@ -129,7 +130,7 @@ private slots:
         QCOMPARE(f.trace(), QStringLiteral("92"));
 
         f.selectPort(1);
-        f.options("OptionBrake").select(4);
+        f.controls.OptionBrake->select(4);
         QVERIFY(f.link.isReady());
         QCOMPARE(f.wire(), QList<int>({137, 5}));
     }
@@ -172,7 +173,7 @@ private slots:
     void receivedBytesFollowTheLastNoteAsLatin1() {
         FormFixture f;
         f.selectPort(0);
-        f.options("OptionBrake").select(1);
+        f.controls.OptionBrake->select(1);
         f.port.feed(QByteArray("OK\xE9\x01", 4));
 
         QCOMPARE(f.note(), QStringLiteral("The note record your setting changeSelect COM port: "
@@ -183,11 +184,11 @@ private slots:
     void aUserChangeDuringTheWaitIsHandledAndNoSecondEntryHappens() {
         FormFixture f;
         f.selectPort(0);
-        f.form.get<TextBox>("Text1").setText(QString());
+        f.controls.Text1->setText(QString());
         QList<int> thresholds;
         QTimer::singleShot(20, [&] {
             thresholds << f.port.threshold();
-            f.options("OptionBrake").select(4);
+            f.controls.OptionBrake->select(4);
             f.port.feed("b");
         });
         f.port.feed("a");
@@ -200,8 +201,10 @@ private slots:
     void nothingIsShownWhenThePortClosedDuringTheWait() {
         FormFixture f;
         f.selectPort(0);
-        f.options("OptionBrake").select(1);
-        f.form.waitProcessingEvents = [&](int) { f.list("ComboCOM").setListIndex(1); };
+        f.controls.OptionBrake->select(1);
+        RecordingHost host;
+        host.onWait = [&](int) { f.controls.ComboCOM->setListIndex(1); };
+        f.form.setHost(&host);
         f.port.feed("late");
 
         QVERIFY(!f.note().contains(QStringLiteral("late")));
@@ -211,11 +214,13 @@ private slots:
     void exitClosesThePortAndUnloadsTheWindow() {
         FormFixture f;
         f.selectPort(0);
-        f.options("OptionBrake").select(1);
+        f.controls.OptionBrake->select(1);
         bool unloaded = false;
-        f.form.onUnload = [&] { unloaded = !f.port.isOpen(); };
+        RecordingHost host;
+        host.onUnload = [&] { unloaded = !f.port.isOpen(); };
+        f.form.setHost(&host);
 
-        f.control("mnuExit").click();
+        f.controls.mnuExit->click();
         QVERIFY(unloaded);
     }
 };

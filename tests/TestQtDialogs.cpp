@@ -5,7 +5,7 @@
 #include <QtTest>
 #include <functional>
 
-#include "platform/QtDialogs.h"
+#include "ui/QtDialogs.h"
 
 using namespace rotaline;
 

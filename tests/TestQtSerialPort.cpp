@@ -24,9 +24,10 @@ struct RealPortForm {
     ScriptedDialogs dialogs;
     MemorySettingsStore settings;
     MainForm form{link, dialogs, settings};
+    Controls& controls = form.controls();
 
     RealPortForm() { form.FillValueLists(); }
-    QString note() const { return form.get<TextBox>("Text1").text(); }
+    QString note() const { return form.controls().Text1->text(); }
 };
 
 }  // namespace
@@ -44,15 +45,15 @@ private slots:
         PseudoTerminal adapter;
         RealPortForm f;
         f.devices[3] = QString::fromStdString(adapter.slavePath());
-        f.form.get<TextBox>("Text1").setText(QString());
+        f.controls.Text1->setText(QString());
 
-        f.form.get<ComboList>("ComboCOM").setListIndex(2);
+        f.controls.ComboCOM->setListIndex(2);
 
         QCOMPARE(bytesOf(adapter.read(1000ms)), QByteArray("\xAA\x55"));
         QVERIFY(!f.port.isOpen());
         QVERIFY(f.link.isReady());
         QCOMPARE(f.note(), QStringLiteral("Select COM port: COM3\r\n"));
-        QVERIFY(f.form.get<Control>("ImageOn").isVisible());
+        QVERIFY(f.controls.ImageOn->isVisible());
         QCOMPARE(f.port.settings(), QStringLiteral("300,e,8,1"));
     }
 
@@ -60,10 +61,10 @@ private slots:
         PseudoTerminal adapter;
         RealPortForm f;
         f.devices[1] = QString::fromStdString(adapter.slavePath());
-        f.form.get<ComboList>("ComboCOM").setListIndex(0);
+        f.controls.ComboCOM->setListIndex(0);
         adapter.read(500ms);
 
-        f.form.get<OptionGroup>("OptionBrake").select(4);
+        f.controls.OptionBrake->select(4);
 
         QCOMPARE(bytesOf(adapter.read(1000ms)), QByteArray("\x89\x05"));
         QVERIFY(f.port.isOpen());
@@ -78,17 +79,17 @@ private slots:
     void aMissingDeviceTurnsTheLampOffQuietly() {
         RealPortForm f;
         f.devices[2] = QStringLiteral("/dev/rotaline-no-such-device");
-        f.form.get<TextBox>("Text1").setText(QString());
+        f.controls.Text1->setText(QString());
 
-        f.form.get<ComboList>("ComboCOM").setListIndex(1);
+        f.controls.ComboCOM->setListIndex(1);
         QCOMPARE(f.note(), QStringLiteral("COM2 port is invalid !\r\n"));
-        QVERIFY(f.form.get<Control>("ImageOff").isVisible());
+        QVERIFY(f.controls.ImageOff->isVisible());
         QVERIFY(!f.link.isReady());
         QVERIFY(f.dialogs.shown().isEmpty());
         QCOMPARE(f.port.problem(), PortProblem::Absent);
         QVERIFY(f.port.errorString().contains(QStringLiteral("/dev/rotaline-no-such-device")));
 
-        f.form.get<ComboList>("ComboCOM").setListIndex(4);
+        f.controls.ComboCOM->setListIndex(4);
         QCOMPARE(f.port.errorString(), QStringLiteral("COM5 has no serial device."));
     }
 
@@ -98,20 +99,20 @@ private slots:
         RealPortForm f;
         f.devices[1] = QString::fromStdString(adapter->slavePath());
         f.devices[2] = QString::fromStdString(spare.slavePath());
-        f.form.get<ComboList>("ComboCOM").setListIndex(0);
-        f.form.get<OptionGroup>("OptionBrake").select(1);
+        f.controls.ComboCOM->setListIndex(0);
+        f.controls.OptionBrake->select(1);
         QCOMPARE(bytesOf(adapter->read(1000ms)), QByteArray("\xAA\x55\x89\x02"));
 
         adapter.reset();
         QTest::qWait(50);
-        f.form.get<OptionGroup>("OptionBrake").select(2);
+        f.controls.OptionBrake->select(2);
 
         QCOMPARE(f.dialogs.texts(),
                  QStringList({"COM1 is invalild ! \r\nPlease slect other COM port !"}));
         QVERIFY(!f.link.isReady());
 
-        f.form.get<ComboList>("ComboCOM").setListIndex(1);
-        f.form.get<OptionGroup>("OptionBrake").select(3);
+        f.controls.ComboCOM->setListIndex(1);
+        f.controls.OptionBrake->select(3);
         QCOMPARE(bytesOf(spare.read(1000ms)), QByteArray("\xAA\x55\x89\x04"));
         QVERIFY(f.link.isReady());
     }
@@ -120,9 +121,9 @@ private slots:
         PseudoTerminal adapter;
         RealPortForm f;
         f.devices[1] = QString::fromStdString(adapter.slavePath());
-        f.form.get<ComboList>("ComboCOM").setListIndex(0);
-        f.form.get<OptionGroup>("OptionBrake").select(1);
-        f.form.get<TextBox>("Text1").setText(QString());
+        f.controls.ComboCOM->setListIndex(0);
+        f.controls.OptionBrake->select(1);
+        f.controls.Text1->setText(QString());
 
         adapter.write("OK\xE9");
         QTRY_COMPARE(f.note(), QStringLiteral("OK\u00E9"));

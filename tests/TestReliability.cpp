@@ -39,8 +39,8 @@ struct Programmer {
     MainForm form{link, dialogs, settings};
 
     Programmer() { form.FillValueLists(); }
-    void select(int position) { form.get<ComboList>("ComboCOM").setListIndex(position); }
-    void brake(int index) { form.get<OptionGroup>("OptionBrake").select(index); }
+    void select(int position) { form.controls().ComboCOM->setListIndex(position); }
+    void brake(int index) { form.controls().OptionBrake->select(index); }
 };
 
 }  // namespace
@@ -153,7 +153,7 @@ private slots:
 
         // The figure itself is the benchmark's; here only a frozen window fails.
         QVERIFY2(longestGap < 250, qPrintable(QString::number(longestGap)));
-        QVERIFY(p.form.get<TextBox>("Text1").text().size() <= TextBox::Capacity);
+        QVERIFY(p.form.controls().Text1->text().size() <= TextBox::Capacity);
         QVERIFY(
             qobject_cast<QPlainTextEdit*>(window.widget("Text1"))->document()->characterCount() <=
             TextBox::Capacity + 4096);

@@ -65,13 +65,13 @@ private slots:
 
         f.form.Toolbar1_ButtonClick(QStringLiteral("保存"));
         const QByteArray first = readAll(path);
-        f.control("mnuSave").click();
+        f.controls.mnuSave->click();
 
         QCOMPARE(first, fileOf(StartUpLines));
         QCOMPARE(readAll(path), first);
         QCOMPARE(f.dialogs.filters(),
                  QStringList({"ESC Files(*.esc)|*.esc", "ESC Files(*.esc)|*.esc"}));
-        QCOMPARE(f.control("mnuFileMRU(1)").caption(), QStringLiteral("&1 ") + path);
+        QCOMPARE(f.controls.mnuFileMRU[1]->caption(), QStringLiteral("&1 ") + path);
         QCOMPARE(f.note(), QStringLiteral("Select COM port: COM1\r\n"));
         QVERIFY(f.dialogs.problems().isEmpty());
     }
@@ -89,7 +89,7 @@ private slots:
             QStringLiteral("The settings could not be saved to ") + folder.oldFile()));
         QCOMPARE(f.dialogs.shown().first().icon, Dialogs::Icon::None);
         QCOMPARE(folder.oldContent(), before);
-        QVERIFY(!f.control("mnuFileMRU(0)").isVisible());
+        QVERIFY(!f.controls.mnuFileMRU[0]->isVisible());
     }
 
     void loadingAGoodFileReplaysPortTypeModelAndSettings() {
@@ -99,7 +99,7 @@ private slots:
         FormFixture f(Start::Loaded);
         f.dialogs.nextFileName(path);
 
-        f.control("mnuOpen").click();
+        f.controls.mnuOpen->click();
 
         const QList<int> reset = {133, 21, 134, 21, 135, 21, 136, 21, 132, 4};
         const QList<int> defaults = factoryDefaultBytes(1);
@@ -109,15 +109,15 @@ private slots:
         const QList<int> model = {136, 2};
         QCOMPARE(f.wire(), reset + reset + handshake + defaults + model + settings);
         QCOMPARE(f.note(), QStringLiteral("Load File:") + path + QStringLiteral("\r\n"));
-        QCOMPARE(f.form.get<TabStrip>("SSTab1").selected(), 3);
-        QCOMPARE(f.list("ComboCTRmodel(3)").text(), QStringLiteral(">=50A for car"));
-        QCOMPARE(f.list("ComboCurentLimit").text(), QStringLiteral("70A"));
-        QCOMPARE(f.list("ComboNoOfCell").text(), QStringLiteral("3"));
-        QCOMPARE(f.options("OptionBrake").selected(), 0);
+        QCOMPARE(f.controls.SSTab1->selected(), 3);
+        QCOMPARE(f.controls.ComboCTRmodel[3]->text(), QStringLiteral(">=50A for car"));
+        QCOMPARE(f.controls.ComboCurentLimit->text(), QStringLiteral("70A"));
+        QCOMPARE(f.controls.ComboNoOfCell->text(), QStringLiteral("3"));
+        QCOMPARE(f.controls.OptionBrake->selected(), 0);
         QCOMPARE(int(f.form.block().value[9]), 5);
         QVERIFY(!f.form.block().inUse[9]);
-        QVERIFY(f.control("FrameCurrent").isVisible());
-        QCOMPARE(f.control("mnuFileMRU(1)").caption(), QStringLiteral("&1 ") + path);
+        QVERIFY(f.controls.FrameCurrent->isVisible());
+        QCOMPARE(f.controls.mnuFileMRU[1]->caption(), QStringLiteral("&1 ") + path);
         QVERIFY(f.dialogs.shown().isEmpty());
     }
 
@@ -151,8 +151,8 @@ private slots:
         const QString path = dir.filePath(QStringLiteral("bad.esc"));
         writeFile(path, bytes);
         FormFixture f(Start::Loaded);
-        f.list("ComboCOM").setListIndex(2);
-        f.options("OptionBrake").select(2);
+        f.controls.ComboCOM->setListIndex(2);
+        f.controls.OptionBrake->select(2);
         f.port.clearWritten();
         const QString before = f.snapshot();
 
@@ -168,17 +168,17 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("gone.esc"));
         FormFixture f(Start::Loaded);
-        f.form.flags().chinese = true;
+        f.switchToChinese();
         f.dialogs.nextFileName(path);
-        const QString before = f.snapshot();
+        const ParameterBlock before = f.form.block();
 
         f.form.mnuOpen_Click();
 
         QCOMPARE(f.dialogs.texts(), QStringList({"文件已经删除或文件已经损坏"}));
         QCOMPARE(f.note(), QStringLiteral("Load File:") + path + QStringLiteral("\r\n"));
-        QCOMPARE(f.control("mnuFileMRU(1)").caption(), QStringLiteral("&1 ") + path);
+        QCOMPARE(f.controls.mnuFileMRU[1]->caption(), QStringLiteral("&1 ") + path);
         QVERIFY(f.port.log().isEmpty());
-        QVERIFY(f.form.block() == FormFixture(Start::Loaded).form.block());
+        QVERIFY(f.form.block() == before);
     }
 
     void cancellingTheOpenDialogChangesNothing() {

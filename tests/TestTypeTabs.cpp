@@ -20,7 +20,7 @@ QList<bool> flags(const FormFixture& f, const QList<int>& slotList) {
 QList<bool> visible(const FormFixture& f, const QStringList& names) {
     QList<bool> values;
     for (const QString& name : names) {
-        values << f.control(name).isVisible();
+        values << f.form.find(name)->isVisible();
     }
     return values;
 }
@@ -33,7 +33,7 @@ private slots:
     void airplaneToBoatResetsTheModelsThenSendsTheType() {
         FormFixture f(Start::Loaded);
         const ParameterBlock before = f.form.block();
-        f.form.get<TabStrip>("SSTab1").select(2);
+        f.controls.SSTab1->select(2);
 
         QCOMPARE(f.wire(), QList<int>({133, 21, 134, 21, 135, 21, 136, 21, 132, 3}));
         QCOMPARE(int(f.form.block().value[4]), 2);
@@ -41,49 +41,49 @@ private slots:
             QCOMPARE(f.form.block().value[slot], before.value[slot]);
         }
         QCOMPARE(f.note(), QStringLiteral("Boat\r\n"));
-        QCOMPARE(f.list("ComboCTRmodel(2)").items(), QStringList({">=40A for boat"}));
-        QCOMPARE(f.list("ComboCTRmodel(2)").listIndex(), -1);
+        QCOMPARE(f.controls.ComboCTRmodel[2]->items(), QStringList({">=40A for boat"}));
+        QCOMPARE(f.controls.ComboCTRmodel[2]->listIndex(), -1);
     }
 
     void inChineseTheInitialPointIsRefilledAndSentBeforeTheType() {
         FormFixture f(Start::Loaded);
-        f.form.flags().chinese = true;
-        f.form.get<TabStrip>("SSTab1").select(2);
+        f.switchToChinese();
+        f.controls.SSTab1->select(2);
 
         QCOMPARE(f.wire(), QList<int>({133, 21, 134, 21, 135, 21, 136, 21, 150, 1, 132, 3}));
-        QCOMPARE(f.list("ComboIniPoint").text(), QStringLiteral("自动"));
-        QCOMPARE(f.list("ComboCTRmodel(2)").items(), QStringList({">=40A船用"}));
-        QCOMPARE(f.note(), QStringLiteral("Boat\r\n"));
+        QCOMPARE(f.controls.ComboIniPoint->text(), QStringLiteral("自动"));
+        QCOMPARE(f.controls.ComboCTRmodel[2]->items(), QStringList({">=40A船用"}));
+        QCOMPARE(f.note(), QStringLiteral("船用\r\n"));
     }
 
     void airplaneToCarAndARepeatedCallWithTheSameTab() {
         FormFixture f(Start::Loaded);
-        f.form.get<TabStrip>("SSTab1").select(3);
+        f.controls.SSTab1->select(3);
         QCOMPARE(f.wire(), QList<int>({133, 21, 134, 21, 135, 21, 136, 21, 132, 4}));
         QCOMPARE(int(f.form.block().value[4]), 3);
 
-        f.list("ComboCTRmodel(3)").setListIndex(1);
+        f.controls.ComboCTRmodel[3]->setListIndex(1);
         f.port.clearWritten();
         f.form.SSTab1_Click(3);
         QCOMPARE(f.wire(), QList<int>({132, 4}));
-        QCOMPARE(f.list("ComboCTRmodel(3)").listIndex(), 1);
+        QCOMPARE(f.controls.ComboCTRmodel[3]->listIndex(), 1);
     }
 
     void withTheLinkNotReadyTheGroupsChangeButNothingIsSent() {
         FormFixture f(Start::Loaded);
         f.port.setPresentPorts({});
-        f.list("ComboCOM").setListIndex(3);
+        f.controls.ComboCOM->setListIndex(3);
         f.port.clearWritten();
         const QString note = f.note();
 
-        f.form.get<TabStrip>("SSTab1").select(3);
+        f.controls.SSTab1->select(3);
 
         QCOMPARE(f.dialogs.texts(),
                  QStringList({"COM4 is invalild ! \r\nPlease slect other COM port !"}));
         QVERIFY(f.wire().isEmpty());
         QCOMPARE(f.note(), note);
         QCOMPARE(int(f.form.block().value[4]), 0);
-        QVERIFY(f.control("FrameAbs").isVisible());
+        QVERIFY(f.controls.FrameAbs->isVisible());
         QVERIFY(f.form.block().inUse[8]);
     }
 
@@ -115,47 +115,33 @@ private slots:
         QFETCH(QList<bool>, inUse);
         QFETCH(QString, reverseLabel);
         FormFixture f(Start::Loaded);
-        f.options("OptionHeliMode").select(0);
-        f.form.get<TabStrip>("SSTab1").select(tab == 0 ? 1 : 0);
-        f.form.get<TabStrip>("SSTab1").select(tab);
+        f.controls.OptionHeliMode->select(0);
+        f.controls.SSTab1->select(tab == 0 ? 1 : 0);
+        f.controls.SSTab1->select(tab);
 
         QCOMPARE(visible(f, {"FrameBrake", "FramePointIniEnd", "FramePointForRev", "FrameRot",
                              "FrameRev", "FrameAbs", "FrameHeMode", "FrameMotorPole"}),
                  shown);
-        QCOMPARE(QList<bool>({f.control("OptionCutOffType(1)").isEnabled(),
-                              f.control("ComboPowerLimitR").isEnabled(),
-                              f.control("ComboDelay").isEnabled()}),
+        QCOMPARE(QList<bool>({f.controls.OptionCutOffType->button(1).isEnabled(),
+                              f.controls.ComboPowerLimitR->isEnabled(),
+                              f.controls.ComboDelay->isEnabled()}),
                  usable);
-        QCOMPARE(f.control("FrameCutType").isEnabled(), usable[0]);
-        QCOMPARE(f.control("LabelFor").isEnabled(), usable[1]);
-        QCOMPARE(f.control("Frame1Delay").isEnabled(), usable[2]);
+        QCOMPARE(f.controls.FrameCutType->isEnabled(), usable[0]);
+        QCOMPARE(f.controls.LabelFor->isEnabled(), usable[1]);
+        QCOMPARE(f.controls.Frame1Delay->isEnabled(), usable[2]);
         QCOMPARE(flags(f, {5, 6, 7, 8, 9, 10, 11, 12, 22, 23, 25, 26, 30, 31}), inUse);
-        QCOMPARE(f.control("LabelRev").caption(), reverseLabel);
+        QCOMPARE(f.controls.LabelRev->caption(), reverseLabel);
     }
 
     void theCarReversePowerLimitIsNotedAsTheBrake() {
         FormFixture f(Start::Loaded);
-        f.form.get<TabStrip>("SSTab1").select(3);
-        f.list("ComboPowerLimitR").setListIndex(2);
+        f.controls.SSTab1->select(3);
+        f.controls.ComboPowerLimitR->setListIndex(2);
         QVERIFY(f.note().endsWith(QStringLiteral("Rev./BrakePower Limit : 50%\r\n")));
 
-        f.form.flags().chinese = true;
-        f.form.get<TabStrip>("SSTab1").select(2);
-        QCOMPARE(f.control("LabelRev").caption(), QStringLiteral("倒退"));
-    }
-
-    void whileSuppressedOnlyGroupsAndFlagsChange() {
-        FormFixture f(Start::Loaded);
-        f.port.setPresentPorts({});
-        f.link.setReady(false);
-        f.form.flags().suppress = true;
-        f.form.get<TabStrip>("SSTab1").select(1);
-
-        QVERIFY(f.dialogs.shown().isEmpty());
-        QVERIFY(f.port.log().isEmpty());
-        QVERIFY(f.control("FrameHeMode").isVisible());
-        QVERIFY(f.form.block().inUse[6]);
-        QCOMPARE(int(f.form.block().value[4]), 0);
+        f.switchToChinese();
+        f.controls.SSTab1->select(2);
+        QCOMPARE(f.controls.LabelRev->caption(), QStringLiteral("倒退"));
     }
 };
 

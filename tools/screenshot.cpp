@@ -72,7 +72,7 @@ int main(int argc, char** argv) {
     bool saved = true;
     static const char* const names[] = {"airplane", "helicopter", "boat", "car"};
     for (int tab = 0; tab < 4; ++tab) {
-        form.get<TabStrip>("SSTab1").select(tab);
+        form.controls().SSTab1->select(tab);
         saved &= save(window, out.filePath(QStringLiteral("tab-%1%2.png").arg(names[tab], suffix)));
     }
     form.mnuChinese_Click();

@@ -7,12 +7,11 @@
 #include "platform/ExitSignals.h"
 #include "platform/PortResolver.h"
 #include "platform/QSettingsStore.h"
-#include "platform/QtDialogs.h"
 #include "platform/QtSerialPort.h"
 #include "platform/Registry.h"
 #include "platform/SystemLauncher.h"
-#include "ui/AboutDialog.h"
 #include "ui/MainWindow.h"
+#include "ui/QtDialogs.h"
 #include "window/MainForm.h"
 
 namespace rotaline {
@@ -33,12 +32,9 @@ struct Programmer::Parts {
 
 Programmer::Programmer() : parts_(std::make_unique<Parts>()) {
     Parts& p = *parts_;
-    p.form.onShowAbout = [&p] {
-        AboutDialog::showOnce([&p] { StartSysInfo(p.registry, p.launcher, p.aboutDialogs); });
-    };
+    p.window.setSystemInformation([&p] { StartSysInfo(p.registry, p.launcher, p.aboutDialogs); });
     p.dialogs.setParent(&p.window);
     p.window.setPortDescriber([&p](int number) { return p.resolver.describe(number); });
-    p.form.onUnload = [&p] { p.window.close(); };
     // A signal ends the program even while the About dialog is still open.
     QObject::connect(&p.exitSignals, &ExitSignals::received, &p.window, [&p] {
         p.form.mnuExit_Click();

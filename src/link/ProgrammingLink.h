@@ -40,7 +40,6 @@ public:
     void close();
 
     bool isReady() const { return ready_; }
-    void setReady(bool ready) { ready_ = ready; }
     const SendBuffer& sendBuffer() const { return buffer_; }
     bool isOpen() const { return port_.isOpen(); }
 

@@ -32,7 +32,7 @@ std::optional<QSerialPort::StopBits> stopBitsOf(const QString& text) {
 
 }  // namespace
 
-std::optional<LineSettings> parseLineSettings(const QString& settings) {
+std::optional<LineParameters> parseLineSettings(const QString& settings) {
     const QStringList parts = settings.split(',');
     if (parts.size() != 4) {
         return std::nullopt;
@@ -46,7 +46,7 @@ std::optional<LineSettings> parseLineSettings(const QString& settings) {
     if (!baudOk || baud <= 0 || !bitsOk || bits < 5 || bits > 8 || !parity || !stop) {
         return std::nullopt;
     }
-    return LineSettings{baud, *parity, static_cast<QSerialPort::DataBits>(bits), *stop};
+    return LineParameters{baud, *parity, static_cast<QSerialPort::DataBits>(bits), *stop};
 }
 
 QtSerialPort::QtSerialPort(Resolver resolve, QObject* parent)
@@ -133,7 +133,7 @@ bool QtSerialPort::failOpen(const QString& device) {
 
 // Set while closed, so that open applies them all; a pseudo-terminal refuses parity.
 bool QtSerialPort::applySettings() {
-    const std::optional<LineSettings> line = parseLineSettings(settings_);
+    const std::optional<LineParameters> line = parseLineSettings(settings_);
     return line && port_.setBaudRate(line->baud) && port_.setParity(line->parity) &&
            port_.setDataBits(line->dataBits) && port_.setStopBits(line->stopBits) &&
            port_.setFlowControl(QSerialPort::NoFlowControl);

@@ -4,11 +4,12 @@
 #include <functional>
 #include <optional>
 
+#include "model/WireFormat.h"
 #include "platform/SerialPort.h"
 
 namespace rotaline {
 
-struct LineSettings {
+struct LineParameters {
     qint32 baud;
     QSerialPort::Parity parity;
     QSerialPort::DataBits dataBits;
@@ -16,7 +17,7 @@ struct LineSettings {
 };
 
 // "300,e,8,1": baud, parity (n, e, o, m, s), data bits (5..8), stop bits (1, 1.5, 2).
-std::optional<LineSettings> parseLineSettings(const QString& settings);
+std::optional<LineParameters> parseLineSettings(const QString& settings);
 
 // The serial port on QSerialPort. The port number is resolved to a device at every open.
 class QtSerialPort : public SerialPort {
@@ -55,7 +56,7 @@ private:
     Resolver resolve_;
     QSerialPort port_;
     int number_ = 1;
-    QString settings_ = QStringLiteral("300,e,8,1");
+    QString settings_ = QLatin1String(LineSettings);
     int threshold_ = 1;
     QString device_;
     QString error_;

@@ -21,7 +21,7 @@ public:
     // Both only while the port is closed; false otherwise or for a number outside 1..16.
     virtual bool setPortNumber(int number) = 0;
     virtual int portNumber() const = 0;
-    virtual bool setSettings(const QString& settings) = 0;  // "300,e,8,1"
+    virtual bool setSettings(const QString& settings) = 0;  // as LineSettings
     virtual QString settings() const = 0;
 
     virtual bool isOpen() const = 0;

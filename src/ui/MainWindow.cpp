@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QEventLoop>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
@@ -11,8 +12,10 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTabBar>
+#include <QTimer>
 #include <QToolBar>
 
+#include "ui/AboutDialog.h"
 #include "ui/Captions.h"
 #include "ui/LayoutTable.h"
 #include "ui/PictureWidget.h"
@@ -54,21 +57,45 @@ MainWindow::MainWindow(MainForm& form, QWidget* parent)
     setCentralWidget(client_);
     buildMenus();
     buildControls();
+    form_.setHost(this);
     setFixedSize(ClientWidth, ClientHeight + menuBar()->sizeHint().height());
 }
 
+MainWindow::~MainWindow() {
+    form_.setHost(nullptr);
+}
+
 void MainWindow::setPortDescriber(std::function<QString(int)> describer) {
-    qobject_cast<PortList*>(widget(QStringLiteral("ComboCOM")))->setDescriber(std::move(describer));
+    qobject_cast<PortList*>(widget(form_.controls().ComboCOM->name()))
+        ->setDescriber(std::move(describer));
+}
+
+void MainWindow::setSystemInformation(std::function<void()> start) {
+    startSystemInformation_ = std::move(start);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    form_.link().close();
+    form_.Form_Unload();
     event->accept();
+}
+
+void MainWindow::showAbout() {
+    AboutDialog::showOnce(startSystemInformation_);
+}
+
+void MainWindow::unload() {
+    close();
+}
+
+void MainWindow::waitProcessingEvents(int milliseconds) {
+    QEventLoop loop;
+    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+    loop.exec();
 }
 
 void MainWindow::buildMenus() {
     QHash<QString, QMenu*> menus;
-    for (Control* control : form_.controls()) {
+    for (Control* control : form_.controlsInOrder()) {
         if (control->kind() == ControlKind::Menu) {
             QMenu* menu = menuBar()->addMenu(markedText(*control));
             menus.insert(control->name(), menu);
@@ -90,7 +117,7 @@ void MainWindow::buildMenus() {
 
 QWidget* MainWindow::parentWidgetOf(const Control& control) const {
     const QString& parent = control.parentName();
-    if (parent.isEmpty() || parent == QLatin1String("SSTab1")) {
+    if (parent.isEmpty() || parent == form_.controls().SSTab1->name()) {
         return client_;
     }
     return widgets_.value(parent, client_);
@@ -103,7 +130,7 @@ void MainWindow::place(const QString& name, QWidget* widget) const {
 }
 
 void MainWindow::buildControls() {
-    for (Control* control : form_.controls()) {
+    for (Control* control : form_.controlsInOrder()) {
         if (control->kind() == ControlKind::Menu || control->kind() == ControlKind::MenuItem) {
             continue;
         }
@@ -116,8 +143,9 @@ void MainWindow::buildControls() {
             widgets_.insert(control->name(), widget);
         }
     }
-    for (Control* control : form_.controls()) {
-        if (form_.tabPageOf(control->name()) >= 0 && control->parentName() == "SSTab1") {
+    for (Control* control : form_.controlsInOrder()) {
+        if (form_.tabPageOf(control->name()) >= 0 &&
+            control->parentName() == form_.controls().SSTab1->name()) {
             watch(*control, this, [this](Property property) {
                 if (property == Property::Visible) {
                     showTabPages();
@@ -173,8 +201,8 @@ QWidget* MainWindow::createBareWidget(Control& control, QWidget* parent) {
             return box;
         }
         case ControlKind::ComboList:
-            return control.name() == QLatin1String("ComboCOM") ? new PortList(parent)
-                                                               : new QComboBox(parent);
+            return &control == form_.controls().ComboCOM ? new PortList(parent)
+                                                         : new QComboBox(parent);
         case ControlKind::ScrollBar: {
             auto* bar = new QScrollBar(Qt::Horizontal, parent);
             bar->setFocusPolicy(Qt::StrongFocus);
@@ -220,7 +248,7 @@ QWidget* MainWindow::createTabStrip(TabStrip& tabs, QWidget* parent) {
     tabBar_->setFocusPolicy(Qt::StrongFocus);
     auto* page = new QFrame(strip);
     page->setFrameShape(QFrame::StyledPanel);
-    const Placement* at = findPlacement("SSTab1");
+    const Placement* at = findPlacement(form_.controls().SSTab1->name().toStdString());
     tabBar_->setGeometry(0, 0, at->width, TabBarHeight);
     page->setGeometry(0, TabBarHeight - 1, at->width, at->height - TabBarHeight + 1);
     auto show = [this, &tabs] {
@@ -258,11 +286,12 @@ QWidget* MainWindow::createToolbar(Toolbar& toolbar, QWidget* parent) {
 
 // Controls of a tab page show only while their tab is current.
 void MainWindow::showTabPages() {
-    const int current = form_.get<TabStrip>("SSTab1").selected();
-    for (Control* control : form_.controls()) {
+    const int current = form_.controls().SSTab1->selected();
+    for (Control* control : form_.controlsInOrder()) {
         const int page = form_.tabPageOf(control->name());
         QWidget* shown = widgets_.value(control->name());
-        if (page >= 0 && shown != nullptr && control->parentName() == QLatin1String("SSTab1")) {
+        if (page >= 0 && shown != nullptr &&
+            control->parentName() == form_.controls().SSTab1->name()) {
             shown->setVisible(control->isVisible() && page == current);
         }
     }

@@ -4,6 +4,8 @@
 #include <QMainWindow>
 #include <functional>
 
+#include "window/FormHost.h"
+
 class QTabBar;
 class QToolBar;
 
@@ -15,10 +17,11 @@ class TabStrip;
 class Toolbar;
 
 // The programmer's window: widgets built from the layout table and kept in step with the form.
-class MainWindow : public QMainWindow {
+class MainWindow : public QMainWindow, public FormHost {
     Q_OBJECT
 public:
     explicit MainWindow(MainForm& form, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     QWidget* widget(const QString& name) const { return widgets_.value(name); }
     QAction* action(const QString& name) const { return actions_.value(name); }
@@ -28,6 +31,12 @@ public:
     QWidget* client() const { return client_; }
     // Names the device behind each entry of the port list in its tooltip.
     void setPortDescriber(std::function<QString(int portNumber)> describer);
+    // What the About dialog's system-information button starts.
+    void setSystemInformation(std::function<void()> start);
+
+    void showAbout() override;
+    void unload() override;
+    void waitProcessingEvents(int milliseconds) override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -47,6 +56,7 @@ private:
     void showTabPages();
 
     MainForm& form_;
+    std::function<void()> startSystemInformation_;
     QWidget* client_;
     QTabBar* tabBar_ = nullptr;
     QHash<QString, QWidget*> widgets_;

@@ -1,5 +1,6 @@
 #include "model/FactoryDefaults.h"
 
+#include "model/SlotTable.h"
 #include "window/MainForm.h"
 #include "window/Texts.h"
 
@@ -14,23 +15,12 @@ constexpr Bilingual FactoryDefaultNote{"All setting is in factory default",
 
 void MainForm::ApplyFactoryDefaults() {
     for (const FactoryDefault& step : FactoryDefaults) {
-        const QString name = fromView(step.control);
-        switch (step.kind) {
-            case DefaultKind::Option:
-                get<OptionGroup>(name).select(step.value);
-                break;
-            case DefaultKind::Entry:
-                get<ComboList>(name).setListIndex(step.value);
-                break;
-            case DefaultKind::Scroll:
-                get<ScrollBar>(name).setValue(step.value);
-                break;
-        }
+        setOwnerValue(step.slot, step.value);
         if (step.explicitRun) {
-            runChangeHandler(name, step.value);
+            runChangeHandler(step.slot, step.value);
         }
     }
-    get<TextBox>("Text1").setText(QString());
+    controls_.Text1->setText(QString());
 }
 
 void MainForm::CommandSetFactory_Click() {
@@ -39,7 +29,29 @@ void MainForm::CommandSetFactory_Click() {
         return;
     }
     ApplyFactoryDefaults();
-    get<TextBox>("Text1").setText(FactoryDefaultNote.in(flags_.chinese) + texts::CrLf);
+    controls_.Text1->setText(FactoryDefaultNote.in(flags_.chinese) + texts::CrLf);
+}
+
+// The control that writes `slot`, set to `value` as a user's choice would set it.
+void MainForm::setOwnerValue(int slot, int value) {
+    Control& control = ownerOf(slot);
+    switch (slotInfo(slot).kind) {
+        case ValueKind::OptionIndex:
+            static_cast<OptionGroup&>(control).select(value);
+            break;
+        case ValueKind::ListPosition:
+            static_cast<ComboList&>(control).setListIndex(value);
+            break;
+        case ValueKind::ScrollValue:
+            static_cast<ScrollBar&>(control).setValue(value);
+            break;
+        default:
+            break;
+    }
+}
+
+Control& MainForm::ownerOf(int slot) {
+    return *set_.find(fromView(slotInfo(slot).owner));
 }
 
 }  // namespace rotaline

@@ -1,18 +1,15 @@
+#include "model/EscCatalogue.h"
 #include "window/LanguageTables.h"
 #include "window/MainForm.h"
 
 namespace rotaline {
 
-namespace {
-
 template <std::size_t N>
-void setCaptions(const MainForm& form, const std::array<CaptionRow, N>& rows, bool chinese) {
+void MainForm::setCaptions(const std::array<CaptionRow, N>& rows, bool chinese) {
     for (const CaptionRow& row : rows) {
-        form.get<Control>(QLatin1String(row.control)).setCaption(row.text.in(chinese));
+        find(QString::fromUtf8(row.control))->setCaption(row.text.in(chinese));
     }
 }
-
-}  // namespace
 
 void MainForm::switchLanguage(bool chinese) {
     const QString question =
@@ -22,20 +19,20 @@ void MainForm::switchLanguage(bool chinese) {
         return;
     }
     flags_.chinese = chinese;
-    setCaptions(*this, LeadingCaptions, chinese);
-    auto& tabs = get<TabStrip>("SSTab1");
-    for (int tab = 0; tab < tabs.count(); ++tab) {
-        tabs.select(tab);
-        tabs.setSelectedCaption(TabCaptions[tab].in(chinese));
+    setCaptions(LeadingCaptions, chinese);
+    Controls& c = controls_;
+    for (const EscType& type : EscTypes) {
+        c.SSTab1->select(type.tab);
+        c.SSTab1->setSelectedCaption(fromView(chinese ? type.chinese : type.english));
     }
-    setCaptions(*this, GroupCaptions, chinese);
-    refillPointList(QStringLiteral("ComboIniPoint"));
+    setCaptions(GroupCaptions, chinese);
+    refillPointList(*c.ComboIniPoint);
     refillModelLists(chinese);
-    refillPointList(QStringLiteral("ComboEndPoint"));
-    refillPointList(QStringLiteral("ComboForPoint"));
-    refillPointList(QStringLiteral("ComboRevPoint"));
+    refillPointList(*c.ComboEndPoint);
+    refillPointList(*c.ComboForPoint);
+    refillPointList(*c.ComboRevPoint);
     CommandSetFactory_Click();
-    get<TextBox>("Text1").setText(texts::SwitchNote.in(chinese) + texts::CrLf);
+    c.Text1->setText(texts::SwitchNote.in(chinese) + texts::CrLf);
 }
 
 void MainForm::mnuChinese_Click() {

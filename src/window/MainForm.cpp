@@ -1,68 +1,11 @@
 #include "window/MainForm.h"
-#include "window/Texts.h"
-
-#include <QEventLoop>
-#include <QTimer>
-
-#include "window/ControlTable.h"
 
 namespace rotaline {
 
-namespace {
-
-QStringList itemsOf(const ControlDesign& design) {
-    return fromView(design.items).split('|');
-}
-
-QList<Toolbar::Button> toolbarButtons(const ControlDesign& design) {
-    QList<Toolbar::Button> buttons;
-    for (const QString& item : itemsOf(design)) {
-        buttons.append({item.section(':', 0, 0), item.section(':', 1, 1)});
-    }
-    return buttons;
-}
-
-std::unique_ptr<Control> makeControl(const ControlDesign& design) {
-    const QString name = fromView(design.name);
-    const QString parent = fromView(design.parent);
-    switch (design.kind) {
-        case ControlKind::OptionGroup: {
-            auto group = std::make_unique<OptionGroup>(name, parent, itemsOf(design));
-            group->select(design.selected);
-            return group;
-        }
-        case ControlKind::ComboList:
-            return std::make_unique<ComboList>(name, parent);
-        case ControlKind::ScrollBar:
-            return std::make_unique<ScrollBar>(name, parent, 0, 30, 1, 5);
-        case ControlKind::TabStrip:
-            return std::make_unique<TabStrip>(name, parent, itemsOf(design), design.selected);
-        case ControlKind::TextBox: {
-            auto box = std::make_unique<TextBox>(name, parent);
-            box->setText(fromView(design.caption));
-            return box;
-        }
-        case ControlKind::Toolbar:
-            return std::make_unique<Toolbar>(name, parent, toolbarButtons(design));
-        default:
-            return std::make_unique<Control>(name, design.kind, parent);
-    }
-}
-
-void waitWithEventLoop(int milliseconds) {
-    QEventLoop loop;
-    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
-    loop.exec();
-}
-
-}  // namespace
-
 MainForm::MainForm(ProgrammingLink& link, Dialogs& dialogs, SettingsStore& settings)
-    : waitProcessingEvents(waitWithEventLoop),
-      link_(link),
-      dialogs_(dialogs),
-      recentFiles_(settings) {
-    createControls();
+    : link_(link), dialogs_(dialogs), recentFiles_(settings) {
+    bindControls(set_, controls_);
+    bindControls(std::as_const(set_), constControls_);
     bindHandlers();
     link_.onDataReceived([this] { MSComm1_OnComm(); });
 }
@@ -71,31 +14,8 @@ MainForm::~MainForm() {
     link_.onDataReceived({});
 }
 
-void MainForm::createControls() {
-    for (const ControlDesign& design : controlTable()) {
-        std::unique_ptr<Control> control = makeControl(design);
-        if (design.kind != ControlKind::TextBox) {
-            control->setCaption(fromView(design.caption), true);
-        }
-        control->setVisible(design.visible);
-        pages_.insert(control->name(), design.page);
-        byName_.insert(control->name(), control.get());
-        if (auto* group = dynamic_cast<OptionGroup*>(control.get())) {
-            for (int i = 0; i < group->count(); ++i) {
-                byName_.insert(group->button(i).name(), &group->button(i));
-            }
-        }
-        order_.push_back(control.get());
-        owned_.push_back(std::move(control));
-    }
-}
-
-int MainForm::tabPageOf(const QString& name) const {
-    return pages_.value(name, -1);
-}
-
 void MainForm::appendNote(const QString& line) {
-    get<TextBox>("Text1").append(line);
+    controls_.Text1->append(line);
 }
 
 }  // namespace rotaline

@@ -1,10 +1,8 @@
 #pragma once
 
-#include <QHash>
 #include <QString>
+#include <array>
 #include <cstdint>
-#include <functional>
-#include <memory>
 #include <vector>
 
 #include "files/RecentFilesStore.h"
@@ -12,21 +10,34 @@
 #include "model/ParameterBlock.h"
 #include "platform/Dialogs.h"
 #include "platform/SettingsStore.h"
-#include "window/controls/ComboList.h"
-#include "window/controls/Control.h"
-#include "window/controls/OptionGroup.h"
-#include "window/controls/ScrollBar.h"
-#include "window/controls/TabStrip.h"
-#include "window/controls/TextBox.h"
-#include "window/controls/Toolbar.h"
+#include "window/ControlSet.h"
+#include "window/Controls.h"
+#include "window/FormHost.h"
+#include "window/LanguageTables.h"
 
 namespace rotaline {
 
 struct ChangeHandler;
 struct ControllerModel;
+struct SlotInfo;
 
 // The main window without widgets: every control, the parameter block and the shared flags,
 // and the procedures and handlers that act on them.
+//
+// Where the procedures are:
+//   PortSelection.cpp    ComboCOM_Click and the lists it refills
+//   Sending.cpp          SendParameter, ModelHandshake, the invalid-port message
+//   Receiving.cpp        MSComm1_OnComm, mnuExit_Click, Form_Unload
+//   ParameterChanges.cpp the change handlers (one mechanism over ChangeHandlers.h), the
+//                        command bindings, CommandClear_Click
+//   TypeTabs.cpp         SSTab1_Click and the groups of each type
+//   ModelSelection.cpp   ComboCTRmodel_Click
+//   FactoryDefaults.cpp  ApplyFactoryDefaults, CommandSetFactory_Click
+//   SettingsFiles.cpp    SaveSettingsFile, mnuOpen_Click, LoadSettingsFile, ApplyParameterBlock,
+//                        Toolbar1_ButtonClick
+//   RecentFiles.cpp      WriteRecentFiles, GetRecentFiles, UpdateFileMenu, mnuFileMRU_Click
+//   LanguageSwitch.cpp   mnuChinese_Click, mnuEnglish_Click
+//   StartUp.cpp          Form_Load;  ValueLists.cpp  FillValueLists
 class MainForm {
 public:
     MainForm(ProgrammingLink& link, Dialogs& dialogs, SettingsStore& settings);
@@ -34,19 +45,19 @@ public:
     MainForm(const MainForm&) = delete;
     MainForm& operator=(const MainForm&) = delete;
 
-    // Controls, parents before their children.
-    const std::vector<Control*>& controls() const { return order_; }
-    Control* find(const QString& name) const { return byName_.value(name); }
-    template <class T>
-    T& get(const QString& name) const {
-        return dynamic_cast<T&>(*byName_.value(name));
-    }
-    int tabPageOf(const QString& name) const;
+    void setHost(FormHost* host) { host_ = host; }
 
-    ParameterBlock& block() { return block_; }
+    Controls& controls() { return controls_; }
+    const ConstControls& controls() const { return constControls_; }
+    // Every control, parents before their children, and a control by the name the layout
+    // and caption tables give it (option buttons as "Group(i)").
+    const std::vector<Control*>& controlsInOrder() { return set_.inOrder(); }
+    Control* find(const QString& name) { return set_.find(name); }
+    const Control* find(const QString& name) const { return set_.find(name); }
+    int tabPageOf(const QString& name) const { return set_.pageOf(name); }
+
     const ParameterBlock& block() const { return block_; }
-    SharedFlags& flags() { return flags_; }
-    ProgrammingLink& link() { return link_; }
+    const SharedFlags& flags() const { return flags_; }
 
     // Port and link.
     void ComboCOM_Click();
@@ -54,6 +65,8 @@ public:
     void ModelHandshake();
     void MSComm1_OnComm();
     void mnuExit_Click();
+    // The window is closing, by Exit or otherwise: the port is released.
+    void Form_Unload();
 
     // Start-up.
     void Form_Load();
@@ -80,43 +93,40 @@ public:
     void mnuEnglish_Click();
 
     // Parameter changes.
-    void runChangeHandler(const QString& control, int index = -1);
+    void runChangeHandler(int slot, int index = -1);
     void CommandClear_Click();
     void FillValueLists();
 
-    // Shows the About dialog without waiting for it.
-    std::function<void()> onShowAbout;
-    // Runs when the window is to be unloaded (exit).
-    std::function<void()> onUnload;
-    // Waits the given time while the user interface goes on handling events.
-    std::function<void(int milliseconds)> waitProcessingEvents;
-
 private:
-    void createControls();
     void bindHandlers();
+    void showAbout();
     void showInvalidPortMessage();
     void refillModelLists(bool chinese);
-    void refillPointList(const QString& list);
+    void refillPointList(ComboList& list);
     void appendNote(const QString& line);
     QString noteOf(const ChangeHandler& handler, int index) const;
     void runExtraBeforeNote(const ChangeHandler& handler, int index);
     void runExtraAfterSend(const ChangeHandler& handler, int index);
     void switchLanguage(bool chinese);
+    template <std::size_t N>
+    void setCaptions(const std::array<CaptionRow, N>& rows, bool chinese);
     void arrangeGroupsFor(int type);
     void recordSlotsFor(int type);
     void rebuildCellList(const ControllerModel& model);
     void adaptModelGroups(const ControllerModel& model);
     void enableFrequency(bool enabled);
+    Control& ownerOf(int slot);
+    void setOwnerValue(int slot, int value);
 
     ProgrammingLink& link_;
     Dialogs& dialogs_;
     RecentFilesStore recentFiles_;
+    FormHost* host_ = nullptr;
     ParameterBlock block_ = ParameterBlock::atStartUp();
     SharedFlags flags_;
-    std::vector<std::unique_ptr<Control>> owned_;
-    std::vector<Control*> order_;
-    QHash<QString, Control*> byName_;
-    QHash<QString, int> pages_;
+    ControlSet set_;
+    Controls controls_{};
+    ConstControls constControls_{};
 };
 
 }  // namespace rotaline

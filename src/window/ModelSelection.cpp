@@ -1,5 +1,6 @@
 #include <algorithm>
 #include "model/EscCatalogue.h"
+#include "model/SlotTable.h"
 #include "model/WireFormat.h"
 #include "window/MainForm.h"
 #include "window/Texts.h"
@@ -23,7 +24,7 @@ QStringList cellEntries(const ControllerModel& model) {
 }  // namespace
 
 void MainForm::rebuildCellList(const ControllerModel& model) {
-    auto& cells = get<ComboList>("ComboNoOfCell");
+    ComboList& cells = *controls_.ComboNoOfCell;
     cells.clear();
     const QStringList entries = cellEntries(model);
     cells.addItems(entries);
@@ -33,14 +34,14 @@ void MainForm::rebuildCellList(const ControllerModel& model) {
 }
 
 void MainForm::adaptModelGroups(const ControllerModel& model) {
-    get<Control>("FrameMotorPole").setVisible(false);
-    get<Control>("FrameCurrent").setVisible(model.currentLimitShown);
-    block_.inUse[13] = model.currentLimitShown;
+    controls_.FrameMotorPole->setVisible(false);
+    controls_.FrameCurrent->setVisible(model.currentLimitShown);
+    block_.inUse[slotOwnedBy("ComboCurentLimit")] = model.currentLimitShown;
 }
 
 void MainForm::enableFrequency(bool enabled) {
-    get<Control>("FrameFre").setEnabled(enabled);
-    auto& options = get<OptionGroup>("OptionFreqency");
+    controls_.FrameFre->setEnabled(enabled);
+    OptionGroup& options = *controls_.OptionFreqency;
     for (int i = 0; i < options.count(); ++i) {
         options.button(i).setEnabled(enabled);
     }
@@ -48,8 +49,8 @@ void MainForm::enableFrequency(bool enabled) {
 
 // Only the list of the current tab takes hold of a controller, and only with a model chosen.
 void MainForm::ComboCTRmodel_Click(int index) {
-    const int type = get<TabStrip>("SSTab1").selected();
-    const auto& models = get<ComboList>(QStringLiteral("ComboCTRmodel(%1)").arg(type));
+    const int type = controls_.SSTab1->selected();
+    const ComboList& models = *controls_.ComboCTRmodel[type];
     const int position = models.listIndex();
     const ControllerModel* model = findModel(type, position);
     if (index != type || model == nullptr) {
@@ -60,14 +61,14 @@ void MainForm::ComboCTRmodel_Click(int index) {
         return;
     }
     ModelHandshake();
-    block_.value[0] =
-        static_cast<std::uint8_t>(std::max(0, get<ComboList>("ComboCOM").listIndex()));
+    block_.value[PortSlot] =
+        static_cast<std::uint8_t>(std::max(0, controls_.ComboCOM->listIndex()));
     ApplyFactoryDefaults();
     adaptModelGroups(*model);
     rebuildCellList(*model);
-    get<TextBox>("Text1").setText(get<TabStrip>("SSTab1").tabCaption(type) + QLatin1Char(' ') +
-                                  TypeLabel.in(flags_.chinese) + QStringLiteral(": ") +
-                                  models.text() + texts::CrLf);
+    controls_.Text1->setText(controls_.SSTab1->tabCaption(type) + QLatin1Char(' ') +
+                             TypeLabel.in(flags_.chinese) + QStringLiteral(": ") + models.text() +
+                             texts::CrLf);
     block_.value[modelSlotOf(type)] = static_cast<std::uint8_t>(position);
     const bool enableFirst = type >= 2;
     if (enableFirst) {

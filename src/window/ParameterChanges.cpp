@@ -1,4 +1,5 @@
 #include "model/EscCatalogue.h"
+#include "model/SlotTable.h"
 #include "model/WireFormat.h"
 #include "window/ChangeHandlers.h"
 #include "window/MainForm.h"
@@ -27,43 +28,34 @@ int chosenValue(const Control& control, int index) {
 }  // namespace
 
 void MainForm::bindHandlers() {
-    for (const ChangeHandler& handler : changeHandlers()) {
-        const QString name = fromView(handler.control);
-        Control& control = get<Control>(name);
+    for (const ChangeHandler& handler : ChangeHandlers) {
+        const int slot = handler.slot;
+        Control& control = ownerOf(slot);
         if (auto* group = dynamic_cast<OptionGroup*>(&control)) {
-            group->onClick = [this, name](int index) { runChangeHandler(name, index); };
+            group->onClick = [this, slot](int index) { runChangeHandler(slot, index); };
         } else if (auto* list = dynamic_cast<ComboList*>(&control)) {
-            list->onClick = [this, name] { runChangeHandler(name); };
+            list->onClick = [this, slot] { runChangeHandler(slot); };
         } else if (auto* bar = dynamic_cast<ScrollBar*>(&control)) {
-            bar->onChange = [this, name] { runChangeHandler(name); };
+            bar->onChange = [this, slot] { runChangeHandler(slot); };
         }
     }
-    get<ComboList>("ComboCOM").onClick = [this] { ComboCOM_Click(); };
-    get<Control>("CommandClear").onClick = [this] { CommandClear_Click(); };
-    get<Control>("mnuExit").onClick = [this] { mnuExit_Click(); };
-    get<Control>("mnuChinese").onClick = [this] { mnuChinese_Click(); };
-    get<Control>("mnuEnglish").onClick = [this] { mnuEnglish_Click(); };
-    get<Control>("mnuAbout").onClick = [this] {
-        if (onShowAbout) {
-            onShowAbout();
-        }
-    };
-    get<Control>("mnuOpen").onClick = [this] { mnuOpen_Click(); };
-    get<Control>("mnuSave").onClick = [this] { SaveSettingsFile(); };
-    for (int index = 1; index <= RecentFilesStore::Slots; ++index) {
-        get<Control>(QStringLiteral("mnuFileMRU(%1)").arg(index)).onClick = [this, index] {
-            mnuFileMRU_Click(index);
-        };
+    Controls& c = controls_;
+    c.ComboCOM->onClick = [this] { ComboCOM_Click(); };
+    c.CommandClear->onClick = [this] { CommandClear_Click(); };
+    c.mnuExit->onClick = [this] { mnuExit_Click(); };
+    c.mnuChinese->onClick = [this] { mnuChinese_Click(); };
+    c.mnuEnglish->onClick = [this] { mnuEnglish_Click(); };
+    c.mnuAbout->onClick = [this] { showAbout(); };
+    c.mnuOpen->onClick = [this] { mnuOpen_Click(); };
+    c.mnuSave->onClick = [this] { SaveSettingsFile(); };
+    for (int index = 1; index < static_cast<int>(c.mnuFileMRU.size()); ++index) {
+        c.mnuFileMRU[index]->onClick = [this, index] { mnuFileMRU_Click(index); };
     }
-    get<Toolbar>("Toolbar1").onButtonClick = [this](const QString& key) {
-        Toolbar1_ButtonClick(key);
-    };
-    get<Control>("CommandSetFactory").onClick = [this] { CommandSetFactory_Click(); };
-    get<TabStrip>("SSTab1").onClick = [this](int previousTab) { SSTab1_Click(previousTab); };
-    for (int type = 0; type < 4; ++type) {
-        get<ComboList>(QStringLiteral("ComboCTRmodel(%1)").arg(type)).onClick = [this, type] {
-            ComboCTRmodel_Click(type);
-        };
+    c.Toolbar1->onButtonClick = [this](const QString& key) { Toolbar1_ButtonClick(key); };
+    c.CommandSetFactory->onClick = [this] { CommandSetFactory_Click(); };
+    c.SSTab1->onClick = [this](int previousTab) { SSTab1_Click(previousTab); };
+    for (int type = 0; type < EscTypeCount; ++type) {
+        c.ComboCTRmodel[type]->onClick = [this, type] { ComboCTRmodel_Click(type); };
     }
 }
 
@@ -74,61 +66,63 @@ QString MainForm::noteOf(const ChangeHandler& handler, int value) const {
             prefix += find(fromView(part))->caption();
         }
     }
-    const Control& control = *find(fromView(handler.control));
+    const Control& control = *find(fromView(slotInfo(handler.slot).owner));
     QString choice;
     if (control.kind() == ControlKind::OptionGroup) {
         choice = static_cast<const OptionGroup&>(control).button(value).caption();
     } else if (control.kind() == ControlKind::ComboList) {
         choice = static_cast<const ComboList&>(control).text();
     } else {
-        choice = get<Control>("LabelDegree").caption();
+        choice = controls_.LabelDegree->caption();
     }
     return prefix + QStringLiteral(": ") + choice + texts::CrLf;
 }
 
-void MainForm::runChangeHandler(const QString& name, int index) {
-    const ChangeHandler* handler = findChangeHandler(name.toStdString());
+void MainForm::runChangeHandler(int slot, int index) {
+    const ChangeHandler* handler = findChangeHandler(slot);
     if (handler == nullptr || flags_.suppress) {
         return;
     }
-    const int value = chosenValue(get<Control>(name), index);
+    const Control& control = ownerOf(slot);
+    const int value = chosenValue(control, index);
     if (value < 0) {
         return;
     }
     runExtraBeforeNote(*handler, value);
     appendNote(noteOf(*handler, value));
-    block_.value[handler->slot] = static_cast<std::uint8_t>(value);
-    std::uint8_t sent = block_.value[handler->slot];
+    block_.value[slot] = static_cast<std::uint8_t>(value);
+    std::uint8_t sent = block_.value[slot];
     if (handler->extra == ExtraStep::CellCode) {
-        sent = cellCode(get<ComboList>(name).text().toStdString());
+        sent = cellCode(static_cast<const ComboList&>(control).text().toStdString());
     }
-    SendParameter(addressOf(handler->slot), sent);
+    SendParameter(addressOf(slot), sent);
     runExtraAfterSend(*handler, value);
 }
 
 void MainForm::runExtraBeforeNote(const ChangeHandler& handler, int value) {
+    Controls& c = controls_;
     if (handler.extra == ExtraStep::TimingLabel) {
-        get<Control>("LabelDegree").setCaption(QString::number(value) + QChar(0x00B0));
+        c.LabelDegree->setCaption(QString::number(value) + QChar(0x00B0));
     } else if (handler.extra == ExtraStep::BatteryType) {
         const bool lithium = value != 0;
-        get<Control>("ComboPerCellNi").setVisible(!lithium);
-        get<Control>("ComboPerCellLi").setVisible(lithium);
-        get<Control>("LabelNumCell").setEnabled(lithium);
-        get<Control>("ComboNoOfCell").setEnabled(lithium);
+        c.ComboPerCellNi->setVisible(!lithium);
+        c.ComboPerCellLi->setVisible(lithium);
+        c.LabelNumCell->setEnabled(lithium);
+        c.ComboNoOfCell->setEnabled(lithium);
     }
 }
 
 void MainForm::runExtraAfterSend(const ChangeHandler& handler, int value) {
     if (handler.extra == ExtraStep::MotorPole) {
-        const bool shown = get<TabStrip>("SSTab1").selected() == 1 && value == 0;
-        get<Control>("FrameMotorPole").setVisible(shown);
-        block_.inUse[11] = shown;
+        const bool shown = controls_.SSTab1->selected() == 1 && value == 0;
+        controls_.FrameMotorPole->setVisible(shown);
+        block_.inUse[slotOwnedBy("OpMotorPole")] = shown;
     }
 }
 
 void MainForm::CommandClear_Click() {
-    get<TextBox>("Text1").setText(QString());
-    get<TextBox>("Text2").setText(QString());
+    controls_.Text1->setText(QString());
+    controls_.Text2->setText(QString());
 }
 
 }  // namespace rotaline

@@ -1,3 +1,5 @@
+#include <QEventLoop>
+#include <QTimer>
 #include <optional>
 
 #include "window/MainForm.h"
@@ -8,22 +10,42 @@ namespace {
 
 constexpr int SettleMilliseconds = 101;  // a little more than 0.1 s
 
+void waitWithEventLoop(int milliseconds) {
+    QEventLoop loop;
+    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
 }  // namespace
 
 void MainForm::MSComm1_OnComm() {
     link_.setReceiveThreshold(0);
-    waitProcessingEvents(SettleMilliseconds);
+    if (host_ != nullptr) {
+        host_->waitProcessingEvents(SettleMilliseconds);
+    } else {
+        waitWithEventLoop(SettleMilliseconds);
+    }
     const std::optional<QByteArray> bytes = link_.readReceived();
     if (bytes) {
-        get<TextBox>("Text1").append(QString::fromLatin1(*bytes));
+        controls_.Text1->append(QString::fromLatin1(*bytes));
     }
     link_.setReceiveThreshold(1);
 }
 
 void MainForm::mnuExit_Click() {
     link_.close();
-    if (onUnload) {
-        onUnload();
+    if (host_ != nullptr) {
+        host_->unload();
+    }
+}
+
+void MainForm::Form_Unload() {
+    link_.close();
+}
+
+void MainForm::showAbout() {
+    if (host_ != nullptr) {
+        host_->showAbout();
     }
 }
 

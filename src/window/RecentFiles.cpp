@@ -5,10 +5,6 @@ namespace rotaline {
 
 namespace {
 
-QString entryName(int index) {
-    return QStringLiteral("mnuFileMRU(%1)").arg(index);
-}
-
 QString entryCaption(int index, const QString& path) {
     return QStringLiteral("&%1 ").arg(index) + path;
 }
@@ -23,10 +19,10 @@ void MainForm::GetRecentFiles() {
     if (recentFiles_.file(1).isEmpty()) {
         return;
     }
-    get<Control>(entryName(0)).setVisible(true);
+    controls_.mnuFileMRU[0]->setVisible(true);
     const QStringList files = recentFiles_.files();
     for (int c = 0; c < files.size(); ++c) {
-        Control& entry = get<Control>(entryName(c + 1));
+        Control& entry = *controls_.mnuFileMRU[c + 1];
         entry.setCaption(entryCaption(c + 1, files[c]), true);
         entry.setVisible(true);
     }
@@ -44,7 +40,7 @@ void MainForm::mnuFileMRU_Click(int index) {
     WriteRecentFiles(fileName);
     GetRecentFiles();
     LoadSettingsFile(fileName);
-    get<TextBox>("Text1").setText(QStringLiteral("Load File:") + fileName + texts::CrLf);
+    controls_.Text1->setText(QLatin1String(texts::LoadNote) + fileName + texts::CrLf);
 }
 
 }  // namespace rotaline

@@ -5,9 +5,8 @@
 namespace rotaline {
 
 void MainForm::showInvalidPortMessage() {
-    const QString text = get<ComboList>("ComboCOM").text() +
-                         texts::InvalidPortFirst.in(flags_.chinese) + texts::CrLf +
-                         texts::InvalidPortSecond.in(flags_.chinese);
+    const QString text = controls_.ComboCOM->text() + texts::InvalidPortFirst.in(flags_.chinese) +
+                         texts::CrLf + texts::InvalidPortSecond.in(flags_.chinese);
     dialogs_.message(text, Dialogs::Icon::Exclamation, Dialogs::Buttons::Ok);
 }
 
@@ -17,7 +16,7 @@ void MainForm::SendParameter(std::uint8_t address, std::uint8_t value) {
         return;
     }
     const std::array<char16_t, 2> trace = traceOf(link_.sendBuffer());
-    get<TextBox>("Text2").append(QString(QChar(trace[0])) + QChar(trace[1]));
+    controls_.Text2->append(QString(QChar(trace[0])) + QChar(trace[1]));
 }
 
 void MainForm::ModelHandshake() {
@@ -25,7 +24,7 @@ void MainForm::ModelHandshake() {
         showInvalidPortMessage();
         return;
     }
-    get<TextBox>("Text2").append(QString::fromLatin1(HandshakeTrace));
+    controls_.Text2->append(QString::fromLatin1(HandshakeTrace));
 }
 
 }  // namespace rotaline

@@ -1,5 +1,6 @@
 #include "files/RegularFiles.h"
 #include "files/SettingsFile.h"
+#include "model/EscCatalogue.h"
 #include "model/SlotTable.h"
 #include "window/MainForm.h"
 #include "window/Texts.h"
@@ -15,7 +16,6 @@ constexpr Bilingual DamagedMessage{"File is not found or file is error!",
                                    "文件已经删除或文件已经损坏"};
 constexpr Bilingual SaveFailedMessage{"The settings could not be saved to %1:\r\n%2",
                                       "设置无法保存到 %1：\r\n%2"};
-constexpr const char* LoadNote = "Load File:";
 
 }  // namespace
 
@@ -41,12 +41,11 @@ void MainForm::mnuOpen_Click() {
     }
     UpdateFileMenu(path);
     LoadSettingsFile(path);
-    get<TextBox>("Text1").setText(QLatin1String(LoadNote) + path + texts::CrLf);
+    controls_.Text1->setText(QLatin1String(texts::LoadNote) + path + texts::CrLf);
 }
 
 void MainForm::LoadSettingsFile(const QString& path) {
-    const SettingsFileContent file =
-        readSettingsFile(path, get<ComboList>("ComboNoOfCell").count());
+    const SettingsFileContent file = readSettingsFile(path, controls_.ComboNoOfCell->count());
     if (file.fault != SettingsFault::None) {
         const QString text = file.fault == SettingsFault::BadFlag
                                  ? QString::fromLatin1(BadFlagMessage)
@@ -54,23 +53,23 @@ void MainForm::LoadSettingsFile(const QString& path) {
         dialogs_.message(text, Dialogs::Icon::None, Dialogs::Buttons::Ok);
         return;
     }
-    for (int slot = 0; slot < 9; ++slot) {
+    for (int slot = 0; slot < FirstParameterSlot; ++slot) {
         block_.value[slot] = file.block.value[slot];
         block_.inUse[slot] = file.block.inUse[slot];
     }
     link_.close();
-    get<ComboList>("ComboCOM").setListIndex(block_.value[0]);
-    get<TabStrip>("SSTab1").select(block_.value[4]);
-    if (block_.inUse[4]) {
-        SSTab1_Click(block_.value[4] + 1);
+    Controls& c = controls_;
+    c.ComboCOM->setListIndex(block_.value[PortSlot]);
+    c.SSTab1->select(block_.value[TypeSlot]);
+    if (block_.inUse[TypeSlot]) {
+        SSTab1_Click(block_.value[TypeSlot] + 1);
     }
-    for (int type = 0; type < 4; ++type) {
-        if (block_.inUse[5 + type]) {
-            get<ComboList>(QStringLiteral("ComboCTRmodel(%1)").arg(type))
-                .setListIndex(block_.value[5 + type]);
+    for (int type = 0; type < EscTypeCount; ++type) {
+        if (block_.inUse[modelSlotOf(type)]) {
+            c.ComboCTRmodel[type]->setListIndex(block_.value[modelSlotOf(type)]);
         }
     }
-    for (int slot = 9; slot < SlotCount; ++slot) {
+    for (int slot = FirstParameterSlot; slot < SlotCount; ++slot) {
         block_.value[slot] = file.block.value[slot];
         block_.inUse[slot] = file.block.inUse[slot];
     }
@@ -78,20 +77,14 @@ void MainForm::LoadSettingsFile(const QString& path) {
 }
 
 void MainForm::ApplyParameterBlock() {
-    for (int slot = 9; slot < SlotCount; ++slot) {
+    for (int slot = FirstParameterSlot; slot < SlotCount; ++slot) {
         const SlotInfo& info = slotInfo(slot);
         if (!block_.inUse[slot] || info.kind == ValueKind::Unused) {
             continue;
         }
-        const QString name = fromView(info.owner);
-        const int value = block_.value[slot];
-        if (info.kind == ValueKind::OptionIndex) {
-            get<OptionGroup>(name).select(value);
-        } else if (info.kind == ValueKind::ListPosition) {
-            get<ComboList>(name).setListIndex(value);
-        } else {
-            get<ScrollBar>(name).setValue(value);
-            runChangeHandler(name);
+        setOwnerValue(slot, block_.value[slot]);
+        if (info.kind == ValueKind::ScrollValue) {
+            runChangeHandler(slot);
         }
     }
 }
@@ -101,8 +94,8 @@ void MainForm::Toolbar1_ButtonClick(const QString& key) {
         mnuOpen_Click();
     } else if (key == QStringLiteral("保存")) {
         SaveSettingsFile();
-    } else if (key == QStringLiteral("帮助") && onShowAbout) {
-        onShowAbout();
+    } else if (key == QStringLiteral("帮助")) {
+        showAbout();
     }
 }
 

@@ -8,10 +8,10 @@ void MainForm::Form_Load() {
     GetRecentFiles();
     block_ = ParameterBlock::atStartUp();
     ApplyFactoryDefaults();
-    get<TabStrip>("SSTab1").select(0);
+    controls_.SSTab1->select(0);
     SSTab1_Click(1);
     flags_.suppress = false;
-    get<ComboList>("ComboCOM").setText(QStringLiteral("COM1"));
+    controls_.ComboCOM->setText(portName(1));
 }
 
 }  // namespace rotaline

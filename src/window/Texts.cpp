@@ -26,7 +26,7 @@ constexpr std::array<ChinesePoints, 4> ChinesePointLists{{
 
 QStringList valueListEntries(const QString& list) {
     QStringList entries;
-    for (const SlotInfo& info : slotTable()) {
+    for (const SlotInfo& info : SlotTable) {
         if (fromView(info.owner) == list) {
             for (int i = 0; i < info.choiceCount(); ++i) {
                 entries << fromView(info.choices[i]);

@@ -17,6 +17,7 @@ struct Bilingual {
 namespace texts {
 
 inline constexpr const char* CrLf = "\r\n";
+inline constexpr const char* LoadNote = "Load File:";
 inline constexpr Bilingual PortInvalidNote{" port is invalid !", "口是无效的！"};
 inline constexpr Bilingual InvalidPortFirst{" is invalild ! ", "是无效的 ！ "};
 inline constexpr Bilingual InvalidPortSecond{"Please slect other COM port !", "请选取别的COM口!"};
@@ -26,6 +27,11 @@ inline constexpr Bilingual InvalidPortSecond{"Please slect other COM port !", "�
 // A text of the tables, which are UTF-8.
 inline QString fromView(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The entry of the port list for port `number` (1..16).
+inline QString portName(int number) {
+    return QStringLiteral("COM%1").arg(number);
 }
 
 // The entries of a point list (ComboIniPoint, ComboEndPoint, ComboForPoint, ComboRevPoint).

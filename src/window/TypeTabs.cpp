@@ -1,7 +1,10 @@
 #include <array>
 #include <string_view>
 
+#include "model/EscCatalogue.h"
+#include "model/SlotTable.h"
 #include "model/WireFormat.h"
+#include "window/ControlTable.h"
 #include "window/MainForm.h"
 #include "window/Texts.h"
 
@@ -33,23 +36,20 @@ constexpr std::array<GroupRow, 11> GroupsByType{{
     {{"Frame1Delay", "ComboDelay"}, false, {false, false, true, true}},
 }};
 
-struct FlagSource {
-    int slot;
-    std::string_view group;
-};
+// Slots in use exactly while the group that holds their control is shown.
+constexpr std::array<int, 10> SlotsOfShownGroups{9, 22, 23, 30, 31, 25, 12, 26, 10, 11};
 
-constexpr std::array<FlagSource, 10> FlagsFromGroups{{
-    {9, "FrameBrake"},
-    {22, "FramePointIniEnd"},
-    {23, "FramePointIniEnd"},
-    {30, "FramePointForRev"},
-    {31, "FramePointForRev"},
-    {25, "FrameRot"},
-    {12, "FrameRev"},
-    {26, "FrameAbs"},
-    {10, "FrameHeMode"},
-    {11, "FrameMotorPole"},
-}};
+constexpr bool groupsAreDesigned() {
+    for (const GroupRow& row : GroupsByType) {
+        for (std::size_t i = 0; i < row.controls.size(); ++i) {  // (GCC 12: no range-for here)
+            if (!row.controls[i].empty() && !isDesignedName(row.controls[i])) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+static_assert(groupsAreDesigned());
 
 // On the car the reverse power limit works as the brake.
 constexpr Bilingual ReverseLabel{"Reverse ", "倒退"};
@@ -66,7 +66,7 @@ void MainForm::arrangeGroupsFor(int type) {
             if (name.empty()) {
                 continue;
             }
-            Control& control = get<Control>(fromView(name));
+            Control& control = *find(fromView(name));
             if (row.visibility) {
                 control.setVisible(row.byType[column]);
             } else {
@@ -75,21 +75,20 @@ void MainForm::arrangeGroupsFor(int type) {
         }
     }
     const Bilingual& label = column == CarTab ? CarReverseLabel : ReverseLabel;
-    get<Control>("LabelRev").setCaption(label.in(flags_.chinese));
+    controls_.LabelRev->setCaption(label.in(flags_.chinese));
 }
 
 void MainForm::recordSlotsFor(int type) {
-    for (int slot = 5; slot <= 8; ++slot) {
-        block_.inUse[slot] = false;
+    for (int other = 0; other < EscTypeCount; ++other) {
+        block_.inUse[modelSlotOf(other)] = other == type;
     }
-    block_.inUse[5 + type] = true;
-    for (const FlagSource& source : FlagsFromGroups) {
-        block_.inUse[source.slot] = get<Control>(fromView(source.group)).isVisible();
+    for (const int slot : SlotsOfShownGroups) {
+        block_.inUse[slot] = find(ownerOf(slot).parentName())->isVisible();
     }
 }
 
 void MainForm::SSTab1_Click(int previousTab) {
-    const TabStrip& tabs = get<TabStrip>("SSTab1");
+    const TabStrip& tabs = *controls_.SSTab1;
     const int type = tabs.selected();
     arrangeGroupsFor(type);
     recordSlotsFor(type);
@@ -101,17 +100,17 @@ void MainForm::SSTab1_Click(int previousTab) {
         return;
     }
     if (type != previousTab) {
-        for (int slot = 5; slot <= 8; ++slot) {
-            SendParameter(addressOf(slot), ModelResetValue);
+        for (int other = 0; other < EscTypeCount; ++other) {
+            SendParameter(addressOf(modelSlotOf(other)), ModelResetValue);
         }
         if (flags_.chinese) {
-            refillPointList(QStringLiteral("ComboIniPoint"));
+            refillPointList(*controls_.ComboIniPoint);
         }
         refillModelLists(flags_.chinese);
     }
-    block_.value[4] = static_cast<std::uint8_t>(type);
-    SendParameter(addressOf(4), block_.value[4]);
-    get<TextBox>("Text1").setText(tabs.tabCaption(type) + texts::CrLf);
+    block_.value[TypeSlot] = static_cast<std::uint8_t>(type);
+    SendParameter(addressOf(TypeSlot), block_.value[TypeSlot]);
+    controls_.Text1->setText(tabs.tabCaption(type) + texts::CrLf);
 }
 
 }  // namespace rotaline

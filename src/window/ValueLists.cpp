@@ -4,16 +4,15 @@
 namespace rotaline {
 
 void MainForm::FillValueLists() {
-    auto& ports = get<ComboList>("ComboCOM");
+    Controls& c = controls_;
     for (int n = 1; n <= 16; ++n) {
-        ports.addItem(QStringLiteral("COM%1").arg(n));
+        c.ComboCOM->addItem(portName(n));
     }
     refillModelLists(false);
-    for (const char* list :
-         {"ComboPerCellNi", "ComboPerCellLi", "ComboNoOfCell", "ComboPowerLimitF",
-          "ComboPowerLimitR", "ComboIniPoint", "ComboEndPoint", "ComboForPoint", "ComboRevPoint",
-          "ComboDelay", "ComboCurentLimit"}) {
-        get<ComboList>(QLatin1String(list)).addItems(valueListEntries(QLatin1String(list)));
+    for (ComboList* list : {c.ComboPerCellNi, c.ComboPerCellLi, c.ComboNoOfCell, c.ComboPowerLimitF,
+                            c.ComboPowerLimitR, c.ComboIniPoint, c.ComboEndPoint, c.ComboForPoint,
+                            c.ComboRevPoint, c.ComboDelay, c.ComboCurentLimit}) {
+        list->addItems(valueListEntries(list->name()));
     }
 }
 

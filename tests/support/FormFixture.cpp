@@ -1,6 +1,7 @@
 #include "support/FormFixture.h"
 
 #include "model/MessageDecoder.h"
+#include "window/ControlTable.h"
 
 namespace rotaline::testing {
 
@@ -41,8 +42,8 @@ QString stateOf(const Control& control) {
 
 QString FormFixture::snapshot() const {
     QStringList lines;
-    for (Control* control : form.controls()) {
-        lines << stateOf(*control);
+    for (const ControlDesign& design : ControlTable) {
+        lines << stateOf(*form.find(QString::fromUtf8(design.name.data(), design.name.size())));
     }
     for (int slot = 0; slot < SlotCount; ++slot) {
         lines << QStringLiteral("slot %1 = %2 %3")

@@ -21,6 +21,7 @@ struct FormFixture {
     ScriptedDialogs dialogs;
     MemorySettingsStore settings;
     MainForm form{link, dialogs, settings};
+    Controls& controls = form.controls();
 
     explicit FormFixture(Start start = Start::ListsFilled) {
         if (start == Start::Loaded) {
@@ -31,9 +32,19 @@ struct FormFixture {
         }
     }
 
+    // Switches to Chinese as the user does, answering Yes, and forgets what that wrote, showed
+    // and noted.
+    void switchToChinese() {
+        dialogs.nextAnswer(Dialogs::Answer::Yes);
+        form.mnuChinese_Click();
+        port.clearWritten();
+        dialogs.clear();
+        controls.Text1->setText(QString());
+    }
+
     // Selects a port as the user would and forgets what that wrote.
     void selectPort(int position) {
-        form.get<ComboList>("ComboCOM").setListIndex(position);
+        controls.ComboCOM->setListIndex(position);
         port.clearWritten();
     }
     QList<int> wire() const {
@@ -47,11 +58,12 @@ struct FormFixture {
     QStringList messages() const;
     // Everything a rejected file must leave alone: block, flags and every control's state.
     QString snapshot() const;
-    QString note() const { return form.get<TextBox>("Text1").text(); }
-    QString trace() const { return form.get<TextBox>("Text2").text(); }
-    ComboList& list(const QString& name) const { return form.get<ComboList>(name); }
-    OptionGroup& options(const QString& name) const { return form.get<OptionGroup>(name); }
-    Control& control(const QString& name) const { return form.get<Control>(name); }
+    QString note() const { return controls.Text1->text(); }
+    QString trace() const { return controls.Text2->text(); }
+    // For tables of tests that name their control.
+    Control& control(const QString& name) { return *form.find(name); }
+    ComboList& list(const QString& name) { return dynamic_cast<ComboList&>(control(name)); }
+    OptionGroup& options(const QString& name) { return dynamic_cast<OptionGroup&>(control(name)); }
 };
 
 }  // namespace rotaline::testing

@@ -1,6 +1,7 @@
 #include "support/ScriptedDialogs.h"
 
 #include <QStringList>
+#include <QTest>
 
 namespace rotaline::testing {
 
@@ -34,9 +35,19 @@ QString ScriptedDialogs::saveFileName(const QString& filter) {
     return fileNames_.dequeue();
 }
 
+ScriptedDialogs::~ScriptedDialogs() {
+    QStringList all = problems();
+    for (qsizetype i = seen_; i < shown_.size(); ++i) {
+        all << QStringLiteral("message nobody looked at: ") + shown_[i].text;
+    }
+    if (!all.isEmpty()) {
+        QTest::qFail(qPrintable(all.join(QStringLiteral("; "))), __FILE__, __LINE__);
+    }
+}
+
 QStringList ScriptedDialogs::texts() const {
     QStringList texts;
-    for (const Shown& shown : shown_) {
+    for (const Shown& shown : shown()) {
         texts << shown.text;
     }
     return texts;

@@ -15,8 +15,8 @@ using namespace rotaline;
 
 namespace {
 
-// Every message the form shows becomes a problem to report; nothing is stored.
-class Console : public Dialogs, public SettingsStore {
+// Every message the form shows becomes a problem to report; nothing is stored, nothing waits.
+class Console : public Dialogs, public SettingsStore, public FormHost {
 public:
     Answer message(const QString& text, Icon, Buttons) override {
         problems << QString(text).replace(QStringLiteral("\r\n"), QStringLiteral(" "));
@@ -27,6 +27,9 @@ public:
     QString value(const QString&, const QString&) const override { return {}; }
     void setValue(const QString&, const QString&, const QString&) override {}
     QList<QPair<QString, QString>> section(const QString&) const override { return {}; }
+    void showAbout() override {}
+    void unload() override {}
+    void waitProcessingEvents(int) override {}
 
     QStringList problems;
 };
@@ -69,7 +72,7 @@ int main(int argc, char** argv) {
     ProgrammingLink link(port);
     Console console;
     MainForm form(link, console, console);
-    form.waitProcessingEvents = [](int) {};
+    form.setHost(&console);
     form.Form_Load();
     if (!link.isReady()) {
         std::fprintf(stderr, "%s cannot be used: %s\n", qPrintable(device),

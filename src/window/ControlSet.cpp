@@ -1,0 +1,85 @@
+#include "window/ControlSet.h"
+
+#include "model/EscCatalogue.h"
+#include "window/ControlTable.h"
+#include "window/Texts.h"
+#include "window/controls/ComboList.h"
+#include "window/controls/OptionGroup.h"
+#include "window/controls/ScrollBar.h"
+#include "window/controls/TabStrip.h"
+#include "window/controls/TextBox.h"
+#include "window/controls/Toolbar.h"
+
+namespace rotaline {
+
+namespace {
+
+QStringList itemsOf(const ControlDesign& design) {
+    return fromView(design.items).split('|');
+}
+
+QList<Toolbar::Button> toolbarButtons(const ControlDesign& design) {
+    QList<Toolbar::Button> buttons;
+    for (const QString& item : itemsOf(design)) {
+        buttons.append({item.section(':', 0, 0), item.section(':', 1, 1)});
+    }
+    return buttons;
+}
+
+QStringList escTypeNames() {
+    QStringList names;
+    for (const EscType& type : EscTypes) {
+        names << fromView(type.english);
+    }
+    return names;
+}
+
+std::unique_ptr<Control> makeControl(const ControlDesign& design) {
+    const QString name = fromView(design.name);
+    const QString parent = fromView(design.parent);
+    switch (design.kind) {
+        case ControlKind::OptionGroup: {
+            auto group = std::make_unique<OptionGroup>(name, parent, itemsOf(design));
+            group->select(design.selected);
+            return group;
+        }
+        case ControlKind::ComboList:
+            return std::make_unique<ComboList>(name, parent);
+        case ControlKind::ScrollBar:
+            return std::make_unique<ScrollBar>(name, parent, 0, 30, 1, 5);
+        case ControlKind::TabStrip:
+            return std::make_unique<TabStrip>(name, parent, escTypeNames(), design.selected);
+        case ControlKind::TextBox: {
+            auto box = std::make_unique<TextBox>(name, parent);
+            box->setText(fromView(design.caption));
+            return box;
+        }
+        case ControlKind::Toolbar:
+            return std::make_unique<Toolbar>(name, parent, toolbarButtons(design));
+        default:
+            return std::make_unique<Control>(name, design.kind, parent);
+    }
+}
+
+}  // namespace
+
+ControlSet::ControlSet() {
+    for (const ControlDesign& design : ControlTable) {
+        std::unique_ptr<Control> control = makeControl(design);
+        if (design.kind != ControlKind::TextBox) {
+            control->setCaption(fromView(design.caption), true);
+        }
+        control->setVisible(design.visible);
+        pages_.insert(control->name(), design.page);
+        byName_.insert(control->name(), control.get());
+        if (auto* group = dynamic_cast<OptionGroup*>(control.get())) {
+            for (int i = 0; i < group->count(); ++i) {
+                byName_.insert(group->button(i).name(), &group->button(i));
+            }
+        }
+        order_.push_back(control.get());
+        owned_.push_back(std::move(control));
+    }
+}
+
+}  // namespace rotaline

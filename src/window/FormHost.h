@@ -1,0 +1,18 @@
+#pragma once
+
+namespace rotaline {
+
+// What the form asks of the window that shows it. A form without one shows no About dialog,
+// unloads nothing and waits with an event loop of its own.
+class FormHost {
+public:
+    virtual ~FormHost() = default;
+    // Shows the About dialog without waiting for it.
+    virtual void showAbout() = 0;
+    // The window is to be unloaded (exit).
+    virtual void unload() = 0;
+    // Waits the given time while the user interface goes on handling events.
+    virtual void waitProcessingEvents(int milliseconds) = 0;
+};
+
+}  // namespace rotaline
