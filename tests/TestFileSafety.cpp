@@ -3,6 +3,7 @@
 #include <sys/sysmacros.h>
 #include <sys/un.h>
 #include <unistd.h>
+
 #include <QDir>
 #include <QTemporaryDir>
 #include <QtTest>

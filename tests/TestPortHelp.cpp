@@ -1,4 +1,5 @@
 #include <unistd.h>
+
 #include <QFile>
 #include <QtTest>
 

@@ -1,5 +1,6 @@
 #include <fcntl.h>
 #include <unistd.h>
+
 #include <QProcess>
 #include <QtTest>
 

@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
 #include <QFile>
 #include <cerrno>
 #include <cstdlib>

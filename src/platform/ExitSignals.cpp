@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <unistd.h>
+
 #include <csignal>
 
 namespace rotaline {

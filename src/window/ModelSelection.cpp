@@ -1,4 +1,5 @@
 #include <algorithm>
+
 #include "model/EscCatalogue.h"
 #include "model/SlotTable.h"
 #include "model/WireFormat.h"

@@ -1,6 +1,5 @@
-#include "window/ChangeHandlers.h"
-
 #include "model/SlotTable.h"
+#include "window/ChangeHandlers.h"
 #include "window/ControlTable.h"
 #include "window/LanguageTables.h"
 

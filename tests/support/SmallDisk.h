@@ -2,6 +2,7 @@
 
 #include <sched.h>
 #include <sys/mount.h>
+
 #include <QFile>
 #include <QTemporaryDir>
 
