@@ -10,7 +10,6 @@ namespace rotaline {
 
 namespace {
 
-constexpr int HeadLines = 9;  // port, type and models come first
 constexpr qint64 MaxFileBytes = SettingsLineCount * (MaxSettingsLineLength + 2);
 
 QList<QByteArray> splitLines(const QByteArray& bytes) {
@@ -38,14 +37,14 @@ int choicesOf(const SlotInfo& info, const ParameterBlock& block, int currentCell
     if (info.encoding != WireEncoding::CellCode) {
         return info.choiceCount();
     }
-    const int type = block.value[4];
+    const int type = block.value[TypeSlot];
     const ControllerModel* model =
         block.inUse[modelSlotOf(type)] ? findModel(type, block.value[modelSlotOf(type)]) : nullptr;
     return model != nullptr ? cellCount(*model) : currentCells;
 }
 
 bool headFits(const ParameterBlock& block) {
-    if (block.value[0] > 15 || block.value[4] >= EscTypeCount) {
+    if (block.value[PortSlot] > 15 || block.value[TypeSlot] >= EscTypeCount) {
         return false;
     }
     for (int type = 0; type < EscTypeCount; ++type) {
@@ -58,7 +57,7 @@ bool headFits(const ParameterBlock& block) {
 }
 
 bool tailFits(const ParameterBlock& block, int currentCells) {
-    for (int slot = HeadLines; slot < SlotCount; ++slot) {
+    for (int slot = FirstParameterSlot; slot < SlotCount; ++slot) {
         const SlotInfo& info = slotInfo(slot);
         if (block.inUse[slot] && info.kind != ValueKind::Unused &&
             block.value[slot] >= choicesOf(info, block, currentCells)) {
@@ -90,12 +89,12 @@ SettingsFault decodeLines(const QList<QByteArray>& lines, int from, int to, Para
 
 SettingsFileContent checkSettingsLines(const QList<QByteArray>& lines, int currentCells) {
     SettingsFileContent content;
-    content.fault = decodeLines(lines, 0, HeadLines, content.block);
+    content.fault = decodeLines(lines, 0, FirstParameterSlot, content.block);
     if (content.fault == SettingsFault::None && !headFits(content.block)) {
         content.fault = SettingsFault::Damaged;
     }
     if (content.fault == SettingsFault::None) {
-        content.fault = decodeLines(lines, HeadLines, SettingsLineCount, content.block);
+        content.fault = decodeLines(lines, FirstParameterSlot, SettingsLineCount, content.block);
     }
     if (content.fault == SettingsFault::None && !tailFits(content.block, currentCells)) {
         content.fault = SettingsFault::Damaged;

@@ -227,6 +227,10 @@ inline constexpr int PortSlot = slotOwnedBy("ComboCOM");
 inline constexpr int TypeSlot = slotOwnedBy("SSTab1");
 // Port, type and models come first; the parameters follow.
 inline constexpr int FirstParameterSlot = slotOwnedBy("OptionBrake");
+inline constexpr int MotorPoleSlot = slotOwnedBy("OpMotorPole");
+inline constexpr int CurrentLimitSlot = slotOwnedBy("ComboCurentLimit");
+static_assert(PortSlot >= 0 && TypeSlot >= 0 && FirstParameterSlot >= 0 && MotorPoleSlot >= 0 &&
+              CurrentLimitSlot >= 0);
 static_assert(slotOwnedBy("ComboCTRmodel(0)") == modelSlotOf(0) &&
               slotOwnedBy("ComboCTRmodel(3)") == modelSlotOf(3));
 

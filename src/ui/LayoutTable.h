@@ -17,7 +17,7 @@ struct Placement {
     std::string_view picture = {};
 };
 
-const std::vector<Placement>& layoutTable();
+std::vector<Placement> layoutTable();
 const Placement* findPlacement(std::string_view name);
 
 inline constexpr int ClientWidth = 604;

@@ -219,7 +219,7 @@ QWidget* MainWindow::createBareWidget(Control& control, QWidget* parent) {
 
 QWidget* MainWindow::createLabel(const Control& control, QWidget* parent) {
     auto* label = new QLabel(parent);
-    if (control.name() == QLatin1String("LabelDegree")) {
+    if (&control == form_.controls().LabelDegree) {
         QFont large = label->font();
         large.setPointSize(15);
         label->setFont(large);

@@ -37,7 +37,7 @@ void MainForm::rebuildCellList(const ControllerModel& model) {
 void MainForm::adaptModelGroups(const ControllerModel& model) {
     controls_.FrameMotorPole->setVisible(false);
     controls_.FrameCurrent->setVisible(model.currentLimitShown);
-    block_.inUse[slotOwnedBy("ComboCurentLimit")] = model.currentLimitShown;
+    block_.inUse[CurrentLimitSlot] = model.currentLimitShown;
 }
 
 void MainForm::enableFrequency(bool enabled) {

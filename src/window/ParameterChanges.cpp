@@ -116,7 +116,7 @@ void MainForm::runExtraAfterSend(const ChangeHandler& handler, int value) {
     if (handler.extra == ExtraStep::MotorPole) {
         const bool shown = controls_.SSTab1->selected() == 1 && value == 0;
         controls_.FrameMotorPole->setVisible(shown);
-        block_.inUse[slotOwnedBy("OpMotorPole")] = shown;
+        block_.inUse[MotorPoleSlot] = shown;
     }
 }
 

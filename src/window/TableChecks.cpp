@@ -58,6 +58,18 @@ constexpr bool captionsAreDesigned(const std::array<CaptionRow, N>& rows) {
     return true;
 }
 
+// Every parent is a control made before its children.
+constexpr bool parentsComeFirst() {
+    for (int row = 0; row < ControlCount; ++row) {
+        const std::string_view parent = ControlTable[row].parent;
+        if (!parent.empty() && !(designIndex(parent) >= 0 && designIndex(parent) < row)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+static_assert(parentsComeFirst());
 static_assert(handlersFitTheTables());
 static_assert(captionsAreDesigned(LeadingCaptions) && captionsAreDesigned(GroupCaptions));
 static_assert(ownerKindsFit());

@@ -33,10 +33,13 @@ QStringList valueListEntries(const QString& list) {
             }
         }
     }
-    if (list == QLatin1String("ComboNoOfCell")) {
-        for (std::string_view cell : InitialCells) {
-            entries << fromView(cell);
-        }
+    return entries;
+}
+
+QStringList initialCellEntries() {
+    QStringList entries;
+    for (std::string_view cell : InitialCells) {
+        entries << fromView(cell);
     }
     return entries;
 }

@@ -38,7 +38,9 @@ inline QString portName(int number) {
 QStringList pointListEntries(const QString& list, bool chinese);
 // The models of an ESC type, in list order.
 QStringList modelNames(int type, bool chinese);
-// The fixed entries of a value list as the window starts.
+// The fixed entries of a value list, as the slot table gives them.
 QStringList valueListEntries(const QString& list);
+// The cell-count list before any model is chosen.
+QStringList initialCellEntries();
 
 }  // namespace rotaline

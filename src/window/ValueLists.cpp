@@ -12,7 +12,8 @@ void MainForm::FillValueLists() {
     for (ComboList* list : {c.ComboPerCellNi, c.ComboPerCellLi, c.ComboNoOfCell, c.ComboPowerLimitF,
                             c.ComboPowerLimitR, c.ComboIniPoint, c.ComboEndPoint, c.ComboForPoint,
                             c.ComboRevPoint, c.ComboDelay, c.ComboCurentLimit}) {
-        list->addItems(valueListEntries(list->name()));
+        list->addItems(list == c.ComboNoOfCell ? initialCellEntries()
+                                               : valueListEntries(list->name()));
     }
 }
 
