@@ -1,7 +1,10 @@
 #include "platform/QtSerialPort.h"
 
+#include <termios.h>
+
 #include <QFileInfo>
 #include <QTimer>
+#include <algorithm>
 
 namespace rotaline {
 
@@ -51,12 +54,28 @@ std::optional<LineParameters> parseLineSettings(const QString& settings) {
 
 QtSerialPort::QtSerialPort(Resolver resolve, QObject* parent)
     : SerialPort(parent), resolve_(std::move(resolve)) {
-    connect(&port_, &QSerialPort::readyRead, this, [this] {
+    listenTo(*port_);
+}
+
+// Bytes still on the line when the program ends are given up, or the workers would never end.
+QtSerialPort::~QtSerialPort() {
+    abandonDraining();
+    for (QThread* worker : workers_) {
+        worker->wait();
+        delete worker;
+    }
+    for (Draining& draining : draining_) {
+        draining.port->close();
+    }
+}
+
+void QtSerialPort::listenTo(QSerialPort& port) {
+    connect(&port, &QSerialPort::readyRead, this, [this] {
         if (threshold_ > 0) {
             emit commEvent(CommEvent::DataReceived);
         }
     });
-    connect(&port_, &QSerialPort::errorOccurred, this, &QtSerialPort::onError);
+    connect(&port, &QSerialPort::errorOccurred, this, &QtSerialPort::onError);
 }
 
 bool QtSerialPort::fail(PortProblem problem, const QString& why) {
@@ -66,7 +85,7 @@ bool QtSerialPort::fail(PortProblem problem, const QString& why) {
 }
 
 bool QtSerialPort::setPortNumber(int number) {
-    if (port_.isOpen() || number < 1 || number > 16) {
+    if (port_->isOpen() || number < 1 || number > 16) {
         return fail(PortProblem::Other, QStringLiteral("The port number can only be set to 1..16 "
                                                        "while the port is closed."));
     }
@@ -75,7 +94,7 @@ bool QtSerialPort::setPortNumber(int number) {
 }
 
 bool QtSerialPort::setSettings(const QString& settings) {
-    if (port_.isOpen() || !parseLineSettings(settings)) {
+    if (port_->isOpen() || !parseLineSettings(settings)) {
         return fail(PortProblem::Other,
                     QStringLiteral("The line settings \"%1\" cannot be used now.").arg(settings));
     }
@@ -97,17 +116,23 @@ bool QtSerialPort::open() {
         return fail(PortProblem::Absent,
                     QStringLiteral("COM%1 has no serial device.").arg(number_));
     }
+    if (takeBackDraining()) {
+        problem_ = PortProblem::None;
+        error_.clear();
+        return true;
+    }
     if (!QFileInfo::exists(device_)) {
         return fail(PortProblem::Absent, QStringLiteral("%1 does not exist.").arg(device_));
     }
-    port_.setPortName(device_);
+    port_->setPortName(device_);
     if (!applySettings()) {
         return fail(PortProblem::Other,
                     QStringLiteral("%1 cannot be set to %2.").arg(device_, settings_));
     }
-    if (!port_.open(QIODevice::ReadWrite)) {
+    if (!port_->open(QIODevice::ReadWrite)) {
         return failOpen(device_);
     }
+    written_ = false;
     problem_ = PortProblem::None;
     error_.clear();
     return true;
@@ -115,7 +140,7 @@ bool QtSerialPort::open() {
 
 bool QtSerialPort::failOpen(const QString& device) {
     const QFileInfo info(device);
-    switch (port_.error()) {
+    switch (port_->error()) {
         case QSerialPort::DeviceNotFoundError:
             return fail(PortProblem::Absent, QStringLiteral("%1 does not exist.").arg(device));
         case QSerialPort::PermissionError:
@@ -126,50 +151,107 @@ bool QtSerialPort::failOpen(const QString& device) {
             return fail(PortProblem::Busy,
                         QStringLiteral("%1 is in use by another program.").arg(device));
         default:
-            return fail(PortProblem::Other,
-                        QStringLiteral("%1 cannot be opened: %2").arg(device, port_.errorString()));
+            return fail(
+                PortProblem::Other,
+                QStringLiteral("%1 cannot be opened: %2").arg(device, port_->errorString()));
     }
 }
 
 // Set while closed, so that open applies them all; a pseudo-terminal refuses parity.
 bool QtSerialPort::applySettings() {
     const std::optional<LineParameters> line = parseLineSettings(settings_);
-    return line && port_.setBaudRate(line->baud) && port_.setParity(line->parity) &&
-           port_.setDataBits(line->dataBits) && port_.setStopBits(line->stopBits) &&
-           port_.setFlowControl(QSerialPort::NoFlowControl);
+    return line && port_->setBaudRate(line->baud) && port_->setParity(line->parity) &&
+           port_->setDataBits(line->dataBits) && port_->setStopBits(line->stopBits) &&
+           port_->setFlowControl(QSerialPort::NoFlowControl);
 }
 
 void QtSerialPort::close() {
-    if (port_.isOpen()) {
-        port_.close();
+    if (port_->isOpen() && written_) {
+        startDraining();
+    } else if (port_->isOpen()) {
+        port_->close();
     }
-    port_.clearError();
+    port_->clearError();
+}
+
+void QtSerialPort::startDraining() {
+    std::unique_ptr<QSerialPort> closing = std::exchange(port_, std::make_unique<QSerialPort>());
+    closing->disconnect(this);
+    listenTo(*port_);
+    const int fd = closing->handle();
+    QThread* worker = QThread::create([fd] { ::tcdrain(fd); });
+    connect(worker, &QThread::finished, this, [this, worker] { finishDraining(worker); });
+    draining_.push_back({std::move(closing), device_, worker});
+    workers_.push_back(worker);
+    worker->start();
+}
+
+void QtSerialPort::finishDraining(QThread* worker) {
+    const auto drained = std::find_if(draining_.begin(), draining_.end(),
+                                      [worker](const Draining& d) { return d.worker == worker; });
+    if (drained != draining_.end()) {
+        drained->port->close();
+        draining_.erase(drained);
+    }
+    workers_.erase(std::find(workers_.begin(), workers_.end(), worker));
+    worker->wait();
+    delete worker;
+    if (draining_.empty()) {
+        emit lineIdle();
+    }
+}
+
+// Opening the device of a port that is still draining takes that port back: it is open and
+// set, and a second open of the device would find it busy.
+bool QtSerialPort::takeBackDraining() {
+    const auto same = std::find_if(draining_.begin(), draining_.end(),
+                                   [this](const Draining& d) { return d.device == device_; });
+    if (same == draining_.end()) {
+        return false;
+    }
+    port_ = std::move(same->port);
+    draining_.erase(same);
+    listenTo(*port_);
+    written_ = true;
+    if (draining_.empty()) {
+        emit lineIdle();
+    }
+    return true;
+}
+
+void QtSerialPort::abandonDraining() {
+    for (const Draining& draining : draining_) {
+        ::tcflush(draining.port->handle(), TCOFLUSH);
+    }
 }
 
 bool QtSerialPort::write(const QByteArray& bytes) {
-    if (!port_.isOpen()) {
+    if (!port_->isOpen()) {
         return fail(PortProblem::Other, QStringLiteral("The port is not open."));
     }
     if (deviceLost()) {
         return failLost();
     }
     // flush() hands the bytes to the device at once, so a close right after loses none.
-    const bool taken = port_.write(bytes) == bytes.size();
-    port_.flush();
+    const bool taken = port_->write(bytes) == bytes.size();
+    port_->flush();
     if (!taken || deviceLost()) {
         return failLost();
     }
+    written_ = true;
     return true;
 }
 
 bool QtSerialPort::deviceLost() const {
-    return !port_.isOpen() || port_.error() == QSerialPort::ResourceError ||
-           port_.error() == QSerialPort::ReadError || port_.error() == QSerialPort::WriteError;
+    return !port_->isOpen() || port_->error() == QSerialPort::ResourceError ||
+           port_->error() == QSerialPort::ReadError || port_->error() == QSerialPort::WriteError;
 }
 
-// A port left open on a vanished device would report it over and over.
+// A port left open on a vanished device would report it over and over; what was on its line
+// is gone with it.
 bool QtSerialPort::failLost() {
-    const QString why = port_.errorString();
+    const QString why = port_->errorString();
+    written_ = false;
     close();
     return fail(PortProblem::Absent, QStringLiteral("%1 was disconnected (%2).").arg(device_, why));
 }
@@ -182,7 +264,7 @@ void QtSerialPort::onError(QSerialPort::SerialPortError error) {
     }
     if (error == QSerialPort::ResourceError || error == QSerialPort::ReadError) {
         QTimer::singleShot(0, this, [this, error] {
-            if (port_.isOpen() && port_.error() == error) {
+            if (port_->isOpen() && port_->error() == error) {
                 failLost();
             }
         });
@@ -192,13 +274,13 @@ void QtSerialPort::onError(QSerialPort::SerialPortError error) {
 
 void QtSerialPort::setReceiveThreshold(int bytes) {
     threshold_ = bytes;
-    if (threshold_ > 0 && port_.isOpen() && port_.bytesAvailable() > 0) {
+    if (threshold_ > 0 && port_->isOpen() && port_->bytesAvailable() > 0) {
         QTimer::singleShot(0, this, &QtSerialPort::notifyIfWaiting);
     }
 }
 
 void QtSerialPort::notifyIfWaiting() {
-    if (threshold_ > 0 && port_.isOpen() && port_.bytesAvailable() > 0) {
+    if (threshold_ > 0 && port_->isOpen() && port_->bytesAvailable() > 0) {
         emit commEvent(CommEvent::DataReceived);
     }
 }

@@ -1,8 +1,11 @@
 #pragma once
 
 #include <QSerialPort>
+#include <QThread>
 #include <functional>
+#include <memory>
 #include <optional>
+#include <vector>
 
 #include "model/WireFormat.h"
 #include "platform/SerialPort.h"
@@ -26,22 +29,25 @@ public:
     using Resolver = std::function<QString(int portNumber)>;
 
     explicit QtSerialPort(Resolver resolve, QObject* parent = nullptr);
+    ~QtSerialPort() override;
 
     bool setPortNumber(int number) override;
     int portNumber() const override { return number_; }
     bool setSettings(const QString& settings) override;
     QString settings() const override { return settings_; }
-    bool isOpen() const override { return port_.isOpen(); }
+    bool isOpen() const override { return port_->isOpen(); }
     bool open() override;
     void close() override;
     bool write(const QByteArray& bytes) override;
     void setReceiveThreshold(int bytes) override;
-    QByteArray readAll() override { return port_.readAll(); }
+    QByteArray readAll() override { return port_->readAll(); }
     QString errorString() const override { return error_; }
 
     PortProblem problem() const override { return problem_; }
     QString device() const { return device_; }
-    const QSerialPort& port() const { return port_; }
+    const QSerialPort& port() const { return *port_; }
+    bool isDraining() const override { return !draining_.empty(); }
+    void abandonDraining() override;
 
 private:
     bool fail(PortProblem problem, const QString& why);
@@ -52,9 +58,24 @@ private:
     bool applySettings();
     void onError(QSerialPort::SerialPortError error);
     void notifyIfWaiting();
+    void listenTo(QSerialPort& port);
+    void startDraining();
+    void finishDraining(QThread* worker);
+    bool takeBackDraining();
+
+    // A port closed with bytes still on the line: a worker waits for them to leave (tcdrain,
+    // the only wait that covers the adapter's own buffer), then the port closes here.
+    struct Draining {
+        std::unique_ptr<QSerialPort> port;
+        QString device;
+        QThread* worker;
+    };
 
     Resolver resolve_;
-    QSerialPort port_;
+    std::unique_ptr<QSerialPort> port_ = std::make_unique<QSerialPort>();
+    bool written_ = false;  // since the port was opened
+    std::vector<Draining> draining_;
+    std::vector<QThread*> workers_;
     int number_ = 1;
     QString settings_ = QLatin1String(LineSettings);
     int threshold_ = 1;

@@ -39,8 +39,14 @@ public:
     virtual QString errorString() const = 0;
     virtual PortProblem problem() const = 0;
 
+    // A closed port may still have bytes on the line: it closes for good once they have left,
+    // and then lineIdle() is emitted. Abandoning drops what is left.
+    virtual bool isDraining() const { return false; }
+    virtual void abandonDraining() {}
+
 signals:
     void commEvent(rotaline::CommEvent event);
+    void lineIdle();
 };
 
 }  // namespace rotaline

@@ -1,0 +1,147 @@
+// Runs under the slow-line model (LD_PRELOAD): the adapter's pseudo-terminal takes 11/300 s a
+// byte, and the model logs bytes garbled by a speed change and every wait for the line.
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <chrono>
+
+#include "model/SettingsFileCodec.h"
+#include "platform/QtSerialPort.h"
+#include "pty/PseudoTerminal.h"
+#include "support/FormFixture.h"
+#include "support/MemorySettingsStore.h"
+#include "support/ScriptedDialogs.h"
+#include "window/MainForm.h"
+
+using namespace rotaline;
+using namespace rotaline::testing;
+using namespace std::chrono_literals;
+
+namespace {
+
+struct LineLog {
+    int garbled = 0;
+    int longestMainWait = 0;
+};
+
+LineLog readLog(const QString& path) {
+    LineLog log;
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly)) {
+        for (const QByteArray& line : file.readAll().split('\n')) {
+            const QList<QByteArray> words = line.split(' ');
+            if (words.value(0) == "garbled") {
+                log.garbled += words.value(1).toInt();
+            } else if (words.value(0) == "wait" && words.value(2) == "main") {
+                log.longestMainWait = std::max(log.longestMainWait, words.value(1).toInt());
+            }
+        }
+    }
+    return log;
+}
+
+// The programmer on the real serial port: COM2 leads to a second adapter, every other COM
+// number to the first, whose line is the modelled one.
+struct Programmer {
+    PseudoTerminal adapter;
+    PseudoTerminal second;
+    QTemporaryDir dir;
+    QString device = QString::fromStdString(adapter.slavePath());
+    QtSerialPort port{
+        [this](int n) { return n == 2 ? QString::fromStdString(second.slavePath()) : device; }};
+    ProgrammingLink link{port};
+    ScriptedDialogs dialogs;
+    MemorySettingsStore settings;
+    MainForm form{link, dialogs, settings};
+    Controls& controls = form.controls();
+
+    Programmer() {
+        qputenv("ROTALINE_LINE_DEVICE", device.toLocal8Bit());
+        qputenv("ROTALINE_LINE_LOG", dir.filePath(QStringLiteral("line.log")).toLocal8Bit());
+    }
+    ~Programmer() { qunsetenv("ROTALINE_LINE_DEVICE"); }
+
+    // Everything the adapter received, once the line is idle.
+    QByteArray heard() {
+        if (!QTest::qWaitFor([this] { return !port.isDraining(); }, 10000)) {
+            return "(the line never became idle)";
+        }
+        return QByteArray::fromStdString(adapter.read(100ms));
+    }
+    LineLog log() const { return readLog(dir.filePath(QStringLiteral("line.log"))); }
+};
+
+// The same steps on the serial double give the bytes the line must carry.
+template <class Form>
+void chooseAModelThen(const QString& next, Form& f, const QString& file) {
+    f.form.Form_Load();
+    f.form.controls().ComboCTRmodel[0]->setListIndex(1);
+    if (next == "port change") {
+        f.form.controls().ComboCOM->setListIndex(1);
+    } else if (next == "file load") {
+        f.form.LoadSettingsFile(file);
+    } else {
+        f.form.mnuExit_Click();
+    }
+}
+
+}  // namespace
+
+class TestRealLine : public QObject {
+    Q_OBJECT
+private slots:
+    void init() {
+        if (qEnvironmentVariableIsEmpty("LD_PRELOAD") || !PseudoTerminal().isOpen()) {
+            QSKIP("needs pseudo-terminals and the slow-line model");
+        }
+    }
+
+    void aPortSelectionLeavesTheHandshakeWhole() {
+        Programmer p;
+        p.form.FillValueLists();
+        p.controls.ComboCOM->setListIndex(0);
+
+        QCOMPARE(p.heard(), QByteArray("\xAA\x55"));
+        QCOMPARE(p.log().garbled, 0);
+        QVERIFY2(p.log().longestMainWait < 50,
+                 qPrintable(QString::number(p.log().longestMainWait)));
+    }
+
+    void aModelChoiceFollowedAtOnceByAnotherStepArrivesWhole_data() {
+        QTest::addColumn<QString>("next");
+        QTest::newRow("port change") << "port change";
+        QTest::newRow("file load") << "file load";
+        QTest::newRow("exit") << "exit";
+    }
+    void aModelChoiceFollowedAtOnceByAnotherStepArrivesWhole() {
+        QFETCH(QString, next);
+        Programmer p;
+        const QString file = p.dir.filePath(QStringLiteral("saved.esc"));
+        QFile saved(file);
+        QVERIFY(saved.open(QIODevice::WriteOnly));
+        saved.write(QByteArray::fromStdString(*encodeSettingsFile(ParameterBlock::atStartUp())));
+        saved.close();
+        FormFixture expected;
+        chooseAModelThen(next, expected, file);
+        QElapsedTimer clock;
+        clock.start();
+
+        chooseAModelThen(next, p, file);
+        const qint64 handedOver = clock.elapsed();
+
+        QByteArray wire = expected.port.written();
+        if (next == "port change") {
+            QCOMPARE(QByteArray::fromStdString(p.second.read(1000ms)), QByteArray("\xAA\x55"));
+            wire.chop(2);
+        }
+        QCOMPARE(p.heard(), wire);
+        QCOMPARE(p.log().garbled, 0);
+        QVERIFY2(p.log().longestMainWait < 50,
+                 qPrintable(QString::number(p.log().longestMainWait)));
+        QVERIFY2(handedOver < 500, qPrintable(QString::number(handedOver)));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestRealLine)
+#include "TestRealLine.moc"

@@ -1,0 +1,202 @@
+// Loaded with LD_PRELOAD, makes the pseudo-terminal named by ROTALINE_LINE_DEVICE behave like a
+// real UART at its set speed: a write returns at once and each byte then takes 11 bit times on
+// the line (8E1 with its start bit); tcdrain, and the last close, wait until the line is idle,
+// as the kernel's closing wait does; tcflush of the output ends the wait. A tcsetattr that
+// changes the speed while bytes are still on the line garbles them. What it sees goes to the
+// file named by ROTALINE_LINE_LOG, a line each:
+//   garbled N          N bytes were on the line when its speed changed
+//   wait MS main|other a call waited MS milliseconds for the line, on the main thread or not
+#include <dlfcn.h>
+#include <fcntl.h>
+#include <sys/syscall.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <condition_variable>
+#include <cstdarg>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <deque>
+#include <mutex>
+#include <set>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+std::mutex lock;
+std::condition_variable lineIdle;
+std::set<int> descriptors;            // open descriptors of the modelled device
+std::deque<Clock::time_point> bytes;  // when each byte handed over leaves the line
+
+template <class F>
+F real(const char* name) {
+    return reinterpret_cast<F>(dlsym(RTLD_NEXT, name));
+}
+
+// Straight to the kernel, so that the log never comes back through these functions.
+void note(const char* format, long value, const char* extra = "") {
+    const char* path = std::getenv("ROTALINE_LINE_LOG");
+    char line[64];
+    const int size = std::snprintf(line, sizeof line, format, value, extra);
+    if (path == nullptr || size <= 0) {
+        return;
+    }
+    const long fd =
+        syscall(SYS_openat, AT_FDCWD, path, O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
+    if (fd >= 0) {
+        syscall(SYS_write, fd, line, static_cast<size_t>(size));
+        syscall(SYS_close, fd);
+    }
+}
+
+bool isModelled(int fd) {
+    return descriptors.count(fd) > 0;
+}
+
+Clock::duration byteTime(int fd) {
+    termios now{};
+    tcgetattr(fd, &now);
+    long baud = 0;
+    switch (cfgetospeed(&now)) {
+        case B300:
+            baud = 300;
+            break;
+        case B1200:
+            baud = 1200;
+            break;
+        case B9600:
+            baud = 9600;
+            break;
+        case B115200:
+            baud = 115200;
+            break;
+        default:
+            baud = 38400;
+            break;
+    }
+    return std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(11.0 / baud));
+}
+
+void dropLeft(Clock::time_point now) {
+    while (!bytes.empty() && bytes.front() <= now) {
+        bytes.pop_front();
+    }
+}
+
+// Waits, with the lock held, until every byte has left or the output was flushed.
+void waitForIdle(std::unique_lock<std::mutex>& held) {
+    const Clock::time_point start = Clock::now();
+    while (!bytes.empty() && Clock::now() < bytes.back()) {
+        lineIdle.wait_until(held, bytes.back());
+    }
+    bytes.clear();
+    const long waited =
+        std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count();
+    if (waited > 0) {
+        const bool main = syscall(SYS_gettid) == getpid();
+        note("wait %ld %s\n", waited, main ? "main" : "other");
+    }
+}
+
+int track(const char* path, int fd) {
+    const char* device = std::getenv("ROTALINE_LINE_DEVICE");
+    if (fd >= 0 && device != nullptr && std::strcmp(path, device) == 0) {
+        const std::lock_guard<std::mutex> held(lock);
+        descriptors.insert(fd);
+    }
+    return fd;
+}
+
+}  // namespace
+
+extern "C" {
+
+int open(const char* path, int flags, ...) {
+    va_list arguments;
+    va_start(arguments, flags);
+    const mode_t mode = va_arg(arguments, mode_t);
+    va_end(arguments);
+    return track(path, real<int (*)(const char*, int, ...)>("open")(path, flags, mode));
+}
+
+int open64(const char* path, int flags, ...) {
+    va_list arguments;
+    va_start(arguments, flags);
+    const mode_t mode = va_arg(arguments, mode_t);
+    va_end(arguments);
+    return track(path, real<int (*)(const char*, int, ...)>("open64")(path, flags, mode));
+}
+
+ssize_t write(int fd, const void* data, size_t size) {
+    const ssize_t written = real<ssize_t (*)(int, const void*, size_t)>("write")(fd, data, size);
+    const std::lock_guard<std::mutex> held(lock);
+    if (written > 0 && isModelled(fd)) {
+        const Clock::duration each = byteTime(fd);
+        Clock::time_point leaves =
+            std::max(Clock::now(), bytes.empty() ? Clock::now() : bytes.back());
+        for (ssize_t i = 0; i < written; ++i) {
+            leaves += each;
+            bytes.push_back(leaves);
+        }
+    }
+    return written;
+}
+
+int tcdrain(int fd) {
+    {
+        std::unique_lock<std::mutex> held(lock);
+        if (isModelled(fd)) {
+            waitForIdle(held);
+        }
+    }
+    return real<int (*)(int)>("tcdrain")(fd);
+}
+
+int tcflush(int fd, int queue) {
+    {
+        const std::lock_guard<std::mutex> held(lock);
+        if (isModelled(fd) && queue != TCIFLUSH) {
+            bytes.clear();
+            lineIdle.notify_all();
+        }
+    }
+    return real<int (*)(int, int)>("tcflush")(fd, queue);
+}
+
+int tcsetattr(int fd, int when, const termios* settings) {
+    {
+        std::unique_lock<std::mutex> held(lock);
+        if (isModelled(fd)) {
+            if (when != TCSANOW) {
+                waitForIdle(held);
+            }
+            termios now{};
+            tcgetattr(fd, &now);
+            dropLeft(Clock::now());
+            if (cfgetospeed(&now) != cfgetospeed(settings) && !bytes.empty()) {
+                note("garbled %ld%s\n", static_cast<long>(bytes.size()));
+                bytes.clear();
+            }
+        }
+    }
+    return real<int (*)(int, int, const termios*)>("tcsetattr")(fd, when, settings);
+}
+
+int close(int fd) {
+    {
+        std::unique_lock<std::mutex> held(lock);
+        if (isModelled(fd)) {
+            descriptors.erase(fd);
+            if (descriptors.empty()) {
+                waitForIdle(held);
+            }
+        }
+    }
+    return real<int (*)(int)>("close")(fd);
+}
+
+}  // extern "C"
