@@ -2,6 +2,7 @@
 // byte, and the model logs bytes garbled by a speed change and every wait for the line.
 #include <QElapsedTimer>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <chrono>
@@ -140,6 +141,48 @@ private slots:
         QVERIFY2(p.log().longestMainWait < 50,
                  qPrintable(QString::number(p.log().longestMainWait)));
         QVERIFY2(handedOver < 500, qPrintable(QString::number(handedOver)));
+    }
+
+    void theHeadlessToolWaitsForTheLineOrGivesUpOnAStuckAdapter_data() {
+        QTest::addColumn<bool>("stuck");
+        QTest::newRow("working adapter") << false;
+        QTest::newRow("stuck adapter") << true;
+    }
+    void theHeadlessToolWaitsForTheLineOrGivesUpOnAStuckAdapter() {
+        QFETCH(bool, stuck);
+        Programmer p;
+        const QString file = p.dir.filePath(QStringLiteral("start.esc"));
+        QFile saved(file);
+        QVERIFY(saved.open(QIODevice::WriteOnly));
+        saved.write(QByteArray::fromStdString(*encodeSettingsFile(ParameterBlock::atStartUp())));
+        saved.close();
+        QProcess tool;
+        if (stuck) {
+            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+            environment.insert(QStringLiteral("ROTALINE_LINE_STUCK"), QStringLiteral("1"));
+            tool.setProcessEnvironment(environment);
+        }
+        QElapsedTimer clock;
+        clock.start();
+
+        tool.start(QStringLiteral(PROGRAM_TOOL), {file, p.device});
+
+        QVERIFY(tool.waitForFinished(20000));
+        const QByteArray heard = QByteArray::fromStdString(p.adapter.read(100ms));
+        const qint64 lineTime = heard.size() * 11 * 1000 / 300;
+        const QString errors = QString::fromUtf8(tool.readAllStandardError());
+        if (stuck) {
+            QCOMPARE(tool.exitCode(), 3);
+            QVERIFY2(errors.contains(QStringLiteral("did not take the settings")),
+                     qPrintable(errors));
+            QVERIFY(clock.elapsed() >= lineTime + 2000);
+        } else {
+            QCOMPARE(tool.exitCode(), 0);
+            QVERIFY2(errors.startsWith(QStringLiteral("Line time: ")), qPrintable(errors));
+            QCOMPARE(tool.readAllStandardOutput().count('\n') * 2, heard.size());
+            QVERIFY(clock.elapsed() >= lineTime);
+        }
+        QCOMPARE(p.log().garbled, 0);
     }
 };
 

@@ -31,6 +31,7 @@ LinkOutcome ProgrammingLink::writeBuffer() {
     if (!port_.write(bytes)) {
         return LinkOutcome::failure(port_.errorString(), port_.problem());
     }
+    line_.handedOver(static_cast<int>(bytes.size()));
     return {};
 }
 

@@ -5,6 +5,7 @@
 #include <functional>
 #include <optional>
 
+#include "link/LineClock.h"
 #include "model/ParameterBlock.h"
 #include "platform/SerialPort.h"
 
@@ -40,6 +41,10 @@ public:
     void close();
 
     bool isReady() const { return ready_; }
+    // What is still on the line, by the line's own speed.
+    const LineClock& line() const { return line_; }
+    // A closed port still sending what it was given.
+    bool isDraining() const { return port_.isDraining(); }
     const SendBuffer& sendBuffer() const { return buffer_; }
     bool isOpen() const { return port_.isOpen(); }
 
@@ -56,6 +61,7 @@ private:
     SerialPort& port_;
     SendBuffer buffer_{0, 0};
     bool ready_ = false;
+    LineClock line_;
     std::function<void()> received_;
     QMetaObject::Connection notifications_;
 };

@@ -2,8 +2,9 @@
 // real UART at its set speed: a write returns at once and each byte then takes 11 bit times on
 // the line (8E1 with its start bit); tcdrain, and the last close, wait until the line is idle,
 // as the kernel's closing wait does; tcflush of the output ends the wait. A tcsetattr that
-// changes the speed while bytes are still on the line garbles them. What it sees goes to the
-// file named by ROTALINE_LINE_LOG, a line each:
+// changes the speed while bytes are still on the line garbles them. With ROTALINE_LINE_STUCK set
+// the adapter takes nothing: the line stays busy until its output is flushed. What it sees goes to
+// the file named by ROTALINE_LINE_LOG, a line each:
 //   garbled N          N bytes were on the line when its speed changed
 //   wait MS main|other a call waited MS milliseconds for the line, on the main thread or not
 #include <dlfcn.h>
@@ -90,8 +91,13 @@ void dropLeft(Clock::time_point now) {
 // Waits, with the lock held, until every byte has left or the output was flushed.
 void waitForIdle(std::unique_lock<std::mutex>& held) {
     const Clock::time_point start = Clock::now();
-    while (!bytes.empty() && Clock::now() < bytes.back()) {
-        lineIdle.wait_until(held, bytes.back());
+    const bool stuck = std::getenv("ROTALINE_LINE_STUCK") != nullptr;
+    while (!bytes.empty() && (stuck || Clock::now() < bytes.back())) {
+        if (stuck) {
+            lineIdle.wait(held);
+        } else {
+            lineIdle.wait_until(held, bytes.back());
+        }
     }
     bytes.clear();
     const long waited =

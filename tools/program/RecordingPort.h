@@ -26,6 +26,12 @@ public:
     QByteArray readAll() override { return port_ ? port_->readAll() : QByteArray(); }
     QString errorString() const override { return port_ ? port_->errorString() : QString(); }
     PortProblem problem() const override { return port_ ? port_->problem() : PortProblem::None; }
+    bool isDraining() const override { return port_ && port_->isDraining(); }
+    void abandonDraining() override {
+        if (port_) {
+            port_->abandonDraining();
+        }
+    }
 
     const QByteArray& written() const { return written_; }
 

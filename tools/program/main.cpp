@@ -1,7 +1,9 @@
 // Programs a controller from a settings file without the window: the same steps as loading
 // the file into the programmer, so a batch of controllers can be set from one file.
 #include <QCoreApplication>
+#include <QEventLoop>
 #include <QFileInfo>
+#include <QTimer>
 #include <cstdio>
 
 #include "link/ProgrammingLink.h"
@@ -33,6 +35,35 @@ public:
 
     QStringList problems;
 };
+
+double seconds(LineClock::Clock::duration duration) {
+    return std::chrono::duration<double>(duration).count();
+}
+
+// Runs the event loop until the port has nothing on the line, or `limit` has passed.
+void waitForIdleLine(SerialPort& port, std::chrono::milliseconds limit) {
+    if (!port.isDraining()) {
+        return;
+    }
+    QEventLoop loop;
+    QObject::connect(&port, &SerialPort::lineIdle, &loop, &QEventLoop::quit);
+    QTimer::singleShot(limit, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+// Waits at most the time the line still needs and a margin for the adapter; after that, what
+// is left is given up.
+bool finishSending(SerialPort& port, const LineClock& line) {
+    using std::chrono::milliseconds;
+    waitForIdleLine(
+        port, std::chrono::duration_cast<milliseconds>(line.timeLeft()) + std::chrono::seconds(2));
+    if (!port.isDraining()) {
+        return true;
+    }
+    port.abandonDraining();
+    waitForIdleLine(port, std::chrono::seconds(1));
+    return false;
+}
 
 int usage() {
     std::fputs(
@@ -81,7 +112,14 @@ int main(int argc, char** argv) {
     }
     form.LoadSettingsFile(file);
     link.close();
+    if (!finishSending(port, link.line())) {
+        std::fprintf(stderr, "%s did not take the settings within %.1f s of line time\n",
+                     qPrintable(device), seconds(link.line().timeFor(port.written().size())));
+        return 3;
+    }
     print(port.written());
+    std::fprintf(stderr, dryRun ? "A real run takes %.1f s on the line.\n" : "Line time: %.1f s\n",
+                 seconds(link.line().timeFor(port.written().size())));
     if (const int signal = ExitSignals::caught()) {
         std::fprintf(stderr, "stopped by signal %d\n", signal);
         return 128 + signal;

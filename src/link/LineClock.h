@@ -1,0 +1,36 @@
+#pragma once
+
+#include <chrono>
+
+namespace rotaline {
+
+// When the bytes handed to the adapter will have left the line: at 300 baud with even parity,
+// 8 data bits and a stop bit (and the start bit) a byte takes 11/300 s. A run is what was
+// handed over since the line was last idle.
+class LineClock {
+public:
+    using Clock = std::chrono::steady_clock;
+    static constexpr int BitsPerByte = 11;
+
+    explicit LineClock(int baud = 300)
+        : byteTime_(std::chrono::microseconds(BitsPerByte * 1000000 / baud)) {}
+
+    void handedOver(int bytes, Clock::time_point now = Clock::now());
+
+    bool isBusy(Clock::time_point now = Clock::now()) const { return now < idleAt_; }
+    int bytesLeft(Clock::time_point now = Clock::now()) const;
+    Clock::duration timeLeft(Clock::time_point now = Clock::now()) const;
+    // Of the current run: how many bytes, and how much of it has left, 0..100.
+    int runBytes() const { return runBytes_; }
+    int percentDone(Clock::time_point now = Clock::now()) const;
+    // When the last byte left (or will leave), in wall-clock time for the user.
+    std::chrono::system_clock::time_point lastByteAt() const;
+    Clock::duration timeFor(int bytes) const { return byteTime_ * bytes; }
+
+private:
+    Clock::duration byteTime_;
+    Clock::time_point idleAt_{};
+    int runBytes_ = 0;
+};
+
+}  // namespace rotaline
