@@ -2,17 +2,25 @@
 // byte, and the model logs bytes garbled by a speed change and every wait for the line.
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLabel>
+#include <QPointer>
 #include <QProcess>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <chrono>
 
+#include "app/Programmer.h"
 #include "model/SettingsFileCodec.h"
 #include "platform/QtSerialPort.h"
 #include "pty/PseudoTerminal.h"
 #include "support/FormFixture.h"
 #include "support/MemorySettingsStore.h"
 #include "support/ScriptedDialogs.h"
+#include "ui/FinishingDialog.h"
+#include "ui/MainWindow.h"
 #include "window/MainForm.h"
 
 using namespace rotaline;
@@ -44,7 +52,7 @@ LineLog readLog(const QString& path) {
 
 // The programmer on the real serial port: COM2 leads to a second adapter, every other COM
 // number to the first, whose line is the modelled one.
-struct Programmer {
+struct OnTheLine {
     PseudoTerminal adapter;
     PseudoTerminal second;
     QTemporaryDir dir;
@@ -57,11 +65,11 @@ struct Programmer {
     MainForm form{link, dialogs, settings};
     Controls& controls = form.controls();
 
-    Programmer() {
+    OnTheLine() {
         qputenv("ROTALINE_LINE_DEVICE", device.toLocal8Bit());
         qputenv("ROTALINE_LINE_LOG", dir.filePath(QStringLiteral("line.log")).toLocal8Bit());
     }
-    ~Programmer() { qunsetenv("ROTALINE_LINE_DEVICE"); }
+    ~OnTheLine() { qunsetenv("ROTALINE_LINE_DEVICE"); }
 
     // Everything the adapter received, once the line is idle.
     QByteArray heard() {
@@ -99,7 +107,7 @@ private slots:
     }
 
     void aPortSelectionLeavesTheHandshakeWhole() {
-        Programmer p;
+        OnTheLine p;
         p.form.FillValueLists();
         p.controls.ComboCOM->setListIndex(0);
 
@@ -117,7 +125,7 @@ private slots:
     }
     void aModelChoiceFollowedAtOnceByAnotherStepArrivesWhole() {
         QFETCH(QString, next);
-        Programmer p;
+        OnTheLine p;
         const QString file = p.dir.filePath(QStringLiteral("saved.esc"));
         QFile saved(file);
         QVERIFY(saved.open(QIODevice::WriteOnly));
@@ -150,7 +158,7 @@ private slots:
     }
     void theHeadlessToolWaitsForTheLineOrGivesUpOnAStuckAdapter() {
         QFETCH(bool, stuck);
-        Programmer p;
+        OnTheLine p;
         const QString file = p.dir.filePath(QStringLiteral("start.esc"));
         QFile saved(file);
         QVERIFY(saved.open(QIODevice::WriteOnly));
@@ -184,7 +192,59 @@ private slots:
         }
         QCOMPARE(p.log().garbled, 0);
     }
+
+    void theStatusBarShowsTheLineWhileItSendsAndWhenItIsDone() {
+        OnTheLine p;
+        MainWindow window(p.form);
+        p.form.Form_Load();
+        p.controls.ComboCTRmodel[0]->setListIndex(1);
+
+        QVERIFY2(window.lineText()->text().startsWith(QStringLiteral("Sending to COM1… ")),
+                 qPrintable(window.lineText()->text()));
+        QVERIFY(window.lineText()->text().contains(QStringLiteral(" messages left (")));
+        QVERIFY(window.lineProgress()->isVisibleTo(&window));
+        QTRY_VERIFY_WITH_TIMEOUT(
+            window.lineText()->text().startsWith(QStringLiteral("All settings sent to COM1 at ")),
+            5000);
+        QVERIFY(!window.lineProgress()->isVisibleTo(&window));
+    }
+
+    void leavingWhileSendingFinishesTheLineOrQuitsAtOnce_data() {
+        QTest::addColumn<bool>("stuck");
+        QTest::newRow("working adapter") << false;
+        QTest::newRow("stuck adapter, Quit now") << true;
+    }
+    void leavingWhileSendingFinishesTheLineOrQuitsAtOnce() {
+        QFETCH(bool, stuck);
+        OnTheLine line;
+        QSettings(QSettings::NativeFormat, QSettings::UserScope, "Rotaline", "Rotaline")
+            .setValue(QStringLiteral("Ports/COM1"), line.device);
+        if (stuck) {
+            qputenv("ROTALINE_LINE_STUCK", "1");
+        }
+        Programmer programmer;
+        programmer.start();
+        programmer.form().controls().ComboCTRmodel[0]->setListIndex(1);
+
+        programmer.form().mnuExit_Click();
+
+        FinishingDialog* finishing = nullptr;
+        for (QWidget* shown : QApplication::topLevelWidgets()) {
+            finishing = finishing ? finishing : qobject_cast<FinishingDialog*>(shown);
+        }
+        QVERIFY(finishing != nullptr && finishing->isVisible());
+        QPointer<FinishingDialog> open(finishing);
+        if (stuck) {
+            QTest::qWait(500);
+            QVERIFY(open);
+            QTest::mouseClick(finishing->findChild<QPushButton*>(), Qt::LeftButton);
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(!open, 5000);
+        qunsetenv("ROTALINE_LINE_STUCK");
+        QCOMPARE(line.log().garbled, 0);
+        QVERIFY(line.log().longestMainWait < 50);
+    }
 };
 
-QTEST_GUILESS_MAIN(TestRealLine)
+QTEST_MAIN(TestRealLine)
 #include "TestRealLine.moc"

@@ -10,6 +10,7 @@
 #include "platform/QtSerialPort.h"
 #include "platform/Registry.h"
 #include "platform/SystemLauncher.h"
+#include "ui/FinishingDialog.h"
 #include "ui/MainWindow.h"
 #include "ui/QtDialogs.h"
 #include "window/MainForm.h"
@@ -35,10 +36,15 @@ Programmer::Programmer() : parts_(std::make_unique<Parts>()) {
     p.window.setSystemInformation([&p] { StartSysInfo(p.registry, p.launcher, p.aboutDialogs); });
     p.dialogs.setParent(&p.window);
     p.window.setPortDescriber([&p](int number) { return p.resolver.describe(number); });
-    // A signal ends the program even while the About dialog is still open.
+    QObject::connect(&p.window, &MainWindow::closed, &p.window, [this] { finishSending(); });
+    // A signal ends the program as Exit does, once the line is idle, even while the About
+    // dialog is still open.
     QObject::connect(&p.exitSignals, &ExitSignals::received, &p.window, [&p] {
         p.form.mnuExit_Click();
-        QCoreApplication::quit();
+        if (!p.port.isDraining()) {
+            QCoreApplication::quit();
+        }
+        QObject::connect(&p.port, &SerialPort::lineIdle, qApp, &QCoreApplication::quit);
     });
 }
 
@@ -47,6 +53,20 @@ Programmer::~Programmer() = default;
 void Programmer::start() {
     parts_->form.Form_Load();
     parts_->window.show();
+}
+
+// Bytes still on the line are sent before the program ends: the program goes on while the
+// finishing window shows, and ends when the window closes.
+void Programmer::finishSending() {
+    Parts& p = *parts_;
+    if (!p.port.isDraining()) {
+        return;
+    }
+    auto* finishing =
+        new FinishingDialog([&p] { return p.form.lineStatus(); },
+                            [&p] { p.port.abandonDraining(); }, p.form.flags().chinese);
+    QObject::connect(&p.port, &SerialPort::lineIdle, finishing, &FinishingDialog::finished);
+    finishing->show();
 }
 
 MainForm& Programmer::form() {

@@ -20,6 +20,8 @@ public:
     MainForm& form();
 
 private:
+    void finishSending();
+
     struct Parts;
     std::unique_ptr<Parts> parts_;
 };

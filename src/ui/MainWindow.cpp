@@ -7,10 +7,12 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QStatusBar>
 #include <QTabBar>
 #include <QTimer>
 #include <QToolBar>
@@ -57,8 +59,10 @@ MainWindow::MainWindow(MainForm& form, QWidget* parent)
     setCentralWidget(client_);
     buildMenus();
     buildControls();
+    buildStatusBar();
     form_.setHost(this);
-    setFixedSize(ClientWidth, ClientHeight + menuBar()->sizeHint().height());
+    setFixedSize(ClientWidth,
+                 ClientHeight + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
 }
 
 MainWindow::~MainWindow() {
@@ -76,7 +80,38 @@ void MainWindow::setSystemInformation(std::function<void()> start) {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     form_.Form_Unload();
+    lineTimer_.stop();
     event->accept();
+    emit closed();
+}
+
+// Under the window, for what is on the line: it adds its own height and moves nothing.
+void MainWindow::buildStatusBar() {
+    lineText_ = new QLabel(statusBar());
+    lineProgress_ = new QProgressBar(statusBar());
+    lineProgress_->setFixedWidth(120);
+    lineProgress_->setTextVisible(false);
+    lineProgress_->hide();
+    statusBar()->addWidget(lineText_, 1);
+    statusBar()->addPermanentWidget(lineProgress_);
+    statusBar()->setSizeGripEnabled(false);
+    lineTimer_.setInterval(100);
+    connect(&lineTimer_, &QTimer::timeout, this, &MainWindow::showLine);
+}
+
+void MainWindow::lineBusy() {
+    showLine();
+    lineTimer_.start();
+}
+
+void MainWindow::showLine() {
+    const LineStatus line = form_.lineStatus();
+    lineText_->setText(line.text);
+    lineProgress_->setVisible(line.busy);
+    lineProgress_->setValue(line.percent);
+    if (!line.busy) {
+        lineTimer_.stop();
+    }
 }
 
 void MainWindow::showAbout() {

@@ -2,10 +2,13 @@
 
 #include <QHash>
 #include <QMainWindow>
+#include <QTimer>
 #include <functional>
 
 #include "window/FormHost.h"
 
+class QLabel;
+class QProgressBar;
 class QTabBar;
 class QToolBar;
 
@@ -37,6 +40,14 @@ public:
     void showAbout() override;
     void unload() override;
     void waitProcessingEvents(int milliseconds) override;
+    void lineBusy() override;
+
+    QLabel* lineText() const { return lineText_; }
+    QProgressBar* lineProgress() const { return lineProgress_; }
+
+signals:
+    // The window has closed; the port may still be sending what it was given.
+    void closed();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -54,6 +65,8 @@ private:
     QWidget* createToolbar(Toolbar& toolbar, QWidget* parent);
     void place(const QString& name, QWidget* widget) const;
     void showTabPages();
+    void buildStatusBar();
+    void showLine();
 
     MainForm& form_;
     std::function<void()> startSystemInformation_;
@@ -61,6 +74,9 @@ private:
     QTabBar* tabBar_ = nullptr;
     QHash<QString, QWidget*> widgets_;
     QHash<QString, QAction*> actions_;
+    QLabel* lineText_ = nullptr;
+    QProgressBar* lineProgress_ = nullptr;
+    QTimer lineTimer_;
 };
 
 }  // namespace rotaline

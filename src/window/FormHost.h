@@ -13,6 +13,8 @@ public:
     virtual void unload() = 0;
     // Waits the given time while the user interface goes on handling events.
     virtual void waitProcessingEvents(int milliseconds) = 0;
+    // Bytes were handed to the line: its status is worth showing until it is idle.
+    virtual void lineBusy() {}
 };
 
 }  // namespace rotaline

@@ -14,6 +14,7 @@
 #include "window/Controls.h"
 #include "window/FormHost.h"
 #include "window/LanguageTables.h"
+#include "window/LineStatus.h"
 
 namespace rotaline {
 
@@ -27,7 +28,7 @@ struct SlotInfo;
 // Where the procedures are:
 //   PortSelection.cpp    ComboCOM_Click and the lists it refills
 //   Sending.cpp          SendParameter, ModelHandshake, the invalid-port message
-//   Receiving.cpp        MSComm1_OnComm, mnuExit_Click, Form_Unload
+//   Receiving.cpp        MSComm1_OnComm, mnuExit_Click, Form_Unload, the line's status
 //   ParameterChanges.cpp the change handlers (one mechanism over ChangeHandlers.h), the
 //                        command bindings, CommandClear_Click
 //   TypeTabs.cpp         SSTab1_Click and the groups of each type
@@ -57,6 +58,8 @@ public:
     int tabPageOf(const QString& name) const { return set_.pageOf(name); }
 
     const ParameterBlock& block() const { return block_; }
+    // The line to the adapter, in the current language.
+    LineStatus lineStatus() const;
     const SharedFlags& flags() const { return flags_; }
 
     // Port and link.
@@ -116,6 +119,7 @@ private:
     void adaptModelGroups(const ControllerModel& model);
     void enableFrequency(bool enabled);
     Control& ownerOf(int slot);
+    void lineBusy();
     void setOwnerValue(int slot, int value);
 
     ProgrammingLink& link_;

@@ -35,6 +35,9 @@ void MainForm::ComboCOM_Click() {
     } else {
         appendNote(ports.text() + texts::PortInvalidNote.in(chinese) + texts::CrLf);
     }
+    if (outcome.ok) {
+        lineBusy();
+    }
     c.ImageOn->setVisible(outcome.ok);
     c.ImageOff->setVisible(!outcome.ok);
     c.ImageOff->setToolTip(portHelp(outcome, ports.listIndex() + 1, chinese));

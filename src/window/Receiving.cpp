@@ -43,6 +43,16 @@ void MainForm::Form_Unload() {
     link_.close();
 }
 
+LineStatus MainForm::lineStatus() const {
+    return lineStatusOf(link_.line(), controls_.ComboCOM->text(), flags_.chinese);
+}
+
+void MainForm::lineBusy() {
+    if (host_ != nullptr) {
+        host_->lineBusy();
+    }
+}
+
 void MainForm::showAbout() {
     if (host_ != nullptr) {
         host_->showAbout();

@@ -15,6 +15,7 @@ void MainForm::SendParameter(std::uint8_t address, std::uint8_t value) {
         showInvalidPortMessage();
         return;
     }
+    lineBusy();
     const std::array<char16_t, 2> trace = traceOf(link_.sendBuffer());
     controls_.Text2->append(QString(QChar(trace[0])) + QChar(trace[1]));
 }
@@ -24,6 +25,7 @@ void MainForm::ModelHandshake() {
         showInvalidPortMessage();
         return;
     }
+    lineBusy();
     controls_.Text2->append(QString::fromLatin1(HandshakeTrace));
 }
 
