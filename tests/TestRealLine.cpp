@@ -193,6 +193,21 @@ private slots:
         QCOMPARE(p.log().garbled, 0);
     }
 
+    void anAdapterPulledWhileThePortDrainsEndsTheDrainAndTheNextSendFails() {
+        OnTheLine p;
+        p.form.Form_Load();
+        p.controls.ComboCTRmodel[0]->setListIndex(1);
+        p.link.close();
+        QVERIFY(p.port.isDraining());
+
+        p.adapter.closeMaster();
+
+        QTRY_VERIFY_WITH_TIMEOUT(!p.port.isDraining(), 1000);
+        p.controls.OptionBrake->select(3);
+        QCOMPARE(p.dialogs.texts(),
+                 QStringList({"COM1 is invalild ! \r\nPlease slect other COM port !"}));
+    }
+
     void theStatusBarShowsTheLineWhileItSendsAndWhenItIsDone() {
         OnTheLine p;
         MainWindow window(p.form);

@@ -9,6 +9,7 @@
 //   wait MS main|other a call waited MS milliseconds for the line, on the main thread or not
 #include <dlfcn.h>
 #include <fcntl.h>
+#include <poll.h>
 #include <sys/syscall.h>
 #include <termios.h>
 #include <unistd.h>
@@ -88,16 +89,18 @@ void dropLeft(Clock::time_point now) {
     }
 }
 
-// Waits, with the lock held, until every byte has left or the output was flushed.
-void waitForIdle(std::unique_lock<std::mutex>& held) {
+bool hungUp(int fd) {
+    pollfd state{fd, 0, 0};
+    return poll(&state, 1, 0) > 0 && (state.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0;
+}
+
+// Waits, with the lock held, until every byte has left, the output was flushed or the adapter
+// is gone (a hung-up line takes nothing more).
+void waitForIdle(std::unique_lock<std::mutex>& held, int fd) {
     const Clock::time_point start = Clock::now();
     const bool stuck = std::getenv("ROTALINE_LINE_STUCK") != nullptr;
-    while (!bytes.empty() && (stuck || Clock::now() < bytes.back())) {
-        if (stuck) {
-            lineIdle.wait(held);
-        } else {
-            lineIdle.wait_until(held, bytes.back());
-        }
+    while (!bytes.empty() && (stuck || Clock::now() < bytes.back()) && !hungUp(fd)) {
+        lineIdle.wait_for(held, std::chrono::milliseconds(20));
     }
     bytes.clear();
     const long waited =
@@ -156,7 +159,7 @@ int tcdrain(int fd) {
     {
         std::unique_lock<std::mutex> held(lock);
         if (isModelled(fd)) {
-            waitForIdle(held);
+            waitForIdle(held, fd);
         }
     }
     return real<int (*)(int)>("tcdrain")(fd);
@@ -178,7 +181,7 @@ int tcsetattr(int fd, int when, const termios* settings) {
         std::unique_lock<std::mutex> held(lock);
         if (isModelled(fd)) {
             if (when != TCSANOW) {
-                waitForIdle(held);
+                waitForIdle(held, fd);
             }
             termios now{};
             tcgetattr(fd, &now);
@@ -198,7 +201,7 @@ int close(int fd) {
         if (isModelled(fd)) {
             descriptors.erase(fd);
             if (descriptors.empty()) {
-                waitForIdle(held);
+                waitForIdle(held, fd);
             }
         }
     }
