@@ -43,8 +43,6 @@ public:
     bool isReady() const { return ready_; }
     // What is still on the line, by the line's own speed.
     const LineClock& line() const { return line_; }
-    // A closed port still sending what it was given.
-    bool isDraining() const { return port_.isDraining(); }
     const SendBuffer& sendBuffer() const { return buffer_; }
     bool isOpen() const { return port_.isOpen(); }
 
