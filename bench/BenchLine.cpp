@@ -41,7 +41,8 @@ Figures readLog(const QString& path, Figures figures) {
             if (words.value(0) == "garbled") {
                 figures.garbled += words.value(1).toInt();
             } else if (words.value(0) == "wait" && words.value(2) == "main") {
-                figures.longestModelWait = std::max(figures.longestModelWait, words.value(1).toInt());
+                figures.longestModelWait =
+                    std::max(figures.longestModelWait, words.value(1).toInt());
             }
         }
     }
@@ -97,10 +98,11 @@ void measure(const char* what, const std::function<void(MainForm&, ScriptedDialo
     figures.bytes = static_cast<int>(adapter.read(200ms).size());
     figures = readLog(log, figures);
     const double lineTime = figures.bytes * 11 * 1000.0 / 300;
-    std::printf("%-16s %4d bytes  line %7.1f ms  last byte left %7.1f ms  overhead %5.2f %%  "
-                "longest wait %3lld ms (model %d ms)  garbled %d\n",
-                what, figures.bytes, lineTime, untilIdle, 100 * (untilIdle - lineTime) / lineTime,
-                static_cast<long long>(longestGap), figures.longestModelWait, figures.garbled);
+    std::printf(
+        "%-16s %4d bytes  line %7.1f ms  last byte left %7.1f ms  overhead %5.2f %%  "
+        "longest wait %3lld ms (model %d ms)  garbled %d\n",
+        what, figures.bytes, lineTime, untilIdle, 100 * (untilIdle - lineTime) / lineTime,
+        static_cast<long long>(longestGap), figures.longestModelWait, figures.garbled);
 }
 
 }  // namespace
@@ -120,15 +122,19 @@ int main(int argc, char** argv) {
         saved.write(QByteArray::fromStdString(*encodeSettingsFile(ParameterBlock::atStartUp())));
         saved.close();
     }
-    measure("model choice", [](MainForm& form, ScriptedDialogs&) {
-        form.controls().ComboCTRmodel[0]->setListIndex(1);
-    }, dir.path());
-    measure("file load", [&file](MainForm& form, ScriptedDialogs&) {
-        form.LoadSettingsFile(file);
-    }, dir.path());
-    measure("Chinese switch", [](MainForm& form, ScriptedDialogs& dialogs) {
-        dialogs.nextAnswer(Dialogs::Answer::Yes);
-        form.mnuChinese_Click();
-    }, dir.path());
+    measure(
+        "model choice",
+        [](MainForm& form, ScriptedDialogs&) { form.controls().ComboCTRmodel[0]->setListIndex(1); },
+        dir.path());
+    measure(
+        "file load", [&file](MainForm& form, ScriptedDialogs&) { form.LoadSettingsFile(file); },
+        dir.path());
+    measure(
+        "Chinese switch",
+        [](MainForm& form, ScriptedDialogs& dialogs) {
+            dialogs.nextAnswer(Dialogs::Answer::Yes);
+            form.mnuChinese_Click();
+        },
+        dir.path());
     return 0;
 }

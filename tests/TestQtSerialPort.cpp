@@ -1,7 +1,9 @@
+#include <QProcess>
 #include <QtTest>
 #include <chrono>
 #include <memory>
 
+#include "platform/PortHolders.h"
 #include "platform/QtSerialPort.h"
 #include "pty/PseudoTerminal.h"
 #include "support/FormFixture.h"
@@ -185,6 +187,29 @@ private slots:
         holder.close();
         QVERIFY(port.open());
         QCOMPARE(port.problem(), PortProblem::None);
+    }
+
+    void aDeviceAnotherProgramHoldsOpenIsLeftAlone() {
+        PseudoTerminal adapter;
+        const QString device = QString::fromStdString(adapter.slavePath());
+        QProcess other;
+        other.start(QStringLiteral("sh"), {"-c", "exec sleep 30 <>" + device});
+        QVERIFY(other.waitForStarted());
+        QTRY_VERIFY(otherHolderOf(device).has_value());
+        RealPortForm f;
+        f.devices.insert(1, device);
+
+        f.controls.ComboCOM->setListIndex(0);
+
+        QVERIFY(f.note().endsWith(QStringLiteral("COM1 port is invalid !\r\n")));
+        QVERIFY2(f.controls.ImageOff->toolTip().startsWith(
+                     QStringLiteral("%1 is in use by sleep (process %2).")
+                         .arg(device)
+                         .arg(other.processId())),
+                 qPrintable(f.controls.ImageOff->toolTip()));
+        QVERIFY(adapter.read(200ms).empty());
+        other.kill();
+        other.waitForFinished();
     }
 
     void theReceiveThresholdGatesTheNotification() {

@@ -5,6 +5,9 @@
 #include <QFileInfo>
 #include <QTimer>
 #include <algorithm>
+#include <optional>
+
+#include "platform/PortHolders.h"
 
 namespace rotaline {
 
@@ -123,6 +126,12 @@ bool QtSerialPort::open() {
     }
     if (!QFileInfo::exists(device_)) {
         return fail(PortProblem::Absent, QStringLiteral("%1 does not exist.").arg(device_));
+    }
+    // Linux lets two programs open one tty, and our settings would break the other's link.
+    if (const std::optional<PortHolder> holder = otherHolderOf(device_)) {
+        return fail(PortProblem::Busy, QStringLiteral("%1 is in use by %2 (process %3).")
+                                           .arg(device_, holder->program)
+                                           .arg(holder->pid));
     }
     port_->setPortName(device_);
     if (!applySettings()) {

@@ -38,6 +38,9 @@ PseudoTerminal::PseudoTerminal() {
         master_ = slave_ = -1;
         return;
     }
+    // Programs started from here get neither end.
+    fcntl(master_, F_SETFD, FD_CLOEXEC);
+    fcntl(slave_, F_SETFD, FD_CLOEXEC);
     termios raw{};
     tcgetattr(slave_, &raw);
     cfmakeraw(&raw);
