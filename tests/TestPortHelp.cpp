@@ -7,6 +7,7 @@
 #include "platform/QtSerialPort.h"
 #include "pty/PseudoTerminal.h"
 #include "support/FormFixture.h"
+#include "support/RecordingHost.h"
 
 using namespace rotaline;
 using namespace rotaline::testing;
@@ -40,6 +41,22 @@ private slots:
                                              "~/.config/Rotaline/Rotaline.conf.")));
         QVERIFY(lampHelpAfter(PortProblem::Absent)
                     .startsWith(QStringLiteral("The device is not present.\n")));
+    }
+
+    void theWindowIsToldTheSameHelpAfterAFailedSelectionOrSend() {
+        FormFixture f(Start::Loaded);
+        RecordingHost host;
+        f.form.setHost(&host);
+        f.port.failNextOpen(PortProblem::Busy);
+        f.controls.ComboCOM->setListIndex(2);
+        f.port.failNextWrite();
+        f.controls.OptionBrake->select(3);
+
+        QCOMPARE(host.problems.size(), 2);
+        QCOMPARE(host.problems.first(), f.controls.ImageOff->toolTip());
+        QVERIFY(host.problems.last().startsWith(QStringLiteral("The device is not usable.")));
+        QCOMPARE(f.dialogs.texts(),
+                 QStringList({"COM3 is invalild ! \r\nPlease slect other COM port !"}));
     }
 
     void aSuccessfulSelectionClearsTheHelp() {

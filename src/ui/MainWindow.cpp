@@ -104,6 +104,13 @@ void MainWindow::lineBusy() {
     lineTimer_.start();
 }
 
+// Shown where the line's state is, until the line is busy again.
+void MainWindow::portProblem(const QString& help) {
+    lineTimer_.stop();
+    lineProgress_->hide();
+    lineText_->setText(QString(help).replace(QLatin1Char('\n'), QLatin1Char(' ')));
+}
+
 void MainWindow::showLine() {
     const LineStatus line = form_.lineStatus();
     lineText_->setText(line.text);

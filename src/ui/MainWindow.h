@@ -41,6 +41,7 @@ public:
     void unload() override;
     void waitProcessingEvents(int milliseconds) override;
     void lineBusy() override;
+    void portProblem(const QString& help) override;
 
     QLabel* lineText() const { return lineText_; }
     QProgressBar* lineProgress() const { return lineProgress_; }

@@ -15,6 +15,8 @@ public:
     virtual void waitProcessingEvents(int milliseconds) = 0;
     // Bytes were handed to the line: its status is worth showing until it is idle.
     virtual void lineBusy() {}
+    // A port could not be used: why, and how to fix it, in the current language.
+    virtual void portProblem(const QString& help) { static_cast<void>(help); }
 };
 
 }  // namespace rotaline

@@ -104,6 +104,7 @@ private:
     void bindHandlers();
     void showAbout();
     void showInvalidPortMessage();
+    void reportPortProblem(const LinkOutcome& outcome);
     void refillModelLists(bool chinese);
     void refillPointList(ComboList& list);
     void appendNote(const QString& line);

@@ -37,6 +37,8 @@ void MainForm::ComboCOM_Click() {
     }
     if (outcome.ok) {
         lineBusy();
+    } else {
+        reportPortProblem(outcome);
     }
     c.ImageOn->setVisible(outcome.ok);
     c.ImageOff->setVisible(!outcome.ok);

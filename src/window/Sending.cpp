@@ -1,5 +1,6 @@
 #include "model/WireFormat.h"
 #include "window/MainForm.h"
+#include "window/PortHelp.h"
 #include "window/Texts.h"
 
 namespace rotaline {
@@ -10,8 +11,15 @@ void MainForm::showInvalidPortMessage() {
     dialogs_.message(text, Dialogs::Icon::Exclamation, Dialogs::Buttons::Ok);
 }
 
+void MainForm::reportPortProblem(const LinkOutcome& outcome) {
+    if (host_ != nullptr) {
+        host_->portProblem(portHelp(outcome, controls_.ComboCOM->listIndex() + 1, flags_.chinese));
+    }
+}
+
 void MainForm::SendParameter(std::uint8_t address, std::uint8_t value) {
-    if (!link_.sendParameter(address, value).ok) {
+    if (const LinkOutcome sent = link_.sendParameter(address, value); !sent.ok) {
+        reportPortProblem(sent);
         showInvalidPortMessage();
         return;
     }
@@ -21,7 +29,8 @@ void MainForm::SendParameter(std::uint8_t address, std::uint8_t value) {
 }
 
 void MainForm::ModelHandshake() {
-    if (!link_.sendModelHandshake().ok) {
+    if (const LinkOutcome sent = link_.sendModelHandshake(); !sent.ok) {
+        reportPortProblem(sent);
         showInvalidPortMessage();
         return;
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QEventLoop>
+#include <QStringList>
 #include <QTimer>
 #include <functional>
 
@@ -8,11 +9,12 @@
 
 namespace rotaline::testing {
 
-// A window stand-in: counts About requests, runs `onUnload` on unload, and runs `onWait` in
-// place of the real wait when one is set.
+// A window stand-in: counts About requests, keeps the port problems it is told, runs
+// `onUnload` on unload, and runs `onWait` in place of the real wait when one is set.
 class RecordingHost : public FormHost {
 public:
     void showAbout() override { ++abouts; }
+    void portProblem(const QString& help) override { problems << help; }
     void unload() override {
         if (onUnload) {
             onUnload();
@@ -29,6 +31,7 @@ public:
     }
 
     int abouts = 0;
+    QStringList problems;
     std::function<void()> onUnload;
     std::function<void(int)> onWait;
 };
