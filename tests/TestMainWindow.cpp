@@ -6,13 +6,17 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QTabBar>
+#include <QTableWidget>
 #include <QtTest>
 #include <chrono>
 
+#include "platform/PortResolver.h"
 #include "platform/QtSerialPort.h"
 #include "pty/PseudoTerminal.h"
 #include "support/FormFixture.h"
+#include "ui/AdaptersDialog.h"
 #include "ui/LayoutTable.h"
 #include "ui/MainWindow.h"
 
@@ -204,6 +208,34 @@ private slots:
         f.controls.Text1->append(QStringLiteral("\nA"));
         QCOMPARE(note->toPlainText(), QStringLiteral("Car\nBrake type: Hard\nOK\nA"));
         QVERIFY(note->isReadOnly());
+    }
+
+    void theAdaptersWindowGivesEachAdapterOneNumberThatFollowsIt() {
+        MemorySettingsStore store;
+        PortResolver resolver(store);
+        const SerialDevice ftdi{"/dev/ttyUSB0", "/dev/serial/by-id/usb-FTDI_A1", "FTDI FT232R #A1"};
+        const SerialDevice ch340{"/dev/ttyUSB1", "/dev/serial/by-id/usb-CH340_B", "QinHeng CH340"};
+        QList<SerialDevice> present{ftdi, ch340};
+        AdaptersDialog dialog(
+            resolver, [&present] { return present; }, false);
+        QSignalSpy assigned(&dialog, &AdaptersDialog::assigned);
+
+        dialog.assignRow(1, 3);
+        dialog.assignRow(0, 1);
+
+        QCOMPARE(resolver.deviceFor(3), ch340.stableName);
+        QCOMPARE(resolver.deviceFor(1), ftdi.stableName);
+        QCOMPARE(assigned.size(), 2);
+        QCOMPARE(assigned.first().first().toInt(), 3);
+
+        // Plugged in the other order, each adapter keeps its number.
+        present = {{"/dev/ttyUSB0", ch340.stableName, ch340.identity},
+                   {"/dev/ttyUSB1", ftdi.stableName, ftdi.identity}};
+        QTRY_COMPARE(dialog.table()->item(0, 1)->text(), ch340.identity);
+        QCOMPARE(qobject_cast<QComboBox*>(dialog.table()->cellWidget(0, 0))->currentText(),
+                 QStringLiteral("COM3"));
+        QCOMPARE(qobject_cast<QComboBox*>(dialog.table()->cellWidget(1, 0))->currentText(),
+                 QStringLiteral("COM1"));
     }
 };
 

@@ -37,8 +37,11 @@ private slots:
             lampHelpAfter(PortProblem::Busy)
                 .endsWith(QStringLiteral("Close the other program and choose the port again.")));
         QVERIFY(lampHelpAfter(PortProblem::Absent)
-                    .endsWith(QStringLiteral("name its device as COM3 in the [Ports] section of "
-                                             "~/.config/Rotaline/Rotaline.conf.")));
+                    .endsWith(QStringLiteral("Plug in the adapter, or choose another one for COM3 "
+                                             "in File > Serial adapters...")));
+        QVERIFY(lampHelpAfter(PortProblem::Unassigned)
+                    .endsWith(QStringLiteral("Choose the adapter for COM3 in File > Serial "
+                                             "adapters... (or click the lamp).")));
         QVERIFY(lampHelpAfter(PortProblem::Absent)
                     .startsWith(QStringLiteral("The device is not present.\n")));
     }
@@ -57,6 +60,24 @@ private slots:
         QVERIFY(host.problems.last().startsWith(QStringLiteral("The device is not usable.")));
         QCOMPARE(f.dialogs.texts(),
                  QStringList({"COM3 is invalild ! \r\nPlease slect other COM port !"}));
+    }
+
+    // Printers and boards on the desk are serial devices too: none is opened unless chosen.
+    void startUpWithNothingAssignedOpensNoDevice() {
+        MemorySettingsStore store;
+        PortResolver resolver(store);
+        QtSerialPort port([&resolver](int n) { return resolver.deviceFor(n); });
+        ProgrammingLink link(port);
+        ScriptedDialogs dialogs;
+        MainForm form(link, dialogs, store);
+
+        form.Form_Load();
+
+        QCOMPARE(form.controls().Text1->text(), QStringLiteral("COM1 port is invalid !\r\n"));
+        QCOMPARE(port.problem(), PortProblem::Unassigned);
+        QVERIFY(form.controls().ImageOff->isVisible());
+        QVERIFY(dialogs.shown().isEmpty());
+        QVERIFY(!port.isOpen());
     }
 
     void aSuccessfulSelectionClearsTheHelp() {
@@ -78,15 +99,6 @@ private slots:
         QtSerialPort forbidden([&](int) { return device; });
         QVERIFY(!forbidden.open());
         QCOMPARE(forbidden.problem(), PortProblem::PermissionDenied);
-    }
-
-    void eachPortNamesItsDevice() {
-        MemorySettingsStore store;
-        store.setValue("Ports", "COM2", "/dev/rotaline-absent");
-        const PortResolver resolver(store, [] { return QStringList({"/dev/null"}); });
-        QCOMPARE(resolver.describe(1), QStringLiteral("COM1: /dev/null (present)"));
-        QCOMPARE(resolver.describe(2), QStringLiteral("COM2: /dev/rotaline-absent (not present)"));
-        QCOMPARE(resolver.describe(3), QStringLiteral("COM3: no serial device"));
     }
 };
 

@@ -1,6 +1,9 @@
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include "platform/PortResolver.h"
+#include "platform/QtSerialPort.h"
+#include "pty/PseudoTerminal.h"
 #include "support/MemorySettingsStore.h"
 
 using namespace rotaline;
@@ -16,35 +19,56 @@ private slots:
                               "/dev/ttyS1", "/dev/ttyS10"}));
     }
 
-    void theSettingsStoreOverridesThePresentPorts() {
+    void onlyAnAssignedDeviceIsEverNamed() {
         MemorySettingsStore store;
-        const PortResolver resolver(store, [] {
-            return QStringList({"/dev/ttyS0", "/dev/ttyUSB0"});
-        });
-        QCOMPARE(resolver.deviceFor(1), QStringLiteral("/dev/ttyUSB0"));
-        QCOMPARE(resolver.deviceFor(2), QStringLiteral("/dev/ttyS0"));
-        QCOMPARE(resolver.deviceFor(3), QString());
+        PortResolver resolver(store);
+        QCOMPARE(resolver.deviceFor(1), QString());
+        QCOMPARE(resolver.describe(1), QStringLiteral("COM1: no adapter assigned"));
 
         store.setValue("Ports", "COM1", "/dev/pts/7");
         store.setValue("Ports", "COM2", "  ");
         QCOMPARE(resolver.deviceFor(1), QStringLiteral("/dev/pts/7"));
-        QCOMPARE(resolver.deviceFor(2), QStringLiteral("/dev/ttyS0"));
+        QCOMPARE(resolver.deviceFor(2), QString());
+        QCOMPARE(resolver.describe(1), QStringLiteral("COM1: /dev/pts/7 (not present)"));
     }
 
-    void theDescriptionSaysWhetherTheDeviceIsThere() {
-        QTemporaryDir dev;
-        QFile present(dev.filePath(QStringLiteral("ttyUSB0")));
-        QVERIFY(present.open(QIODevice::WriteOnly));
+    void aDeviceHasOneNumberAtATime() {
         MemorySettingsStore store;
-        store.setValue("Ports", "COM1", present.fileName());
-        store.setValue("Ports", "COM2", dev.filePath(QStringLiteral("ttyUSB9")));
-        const PortResolver resolver(store, [] { return QStringList(); });
+        PortResolver resolver(store);
+        const QString adapter = QStringLiteral("/dev/serial/by-id/usb-FTDI_A-if00-port0");
+        resolver.assign(adapter, 2);
+        resolver.assign(adapter, 5);
+        QCOMPARE(resolver.portOf(adapter), 5);
+        QCOMPARE(resolver.deviceFor(2), QString());
+        resolver.assign(QStringLiteral("/dev/ttyUSB3"), 5);
+        QCOMPARE(resolver.portOf(adapter), 0);
+        resolver.assign(QStringLiteral("/dev/ttyUSB3"), 0);
+        QCOMPARE(resolver.deviceFor(5), QString());
+    }
 
-        QCOMPARE(resolver.describe(1),
-                 QStringLiteral("COM1: %1 (present)").arg(present.fileName()));
-        QCOMPARE(resolver.describe(2),
-                 QStringLiteral("COM2: %1 (not present)").arg(dev.filePath("ttyUSB9")));
-        QCOMPARE(resolver.describe(3), QStringLiteral("COM3: no serial device"));
+    // Two adapters plugged in either order keep their numbers: each is known by its link.
+    void anAssignmentFollowsTheAdapterToItsNewDevice() {
+        PseudoTerminal first;
+        PseudoTerminal second;
+        QTemporaryDir byId;
+        const QString link = byId.filePath(QStringLiteral("usb-FTDI_A-if00-port0"));
+        QVERIFY(QFile::link(QString::fromStdString(first.slavePath()), link));
+        QCOMPARE(PortResolver::stableNameOf(QString::fromStdString(first.slavePath()), byId.path()),
+                 link);
+        QCOMPARE(
+            PortResolver::stableNameOf(QString::fromStdString(second.slavePath()), byId.path()),
+            QString::fromStdString(second.slavePath()));
+        MemorySettingsStore store;
+        PortResolver resolver(store);
+        resolver.assign(link, 1);
+
+        QFile::remove(link);
+        QVERIFY(QFile::link(QString::fromStdString(second.slavePath()), link));
+        QtSerialPort port([&resolver](int n) { return resolver.deviceFor(n); });
+        QVERIFY(port.open());
+        QVERIFY(port.write("\xAA\x55"));
+        QCOMPARE(second.read(std::chrono::milliseconds(1000)), std::string("\xAA\x55"));
+        QVERIFY(first.read(std::chrono::milliseconds(100)).empty());
     }
 };
 

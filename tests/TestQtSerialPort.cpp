@@ -92,7 +92,7 @@ private slots:
         QVERIFY(f.port.errorString().contains(QStringLiteral("/dev/rotaline-no-such-device")));
 
         f.controls.ComboCOM->setListIndex(4);
-        QCOMPARE(f.port.errorString(), QStringLiteral("COM5 has no serial device."));
+        QCOMPARE(f.port.errorString(), QStringLiteral("No adapter is assigned to COM5."));
     }
 
     void aPulledAdapterFailsTheNextSendAndAnotherPortRecovers() {

@@ -1,6 +1,7 @@
 #include "app/Programmer.h"
 
 #include <QCoreApplication>
+#include <QPointer>
 
 #include "about/SystemInformation.h"
 #include "link/ProgrammingLink.h"
@@ -10,6 +11,7 @@
 #include "platform/QtSerialPort.h"
 #include "platform/Registry.h"
 #include "platform/SystemLauncher.h"
+#include "ui/AdaptersDialog.h"
 #include "ui/FinishingDialog.h"
 #include "ui/MainWindow.h"
 #include "ui/QtDialogs.h"
@@ -29,6 +31,7 @@ struct Programmer::Parts {
     QtDialogs aboutDialogs;
     MainWindow window{form};
     ExitSignals exitSignals;
+    QPointer<AdaptersDialog> adapters;
 };
 
 Programmer::Programmer() : parts_(std::make_unique<Parts>()) {
@@ -36,6 +39,7 @@ Programmer::Programmer() : parts_(std::make_unique<Parts>()) {
     p.window.setSystemInformation([&p] { StartSysInfo(p.registry, p.launcher, p.aboutDialogs); });
     p.dialogs.setParent(&p.window);
     p.window.setPortDescriber([&p](int number) { return p.resolver.describe(number); });
+    p.window.setAdapters([this] { showAdapters(); });
     QObject::connect(&p.window, &MainWindow::closed, &p.window, [this] { finishSending(); });
     // A signal ends the program as Exit does, once the line is idle, even while the About
     // dialog is still open.
@@ -67,6 +71,25 @@ void Programmer::finishSending() {
                             [&p] { p.port.abandonDraining(); }, p.form.flags().chinese);
     QObject::connect(&p.port, &SerialPort::lineIdle, finishing, &FinishingDialog::finished);
     finishing->show();
+}
+
+// One window at a time; assigning the COM number now selected selects it again at once.
+void Programmer::showAdapters() {
+    Parts& p = *parts_;
+    if (p.adapters.isNull()) {
+        p.adapters = new AdaptersDialog(
+            p.resolver, [] { return PortResolver::presentDevices(); }, p.form.flags().chinese,
+            &p.window);
+        p.adapters->setAttribute(Qt::WA_DeleteOnClose);
+        QObject::connect(p.adapters, &AdaptersDialog::assigned, &p.window, [&p](int portNumber) {
+            if (portNumber == p.form.controls().ComboCOM->listIndex() + 1) {
+                p.form.ComboCOM_Click();
+            }
+        });
+    }
+    p.adapters->show();
+    p.adapters->raise();
+    p.adapters->activateWindow();
 }
 
 MainForm& Programmer::form() {

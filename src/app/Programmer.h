@@ -21,6 +21,7 @@ public:
 
 private:
     void finishSending();
+    void showAdapters();
 
     struct Parts;
     std::unique_ptr<Parts> parts_;

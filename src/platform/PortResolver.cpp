@@ -1,6 +1,8 @@
 #include "platform/PortResolver.h"
 
+#include <QDir>
 #include <QFileInfo>
+#include <QHash>
 #include <QRegularExpression>
 #include <QSerialPortInfo>
 #include <algorithm>
@@ -27,28 +29,43 @@ bool isAdapter(const QString& device) {
 
 }  // namespace
 
-PortResolver::PortResolver(const SettingsStore& store, PresentPorts present)
-    : store_(store), present_(std::move(present)) {}
-
 QString PortResolver::deviceFor(int portNumber) const {
-    const QString chosen = store_.value(QLatin1String(settings::PortsSection),
-                                        QStringLiteral("COM%1").arg(portNumber));
-    if (!chosen.trimmed().isEmpty()) {
-        return chosen.trimmed();
-    }
-    const QStringList devices = ordered(present_());
-    return portNumber >= 1 && portNumber <= devices.size() ? devices[portNumber - 1] : QString();
+    return store_
+        .value(QLatin1String(settings::PortsSection), QStringLiteral("COM%1").arg(portNumber))
+        .trimmed();
 }
 
 QString PortResolver::describe(int portNumber) const {
     const QString device = deviceFor(portNumber);
     if (device.isEmpty()) {
-        return QStringLiteral("COM%1: no serial device").arg(portNumber);
+        return QStringLiteral("COM%1: no adapter assigned").arg(portNumber);
     }
     return QStringLiteral("COM%1: %2 (%3)")
         .arg(portNumber)
         .arg(device,
              QFileInfo::exists(device) ? QStringLiteral("present") : QStringLiteral("not present"));
+}
+
+int PortResolver::portOf(const QString& stableName) const {
+    for (int n = 1; n <= PortCount; ++n) {
+        if (deviceFor(n) == stableName) {
+            return n;
+        }
+    }
+    return 0;
+}
+
+void PortResolver::assign(const QString& stableName, int portNumber) {
+    for (int n = 1; n <= PortCount; ++n) {
+        if (n != portNumber && deviceFor(n) == stableName) {
+            store_.setValue(QLatin1String(settings::PortsSection), QStringLiteral("COM%1").arg(n),
+                            QString());
+        }
+    }
+    if (portNumber >= 1 && portNumber <= PortCount) {
+        store_.setValue(QLatin1String(settings::PortsSection),
+                        QStringLiteral("COM%1").arg(portNumber), stableName);
+    }
 }
 
 QStringList PortResolver::ordered(QStringList devices) {
@@ -61,10 +78,35 @@ QStringList PortResolver::ordered(QStringList devices) {
     return devices;
 }
 
-QStringList PortResolver::systemPorts() {
-    QStringList devices;
+QString PortResolver::stableNameOf(const QString& device, const QString& byId) {
+    const QString target = QFileInfo(device).canonicalFilePath();
+    const QDir links(byId);
+    for (const QString& name : links.entryList(QDir::System | QDir::Files, QDir::Name)) {
+        if (!target.isEmpty() && QFileInfo(links.filePath(name)).canonicalFilePath() == target) {
+            return links.filePath(name);
+        }
+    }
+    return device;
+}
+
+QList<SerialDevice> PortResolver::presentDevices() {
+    QHash<QString, SerialDevice> byPath;
     for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
-        devices << info.systemLocation();
+        const QString path = info.systemLocation();
+        QStringList identity;
+        for (const QString& part : {info.manufacturer(), info.description()}) {
+            if (!part.isEmpty() && !identity.contains(part)) {
+                identity << part;
+            }
+        }
+        if (!info.serialNumber().isEmpty()) {
+            identity << QStringLiteral("#") + info.serialNumber();
+        }
+        byPath.insert(path, {path, stableNameOf(path), identity.join(QLatin1Char(' '))});
+    }
+    QList<SerialDevice> devices;
+    for (const QString& path : ordered(byPath.keys())) {
+        devices << byPath.value(path);
     }
     return devices;
 }

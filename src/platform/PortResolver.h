@@ -1,31 +1,50 @@
 #pragma once
 
+#include <QList>
 #include <QStringList>
-#include <functional>
 
 #include "platform/SettingsStore.h"
 
 namespace rotaline {
 
-// Finds the device behind "COMn": the "Ports" section of the settings store when it names
-// one, otherwise the n-th serial port present, USB and ACM adapters first.
+// A serial device present now, as a person and the settings store know it.
+struct SerialDevice {
+    QString path;        // /dev/ttyUSB0
+    QString stableName;  // its /dev/serial/by-id link when it has one, else the path
+    QString identity;    // manufacturer, product and serial number, as far as known
+
+    bool operator==(const SerialDevice& other) const {
+        return path == other.path && stableName == other.stableName && identity == other.identity;
+    }
+};
+
+// Finds the device behind "COMn": only a device the user assigned to it, in the "Ports"
+// section of the settings store (a stable name or any path), so that no device nobody chose
+// is ever opened.
 class PortResolver {
 public:
-    using PresentPorts = std::function<QStringList()>;  // device paths, in any order
-
-    explicit PortResolver(const SettingsStore& store, PresentPorts present = systemPorts);
+    explicit PortResolver(SettingsStore& store) : store_(store) {}
 
     QString deviceFor(int portNumber) const;
-    // "COM1: /dev/ttyUSB0", followed by whether that device is there now.
+    // "COM1: /dev/ttyUSB0 (present)", or that nothing is assigned.
     QString describe(int portNumber) const;
+    // The COM number a device is assigned to, or 0.
+    int portOf(const QString& stableName) const;
+    // Gives the device COM `portNumber` (0: none); no other number keeps it.
+    void assign(const QString& stableName, int portNumber);
 
     // USB and ACM adapters first, then the others, each group in natural name order.
     static QStringList ordered(QStringList devices);
-    static QStringList systemPorts();
+    // The serial devices present, in that order, with their stable names.
+    static QList<SerialDevice> presentDevices();
+    // The link in `byId` that leads to `device`, or `device` itself when none does.
+    static QString stableNameOf(const QString& device,
+                                const QString& byId = QStringLiteral("/dev/serial/by-id"));
+
+    static constexpr int PortCount = 16;
 
 private:
-    const SettingsStore& store_;
-    PresentPorts present_;
+    SettingsStore& store_;
 };
 
 }  // namespace rotaline

@@ -116,8 +116,8 @@ QString QtSerialPort::resolveDevice() const {
 bool QtSerialPort::open() {
     device_ = resolveDevice();
     if (device_.isEmpty()) {
-        return fail(PortProblem::Absent,
-                    QStringLiteral("COM%1 has no serial device.").arg(number_));
+        return fail(PortProblem::Unassigned,
+                    QStringLiteral("No adapter is assigned to COM%1.").arg(number_));
     }
     if (takeBackDraining()) {
         problem_ = PortProblem::None;

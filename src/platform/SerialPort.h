@@ -9,7 +9,7 @@ namespace rotaline {
 enum class CommEvent { DataReceived, Other };
 
 // What kept a port from working, for telling the user how to fix it.
-enum class PortProblem { None, Absent, PermissionDenied, Busy, Other };
+enum class PortProblem { None, Unassigned, Absent, PermissionDenied, Busy, Other };
 
 // One serial port as the programming link uses it. Every operation reports failure
 // through its result and errorString(); none throws.

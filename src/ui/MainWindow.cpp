@@ -78,6 +78,16 @@ void MainWindow::setSystemInformation(std::function<void()> start) {
     startSystemInformation_ = std::move(start);
 }
 
+void MainWindow::setAdapters(std::function<void()> show) {
+    showAdapters_ = std::move(show);
+}
+
+void MainWindow::showAdapters() {
+    if (showAdapters_) {
+        showAdapters_();
+    }
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
     form_.Form_Unload();
     lineTimer_.stop();
@@ -228,8 +238,10 @@ QWidget* MainWindow::createBareWidget(Control& control, QWidget* parent) {
             return new QPushButton(parent);
         case ControlKind::Image: {
             const Placement* at = findPlacement(control.name().toStdString());
-            return new PictureWidget(QString::fromLatin1(at->picture.data(), at->picture.size()),
-                                     parent);
+            auto* picture = new PictureWidget(
+                QString::fromLatin1(at->picture.data(), at->picture.size()), parent);
+            connect(picture, &PictureWidget::clicked, this, [&control] { control.click(); });
+            return picture;
         }
         case ControlKind::Shape:
             return filledRectangle(parent, "rgb(224, 224, 224)");

@@ -36,8 +36,11 @@ public:
     void setPortDescriber(std::function<QString(int portNumber)> describer);
     // What the About dialog's system-information button starts.
     void setSystemInformation(std::function<void()> start);
+    // What shows the serial adapters.
+    void setAdapters(std::function<void()> show);
 
     void showAbout() override;
+    void showAdapters() override;
     void unload() override;
     void waitProcessingEvents(int milliseconds) override;
     void lineBusy() override;
@@ -71,6 +74,7 @@ private:
 
     MainForm& form_;
     std::function<void()> startSystemInformation_;
+    std::function<void()> showAdapters_;
     QWidget* client_;
     QTabBar* tabBar_ = nullptr;
     QHash<QString, QWidget*> widgets_;

@@ -72,6 +72,7 @@ void bindAll(Set& set, C& controls) {
     ROTALINE_BIND(mnuFile);
     ROTALINE_BIND(mnuOpen);
     ROTALINE_BIND(mnuSave);
+    ROTALINE_BIND(mnuAdapters);
     ROTALINE_BIND(mnu_);
     ROTALINE_BIND(mnuExit);
     ROTALINE_BIND_ARRAY(mnuFileMRU);

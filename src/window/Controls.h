@@ -27,6 +27,7 @@ struct ControlsOf {
     P<Control> mnuFile;
     P<Control> mnuOpen;
     P<Control> mnuSave;
+    P<Control> mnuAdapters;
     P<Control> mnu_;
     P<Control> mnuExit;
     std::array<P<Control>, 5> mnuFileMRU;

@@ -9,6 +9,8 @@ public:
     virtual ~FormHost() = default;
     // Shows the About dialog without waiting for it.
     virtual void showAbout() = 0;
+    // Shows where serial adapters get their COM numbers.
+    virtual void showAdapters() {}
     // The window is to be unloaded (exit).
     virtual void unload() = 0;
     // Waits the given time while the user interface goes on handling events.

@@ -13,10 +13,11 @@ struct CaptionRow {
 };
 
 // Menus, then the port group and buttons: set before the tabs.
-inline constexpr std::array<CaptionRow, 13> LeadingCaptions{{
+inline constexpr std::array<CaptionRow, 14> LeadingCaptions{{
     {"mnuFile", {"File", "文件"}},
     {"mnuOpen", {"Open...", "打开..."}},
     {"mnuSave", {"Save...", "保存..."}},
+    {"mnuAdapters", {"Serial adapters...", "串口适配器..."}},
     {"mnuExit", {"Exit", "退出"}},
     {"mnuLanguage", {"Langage", "语言"}},
     {"mnuChinese", {"中文", "中文"}},

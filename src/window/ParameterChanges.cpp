@@ -46,6 +46,13 @@ void MainForm::bindHandlers() {
     c.mnuChinese->onClick = [this] { mnuChinese_Click(); };
     c.mnuEnglish->onClick = [this] { mnuEnglish_Click(); };
     c.mnuAbout->onClick = [this] { showAbout(); };
+    for (Control* adapters : {c.mnuAdapters, c.ImageOn, c.ImageOff}) {
+        adapters->onClick = [this] {
+            if (host_ != nullptr) {
+                host_->showAdapters();
+            }
+        };
+    }
     c.mnuOpen->onClick = [this] { mnuOpen_Click(); };
     c.mnuSave->onClick = [this] { SaveSettingsFile(); };
     for (int index = 1; index < static_cast<int>(c.mnuFileMRU.size()); ++index) {

@@ -13,12 +13,13 @@ struct Fix {
     Bilingual text;
 };
 
-constexpr std::array<Fix, 3> Fixes{{
+constexpr std::array<Fix, 4> Fixes{{
+    {PortProblem::Unassigned,
+     {"Choose the adapter for COM%1 in File > Serial adapters... (or click the lamp).",
+      "请在 文件 > 串口适配器... 中为 COM%1 选择适配器（或单击指示灯）。"}},
     {PortProblem::Absent,
-     {"Plug in the adapter, or name its device as COM%1 in the [Ports] section of "
-      "~/.config/Rotaline/Rotaline.conf.",
-      "请插上编程适配器，或在 ~/.config/Rotaline/Rotaline.conf 的 [Ports] 段中为 COM%1 "
-      "指定设备。"}},
+     {"Plug in the adapter, or choose another one for COM%1 in File > Serial adapters...",
+      "请插上编程适配器，或在 文件 > 串口适配器... 中为 COM%1 另选一个。"}},
     {PortProblem::PermissionDenied,
      {"Add yourself to the dialout group with \"sudo adduser $USER dialout\", then log out and in "
       "again.",
