@@ -237,6 +237,20 @@ private slots:
         QCOMPARE(qobject_cast<QComboBox*>(dialog.table()->cellWidget(1, 0))->currentText(),
                  QStringLiteral("COM1"));
     }
+
+    void anOfferInTheStatusBarIsTakenOnce() {
+        FormFixture f(FormFixture::Start::Loaded);
+        MainWindow window(f.form);
+        int taken = 0;
+        window.offer(QStringLiteral("Use FTDI as COM1"), [&taken] { ++taken; });
+        window.show();
+        QVERIFY(window.offerButton()->isVisible());
+
+        QTest::mouseClick(window.offerButton(), Qt::LeftButton);
+
+        QCOMPARE(taken, 1);
+        QVERIFY(!window.offerButton()->isVisible());
+    }
 };
 
 QTEST_MAIN(TestMainWindow)

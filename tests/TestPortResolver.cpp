@@ -46,6 +46,19 @@ private slots:
         QCOMPARE(resolver.deviceFor(5), QString());
     }
 
+    void theOneUsbAdapterIsOfferedOnlyWhenNothingIsAssigned() {
+        MemorySettingsStore store;
+        PortResolver resolver(store);
+        const SerialDevice usb{"/dev/ttyUSB0", "/dev/serial/by-id/usb-FTDI_A1", "FTDI"};
+        const SerialDevice acm{"/dev/ttyACM0", "/dev/ttyACM0", "Arduino"};
+        const SerialDevice board{"/dev/ttyS0", "/dev/ttyS0", ""};
+        QCOMPARE(resolver.adapterToOffer({board, usb})->stableName, usb.stableName);
+        QVERIFY(!resolver.adapterToOffer({usb, acm}));
+        QVERIFY(!resolver.adapterToOffer({board}));
+        resolver.assign(QStringLiteral("/dev/pts/3"), 7);
+        QVERIFY(!resolver.adapterToOffer({usb}));
+    }
+
     // Two adapters plugged in either order keep their numbers: each is known by its link.
     void anAssignmentFollowsTheAdapterToItsNewDevice() {
         PseudoTerminal first;

@@ -55,8 +55,27 @@ Programmer::Programmer() : parts_(std::make_unique<Parts>()) {
 Programmer::~Programmer() = default;
 
 void Programmer::start() {
-    parts_->form.Form_Load();
-    parts_->window.show();
+    Parts& p = *parts_;
+    p.form.Form_Load();
+    offerTheOneAdapter();
+    p.window.show();
+}
+
+// Never silently: with nothing assigned and one USB adapter plugged in, one click gives it COM1.
+void Programmer::offerTheOneAdapter() {
+    Parts& p = *parts_;
+    const std::optional<SerialDevice> adapter =
+        p.resolver.adapterToOffer(PortResolver::presentDevices());
+    if (!adapter) {
+        return;
+    }
+    const QString name = adapter->identity.isEmpty() ? adapter->path : adapter->identity;
+    p.window.offer(QStringLiteral("Use %1 as COM1").arg(name), [&p, stable = adapter->stableName] {
+        p.resolver.assign(stable, 1);
+        if (p.form.controls().ComboCOM->listIndex() == 0) {
+            p.form.ComboCOM_Click();
+        }
+    });
 }
 
 // Bytes still on the line are sent before the program ends: the program goes on while the

@@ -22,6 +22,7 @@ public:
 private:
     void finishSending();
     void showAdapters();
+    void offerTheOneAdapter();
 
     struct Parts;
     std::unique_ptr<Parts> parts_;

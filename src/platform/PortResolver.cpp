@@ -68,6 +68,24 @@ void PortResolver::assign(const QString& stableName, int portNumber) {
     }
 }
 
+std::optional<SerialDevice> PortResolver::adapterToOffer(const QList<SerialDevice>& present) const {
+    for (int n = 1; n <= PortCount; ++n) {
+        if (!deviceFor(n).isEmpty()) {
+            return std::nullopt;
+        }
+    }
+    std::optional<SerialDevice> offered;
+    for (const SerialDevice& device : present) {
+        if (isAdapter(device.path)) {
+            if (offered) {
+                return std::nullopt;
+            }
+            offered = device;
+        }
+    }
+    return offered;
+}
+
 QStringList PortResolver::ordered(QStringList devices) {
     std::sort(devices.begin(), devices.end(), [](const QString& a, const QString& b) {
         if (isAdapter(a) != isAdapter(b)) {

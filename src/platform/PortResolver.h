@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QStringList>
+#include <optional>
 
 #include "platform/SettingsStore.h"
 
@@ -32,6 +33,8 @@ public:
     int portOf(const QString& stableName) const;
     // Gives the device COM `portNumber` (0: none); no other number keeps it.
     void assign(const QString& stableName, int portNumber);
+    // With nothing assigned and exactly one USB adapter among `present`, that adapter.
+    std::optional<SerialDevice> adapterToOffer(const QList<SerialDevice>& present) const;
 
     // USB and ACM adapters first, then the others, each group in natural name order.
     static QStringList ordered(QStringList devices);

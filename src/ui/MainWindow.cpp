@@ -82,6 +82,15 @@ void MainWindow::setAdapters(std::function<void()> show) {
     showAdapters_ = std::move(show);
 }
 
+void MainWindow::offer(const QString& text, std::function<void()> accept) {
+    offer_ = new QPushButton(text, statusBar());
+    statusBar()->addPermanentWidget(offer_);
+    connect(offer_, &QPushButton::clicked, this, [this, accept = std::move(accept)] {
+        offer_->hide();
+        accept();
+    });
+}
+
 void MainWindow::showAdapters() {
     if (showAdapters_) {
         showAdapters_();

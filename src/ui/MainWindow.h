@@ -9,6 +9,7 @@
 
 class QLabel;
 class QProgressBar;
+class QPushButton;
 class QTabBar;
 class QToolBar;
 
@@ -38,6 +39,9 @@ public:
     void setSystemInformation(std::function<void()> start);
     // What shows the serial adapters.
     void setAdapters(std::function<void()> show);
+    // A button in the status bar that does `accept` once, when clicked.
+    void offer(const QString& text, std::function<void()> accept);
+    QPushButton* offerButton() const { return offer_; }
 
     void showAbout() override;
     void showAdapters() override;
@@ -81,6 +85,7 @@ private:
     QHash<QString, QAction*> actions_;
     QLabel* lineText_ = nullptr;
     QProgressBar* lineProgress_ = nullptr;
+    QPushButton* offer_ = nullptr;
     QTimer lineTimer_;
 };
 
