@@ -143,11 +143,19 @@ private slots:
     void portEntriesNameTheirDevicesAndTheLampItsTrouble() {
         FormFixture f(Start::Loaded);
         MainWindow window(f.form);
-        window.setPortDescriber(
-            [](int n) { return QStringLiteral("COM%1: /dev/ttyUSB%2").arg(n).arg(n - 1); });
+        window.setPortDescriber([](int n) {
+            return n <= 2 ? PortEntry{QStringLiteral("/dev/ttyUSB%1").arg(n - 1), n == 1,
+                                      QStringLiteral("COM%1: /dev/ttyUSB%2").arg(n).arg(n - 1)}
+                          : PortEntry{QString(), false, QStringLiteral("COM%1: none").arg(n)};
+        });
         auto* ports = widget<QComboBox>(window, "ComboCOM");
-        QCOMPARE(ports->itemData(4, Qt::ToolTipRole).toString(),
-                 QStringLiteral("COM5: /dev/ttyUSB4"));
+        QCOMPARE(ports->itemText(1), QStringLiteral("COM2"));
+        QCOMPARE(ports->itemData(1, Qt::ToolTipRole).toString(),
+                 QStringLiteral("COM2: /dev/ttyUSB1"));
+        QCOMPARE(ports->itemData(0, PortList::DeviceRole).toString(), QStringLiteral("ttyUSB0"));
+        QCOMPARE(ports->itemData(4, PortList::DeviceRole).toString(), QStringLiteral("—"));
+        QCOMPARE(ports->itemData(0, PortList::PresentRole).toBool(), true);
+        QCOMPARE(ports->itemData(1, PortList::PresentRole).toBool(), false);
 
         f.port.failNextOpen(PortProblem::Busy);
         ports->activated(1);

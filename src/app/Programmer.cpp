@@ -38,7 +38,10 @@ Programmer::Programmer() : parts_(std::make_unique<Parts>()) {
     Parts& p = *parts_;
     p.window.setSystemInformation([&p] { StartSysInfo(p.registry, p.launcher, p.aboutDialogs); });
     p.dialogs.setParent(&p.window);
-    p.window.setPortDescriber([&p](int number) { return p.resolver.describe(number); });
+    p.window.setPortDescriber([&p](int number) {
+        return PortEntry{p.resolver.deviceFor(number), p.resolver.isPresent(number),
+                         p.resolver.describe(number)};
+    });
     p.window.setAdapters([this] { showAdapters(); });
     QObject::connect(&p.window, &MainWindow::closed, &p.window, [this] { finishSending(); });
     // A signal ends the program as Exit does, once the line is idle, even while the About

@@ -46,6 +46,11 @@ QString PortResolver::describe(int portNumber) const {
              QFileInfo::exists(device) ? QStringLiteral("present") : QStringLiteral("not present"));
 }
 
+bool PortResolver::isPresent(int portNumber) const {
+    const QString device = deviceFor(portNumber);
+    return !device.isEmpty() && QFileInfo::exists(device);
+}
+
 int PortResolver::portOf(const QString& stableName) const {
     for (int n = 1; n <= PortCount; ++n) {
         if (deviceFor(n) == stableName) {

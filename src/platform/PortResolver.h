@@ -29,6 +29,7 @@ public:
     QString deviceFor(int portNumber) const;
     // "COM1: /dev/ttyUSB0 (present)", or that nothing is assigned.
     QString describe(int portNumber) const;
+    bool isPresent(int portNumber) const;
     // The COM number a device is assigned to, or 0.
     int portOf(const QString& stableName) const;
     // Gives the device COM `portNumber` (0: none); no other number keeps it.

@@ -69,7 +69,7 @@ MainWindow::~MainWindow() {
     form_.setHost(nullptr);
 }
 
-void MainWindow::setPortDescriber(std::function<QString(int)> describer) {
+void MainWindow::setPortDescriber(std::function<PortEntry(int)> describer) {
     qobject_cast<PortList*>(widget(form_.controls().ComboCOM->name()))
         ->setDescriber(std::move(describer));
 }

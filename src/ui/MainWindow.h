@@ -5,6 +5,7 @@
 #include <QTimer>
 #include <functional>
 
+#include "ui/PortList.h"
 #include "window/FormHost.h"
 
 class QLabel;
@@ -33,8 +34,8 @@ public:
         return widgets_.key(const_cast<QWidget*>(shown));
     }
     QWidget* client() const { return client_; }
-    // Names the device behind each entry of the port list in its tooltip.
-    void setPortDescriber(std::function<QString(int portNumber)> describer);
+    // Names the device behind each entry of the port list, beside it and in its tooltip.
+    void setPortDescriber(std::function<PortEntry(int portNumber)> describer);
     // What the About dialog's system-information button starts.
     void setSystemInformation(std::function<void()> start);
     // What shows the serial adapters.

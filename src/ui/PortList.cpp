@@ -1,6 +1,55 @@
 #include "ui/PortList.h"
 
+#include <QAbstractItemView>
+#include <QFileInfo>
+#include <QPainter>
+#include <QStyledItemDelegate>
+
 namespace rotaline {
+
+namespace {
+
+// "COM3" as usual, its device right of it in the open list; both grey when it cannot be used.
+class PortEntryDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        QStyleOptionViewItem shown(option);
+        initStyleOption(&shown, index);
+        const bool usable = index.data(PortList::PresentRole).toBool();
+        if (!usable) {
+            shown.palette.setColor(QPalette::Text,
+                                   option.palette.color(QPalette::Disabled, QPalette::Text));
+        }
+        QStyledItemDelegate::paint(painter, shown, index);
+        const QString device = index.data(PortList::DeviceRole).toString();
+        painter->save();
+        painter->setPen(option.palette.color(usable ? QPalette::Active : QPalette::Disabled,
+                                             (option.state & QStyle::State_Selected) != 0
+                                                 ? QPalette::HighlightedText
+                                                 : QPalette::Text));
+        painter->drawText(
+            option.rect.adjusted(option.fontMetrics.horizontalAdvance("COM16  "), 0, -4, 0),
+            Qt::AlignVCenter | Qt::AlignLeft, device);
+        painter->restore();
+    }
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QSize size = QStyledItemDelegate::sizeHint(option, index);
+        size.setWidth(option.fontMetrics.horizontalAdvance(
+                          "COM16  " + index.data(PortList::DeviceRole).toString()) +
+                      12);
+        return size;
+    }
+};
+
+}  // namespace
+
+PortList::PortList(QWidget* parent) : QComboBox(parent) {
+    view()->setItemDelegate(new PortEntryDelegate(view()));
+}
 
 void PortList::setDescriber(Describer describer) {
     describer_ = std::move(describer);
@@ -8,9 +57,17 @@ void PortList::setDescriber(Describer describer) {
 }
 
 void PortList::describeEntries() {
+    int widest = width();
     for (int i = 0; describer_ && i < count(); ++i) {
-        setItemData(i, describer_(i + 1), Qt::ToolTipRole);
+        const PortEntry entry = describer_(i + 1);
+        const QString device =
+            entry.device.isEmpty() ? QStringLiteral("—") : QFileInfo(entry.device).fileName();
+        setItemData(i, entry.toolTip, Qt::ToolTipRole);
+        setItemData(i, device, DeviceRole);
+        setItemData(i, entry.present, PresentRole);
+        widest = std::max(widest, fontMetrics().horizontalAdvance("COM16  " + device) + 24);
     }
+    view()->setMinimumWidth(widest);
 }
 
 void PortList::showPopup() {

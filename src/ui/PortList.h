@@ -5,14 +5,24 @@
 
 namespace rotaline {
 
-// The port list: each entry's tooltip names the device behind it, looked up afresh whenever
-// the list opens.
+// What a port list entry stands for: the device given its COM number, and whether it is there.
+struct PortEntry {
+    QString device;  // "" when nothing is assigned
+    bool present = false;
+    QString toolTip;
+};
+
+// The port list. Each entry stays "COMn"; the open list shows beside it the device assigned
+// to it, greyed when it is absent or when nothing is assigned, looked up afresh whenever the
+// list opens.
 class PortList : public QComboBox {
     Q_OBJECT
 public:
-    using Describer = std::function<QString(int portNumber)>;
+    using Describer = std::function<PortEntry(int portNumber)>;
+    static constexpr int DeviceRole = Qt::UserRole;
+    static constexpr int PresentRole = Qt::UserRole + 1;
 
-    using QComboBox::QComboBox;
+    explicit PortList(QWidget* parent = nullptr);
     void setDescriber(Describer describer);
     void describeEntries();
     void showPopup() override;
