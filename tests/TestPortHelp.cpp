@@ -32,7 +32,8 @@ private slots:
         QVERIFY(
             lampHelpAfter(PortProblem::PermissionDenied)
                 .endsWith(QStringLiteral("Add yourself to the dialout group with \"sudo adduser "
-                                         "$USER dialout\", then log out and in again.")));
+                                         "$USER dialout\", then log out and in again (or give "
+                                         "the adapter a udev rule with TAG+=\"uaccess\").")));
         QVERIFY(
             lampHelpAfter(PortProblem::Busy)
                 .endsWith(QStringLiteral("Close the other program and choose the port again.")));
@@ -44,6 +45,12 @@ private slots:
                                              "adapters... (or click the lamp).")));
         QVERIFY(lampHelpAfter(PortProblem::Absent)
                     .startsWith(QStringLiteral("The device is not present.\n")));
+        QVERIFY(lampHelpAfter(PortProblem::TakenByBrltty)
+                    .endsWith(QStringLiteral("remove it (\"sudo apt remove brltty\") and plug the "
+                                             "adapter in again.")));
+        QVERIFY(lampHelpAfter(PortProblem::ProbedByModemManager)
+                    .endsWith(QStringLiteral("or stop it with \"sudo systemctl stop "
+                                             "ModemManager\".")));
     }
 
     void theWindowIsToldTheSameHelpAfterAFailedSelectionOrSend() {

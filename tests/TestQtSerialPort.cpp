@@ -1,4 +1,5 @@
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QtTest>
 #include <chrono>
 #include <memory>
@@ -210,6 +211,38 @@ private slots:
         QVERIFY(adapter.read(200ms).empty());
         other.kill();
         other.waitForFinished();
+    }
+
+    // The two Linux traps are named by what the system shows: a running brltty when the
+    // device is gone, ModemManager as the program holding it.
+    void brlttyAndModemManagerAreRecognised() {
+        QTemporaryDir programs;
+        const auto program = [&](const char* name) {
+            const QString path = programs.filePath(QLatin1String(name));
+            QFile::copy(QStringLiteral("/bin/sleep"), path);
+            QFile::setPermissions(path, QFile::ReadOwner | QFile::ExeOwner);
+            return path;
+        };
+        PseudoTerminal adapter;
+        const QString device = QString::fromStdString(adapter.slavePath());
+        QProcess modemManager;
+        modemManager.start(QStringLiteral("sh"),
+                           {"-c", "exec " + program("ModemManager") + " 30 <>" + device});
+        QTRY_VERIFY(otherHolderOf(device).has_value());
+        QtSerialPort probed([&](int) { return device; });
+        QVERIFY(!probed.open());
+        QCOMPARE(probed.problem(), PortProblem::ProbedByModemManager);
+
+        QProcess brltty;
+        brltty.start(program("brltty"), {"30"});
+        QTRY_VERIFY(isRunning(QStringLiteral("brltty")));
+        QtSerialPort gone([](int) { return QStringLiteral("/dev/rotaline-no-such-device"); });
+        QVERIFY(!gone.open());
+        QCOMPARE(gone.problem(), PortProblem::TakenByBrltty);
+        for (QProcess* running : {&modemManager, &brltty}) {
+            running->kill();
+            running->waitForFinished();
+        }
     }
 
     void theReceiveThresholdGatesTheNotification() {

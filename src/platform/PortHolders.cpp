@@ -56,4 +56,14 @@ std::optional<PortHolder> otherHolderOf(const QString& device, const QString& pr
     return std::nullopt;
 }
 
+bool isRunning(const QString& program, const QString& proc) {
+    const QDir processes(proc);
+    for (const QString& pid : processes.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        if (pid.front().isDigit() && programOf(processes.filePath(pid)) == program) {
+            return true;
+        }
+    }
+    return false;
+}
+
 }  // namespace rotaline

@@ -16,4 +16,7 @@ struct PortHolder {
 std::optional<PortHolder> otherHolderOf(const QString& device,
                                         const QString& proc = QStringLiteral("/proc"));
 
+// Whether a process of that program (its /proc comm name) is running, as far as `proc` shows.
+bool isRunning(const QString& program, const QString& proc = QStringLiteral("/proc"));
+
 }  // namespace rotaline

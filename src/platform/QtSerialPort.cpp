@@ -125,13 +125,18 @@ bool QtSerialPort::open() {
         return true;
     }
     if (!QFileInfo::exists(device_)) {
-        return fail(PortProblem::Absent, QStringLiteral("%1 does not exist.").arg(device_));
+        return fail(
+            isRunning(QStringLiteral("brltty")) ? PortProblem::TakenByBrltty : PortProblem::Absent,
+            QStringLiteral("%1 does not exist.").arg(device_));
     }
     // Linux lets two programs open one tty, and our settings would break the other's link.
     if (const std::optional<PortHolder> holder = otherHolderOf(device_)) {
-        return fail(PortProblem::Busy, QStringLiteral("%1 is in use by %2 (process %3).")
-                                           .arg(device_, holder->program)
-                                           .arg(holder->pid));
+        return fail(holder->program == QLatin1String("ModemManager")
+                        ? PortProblem::ProbedByModemManager
+                        : PortProblem::Busy,
+                    QStringLiteral("%1 is in use by %2 (process %3).")
+                        .arg(device_, holder->program)
+                        .arg(holder->pid));
     }
     port_->setPortName(device_);
     if (!applySettings()) {

@@ -8,8 +8,19 @@ namespace rotaline {
 
 enum class CommEvent { DataReceived, Other };
 
-// What kept a port from working, for telling the user how to fix it.
-enum class PortProblem { None, Unassigned, Absent, PermissionDenied, Busy, Other };
+// What kept a port from working, for telling the user how to fix it. Two Linux traps have
+// their own: brltty takes CH340/CH341 adapters away as braille displays, and ModemManager
+// opens new serial ports to probe them for modems.
+enum class PortProblem {
+    None,
+    Unassigned,
+    Absent,
+    PermissionDenied,
+    Busy,
+    TakenByBrltty,
+    ProbedByModemManager,
+    Other
+};
 
 // One serial port as the programming link uses it. Every operation reports failure
 // through its result and errorString(); none throws.
