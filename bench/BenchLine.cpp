@@ -14,9 +14,9 @@
 #include <cstdio>
 #include <functional>
 
-#include "model/SettingsFileCodec.h"
 #include "platform/QtSerialPort.h"
 #include "pty/PseudoTerminal.h"
+#include "support/LineLog.h"
 #include "support/MemorySettingsStore.h"
 #include "support/ScriptedDialogs.h"
 #include "window/MainForm.h"
@@ -29,25 +29,8 @@ namespace {
 
 struct Figures {
     int bytes = 0;
-    int garbled = 0;
-    int longestModelWait = 0;  // ms, main thread, from the line model
+    LineLog line;
 };
-
-Figures readLog(const QString& path, Figures figures) {
-    QFile file(path);
-    if (file.open(QIODevice::ReadOnly)) {
-        for (const QByteArray& line : file.readAll().split('\n')) {
-            const QList<QByteArray> words = line.split(' ');
-            if (words.value(0) == "garbled") {
-                figures.garbled += words.value(1).toInt();
-            } else if (words.value(0) == "wait" && words.value(2) == "main") {
-                figures.longestModelWait =
-                    std::max(figures.longestModelWait, words.value(1).toInt());
-            }
-        }
-    }
-    return figures;
-}
 
 void waitForIdle(SerialPort& port) {
     if (port.isDraining()) {
@@ -96,13 +79,13 @@ void measure(const char* what, const std::function<void(MainForm&, ScriptedDialo
 
     Figures figures;
     figures.bytes = static_cast<int>(adapter.read(200ms).size());
-    figures = readLog(log, figures);
+    figures.line = LineLog::read(log);
     const double lineTime = figures.bytes * 11 * 1000.0 / 300;
     std::printf(
         "%-16s %4d bytes  line %7.1f ms  last byte left %7.1f ms  overhead %5.2f %%  "
         "longest wait %3lld ms (model %d ms)  garbled %d\n",
         what, figures.bytes, lineTime, untilIdle, 100 * (untilIdle - lineTime) / lineTime,
-        static_cast<long long>(longestGap), figures.longestModelWait, figures.garbled);
+        static_cast<long long>(longestGap), figures.line.longestMainWait, figures.line.garbled);
 }
 
 }  // namespace
@@ -117,11 +100,7 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("start.esc"));
-    QFile saved(file);
-    if (saved.open(QIODevice::WriteOnly)) {
-        saved.write(QByteArray::fromStdString(*encodeSettingsFile(ParameterBlock::atStartUp())));
-        saved.close();
-    }
+    writeStartUpFile(file);
     measure(
         "model choice",
         [](MainForm& form, ScriptedDialogs&) { form.controls().ComboCTRmodel[0]->setListIndex(1); },

@@ -13,10 +13,10 @@
 #include <chrono>
 
 #include "app/Programmer.h"
-#include "model/SettingsFileCodec.h"
 #include "platform/QtSerialPort.h"
 #include "pty/PseudoTerminal.h"
 #include "support/FormFixture.h"
+#include "support/LineLog.h"
 #include "support/MemorySettingsStore.h"
 #include "support/ScriptedDialogs.h"
 #include "ui/FinishingDialog.h"
@@ -28,27 +28,6 @@ using namespace rotaline::testing;
 using namespace std::chrono_literals;
 
 namespace {
-
-struct LineLog {
-    int garbled = 0;
-    int longestMainWait = 0;
-};
-
-LineLog readLog(const QString& path) {
-    LineLog log;
-    QFile file(path);
-    if (file.open(QIODevice::ReadOnly)) {
-        for (const QByteArray& line : file.readAll().split('\n')) {
-            const QList<QByteArray> words = line.split(' ');
-            if (words.value(0) == "garbled") {
-                log.garbled += words.value(1).toInt();
-            } else if (words.value(0) == "wait" && words.value(2) == "main") {
-                log.longestMainWait = std::max(log.longestMainWait, words.value(1).toInt());
-            }
-        }
-    }
-    return log;
-}
 
 // The programmer on the real serial port: COM2 leads to a second adapter, every other COM
 // number to the first, whose line is the modelled one.
@@ -78,7 +57,7 @@ struct OnTheLine {
         }
         return QByteArray::fromStdString(adapter.read(100ms));
     }
-    LineLog log() const { return readLog(dir.filePath(QStringLiteral("line.log"))); }
+    LineLog log() const { return LineLog::read(dir.filePath(QStringLiteral("line.log"))); }
 };
 
 // The same steps on the serial double give the bytes the line must carry.
@@ -127,10 +106,7 @@ private slots:
         QFETCH(QString, next);
         OnTheLine p;
         const QString file = p.dir.filePath(QStringLiteral("saved.esc"));
-        QFile saved(file);
-        QVERIFY(saved.open(QIODevice::WriteOnly));
-        saved.write(QByteArray::fromStdString(*encodeSettingsFile(ParameterBlock::atStartUp())));
-        saved.close();
+        QVERIFY(writeStartUpFile(file));
         FormFixture expected;
         chooseAModelThen(next, expected, file);
         QElapsedTimer clock;
@@ -160,10 +136,7 @@ private slots:
         QFETCH(bool, stuck);
         OnTheLine p;
         const QString file = p.dir.filePath(QStringLiteral("start.esc"));
-        QFile saved(file);
-        QVERIFY(saved.open(QIODevice::WriteOnly));
-        saved.write(QByteArray::fromStdString(*encodeSettingsFile(ParameterBlock::atStartUp())));
-        saved.close();
+        QVERIFY(writeStartUpFile(file));
         QProcess tool;
         if (stuck) {
             QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QFile>
+#include <QString>
+#include <algorithm>
+
+#include "model/SettingsFileCodec.h"
+
+namespace rotaline::testing {
+
+// What the slow-line model (tests/line/SlowLine.cpp) wrote to its log.
+struct LineLog {
+    int garbled = 0;
+    int longestMainWait = 0;  // ms
+
+    static LineLog read(const QString& path) {
+        LineLog log;
+        QFile file(path);
+        if (file.open(QIODevice::ReadOnly)) {
+            for (const QByteArray& line : file.readAll().split('\n')) {
+                const QList<QByteArray> words = line.split(' ');
+                if (words.value(0) == "garbled") {
+                    log.garbled += words.value(1).toInt();
+                } else if (words.value(0) == "wait" && words.value(2) == "main") {
+                    log.longestMainWait = std::max(log.longestMainWait, words.value(1).toInt());
+                }
+            }
+        }
+        return log;
+    }
+};
+
+// A settings file of the block as the window starts; false when it cannot be written.
+inline bool writeStartUpFile(const QString& path) {
+    QFile file(path);
+    const std::string bytes = *encodeSettingsFile(ParameterBlock::atStartUp());
+    return file.open(QIODevice::WriteOnly) &&
+           file.write(bytes.data(), static_cast<qint64>(bytes.size())) ==
+               static_cast<qint64>(bytes.size());
+}
+
+}  // namespace rotaline::testing
