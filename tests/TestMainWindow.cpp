@@ -259,6 +259,19 @@ private slots:
         QCOMPARE(taken, 1);
         QVERIFY(!window.offerButton()->isVisible());
     }
+
+    void separatorsAreLinesAndTheFileCommandsHaveTheirShortcuts() {
+        FormFixture f(Start::Loaded);
+        MainWindow window(f.form);
+        for (const char* separator : {"mnu_", "mnuFileMRU(0)"}) {
+            QVERIFY(window.action(separator)->isSeparator());
+            QCOMPARE(window.action(separator)->text(), QString());
+        }
+        QCOMPARE(window.action("mnuOpen")->shortcut(), QKeySequence(QKeySequence::Open));
+        QCOMPARE(window.action("mnuSave")->shortcut(), QKeySequence(QKeySequence::Save));
+        QCOMPARE(window.action("mnuExit")->shortcut(), QKeySequence(QKeySequence::Quit));
+        QCOMPARE(window.action("mnuSave")->shortcut().toString(), QStringLiteral("Ctrl+S"));
+    }
 };
 
 QTEST_MAIN(TestMainWindow)

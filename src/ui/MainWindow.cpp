@@ -154,7 +154,20 @@ void MainWindow::waitProcessingEvents(int milliseconds) {
     loop.exec();
 }
 
+namespace {
+
+// A separator shows as a line only; other items with their access keys.
+QString menuText(const Control& item) {
+    return item.caption() == QLatin1String("-") ? QString() : markedText(item);
+}
+
+}  // namespace
+
 void MainWindow::buildMenus() {
+    const Controls& c = form_.controls();
+    const QHash<const Control*, QKeySequence> shortcuts{{c.mnuOpen, QKeySequence::Open},
+                                                        {c.mnuSave, QKeySequence::Save},
+                                                        {c.mnuExit, QKeySequence::Quit}};
     QHash<QString, QMenu*> menus;
     for (Control* control : form_.controlsInOrder()) {
         if (control->kind() == ControlKind::Menu) {
@@ -163,12 +176,13 @@ void MainWindow::buildMenus() {
             watch(*control, menu,
                   [control, menu](Property) { menu->setTitle(markedText(*control)); });
         } else if (control->kind() == ControlKind::MenuItem) {
-            QAction* action = menus.value(control->parentName())->addAction(markedText(*control));
+            QAction* action = menus.value(control->parentName())->addAction(menuText(*control));
             action->setSeparator(control->caption() == QLatin1String("-"));
             action->setVisible(control->isVisible());
+            action->setShortcut(shortcuts.value(control));
             actions_.insert(control->name(), action);
             watch(*control, action, [control, action](Property) {
-                action->setText(markedText(*control));
+                action->setText(menuText(*control));
                 action->setVisible(control->isVisible());
             });
             connect(action, &QAction::triggered, this, [control] { control->click(); });
