@@ -100,11 +100,14 @@ private slots:
         out.write(carFile().left(100));
         out.close();
 
-        const Run bad = program({"--dry-run", file, "/dev/null"});
+        const Run bad = program({file, "/dev/rotaline-absent"});
         QCOMPARE(bad.status, 2);
-        QVERIFY(bad.err.contains(QStringLiteral("File is not found or file is error!")));
-        QCOMPARE(bad.out, QStringList({"170 85  handshake"}));
+        QCOMPARE(bad.err, file + QStringLiteral(": File is not found or file is error!\n"));
+        QVERIFY(bad.out.isEmpty());
 
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write(carFile());
+        out.close();
         const Run noPort = program({file, "/dev/rotaline-absent"});
         QCOMPARE(noPort.status, 3);
         QVERIFY(noPort.err.contains(QStringLiteral("/dev/rotaline-absent cannot be used")));

@@ -8,6 +8,7 @@
 #include "files/RecentFilesStore.h"
 #include "link/ProgrammingLink.h"
 #include "model/ParameterBlock.h"
+#include "model/SettingsFileCodec.h"
 #include "platform/Dialogs.h"
 #include "platform/SettingsStore.h"
 #include "window/ControlSet.h"
@@ -17,6 +18,9 @@
 #include "window/LineStatus.h"
 
 namespace rotaline {
+
+// The message loading a settings file with this fault shows.
+QString settingsFaultMessage(SettingsFault fault, bool chinese);
 
 struct ChangeHandler;
 struct ControllerModel;

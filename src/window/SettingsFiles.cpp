@@ -19,6 +19,11 @@ constexpr Bilingual SaveFailedMessage{"The settings could not be saved to %1:\r\
 
 }  // namespace
 
+QString settingsFaultMessage(SettingsFault fault, bool chinese) {
+    return fault == SettingsFault::BadFlag ? QString::fromLatin1(BadFlagMessage)
+                                           : DamagedMessage.in(chinese);
+}
+
 void MainForm::SaveSettingsFile() {
     const QString path = dialogs_.saveFileName(QLatin1String(SaveFilter));
     if (path.isEmpty()) {
@@ -47,10 +52,8 @@ void MainForm::mnuOpen_Click() {
 void MainForm::LoadSettingsFile(const QString& path) {
     const SettingsFileContent file = readSettingsFile(path, controls_.ComboNoOfCell->count());
     if (file.fault != SettingsFault::None) {
-        const QString text = file.fault == SettingsFault::BadFlag
-                                 ? QString::fromLatin1(BadFlagMessage)
-                                 : DamagedMessage.in(flags_.chinese);
-        dialogs_.message(text, Dialogs::Icon::None, Dialogs::Buttons::Ok);
+        dialogs_.message(settingsFaultMessage(file.fault, flags_.chinese), Dialogs::Icon::None,
+                         Dialogs::Buttons::Ok);
         return;
     }
     for (int slot = 0; slot < FirstParameterSlot; ++slot) {

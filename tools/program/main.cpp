@@ -2,11 +2,12 @@
 // the file into the programmer, so a batch of controllers can be set from one file.
 #include <QCoreApplication>
 #include <QEventLoop>
-#include <QFileInfo>
 #include <QTimer>
 #include <cstdio>
 
+#include "files/SettingsFile.h"
 #include "link/ProgrammingLink.h"
+#include "model/EscCatalogue.h"
 #include "model/MessageDecoder.h"
 #include "platform/ExitSignals.h"
 #include "platform/QtSerialPort.h"
@@ -92,8 +93,12 @@ int main(int argc, char** argv) {
     }
     const QString file = arguments[0];
     const QString device = arguments[1];
-    if (!QFileInfo(file).isFile()) {
-        std::fprintf(stderr, "%s: no such settings file\n", qPrintable(file));
+    // The whole file is checked before the device is touched: a bad file writes nothing.
+    if (const SettingsFault fault =
+            readSettingsFile(file, static_cast<int>(InitialCells.size())).fault;
+        fault != SettingsFault::None) {
+        std::fprintf(stderr, "%s: %s\n", qPrintable(file),
+                     qPrintable(settingsFaultMessage(fault, false)));
         return 2;
     }
     // A signal lets the run end and close the port properly, then ends the tool.
