@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what the build needs (Debian 12), then configures and builds into build/.
+# Installs what the build needs (Debian 12), then configures and builds into build/: the given
+# targets, or everything.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -24,4 +25,4 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-RelWithDebInfo}"
-cmake --build build
+cmake --build build ${1:+--target "$@"}
