@@ -5,9 +5,11 @@
 #include <QtTest>
 #include <functional>
 
+#include "support/MemorySettingsStore.h"
 #include "ui/QtDialogs.h"
 
 using namespace rotaline;
+using rotaline::testing::MemorySettingsStore;
 
 Q_DECLARE_METATYPE(Dialogs::Icon)
 Q_DECLARE_METATYPE(Dialogs::Buttons)
@@ -37,9 +39,9 @@ private slots:
         QTest::addColumn<QString>("filter");
         QTest::addColumn<QString>("qt");
         QTest::newRow("one") << "ESC Files(*.esc)|*.esc"
-                             << "ESC Files(*.esc) (*.esc)";
+                             << "ESC Files(*.esc);;All files (*)";
         QTest::newRow("two") << "ESC Files|*.esc|Any|*.esc;*.txt"
-                             << "ESC Files (*.esc);;Any (*.esc *.txt)";
+                             << "ESC Files (*.esc);;Any (*.esc *.txt);;All files (*)";
     }
     void filtersTakeQtsSyntax() {
         QFETCH(QString, filter);
@@ -94,12 +96,19 @@ private slots:
             dialog.selectFile(chosen);
             static_cast<QDialog&>(dialog).accept();
         });
-        QtDialogs dialogs;
+        MemorySettingsStore store;
+        QtDialogs dialogs(&store);
         QCOMPARE(dialogs.openFileName("ESC Files(*.esc)|*.esc"), chosen);
-        QCOMPARE(filters, QStringList({"ESC Files(*.esc) (*.esc)"}));
+        QCOMPARE(filters, QStringList({"ESC Files(*.esc)", "All files (*)"}));
 
-        whenShown<QFileDialog>([](QFileDialog& dialog) { dialog.reject(); });
+        QString startedIn;
+        whenShown<QFileDialog>([&](QFileDialog& dialog) {
+            startedIn = dialog.directory().path();
+            dialog.reject();
+        });
         QCOMPARE(dialogs.saveFileName("ESC Files(*.esc)|*.esc"), QString());
+        QCOMPARE(startedIn, dir.path());
+        QCOMPARE(store.value("Dialogs", "LastFolder"), dir.path());
     }
 
 private:

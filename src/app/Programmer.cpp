@@ -24,7 +24,7 @@ struct Programmer::Parts {
     PortResolver resolver{settings};
     QtSerialPort port{[this](int number) { return resolver.deviceFor(number); }};
     ProgrammingLink link{port};
-    QtDialogs dialogs;
+    QtDialogs dialogs{&settings};
     MainForm form{link, dialogs, settings};
     NoRegistry registry;
     SystemLauncher launcher;

@@ -24,6 +24,8 @@ namespace settings {
 inline constexpr const char* PortsSection = "Ports";
 inline constexpr const char* RecentFilesSection = "Recent Files";
 inline constexpr const char* RecentFileKey = "RecentFile";
+inline constexpr const char* DialogsSection = "Dialogs";
+inline constexpr const char* LastFolderKey = "LastFolder";
 }  // namespace settings
 
 }  // namespace rotaline

@@ -1,6 +1,7 @@
 #include "ui/QtDialogs.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 
 #include "version.h"
@@ -20,20 +21,39 @@ Dialogs::Answer QtDialogs::message(const QString& text, Icon icon, Buttons butto
 }
 
 QString QtDialogs::openFileName(const QString& filter) {
-    return QFileDialog::getOpenFileName(parent_, QString(), QString(), qtFilter(filter));
+    return remember(
+        QFileDialog::getOpenFileName(parent_, QString(), startFolder(), qtFilter(filter)));
 }
 
 QString QtDialogs::saveFileName(const QString& filter) {
-    return QFileDialog::getSaveFileName(parent_, QString(), QString(), qtFilter(filter), nullptr,
-                                        QFileDialog::DontConfirmOverwrite);
+    return remember(QFileDialog::getSaveFileName(parent_, QString(), startFolder(),
+                                                 qtFilter(filter), nullptr,
+                                                 QFileDialog::DontConfirmOverwrite));
+}
+
+QString QtDialogs::startFolder() const {
+    return store_ != nullptr ? store_->value(QLatin1String(settings::DialogsSection),
+                                             QLatin1String(settings::LastFolderKey))
+                             : QString();
+}
+
+QString QtDialogs::remember(const QString& chosen) {
+    if (store_ != nullptr && !chosen.isEmpty()) {
+        store_->setValue(QLatin1String(settings::DialogsSection),
+                         QLatin1String(settings::LastFolderKey), QFileInfo(chosen).path());
+    }
+    return chosen;
 }
 
 QString QtDialogs::qtFilter(const QString& filter) {
     QStringList entries;
     const QStringList parts = filter.split('|');
     for (int i = 0; i + 1 < parts.size(); i += 2) {
-        entries << parts[i] + QStringLiteral(" (") + QString(parts[i + 1]).replace(';', ' ') + ')';
+        const QString patterns = QString(parts[i + 1]).replace(';', ' ');
+        const bool shown = parts[i].endsWith(QLatin1Char('(') + parts[i + 1] + QLatin1Char(')'));
+        entries << (shown ? parts[i] : parts[i] + QStringLiteral(" (") + patterns + ')');
     }
+    entries << QStringLiteral("All files (*)");
     return entries.join(QStringLiteral(";;"));
 }
 

@@ -4,22 +4,30 @@
 #include <QWidget>
 
 #include "platform/Dialogs.h"
+#include "platform/SettingsStore.h"
 
 namespace rotaline {
 
-// Message boxes and file dialogs titled "Rotaline", over the given window.
+// Message boxes and file dialogs titled "Rotaline", over the given window. With a settings
+// store, the file dialogs start in the folder of the last file chosen.
 class QtDialogs : public Dialogs {
 public:
+    explicit QtDialogs(SettingsStore* store = nullptr) : store_(store) {}
+
     void setParent(QWidget* parent) { parent_ = parent; }
 
     Answer message(const QString& text, Icon icon, Buttons buttons) override;
     QString openFileName(const QString& filter) override;
     QString saveFileName(const QString& filter) override;
 
-    // "ESC Files(*.esc)|*.esc" as Qt writes it: "ESC Files(*.esc) (*.esc)".
+    // "ESC Files|*.esc" as Qt writes it, "ESC Files (*.esc)", each filter once, then all files.
     static QString qtFilter(const QString& filter);
 
 private:
+    QString startFolder() const;
+    QString remember(const QString& chosen);
+
+    SettingsStore* store_;
     QPointer<QWidget> parent_;
 };
 
