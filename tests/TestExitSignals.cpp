@@ -1,11 +1,13 @@
 #include <QDir>
 #include <QProcess>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <chrono>
 #include <csignal>
 
 #include "pty/PseudoTerminal.h"
+#include "support/LineLog.h"
 
 using namespace rotaline;
 using namespace std::chrono_literals;
@@ -68,6 +70,37 @@ private slots:
         QCOMPARE(lockFilesOf(device), QStringList());
         QCOMPARE(adapter.baud(), speedBefore);
         QCOMPARE(QByteArray::fromStdString(adapter.read(1000ms)), QByteArray("\xAA\x55\x89\x05"));
+    }
+
+    void theProgrammerOpensAFileGivenToItAndTellsItsVersion() {
+        PseudoTerminal adapter;
+        QTemporaryDir config;
+        QDir(config.path()).mkpath(QStringLiteral("Rotaline"));
+        const QString store = config.filePath(QStringLiteral("Rotaline/Rotaline.conf"));
+        QFile ports(store);
+        QVERIFY(ports.open(QIODevice::WriteOnly));
+        ports.write("[Ports]\nCOM1=" + QByteArray::fromStdString(adapter.slavePath()) + "\n");
+        ports.close();
+        const QString file = config.filePath(QStringLiteral("start.esc"));
+        QVERIFY(testing::writeStartUpFile(file));
+        QProcess programmer;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
+        programmer.setProcessEnvironment(environment);
+
+        programmer.start(QStringLiteral(PROGRAMMER), {file});
+
+        QTRY_VERIFY_WITH_TIMEOUT(QSettings(store, QSettings::IniFormat)
+                                         .value(QStringLiteral("Recent Files/RecentFile1"))
+                                         .toString() == file,
+                                 10000);
+        ::kill(static_cast<pid_t>(programmer.processId()), SIGTERM);
+        QVERIFY(programmer.waitForFinished(10000));
+        QCOMPARE(programmer.exitCode(), 0);
+
+        programmer.start(QStringLiteral(PROGRAMMER), {QStringLiteral("--version")});
+        QVERIFY(programmer.waitForFinished(10000));
+        QCOMPARE(programmer.readAllStandardOutput(), QByteArray("Rotaline 1.0.0\n"));
     }
 };
 

@@ -7,7 +7,8 @@ trap 'rm -rf "$prefix"' EXIT
 cmake --install "$build" --prefix "$prefix" >/dev/null
 
 for file in bin/rotaline share/applications/rotaline.desktop \
-            share/icons/hicolor/scalable/apps/rotaline.svg share/metainfo/rotaline.metainfo.xml; do
+            share/icons/hicolor/scalable/apps/rotaline.svg share/metainfo/rotaline.metainfo.xml \
+            share/mime/packages/rotaline-settings.xml; do
     if [ ! -s "$prefix/$file" ]; then
         echo "missing after install: $file"
         exit 1
@@ -18,4 +19,6 @@ if command -v desktop-file-validate >/dev/null; then
     desktop-file-validate "$prefix/share/applications/rotaline.desktop"
 fi
 grep -q '<svg' "$prefix/share/icons/hicolor/scalable/apps/rotaline.svg"
+grep -q 'MimeType=application/x-rotaline-settings;' "$prefix/share/applications/rotaline.desktop"
+grep -q '<glob pattern="\*.esc"/>' "$prefix/share/mime/packages/rotaline-settings.xml"
 echo "install layout ok"

@@ -57,11 +57,14 @@ Programmer::Programmer() : parts_(std::make_unique<Parts>()) {
 
 Programmer::~Programmer() = default;
 
-void Programmer::start() {
+void Programmer::start(const QString& file) {
     Parts& p = *parts_;
     p.form.Form_Load();
     offerTheOneAdapter();
     p.window.show();
+    if (!file.isEmpty()) {
+        p.form.OpenSettingsFile(file);
+    }
 }
 
 // Never silently: with nothing assigned and one USB adapter plugged in, one click gives it COM1.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <memory>
 
 namespace rotaline {
@@ -15,8 +16,8 @@ public:
     Programmer(const Programmer&) = delete;
     Programmer& operator=(const Programmer&) = delete;
 
-    // Runs start-up and shows the window.
-    void start();
+    // Runs start-up and shows the window; then opens `file`, when given, as File > Open does.
+    void start(const QString& file = QString());
     MainForm& form();
 
 private:

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QCommandLineParser>
 
 #include "app/Programmer.h"
 #include "version.h"
@@ -12,7 +13,18 @@ int main(int argc, char** argv) {
     QApplication::setApplicationVersion(
         QStringLiteral("%1.%2.%3").arg(VersionMajor).arg(VersionMinor).arg(VersionRevision));
 
+    QCommandLineParser options;
+    options.setApplicationDescription(
+        QStringLiteral("Programs the brushless speed controllers of RC models over a serial "
+                       "adapter."));
+    options.addHelpOption();
+    options.addVersionOption();
+    options.addPositionalArgument(QStringLiteral("file"),
+                                  QStringLiteral("A settings file (*.esc) to open after start-up."),
+                                  QStringLiteral("[file]"));
+    options.process(app);
+
     Programmer programmer;
-    programmer.start();
+    programmer.start(options.positionalArguments().value(0));
     return app.exec();
 }

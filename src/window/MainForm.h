@@ -87,6 +87,8 @@ public:
     // Settings files and the recent files.
     void SaveSettingsFile();
     void mnuOpen_Click();
+    // What opening the chosen file does: the recent list, the load, the note.
+    void OpenSettingsFile(const QString& path);
     void LoadSettingsFile(const QString& path);
     void ApplyParameterBlock();
     void Toolbar1_ButtonClick(const QString& key);

@@ -41,9 +41,12 @@ void MainForm::SaveSettingsFile() {
 
 void MainForm::mnuOpen_Click() {
     const QString path = dialogs_.openFileName(QLatin1String(OpenFilter));
-    if (path.isEmpty()) {
-        return;
+    if (!path.isEmpty()) {
+        OpenSettingsFile(path);
     }
+}
+
+void MainForm::OpenSettingsFile(const QString& path) {
     UpdateFileMenu(path);
     LoadSettingsFile(path);
     controls_.Text1->setText(QLatin1String(texts::LoadNote) + path + texts::CrLf);
