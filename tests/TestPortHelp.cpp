@@ -12,6 +12,8 @@
 using namespace rotaline;
 using namespace rotaline::testing;
 
+Q_DECLARE_METATYPE(rotaline::PortProblem)
+
 namespace {
 
 using Start = FormFixture::Start;
@@ -28,29 +30,34 @@ QString lampHelpAfter(PortProblem problem) {
 class TestPortHelp : public QObject {
     Q_OBJECT
 private slots:
+    void theLampSaysWhyAndHowToFixIt_data() {
+        QTest::addColumn<PortProblem>("problem");
+        QTest::addColumn<QString>("fix");
+        QTest::newRow("permission")
+            << PortProblem::PermissionDenied
+            << "Add yourself to the dialout group with \"sudo adduser $USER dialout\", then log "
+               "out "
+               "and in again (or give the adapter a udev rule with TAG+=\"uaccess\").";
+        QTest::newRow("busy") << PortProblem::Busy
+                              << "Close the other program and choose the port again.";
+        QTest::newRow("absent")
+            << PortProblem::Absent
+            << "Plug in the adapter, or choose another one for COM3 in File > Serial adapters...";
+        QTest::newRow("unassigned")
+            << PortProblem::Unassigned
+            << "Choose the adapter for COM3 in File > Serial adapters... (or click the lamp).";
+        QTest::newRow("brltty") << PortProblem::TakenByBrltty
+                                << "remove it (\"sudo apt remove brltty\") and plug the adapter in "
+                                   "again.";
+        QTest::newRow("ModemManager") << PortProblem::ProbedByModemManager
+                                      << "or stop it with \"sudo systemctl stop ModemManager\".";
+    }
     void theLampSaysWhyAndHowToFixIt() {
-        QVERIFY(
-            lampHelpAfter(PortProblem::PermissionDenied)
-                .endsWith(QStringLiteral("Add yourself to the dialout group with \"sudo adduser "
-                                         "$USER dialout\", then log out and in again (or give "
-                                         "the adapter a udev rule with TAG+=\"uaccess\").")));
-        QVERIFY(
-            lampHelpAfter(PortProblem::Busy)
-                .endsWith(QStringLiteral("Close the other program and choose the port again.")));
-        QVERIFY(lampHelpAfter(PortProblem::Absent)
-                    .endsWith(QStringLiteral("Plug in the adapter, or choose another one for COM3 "
-                                             "in File > Serial adapters...")));
-        QVERIFY(lampHelpAfter(PortProblem::Unassigned)
-                    .endsWith(QStringLiteral("Choose the adapter for COM3 in File > Serial "
-                                             "adapters... (or click the lamp).")));
-        QVERIFY(lampHelpAfter(PortProblem::Absent)
-                    .startsWith(QStringLiteral("The device is not present.\n")));
-        QVERIFY(lampHelpAfter(PortProblem::TakenByBrltty)
-                    .endsWith(QStringLiteral("remove it (\"sudo apt remove brltty\") and plug the "
-                                             "adapter in again.")));
-        QVERIFY(lampHelpAfter(PortProblem::ProbedByModemManager)
-                    .endsWith(QStringLiteral("or stop it with \"sudo systemctl stop "
-                                             "ModemManager\".")));
+        QFETCH(PortProblem, problem);
+        QFETCH(QString, fix);
+        const QString help = lampHelpAfter(problem);
+        QVERIFY2(help.startsWith(QStringLiteral("The device is not present.\n")), qPrintable(help));
+        QVERIFY2(help.endsWith(fix), qPrintable(help));
     }
 
     void theWindowIsToldTheSameHelpAfterAFailedSelectionOrSend() {
