@@ -2,7 +2,6 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QEventLoop>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
@@ -146,12 +145,6 @@ void MainWindow::showAbout() {
 
 void MainWindow::unload() {
     close();
-}
-
-void MainWindow::waitProcessingEvents(int milliseconds) {
-    QEventLoop loop;
-    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
-    loop.exec();
 }
 
 namespace {

@@ -47,7 +47,6 @@ public:
     void showAbout() override;
     void showAdapters() override;
     void unload() override;
-    void waitProcessingEvents(int milliseconds) override;
     void lineBusy() override;
     void portProblem(const QString& help) override;
 

@@ -1,20 +1,22 @@
 #pragma once
 
+#include <QString>
+
 namespace rotaline {
 
-// What the form asks of the window that shows it. A form without one shows no About dialog,
-// unloads nothing and waits with an event loop of its own.
+// What the form asks of the window that shows it. Without a window (the headless tool, most
+// tests) nothing is shown or unloaded, and waiting runs an event loop of its own.
 class FormHost {
 public:
     virtual ~FormHost() = default;
     // Shows the About dialog without waiting for it.
-    virtual void showAbout() = 0;
+    virtual void showAbout() {}
     // Shows where serial adapters get their COM numbers.
     virtual void showAdapters() {}
     // The window is to be unloaded (exit).
-    virtual void unload() = 0;
+    virtual void unload() {}
     // Waits the given time while the user interface goes on handling events.
-    virtual void waitProcessingEvents(int milliseconds) = 0;
+    virtual void waitProcessingEvents(int milliseconds);
     // Bytes were handed to the line: its status is worth showing until it is idle.
     virtual void lineBusy() {}
     // A port could not be used: why, and how to fix it, in the current language.

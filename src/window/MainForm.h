@@ -50,7 +50,8 @@ public:
     MainForm(const MainForm&) = delete;
     MainForm& operator=(const MainForm&) = delete;
 
-    void setHost(FormHost* host) { host_ = host; }
+    // The window that shows the form; nullptr: none.
+    void setHost(FormHost* host) { host_ = host != nullptr ? host : &noWindow_; }
 
     Controls& controls() { return controls_; }
     const ConstControls& controls() const { return constControls_; }
@@ -108,7 +109,6 @@ public:
 
 private:
     void bindHandlers();
-    void showAbout();
     void showInvalidPortMessage();
     void reportPortProblem(const LinkOutcome& outcome);
     void refillModelLists(bool chinese);
@@ -126,13 +126,13 @@ private:
     void adaptModelGroups(const ControllerModel& model);
     void enableFrequency(bool enabled);
     Control& ownerOf(int slot);
-    void lineBusy();
     void setOwnerValue(int slot, int value);
 
     ProgrammingLink& link_;
     Dialogs& dialogs_;
     RecentFilesStore recentFiles_;
-    FormHost* host_ = nullptr;
+    FormHost noWindow_;
+    FormHost* host_ = &noWindow_;
     ParameterBlock block_ = ParameterBlock::atStartUp();
     SharedFlags flags_;
     ControlSet set_;

@@ -45,13 +45,9 @@ void MainForm::bindHandlers() {
     c.mnuExit->onClick = [this] { mnuExit_Click(); };
     c.mnuChinese->onClick = [this] { mnuChinese_Click(); };
     c.mnuEnglish->onClick = [this] { mnuEnglish_Click(); };
-    c.mnuAbout->onClick = [this] { showAbout(); };
+    c.mnuAbout->onClick = [this] { host_->showAbout(); };
     for (Control* adapters : {c.mnuAdapters, c.ImageOn, c.ImageOff}) {
-        adapters->onClick = [this] {
-            if (host_ != nullptr) {
-                host_->showAdapters();
-            }
-        };
+        adapters->onClick = [this] { host_->showAdapters(); };
     }
     c.mnuOpen->onClick = [this] { mnuOpen_Click(); };
     c.mnuSave->onClick = [this] { SaveSettingsFile(); };

@@ -36,7 +36,7 @@ void MainForm::ComboCOM_Click() {
         appendNote(ports.text() + texts::PortInvalidNote.in(chinese) + texts::CrLf);
     }
     if (outcome.ok) {
-        lineBusy();
+        host_->lineBusy();
     } else {
         reportPortProblem(outcome);
     }

@@ -1,5 +1,3 @@
-#include <QEventLoop>
-#include <QTimer>
 #include <optional>
 
 #include "window/MainForm.h"
@@ -10,21 +8,11 @@ namespace {
 
 constexpr int SettleMilliseconds = 101;  // a little more than 0.1 s
 
-void waitWithEventLoop(int milliseconds) {
-    QEventLoop loop;
-    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
-    loop.exec();
-}
-
 }  // namespace
 
 void MainForm::MSComm1_OnComm() {
     link_.setReceiveThreshold(0);
-    if (host_ != nullptr) {
-        host_->waitProcessingEvents(SettleMilliseconds);
-    } else {
-        waitWithEventLoop(SettleMilliseconds);
-    }
+    host_->waitProcessingEvents(SettleMilliseconds);
     const std::optional<QByteArray> bytes = link_.readReceived();
     if (bytes) {
         controls_.Text1->append(QString::fromLatin1(*bytes));
@@ -34,9 +22,7 @@ void MainForm::MSComm1_OnComm() {
 
 void MainForm::mnuExit_Click() {
     link_.close();
-    if (host_ != nullptr) {
-        host_->unload();
-    }
+    host_->unload();
 }
 
 void MainForm::Form_Unload() {
@@ -45,18 +31,6 @@ void MainForm::Form_Unload() {
 
 LineStatus MainForm::lineStatus() const {
     return lineStatusOf(link_.line(), controls_.ComboCOM->text(), flags_.chinese);
-}
-
-void MainForm::lineBusy() {
-    if (host_ != nullptr) {
-        host_->lineBusy();
-    }
-}
-
-void MainForm::showAbout() {
-    if (host_ != nullptr) {
-        host_->showAbout();
-    }
 }
 
 }  // namespace rotaline

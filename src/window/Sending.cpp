@@ -12,9 +12,7 @@ void MainForm::showInvalidPortMessage() {
 }
 
 void MainForm::reportPortProblem(const LinkOutcome& outcome) {
-    if (host_ != nullptr) {
-        host_->portProblem(portHelp(outcome, controls_.ComboCOM->listIndex() + 1, flags_.chinese));
-    }
+    host_->portProblem(portHelp(outcome, controls_.ComboCOM->listIndex() + 1, flags_.chinese));
 }
 
 void MainForm::SendParameter(std::uint8_t address, std::uint8_t value) {
@@ -23,7 +21,7 @@ void MainForm::SendParameter(std::uint8_t address, std::uint8_t value) {
         showInvalidPortMessage();
         return;
     }
-    lineBusy();
+    host_->lineBusy();
     const std::array<char16_t, 2> trace = traceOf(link_.sendBuffer());
     controls_.Text2->append(QString(QChar(trace[0])) + QChar(trace[1]));
 }
@@ -34,7 +32,7 @@ void MainForm::ModelHandshake() {
         showInvalidPortMessage();
         return;
     }
-    lineBusy();
+    host_->lineBusy();
     controls_.Text2->append(QString::fromLatin1(HandshakeTrace));
 }
 

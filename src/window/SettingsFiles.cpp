@@ -101,7 +101,7 @@ void MainForm::Toolbar1_ButtonClick(const QString& key) {
     } else if (key == QStringLiteral("保存")) {
         SaveSettingsFile();
     } else if (key == QStringLiteral("帮助")) {
-        showAbout();
+        host_->showAbout();
     }
 }
 

@@ -1,8 +1,6 @@
 #pragma once
 
-#include <QEventLoop>
 #include <QStringList>
-#include <QTimer>
 #include <functional>
 
 #include "window/FormHost.h"
@@ -23,11 +21,9 @@ public:
     void waitProcessingEvents(int milliseconds) override {
         if (onWait) {
             onWait(milliseconds);
-            return;
+        } else {
+            FormHost::waitProcessingEvents(milliseconds);
         }
-        QEventLoop loop;
-        QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
-        loop.exec();
     }
 
     int abouts = 0;

@@ -30,8 +30,6 @@ public:
     QString value(const QString&, const QString&) const override { return {}; }
     void setValue(const QString&, const QString&, const QString&) override {}
     QList<QPair<QString, QString>> section(const QString&) const override { return {}; }
-    void showAbout() override {}
-    void unload() override {}
     void waitProcessingEvents(int) override {}
 
     QStringList problems;
