@@ -129,6 +129,10 @@ void MainWindow::portProblem(const QString& help) {
     lineText_->setText(QString(help).replace(QLatin1Char('\n'), QLatin1Char(' ')));
 }
 
+void MainWindow::useLanguage(bool chinese) {
+    qtTexts_.use(chinese);
+}
+
 void MainWindow::showLine() {
     const LineStatus line = form_.lineStatus();
     lineText_->setText(line.text);

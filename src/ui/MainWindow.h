@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "ui/PortList.h"
+#include "ui/QtTranslation.h"
 #include "window/FormHost.h"
 
 class QLabel;
@@ -49,6 +50,7 @@ public:
     void unload() override;
     void lineBusy() override;
     void portProblem(const QString& help) override;
+    void useLanguage(bool chinese) override;
 
     QLabel* lineText() const { return lineText_; }
     QProgressBar* lineProgress() const { return lineProgress_; }
@@ -87,6 +89,7 @@ private:
     QProgressBar* lineProgress_ = nullptr;
     QPushButton* offer_ = nullptr;
     QTimer lineTimer_;
+    QtTranslation qtTexts_;
 };
 
 }  // namespace rotaline

@@ -21,6 +21,8 @@ public:
     virtual void lineBusy() {}
     // A port could not be used: why, and how to fix it, in the current language.
     virtual void portProblem(const QString& help) { static_cast<void>(help); }
+    // Qt's own texts (standard buttons, file dialogs) speak this language from now on.
+    virtual void useLanguage(bool chinese) { static_cast<void>(chinese); }
 };
 
 }  // namespace rotaline

@@ -14,8 +14,10 @@ void MainForm::setCaptions(const std::array<CaptionRow, N>& rows, bool chinese) 
 void MainForm::switchLanguage(bool chinese) {
     const QString question =
         texts::SwitchQuestion.in(chinese) + texts::CrLf + texts::SwitchQuestionEnd.in(chinese);
+    host_->useLanguage(chinese);  // the question's buttons speak its language
     if (dialogs_.message(question, Dialogs::Icon::None, Dialogs::Buttons::YesNo) ==
         Dialogs::Answer::No) {
+        host_->useLanguage(flags_.chinese);
         return;
     }
     flags_.chinese = chinese;
