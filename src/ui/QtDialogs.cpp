@@ -2,6 +2,7 @@
 
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QMessageBox>
 
 #include "version.h"
@@ -13,11 +14,24 @@ Dialogs::Answer QtDialogs::message(const QString& text, Icon icon, Buttons butto
         icon == Icon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon,
         QLatin1String(ApplicationTitle), QString(text).replace("\r\n", "\n"),
         buttons == Buttons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent_);
+    keepTitleWhole(box);
     const int pressed = box.exec();
     if (buttons == Buttons::Ok) {
         return Answer::Ok;
     }
     return pressed == QMessageBox::Yes ? Answer::Yes : Answer::No;
+}
+
+// A short message makes a narrow box, and the window manager shortens its title to "...":
+// the box keeps room for the title beside the title bar's usual three buttons.
+void QtDialogs::keepTitleWhole(QMessageBox& box) {
+    constexpr int TitleBarButtons = 3 * 32 + 48;
+    const int width =
+        box.fontMetrics().horizontalAdvance(box.windowTitle()) * 5 / 4 + TitleBarButtons;
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+        grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+    }
 }
 
 QString QtDialogs::openFileName(const QString& filter) {
@@ -53,7 +67,7 @@ QString QtDialogs::qtFilter(const QString& filter) {
         const bool shown = parts[i].endsWith(QLatin1Char('(') + parts[i + 1] + QLatin1Char(')'));
         entries << (shown ? parts[i] : parts[i] + QStringLiteral(" (") + patterns + ')');
     }
-    entries << QStringLiteral("All files (*)");
+    entries << QFileDialog::tr("All Files (*)");
     return entries.join(QStringLiteral(";;"));
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMessageBox>
 #include <QPointer>
 #include <QWidget>
 
@@ -24,6 +25,7 @@ public:
     static QString qtFilter(const QString& filter);
 
 private:
+    static void keepTitleWhole(QMessageBox& box);
     QString startFolder() const;
     QString remember(const QString& chosen);
 
