@@ -4,6 +4,40 @@
 
 namespace rotaline {
 
+namespace {
+
+// Captions without spaces that may take two lines, with the characters on the first: Chinese
+// is broken between words, never inside one.
+struct WordBreak {
+    const char* caption;
+    int firstLine;
+};
+constexpr WordBreak WordBreaks[] = {{"恢复工厂默认值", 4}};
+
+qsizetype breakOf(const QString& text) {
+    const qsizetype space = text.lastIndexOf(' ', text.size() / 2 + 2);
+    if (space > 0) {
+        return space;
+    }
+    for (const WordBreak& known : WordBreaks) {
+        if (text == QString::fromUtf8(known.caption)) {
+            return known.firstLine;
+        }
+    }
+    return text.indexOf(' ');
+}
+
+}  // namespace
+
+QString fittedText(const QString& text, const QFontMetrics& metrics, int width) {
+    const QString trimmed = text.trimmed();
+    const qsizetype cut = breakOf(trimmed);
+    if (metrics.horizontalAdvance(text) <= width || cut <= 0) {
+        return text;
+    }
+    return trimmed.left(cut).trimmed() + '\n' + trimmed.mid(cut).trimmed();
+}
+
 QString markedText(const Control& control) {
     QString text = control.caption();
     return control.captionHasAccessKeys() ? text : text.replace('&', QStringLiteral("&&"));

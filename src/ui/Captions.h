@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFontMetrics>
 #include <QString>
 
 namespace rotaline {
@@ -10,6 +11,9 @@ class Control;
 QString markedText(const Control& control);
 // A caption as a plain label shows it.
 QString labelText(const Control& control);
+// A caption on two lines when one is too wide for `width`: broken at the space nearest its
+// middle, or where a caption without spaces has a break between words; else left as it is.
+QString fittedText(const QString& text, const QFontMetrics& metrics, int width);
 // Where shown text stands: the length of its last line, and whether it ended in a CR (so that
 // an LF starting the next piece belongs to the same line end).
 struct ShownLine {

@@ -22,24 +22,11 @@ namespace rotaline {
 
 namespace {
 
-// A push button's caption on two lines when one is too wide for it.
-QString fitted(const QString& text, const QFontMetrics& metrics, int width) {
-    const QString trimmed = text.trimmed();
-    if (metrics.horizontalAdvance(text) <= width - 10 || trimmed.size() < 2) {
-        return text;
-    }
-    qsizetype cut = trimmed.lastIndexOf(' ', trimmed.size() / 2 + 2);
-    if (cut <= 0) {
-        cut = trimmed.size() / 2;
-    }
-    return trimmed.left(cut).trimmed() + '\n' + trimmed.mid(cut).trimmed();
-}
-
 void showCaption(const Control& control, QWidget* widget) {
     if (auto* group = qobject_cast<QGroupBox*>(widget)) {
         group->setTitle(markedText(control));
     } else if (auto* push = qobject_cast<QPushButton*>(widget)) {
-        push->setText(fitted(markedText(control), push->fontMetrics(), push->width()));
+        push->setText(fittedText(markedText(control), push->fontMetrics(), push->width() - 10));
     } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
         button->setText(markedText(control));
     } else if (auto* label = qobject_cast<QLabel*>(widget); label && label->pixmap().isNull()) {
