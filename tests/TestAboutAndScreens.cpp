@@ -42,7 +42,7 @@ private slots:
             QCOMPARE(tool.exitCode(), 0);
         }
         const QStringList shots = QDir(out.path()).entryList({"*.png"});
-        QCOMPARE(shots.size(), 10);
+        QCOMPARE(shots.size(), 12);
         QCOMPARE(QImageReader(out.filePath("chinese.png")).size().width(), 604);
         QCOMPARE(QImageReader(out.filePath("tab-car@2x.png")).size().width(), 1208);
     }

@@ -4,9 +4,13 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QStyleOptionComboBox>
 #include <QtTest>
+#include <cmath>
+#include <functional>
 
+#include "DarkPalette.h"
 #include "support/FormFixture.h"
 #include "ui/MainWindow.h"
 
@@ -65,28 +69,23 @@ QString clipped(const QString& name, QWidget* widget) {
                          : QString();
 }
 
-// Controls side by side in one parent that cover part of each other (backdrops, lines and the
-// tab strip lie under other controls by design; a control may lie wholly on another).
-QStringList overlaps(const QList<QPair<QString, QWidget*>>& shown) {
-    QStringList found;
-    for (const auto& [name, widget] : shown) {
-        for (const auto& [otherName, other] : shown) {
-            if (name < otherName && widget->parentWidget() == other->parentWidget() &&
-                widget->geometry().intersects(other->geometry()) &&
-                !widget->geometry().contains(other->geometry()) &&
-                !other->geometry().contains(widget->geometry())) {
-                found << name + QStringLiteral(" covers ") + otherName;
-            }
-        }
+struct Shown {
+    QString name;
+    ControlKind kind;
+    QWidget* widget;
+    bool isBackdrop() const {
+        return kind == ControlKind::Shape || kind == ControlKind::Line ||
+               kind == ControlKind::TabStrip;
     }
-    return found;
-}
+};
+using Check = std::function<QStringList(const QList<Shown>&)>;
 
-QStringList clippedTexts(FormFixture& f, MainWindow& window) {
+// What `check` finds among the controls shown on each tab (option buttons one by one).
+QStringList onEveryTab(FormFixture& f, MainWindow& window, const Check& check) {
     QStringList found;
     for (int tab = 0; tab < 4; ++tab) {
         f.controls.SSTab1->select(tab);
-        QList<QPair<QString, QWidget*>> shown;
+        QList<Shown> shown;
         for (Control* control : f.form.controlsInOrder()) {
             QStringList names{control->name()};
             if (auto* group = dynamic_cast<OptionGroup*>(control)) {
@@ -97,19 +96,68 @@ QStringList clippedTexts(FormFixture& f, MainWindow& window) {
             }
             for (const QString& name : names) {
                 if (QWidget* widget = window.widget(name); widget && widget->isVisible()) {
-                    found << clipped(name, widget);
-                    if (control->kind() != ControlKind::Shape &&
-                        control->kind() != ControlKind::Line &&
-                        control->kind() != ControlKind::TabStrip) {
-                        shown.append({name, widget});
-                    }
+                    shown.append({name, control->kind(), widget});
                 }
             }
         }
-        found << overlaps(shown);
+        found << check(shown);
     }
     found.removeAll(QString());
     found.removeDuplicates();
+    return found;
+}
+
+// Texts cut off, and controls side by side in one parent that cover part of each other
+// (backdrops, lines and the tab strip lie under other controls by design; a control may lie
+// wholly on another).
+QStringList clippedOrCovered(const QList<Shown>& shown) {
+    QStringList found;
+    for (const Shown& one : shown) {
+        found << clipped(one.name, one.widget);
+        for (const Shown& other : shown) {
+            const QRect a = one.widget->geometry();
+            const QRect b = other.widget->geometry();
+            if (one.name < other.name && !one.isBackdrop() && !other.isBackdrop() &&
+                one.widget->parentWidget() == other.widget->parentWidget() && a.intersects(b) &&
+                !a.contains(b) && !b.contains(a)) {
+                found << one.name + QStringLiteral(" covers ") + other.name;
+            }
+        }
+    }
+    return found;
+}
+
+double luminance(const QColor& colour) {
+    const auto linear = [](double c) {
+        return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
+           0.0722 * linear(colour.blueF());
+}
+
+// Captions whose text stands out from what lies behind it less than 4.5 : 1.
+QStringList hardToRead(const QList<Shown>& shown) {
+    QStringList found;
+    for (const Shown& text : shown) {
+        const bool captioned = text.kind == ControlKind::Frame || text.kind == ControlKind::Label ||
+                               qobject_cast<QRadioButton*>(text.widget) != nullptr;
+        if (!captioned || !text.widget->isEnabled()) {
+            continue;
+        }
+        QColor behind = text.widget->palette().color(QPalette::Window);
+        for (const Shown& backdrop : shown) {
+            if (backdrop.kind == ControlKind::Shape &&
+                backdrop.widget->parentWidget() == text.widget->parentWidget() &&
+                backdrop.widget->geometry().contains(text.widget->geometry())) {
+                behind = backdrop.widget->grab().toImage().pixelColor(0, 0);
+            }
+        }
+        const double a = luminance(text.widget->palette().color(QPalette::WindowText));
+        const double b = luminance(behind);
+        if ((std::max(a, b) + 0.05) / (std::min(a, b) + 0.05) < 4.5) {
+            found << text.name;
+        }
+    }
     return found;
 }
 
@@ -123,11 +171,23 @@ private slots:
         MainWindow window(f.form);
         window.show();
         auto* factory = qobject_cast<QPushButton*>(window.widget("CommandSetFactory"));
-        QStringList found = clippedTexts(f, window);
+        QStringList found = onEveryTab(f, window, clippedOrCovered);
         QCOMPARE(factory->text(), QStringLiteral("Factory\nDefault"));
         f.switchToChinese();
-        found << clippedTexts(f, window);
+        found << onEveryTab(f, window, clippedOrCovered);
         QCOMPARE(factory->text(), QStringLiteral("恢复工厂\n默认值"));
+        QVERIFY2(found.isEmpty(), qPrintable(found.join(QLatin1Char('\n'))));
+    }
+
+    void captionsAreReadableUnderLightAndDarkPalettes() {
+        FormFixture f(FormFixture::Start::Loaded);
+        MainWindow window(f.form);
+        window.show();
+        QStringList found = onEveryTab(f, window, hardToRead);
+        QApplication::setPalette(darkPalette());
+        QApplication::processEvents();
+        found << onEveryTab(f, window, hardToRead);
+        QApplication::setPalette(QPalette());
         QVERIFY2(found.isEmpty(), qPrintable(found.join(QLatin1Char('\n'))));
     }
 

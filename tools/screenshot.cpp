@@ -1,11 +1,13 @@
 // Renders the programmer's window to PNG files without a display: each tab after start-up,
-// in English, then the window after a switch to Chinese.
+// in English, then the window after a switch to Chinese, then that again under a dark desktop
+// palette.
 #include <QApplication>
 #include <QDir>
 #include <QPixmap>
 #include <cstdio>
 #include <cstring>
 
+#include "DarkPalette.h"
 #include "link/ProgrammingLink.h"
 #include "platform/QtSerialPort.h"
 #include "pty/PseudoTerminal.h"
@@ -77,5 +79,7 @@ int main(int argc, char** argv) {
     }
     form.mnuChinese_Click();
     saved &= save(window, out.filePath(QStringLiteral("chinese%1.png").arg(suffix)));
+    QApplication::setPalette(darkPalette());
+    saved &= save(window, out.filePath(QStringLiteral("chinese-dark%1.png").arg(suffix)));
     return saved ? 0 : 1;
 }

@@ -34,11 +34,27 @@ namespace rotaline {
 namespace {
 
 constexpr int TabBarHeight = 24;
+constexpr const char* BackdropColour = "rgb(224, 224, 224)";
+constexpr QRgb TextOnBackdrop = qRgb(32, 32, 32);
 
 QWidget* filledRectangle(QWidget* parent, const char* colour) {
     auto* shape = new QFrame(parent);
     shape->setStyleSheet(QStringLiteral("background: %1;").arg(QLatin1String(colour)));
     return shape;
+}
+
+// The light-grey backdrops keep their colour under any desktop palette, so what lies on them
+// is written in a dark colour; everything else follows the palette.
+void darkenTextOn(const QWidget* backdrop) {
+    for (QObject* child : backdrop->parentWidget()->children()) {
+        auto* sibling = qobject_cast<QWidget*>(child);
+        if (sibling != nullptr && sibling != backdrop &&
+            backdrop->geometry().contains(sibling->geometry())) {
+            QPalette palette = sibling->palette();
+            palette.setColor(QPalette::WindowText, QColor(TextOnBackdrop));
+            sibling->setPalette(palette);
+        }
+    }
 }
 
 }  // namespace
@@ -224,6 +240,9 @@ void MainWindow::buildControls() {
                 }
             });
         }
+        if (control->kind() == ControlKind::Shape) {
+            darkenTextOn(widgets_.value(control->name()));
+        }
     }
     showTabPages();
 }
@@ -264,7 +283,7 @@ QWidget* MainWindow::createBareWidget(Control& control, QWidget* parent) {
             return picture;
         }
         case ControlKind::Shape:
-            return filledRectangle(parent, "rgb(224, 224, 224)");
+            return filledRectangle(parent, BackdropColour);
         case ControlKind::Line:
             return filledRectangle(parent, "rgb(96, 96, 96)");
         case ControlKind::TextBox: {
