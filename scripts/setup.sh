@@ -5,8 +5,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-serialport-dev qt6-svg-dev
-          libqt6svg6 fonts-wqy-microhei xvfb xauth desktop-file-utils dpkg-dev
-          qt6-translations-l10n)
+          libqt6svg6 fonts-wqy-microhei xvfb xauth desktop-file-utils dpkg-dev binutils file
+          lintian appstream qt6-translations-l10n)
 
 missing=()
 for package in "${packages[@]}"; do

@@ -6,8 +6,8 @@ prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 cmake --install "$build" --prefix "$prefix" >/dev/null
 
-for file in bin/rotaline share/applications/rotaline.desktop \
-            share/icons/hicolor/scalable/apps/rotaline.svg share/metainfo/rotaline.metainfo.xml \
+desktop=share/applications/org.rotaline.rotaline.desktop
+for file in bin/rotaline $desktop share/metainfo/org.rotaline.rotaline.metainfo.xml \
             share/mime/packages/rotaline-settings.xml; do
     if [ ! -s "$prefix/$file" ]; then
         echo "missing after install: $file"
@@ -16,9 +16,10 @@ for file in bin/rotaline share/applications/rotaline.desktop \
 done
 [ -x "$prefix/bin/rotaline" ] || { echo "bin/rotaline is not executable"; exit 1; }
 if command -v desktop-file-validate >/dev/null; then
-    desktop-file-validate "$prefix/share/applications/rotaline.desktop"
+    desktop-file-validate "$prefix/$desktop"
 fi
-grep -q '<svg' "$prefix/share/icons/hicolor/scalable/apps/rotaline.svg"
-grep -q 'MimeType=application/x-rotaline-settings;' "$prefix/share/applications/rotaline.desktop"
+icon=$(sed -n 's/^Icon=//p' "$prefix/$desktop")
+grep -q '<svg' "$prefix/share/icons/hicolor/scalable/apps/$icon.svg"
+grep -q 'MimeType=application/x-rotaline-settings;' "$prefix/$desktop"
 grep -q '<glob pattern="\*.esc"/>' "$prefix/share/mime/packages/rotaline-settings.xml"
 echo "install layout ok"

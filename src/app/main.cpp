@@ -10,6 +10,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Rotaline"));
     QApplication::setApplicationName(QStringLiteral("Rotaline"));
+    // Lets the desktop match the window to its entry and icon.
+    QApplication::setDesktopFileName(QStringLiteral("org.rotaline.rotaline"));
     QApplication::setApplicationVersion(
         QStringLiteral("%1.%2.%3").arg(VersionMajor).arg(VersionMinor).arg(VersionRevision));
 
