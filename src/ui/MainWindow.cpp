@@ -18,7 +18,9 @@
 
 #include "ui/AboutDialog.h"
 #include "ui/Captions.h"
+#include "ui/FocusScrollBar.h"
 #include "ui/LayoutTable.h"
+#include "ui/OptionKeys.h"
 #include "ui/PictureWidget.h"
 #include "ui/PortList.h"
 #include "ui/WidgetBinding.h"
@@ -226,13 +228,16 @@ void MainWindow::buildControls() {
 
 void MainWindow::createOptionButtons(Control& control, QWidget* parent) {
     auto& group = static_cast<OptionGroup&>(control);
+    QList<QRadioButton*> buttons;
     for (int i = 0; i < group.count(); ++i) {
         auto* button = new QRadioButton(parent);
         const QString name = group.button(i).name();
         place(name, button);
         bindOptionButton(group, i, button);
         widgets_.insert(name, button);
+        buttons << button;
     }
+    bindOptionKeys(group, buttons);
 }
 
 QWidget* MainWindow::createWidget(Control& control, QWidget* parent) {
@@ -273,11 +278,8 @@ QWidget* MainWindow::createBareWidget(Control& control, QWidget* parent) {
         case ControlKind::ComboList:
             return &control == form_.controls().ComboCOM ? new PortList(parent)
                                                          : new QComboBox(parent);
-        case ControlKind::ScrollBar: {
-            auto* bar = new QScrollBar(Qt::Horizontal, parent);
-            bar->setFocusPolicy(Qt::StrongFocus);
-            return bar;
-        }
+        case ControlKind::ScrollBar:
+            return new FocusScrollBar(parent);
         case ControlKind::TabStrip:
             return createTabStrip(static_cast<TabStrip&>(control), parent);
         case ControlKind::Toolbar:
