@@ -164,28 +164,47 @@ private slots:
                     .contains(QStringLiteral("Close the other program")));
     }
 
-    void tabStopsOncePerOptionGroup() {
+    void tabReadsTheWindowFromTopLeftWithOneStopPerOptionGroup_data() {
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<QString>("order");
+        const QString top = QStringLiteral("ComboCOM CommandSetFactory Text1 CommandClear SSTab1 ");
+        QTest::newRow("airplane")
+            << 0
+            << top +
+                   "ComboCTRmodel(0) HScrollTiming OptionTimMon(0) OptionBatType(1) "
+                   "ComboNoOfCell ComboPerCellNi ComboPerCellLi OptionCutOffType(0) OptionThr(1) "
+                   "OpAcceleration(0) OptionFreqency(0) ComboIniPoint ComboEndPoint "
+                   "OptionRotation(0) OptionBrake(0)";
+        QTest::newRow("car") << 3
+                             << top +
+                                    "ComboCTRmodel(3) HScrollTiming OptionTimMon(0) "
+                                    "OptionBatType(1) ComboNoOfCell ComboPerCellNi "
+                                    "ComboPerCellLi OptionCutOffType(0) OptionThr(1) "
+                                    "OpAcceleration(0) OptionFreqency(0) ComboForPoint "
+                                    "ComboRevPoint OpReverse(0) ComboPowerLimitF "
+                                    "ComboPowerLimitR ComboDelay OptionAbs(0) ComboCurentLimit";
+    }
+
+    void tabReadsTheWindowFromTopLeftWithOneStopPerOptionGroup() {
+        QFETCH(int, tab);
+        QFETCH(QString, order);
         FormFixture f(Start::Loaded);
+        f.controls.SSTab1->select(tab);
         MainWindow window(f.form);
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         const QImage unfocusedBar = window.widget("HScrollTiming")->grab().toImage();
-        QStringList order;
+        QStringList visited;
         do {
             QWidget* focus = QApplication::focusWidget();
             const QString name = window.widgetName(focus);
-            order << (name.isEmpty() ? window.widgetName(focus->parentWidget()) : name);
+            visited << (name.isEmpty() ? window.widgetName(focus->parentWidget()) : name);
             if (name == QLatin1String("HScrollTiming")) {
                 QVERIFY(focus->grab().toImage() != unfocusedBar);
             }
             QTest::keyClick(focus, Qt::Key_Tab);
-        } while (order.size() < 40 && QApplication::focusWidget() != window.widget("ComboCOM"));
-        QCOMPARE(order.join(' '),
-                 QStringLiteral("ComboCOM CommandSetFactory Text1 CommandClear SSTab1 "
-                                "ComboCTRmodel(0) HScrollTiming OptionTimMon(0) OptionBatType(1) "
-                                "ComboNoOfCell ComboPerCellNi OptionCutOffType(0) ComboPerCellLi "
-                                "OptionThr(1) OpAcceleration(0) OptionFreqency(0) ComboIniPoint "
-                                "ComboEndPoint OptionRotation(0) OptionBrake(0)"));
+        } while (visited.size() < 40 && QApplication::focusWidget() != window.widget("ComboCOM"));
+        QCOMPARE(visited.join(' '), order);
     }
 
     void keysDoWhatTheMouseDoes_data() {

@@ -23,6 +23,7 @@
 #include "ui/OptionKeys.h"
 #include "ui/PictureWidget.h"
 #include "ui/PortList.h"
+#include "ui/TabOrder.h"
 #include "ui/WidgetBinding.h"
 #include "window/MainForm.h"
 
@@ -224,6 +225,30 @@ void MainWindow::buildControls() {
         }
     }
     showTabPages();
+    setReadingTabOrder(client_, tabStops());
+}
+
+// Every control that takes the focus; an option group is one stop.
+QList<TabStop> MainWindow::tabStops() const {
+    QList<TabStop> stops;
+    for (Control* control : form_.controlsInOrder()) {
+        TabStop stop;
+        if (control->kind() == ControlKind::OptionGroup) {
+            const auto& group = static_cast<const OptionGroup&>(*control);
+            for (int i = 0; i < group.count(); ++i) {
+                stop << widgets_.value(group.button(i).name());
+            }
+        } else if (control->kind() == ControlKind::TabStrip) {
+            stop << tabBar_;
+        } else if (QWidget* widget = widgets_.value(control->name());
+                   widget != nullptr && (widget->focusPolicy() & Qt::TabFocus)) {
+            stop << widget;
+        }
+        if (!stop.isEmpty()) {
+            stops << stop;
+        }
+    }
+    return stops;
 }
 
 void MainWindow::createOptionButtons(Control& control, QWidget* parent) {

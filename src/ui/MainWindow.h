@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "ui/PortList.h"
+#include "ui/TabOrder.h"
 #include "window/FormHost.h"
 
 class QLabel;
@@ -72,6 +73,7 @@ private:
     QWidget* createTabStrip(TabStrip& tabs, QWidget* parent);
     QWidget* createToolbar(Toolbar& toolbar, QWidget* parent);
     void place(const QString& name, QWidget* widget) const;
+    QList<TabStop> tabStops() const;
     void showTabPages();
     void buildStatusBar();
     void showLine();
