@@ -164,33 +164,102 @@ private slots:
                     .contains(QStringLiteral("Close the other program")));
     }
 
-    void tabReachesEveryControlFromTopToBottom() {
+    void tabReadsTheWindowFromTopLeftWithOneStopPerOptionGroup_data() {
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<QString>("order");
+        const QString top = QStringLiteral("ComboCOM CommandSetFactory Text1 CommandClear SSTab1 ");
+        QTest::newRow("airplane")
+            << 0
+            << top +
+                   "ComboCTRmodel(0) HScrollTiming OptionTimMon(0) OptionBatType(1) "
+                   "ComboNoOfCell ComboPerCellNi ComboPerCellLi OptionCutOffType(0) OptionThr(1) "
+                   "OpAcceleration(0) OptionFreqency(0) ComboIniPoint ComboEndPoint "
+                   "OptionRotation(0) OptionBrake(0)";
+        QTest::newRow("car") << 3
+                             << top +
+                                    "ComboCTRmodel(3) HScrollTiming OptionTimMon(0) "
+                                    "OptionBatType(1) ComboNoOfCell ComboPerCellNi "
+                                    "ComboPerCellLi OptionCutOffType(0) OptionThr(1) "
+                                    "OpAcceleration(0) OptionFreqency(0) ComboForPoint "
+                                    "ComboRevPoint OpReverse(0) ComboPowerLimitF "
+                                    "ComboPowerLimitR ComboDelay OptionAbs(0) ComboCurentLimit";
+    }
+
+    void tabReadsTheWindowFromTopLeftWithOneStopPerOptionGroup() {
+        QFETCH(int, tab);
+        QFETCH(QString, order);
         FormFixture f(Start::Loaded);
+        f.controls.SSTab1->select(tab);
         MainWindow window(f.form);
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        window.widget("ComboCOM")->setFocus();
-        QStringList order;
-        for (int step = 0; step < 80; ++step) {
-            const QString name = window.widgetName(QApplication::focusWidget());
-            if (!name.isEmpty() && !order.contains(name)) {
-                order << name;
+        const QImage unfocusedBar = window.widget("HScrollTiming")->grab().toImage();
+        QStringList visited;
+        do {
+            QWidget* focus = QApplication::focusWidget();
+            const QString name = window.widgetName(focus);
+            visited << (name.isEmpty() ? window.widgetName(focus->parentWidget()) : name);
+            if (name == QLatin1String("HScrollTiming")) {
+                QVERIFY(focus->grab().toImage() != unfocusedBar);
             }
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QTest::keyClick(focus, Qt::Key_Tab);
+        } while (visited.size() < 40 && QApplication::focusWidget() != window.widget("ComboCOM"));
+        QCOMPARE(visited.join(' '), order);
+    }
+
+    void keysDoWhatTheMouseDoes_data() {
+        QTest::addColumn<QString>("focused");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("clicked");
+        QTest::addColumn<QPointF>("at");  // where on `clicked` the mouse clicks, as fractions
+        QTest::addColumn<int>("messages");
+        const QPointF middle(0.5, 0.5);
+        QTest::newRow("down to the next option")
+            << "OptionBrake(0)" << int(Qt::Key_Down) << "OptionBrake(1)" << middle << 1;
+        QTest::newRow("right to the next option")
+            << "OptionThr(1)" << int(Qt::Key_Right) << "OptionThr(2)" << middle << 1;
+        QTest::newRow("left to the previous option")
+            << "OptionBatType(1)" << int(Qt::Key_Left) << "OptionBatType(0)" << middle << 1;
+        QTest::newRow("up onto the selected option")
+            << "OptionBrake(1)" << int(Qt::Key_Up) << "OptionBrake(0)" << middle << 0;
+        QTest::newRow("up from the first option")
+            << "OptionBrake(0)" << int(Qt::Key_Up) << "OptionBrake(0)" << middle << 0;
+        QTest::newRow("right arrow of the timing")
+            << "HScrollTiming" << int(Qt::Key_Right) << "HScrollTiming" << QPointF(0.96, 0.5) << 1;
+        QTest::newRow("left arrow of the timing")
+            << "HScrollTiming" << int(Qt::Key_Left) << "HScrollTiming" << QPointF(0.04, 0.5) << 1;
+        QTest::newRow("page up the timing")
+            << "HScrollTiming" << int(Qt::Key_PageUp) << "HScrollTiming" << QPointF(0.8, 0.5) << 1;
+        QTest::newRow("page down the timing") << "HScrollTiming" << int(Qt::Key_PageDown)
+                                              << "HScrollTiming" << QPointF(0.2, 0.5) << 1;
+    }
+
+    void keysDoWhatTheMouseDoes() {
+        QFETCH(QString, focused);
+        QFETCH(int, key);
+        QFETCH(QString, clicked);
+        QFETCH(QPointF, at);
+        QFETCH(int, messages);
+        FormFixture byMouse(Start::Loaded);
+        FormFixture byKey(Start::Loaded);
+        MainWindow mouseWindow(byMouse.form);
+        MainWindow keyWindow(byKey.form);
+        for (FormFixture* f : {&byMouse, &byKey}) {
+            f->controls.HScrollTiming->setValue(15);
+            f->port.clearWritten();
         }
-        const QStringList expected = {"ComboCOM",        "CommandSetFactory",   "Text1",
-                                      "CommandClear",    "ComboCTRmodel(0)",    "HScrollTiming",
-                                      "OptionTimMon(0)", "OptionBatType(1)",    "ComboNoOfCell",
-                                      "ComboPerCellNi",  "OptionCutOffType(0)", "ComboPerCellLi",
-                                      "OptionThr(2)",    "OpAcceleration(0)",   "OptionFreqency(2)",
-                                      "ComboIniPoint",   "ComboEndPoint",       "OptionRotation(1)",
-                                      "OptionBrake(5)"};
-        qsizetype last = -1;
-        for (const QString& name : expected) {
-            const qsizetype at = order.indexOf(name);
-            QVERIFY2(at > last, qPrintable(name + " in " + order.join(' ')));
-            last = at;
-        }
+        mouseWindow.show();
+        QWidget* target = mouseWindow.widget(clicked);
+        QTest::mouseClick(target, Qt::LeftButton, {},
+                          QPoint(int(target->width() * at.x()), int(target->height() * at.y())));
+        keyWindow.show();
+        QVERIFY(QTest::qWaitForWindowActive(&keyWindow));
+        keyWindow.widget(focused)->setFocus();
+        QTest::keyClick(keyWindow.widget(focused), Qt::Key(key));
+
+        QCOMPARE(byKey.wire(), byMouse.wire());
+        QCOMPARE(byKey.wire().size(), 2 * messages);
+        QCOMPARE(QApplication::focusWidget(), keyWindow.widget(clicked));
     }
 
     void aFormOutlivingItsWindowKeepsWorking() {

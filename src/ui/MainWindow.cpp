@@ -18,9 +18,12 @@
 
 #include "ui/AboutDialog.h"
 #include "ui/Captions.h"
+#include "ui/FocusScrollBar.h"
 #include "ui/LayoutTable.h"
+#include "ui/OptionKeys.h"
 #include "ui/PictureWidget.h"
 #include "ui/PortList.h"
+#include "ui/TabOrder.h"
 #include "ui/WidgetBinding.h"
 #include "window/MainForm.h"
 
@@ -245,17 +248,44 @@ void MainWindow::buildControls() {
         }
     }
     showTabPages();
+    setReadingTabOrder(client_, tabStops());
+}
+
+// Every control that takes the focus; an option group is one stop.
+QList<TabStop> MainWindow::tabStops() const {
+    QList<TabStop> stops;
+    for (Control* control : form_.controlsInOrder()) {
+        TabStop stop;
+        if (control->kind() == ControlKind::OptionGroup) {
+            const auto& group = static_cast<const OptionGroup&>(*control);
+            for (int i = 0; i < group.count(); ++i) {
+                stop << widgets_.value(group.button(i).name());
+            }
+        } else if (control->kind() == ControlKind::TabStrip) {
+            stop << tabBar_;
+        } else if (QWidget* widget = widgets_.value(control->name());
+                   widget != nullptr && (widget->focusPolicy() & Qt::TabFocus)) {
+            stop << widget;
+        }
+        if (!stop.isEmpty()) {
+            stops << stop;
+        }
+    }
+    return stops;
 }
 
 void MainWindow::createOptionButtons(Control& control, QWidget* parent) {
     auto& group = static_cast<OptionGroup&>(control);
+    QList<QRadioButton*> buttons;
     for (int i = 0; i < group.count(); ++i) {
         auto* button = new QRadioButton(parent);
         const QString name = group.button(i).name();
         place(name, button);
         bindOptionButton(group, i, button);
         widgets_.insert(name, button);
+        buttons << button;
     }
+    bindOptionKeys(group, buttons);
 }
 
 QWidget* MainWindow::createWidget(Control& control, QWidget* parent) {
@@ -296,11 +326,8 @@ QWidget* MainWindow::createBareWidget(Control& control, QWidget* parent) {
         case ControlKind::ComboList:
             return &control == form_.controls().ComboCOM ? new PortList(parent)
                                                          : new QComboBox(parent);
-        case ControlKind::ScrollBar: {
-            auto* bar = new QScrollBar(Qt::Horizontal, parent);
-            bar->setFocusPolicy(Qt::StrongFocus);
-            return bar;
-        }
+        case ControlKind::ScrollBar:
+            return new FocusScrollBar(parent);
         case ControlKind::TabStrip:
             return createTabStrip(static_cast<TabStrip&>(control), parent);
         case ControlKind::Toolbar:

@@ -7,6 +7,7 @@
 
 #include "ui/PortList.h"
 #include "ui/QtTranslation.h"
+#include "ui/TabOrder.h"
 #include "window/FormHost.h"
 
 class QLabel;
@@ -74,6 +75,7 @@ private:
     QWidget* createTabStrip(TabStrip& tabs, QWidget* parent);
     QWidget* createToolbar(Toolbar& toolbar, QWidget* parent);
     void place(const QString& name, QWidget* widget) const;
+    QList<TabStop> tabStops() const;
     void showTabPages();
     void buildStatusBar();
     void showLine();

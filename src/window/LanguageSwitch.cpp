@@ -33,6 +33,7 @@ void MainForm::switchLanguage(bool chinese) {
     refillPointList(*c.ComboEndPoint);
     refillPointList(*c.ComboForPoint);
     refillPointList(*c.ComboRevPoint);
+    showParameterHints();
     CommandSetFactory_Click();
     c.Text1->setText(texts::SwitchNote.in(chinese) + texts::CrLf);
 }

@@ -42,6 +42,7 @@ struct SlotInfo;
 //                        Toolbar1_ButtonClick
 //   RecentFiles.cpp      WriteRecentFiles, GetRecentFiles, UpdateFileMenu, mnuFileMRU_Click
 //   LanguageSwitch.cpp   mnuChinese_Click, mnuEnglish_Click
+//   ParameterHints.cpp   the hint over each parameter, in the current language
 //   StartUp.cpp          Form_Load;  ValueLists.cpp  FillValueLists
 class MainForm {
 public:
@@ -118,6 +119,7 @@ private:
     void runExtraBeforeNote(const ChangeHandler& handler, int index);
     void runExtraAfterSend(const ChangeHandler& handler, int index);
     void switchLanguage(bool chinese);
+    void showParameterHints();
     template <std::size_t N>
     void setCaptions(const std::array<CaptionRow, N>& rows, bool chinese);
     void arrangeGroupsFor(int type);

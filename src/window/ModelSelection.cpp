@@ -32,6 +32,7 @@ void MainForm::rebuildCellList(const ControllerModel& model) {
     flags_.suppress = true;
     cells.setText(entries.first());
     flags_.suppress = false;
+    showParameterHints();  // the cell count's factory entry may read otherwise now
 }
 
 void MainForm::adaptModelGroups(const ControllerModel& model) {

@@ -5,6 +5,7 @@ namespace rotaline {
 void MainForm::Form_Load() {
     flags_.suppress = true;
     FillValueLists();
+    showParameterHints();
     GetRecentFiles();
     block_ = ParameterBlock::atStartUp();
     ApplyFactoryDefaults();

@@ -1,7 +1,9 @@
+#include "model/FactoryDefaults.h"
 #include "model/SlotTable.h"
 #include "window/ChangeHandlers.h"
 #include "window/ControlTable.h"
 #include "window/LanguageTables.h"
+#include "window/ParameterHints.h"
 
 namespace rotaline {
 
@@ -69,7 +71,22 @@ constexpr bool parentsComeFirst() {
     return true;
 }
 
+// Each parameter with a factory value has one hint, over designed controls.
+constexpr bool everyParameterHasAHint() {
+    for (const FactoryDefault& step : FactoryDefaults) {
+        int hints = 0;
+        for (const ParameterHint& hint : ParameterHints) {
+            hints += slotOwnedBy(hint.control) == step.slot && isDesignedName(hint.caption) ? 1 : 0;
+        }
+        if (hints != 1) {
+            return false;
+        }
+    }
+    return std::size(ParameterHints) == FactoryDefaults.size();
+}
+
 static_assert(parentsComeFirst());
+static_assert(everyParameterHasAHint());
 static_assert(handlersFitTheTables());
 static_assert(captionsAreDesigned(LeadingCaptions) && captionsAreDesigned(GroupCaptions));
 static_assert(ownerKindsFit());
