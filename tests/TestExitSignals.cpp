@@ -98,9 +98,15 @@ private slots:
         QVERIFY(programmer.waitForFinished(10000));
         QCOMPARE(programmer.exitCode(), 0);
 
+        // without any display to reach
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        environment.remove(QStringLiteral("DISPLAY"));
+        environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+        programmer.setProcessEnvironment(environment);
         programmer.start(QStringLiteral(PROGRAMMER), {QStringLiteral("--version")});
         QVERIFY(programmer.waitForFinished(10000));
         QCOMPARE(programmer.readAllStandardOutput(), QByteArray("Rotaline 1.0.0\n"));
+        QCOMPARE(programmer.exitCode(), 0);
     }
 };
 

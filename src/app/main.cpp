@@ -7,7 +7,6 @@
 using namespace rotaline;
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Rotaline"));
     QApplication::setApplicationName(QStringLiteral("Rotaline"));
     // Lets the desktop match the window to its entry and icon.
@@ -19,11 +18,20 @@ int main(int argc, char** argv) {
     options.setApplicationDescription(
         QStringLiteral("Programs the brushless speed controllers of RC models over a serial "
                        "adapter."));
-    options.addHelpOption();
-    options.addVersionOption();
+    const QCommandLineOption help = options.addHelpOption();
+    const QCommandLineOption version = options.addVersionOption();
     options.addPositionalArgument(QStringLiteral("file"),
                                   QStringLiteral("A settings file (*.esc) to open after start-up."),
                                   QStringLiteral("[file]"));
+    // Help and version are answered before the display is reached, so they work without one.
+    {
+        QCoreApplication console(argc, argv);
+        if (options.parse(QCoreApplication::arguments()) &&
+            (options.isSet(help) || options.isSet(version))) {
+            options.process(console);
+        }
+    }
+    QApplication app(argc, argv);
     options.process(app);
 
     Programmer programmer;
