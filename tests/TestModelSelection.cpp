@@ -78,27 +78,13 @@ private slots:
         QVERIFY(f.dialogs.shown().isEmpty());
     }
 
-    void aModelChosenWithTheLinkNotReadyIsRefused() {
-        FormFixture f(Start::Loaded);
-        f.port.setPresentPorts({});
-        f.controls.ComboCOM->setListIndex(1);
-        f.port.clearWritten();
-        f.dialogs.clear();
-        f.controls.ComboCTRmodel[0]->setListIndex(1);
-
-        QCOMPARE(f.dialogs.texts(),
-                 QStringList({"COM2 is invalild ! \r\nPlease slect other COM port !"}));
-        QCOMPARE(f.dialogs.shown().first().icon, Dialogs::Icon::Exclamation);
-        QVERIFY(f.port.log().isEmpty());
-        QCOMPARE(f.controls.ComboCTRmodel[0]->listIndex(), 1);
-    }
-
-    void theChineseNoteUsesTheChineseTypeLabel() {
+    void inChineseModelAndDefaultsAreNotedInChinese() {
         FormFixture f(Start::Loaded);
         f.switchToChinese();
-        f.controls.SSTab1->select(3);
         f.controls.ComboCTRmodel[3]->setListIndex(1);
         QCOMPARE(f.note(), QStringLiteral("车用 ESC 型号  : >=50A车用\r\n"));
+        f.controls.CommandSetFactory->click();
+        QCOMPARE(f.note(), QStringLiteral("所有设置已恢复到出厂默认值\r\n"));
     }
 
     void aListOfAnotherTabTakesNoHoldOfTheController() {
@@ -107,7 +93,7 @@ private slots:
         QVERIFY(f.wire().isEmpty());
     }
 
-    // Start-up, a model, another type, its model, then the factory defaults: every byte.
+    // Start-up, a model, another type, its model, then the factory defaults: every message.
     void aWholeSessionOnTheWire() {
         FormFixture f;
         f.form.Form_Load();
@@ -116,23 +102,70 @@ private slots:
         f.controls.ComboCTRmodel[2]->setListIndex(0);
         f.controls.CommandSetFactory->click();
 
-        const QStringList defaults2Cells = factoryDefaultLines(TwoCellsLine);
-        const QStringList defaultsAuto = factoryDefaultLines(AutoCellsLine);
-        const QStringList typeChange = {
-            "133 21  slot 5 airplane model = 20 (reset)",
-            "134 21  slot 6 helicopter model = 20 (reset)",
-            "135 21  slot 7 boat model = 20 (reset)",
-            "136 21  slot 8 car model = 20 (reset)",
-            "132 3  slot 4 ESC type = 2 (Boat)",
-        };
-        const QString handshake = QStringLiteral("170 85  handshake");
-
+        QFile expected(QStringLiteral(TEST_DATA "/model-session.txt"));
+        QVERIFY(expected.open(QIODevice::ReadOnly | QIODevice::Text));
         QCOMPARE(f.messages(),
-                 QStringList{handshake} + QStringList{handshake} + defaultsAuto +
-                     QStringList{"133 6  slot 5 airplane model = 5 (>=40A for aireplane)"} +
-                     typeChange + QStringList{handshake} + defaults2Cells +
-                     QStringList{"135 3  slot 7 boat model = 2 (>=40A for boat)"} + defaults2Cells);
+                 QString::fromUtf8(expected.readAll()).split('\n', Qt::SkipEmptyParts));
         QCOMPARE(f.note(), QStringLiteral("All setting is in factory default\r\n"));
+    }
+
+    void aSecondPressHandlesEveryParameterOnce() {
+        FormFixture f(Start::Loaded);
+        f.controls.OptionBrake->select(4);
+        f.controls.ComboDelay->setListIndex(5);
+        f.controls.CommandSetFactory->click();
+        QCOMPARE(f.port.writes().size(), 2 + 25);
+
+        f.port.clearWritten();
+        f.controls.CommandSetFactory->click();
+
+        QCOMPARE(f.port.writes().size(), 23);
+        QCOMPARE(f.note(), QStringLiteral("All setting is in factory default\r\n"));
+        QCOMPARE(int(f.form.block().value[9]), 0);
+        QCOMPARE(int(f.form.block().value[29]), 0);
+        QCOMPARE(int(f.form.block().value[20]), 7);
+    }
+
+    void timingMonitorOffIsSentOnceThroughItsChange() {
+        FormFixture f(Start::Loaded);
+        f.controls.OptionTimMon->select(1);
+        f.port.clearWritten();
+        f.controls.CommandSetFactory->click();
+
+        QCOMPARE(f.port.writes().size(), 24);
+        QCOMPARE(f.port.writes().count(QByteArray("\xA1\x01", 2)), 1);
+        QCOMPARE(f.controls.OptionTimMon->selected(), 0);
+    }
+
+    void theDefaultsLeaveTheLithiumCutOffShowing() {
+        FormFixture f(Start::Loaded);
+        f.controls.OptionBatType->select(0);
+        f.controls.CommandSetFactory->click();
+        QVERIFY(f.controls.ComboPerCellLi->isVisible());
+        QVERIFY(!f.controls.ComboPerCellNi->isVisible());
+        QVERIFY(f.controls.ComboNoOfCell->isEnabled());
+        QCOMPARE(f.controls.LabelDegree->caption(), QStringLiteral("0°"));
+    }
+
+    void startUpShowsTheDefaultsButStoresAndSendsNothing() {
+        FormFixture f;
+        f.form.Form_Load();
+
+        ParameterBlock expected = ParameterBlock::atStartUp();
+        for (int slot : {5, 6, 7, 8, 10, 11, 12, 26, 30, 31}) {
+            expected.inUse[slot] = slot == 5;
+        }
+        QVERIFY(f.form.block() == expected);
+        QCOMPARE(f.controls.OptionBatType->selected(), 1);
+        QCOMPARE(f.controls.ComboPerCellLi->listIndex(), 7);
+        QVERIFY(f.controls.ComboPerCellNi->isVisible());
+        QVERIFY(f.controls.ComboPerCellLi->isVisible());
+        QCOMPARE(f.controls.SSTab1->selected(), 0);
+        QCOMPARE(f.note(), QStringLiteral("Select COM port: COM1\r\n"));
+        QCOMPARE(f.trace(), QString());
+        QCOMPARE(f.wire(), QList<int>({170, 85}));
+        QVERIFY(!f.port.isOpen());
+        QVERIFY(!f.form.flags().suppress);
     }
 };
 

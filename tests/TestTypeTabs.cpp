@@ -30,61 +30,55 @@ QList<bool> visible(const FormFixture& f, const QStringList& names) {
 class TestTypeTabs : public QObject {
     Q_OBJECT
 private slots:
-    void airplaneToBoatResetsTheModelsThenSendsTheType() {
+    // A new type resets every model and then sends itself; in Chinese the initial point list
+    // is refilled and sent in between.
+    void aNewTypeResetsTheModelsThenSendsItself_data() {
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<bool>("chinese");
+        QTest::addColumn<QList<int>>("after");  // what follows the four resets
+        QTest::addColumn<QStringList>("models");
+        QTest::addColumn<QString>("note");
+        QTest::newRow("boat") << 2 << false << QList<int>{132, 3} << QStringList{">=40A for boat"}
+                              << "Boat\r\n";
+        QTest::newRow("car") << 3 << false << QList<int>{132, 4}
+                             << QStringList{"30A for car", ">=50A for car"} << "Car\r\n";
+        QTest::newRow("boat in Chinese")
+            << 2 << true << QList<int>{150, 1, 132, 3} << QStringList{">=40A船用"} << "船用\r\n";
+    }
+    void aNewTypeResetsTheModelsThenSendsItself() {
+        QFETCH(int, tab);
+        QFETCH(bool, chinese);
+        QFETCH(QList<int>, after);
+        QFETCH(QStringList, models);
+        QFETCH(QString, note);
         FormFixture f(Start::Loaded);
+        if (chinese) {
+            f.switchToChinese();
+        }
         const ParameterBlock before = f.form.block();
-        f.controls.SSTab1->select(2);
 
-        QCOMPARE(f.wire(), QList<int>({133, 21, 134, 21, 135, 21, 136, 21, 132, 3}));
-        QCOMPARE(int(f.form.block().value[4]), 2);
+        f.controls.SSTab1->select(tab);
+
+        QCOMPARE(f.wire(), QList<int>({133, 21, 134, 21, 135, 21, 136, 21}) + after);
+        QCOMPARE(int(f.form.block().value[4]), tab);
         for (int slot = 5; slot <= 8; ++slot) {
             QCOMPARE(f.form.block().value[slot], before.value[slot]);
         }
-        QCOMPARE(f.note(), QStringLiteral("Boat\r\n"));
-        QCOMPARE(f.controls.ComboCTRmodel[2]->items(), QStringList({">=40A for boat"}));
-        QCOMPARE(f.controls.ComboCTRmodel[2]->listIndex(), -1);
+        QCOMPARE(f.note(), note);
+        QCOMPARE(f.controls.ComboCTRmodel[tab]->items(), models);
+        QCOMPARE(f.controls.ComboCTRmodel[tab]->listIndex(), -1);
+        QCOMPARE(f.controls.ComboIniPoint->text(),
+                 chinese ? QStringLiteral("自动") : QStringLiteral("Automatic"));
     }
 
-    void inChineseTheInitialPointIsRefilledAndSentBeforeTheType() {
-        FormFixture f(Start::Loaded);
-        f.switchToChinese();
-        f.controls.SSTab1->select(2);
-
-        QCOMPARE(f.wire(), QList<int>({133, 21, 134, 21, 135, 21, 136, 21, 150, 1, 132, 3}));
-        QCOMPARE(f.controls.ComboIniPoint->text(), QStringLiteral("自动"));
-        QCOMPARE(f.controls.ComboCTRmodel[2]->items(), QStringList({">=40A船用"}));
-        QCOMPARE(f.note(), QStringLiteral("船用\r\n"));
-    }
-
-    void airplaneToCarAndARepeatedCallWithTheSameTab() {
+    void theCurrentTabClickedAgainOnlyResendsTheType() {
         FormFixture f(Start::Loaded);
         f.controls.SSTab1->select(3);
-        QCOMPARE(f.wire(), QList<int>({133, 21, 134, 21, 135, 21, 136, 21, 132, 4}));
-        QCOMPARE(int(f.form.block().value[4]), 3);
-
         f.controls.ComboCTRmodel[3]->setListIndex(1);
         f.port.clearWritten();
         f.form.SSTab1_Click(3);
         QCOMPARE(f.wire(), QList<int>({132, 4}));
         QCOMPARE(f.controls.ComboCTRmodel[3]->listIndex(), 1);
-    }
-
-    void withTheLinkNotReadyTheGroupsChangeButNothingIsSent() {
-        FormFixture f(Start::Loaded);
-        f.port.setPresentPorts({});
-        f.controls.ComboCOM->setListIndex(3);
-        f.port.clearWritten();
-        const QString note = f.note();
-
-        f.controls.SSTab1->select(3);
-
-        QCOMPARE(f.dialogs.texts(),
-                 QStringList({"COM4 is invalild ! \r\nPlease slect other COM port !"}));
-        QVERIFY(f.wire().isEmpty());
-        QCOMPARE(f.note(), note);
-        QCOMPARE(int(f.form.block().value[4]), 0);
-        QVERIFY(f.controls.FrameAbs->isVisible());
-        QVERIFY(f.form.block().inUse[8]);
     }
 
     void eachTypeShowsItsGroupsAndRecordsItsSlots_data() {
