@@ -13,15 +13,11 @@
 #include <chrono>
 
 #include "app/Programmer.h"
-#include "platform/QtSerialPort.h"
-#include "pty/PseudoTerminal.h"
 #include "support/FormFixture.h"
 #include "support/LineLog.h"
-#include "support/MemorySettingsStore.h"
-#include "support/ScriptedDialogs.h"
+#include "support/PtyForm.h"
 #include "ui/FinishingDialog.h"
 #include "ui/MainWindow.h"
-#include "window/MainForm.h"
 
 using namespace rotaline;
 using namespace rotaline::testing;
@@ -29,33 +25,26 @@ using namespace std::chrono_literals;
 
 namespace {
 
-// The programmer on the real serial port: COM2 leads to a second adapter, every other COM
-// number to the first, whose line is the modelled one.
-struct OnTheLine {
-    PseudoTerminal adapter;
+// The form on the real serial port: COM2 leads to a second adapter, every other COM number to
+// the first, whose line is the modelled one.
+struct OnTheLine : PtyForm {
     PseudoTerminal second;
     QTemporaryDir dir;
-    QString device = QString::fromStdString(adapter.slavePath());
-    QtSerialPort port{
-        [this](int n) { return n == 2 ? QString::fromStdString(second.slavePath()) : device; }};
-    ProgrammingLink link{port};
-    ScriptedDialogs dialogs;
-    MemorySettingsStore settings;
-    MainForm form{link, dialogs, settings};
-    Controls& controls = form.controls();
+    QString device = pathOf(adapter);
 
     OnTheLine() {
+        devices[2] = pathOf(second);
         qputenv("ROTALINE_LINE_DEVICE", device.toLocal8Bit());
         qputenv("ROTALINE_LINE_LOG", dir.filePath(QStringLiteral("line.log")).toLocal8Bit());
     }
     ~OnTheLine() { qunsetenv("ROTALINE_LINE_DEVICE"); }
 
     // Everything the adapter received, once the line is idle.
-    QByteArray heard() {
+    QByteArray heardWhenIdle() {
         if (!QTest::qWaitFor([this] { return !port.isDraining(); }, 10000)) {
             return "(the line never became idle)";
         }
-        return QByteArray::fromStdString(adapter.read(100ms));
+        return heard(100ms);
     }
     LineLog log() const { return LineLog::read(dir.filePath(QStringLiteral("line.log"))); }
 };
@@ -85,17 +74,6 @@ private slots:
         }
     }
 
-    void aPortSelectionLeavesTheHandshakeWhole() {
-        OnTheLine p;
-        p.form.FillValueLists();
-        p.controls.ComboCOM->setListIndex(0);
-
-        QCOMPARE(p.heard(), QByteArray("\xAA\x55"));
-        QCOMPARE(p.log().garbled, 0);
-        QVERIFY2(p.log().longestMainWait < 50,
-                 qPrintable(QString::number(p.log().longestMainWait)));
-    }
-
     void aModelChoiceFollowedAtOnceByAnotherStepArrivesWhole_data() {
         QTest::addColumn<QString>("next");
         QTest::newRow("port change") << "port change";
@@ -117,10 +95,10 @@ private slots:
 
         QByteArray wire = expected.port.written();
         if (next == "port change") {
-            QCOMPARE(QByteArray::fromStdString(p.second.read(1000ms)), QByteArray("\xAA\x55"));
+            QCOMPARE(bytesOf(p.second.read(1000ms)), QByteArray("\xAA\x55"));
             wire.chop(2);
         }
-        QCOMPARE(p.heard(), wire);
+        QCOMPARE(p.heardWhenIdle(), wire);
         QCOMPARE(p.log().garbled, 0);
         QVERIFY2(p.log().longestMainWait < 50,
                  qPrintable(QString::number(p.log().longestMainWait)));
@@ -149,7 +127,7 @@ private slots:
         tool.start(QStringLiteral(PROGRAM_TOOL), {file, p.device});
 
         QVERIFY(tool.waitForFinished(20000));
-        const QByteArray heard = QByteArray::fromStdString(p.adapter.read(100ms));
+        const QByteArray heard = p.heard(100ms);
         const qint64 lineTime = heard.size() * 11 * 1000 / 300;
         const QString errors = QString::fromUtf8(tool.readAllStandardError());
         if (stuck) {
