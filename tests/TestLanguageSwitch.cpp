@@ -86,6 +86,9 @@ private slots:
         QCOMPARE(f.controls.ComboCurentLimit->items().last(), QStringLiteral("No Limit"));
         QCOMPARE(f.note(), QStringLiteral("语言:中文\r\n"));
         QVERIFY(f.form.flags().chinese);
+
+        f.controls.ComboPowerLimitF->setListIndex(1);
+        QVERIFY(f.note().endsWith(QStringLiteral("向前功率限制: 75%\r\n")));
     }
 
     void everyParameterHintGivesItsFactoryDefaultInTheLanguageShown() {
@@ -163,15 +166,6 @@ private slots:
                  QStringLiteral("<=30A for aireplane"));
         QCOMPARE(f.note(), QStringLiteral("Language:English\r\n"));
         QVERIFY(f.dialogs.problems().isEmpty());
-    }
-
-    void notesAfterTheSwitchUseTheNewCaptions() {
-        FormFixture f(Start::Loaded);
-        f.dialogs.nextAnswer(Answer::Yes);
-        f.form.mnuChinese_Click();
-        f.dialogs.clear();
-        f.controls.ComboPowerLimitF->setListIndex(1);
-        QVERIFY(f.note().endsWith(QStringLiteral("向前功率限制: 75%\r\n")));
     }
 };
 

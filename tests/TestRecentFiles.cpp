@@ -1,6 +1,9 @@
+#include <QProcess>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "platform/QSettingsStore.h"
 #include "support/FormFixture.h"
 
 using namespace rotaline;
@@ -9,6 +12,7 @@ using namespace rotaline::testing;
 namespace {
 
 using Start = FormFixture::Start;
+using Pairs = QList<QPair<QString, QString>>;
 
 QStringList menu(FormFixture& f) {
     QStringList captions;
@@ -37,14 +41,82 @@ void open(FormFixture& f, const QString& path) {
     f.dialogs.clear();
 }
 
+struct Run {
+    int status;
+    QStringList entries;
+};
+
+Run start(const QString& configHome, const QString& open = QString()) {
+    QProcess probe;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), configHome);
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    probe.setProcessEnvironment(environment);
+    probe.start(QStringLiteral(STORE_PROBE), open.isEmpty() ? QStringList() : QStringList{open});
+    probe.waitForFinished(20000);
+    QStringList entries = QString::fromUtf8(probe.readAllStandardOutput()).split('\n');
+    entries.removeAll(QString());
+    return {probe.exitStatus() == QProcess::NormalExit ? probe.exitCode() : -1, entries};
+}
+
 }  // namespace
 
 class TestRecentFiles : public QObject {
     Q_OBJECT
 private slots:
-    void theFirstRunShowsNoRecentFiles() {
-        FormFixture f(Start::Loaded);
-        QVERIFY(menu(f).isEmpty());
+    // Given a store file written by hand, before anything reads the store.
+    void initTestCase() {
+        QVERIFY(config_.isValid());
+        qputenv("XDG_CONFIG_HOME", config_.path().toLocal8Bit());
+        QVERIFY(QDir(config_.path()).mkpath(QStringLiteral("Rotaline")));
+        QFile file(storeFile());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("[Ports]\nCOM2=/dev/ttyACM0\n\n[Recent Files]\nRecentFile1=/home/a b.esc\n");
+    }
+
+    void aHandWrittenFileIsRead() {
+        const QSettingsStore store;
+        QCOMPARE(store.value("Ports", "COM2"), QStringLiteral("/dev/ttyACM0"));
+        QCOMPARE(store.value("Recent Files", "RecentFile1"), QStringLiteral("/home/a b.esc"));
+        QCOMPARE(store.value("Ports", "COM1"), QString());
+        QCOMPARE(store.section("Ports"), Pairs({{"COM2", "/dev/ttyACM0"}}));
+    }
+
+    void writtenValuesReachTheFileAndKeepTheOthers() {
+        QSettingsStore store;
+        store.setValue("Recent Files", "RecentFile3", "/c.esc");
+        store.setValue("Recent Files", "RecentFile2", "/b.esc");
+        store.setValue("Ports", "COM1", "/dev/ttyUSB0");
+
+        QCOMPARE(QSettingsStore().section("Recent Files"), Pairs({{"RecentFile1", "/home/a b.esc"},
+                                                                  {"RecentFile2", "/b.esc"},
+                                                                  {"RecentFile3", "/c.esc"}}));
+        QFile file(storeFile());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray text = file.readAll();
+        QVERIFY2(text.contains("[Ports]\nCOM1=/dev/ttyUSB0\nCOM2=/dev/ttyACM0\n"), text);
+        QVERIFY2(text.contains("RecentFile3=/c.esc\n"), text);
+    }
+
+    void whatAnotherInstanceWroteIsReadBeforeAChange() {
+        QSettingsStore store;
+        QCOMPARE(store.value("Recent Files", "RecentFile1"), QStringLiteral("/home/a b.esc"));
+        QFile file(storeFile());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("[Recent Files]\nRecentFile1=/from/the/other.esc\n");
+        file.close();
+
+        QString seen;
+        store.exclusively([&] {
+            seen = store.value("Recent Files", "RecentFile1");
+            store.setValue("Recent Files", "RecentFile2", seen);
+            store.setValue("Recent Files", "RecentFile1", "/mine.esc");
+        });
+
+        QCOMPARE(seen, QStringLiteral("/from/the/other.esc"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("[Recent%20Files]\nRecentFile1=/mine.esc\n"
+                                            "RecentFile2=/from/the/other.esc\n"));
     }
 
     void theNewestFileComesFirstAndTheFifthPushesOutTheOldest() {
@@ -117,13 +189,46 @@ private slots:
         QCOMPARE(stored(first), QStringList({"/z.esc", "/x.esc", "/y.esc", ""}));
     }
 
-    void theListIsReadAtStartUp() {
-        FormFixture f;
-        f.settings.setValue("Recent Files", "RecentFile1", "/one.esc");
-        f.settings.setValue("Recent Files", "RecentFile2", "/two.esc");
-        f.form.Form_Load();
-        QCOMPARE(menu(f), QStringList({"-", "&1 /one.esc", "&2 /two.esc"}));
+    void recentFilesLastFromOneRunToTheNext() {
+        QTemporaryDir home;
+        QCOMPARE(start(home.path(), "/tmp/a.esc").entries, QStringList({"&1 /tmp/a.esc"}));
+        const Run second = start(home.path(), "/tmp/b.esc");
+        QCOMPARE(second.entries, QStringList({"&1 /tmp/b.esc", "&2 /tmp/a.esc"}));
+        QFile file(home.filePath(QStringLiteral("Rotaline/Rotaline.conf")));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll().contains("RecentFile1=/tmp/b.esc"));
     }
+
+    void aCorruptStoreStillStartsUp() {
+        QTemporaryDir home;
+        QDir(home.path()).mkpath(QStringLiteral("Rotaline"));
+        QFile file(home.filePath(QStringLiteral("Rotaline/Rotaline.conf")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QByteArray noise(4096, Qt::Uninitialized);
+        QRandomGenerator random(3);
+        for (char& byte : noise) {
+            byte = char(random.bounded(256));
+        }
+        file.write("[Recent Files]\nRecentFile1=" + noise);
+        file.close();
+        QCOMPARE(start(home.path()).status, 0);
+        QCOMPARE(start(home.path(), "/tmp/c.esc").status, 0);
+    }
+
+    void anUnwritableStoreStartsUpAndRemembersNothing() {
+        const QString nowhere = QStringLiteral("/proc/rotaline-config");
+        const Run first = start(nowhere, "/tmp/d.esc");
+        QCOMPARE(first.status, 0);
+        QCOMPARE(first.entries, QStringList({"&1 /tmp/d.esc"}));
+        const Run second = start(nowhere);
+        QCOMPARE(second.status, 0);
+        QVERIFY(second.entries.isEmpty());
+    }
+
+private:
+    QString storeFile() const { return config_.filePath(QStringLiteral("Rotaline/Rotaline.conf")); }
+
+    QTemporaryDir config_;
 };
 
 QTEST_GUILESS_MAIN(TestRecentFiles)
