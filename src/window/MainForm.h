@@ -38,8 +38,8 @@ struct SlotInfo;
 //   TypeTabs.cpp         SSTab1_Click and the groups of each type
 //   ModelSelection.cpp   ComboCTRmodel_Click
 //   FactoryDefaults.cpp  ApplyFactoryDefaults, CommandSetFactory_Click
-//   SettingsFiles.cpp    SaveSettingsFile, mnuOpen_Click, LoadSettingsFile, ApplyParameterBlock,
-//                        Toolbar1_ButtonClick
+//   SettingsFiles.cpp    SaveSettingsFile, mnuOpen_Click, LoadSettingsFile, LoadParameterBlock,
+//                        ApplyParameterBlock, mnuSendAll_Click, Toolbar1_ButtonClick
 //   RecentFiles.cpp      WriteRecentFiles, GetRecentFiles, UpdateFileMenu, mnuFileMRU_Click
 //   LanguageSwitch.cpp   mnuChinese_Click, mnuEnglish_Click
 //   ParameterHints.cpp   the hint over each parameter, in the current language
@@ -92,6 +92,10 @@ public:
     // What opening the chosen file does: the recent list, the load, the note.
     void OpenSettingsFile(const QString& path);
     void LoadSettingsFile(const QString& path);
+    // What loading a file with this block does once the file has been read.
+    void LoadParameterBlock(ParameterBlock block);
+    // Sends the whole block again, as loading it from a file would.
+    void mnuSendAll_Click();
     void ApplyParameterBlock();
     void Toolbar1_ButtonClick(const QString& key);
     void WriteRecentFiles(const QString& fileName);

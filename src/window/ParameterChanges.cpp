@@ -51,6 +51,7 @@ void MainForm::bindHandlers() {
     }
     c.mnuOpen->onClick = [this] { mnuOpen_Click(); };
     c.mnuSave->onClick = [this] { SaveSettingsFile(); };
+    c.mnuSendAll->onClick = [this] { mnuSendAll_Click(); };
     for (int index = 1; index < static_cast<int>(c.mnuFileMRU.size()); ++index) {
         c.mnuFileMRU[index]->onClick = [this, index] { mnuFileMRU_Click(index); };
     }
