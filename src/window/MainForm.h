@@ -83,6 +83,8 @@ public:
     // Controller type and model.
     void SSTab1_Click(int previousTab);
     void ComboCTRmodel_Click(int index);
+    // The note that choosing a model writes, for the model now chosen on the type's tab.
+    QString modelNote(int type) const;
     void ApplyFactoryDefaults();
     void CommandSetFactory_Click();
 
@@ -109,6 +111,10 @@ public:
 
     // Parameter changes.
     void runChangeHandler(int slot, int index = -1);
+    // The words of the change note of a slot that has a change handler: the prefix before
+    // ": ", and the choice text for a value ("" where the control has no such choice).
+    QString notePrefix(int slot) const;
+    QString choiceText(int slot, int value) const;
     void CommandClear_Click();
     void FillValueLists();
 
