@@ -49,14 +49,25 @@ struct Run {
     int status;
     QStringList out;
     QString err;
+    QByteArray output;
 };
 
 Run program(const QStringList& arguments) {
     QProcess tool;
     tool.start(QStringLiteral(PROGRAM_TOOL), arguments);
     tool.waitForFinished(20000);
-    return {tool.exitCode(), linesOf(tool.readAllStandardOutput()),
-            QString::fromLatin1(tool.readAllStandardError())};
+    const QByteArray output = tool.readAllStandardOutput();
+    return {tool.exitCode(), linesOf(output), QString::fromUtf8(tool.readAllStandardError()),
+            output};
+}
+
+QString data(const QString& name) {
+    return QStringLiteral(TEST_DATA "/") + name;
+}
+
+QByteArray contentOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 }  // namespace
@@ -104,6 +115,9 @@ private slots:
         QCOMPARE(bad.status, 2);
         QCOMPARE(bad.err, file + QStringLiteral(": File is not found or file is error!\n"));
         QVERIFY(bad.out.isEmpty());
+        const Run described = program({"--describe", file});
+        QCOMPARE(described.status, 2);
+        QCOMPARE(described.err, bad.err);
 
         QVERIFY(out.open(QIODevice::WriteOnly));
         out.write(carFile());
@@ -112,6 +126,71 @@ private slots:
         QCOMPARE(noPort.status, 3);
         QVERIFY(noPort.err.contains(QStringLiteral("/dev/rotaline-absent cannot be used")));
         QCOMPARE(program({}).status, 2);
+        QCOMPARE(program({"--help"}).status, 0);
+    }
+
+    void aFileIsDescribedAsReviewed_data() {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("airplane") << QStringList() << "airplane.esc"
+                                  << "airplane.txt";
+        QTest::newRow("helicopter") << QStringList() << "helicopter.esc"
+                                    << "helicopter.txt";
+        QTest::newRow("boat") << QStringList() << "boat.esc"
+                              << "boat.txt";
+        QTest::newRow("car") << QStringList() << "car.esc"
+                             << "car.txt";
+        QTest::newRow("car in JSON") << QStringList{"--format", "json"} << "car.esc"
+                                     << "car.json";
+        QTest::newRow("helicopter in Chinese") << QStringList{"--lang", "zh"} << "helicopter.esc"
+                                               << "helicopter-zh.txt";
+    }
+
+    void aFileIsDescribedAsReviewed() {
+        QFETCH(QStringList, options);
+        QFETCH(QString, file);
+        QFETCH(QString, expected);
+
+        const Run run = program(QStringList{"--describe"} + options + QStringList{data(file)});
+
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.output, contentOf(data(expected)));
+    }
+
+    void diffListsOnlyWhatTheControllerGetsOtherwise_data() {
+        QTest::addColumn<int>("slot");
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QStringList>("out");
+        QTest::addColumn<QString>("err");
+        QTest::newRow("alike") << 9 << QByteArray("91\"") << 0 << QStringList() << QString();
+        QTest::newRow("brake") << 9 << QByteArray("91$") << 1
+                               << QStringList{"Brake type: Soft \u2192 Hard"} << QString();
+        QTest::newRow("ABS, in use in neither")
+            << 26 << QByteArray("J0!") << 0 << QStringList() << QString();
+        QTest::newRow("bad file") << 9 << QByteArray("9;$") << 2 << QStringList()
+                                  << QStringLiteral(":  File is error !\n");
+    }
+
+    void diffListsOnlyWhatTheControllerGetsOtherwise() {
+        QFETCH(int, slot);
+        QFETCH(QByteArray, line);
+        QFETCH(int, status);
+        QFETCH(QStringList, out);
+        QFETCH(QString, err);
+        QTemporaryDir dir;
+        const QString changed = dir.filePath(QStringLiteral("changed.esc"));
+        QFile file(changed);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(contentOf(data("airplane.esc")).replace(slot * 5, 3, line));
+        file.close();
+
+        const Run run = program({"--diff", data("airplane.esc"), changed});
+
+        QCOMPARE(run.status, status);
+        QCOMPARE(QString::fromUtf8(run.output).split('\n', Qt::SkipEmptyParts), out);
+        QCOMPARE(run.err, err.isEmpty() ? err : changed + err);
     }
 };
 

@@ -121,6 +121,30 @@ private slots:
         QVERIFY(f.dialogs.shown().isEmpty());
     }
 
+    void sendingAllAgainSendsAndNotesWhatLoadingTheBlockDoes() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("car.esc"));
+        writeFile(path, carFile());
+        FormFixture f(Start::Loaded);
+        f.form.LoadSettingsFile(path);
+        f.port.clearWritten();
+        f.controls.mnuSendAll->click();
+        const QList<int> again = f.wire();
+        const QString notes = f.note();
+        f.port.clearWritten();
+
+        f.form.LoadSettingsFile(path);
+
+        QCOMPARE(again, f.wire());
+        QCOMPARE(notes, f.note());
+        f.port.setPresentPorts({});
+        f.selectPort(1);
+        f.controls.mnuSendAll->click();
+        QCOMPARE(f.dialogs.texts(),
+                 QStringList({"COM2 is invalild ! \r\nPlease slect other COM port !"}));
+        QVERIFY(f.port.written().isEmpty());
+    }
+
     void aRejectedFileChangesNothing_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("message");

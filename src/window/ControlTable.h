@@ -28,6 +28,7 @@ inline constexpr ControlDesign ControlTable[] = {
     {"mnuOpen", ControlKind::MenuItem, "mnuFile", "Open(&O)", true, -1},
     {"mnuSave", ControlKind::MenuItem, "mnuFile", "Save(&S)", true, -1},
     {"mnuAdapters", ControlKind::MenuItem, "mnuFile", "Serial adapters...(&R)", true, -1},
+    {"mnuSendAll", ControlKind::MenuItem, "mnuFile", "Send all settings again(&A)", true, -1},
     {"mnu_", ControlKind::MenuItem, "mnuFile", "-", true, -1},
     {"mnuExit", ControlKind::MenuItem, "mnuFile", "Exit(&X)", true, -1},
     {"mnuFileMRU(0)", ControlKind::MenuItem, "mnuFile", "-", false, -1},

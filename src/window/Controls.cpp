@@ -73,6 +73,7 @@ void bindAll(Set& set, C& controls) {
     ROTALINE_BIND(mnuOpen);
     ROTALINE_BIND(mnuSave);
     ROTALINE_BIND(mnuAdapters);
+    ROTALINE_BIND(mnuSendAll);
     ROTALINE_BIND(mnu_);
     ROTALINE_BIND(mnuExit);
     ROTALINE_BIND_ARRAY(mnuFileMRU);

@@ -28,6 +28,7 @@ struct ControlsOf {
     P<Control> mnuOpen;
     P<Control> mnuSave;
     P<Control> mnuAdapters;
+    P<Control> mnuSendAll;
     P<Control> mnu_;
     P<Control> mnuExit;
     std::array<P<Control>, 5> mnuFileMRU;

@@ -7,7 +7,7 @@ namespace rotaline {
 template <std::size_t N>
 void MainForm::setCaptions(const std::array<CaptionRow, N>& rows, bool chinese) {
     for (const CaptionRow& row : rows) {
-        find(QString::fromUtf8(row.control))->setCaption(row.text.in(chinese));
+        find(QString::fromUtf8(row.control))->setCaption(row.text.in(chinese), row.accessKeys);
     }
 }
 

@@ -10,14 +10,16 @@ namespace rotaline {
 struct CaptionRow {
     const char* control;
     Bilingual text;
+    bool accessKeys = false;  // "&X" marks X as the access key
 };
 
 // Menus, then the port group and buttons: set before the tabs.
-inline constexpr std::array<CaptionRow, 14> LeadingCaptions{{
+inline constexpr std::array<CaptionRow, 15> LeadingCaptions{{
     {"mnuFile", {"File", "文件"}},
     {"mnuOpen", {"Open...", "打开..."}},
     {"mnuSave", {"Save...", "保存..."}},
     {"mnuAdapters", {"Serial adapters...", "串口适配器..."}},
+    {"mnuSendAll", {"Send all settings again(&A)", "重新发送全部设置(&A)"}, true},
     {"mnuExit", {"Exit", "退出"}},
     {"mnuLanguage", {"Langage", "语言"}},
     {"mnuChinese", {"中文", "中文"}},

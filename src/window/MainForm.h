@@ -38,8 +38,8 @@ struct SlotInfo;
 //   TypeTabs.cpp         SSTab1_Click and the groups of each type
 //   ModelSelection.cpp   ComboCTRmodel_Click
 //   FactoryDefaults.cpp  ApplyFactoryDefaults, CommandSetFactory_Click
-//   SettingsFiles.cpp    SaveSettingsFile, mnuOpen_Click, LoadSettingsFile, ApplyParameterBlock,
-//                        Toolbar1_ButtonClick
+//   SettingsFiles.cpp    SaveSettingsFile, mnuOpen_Click, LoadSettingsFile, LoadParameterBlock,
+//                        ApplyParameterBlock, mnuSendAll_Click, Toolbar1_ButtonClick
 //   RecentFiles.cpp      WriteRecentFiles, GetRecentFiles, UpdateFileMenu, mnuFileMRU_Click
 //   LanguageSwitch.cpp   mnuChinese_Click, mnuEnglish_Click
 //   ParameterHints.cpp   the hint over each parameter, in the current language
@@ -83,6 +83,8 @@ public:
     // Controller type and model.
     void SSTab1_Click(int previousTab);
     void ComboCTRmodel_Click(int index);
+    // The note that choosing a model writes, for the model now chosen on the type's tab.
+    QString modelNote(int type) const;
     void ApplyFactoryDefaults();
     void CommandSetFactory_Click();
 
@@ -92,6 +94,10 @@ public:
     // What opening the chosen file does: the recent list, the load, the note.
     void OpenSettingsFile(const QString& path);
     void LoadSettingsFile(const QString& path);
+    // What loading a file with this block does once the file has been read.
+    void LoadParameterBlock(ParameterBlock block);
+    // Sends the whole block again, as loading it from a file would.
+    void mnuSendAll_Click();
     void ApplyParameterBlock();
     void Toolbar1_ButtonClick(const QString& key);
     void WriteRecentFiles(const QString& fileName);
@@ -105,6 +111,10 @@ public:
 
     // Parameter changes.
     void runChangeHandler(int slot, int index = -1);
+    // The words of the change note of a slot that has a change handler: the prefix before
+    // ": ", and the choice text for a value ("" where the control has no such choice).
+    QString notePrefix(int slot) const;
+    QString choiceText(int slot, int value) const;
     void CommandClear_Click();
     void FillValueLists();
 

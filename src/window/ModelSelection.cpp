@@ -49,6 +49,12 @@ void MainForm::enableFrequency(bool enabled) {
     }
 }
 
+QString MainForm::modelNote(int type) const {
+    return constControls_.SSTab1->tabCaption(type) + QLatin1Char(' ') +
+           TypeLabel.in(flags_.chinese) + QStringLiteral(": ") +
+           constControls_.ComboCTRmodel[type]->text();
+}
+
 // Only the list of the current tab takes hold of a controller, and only with a model chosen.
 void MainForm::ComboCTRmodel_Click(int index) {
     const int type = controls_.SSTab1->selected();
@@ -68,9 +74,7 @@ void MainForm::ComboCTRmodel_Click(int index) {
     ApplyFactoryDefaults();
     adaptModelGroups(*model);
     rebuildCellList(*model);
-    controls_.Text1->setText(controls_.SSTab1->tabCaption(type) + QLatin1Char(' ') +
-                             TypeLabel.in(flags_.chinese) + QStringLiteral(": ") + models.text() +
-                             texts::CrLf);
+    controls_.Text1->setText(modelNote(type) + texts::CrLf);
     block_.value[modelSlotOf(type)] = static_cast<std::uint8_t>(position);
     const bool enableFirst = type >= 2;
     if (enableFirst) {

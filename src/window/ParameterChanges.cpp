@@ -51,6 +51,7 @@ void MainForm::bindHandlers() {
     }
     c.mnuOpen->onClick = [this] { mnuOpen_Click(); };
     c.mnuSave->onClick = [this] { SaveSettingsFile(); };
+    c.mnuSendAll->onClick = [this] { mnuSendAll_Click(); };
     for (int index = 1; index < static_cast<int>(c.mnuFileMRU.size()); ++index) {
         c.mnuFileMRU[index]->onClick = [this, index] { mnuFileMRU_Click(index); };
     }
@@ -62,23 +63,32 @@ void MainForm::bindHandlers() {
     }
 }
 
-QString MainForm::noteOf(const ChangeHandler& handler, int value) const {
+QString MainForm::notePrefix(int slot) const {
+    const ChangeHandler& handler = *findChangeHandler(slot);
     QString prefix = fromView(handler.fixedPrefix);
     for (std::string_view part : handler.prefix) {
         if (!part.empty()) {
             prefix += find(fromView(part))->caption();
         }
     }
-    const Control& control = *find(fromView(slotInfo(handler.slot).owner));
-    QString choice;
+    return prefix;
+}
+
+QString MainForm::choiceText(int slot, int value) const {
+    const Control& control = *find(fromView(slotInfo(slot).owner));
     if (control.kind() == ControlKind::OptionGroup) {
-        choice = static_cast<const OptionGroup&>(control).button(value).caption();
-    } else if (control.kind() == ControlKind::ComboList) {
-        choice = static_cast<const ComboList&>(control).text();
-    } else {
-        choice = controls_.LabelDegree->caption();
+        const auto& group = static_cast<const OptionGroup&>(control);
+        return value >= 0 && value < group.count() ? group.button(value).caption() : QString();
     }
-    return prefix + QStringLiteral(": ") + choice + texts::CrLf;
+    if (control.kind() == ControlKind::ComboList) {
+        return static_cast<const ComboList&>(control).items().value(value);
+    }
+    return degreeText(value);
+}
+
+QString MainForm::noteOf(const ChangeHandler& handler, int value) const {
+    return notePrefix(handler.slot) + QStringLiteral(": ") + choiceText(handler.slot, value) +
+           texts::CrLf;
 }
 
 void MainForm::runChangeHandler(int slot, int index) {
@@ -105,7 +115,7 @@ void MainForm::runChangeHandler(int slot, int index) {
 void MainForm::runExtraBeforeNote(const ChangeHandler& handler, int value) {
     Controls& c = controls_;
     if (handler.extra == ExtraStep::TimingLabel) {
-        c.LabelDegree->setCaption(QString::number(value) + QChar(0x00B0));
+        c.LabelDegree->setCaption(degreeText(value));
     } else if (handler.extra == ExtraStep::BatteryType) {
         const bool lithium = value != 0;
         c.ComboPerCellNi->setVisible(!lithium);

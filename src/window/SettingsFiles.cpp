@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "files/RegularFiles.h"
 #include "files/SettingsFile.h"
 #include "model/EscCatalogue.h"
@@ -59,9 +61,14 @@ void MainForm::LoadSettingsFile(const QString& path) {
                          Dialogs::Buttons::Ok);
         return;
     }
+    LoadParameterBlock(file.block);
+}
+
+// Taken by value: the type and model logic it runs rewrites the form's own block.
+void MainForm::LoadParameterBlock(ParameterBlock block) {
     for (int slot = 0; slot < FirstParameterSlot; ++slot) {
-        block_.value[slot] = file.block.value[slot];
-        block_.inUse[slot] = file.block.inUse[slot];
+        block_.value[slot] = block.value[slot];
+        block_.inUse[slot] = block.inUse[slot];
     }
     link_.close();
     Controls& c = controls_;
@@ -76,10 +83,22 @@ void MainForm::LoadSettingsFile(const QString& path) {
         }
     }
     for (int slot = FirstParameterSlot; slot < SlotCount; ++slot) {
-        block_.value[slot] = file.block.value[slot];
-        block_.inUse[slot] = file.block.inUse[slot];
+        block_.value[slot] = block.value[slot];
+        block_.inUse[slot] = block.inUse[slot];
     }
     ApplyParameterBlock();
+}
+
+// The next controller gets what the last one got: the block goes out as a file with it
+// would, on the port chosen now.
+void MainForm::mnuSendAll_Click() {
+    if (!link_.isReady()) {
+        showInvalidPortMessage();
+        return;
+    }
+    ParameterBlock block = block_;
+    block.value[PortSlot] = static_cast<std::uint8_t>(std::max(0, controls_.ComboCOM->listIndex()));
+    LoadParameterBlock(block);
 }
 
 void MainForm::ApplyParameterBlock() {

@@ -11,29 +11,14 @@
 #include "model/MessageDecoder.h"
 #include "platform/ExitSignals.h"
 #include "platform/QtSerialPort.h"
+#include "program/Console.h"
+#include "program/Describe.h"
 #include "program/RecordingPort.h"
 #include "window/MainForm.h"
 
 using namespace rotaline;
 
 namespace {
-
-// Every message the form shows becomes a problem to report; nothing is stored, nothing waits.
-class Console : public Dialogs, public SettingsStore, public FormHost {
-public:
-    Answer message(const QString& text, Icon, Buttons) override {
-        problems << QString(text).replace(QStringLiteral("\r\n"), QStringLiteral(" "));
-        return Answer::No;
-    }
-    QString openFileName(const QString&) override { return {}; }
-    QString saveFileName(const QString&) override { return {}; }
-    QString value(const QString&, const QString&) const override { return {}; }
-    void setValue(const QString&, const QString&, const QString&) override {}
-    QList<QPair<QString, QString>> section(const QString&) const override { return {}; }
-    void waitProcessingEvents(int) override {}
-
-    QStringList problems;
-};
 
 double seconds(LineClock::Clock::duration duration) {
     return std::chrono::duration<double>(duration).count();
@@ -64,12 +49,17 @@ bool finishSending(SerialPort& port, const LineClock& line) {
     return false;
 }
 
+constexpr const char* Usage =
+    "Usage: rotaline-program [--dry-run] SETTINGS-FILE DEVICE\n"
+    "       rotaline-program --describe [--format text|json] [--lang en|zh] SETTINGS-FILE\n"
+    "       rotaline-program --diff [--lang en|zh] SETTINGS-FILE OTHER-SETTINGS-FILE\n"
+    "Sends to the controller on DEVICE what loading SETTINGS-FILE into Rotaline sends,\n"
+    "printing each message. --dry-run prints the messages without opening DEVICE.\n"
+    "--describe prints the controller a file is for and each setting it uses; --diff prints\n"
+    "the settings two files set otherwise (exit status 0 alike, 1 different, 2 trouble).\n";
+
 int usage() {
-    std::fputs(
-        "Usage: rotaline-program [--dry-run] SETTINGS-FILE DEVICE\n"
-        "Sends to the controller on DEVICE what loading SETTINGS-FILE into Rotaline sends,\n"
-        "printing each message. --dry-run prints the messages without opening DEVICE.\n",
-        stderr);
+    std::fputs(Usage, stderr);
     return 2;
 }
 
@@ -85,6 +75,14 @@ void print(const QByteArray& bytes) {
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QStringList arguments = app.arguments().mid(1);
+    if (arguments.contains(QStringLiteral("--help"))) {
+        std::fputs(Usage, stdout);
+        return 0;
+    }
+    if (isDescribeCommand(arguments)) {
+        const std::optional<int> status = runDescribeCommand(arguments);
+        return status ? *status : usage();
+    }
     const bool dryRun = arguments.removeAll(QStringLiteral("--dry-run")) > 0;
     if (arguments.size() != 2 || arguments[0].startsWith('-')) {
         return usage();

@@ -1,0 +1,107 @@
+#include "window/SettingsDescription.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <algorithm>
+
+#include "model/EscCatalogue.h"
+#include "model/SlotTable.h"
+#include "window/ChangeHandlers.h"
+#include "window/ControlTable.h"
+#include "window/MainForm.h"
+#include "window/Texts.h"
+
+namespace rotaline {
+
+namespace {
+
+constexpr Bilingual NotInUse{"(not in use)", "（未使用）"};
+constexpr const char* Arrow = " \u2192 ";
+
+// Parameters in the order the control table makes their controls.
+std::vector<int> windowOrder() {
+    std::vector<int> order;
+    for (const ChangeHandler& handler : ChangeHandlers) {
+        order.push_back(handler.slot);
+    }
+    std::stable_sort(order.begin(), order.end(), [](int a, int b) {
+        return designIndex(slotInfo(a).owner) < designIndex(slotInfo(b).owner);
+    });
+    return order;
+}
+
+QString line(const QString& name, const QString& choice) {
+    return name + QStringLiteral(": ") + choice;
+}
+
+// Blanks that only pad a caption would trail the line or stand before the arrow.
+QString shown(const SlotDescription& parameter, bool chinese) {
+    return parameter.inUse ? parameter.choice.trimmed() : NotInUse.in(chinese);
+}
+
+}  // namespace
+
+SettingsDescription describeSettings(const MainForm& form, const ParameterBlock& file) {
+    SettingsDescription description;
+    const int type = file.value[TypeSlot];
+    description.type = form.controls().SSTab1->tabCaption(type);
+    if (file.inUse[modelSlotOf(type)]) {
+        description.model = form.controls().ComboCTRmodel[type]->text();
+    }
+    description.heading = description.model.isEmpty() ? description.type : form.modelNote(type);
+    for (const int slot : windowOrder()) {
+        description.parameters.push_back({slot, form.notePrefix(slot), file.value[slot],
+                                          form.choiceText(slot, file.value[slot]),
+                                          file.inUse[slot]});
+    }
+    return description;
+}
+
+QStringList describedLines(const SettingsDescription& description) {
+    QStringList lines{description.heading};
+    for (const SlotDescription& parameter : description.parameters) {
+        if (parameter.inUse) {
+            lines << line(parameter.name, shown(parameter, false));
+        }
+    }
+    return lines;
+}
+
+QByteArray describedJson(const SettingsDescription& description) {
+    QJsonArray parameters;
+    for (const SlotDescription& parameter : description.parameters) {
+        parameters.append(QJsonObject{
+            {"slot", parameter.slot},
+            {"name", parameter.name},
+            {"value", parameter.value},
+            {"choice", parameter.choice.isEmpty() ? QJsonValue() : QJsonValue(parameter.choice)},
+            {"inUse", parameter.inUse}});
+    }
+    return QJsonDocument(
+               QJsonObject{{"type", description.type},
+                           {"model", description.model.isEmpty() ? QJsonValue()
+                                                                 : QJsonValue(description.model)},
+                           {"parameters", parameters}})
+        .toJson();
+}
+
+QStringList differences(const SettingsDescription& before, const SettingsDescription& after,
+                        bool chinese) {
+    QStringList lines;
+    if (before.heading != after.heading) {
+        lines << before.heading + QString::fromUtf8(Arrow) + after.heading;
+    }
+    for (std::size_t i = 0; i < before.parameters.size(); ++i) {
+        const SlotDescription& was = before.parameters[i];
+        const SlotDescription& is = after.parameters[i];
+        if ((was.inUse || is.inUse) &&
+            (was.inUse != is.inUse || was.value != is.value || was.choice != is.choice)) {
+            lines << line(is.inUse ? is.name : was.name,
+                          shown(was, chinese) + QString::fromUtf8(Arrow) + shown(is, chinese));
+        }
+    }
+    return lines;
+}
+
+}  // namespace rotaline
