@@ -133,6 +133,7 @@ private slots:
         QTest::newRow("40 lines") << fileOf(StartUpLines.mid(0, 40)) << Damaged;
         QTest::newRow("short line") << with(22, "F5") << Damaged;
         QTest::newRow("flag ;") << with(3, "3; ") << BadFlag;
+        QTest::newRow("flag ; ending the line") << with(3, "3;") << BadFlag;
         QTest::newRow("flag letter") << with(30, "Nx ") << BadFlag;
         QTest::newRow("value below 32") << with(24, "H7\x1f") << Damaged;
         QTest::newRow("type 4") << with(4, "45$") << Damaged;
