@@ -207,11 +207,13 @@ private slots:
             f.controls.OptionBrake->select(2);
         }
         f.dialogs.clear();
+        f.port.clearWritten();
         const QString before = f.snapshot();
 
         f.form.LoadSettingsFile(path);
 
         QCOMPARE(f.dialogs.texts().contains(Damaged), cells.isEmpty());
+        QCOMPARE(f.port.log().value(0), cells.isEmpty() ? QString() : QStringLiteral("close"));
         QCOMPARE(f.controls.ComboNoOfCell->text(), cells.isEmpty() ? QStringLiteral("2") : cells);
         QVERIFY(!cells.isEmpty() || f.snapshot() == before);
     }
