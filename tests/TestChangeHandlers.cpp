@@ -173,6 +173,7 @@ private slots:
         FormFixture f;
         f.selectPort(0);
         f.controls.OptionHeliMode->select(1);
+        QVERIFY(!f.form.block().inUse[11]);
         f.controls.OptionHeliMode->select(0);  // tab 1 is current as designed
         QVERIFY(f.controls.FrameMotorPole->isVisible());
         QVERIFY(f.form.block().inUse[11]);

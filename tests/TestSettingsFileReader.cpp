@@ -1,30 +1,10 @@
-#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include "files/SettingsFile.h"
 #include "model/SettingsFileCodec.h"
-#include "support/UnwritableFolder.h"
 
 using namespace rotaline;
-using rotaline::testing::UnwritableFolder;
-
-namespace {
-
-QList<QByteArray> linesOf(const std::string& bytes) {
-    QList<QByteArray> lines = QByteArray::fromStdString(bytes).split('\n');
-    lines.removeLast();
-    for (QByteArray& line : lines) {
-        line.chop(1);
-    }
-    return lines;
-}
-
-std::string startUpFile() {
-    return *encodeSettingsFile(ParameterBlock::atStartUp());
-}
-
-}  // namespace
 
 class TestSettingsFileReader : public QObject {
     Q_OBJECT
@@ -48,87 +28,51 @@ private slots:
         QVERIFY(!encodeSettingsFile(block));
     }
 
-    void linesAreReadAsBytes() {
-        QList<QByteArray> lines = linesOf(startUpFile());
-        lines[32] = QByteArray("P6\xE9");
-        lines[2] = QByteArray("2: ");
-        lines[1] = QByteArray("1 !extra");
-        const SettingsFileContent content = checkSettingsLines(lines, 3);
-
-        QCOMPARE(content.fault, SettingsFault::None);
-        QCOMPARE(int(content.block.value[32]), 201);
-        QVERIFY(content.block.inUse[2]);
-        QVERIFY(content.block.inUse[1]);
-        QCOMPARE(int(content.block.value[1]), 1);
-    }
-
-    void faultsAreFoundInTheOrderALoaderMeetsThem_data() {
-        QTest::addColumn<int>("line");
+    // Each row is also fed one byte at a time, as a file can arrive in any pieces.
+    void linesAreCutAsLoadingReadsThem_data() {
         QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<int>("fault");
-        const int bad = int(SettingsFault::BadFlag), damaged = int(SettingsFault::Damaged);
-        QTest::newRow("flag ;") << 3 << QByteArray("3; ") << bad;
-        QTest::newRow("flag letter") << 3 << QByteArray("3A ") << bad;
-        QTest::newRow("short line") << 12 << QByteArray("<1") << damaged;
-        QTest::newRow("value below 32") << 20 << QByteArray("D3\x1f") << damaged;
-        QTest::newRow("port 16") << 0 << QByteArray("000") << damaged;
-        QTest::newRow("type 4") << 4 << QByteArray("45$") << damaged;
-        QTest::newRow("boat model 2") << 7 << QByteArray("78\"") << damaged;
-        QTest::newRow("brake 6") << 9 << QByteArray("91&") << damaged;
-        QTest::newRow("timing 31") << 14 << QByteArray(">6?") << damaged;
-        QTest::newRow("cell position 3 of 3") << 19 << QByteArray("C2#") << damaged;
-        QTest::newRow("unused slot 40 any value") << 40 << QByteArray("X5\xff") << 0;
-        QTest::newRow("model of another type not in use") << 6 << QByteArray("60\x7f") << 0;
+        QTest::addColumn<QList<QByteArray>>("lines");
+        QByteArray fortyTwo;
+        QList<QByteArray> fortyOne;
+        for (int line = 0; line < 42; ++line) {
+            fortyTwo += QByteArray::number(line) + "\r\n";
+            if (line < 41) {
+                fortyOne << QByteArray::number(line);
+            }
+        }
+        QTest::newRow("CR LF, CR, LF")
+            << QByteArray("ab\r\ncd\ref\n\ngh") << QList<QByteArray>{"ab", "cd", "ef", "", "gh"};
+        QTest::newRow("long lines") << QByteArray("1 !extra\r\n") + QByteArray(300, 'x') + "\n"
+                                    << QList<QByteArray>{"1 !", "xxx"};
+        QTest::newRow("none after the 41st") << fortyTwo + "\x01" << fortyOne;
+        QTest::newRow("empty") << QByteArray() << QList<QByteArray>{};
     }
-    void faultsAreFoundInTheOrderALoaderMeetsThem() {
-        QFETCH(int, line);
+    void linesAreCutAsLoadingReadsThem() {
         QFETCH(QByteArray, bytes);
-        QFETCH(int, fault);
-        QList<QByteArray> lines = linesOf(startUpFile());
-        lines[line] = bytes;
-        QCOMPARE(int(checkSettingsLines(lines, 3).fault), fault);
+        QFETCH(QList<QByteArray>, lines);
+        SettingsLineReader whole;
+        whole.feed(bytes.constData(), bytes.size());
+        SettingsLineReader bytewise;
+        for (const char& byte : bytes) {
+            bytewise.feed(&byte, 1);
+        }
+        QCOMPARE(whole.lines(), lines);
+        QCOMPARE(bytewise.lines(), lines);
     }
 
-    void theCellListIsTheOneTheFilesModelBuilds() {
-        QList<QByteArray> lines = linesOf(startUpFile());
-        lines[4] = QByteArray("45!");  // Helicopter
-        lines[6] = QByteArray("67!");  // its second model: "4" .. "10"
-        lines[19] = QByteArray("C2&");
-        QCOMPARE(checkSettingsLines(lines, 3).fault, SettingsFault::None);
-        lines[19] = QByteArray("C2'");
-        QCOMPARE(checkSettingsLines(lines, 3).fault, SettingsFault::Damaged);
-    }
-
-    void aHeadFaultComesBeforeABadFlagFurtherDown() {
-        QList<QByteArray> lines = linesOf(startUpFile());
-        lines[4] = QByteArray("45(");
-        lines[30] = QByteArray("N; ");
-        QCOMPARE(checkSettingsLines(lines, 3).fault, SettingsFault::Damaged);
-        lines[4] = QByteArray("45 ");
-        QCOMPARE(checkSettingsLines(lines, 3).fault, SettingsFault::BadFlag);
-    }
-
-    void filesAreReadWithinBoundsAndLinesAfterTheLastAreIgnored() {
+    void filesAreReadPastAHundredMegabyteLine() {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("a.esc"));
-        auto write = [&](const QByteArray& bytes) {
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(bytes);
-        };
-        write(QByteArray::fromStdString(startUpFile()) + "garbage\r\n\x01\x02");
-        QCOMPARE(readSettingsFile(path, 3).fault, SettingsFault::None);
-
-        write(QByteArray::fromStdString(startUpFile()).left(200));
-        QCOMPARE(readSettingsFile(path, 3).fault, SettingsFault::Damaged);
-        write(QByteArray::fromStdString(startUpFile()).left(203));
-        QCOMPARE(readSettingsFile(path, 3).fault, SettingsFault::None);
-        write(QByteArray());
-        QCOMPARE(readSettingsFile(path, 3).fault, SettingsFault::Damaged);
-        QCOMPARE(readSettingsFile(dir.filePath(QStringLiteral("missing.esc")), 3).fault,
-                 SettingsFault::Damaged);
-        write(QByteArray(300, '0') + "\r\n" + QByteArray::fromStdString(startUpFile()));
-        QCOMPARE(readSettingsFile(path, 3).fault, SettingsFault::Damaged);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("00 ");
+        QVERIFY(file.resize(100 * 1024 * 1024));
+        QVERIFY(file.seek(file.size()));
+        file.write("\r\n10 \r\n");
+        file.close();
+        QCOMPARE(readSettingsLines(path), (QList<QByteArray>{"00 ", "10 "}));
+        QVERIFY(!readSettingsLines(dir.filePath(QStringLiteral("missing.esc"))));
+        QVERIFY(!readSettingsLines(dir.path()));
     }
 };
 

@@ -27,6 +27,14 @@ QByteArray fileOf(const QStringList& lines) {
     return lines.join("\r\n").toLatin1() + "\r\n";
 }
 
+QByteArray startUpFileWith(std::initializer_list<std::pair<int, const char*>> changes) {
+    QStringList lines = StartUpLines;
+    for (const auto& [line, bytes] : changes) {
+        lines[line] = QString::fromLatin1(bytes);
+    }
+    return fileOf(lines);
+}
+
 QByteArray readAll(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -148,25 +156,26 @@ private slots:
     void aRejectedFileChangesNothing_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("message");
-        auto with = [](int line, const char* bytes) {
-            QStringList lines = StartUpLines;
-            lines[line] = QString::fromLatin1(bytes);
-            return fileOf(lines);
-        };
+        auto with = [](int line, const char* bytes) { return startUpFileWith({{line, bytes}}); };
         QTest::newRow("empty") << QByteArray() << Damaged;
         QTest::newRow("40 lines") << fileOf(StartUpLines.mid(0, 40)) << Damaged;
         QTest::newRow("short line") << with(22, "F5") << Damaged;
         QTest::newRow("flag ;") << with(3, "3; ") << BadFlag;
+        QTest::newRow("flag ; ending the line") << with(3, "3;") << BadFlag;
         QTest::newRow("flag letter") << with(30, "Nx ") << BadFlag;
         QTest::newRow("value below 32") << with(24, "H7\x1f") << Damaged;
+        QTest::newRow("port 16") << with(0, "000") << Damaged;
         QTest::newRow("type 4") << with(4, "45$") << Damaged;
-        QTest::newRow("model 2 on boat") << with(7, "78\"") << Damaged;
+        QTest::newRow("type 4, then a flag ;")
+            << startUpFileWith({{4, "45$"}, {30, "N; "}}) << Damaged;
+        QTest::newRow("model 2 on boat") << startUpFileWith({{4, "45\""}, {7, "78\""}}) << Damaged;
         QTest::newRow("brake 6") << with(9, "91&") << Damaged;
         QTest::newRow("cell 7 of three") << with(19, "C2'") << Damaged;
+        QTest::newRow("timing 31") << with(14, ">6?") << Damaged;
         QByteArray noise(10 * 1024 * 1024, Qt::Uninitialized);
         QRandomGenerator random(7);
         random.fillRange(reinterpret_cast<quint32*>(noise.data()), noise.size() / 4);
-        QTest::newRow("10 MB of noise") << noise << Damaged;
+        QTest::newRow("10 MB of noise") << noise << BadFlag;
     }
     void aRejectedFileChangesNothing() {
         QFETCH(QByteArray, bytes);
@@ -186,6 +195,51 @@ private slots:
         QCOMPARE(f.dialogs.shown().first().icon, Dialogs::Icon::None);
         QCOMPARE(f.snapshot(), before);
         QVERIFY(f.port.log().isEmpty());
+    }
+
+    // The form starts on ">=40A for aireplane", whose cell list is "2" .. "5". With the link down
+    // a model choice is refused and the list stays as it is.
+    void whatTheLoadMeetsDecides_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("linkDown");
+        QTest::addColumn<QString>("cells");  // "" when refused
+        const QByteArray helicopterCell = [] {
+            QByteArray bytes = startUpFileWith({{4, "45!"}, {5, "50 "}, {6, "67!"}, {19, "C2&"}});
+            return bytes.replace("D3 ", "D3 " + QByteArray(300, 'x'));
+        }();
+        QTest::newRow("unused slot, any value")
+            << startUpFileWith({{40, "X5\xff"}}) << false << QString("Auto");
+        QTest::newRow("other type's model")
+            << startUpFileWith({{6, "60\x7f"}}) << false << QString("Auto");
+        QTest::newRow("helicopter list, long line") << helicopterCell << false << QString("10");
+        QTest::newRow("link down: no such cell")
+            << QByteArray(helicopterCell).replace("C2&", "C2%") << true << QString();
+        QTest::newRow("link down: the cell the list has")
+            << startUpFileWith({{19, "C2#"}}) << true << QString("5");
+    }
+    void whatTheLoadMeetsDecides() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, linkDown);
+        QFETCH(QString, cells);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("a.esc"));
+        writeFile(path, bytes);
+        FormFixture f(Start::Loaded);
+        f.controls.ComboCTRmodel[0]->setListIndex(1);
+        if (linkDown) {
+            f.port.failNextWrite();
+            f.controls.OptionBrake->select(2);
+        }
+        f.dialogs.clear();
+        f.port.clearWritten();
+        const QString before = f.snapshot();
+
+        f.form.LoadSettingsFile(path);
+
+        QCOMPARE(f.dialogs.texts().contains(Damaged), cells.isEmpty());
+        QCOMPARE(f.port.log().value(0), cells.isEmpty() ? QString() : QStringLiteral("close"));
+        QCOMPARE(f.controls.ComboNoOfCell->text(), cells.isEmpty() ? QStringLiteral("2") : cells);
+        QVERIFY(!cells.isEmpty() || f.snapshot() == before);
     }
 
     void aMissingFileIsReportedInTheCurrentLanguage() {

@@ -79,6 +79,8 @@ private slots:
         f.form.SSTab1_Click(3);
         QCOMPARE(f.wire(), QList<int>({132, 4}));
         QCOMPARE(f.controls.ComboCTRmodel[3]->listIndex(), 1);
+        f.controls.SSTab1->select(0);
+        QCOMPARE(f.controls.ComboCTRmodel[3]->listIndex(), -1);
     }
 
     void eachTypeShowsItsGroupsAndRecordsItsSlots_data() {

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <QFile>
+#include <array>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -17,6 +18,7 @@ namespace {
 // Old content kept in memory to put back when a rewrite in place fails.
 constexpr off_t MaxKeptBytes = 16 * 1024 * 1024;
 constexpr int NotRegular = -1;  // our own error code beside errno's
+constexpr std::size_t ReadPiece = 64 * 1024;
 
 QString reasonOf(int error) {
     return error == NotRegular ? QStringLiteral("It is not a regular file.")
@@ -189,27 +191,33 @@ int createFile(const QByteArray& name, const QByteArray& bytes) {
 
 }  // namespace
 
-std::optional<QByteArray> readRegularFile(const QString& path, qint64 limit) {
+bool readRegularFile(const QString& path,
+                     const std::function<bool(const char* bytes, qsizetype size)>& take) {
     const QByteArray name = QFile::encodeName(path);
     struct stat st {};
     if (::stat(name.constData(), &st) != 0 || !S_ISREG(st.st_mode)) {
-        return std::nullopt;
+        return false;
     }
     const int fd = ::open(name.constData(), openFlags(O_RDONLY));
     if (fd < 0) {
-        return std::nullopt;
+        return false;
     }
     QFile file;
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) ||
         !file.open(fd, QIODevice::ReadOnly, QFile::AutoCloseHandle)) {
         ::close(fd);
-        return std::nullopt;
+        return false;
     }
-    QByteArray bytes = file.read(limit);
-    if (file.error() != QFileDevice::NoError) {
-        return std::nullopt;
+    std::array<char, ReadPiece> piece;
+    for (;;) {
+        const qint64 size = file.read(piece.data(), piece.size());
+        if (size < 0) {
+            return false;
+        }
+        if (size == 0 || !take(piece.data(), size)) {
+            return true;
+        }
     }
-    return bytes;
 }
 
 bool replaceFileContents(const QString& path, const QByteArray& bytes, QString* error) {

@@ -2,13 +2,15 @@
 
 #include <QByteArray>
 #include <QString>
-#include <optional>
+#include <functional>
 
 namespace rotaline {
 
-// At most `limit` bytes of the regular file at `path` (through symlinks). Anything else, a
-// pipe, a terminal or a device, is refused before it is opened, so nothing waits on it.
-std::optional<QByteArray> readRegularFile(const QString& path, qint64 limit);
+// Hands the regular file at `path` (through symlinks) to `take` a piece at a time, until the
+// file ends or `take` wants no more. Anything else, a pipe, a terminal or a device, is refused
+// before it is opened, so nothing waits on it. False: refused, or not readable to the end.
+bool readRegularFile(const QString& path,
+                     const std::function<bool(const char* bytes, qsizetype size)>& take);
 
 // Puts `bytes` into the regular file at `path` (through a symlink: into its target), or creates
 // it. Every write, sync and close is checked, and on any failure an existing file keeps its

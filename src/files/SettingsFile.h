@@ -1,29 +1,30 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
-
-#include "model/ParameterBlock.h"
-#include "model/SettingsFileCodec.h"
+#include <optional>
 
 namespace rotaline {
 
-struct SettingsFileContent {
-    SettingsFault fault = SettingsFault::None;
-    ParameterBlock block;
+// Collects what loading reads of a settings file: the first three bytes of each of its first
+// 41 lines. A line ends at CR, LF or CR LF. The rest of a longer line is passed over without
+// being kept, so a line of any length costs no memory.
+class SettingsLineReader {
+public:
+    // The file's next bytes; false once the 41st line is complete and nothing more is needed.
+    bool feed(const char* bytes, qsizetype size);
+    // The lines so far; a last line without its line end counts once it has a byte.
+    QList<QByteArray> lines() const;
+
+private:
+    QList<QByteArray> lines_;
+    QByteArray current_;
+    bool afterCr_ = false;
 };
 
-// Reads and checks a whole settings file before anything is applied: at most the bytes that
-// 41 lines can take are read, bytes are taken as they stand, and every value must be one the
-// window can show. `currentCells` is the number of entries of the cell-count list now, used
-// when the file chooses no model for its type. A missing or unreadable file, or one that is
-// not a regular file, is Damaged.
-SettingsFileContent readSettingsFile(const QString& path, int currentCells);
-
-// Checks a file's bytes as read; lines after the 41st are ignored.
-SettingsFileContent checkSettingsBytes(const QByteArray& bytes, int currentCells);
-
-// Checks the contents of a file already cut into lines, in the order a loader meets them.
-SettingsFileContent checkSettingsLines(const QList<QByteArray>& lines, int currentCells);
+// The lines of the settings file at `path`, read as far as loading reads them. Nothing when
+// the file is missing, unreadable or not a regular file.
+std::optional<QList<QByteArray>> readSettingsLines(const QString& path);
 
 }  // namespace rotaline

@@ -26,14 +26,17 @@ std::optional<std::string> encodeSettingsFile(const ParameterBlock& block) {
 }
 
 SettingsFault decodeSettingsLine(std::string_view line, SettingsLine& decoded) {
-    if (line.size() < 3) {
+    if (line.size() < 2) {
         return SettingsFault::Damaged;
     }
     const auto flag = static_cast<unsigned char>(line[1]);
-    const auto value = static_cast<unsigned char>(line[2]);
     if (flag != '0' && flag >= FirstRejectedFlag) {
         return SettingsFault::BadFlag;
     }
+    if (line.size() < 3) {
+        return SettingsFault::Damaged;
+    }
+    const auto value = static_cast<unsigned char>(line[2]);
     if (value < ValueOffset) {
         return SettingsFault::Damaged;
     }

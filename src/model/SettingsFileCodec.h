@@ -12,8 +12,7 @@ namespace rotaline {
 // byte 2 the in-use flag ("0" or the digit (slot mod 9) + 1), byte 3 the value + 32.
 inline constexpr int SettingsLineCount = SlotCount;
 inline constexpr int SettingsFileSize = SettingsLineCount * 5;
-inline constexpr int MaxSettingsLineLength = 255;  // longer lines are not ours
-inline constexpr int MaxStoredValue = 223;         // 32 + value must fit a byte
+inline constexpr int MaxStoredValue = 223;  // 32 + value must fit a byte
 
 // Nothing when a value above 223 cannot be written.
 std::optional<std::string> encodeSettingsFile(const ParameterBlock& block);
@@ -29,7 +28,7 @@ struct SettingsLine {
     std::uint8_t value = 0;
 };
 
-// Reads one line's three bytes (terminator already removed).
+// Reads a line's first three bytes (terminator already removed), the flag before the value.
 SettingsFault decodeSettingsLine(std::string_view line, SettingsLine& decoded);
 
 }  // namespace rotaline

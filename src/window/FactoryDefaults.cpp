@@ -33,20 +33,17 @@ void MainForm::CommandSetFactory_Click() {
 }
 
 // The control that writes `slot`, set to `value` as a user's choice would set it.
-void MainForm::setOwnerValue(int slot, int value) {
+bool MainForm::setOwnerValue(int slot, int value) {
     Control& control = ownerOf(slot);
     switch (slotInfo(slot).kind) {
         case ValueKind::OptionIndex:
-            static_cast<OptionGroup&>(control).select(value);
-            break;
+            return static_cast<OptionGroup&>(control).select(value);
         case ValueKind::ListPosition:
-            static_cast<ComboList&>(control).setListIndex(value);
-            break;
+            return static_cast<ComboList&>(control).setListIndex(value);
         case ValueKind::ScrollValue:
-            static_cast<ScrollBar&>(control).setValue(value);
-            break;
+            return static_cast<ScrollBar&>(control).setValue(value);
         default:
-            break;
+            return true;
     }
 }
 

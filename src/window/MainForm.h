@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QByteArray>
+#include <QList>
 #include <QString>
 #include <array>
 #include <cstdint>
@@ -38,8 +40,9 @@ struct SlotInfo;
 //   TypeTabs.cpp         SSTab1_Click and the groups of each type
 //   ModelSelection.cpp   ComboCTRmodel_Click
 //   FactoryDefaults.cpp  ApplyFactoryDefaults, CommandSetFactory_Click
-//   SettingsFiles.cpp    SaveSettingsFile, mnuOpen_Click, LoadSettingsFile, LoadParameterBlock,
-//                        ApplyParameterBlock, mnuSendAll_Click, Toolbar1_ButtonClick
+//   SettingsFiles.cpp    SaveSettingsFile, mnuOpen_Click, LoadSettingsFile, ApplyParameterBlock,
+//                        mnuSendAll_Click, Toolbar1_ButtonClick
+//   TrialLoad.cpp        the trial load on a copy of the form
 //   RecentFiles.cpp      WriteRecentFiles, GetRecentFiles, UpdateFileMenu, mnuFileMRU_Click
 //   LanguageSwitch.cpp   mnuChinese_Click, mnuEnglish_Click
 //   ParameterHints.cpp   the hint over each parameter, in the current language
@@ -93,12 +96,12 @@ public:
     void mnuOpen_Click();
     // What opening the chosen file does: the recent list, the load, the note.
     void OpenSettingsFile(const QString& path);
+    // Loads only when a trial load on a copy of the form meets no fault; otherwise says why.
     void LoadSettingsFile(const QString& path);
-    // What loading a file with this block does once the file has been read.
-    void LoadParameterBlock(ParameterBlock block);
     // Sends the whole block again, as loading it from a file would.
     void mnuSendAll_Click();
-    void ApplyParameterBlock();
+    // False at the first slot whose control has no such value; the slots before it are set.
+    bool ApplyParameterBlock();
     void Toolbar1_ButtonClick(const QString& key);
     void WriteRecentFiles(const QString& fileName);
     void GetRecentFiles();
@@ -138,7 +141,12 @@ private:
     void adaptModelGroups(const ControllerModel& model);
     void enableFrequency(bool enabled);
     Control& ownerOf(int slot);
-    void setOwnerValue(int slot, int value);
+    bool setOwnerValue(int slot, int value);
+    void loadTried(const std::optional<QList<QByteArray>>& lines);
+    SettingsFault loadSettingsLines(const QList<QByteArray>& lines);
+    SettingsFault takeLines(const QList<QByteArray>& lines, int from, int to);
+    SettingsFault tryLoadOnCopy(const QList<QByteArray>& lines) const;
+    void takeStateOf(const MainForm& other);
 
     ProgrammingLink& link_;
     Dialogs& dialogs_;

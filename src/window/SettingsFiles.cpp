@@ -55,41 +55,10 @@ void MainForm::OpenSettingsFile(const QString& path) {
 }
 
 void MainForm::LoadSettingsFile(const QString& path) {
-    const SettingsFileContent file = readSettingsFile(path, controls_.ComboNoOfCell->count());
-    if (file.fault != SettingsFault::None) {
-        dialogs_.message(settingsFaultMessage(file.fault, flags_.chinese), Dialogs::Icon::None,
-                         Dialogs::Buttons::Ok);
-        return;
-    }
-    LoadParameterBlock(file.block);
+    loadTried(readSettingsLines(path));
 }
 
-// Taken by value: the type and model logic it runs rewrites the form's own block.
-void MainForm::LoadParameterBlock(ParameterBlock block) {
-    for (int slot = 0; slot < FirstParameterSlot; ++slot) {
-        block_.value[slot] = block.value[slot];
-        block_.inUse[slot] = block.inUse[slot];
-    }
-    link_.close();
-    Controls& c = controls_;
-    c.ComboCOM->setListIndex(block_.value[PortSlot]);
-    c.SSTab1->select(block_.value[TypeSlot]);
-    if (block_.inUse[TypeSlot]) {
-        SSTab1_Click(block_.value[TypeSlot] + 1);
-    }
-    for (int type = 0; type < EscTypeCount; ++type) {
-        if (block_.inUse[modelSlotOf(type)]) {
-            c.ComboCTRmodel[type]->setListIndex(block_.value[modelSlotOf(type)]);
-        }
-    }
-    for (int slot = FirstParameterSlot; slot < SlotCount; ++slot) {
-        block_.value[slot] = block.value[slot];
-        block_.inUse[slot] = block.inUse[slot];
-    }
-    ApplyParameterBlock();
-}
-
-// The next controller gets what the last one got: the block goes out as a file with it
+// The next controller gets what the last one got: the block goes out as loading a file with it
 // would, on the port chosen now.
 void MainForm::mnuSendAll_Click() {
     if (!link_.isReady()) {
@@ -98,20 +67,86 @@ void MainForm::mnuSendAll_Click() {
     }
     ParameterBlock block = block_;
     block.value[PortSlot] = static_cast<std::uint8_t>(std::max(0, controls_.ComboCOM->listIndex()));
-    LoadParameterBlock(block);
+    const std::optional<std::string> bytes = encodeSettingsFile(block);
+    SettingsLineReader reader;
+    if (bytes) {
+        reader.feed(bytes->data(), static_cast<qsizetype>(bytes->size()));
+    }
+    loadTried(bytes ? std::optional(reader.lines()) : std::nullopt);
 }
 
-void MainForm::ApplyParameterBlock() {
+// Loads only when the trial on a copy of the form meets no fault; otherwise says why.
+void MainForm::loadTried(const std::optional<QList<QByteArray>>& lines) {
+    SettingsFault fault = lines ? tryLoadOnCopy(*lines) : SettingsFault::Damaged;
+    if (fault == SettingsFault::None) {
+        fault = loadSettingsLines(*lines);
+    }
+    if (fault != SettingsFault::None) {
+        dialogs_.message(settingsFaultMessage(fault, flags_.chinese), Dialogs::Icon::None,
+                         Dialogs::Buttons::Ok);
+    }
+}
+
+// The head first: port, type and models are chosen as a user would choose them, and their
+// logic resets the other slots before the file's values replace them.
+SettingsFault MainForm::loadSettingsLines(const QList<QByteArray>& lines) {
+    if (const SettingsFault fault = takeLines(lines, 0, FirstParameterSlot);
+        fault != SettingsFault::None) {
+        return fault;
+    }
+    link_.close();
+    Controls& c = controls_;
+    if (!c.ComboCOM->setListIndex(block_.value[PortSlot]) ||
+        !c.SSTab1->select(block_.value[TypeSlot])) {
+        return SettingsFault::Damaged;
+    }
+    if (block_.inUse[TypeSlot]) {
+        SSTab1_Click(block_.value[TypeSlot] + 1);
+    }
+    for (int type = 0; type < EscTypeCount; ++type) {
+        const int slot = modelSlotOf(type);
+        if (block_.inUse[slot] && !c.ComboCTRmodel[type]->setListIndex(block_.value[slot])) {
+            return SettingsFault::Damaged;
+        }
+    }
+    if (const SettingsFault fault = takeLines(lines, FirstParameterSlot, SlotCount);
+        fault != SettingsFault::None) {
+        return fault;
+    }
+    return ApplyParameterBlock() ? SettingsFault::None : SettingsFault::Damaged;
+}
+
+SettingsFault MainForm::takeLines(const QList<QByteArray>& lines, int from, int to) {
+    for (int slot = from; slot < to; ++slot) {
+        if (slot >= lines.size()) {
+            return SettingsFault::Damaged;
+        }
+        SettingsLine line;
+        const std::string_view bytes(lines[slot].constData(), lines[slot].size());
+        if (const SettingsFault fault = decodeSettingsLine(bytes, line);
+            fault != SettingsFault::None) {
+            return fault;
+        }
+        block_.inUse[slot] = line.inUse;
+        block_.value[slot] = line.value;
+    }
+    return SettingsFault::None;
+}
+
+bool MainForm::ApplyParameterBlock() {
     for (int slot = FirstParameterSlot; slot < SlotCount; ++slot) {
         const SlotInfo& info = slotInfo(slot);
         if (!block_.inUse[slot] || info.kind == ValueKind::Unused) {
             continue;
         }
-        setOwnerValue(slot, block_.value[slot]);
+        if (!setOwnerValue(slot, block_.value[slot])) {
+            return false;
+        }
         if (info.kind == ValueKind::ScrollValue) {
             runChangeHandler(slot);
         }
     }
+    return true;
 }
 
 void MainForm::Toolbar1_ButtonClick(const QString& key) {

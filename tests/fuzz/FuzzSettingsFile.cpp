@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "files/SettingsFile.h"
 #include "support/FormFixture.h"
 
 using namespace rotaline;
@@ -18,7 +17,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static QCoreApplication app(argc, argv);
     static QTemporaryDir dir;
     const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
-    checkSettingsBytes(bytes, 3);
 
     const QString path = dir.filePath(QStringLiteral("input.esc"));
     QFile file(path);

@@ -4,9 +4,9 @@
 
 #include "files/SettingsFile.h"
 #include "link/ProgrammingLink.h"
-#include "model/EscCatalogue.h"
+#include "model/SettingsFileCodec.h"
+#include "platform/RecordingPort.h"
 #include "program/Console.h"
-#include "program/RecordingPort.h"
 #include "window/MainForm.h"
 #include "window/SettingsDescription.h"
 
@@ -59,32 +59,40 @@ std::optional<Request> parse(const QStringList& arguments) {
     return request;
 }
 
+// The block and flags as the file writes them.
+ParameterBlock blockOf(const QList<QByteArray>& lines) {
+    ParameterBlock block;
+    for (int slot = 0; slot < SlotCount && slot < lines.size(); ++slot) {
+        SettingsLine line;
+        decodeSettingsLine(std::string_view(lines[slot].constData(), lines[slot].size()), line);
+        block.value[slot] = line.value;
+        block.inUse[slot] = line.inUse;
+    }
+    return block;
+}
+
 // The file in the words the window would have after loading it, which sends to no port. A
 // file the window refuses is reported as loading it reports it.
 std::optional<SettingsDescription> describeFile(const QString& path, bool chinese) {
-    const SettingsFileContent file = readSettingsFile(path, static_cast<int>(InitialCells.size()));
     RecordingPort port;
     ProgrammingLink link(port);
     Console console;
     MainForm form(link, console, console);
     form.setHost(&console);
-    if (file.fault == SettingsFault::None) {
-        form.Form_Load();
-        if (chinese) {
-            console.answer = Dialogs::Answer::Yes;
-            form.mnuChinese_Click();
-        }
-        console.problems.clear();
-        form.LoadSettingsFile(path);
-    } else {
-        console.problems << settingsFaultMessage(file.fault, chinese);
+    form.Form_Load();
+    if (chinese) {
+        console.answer = Dialogs::Answer::Yes;
+        form.mnuChinese_Click();
     }
-    if (!console.problems.isEmpty()) {
+    console.problems.clear();
+    form.LoadSettingsFile(path);
+    const std::optional<QList<QByteArray>> lines = readSettingsLines(path);
+    if (!console.problems.isEmpty() || !lines) {
         std::fprintf(stderr, "%s: %s\n", qPrintable(path),
                      console.problems.join(QStringLiteral("; ")).toUtf8().constData());
         return std::nullopt;
     }
-    return describeSettings(form, file.block);
+    return describeSettings(form, blockOf(*lines));
 }
 
 void print(const QStringList& lines) {

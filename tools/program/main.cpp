@@ -5,20 +5,33 @@
 #include <QTimer>
 #include <cstdio>
 
-#include "files/SettingsFile.h"
 #include "link/ProgrammingLink.h"
-#include "model/EscCatalogue.h"
 #include "model/MessageDecoder.h"
 #include "platform/ExitSignals.h"
 #include "platform/QtSerialPort.h"
+#include "platform/RecordingPort.h"
 #include "program/Console.h"
 #include "program/Describe.h"
-#include "program/RecordingPort.h"
 #include "window/MainForm.h"
 
 using namespace rotaline;
 
 namespace {
+
+// The programmer's form over `port`, started up as the window starts.
+struct HeadlessForm {
+    explicit HeadlessForm(SerialPort& port) : link(port) {
+        form.setHost(&console);
+        form.Form_Load();
+    }
+    ProgrammingLink link;
+    Console console;
+    MainForm form{link, console, console};
+};
+
+void reportProblems(const QString& file, const QStringList& problems) {
+    std::fprintf(stderr, "%s: %s\n", qPrintable(file), qPrintable(problems.join("; ")));
+}
 
 double seconds(LineClock::Clock::duration duration) {
     return std::chrono::duration<double>(duration).count();
@@ -89,29 +102,28 @@ int main(int argc, char** argv) {
     }
     const QString file = arguments[0];
     const QString device = arguments[1];
-    // The whole file is checked before the device is touched: a bad file writes nothing.
-    if (const SettingsFault fault =
-            readSettingsFile(file, static_cast<int>(InitialCells.size())).fault;
-        fault != SettingsFault::None) {
-        std::fprintf(stderr, "%s: %s\n", qPrintable(file),
-                     qPrintable(settingsFaultMessage(fault, false)));
-        return 2;
+    // The whole load is tried without the device first: a bad file writes nothing.
+    {
+        RecordingPort nowhere;
+        HeadlessForm trial(nowhere);
+        trial.form.LoadSettingsFile(file);
+        if (!trial.console.problems.isEmpty()) {
+            reportProblems(file, trial.console.problems);
+            return 2;
+        }
     }
     // A signal lets the run end and close the port properly, then ends the tool.
     const ExitSignals exitSignals;
     RecordingPort port(dryRun ? nullptr
                               : std::make_unique<QtSerialPort>([device](int) { return device; }));
-    ProgrammingLink link(port);
-    Console console;
-    MainForm form(link, console, console);
-    form.setHost(&console);
-    form.Form_Load();
+    HeadlessForm headless(port);
+    ProgrammingLink& link = headless.link;
     if (!link.isReady()) {
         std::fprintf(stderr, "%s cannot be used: %s\n", qPrintable(device),
                      qPrintable(port.errorString()));
         return 3;
     }
-    form.LoadSettingsFile(file);
+    headless.form.LoadSettingsFile(file);
     link.close();
     if (!finishSending(port, link.line())) {
         std::fprintf(stderr, "%s did not take the settings within %.1f s of line time\n",
@@ -125,8 +137,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "stopped by signal %d\n", signal);
         return 128 + signal;
     }
-    if (!console.problems.isEmpty()) {
-        std::fprintf(stderr, "%s: %s\n", qPrintable(file), qPrintable(console.problems.join("; ")));
+    if (!headless.console.problems.isEmpty()) {
+        reportProblems(file, headless.console.problems);
         return link.isReady() ? 2 : 3;
     }
     return 0;

@@ -57,4 +57,12 @@ bool ComboList::setText(const QString& entry) {
     return position >= 0 && setListIndex(position);
 }
 
+void ComboList::copyStateOf(const Control& other) {
+    Control::copyStateOf(other);
+    const auto& list = static_cast<const ComboList&>(other);
+    items_ = list.items_;
+    listIndex_ = list.listIndex_;
+    notify(Property::Items);
+}
+
 }  // namespace rotaline

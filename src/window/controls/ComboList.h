@@ -25,6 +25,8 @@ public:
     bool setListIndex(int position);     // -1 .. count-1; false for any other position
     bool setText(const QString& entry);  // chooses the entry with that text; false if none has it
 
+    void copyStateOf(const Control& other) override;
+
     std::function<void()> onClick;
 
 private:

@@ -34,6 +34,13 @@ void Control::setToolTip(const QString& toolTip) {
     }
 }
 
+void Control::copyStateOf(const Control& other) {
+    setCaption(other.caption_, other.accessKeys_);
+    setVisible(other.visible_);
+    setEnabled(other.enabled_);
+    setToolTip(other.toolTip_);
+}
+
 void Control::notify(Property property) const {
     for (const Observer& observer : observers_) {
         observer(property);

@@ -63,6 +63,10 @@ public:
 
     void observe(Observer observer) { observers_.push_back(std::move(observer)); }
 
+    // Takes on the state of `other`, a control of the same name and kind on another form;
+    // observers hear of it, and no event is raised.
+    virtual void copyStateOf(const Control& other);
+
 protected:
     void notify(Property property) const;
 

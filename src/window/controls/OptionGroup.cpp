@@ -28,4 +28,14 @@ bool OptionGroup::select(int index) {
     return true;
 }
 
+void OptionGroup::copyStateOf(const Control& other) {
+    Control::copyStateOf(other);
+    const auto& group = static_cast<const OptionGroup&>(other);
+    for (int i = 0; i < count(); ++i) {
+        buttons_[i]->copyStateOf(*group.buttons_[i]);
+    }
+    selected_ = group.selected_;
+    notify(Property::Value);
+}
+
 }  // namespace rotaline

@@ -18,6 +18,8 @@ public:
     int selected() const { return selected_; }
     bool select(int index);
 
+    void copyStateOf(const Control& other) override;
+
     std::function<void(int)> onClick;
 
 private:

@@ -25,4 +25,10 @@ bool ScrollBar::setValue(int value) {
     return true;
 }
 
+void ScrollBar::copyStateOf(const Control& other) {
+    Control::copyStateOf(other);
+    value_ = static_cast<const ScrollBar&>(other).value_;
+    notify(Property::Value);
+}
+
 }  // namespace rotaline

@@ -16,6 +16,8 @@ public:
     int value() const { return value_; }
     bool setValue(int value);  // false outside minimum..maximum
 
+    void copyStateOf(const Control& other) override;
+
     std::function<void()> onChange;
 
 private:

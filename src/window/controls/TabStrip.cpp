@@ -29,4 +29,13 @@ void TabStrip::setSelectedCaption(const QString& caption) {
     }
 }
 
+void TabStrip::copyStateOf(const Control& other) {
+    Control::copyStateOf(other);
+    const auto& tabs = static_cast<const TabStrip&>(other);
+    captions_ = tabs.captions_;
+    selected_ = tabs.selected_;
+    notify(Property::Caption);
+    notify(Property::Value);
+}
+
 }  // namespace rotaline

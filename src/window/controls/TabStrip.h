@@ -18,6 +18,8 @@ public:
     const QString& tabCaption(int tab) const { return captions_.at(tab); }
     void setSelectedCaption(const QString& caption);
 
+    void copyStateOf(const Control& other) override;
+
     std::function<void(int previousTab)> onClick;
 
 private:

@@ -29,4 +29,9 @@ void TextBox::append(const QString& piece) {
     notify(Property::TextAppended);
 }
 
+void TextBox::copyStateOf(const Control& other) {
+    Control::copyStateOf(other);
+    setText(static_cast<const TextBox&>(other).text_);
+}
+
 }  // namespace rotaline

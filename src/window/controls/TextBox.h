@@ -16,6 +16,8 @@ public:
     const QString& text() const { return text_; }
     void setText(const QString& text);
     void append(const QString& piece);
+
+    void copyStateOf(const Control& other) override;
     const QString& lastAppended() const { return lastAppended_; }
 
 private:

@@ -1,4 +1,4 @@
-#include "program/RecordingPort.h"
+#include "platform/RecordingPort.h"
 
 namespace rotaline {
 
