@@ -47,4 +47,22 @@ std::optional<QList<QByteArray>> readSettingsLines(const QString& path) {
     return reader.lines();
 }
 
+SettingsFault decodeSettingsLines(const QList<QByteArray>& lines, int from, int to,
+                                  ParameterBlock& block) {
+    for (int slot = from; slot < to; ++slot) {
+        if (slot >= lines.size()) {
+            return SettingsFault::Damaged;
+        }
+        SettingsLine line;
+        const std::string_view bytes(lines[slot].constData(), lines[slot].size());
+        if (const SettingsFault fault = decodeSettingsLine(bytes, line);
+            fault != SettingsFault::None) {
+            return fault;
+        }
+        block.inUse[slot] = line.inUse;
+        block.value[slot] = line.value;
+    }
+    return SettingsFault::None;
+}
+
 }  // namespace rotaline

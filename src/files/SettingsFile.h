@@ -5,6 +5,9 @@
 #include <QString>
 #include <optional>
 
+#include "model/ParameterBlock.h"
+#include "model/SettingsFileCodec.h"
+
 namespace rotaline {
 
 // Collects what loading reads of a settings file: the first three bytes of each of its first
@@ -26,5 +29,10 @@ private:
 // The lines of the settings file at `path`, read as far as loading reads them. Nothing when
 // the file is missing, unreadable or not a regular file.
 std::optional<QList<QByteArray>> readSettingsLines(const QString& path);
+
+// Lines `from`..`to` - 1 decoded into the same slots of `block`, in order; stops at the first
+// fault (a missing line is a damaged file).
+SettingsFault decodeSettingsLines(const QList<QByteArray>& lines, int from, int to,
+                                  ParameterBlock& block);
 
 }  // namespace rotaline

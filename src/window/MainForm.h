@@ -144,7 +144,6 @@ private:
     bool setOwnerValue(int slot, int value);
     void loadTried(const std::optional<QList<QByteArray>>& lines);
     SettingsFault loadSettingsLines(const QList<QByteArray>& lines);
-    SettingsFault takeLines(const QList<QByteArray>& lines, int from, int to);
     SettingsFault tryLoadOnCopy(const QList<QByteArray>& lines) const;
     void takeStateOf(const MainForm& other);
 

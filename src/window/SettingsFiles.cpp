@@ -90,7 +90,7 @@ void MainForm::loadTried(const std::optional<QList<QByteArray>>& lines) {
 // The head first: port, type and models are chosen as a user would choose them, and their
 // logic resets the other slots before the file's values replace them.
 SettingsFault MainForm::loadSettingsLines(const QList<QByteArray>& lines) {
-    if (const SettingsFault fault = takeLines(lines, 0, FirstParameterSlot);
+    if (const SettingsFault fault = decodeSettingsLines(lines, 0, FirstParameterSlot, block_);
         fault != SettingsFault::None) {
         return fault;
     }
@@ -109,28 +109,12 @@ SettingsFault MainForm::loadSettingsLines(const QList<QByteArray>& lines) {
             return SettingsFault::Damaged;
         }
     }
-    if (const SettingsFault fault = takeLines(lines, FirstParameterSlot, SlotCount);
+    if (const SettingsFault fault =
+            decodeSettingsLines(lines, FirstParameterSlot, SlotCount, block_);
         fault != SettingsFault::None) {
         return fault;
     }
     return ApplyParameterBlock() ? SettingsFault::None : SettingsFault::Damaged;
-}
-
-SettingsFault MainForm::takeLines(const QList<QByteArray>& lines, int from, int to) {
-    for (int slot = from; slot < to; ++slot) {
-        if (slot >= lines.size()) {
-            return SettingsFault::Damaged;
-        }
-        SettingsLine line;
-        const std::string_view bytes(lines[slot].constData(), lines[slot].size());
-        if (const SettingsFault fault = decodeSettingsLine(bytes, line);
-            fault != SettingsFault::None) {
-            return fault;
-        }
-        block_.inUse[slot] = line.inUse;
-        block_.value[slot] = line.value;
-    }
-    return SettingsFault::None;
 }
 
 bool MainForm::ApplyParameterBlock() {

@@ -4,7 +4,6 @@
 
 #include "files/SettingsFile.h"
 #include "link/ProgrammingLink.h"
-#include "model/SettingsFileCodec.h"
 #include "platform/RecordingPort.h"
 #include "program/Console.h"
 #include "window/MainForm.h"
@@ -59,18 +58,6 @@ std::optional<Request> parse(const QStringList& arguments) {
     return request;
 }
 
-// The block and flags as the file writes them.
-ParameterBlock blockOf(const QList<QByteArray>& lines) {
-    ParameterBlock block;
-    for (int slot = 0; slot < SlotCount && slot < lines.size(); ++slot) {
-        SettingsLine line;
-        decodeSettingsLine(std::string_view(lines[slot].constData(), lines[slot].size()), line);
-        block.value[slot] = line.value;
-        block.inUse[slot] = line.inUse;
-    }
-    return block;
-}
-
 // The file in the words the window would have after loading it, which sends to no port. A
 // file the window refuses is reported as loading it reports it.
 std::optional<SettingsDescription> describeFile(const QString& path, bool chinese) {
@@ -92,7 +79,9 @@ std::optional<SettingsDescription> describeFile(const QString& path, bool chines
                      console.problems.join(QStringLiteral("; ")).toUtf8().constData());
         return std::nullopt;
     }
-    return describeSettings(form, blockOf(*lines));
+    ParameterBlock block;  // as the file writes it: the load may set some flags otherwise
+    decodeSettingsLines(*lines, 0, SlotCount, block);
+    return describeSettings(form, block);
 }
 
 void print(const QStringList& lines) {
