@@ -3,7 +3,6 @@
 #include <QtTest>
 
 #include "model/SettingsFileCodec.h"
-#include "support/ExpectedMessages.h"
 #include "support/FormFixture.h"
 #include "support/UnwritableFolder.h"
 
@@ -46,19 +45,6 @@ void writeFile(const QString& path, const QByteArray& bytes) {
     file.write(bytes);
 }
 
-// A car with the ">=50A for car" model on COM1 and settings that differ from the defaults;
-// slot 9 holds brake 5 but is not in use.
-QByteArray carFile() {
-    ParameterBlock block;
-    block.value = {0, 0, 0, 0, 3, 0, 0, 0, 1, 5, 1, 0, 1, 5, 0, 2, 1, 1, 6, 2, 7,
-                   1, 0, 0, 1, 0, 1, 2, 3, 4, 1, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0};
-    for (int slot :
-         {3, 4, 8, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 24, 26, 27, 28, 29, 30, 31, 33}) {
-        block.inUse[slot] = true;
-    }
-    return QByteArray::fromStdString(*encodeSettingsFile(block));
-}
-
 }  // namespace
 
 class TestSettingsFiles : public QObject {
@@ -98,59 +84,6 @@ private slots:
         QCOMPARE(f.dialogs.shown().first().icon, Dialogs::Icon::None);
         QCOMPARE(folder.oldContent(), before);
         QVERIFY(!f.controls.mnuFileMRU[0]->isVisible());
-    }
-
-    void loadingAGoodFileReplaysPortTypeModelAndSettings() {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("car.esc"));
-        writeFile(path, carFile());
-        FormFixture f(Start::Loaded);
-        f.dialogs.nextFileName(path);
-
-        f.controls.mnuOpen->click();
-
-        const QList<int> reset = {133, 21, 134, 21, 135, 21, 136, 21, 132, 4};
-        const QList<int> defaults = factoryDefaultBytes(1);
-        const QList<int> settings = {140, 2, 141, 6, 142, 1, 143, 3, 144, 2, 147, 3, 149, 2,
-                                     154, 2, 155, 3, 156, 4, 157, 5, 158, 2, 159, 3};
-        const QList<int> handshake = {170, 85};
-        const QList<int> model = {136, 2};
-        QCOMPARE(f.wire(), reset + reset + handshake + defaults + model + settings);
-        QCOMPARE(f.note(), QStringLiteral("Load File:") + path + QStringLiteral("\r\n"));
-        QCOMPARE(f.controls.SSTab1->selected(), 3);
-        QCOMPARE(f.controls.ComboCTRmodel[3]->text(), QStringLiteral(">=50A for car"));
-        QCOMPARE(f.controls.ComboCurentLimit->text(), QStringLiteral("70A"));
-        QCOMPARE(f.controls.ComboNoOfCell->text(), QStringLiteral("3"));
-        QCOMPARE(f.controls.OptionBrake->selected(), 0);
-        QCOMPARE(int(f.form.block().value[9]), 5);
-        QVERIFY(!f.form.block().inUse[9]);
-        QVERIFY(f.controls.FrameCurrent->isVisible());
-        QCOMPARE(f.controls.mnuFileMRU[1]->caption(), QStringLiteral("&1 ") + path);
-        QVERIFY(f.dialogs.shown().isEmpty());
-    }
-
-    void sendingAllAgainSendsAndNotesWhatLoadingTheBlockDoes() {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("car.esc"));
-        writeFile(path, carFile());
-        FormFixture f(Start::Loaded);
-        f.form.LoadSettingsFile(path);
-        f.port.clearWritten();
-        f.controls.mnuSendAll->click();
-        const QList<int> again = f.wire();
-        const QString notes = f.note();
-        f.port.clearWritten();
-
-        f.form.LoadSettingsFile(path);
-
-        QCOMPARE(again, f.wire());
-        QCOMPARE(notes, f.note());
-        f.port.setPresentPorts({});
-        f.selectPort(1);
-        f.controls.mnuSendAll->click();
-        QCOMPARE(f.dialogs.texts(),
-                 QStringList({"COM2 is invalild ! \r\nPlease slect other COM port !"}));
-        QVERIFY(f.port.written().isEmpty());
     }
 
     void aRejectedFileChangesNothing_data() {
@@ -240,67 +173,6 @@ private slots:
         QCOMPARE(f.port.log().value(0), cells.isEmpty() ? QString() : QStringLiteral("close"));
         QCOMPARE(f.controls.ComboNoOfCell->text(), cells.isEmpty() ? QStringLiteral("2") : cells);
         QVERIFY(!cells.isEmpty() || f.snapshot() == before);
-    }
-
-    void aMissingFileIsReportedInTheCurrentLanguage() {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("gone.esc"));
-        FormFixture f(Start::Loaded);
-        f.switchToChinese();
-        f.dialogs.nextFileName(path);
-        const ParameterBlock before = f.form.block();
-
-        f.form.mnuOpen_Click();
-
-        QCOMPARE(f.dialogs.texts(), QStringList({"文件已经删除或文件已经损坏"}));
-        QCOMPARE(f.note(), QStringLiteral("Load File:") + path + QStringLiteral("\r\n"));
-        QCOMPARE(f.controls.mnuFileMRU[1]->caption(), QStringLiteral("&1 ") + path);
-        QVERIFY(f.port.log().isEmpty());
-        QVERIFY(f.form.block() == before);
-    }
-
-    void cancellingTheOpenDialogChangesNothing() {
-        FormFixture f(Start::Loaded);
-        f.dialogs.nextFileName(QString());
-        const QString before = f.snapshot();
-        f.form.Toolbar1_ButtonClick(QStringLiteral("打开"));
-        QCOMPARE(f.snapshot(), before);
-        QCOMPARE(f.dialogs.filters(), QStringList({"ESC files(*.esc)|*.esc"}));
-    }
-
-    // Mutated files either load or are refused with nothing changed; none crashes.
-    void mutatedFilesAreAppliedOrRefusedWhole() {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("fuzz.esc"));
-        const QByteArray good = carFile();
-        QRandomGenerator random(2026);
-        int applied = 0;
-        int refused = 0;
-        for (int round = 0; round < 2000; ++round) {
-            QByteArray bytes = good;
-            const int changes = 1 + random.bounded(3);
-            for (int i = 0; i < changes; ++i) {
-                bytes[random.bounded(int(bytes.size()))] = char(random.bounded(256));
-            }
-            if (random.bounded(8) == 0) {
-                bytes.truncate(random.bounded(int(bytes.size())));
-            }
-            writeFile(path, bytes);
-            FormFixture f(Start::Loaded);
-            const QString before = f.snapshot();
-            f.form.LoadSettingsFile(path);
-            const QStringList texts = f.dialogs.texts();
-            if (texts.contains(Damaged) || texts.contains(BadFlag)) {
-                QCOMPARE(texts.size(), 1);
-                QCOMPARE(f.snapshot(), before);
-                ++refused;
-            } else {
-                QVERIFY(texts.isEmpty());
-                ++applied;
-            }
-        }
-        QVERIFY(applied > 100);
-        QVERIFY(refused > 100);
     }
 };
 

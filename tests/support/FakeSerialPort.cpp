@@ -49,12 +49,14 @@ void FakeSerialPort::close() {
 }
 
 bool FakeSerialPort::write(const QByteArray& bytes) {
-    log_ << QStringLiteral("write ") + QString::fromLatin1(bytes.toHex().toUpper());
+    const QString entry = QStringLiteral("write ") + QString::fromLatin1(bytes.toHex().toUpper());
     if (!open_ || failWrite_ || pulled_) {
+        log_ << entry + QStringLiteral(" failed");
         failWrite_ = false;
         error_ = QStringLiteral("The device is not usable.");
         return false;
     }
+    log_ << entry;
     written_ += bytes;
     writes_ << bytes;
     return true;

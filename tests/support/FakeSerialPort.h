@@ -44,7 +44,8 @@ public:
     const QByteArray& written() const { return written_; }
     QList<QByteArray> writes() const { return writes_; }
     void clearWritten();
-    // Operations in order: "close", "number 5", "settings 300,e,8,1", "open", "write AA55".
+    // Operations in order: "close", "number 5", "settings 300,e,8,1", "open", "write AA55", "write
+    // 8904 failed".
     const QStringList& log() const { return log_; }
     int threshold() const { return threshold_; }
     int openCount() const { return opens_; }

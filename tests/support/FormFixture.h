@@ -11,10 +11,10 @@
 
 namespace rotaline::testing {
 
-// A form on a serial double: with its lists filled, or started up as the window starts (COM1
-// selected, its handshake forgotten).
+// A form on a serial double: with its lists filled, started up as the window starts (COM1
+// selected, its handshake forgotten), or just made, before the window's start-up.
 struct FormFixture {
-    enum class Start { ListsFilled, Loaded };
+    enum class Start { ListsFilled, Loaded, Made };
 
     FakeSerialPort port;
     ProgrammingLink link{port};
@@ -27,7 +27,7 @@ struct FormFixture {
         if (start == Start::Loaded) {
             form.Form_Load();
             port.clearWritten();
-        } else {
+        } else if (start == Start::ListsFilled) {
             form.FillValueLists();
         }
     }

@@ -1,0 +1,281 @@
+#include "support/FormSession.h"
+
+#include <QDir>
+#include <QHash>
+#include <functional>
+#include <memory>
+
+#include "model/MessageDecoder.h"
+#include "support/FormFixture.h"
+#include "support/RecordingHost.h"
+
+namespace rotaline::testing {
+namespace {
+
+QString quoted(const QString& text) {
+    QString out = QStringLiteral("\"");
+    for (const QChar c : text) {
+        if (c == '\r') {
+            out += QStringLiteral("\\r");
+        } else if (c == '\n') {
+            out += QStringLiteral("\\n");
+        } else if (c == '"' || c == '\\') {
+            out += QLatin1Char('\\');
+            out += c;
+        } else if (c.unicode() < 32) {
+            out += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QChar('0'));
+        } else {
+            out += c;
+        }
+    }
+    return out + '"';
+}
+
+// Bytes from text with \r, \n and \xNN written out.
+QByteArray unescaped(const QString& text) {
+    QByteArray bytes;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] != '\\' || i + 1 == text.size()) {
+            bytes += char(text[i].unicode());
+        } else if (text[++i] == 'x') {
+            bytes += char(text.mid(i + 1, 2).toInt(nullptr, 16));
+            i += 2;
+        } else {
+            bytes += text[i] == 'r' ? '\r' : text[i] == 'n' ? '\n' : char(text[i].unicode());
+        }
+    }
+    return bytes;
+}
+
+// What a step can change, keyed so that a change shows as a different value under one key.
+using State = QList<QPair<QString, QString>>;
+
+QString stateWords(const Control& control) {
+    QStringList words{control.isVisible() ? QStringLiteral("shown") : QStringLiteral("hidden")};
+    if (!control.isEnabled()) {
+        words << QStringLiteral("disabled");
+    }
+    if (auto* group = dynamic_cast<const OptionGroup*>(&control)) {
+        words << QStringLiteral("option %1").arg(group->selected());
+    } else if (auto* list = dynamic_cast<const ComboList*>(&control)) {
+        words << QStringLiteral("entry %1 %2").arg(list->listIndex()).arg(quoted(list->text()));
+    } else if (auto* bar = dynamic_cast<const ScrollBar*>(&control)) {
+        words << QStringLiteral("value %1").arg(bar->value());
+    } else if (auto* tabs = dynamic_cast<const TabStrip*>(&control)) {
+        words << QStringLiteral("tab %1").arg(tabs->selected());
+    }
+    return words.join(' ');
+}
+
+State stateOf(FormFixture& f) {
+    State state;
+    for (const Control* control : f.form.controlsInOrder()) {
+        if (dynamic_cast<const TextBox*>(control) != nullptr) {
+            continue;  // the note and trace boxes have lines of their own
+        }
+        state.append({control->name(), stateWords(*control)});
+        if (auto* list = dynamic_cast<const ComboList*>(control)) {
+            state.append({control->name() + QStringLiteral(" entries"), list->items().join('|')});
+        }
+    }
+    state.append({QStringLiteral("lamp help"), quoted(f.controls.ImageOff->toolTip())});
+    for (int slot = 0; slot < SlotCount; ++slot) {
+        state.append({QStringLiteral("slot %1").arg(slot),
+                      QStringLiteral("%1, %2")
+                          .arg(f.form.block().value[slot])
+                          .arg(f.form.block().inUse[slot] ? "in use" : "unused")});
+    }
+    state.append({QStringLiteral("link"), f.link.isReady() ? "ready" : "not ready"});
+    return state;
+}
+
+// A box's change: what was added to its end, or its whole new text.
+QString boxChange(const QString& name, const QString& before, const QString& after) {
+    if (before == after) {
+        return {};
+    }
+    if (after.startsWith(before) && !before.isEmpty()) {
+        return name + QStringLiteral(" + ") + quoted(after.mid(before.size()));
+    }
+    return name + QStringLiteral(" = ") + quoted(after);
+}
+
+PortProblem problemNamed(const QString& name) {
+    static const QHash<QString, PortProblem> problems = {
+        {"absent", PortProblem::Absent},
+        {"permission", PortProblem::PermissionDenied},
+        {"busy", PortProblem::Busy},
+        {"unassigned", PortProblem::Unassigned},
+        {"brltty", PortProblem::TakenByBrltty},
+        {"modemmanager", PortProblem::ProbedByModemManager}};
+    return problems.value(name, PortProblem::Other);
+}
+
+class Session {
+public:
+    explicit Session(QString folder) : folder_(std::move(folder)) {
+        f_.form.setHost(&host_);
+        host_.onUnload = [this] {
+            hostEvents_ << QStringLiteral("unload, port open: ") +
+                               (f_.port.isOpen() ? "yes" : "no");
+        };
+    }
+
+    // Runs one step and gives the lines it changed.
+    QStringList play(const QString& step) {
+        if (!begun_ && !step.endsWith(QStringLiteral("start"))) {
+            f_.form.FillValueLists();  // what every step but the window's start-up needs
+        }
+        begun_ = true;
+        const State before = stateOf(f_);
+        const QString note = f_.note();
+        const QString trace = f_.trace();
+        f_.port.clearWritten();
+        f_.dialogs.clear();
+        hostEvents_.clear();
+        host_.problems.clear();
+
+        QStringList lines;
+        const bool quiet = step.startsWith(QStringLiteral("quiet "));
+        const QString words = quiet ? step.mid(6) : step;
+        run(words.section(' ', 0, 0), words.section(' ', 1), lines);
+        if (quiet) {
+            return {};
+        }
+        for (const QString& operation : f_.port.log()) {
+            lines << port(operation);
+        }
+        for (const ScriptedDialogs::Shown& shown : f_.dialogs.shown()) {
+            lines << (shown.buttons == Dialogs::Buttons::Ok ? QStringLiteral("message ")
+                                                            : QStringLiteral("question ")) +
+                         (shown.icon == Dialogs::Icon::Exclamation ? QStringLiteral("(!) ")
+                                                                   : QString()) +
+                         quoted(shown.text);
+        }
+        for (const QString& problem : host_.problems) {
+            lines << QStringLiteral("port problem ") + quoted(problem);
+        }
+        lines << hostEvents_;
+        lines << boxChange(QStringLiteral("note"), note, f_.note());
+        lines << boxChange(QStringLiteral("trace"), trace, f_.trace());
+        const State after = stateOf(f_);
+        for (qsizetype i = 0; i < after.size(); ++i) {
+            if (after[i].second != before[i].second) {
+                lines << after[i].first + QStringLiteral(": ") + after[i].second;
+            }
+        }
+        lines.removeAll(QString());
+        return lines;
+    }
+
+private:
+    void run(const QString& verb, const QString& rest, QStringList& lines) {
+        const QStringList args = rest.split(' ', Qt::SkipEmptyParts);
+        const int number = args.value(1).toInt();
+        if (verb == "start") {
+            f_.form.Form_Load();
+        } else if (verb == "set") {
+            Control& control = f_.control(args.value(0));
+            if (auto* group = dynamic_cast<OptionGroup*>(&control)) {
+                group->select(number);
+            } else if (auto* list = dynamic_cast<ComboList*>(&control)) {
+                list->setListIndex(number);
+            } else if (auto* bar = dynamic_cast<ScrollBar*>(&control)) {
+                bar->setValue(number);
+            } else {
+                dynamic_cast<TabStrip&>(control).select(number);
+            }
+        } else if (verb == "pick") {
+            f_.list(args.value(0)).setText(rest.section(' ', 1));
+        } else if (verb == "click") {
+            f_.control(args.value(0)).click();
+        } else if (verb == "answer") {
+            f_.dialogs.nextAnswer(args.value(0) == "yes" ? Dialogs::Answer::Yes
+                                                         : Dialogs::Answer::No);
+        } else if (verb == "file") {
+            f_.dialogs.nextFileName(args.isEmpty() ? QString() : inFolder(args.value(0)));
+        } else if (verb == "present") {
+            QSet<int> ports;
+            for (const QString& port : args) {
+                ports.insert(port.toInt());
+            }
+            f_.port.setPresentPorts(ports);
+        } else if (verb == "fail") {
+            if (args.value(0) == "write") {
+                f_.port.failNextWrite();
+            } else {
+                f_.port.failNextOpen(problemNamed(args.value(1)));
+            }
+        } else if (verb == "pull") {
+            f_.port.pull();
+        } else if (verb == "feed") {
+            f_.port.feed(unescaped(rest));
+        } else if (verb == "handshake") {
+            f_.form.ModelHandshake();
+        } else if (verb == "send") {
+            f_.form.SendParameter(std::uint8_t(args.value(0).toInt()), std::uint8_t(number));
+        } else if (verb == "reselect") {
+            f_.form.SSTab1_Click(f_.controls.SSTab1->selected());
+        } else if (verb == "toolbar") {
+            f_.form.Toolbar1_ButtonClick(args.value(0));
+        } else if (verb == "load") {
+            f_.form.LoadSettingsFile(inFolder(args.value(0)));
+        } else if (verb == "show") {
+            for (const QString& name : args) {
+                lines << name + QStringLiteral(" caption ") + quoted(f_.control(name).caption());
+                if (auto* list = dynamic_cast<ComboList*>(&f_.control(name))) {
+                    lines << name + QStringLiteral(" entries ") + list->items().join('|');
+                }
+            }
+        } else {
+            lines << QStringLiteral("unknown step ") + quoted(verb);
+        }
+    }
+
+    // "write AA55" → "send 170 85  handshake"; a write that failed says so.
+    static QString port(const QString& operation) {
+        if (!operation.startsWith(QStringLiteral("write "))) {
+            return operation;
+        }
+        const QByteArray bytes = QByteArray::fromHex(operation.section(' ', 1, 1).toLatin1());
+        MessageDecoder decoder;
+        QStringList messages;
+        for (const DecodedMessage& message : decoder.feed(bytes.toStdString())) {
+            messages << QString::fromStdString(message.text());
+        }
+        return (operation.endsWith(QStringLiteral(" failed")) ? QStringLiteral("failed send ")
+                                                              : QStringLiteral("send ")) +
+               messages.join(QStringLiteral(", "));
+    }
+
+    QString inFolder(const QString& name) const { return QDir(folder_).filePath(name); }
+
+    QString folder_;
+    FormFixture f_{FormFixture::Start::Made};
+    bool begun_ = false;
+    RecordingHost host_;
+    QStringList hostEvents_;
+};
+
+}  // namespace
+
+QString playSessions(const QString& script, const QString& folder) {
+    QStringList out;
+    std::unique_ptr<Session> session;
+    for (const QString& line : script.split('\n')) {
+        if (line.startsWith(QStringLiteral("== "))) {
+            session = std::make_unique<Session>(folder);
+            out << line;
+        } else if (line.startsWith(QStringLiteral("> ")) && session) {
+            out << line;
+            for (const QString& change : session->play(line.mid(2))) {
+                out << QStringLiteral("  ") + change;
+            }
+        } else if (line.isEmpty() || line.startsWith('#')) {
+            out << line;
+        }
+    }
+    return out.join('\n').replace(folder, QStringLiteral("FOLDER"));
+}
+
+}  // namespace rotaline::testing
