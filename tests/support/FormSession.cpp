@@ -31,22 +31,6 @@ QString quoted(const QString& text) {
     return out + '"';
 }
 
-// Bytes from text with \r, \n and \xNN written out.
-QByteArray unescaped(const QString& text) {
-    QByteArray bytes;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] != '\\' || i + 1 == text.size()) {
-            bytes += char(text[i].unicode());
-        } else if (text[++i] == 'x') {
-            bytes += char(text.mid(i + 1, 2).toInt(nullptr, 16));
-            i += 2;
-        } else {
-            bytes += text[i] == 'r' ? '\r' : text[i] == 'n' ? '\n' : char(text[i].unicode());
-        }
-    }
-    return bytes;
-}
-
 // What a step can change, keyed so that a change shows as a different value under one key.
 using State = QList<QPair<QString, QString>>;
 
@@ -132,6 +116,7 @@ public:
         const QString trace = f_.trace();
         f_.port.clearWritten();
         f_.dialogs.clear();
+        const qsizetype filters = f_.dialogs.filters().size();
         hostEvents_.clear();
         host_.problems.clear();
 
@@ -151,6 +136,9 @@ public:
                          (shown.icon == Dialogs::Icon::Exclamation ? QStringLiteral("(!) ")
                                                                    : QString()) +
                          quoted(shown.text);
+        }
+        for (const QString& filter : f_.dialogs.filters().mid(filters)) {
+            lines << QStringLiteral("file dialog ") + quoted(filter);
         }
         for (const QString& problem : host_.problems) {
             lines << QStringLiteral("port problem ") + quoted(problem);
@@ -209,7 +197,7 @@ private:
         } else if (verb == "pull") {
             f_.port.pull();
         } else if (verb == "feed") {
-            f_.port.feed(unescaped(rest));
+            f_.port.feed(QByteArray::fromPercentEncoding(rest.toLatin1()));
         } else if (verb == "handshake") {
             f_.form.ModelHandshake();
         } else if (verb == "send") {
@@ -219,7 +207,11 @@ private:
         } else if (verb == "toolbar") {
             f_.form.Toolbar1_ButtonClick(args.value(0));
         } else if (verb == "load") {
-            f_.form.LoadSettingsFile(inFolder(args.value(0)));
+            f_.form.LoadSettingsFile(edited(args));
+        } else if (verb == "compare") {
+            lines << (contents(args.value(0)) == contents(args.value(1))
+                          ? QStringLiteral("the same bytes")
+                          : QStringLiteral("different bytes"));
         } else if (verb == "show") {
             for (const QString& name : args) {
                 lines << name + QStringLiteral(" caption ") + quoted(f_.control(name).caption());
@@ -249,6 +241,35 @@ private:
     }
 
     QString inFolder(const QString& name) const { return QDir(folder_).filePath(name); }
+    QByteArray contents(const QString& name) const {
+        QFile file(inFolder(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    // The settings file NAME, or for "NAME 3=3;%20 40=-" a copy of it with line 3 set to the
+    // percent-encoded bytes and the lines from 40 on cut off.
+    QString edited(const QStringList& args) const {
+        QFile file(inFolder(args.value(0)));
+        if (args.size() == 1 || !file.open(QIODevice::ReadOnly)) {
+            return file.fileName();
+        }
+        QStringList lines = QString::fromLatin1(file.readAll()).split(QStringLiteral("\r\n"));
+        lines.removeLast();
+        for (const QString& edit : args.mid(1)) {
+            const int line = edit.section('=', 0, 0).toInt();
+            const QString bytes = edit.section('=', 1);
+            if (bytes == "-") {
+                lines = lines.mid(0, line);
+            } else {
+                lines[line] =
+                    QString::fromLatin1(QByteArray::fromPercentEncoding(bytes.toLatin1()));
+            }
+        }
+        QFile copy(inFolder(QStringLiteral("edited.esc")));
+        copy.open(QIODevice::WriteOnly | QIODevice::Truncate);
+        copy.write((lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toLatin1());
+        return copy.fileName();
+    }
 
     QString folder_;
     FormFixture f_{FormFixture::Start::Made};
