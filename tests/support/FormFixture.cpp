@@ -1,7 +1,6 @@
 #include "support/FormFixture.h"
 
 #include "model/MessageDecoder.h"
-#include "window/ControlTable.h"
 
 namespace rotaline::testing {
 
@@ -14,48 +13,62 @@ QStringList FormFixture::messages() const {
     return lines;
 }
 
+QString quoted(const QString& text) {
+    QString out = QStringLiteral("\"");
+    for (const QChar c : text) {
+        if (c == '\r' || c == '\n') {
+            out += c == '\r' ? QStringLiteral("\\r") : QStringLiteral("\\n");
+        } else if (c.unicode() < 32) {
+            out += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QChar('0'));
+        } else {
+            out += c == '"' || c == '\\' ? QStringLiteral("\\") + c : QString(c);
+        }
+    }
+    return out + '"';
+}
+
 namespace {
 
 QString stateOf(const Control& control) {
-    QString state = QStringLiteral("%1|%2|%3|%4")
-                        .arg(control.name(), control.caption())
-                        .arg(control.isVisible())
-                        .arg(control.isEnabled());
-    if (auto* group = dynamic_cast<const OptionGroup*>(&control)) {
-        state += QStringLiteral("|option %1").arg(group->selected());
-        for (int i = 0; i < group->count(); ++i) {
-            state += QStringLiteral("|") + stateOf(group->button(i));
-        }
-    } else if (auto* list = dynamic_cast<const ComboList*>(&control)) {
-        state += QStringLiteral("|entry %1|").arg(list->listIndex()) + list->items().join(',');
-    } else if (auto* bar = dynamic_cast<const ScrollBar*>(&control)) {
-        state += QStringLiteral("|value %1").arg(bar->value());
-    } else if (auto* tabs = dynamic_cast<const TabStrip*>(&control)) {
-        state += QStringLiteral("|tab %1").arg(tabs->selected());
-    } else if (auto* box = dynamic_cast<const TextBox*>(&control)) {
-        state += QStringLiteral("|") + box->text();
+    QStringList words{control.isVisible() ? QStringLiteral("shown") : QStringLiteral("hidden")};
+    if (!control.isEnabled()) {
+        words << QStringLiteral("disabled");
     }
-    return state;
+    if (auto* group = dynamic_cast<const OptionGroup*>(&control)) {
+        words << QStringLiteral("option %1").arg(group->selected());
+    } else if (auto* list = dynamic_cast<const ComboList*>(&control)) {
+        words << QStringLiteral("entry %1 %2").arg(list->listIndex()).arg(quoted(list->text()));
+    } else if (auto* bar = dynamic_cast<const ScrollBar*>(&control)) {
+        words << QStringLiteral("value %1").arg(bar->value());
+    } else if (auto* tabs = dynamic_cast<const TabStrip*>(&control)) {
+        words << QStringLiteral("tab %1").arg(tabs->selected());
+    }
+    return words.join(' ');
 }
 
 }  // namespace
 
-QString FormFixture::snapshot() const {
+QStringList FormFixture::state() {
     QStringList lines;
-    for (const ControlDesign& design : ControlTable) {
-        lines << stateOf(*form.find(QString::fromUtf8(design.name.data(), design.name.size())));
+    for (const Control* control : form.controlsInOrder()) {
+        if (dynamic_cast<const TextBox*>(control) == nullptr) {  // note and trace: see below
+            lines << control->name() + QStringLiteral(": ") + stateOf(*control);
+        }
+        if (auto* list = dynamic_cast<const ComboList*>(control)) {
+            lines << control->name() + QStringLiteral(" entries: ") + list->items().join('|');
+        }
     }
+    lines << QStringLiteral("lamp help: ") + quoted(controls.ImageOff->toolTip());
     for (int slot = 0; slot < SlotCount; ++slot) {
-        lines << QStringLiteral("slot %1 = %2 %3")
+        lines << QStringLiteral("slot %1: %2, %3")
                      .arg(slot)
                      .arg(form.block().value[slot])
-                     .arg(form.block().inUse[slot]);
+                     .arg(form.block().inUse[slot] ? "in use" : "unused");
     }
-    lines << QStringLiteral("port %1 open %2 ready %3")
-                 .arg(port.portNumber())
-                 .arg(port.isOpen())
-                 .arg(link.isReady());
-    return lines.join('\n');
+    lines << QStringLiteral("link: ") + (link.isReady() ? "ready" : "not ready");
+    lines << QStringLiteral("note: ") + quoted(note())
+          << QStringLiteral("trace: ") + quoted(trace());
+    return lines;
 }
 
 }  // namespace rotaline::testing

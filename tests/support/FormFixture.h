@@ -11,6 +11,9 @@
 
 namespace rotaline::testing {
 
+// Text in double quotes, with CR, LF, other control characters, quotes and backslashes escaped.
+QString quoted(const QString& text);
+
 // A form on a serial double: with its lists filled, started up as the window starts (COM1
 // selected, its handshake forgotten), or just made, before the window's start-up.
 struct FormFixture {
@@ -56,8 +59,11 @@ struct FormFixture {
     }
     // The bytes written, one decoded message a line.
     QStringList messages() const;
-    // Everything a rejected file must leave alone: block, flags and every control's state.
-    QString snapshot() const;
+    // What the user can see and the controller is told: every control's visibility, enabling,
+    // selection and entries, the lamp's help, every slot and its flag, the link's readiness,
+    // the note and the trace; a line each, "name: state".
+    QStringList state();
+    QString snapshot() { return state().join(QLatin1Char('\n')); }
     QString note() const { return controls.Text1->text(); }
     QString trace() const { return controls.Text2->text(); }
     // For tables of tests that name their control.

@@ -1,8 +1,6 @@
 #include "support/FormSession.h"
 
 #include <QDir>
-#include <QHash>
-#include <functional>
 #include <memory>
 
 #include "model/MessageDecoder.h"
@@ -11,67 +9,6 @@
 
 namespace rotaline::testing {
 namespace {
-
-QString quoted(const QString& text) {
-    QString out = QStringLiteral("\"");
-    for (const QChar c : text) {
-        if (c == '\r') {
-            out += QStringLiteral("\\r");
-        } else if (c == '\n') {
-            out += QStringLiteral("\\n");
-        } else if (c == '"' || c == '\\') {
-            out += QLatin1Char('\\');
-            out += c;
-        } else if (c.unicode() < 32) {
-            out += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QChar('0'));
-        } else {
-            out += c;
-        }
-    }
-    return out + '"';
-}
-
-// What a step can change, keyed so that a change shows as a different value under one key.
-using State = QList<QPair<QString, QString>>;
-
-QString stateWords(const Control& control) {
-    QStringList words{control.isVisible() ? QStringLiteral("shown") : QStringLiteral("hidden")};
-    if (!control.isEnabled()) {
-        words << QStringLiteral("disabled");
-    }
-    if (auto* group = dynamic_cast<const OptionGroup*>(&control)) {
-        words << QStringLiteral("option %1").arg(group->selected());
-    } else if (auto* list = dynamic_cast<const ComboList*>(&control)) {
-        words << QStringLiteral("entry %1 %2").arg(list->listIndex()).arg(quoted(list->text()));
-    } else if (auto* bar = dynamic_cast<const ScrollBar*>(&control)) {
-        words << QStringLiteral("value %1").arg(bar->value());
-    } else if (auto* tabs = dynamic_cast<const TabStrip*>(&control)) {
-        words << QStringLiteral("tab %1").arg(tabs->selected());
-    }
-    return words.join(' ');
-}
-
-State stateOf(FormFixture& f) {
-    State state;
-    for (const Control* control : f.form.controlsInOrder()) {
-        if (dynamic_cast<const TextBox*>(control) != nullptr) {
-            continue;  // the note and trace boxes have lines of their own
-        }
-        state.append({control->name(), stateWords(*control)});
-        if (auto* list = dynamic_cast<const ComboList*>(control)) {
-            state.append({control->name() + QStringLiteral(" entries"), list->items().join('|')});
-        }
-    }
-    state.append({QStringLiteral("lamp help"), quoted(f.controls.ImageOff->toolTip())});
-    for (int slot = 0; slot < SlotCount; ++slot) {
-        state.append({QStringLiteral("slot %1").arg(slot),
-                      QStringLiteral("%1, %2")
-                          .arg(f.form.block().value[slot])
-                          .arg(f.form.block().inUse[slot] ? "in use" : "unused")});
-    }
-    state.append({QStringLiteral("link"), f.link.isReady() ? "ready" : "not ready"});
-    return state;
-}
 
 // A box's change: what was added to its end, or its whole new text.
 QString boxChange(const QString& name, const QString& before, const QString& after) {
@@ -85,14 +22,9 @@ QString boxChange(const QString& name, const QString& before, const QString& aft
 }
 
 PortProblem problemNamed(const QString& name) {
-    static const QHash<QString, PortProblem> problems = {
-        {"absent", PortProblem::Absent},
-        {"permission", PortProblem::PermissionDenied},
-        {"busy", PortProblem::Busy},
-        {"unassigned", PortProblem::Unassigned},
-        {"brltty", PortProblem::TakenByBrltty},
-        {"modemmanager", PortProblem::ProbedByModemManager}};
-    return problems.value(name, PortProblem::Other);
+    static const QStringList names = {"none", "unassigned", "absent",      "permission",
+                                      "busy", "brltty",     "modemmanager"};  // in their order
+    return static_cast<PortProblem>(names.indexOf(name));
 }
 
 class Session {
@@ -111,7 +43,7 @@ public:
             f_.form.FillValueLists();  // what every step but the window's start-up needs
         }
         begun_ = true;
-        const State before = stateOf(f_);
+        const QStringList before = f_.state();
         const QString note = f_.note();
         const QString trace = f_.trace();
         f_.port.clearWritten();
@@ -146,10 +78,10 @@ public:
         lines << hostEvents_;
         lines << boxChange(QStringLiteral("note"), note, f_.note());
         lines << boxChange(QStringLiteral("trace"), trace, f_.trace());
-        const State after = stateOf(f_);
-        for (qsizetype i = 0; i < after.size(); ++i) {
-            if (after[i].second != before[i].second) {
-                lines << after[i].first + QStringLiteral(": ") + after[i].second;
+        const QStringList after = f_.state();
+        for (qsizetype i = 0; i < after.size() - 2; ++i) {  // the note and trace are above
+            if (after[i] != before[i]) {
+                lines << after[i];
             }
         }
         lines.removeAll(QString());
@@ -215,9 +147,6 @@ private:
         } else if (verb == "show") {
             for (const QString& name : args) {
                 lines << name + QStringLiteral(" caption ") + quoted(f_.control(name).caption());
-                if (auto* list = dynamic_cast<ComboList*>(&f_.control(name))) {
-                    lines << name + QStringLiteral(" entries ") + list->items().join('|');
-                }
             }
         } else {
             lines << QStringLiteral("unknown step ") + quoted(verb);
