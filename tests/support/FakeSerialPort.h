@@ -24,7 +24,10 @@ public:
     bool open() override;
     void close() override;
     bool write(const QByteArray& bytes) override;
-    void setReceiveThreshold(int bytes) override { threshold_ = bytes; }
+    void setReceiveThreshold(int bytes) override {
+        log_ << QStringLiteral("threshold %1").arg(bytes);
+        threshold_ = bytes;
+    }
     QByteArray readAll() override;
     QString errorString() const override { return error_; }
     PortProblem problem() const override { return problem_; }
@@ -44,7 +47,8 @@ public:
     const QByteArray& written() const { return written_; }
     QList<QByteArray> writes() const { return writes_; }
     void clearWritten();
-    // Operations in order: "close", "number 5", "settings 300,e,8,1", "open", "write AA55", "write
+    // Operations in order: "close", "number 5", "settings 300,e,8,1", "threshold 0", "open",
+    // "write AA55", "write
     // 8904 failed".
     const QStringList& log() const { return log_; }
     int threshold() const { return threshold_; }

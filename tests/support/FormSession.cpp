@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <memory>
+#include <utility>
 
 #include "model/MessageDecoder.h"
 #include "support/FormFixture.h"
@@ -31,6 +32,12 @@ class Session {
 public:
     explicit Session(QString folder) : folder_(std::move(folder)) {
         f_.form.setHost(&host_);
+        host_.onWait = [this](int) {  // in place of the wait: the steps said to come during it
+            QStringList unseen;
+            for (const QString& step : std::exchange(duringWait_, {})) {
+                run(step.section(' ', 0, 0), step.section(' ', 1), unseen);
+            }
+        };
         host_.onUnload = [this] {
             hostEvents_ << QStringLiteral("unload, port open: ") +
                                (f_.port.isOpen() ? "yes" : "no");
@@ -130,6 +137,8 @@ private:
             f_.port.pull();
         } else if (verb == "feed") {
             f_.port.feed(QByteArray::fromPercentEncoding(rest.toLatin1()));
+        } else if (verb == "waiting") {
+            duringWait_ << rest;
         } else if (verb == "handshake") {
             f_.form.ModelHandshake();
         } else if (verb == "send") {
@@ -205,6 +214,7 @@ private:
     bool begun_ = false;
     RecordingHost host_;
     QStringList hostEvents_;
+    QStringList duringWait_;
 };
 
 }  // namespace

@@ -2,47 +2,17 @@
 
 #include "platform/PortResolver.h"
 #include "platform/QtSerialPort.h"
-#include "support/FormFixture.h"
-#include "support/RecordingHost.h"
+#include "support/MemorySettingsStore.h"
+#include "support/ScriptedDialogs.h"
+#include "window/MainForm.h"
 
 using namespace rotaline;
 using namespace rotaline::testing;
 
-// What the form does on a port is in the session transcripts; here: the wait for more bytes,
-// and how COM numbers lead to devices.
-class TestPortLink : public QObject {
+// How COM numbers lead to devices; what the form does on a port is in the session transcripts.
+class TestPortResolver : public QObject {
     Q_OBJECT
 private slots:
-    void aUserChangeDuringTheWaitIsHandledAndNoSecondEntryHappens() {
-        FormFixture f;
-        f.selectPort(0);
-        f.controls.Text1->setText(QString());
-        QList<int> thresholds;
-        QTimer::singleShot(20, [&] {
-            thresholds << f.port.threshold();
-            f.controls.OptionBrake->select(4);
-            f.port.feed("b");
-        });
-        f.port.feed("a");
-
-        QCOMPARE(thresholds, QList<int>({0}));
-        QCOMPARE(f.note(), QStringLiteral("Brake type: Hard\r\nab"));
-        QCOMPARE(f.wire(), QList<int>({137, 5}));
-    }
-
-    void nothingIsShownWhenThePortClosedDuringTheWait() {
-        FormFixture f;
-        f.selectPort(0);
-        f.controls.OptionBrake->select(1);
-        RecordingHost host;
-        host.onWait = [&](int) { f.controls.ComboCOM->setListIndex(1); };
-        f.form.setHost(&host);
-        f.port.feed("late");
-
-        QVERIFY(!f.note().contains(QStringLiteral("late")));
-        QCOMPARE(f.port.threshold(), 1);
-    }
-
     // Printers and boards on the desk are serial devices too: none is opened unless chosen.
     void startUpWithNothingAssignedOpensNoDevice() {
         MemorySettingsStore store;
@@ -110,5 +80,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestPortLink)
-#include "TestPortLink.moc"
+QTEST_GUILESS_MAIN(TestPortResolver)
+#include "TestPortResolver.moc"
