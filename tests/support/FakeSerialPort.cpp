@@ -39,7 +39,6 @@ bool FakeSerialPort::open() {
     problem_ = PortProblem::None;
     open_ = true;
     pulled_ = false;
-    ++opens_;
     return true;
 }
 

@@ -52,7 +52,6 @@ public:
     // 8904 failed".
     const QStringList& log() const { return log_; }
     int threshold() const { return threshold_; }
-    int openCount() const { return opens_; }
 
 private:
     int number_ = 1;
@@ -70,7 +69,6 @@ private:
     QByteArray written_;
     QList<QByteArray> writes_;
     QStringList log_;
-    int opens_ = 0;
 };
 
 }  // namespace rotaline::testing
