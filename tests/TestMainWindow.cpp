@@ -75,6 +75,8 @@ private slots:
             ->triggerAction(QAbstractSlider::SliderPageStepAdd);
         window.widget("SSTab1")->findChild<QTabBar*>()->setCurrentIndex(2);
         QTest::mouseClick(widget<QPushButton>(window, "CommandClear"), Qt::LeftButton);
+        // The form's three changes, then the user's: delay 5 and a page on from the timing shown
+        // (7 + 5); the boat's own settings follow.
         QCOMPARE(f.wire().mid(0, 10), QList<int>({137, 3, 157, 4, 142, 8, 157, 6, 142, 13}));
         QVERIFY(window.widget("Image1(0)")->isVisible());  // the boat's picture
         QCOMPARE(f.note(), QString());
