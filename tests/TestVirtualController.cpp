@@ -8,7 +8,7 @@
 class TestVirtualController : public QObject {
     Q_OBJECT
 private slots:
-    void itAnswersAHandshakeWithTheReply() {
+    void itAnswersAHandshakeWithTheReplyItIsGiven() {
         QProcess controller;
         controller.start(QStringLiteral(VIRTUAL_CONTROLLER), {"--reply", "OK"});
         QVERIFY(controller.waitForReadyRead(5000));
@@ -24,9 +24,8 @@ private slots:
         char byte = 0;
         QTRY_COMPARE((reply += ::read(fd, &byte, 1) == 1 ? QByteArray(1, byte) : ""), "OK");
         ::close(fd);
-    }
 
-    void helpIsShownAndAWrongCallIsRefused() {
+        // Help is no error; a call without the reply's text is refused, as a wrong option is.
         QCOMPARE(QProcess::execute(QStringLiteral(VIRTUAL_CONTROLLER), {"--help"}), 0);
         QCOMPARE(QProcess::execute(QStringLiteral(VIRTUAL_CONTROLLER), {"--reply"}), 2);
     }
