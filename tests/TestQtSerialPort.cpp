@@ -5,7 +5,6 @@
 #include <QElapsedTimer>
 #include <QPlainTextEdit>
 #include <QProcess>
-#include <QSocketNotifier>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <optional>
@@ -19,316 +18,159 @@ using namespace rotaline;
 using namespace rotaline::testing;
 using namespace std::chrono_literals;
 
-namespace {
-
-const QString InvalidCom1 = QStringLiteral("COM1 is invalild ! \r\nPlease slect other COM port !");
-
-std::chrono::milliseconds processorTime() {
-    timespec now{};
-    ::clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
-    return std::chrono::milliseconds(now.tv_sec * 1000 + now.tv_nsec / 1000000);
-}
-
-int openDescriptors() {
-    return static_cast<int>(QDir("/proc/self/fd").entryList(QDir::Files | QDir::System).size());
-}
-
-}  // namespace
-
 class TestQtSerialPort : public QObject {
     Q_OBJECT
 private slots:
     void init() { SKIP_WITHOUT_PTYS(); }
 
+    // What arrives while the form is reading (notifications off) is shown once they are on.
     void theFormTalksToTheAdapterAtTheLineSettings() {
         PtyForm f;
         f.controls.ComboCOM->setListIndex(2);
         QCOMPARE(f.heard(), QByteArray("\xAA\x55"));
-        QVERIFY(!f.port.isOpen());
-        QVERIFY(f.link.isReady());
 
         f.controls.OptionBrake->select(4);
         QCOMPARE(f.heard(), QByteArray("\x89\x05"));
-        QVERIFY(f.port.isOpen());
-        QCOMPARE(f.port.device(), pathOf(f.adapter));
         QCOMPARE(f.adapter.baud(), 300);
         QCOMPARE(f.adapter.dataBits(), 8);
         QCOMPARE(f.port.port().parity(), QSerialPort::EvenParity);
-        QCOMPARE(f.port.port().stopBits(), QSerialPort::OneStop);
-        QCOMPARE(f.port.port().flowControl(), QSerialPort::NoFlowControl);
 
         f.controls.Text1->setText(QString());
+        f.port.setReceiveThreshold(0);
         f.adapter.write("OK\xE9");
+        QTRY_COMPARE(f.port.port().bytesAvailable(), qint64(3));
+        QCOMPARE(f.note(), QString());
+        f.port.setReceiveThreshold(1);
         QTRY_COMPARE(f.note(), QStringLiteral("OK\u00E9"));
     }
 
-    void theSettingsInForceApplyAtOpenAndStayWhileOpen() {
+    // What stands in the way: "self" another port of this program, "mode" no permission, or
+    // the name of a program holding the adapter; "" and brltty with the adapter's device gone.
+    void anOpenThatFailsSaysWhy_data() {
+        QTest::addColumn<QString>("holder");
+        QTest::addColumn<PortProblem>("problem");
+        QTest::addColumn<QString>("error");  // %1 the device, %2 the holder's process
+        QTest::newRow("device gone") << "" << PortProblem::Absent << "%1 does not exist.";
+        QTest::newRow("gone, brltty runs")
+            << "brltty" << PortProblem::TakenByBrltty << "%1 does not exist.";
+        QTest::newRow("this program")
+            << "self" << PortProblem::Busy << "%1 is in use by another program.";
+        QTest::newRow("another program")
+            << "sleep" << PortProblem::Busy << "%1 is in use by sleep (process %2).";
+        QTest::newRow("ModemManager") << "ModemManager" << PortProblem::ProbedByModemManager
+                                      << "%1 is in use by ModemManager (process %2).";
+        QTest::newRow("no permission")
+            << "mode" << PortProblem::PermissionDenied << "You may not use %1.";
+    }
+    void anOpenThatFailsSaysWhy() {
+        QFETCH(QString, holder);
+        QFETCH(PortProblem, problem);
+        QFETCH(QString, error);
         PseudoTerminal adapter;
-        QtSerialPort port([&](int) { return pathOf(adapter); });
-        QVERIFY(port.setSettings(QStringLiteral("9600,o,7,2")));
-        QVERIFY2(port.open(), qPrintable(port.errorString()));
-        QCOMPARE(adapter.baud(), 9600);
-        QCOMPARE(port.port().dataBits(), QSerialPort::Data7);  // a pty keeps 8 bits anyway
-        QCOMPARE(port.port().parity(), QSerialPort::OddParity);
-        QCOMPARE(port.port().stopBits(), QSerialPort::TwoStop);
-
-        QVERIFY(!port.setPortNumber(2));
-        QVERIFY(!port.setSettings(QStringLiteral("300,e,8,1")));
-        port.close();
-        QVERIFY(port.setPortNumber(16));
-        QVERIFY(!port.setPortNumber(17));
-        QVERIFY(!port.setPortNumber(0));
-        QCOMPARE(port.portNumber(), 16);
-    }
-
-    void malformedSettingsAreRefused_data() {
-        QTest::addColumn<QString>("settings");
-        QTest::newRow("parity") << "300,x,8,1";
-        QTest::newRow("data bits") << "300,e,9,1";
-        QTest::newRow("stop bits") << "300,e,8,3";
-        QTest::newRow("baud") << "fast,e,8,1";
-        QTest::newRow("zero baud") << "0,e,8,1";
-        QTest::newRow("three fields") << "300,e,8";
-    }
-    void malformedSettingsAreRefused() {
-        QFETCH(QString, settings);
-        QtSerialPort port([](int) { return QString(); });
-        QVERIFY(!port.setSettings(settings));
-        QCOMPARE(port.settings(), QStringLiteral("300,e,8,1"));
-    }
-
-    void anAbsentDeviceIsNamedInTheError() {
-        QtSerialPort port([](int n) {
-            return n == 2 ? QStringLiteral("/dev/rotaline-no-such-device") : QString();
-        });
-        QVERIFY(port.setPortNumber(2));
-        QVERIFY(!port.open());
-        QCOMPARE(port.problem(), PortProblem::Absent);
-        QVERIFY(port.errorString().contains(QStringLiteral("/dev/rotaline-no-such-device")));
-        QVERIFY(port.setPortNumber(5));
-        QVERIFY(!port.open());
-        QCOMPARE(port.errorString(), QStringLiteral("No adapter is assigned to COM5."));
-    }
-
-    void aPortHeldByAnotherIsBusy() {
-        PseudoTerminal adapter;
-        QtSerialPort holder([&](int) { return pathOf(adapter); });
-        QtSerialPort port([&](int) { return pathOf(adapter); });
-        QVERIFY(holder.open());
-
-        QVERIFY(!port.open());
-        QCOMPARE(port.problem(), PortProblem::Busy);
-        QCOMPARE(port.errorString(),
-                 QStringLiteral("%1 is in use by another program.").arg(pathOf(adapter)));
-        holder.close();
-        QVERIFY(port.open());
-        QCOMPARE(port.problem(), PortProblem::None);
-    }
-
-    void aDeviceAnotherProgramHoldsOpenIsLeftAlone() {
-        PtyForm f;
+        const QString device = holder.isEmpty() || holder == "brltty"
+                                   ? "/dev/rotaline-no-such-device"
+                                   : pathOf(adapter);
+        QtSerialPort port([&](int) { return device; });
+        QtSerialPort self([&](int) { return device; });
+        QTemporaryDir programs;  // the holder is sleep under the name it is known by
         QProcess other;
-        other.start(QStringLiteral("sh"), {"-c", "exec sleep 30 <>" + pathOf(f.adapter)});
-        QVERIFY(other.waitForStarted());
-        QTRY_VERIFY(otherHolderOf(pathOf(f.adapter)).has_value());
+        if (holder == "self") {
+            QVERIFY(self.open());
+        } else if (holder == "mode") {
+            if (geteuid() == 0) {
+                QSKIP("permissions do not bind the superuser");
+            }
+            QFile::setPermissions(device, QFileDevice::Permissions());
+        } else if (!holder.isEmpty()) {
+            QVERIFY(QFile::link(QStringLiteral("/bin/sleep"), programs.filePath(holder)));
+            other.start("sh",
+                        {"-c", "exec " + programs.filePath(holder) + " 30 <>" + pathOf(adapter)});
+            QTRY_VERIFY(otherHolderOf(pathOf(adapter)).has_value());
+        }
 
-        f.controls.ComboCOM->setListIndex(0);
+        QVERIFY(!port.open());
 
-        QVERIFY(f.note().endsWith(QStringLiteral("COM1 port is invalid !\r\n")));
-        QVERIFY2(f.controls.ImageOff->toolTip().startsWith(
-                     QStringLiteral("%1 is in use by sleep (process %2).")
-                         .arg(pathOf(f.adapter))
-                         .arg(other.processId())),
-                 qPrintable(f.controls.ImageOff->toolTip()));
-        QVERIFY(f.adapter.read(200ms).empty());
+        QCOMPARE(port.problem(), problem);
+        QCOMPARE(port.errorString(),
+                 error.replace("%1", device).replace("%2", QString::number(other.processId())));
         other.kill();
         other.waitForFinished();
     }
 
-    // The two Linux traps are named by what the system shows: a running brltty when the
-    // device is gone, ModemManager as the program holding it.
-    void brlttyAndModemManagerAreRecognised() {
-        QTemporaryDir programs;
-        const auto program = [&](const char* name) {
-            const QString path = programs.filePath(QLatin1String(name));
-            QFile::copy(QStringLiteral("/bin/sleep"), path);
-            QFile::setPermissions(path, QFile::ReadOwner | QFile::ExeOwner);
-            return path;
-        };
+    // An adapter is known by its link in /dev/serial/by-id, which leads to whichever device the
+    // system gave it this time.
+    void anAdapterIsOpenedThroughItsLink() {
+        PseudoTerminal unlinked;
         PseudoTerminal adapter;
-        QProcess modemManager;
-        modemManager.start(QStringLiteral("sh"),
-                           {"-c", "exec " + program("ModemManager") + " 30 <>" + pathOf(adapter)});
-        QTRY_VERIFY(otherHolderOf(pathOf(adapter)).has_value());
-        QtSerialPort probed([&](int) { return pathOf(adapter); });
-        QVERIFY(!probed.open());
-        QCOMPARE(probed.problem(), PortProblem::ProbedByModemManager);
-
-        QProcess brltty;
-        brltty.start(program("brltty"), {"30"});
-        QTRY_VERIFY(isRunning(QStringLiteral("brltty")));
-        QtSerialPort gone([](int) { return QStringLiteral("/dev/rotaline-no-such-device"); });
-        QVERIFY(!gone.open());
-        QCOMPARE(gone.problem(), PortProblem::TakenByBrltty);
-        for (QProcess* running : {&modemManager, &brltty}) {
-            running->kill();
-            running->waitForFinished();
-        }
-    }
-
-    void anUnreadableDeviceIsForbidden() {
-        if (geteuid() == 0) {
-            QSKIP("permissions do not bind the superuser");
-        }
-        PseudoTerminal adapter;
-        QFile::setPermissions(pathOf(adapter), QFileDevice::Permissions());
-        QtSerialPort forbidden([&](int) { return pathOf(adapter); });
-        QVERIFY(!forbidden.open());
-        QCOMPARE(forbidden.problem(), PortProblem::PermissionDenied);
-    }
-
-    // Two adapters plugged in either order keep their numbers: each is known by its link.
-    void anAssignmentFollowsTheAdapterToItsNewDevice() {
-        PseudoTerminal first;
-        PseudoTerminal second;
         QTemporaryDir byId;
         const QString link = byId.filePath(QStringLiteral("usb-FTDI_A-if00-port0"));
-        QVERIFY(QFile::link(pathOf(first), link));
-        QCOMPARE(PortResolver::stableNameOf(pathOf(first), byId.path()), link);
-        QCOMPARE(PortResolver::stableNameOf(pathOf(second), byId.path()), pathOf(second));
-        MemorySettingsStore store;
-        PortResolver resolver(store);
-        resolver.assign(link, 1);
+        QVERIFY(QFile::link(pathOf(adapter), link));
+        QCOMPARE(PortResolver::stableNameOf(pathOf(adapter), byId.path()), link);
+        QCOMPARE(PortResolver::stableNameOf(pathOf(unlinked), byId.path()), pathOf(unlinked));
 
-        QFile::remove(link);
-        QVERIFY(QFile::link(pathOf(second), link));
-        QtSerialPort port([&resolver](int n) { return resolver.deviceFor(n); });
-        QVERIFY(port.open());
-        QVERIFY(port.write("\xAA\x55"));
-        QCOMPARE(second.read(1000ms), std::string("\xAA\x55"));
-        QVERIFY(first.read(100ms).empty());
-    }
-
-    void theReceiveThresholdGatesTheNotification() {
-        PseudoTerminal adapter;
-        QtSerialPort port([&](int) { return pathOf(adapter); });
-        QVERIFY(port.open());
-        int notified = 0;
-        connect(&port, &SerialPort::commEvent, this,
-                [&](CommEvent event) { notified += event == CommEvent::DataReceived ? 1 : 0; });
-        adapter.write("a");
-        QTRY_COMPARE(notified, 1);
-        QCOMPARE(port.readAll(), QByteArray("a"));
-
-        port.setReceiveThreshold(0);
-        adapter.write("xy");
-        QTRY_COMPARE(port.port().bytesAvailable(), qint64(2));
-        QCOMPARE(notified, 1);
-
-        port.setReceiveThreshold(1);
-        QTRY_COMPARE(notified, 2);
-        QCOMPARE(port.readAll(), QByteArray("xy"));
-        QCoreApplication::processEvents();
-        QCOMPARE(notified, 2);
+        QtSerialPort port([&](int) { return link; });
+        QVERIFY(port.open() && port.write("\xAA\x55"));
+        QCOMPARE(adapter.read(1000ms), std::string("\xAA\x55"));
     }
 
     // Each round the adapter is pulled after a change and another plugged in on the other
-    // number: the next send fails, the new one works, and no descriptor is left behind.
+    // number. The pulled one hangs the line up and every read of it fails at once: the port
+    // closes rather than spin on it, the next send fails, the new adapter works, and no
+    // descriptor is left behind.
     void anAdapterPulledAndPluggedTwentyTimesLeavesNothingBehind() {
         PtyForm f;
-        const int before = openDescriptors();
+        const uint descriptors = QDir("/proc/self/fd").count();
         for (int round = 0; round < 20; ++round) {
+            const int com = 1 + round % 2;
             std::optional<PseudoTerminal> adapter(std::in_place);
-            f.devices[1] = f.devices[2] = pathOf(*adapter);
-            f.controls.ComboCOM->setListIndex(round % 2);
-            f.controls.OptionBrake->select(1 + round % 2);
-            QCOMPARE(bytesOf(adapter->read(1000ms)),
-                     QByteArray("\xAA\x55\x89") + char(2 + round % 2));
-            QVERIFY(f.link.isReady());
+            f.devices[com] = pathOf(*adapter);
+            f.controls.ComboCOM->setListIndex(com - 1);
+            f.controls.OptionBrake->select(com);
+            QCOMPARE(bytesOf(adapter->read(1000ms)), QByteArray("\xAA\x55\x89") + char(com + 1));
 
             adapter.reset();
-            QTest::qWait(20);
+            QTRY_VERIFY(!f.link.isOpen());
             f.controls.OptionBrake->select(4);
-            QCOMPARE(f.dialogs.texts(),
-                     QStringList({QStringLiteral("COM%1 is invalild ! \r\nPlease slect other COM "
-                                                 "port !")
-                                      .arg(1 + round % 2)}));
-            f.dialogs.clear();
-            QVERIFY(!f.link.isReady());
+            QCOMPARE(
+                f.dialogs.texts().value(round),
+                QStringLiteral("COM%1 is invalild ! \r\nPlease slect other COM port !").arg(com));
         }
         f.link.close();
-        QCOMPARE(openDescriptors(), before);
+        QCOMPARE(QDir("/proc/self/fd").count(), descriptors);
     }
 
-    void aHungUpPortIsClosedAndNothingSpins() {
-        PtyForm f;
-        f.controls.ComboCOM->setListIndex(0);
-        f.controls.OptionBrake->select(1);
-        QVERIFY(f.link.isOpen());
-
-        f.adapter.closeMaster();
-        QTest::qWait(50);
-        const auto before = processorTime();
-        QTest::qWait(1000);
-
-        QVERIFY2(processorTime() - before < 100ms,
-                 qPrintable(QString::number((processorTime() - before).count())));
-        QVERIFY(!f.link.isOpen());
-        f.controls.OptionBrake->select(2);
-        QCOMPARE(f.dialogs.texts(), QStringList({InvalidCom1}));
-    }
-
+    // A megabyte arrives while the user keeps changing a setting: the window keeps answering,
+    // the note keeps its size and every change reaches the wire in order.
     void aFloodOfReceivedBytesKeepsTheWindowResponsiveAndTheWireInOrder() {
         PtyForm f;
-        PseudoTerminal& adapter = f.adapter;
         MainWindow window(f.form);
         window.show();
         f.controls.ComboCOM->setListIndex(0);
-        f.controls.OptionBrake->select(0);
-
-        QByteArray heard;
-        QSocketNotifier listener(adapter.masterFd(), QSocketNotifier::Read);
-        connect(&listener, &QSocketNotifier::activated, this,
-                [&] { heard += bytesOf(adapter.read(0ms, 0ms)); });
+        const int master = f.adapter.masterFd();
+        ::fcntl(master, F_SETFL, ::fcntl(master, F_GETFL) | O_NONBLOCK);
         const QByteArray burst(4096, 'z');
-        constexpr qsizetype Flood = qsizetype(1) << 20;
+        QByteArray expected("\xAA\x55");
         qsizetype sent = 0;
-        ::fcntl(adapter.masterFd(), F_SETFL, ::fcntl(adapter.masterFd(), F_GETFL) | O_NONBLOCK);
+        int tick = 0;
+        qint64 longestGap = 0;
+        QElapsedTimer clock;
         QTimer flood;
         connect(&flood, &QTimer::timeout, this, [&] {
-            const qsizetype size = std::min<qsizetype>(burst.size(), Flood - sent);
-            const ssize_t taken =
-                size > 0 ? ::write(adapter.masterFd(), burst.constData(), size) : 0;
-            sent += std::max<ssize_t>(taken, 0);
-        });
-        QByteArray expected;
-        int changes = 0;
-        QTimer user;
-        connect(&user, &QTimer::timeout, this, [&] {
-            const int index = 1 + changes % 5;
-            f.controls.OptionBrake->select(index);
-            expected += QByteArray("\x89") + char(index + 1);
-            ++changes;
-        });
-        QElapsedTimer clock;
-        qint64 last = 0;
-        qint64 longestGap = 0;
-        QTimer heartbeat;
-        connect(&heartbeat, &QTimer::timeout, this, [&] {
-            longestGap = std::max(longestGap, clock.elapsed() - last);
-            last = clock.elapsed();
+            longestGap = std::max(longestGap, clock.restart());
+            sent += std::max<ssize_t>(::write(master, burst.constData(), burst.size()), 0);
+            if (++tick % 8 == 0) {
+                f.controls.OptionBrake->select(1 + tick / 8 % 5);
+                expected += QByteArray("\x89") + char(2 + tick / 8 % 5);
+            }
         });
         clock.start();
         flood.start(2);
-        user.start(15);
-        heartbeat.start(5);
-        QTRY_VERIFY_WITH_TIMEOUT(sent == Flood && changes >= 60, 120000);
-        user.stop();
-        QTRY_COMPARE_WITH_TIMEOUT(heard, QByteArray("\xAA\x55") + expected, 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(sent >= TextBox::Capacity && tick >= 480, 120000);
+        flood.stop();
 
-        // The figure itself is the benchmark's; here only a frozen window fails.
-        QVERIFY2(longestGap < 250, qPrintable(QString::number(longestGap)));
-        QVERIFY(f.note().size() <= TextBox::Capacity);
+        QCOMPARE(f.heard(), expected);
+        QVERIFY2(longestGap < 250,
+                 qPrintable(QString::number(longestGap)));  // only a frozen window
         QVERIFY(
             qobject_cast<QPlainTextEdit*>(window.widget("Text1"))->document()->characterCount() <=
             TextBox::Capacity + 4096);
