@@ -1,17 +1,7 @@
 #include "support/FormFixture.h"
 
-#include "model/MessageDecoder.h"
 
 namespace rotaline::testing {
-
-QStringList FormFixture::messages() const {
-    MessageDecoder decoder;
-    QStringList lines;
-    for (const DecodedMessage& message : decoder.feed(port.written().toStdString())) {
-        lines << QString::fromStdString(message.text());
-    }
-    return lines;
-}
 
 QString quoted(const QString& text) {
     QString out = QStringLiteral("\"");

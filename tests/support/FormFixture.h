@@ -45,11 +45,6 @@ struct FormFixture {
         controls.Text1->setText(QString());
     }
 
-    // Selects a port as the user would and forgets what that wrote.
-    void selectPort(int position) {
-        controls.ComboCOM->setListIndex(position);
-        port.clearWritten();
-    }
     QList<int> wire() const {
         QList<int> bytes;
         for (char byte : port.written()) {
@@ -57,8 +52,6 @@ struct FormFixture {
         }
         return bytes;
     }
-    // The bytes written, one decoded message a line.
-    QStringList messages() const;
     // What the user can see and the controller is told: every control's visibility, enabling,
     // selection and entries, the lamp's help, every slot and its flag, the link's readiness,
     // the note and the trace; a line each, "name: state".
@@ -69,7 +62,6 @@ struct FormFixture {
     // For tables of tests that name their control.
     Control& control(const QString& name) { return *form.find(name); }
     ComboList& list(const QString& name) { return dynamic_cast<ComboList&>(control(name)); }
-    OptionGroup& options(const QString& name) { return dynamic_cast<OptionGroup&>(control(name)); }
 };
 
 }  // namespace rotaline::testing
