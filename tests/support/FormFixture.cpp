@@ -1,6 +1,5 @@
 #include "support/FormFixture.h"
 
-
 namespace rotaline::testing {
 
 QString quoted(const QString& text) {
