@@ -4,24 +4,12 @@
 #include <QtTest>
 
 #include "files/SettingsFile.h"
-#include "model/SettingsFileCodec.h"
 
 using namespace rotaline;
 
 class TestSettingsFileReader : public QObject {
     Q_OBJECT
 private slots:
-    // A value goes out as one byte past the space; one that a byte cannot hold is refused.
-    void aBlockIsWrittenAsFortyOneLinesOfThreeBytes() {
-        ParameterBlock block = ParameterBlock::atStartUp();
-        block.value[32] = 201;
-        const std::string bytes = *encodeSettingsFile(block);
-        QCOMPARE(QByteArray::fromStdString(bytes.substr(155, 15)),
-                 QByteArray("O5 \r\nP6\xE9\r\nQ7 \r\n"));
-        block.value[3] = 224;
-        QVERIFY(!encodeSettingsFile(block));
-    }
-
     // Each row is also fed one byte at a time, as a file can arrive in any pieces.
     void linesAreCutAsLoadingReadsThem_data() {
         QTest::addColumn<QByteArray>("bytes");
