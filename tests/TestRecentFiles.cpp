@@ -39,36 +39,23 @@ QString menu(MainForm& form) {
 class TestRecentFiles : public QObject {
     Q_OBJECT
 private slots:
-    void theNewestFileComesFirst_data() {
-        QTest::addColumn<QStringList>("stored");
-        QTest::addColumn<QString>("opened");
-        QTest::addColumn<QString>("menu");
-        const QStringList four = {"/d.esc", "/c.esc", "/b.esc", "/a.esc"};
-        QTest::newRow("a fifth pushes out the oldest")
-            << four << "/e.esc"
-            << "- | &1 /e.esc | &2 /d.esc | &3 /c.esc | &4 /b.esc";
-        QTest::newRow("one listed moves to the top")
-            << four << "/b.esc"
-            << "- | &1 /b.esc | &2 /d.esc | &3 /c.esc | &4 /a.esc";
-        QTest::newRow("case tells files apart") << QStringList{"/car.esc"} << "/Car.esc"
-                                                << "- | &1 /Car.esc | &2 /car.esc";
-        QTest::newRow("a chosen entry moves to the top")
-            << QStringList{"/other.esc", "/gone.esc"} << "recent entry 2"
-            << "- | &1 /gone.esc | &2 /other.esc";
-    }
-    void theNewestFileComesFirst() {
-        QFETCH(QStringList, stored);
-        QFETCH(QString, opened);
-        QFETCH(QString, menu);
+    // Each step opens a file, or chooses an entry of the menu, and the menu shows then.
+    void theNewestFileComesFirstAndStandsInTheListOnce() {
+        const QList<QPair<QString, QString>> steps = {
+            {"/a.esc", "- | &1 /a.esc"},
+            {"/b.esc", "- | &1 /b.esc | &2 /a.esc"},
+            {"/c.esc", "- | &1 /c.esc | &2 /b.esc | &3 /a.esc"},
+            {"/d.esc", "- | &1 /d.esc | &2 /c.esc | &3 /b.esc | &4 /a.esc"},
+            {"/e.esc", "- | &1 /e.esc | &2 /d.esc | &3 /c.esc | &4 /b.esc"},
+            {"/c.esc", "- | &1 /c.esc | &2 /e.esc | &3 /d.esc | &4 /b.esc"},
+            {"/C.esc", "- | &1 /C.esc | &2 /c.esc | &3 /e.esc | &4 /d.esc"},
+            {"recent entry 3", "- | &1 /e.esc | &2 /C.esc | &3 /c.esc | &4 /d.esc"},
+        };
         FormFixture f(FormFixture::Start::Loaded);
-        for (int slot = 1; slot <= stored.size(); ++slot) {
-            f.settings.setValue("Recent Files", QStringLiteral("RecentFile%1").arg(slot),
-                                stored[slot - 1]);
+        for (const auto& [path, expected] : steps) {
+            open(f.form, f.dialogs, path);
+            QCOMPARE(menu(f.form), expected);
         }
-
-        open(f.form, f.dialogs, opened);
-
-        QCOMPARE(::menu(f.form), menu);
         QVERIFY(f.controls.mnuFileMRU[1]->captionHasAccessKeys());
     }
 
@@ -88,7 +75,7 @@ private slots:
         QSettingsStore store;
         MainForm form(link, dialogs, store);
         form.Form_Load();
-        QCOMPARE(::menu(form), "- | &1 /home/a b.esc");
+        QCOMPARE(menu(form), "- | &1 /home/a b.esc");
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(
             "[Ports]\nCOM2=/dev/ttyACM0\n\n[Recent%20Files]\nRecentFile1=/other.esc\n"
@@ -109,7 +96,7 @@ private slots:
         }
         QVERIFY(QFile::setPermissions(QFileInfo(file).path(),
                                       QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
-        QCOMPARE(::menu(form), "- | &1 /z.esc | &2 /mine.esc | &3 /other.esc | &4 /home/a b.esc");
+        QCOMPARE(menu(form), "- | &1 /z.esc | &2 /mine.esc | &3 /other.esc | &4 /home/a b.esc");
     }
 };
 
