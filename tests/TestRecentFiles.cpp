@@ -88,7 +88,6 @@ private slots:
         QCOMPARE(file.readAll(), QByteArray("[Ports]\nCOM2=/dev/ttyACM0\n\n[Recent%20Files]\n"
                                             "RecentFile1=/mine.esc\nRecentFile2=/other.esc\n"
                                             "RecentFile3=/home/a b.esc\n"));
-        QVERIFY(file.setPermissions(QFile::ReadOwner));
         QVERIFY(QFile::setPermissions(QFileInfo(file).path(), QFile::ReadOwner | QFile::ExeOwner));
         {
             WithoutFileOverride asAnyUser;
