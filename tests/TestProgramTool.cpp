@@ -66,8 +66,6 @@ private slots:
         QTest::newRow("port that cannot be used")
             << QStringList{data("airplane.esc"), "/dev/rotaline-absent"} << QByteArray() << 3
             << QByteArray() << "/dev/rotaline-absent cannot be used: ";
-        QTest::newRow("no arguments")
-            << QStringList() << QByteArray() << 2 << QByteArray() << "Usage: rotaline-program ";
     }
     void eachRunEndsAsReviewed() {
         QFETCH(QStringList, arguments);
