@@ -28,10 +28,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     file.close();
     FormFixture f(FormFixture::Start::Loaded);
-    const QString before = f.snapshot();
+    const QStringList before = f.state();
     f.form.LoadSettingsFile(file.fileName());
     const QStringList texts = f.dialogs.texts();
-    if (!texts.isEmpty() && (texts.size() != 1 || f.snapshot() != before)) {
+    if (!texts.isEmpty() && (texts.size() != 1 || f.state() != before)) {
         std::abort();
     }
     return 0;

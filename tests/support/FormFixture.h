@@ -56,7 +56,6 @@ struct FormFixture {
     // selection and entries, the lamp's help, every slot and its flag, the link's readiness,
     // the note and the trace; a line each, "name: state".
     QStringList state();
-    QString snapshot() { return state().join(QLatin1Char('\n')); }
     QString note() const { return controls.Text1->text(); }
     QString trace() const { return controls.Text2->text(); }
     // For tables of tests that name their control.
