@@ -99,6 +99,17 @@ private:
     void run(const QString& verb, const QString& rest, QStringList& lines) {
         const QStringList args = rest.split(' ', Qt::SkipEmptyParts);
         const int number = args.value(1).toInt();
+        // A name the form does not know is a typo in the script: it is said, not crashed on.
+        const QStringList names = verb == "show" ? args
+                                  : QStringList{"set", "pick", "click"}.contains(verb)
+                                      ? args.mid(0, 1)
+                                      : QStringList();
+        for (const QString& name : names) {
+            if (f_.form.find(name) == nullptr) {
+                lines << QStringLiteral("no control named ") + quoted(name);
+                return;
+            }
+        }
         if (verb == "start") {
             f_.form.Form_Load();
         } else if (verb == "set") {
