@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <optional>
 
+#include "platform/SerialPort.h"
 #include "platform/SettingsStore.h"
 
 namespace rotaline {
@@ -44,8 +45,6 @@ public:
     // The link in `byId` that leads to `device`, or `device` itself when none does.
     static QString stableNameOf(const QString& device,
                                 const QString& byId = QStringLiteral("/dev/serial/by-id"));
-
-    static constexpr int PortCount = 16;
 
 private:
     SettingsStore& store_;

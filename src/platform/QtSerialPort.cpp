@@ -88,9 +88,10 @@ bool QtSerialPort::fail(PortProblem problem, const QString& why) {
 }
 
 bool QtSerialPort::setPortNumber(int number) {
-    if (port_->isOpen() || number < 1 || number > 16) {
-        return fail(PortProblem::Other, QStringLiteral("The port number can only be set to 1..16 "
-                                                       "while the port is closed."));
+    if (port_->isOpen() || number < 1 || number > PortCount) {
+        return fail(PortProblem::Other, QStringLiteral("The port number can only be set to 1..%1 "
+                                                       "while the port is closed.")
+                                            .arg(PortCount));
     }
     number_ = number;
     return true;

@@ -22,6 +22,9 @@ enum class PortProblem {
     Other
 };
 
+// The port list is "COM1" .. "COM16"; settings files store the position in it.
+inline constexpr int PortCount = 16;
+
 // One serial port as the programming link uses it. Every operation reports failure
 // through its result and errorString(); none throws.
 class SerialPort : public QObject {

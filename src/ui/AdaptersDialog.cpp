@@ -71,7 +71,7 @@ void AdaptersDialog::fill() {
         const SerialDevice& device = shown_[row];
         auto* numbers = new QComboBox(table_);
         numbers->addItem(NoNumber.in(chinese_));
-        for (int n = 1; n <= PortResolver::PortCount; ++n) {
+        for (int n = 1; n <= PortCount; ++n) {
             numbers->addItem(portName(n));
         }
         numbers->setCurrentIndex(resolver_.portOf(device.stableName));
