@@ -39,7 +39,7 @@ int main(int argc, char** argv) {
     FormFixture f(FormFixture::Start::Loaded);
 
     report("one change, click to bytes",
-           repeat(5000, [&](int i) { f.controls.OptionBrake->select(i % 2 == 0 ? 4 : 1); }));
+           repeat(5000, [&](int i) { f.options("OptionBrake").select(i % 2 == 0 ? 4 : 1); }));
     f.controls.SSTab1->select(3);
     report("model selection cascade",
            repeat(500, [&](int i) { f.controls.ComboCTRmodel[3]->setListIndex(i % 2); }));

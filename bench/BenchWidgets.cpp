@@ -106,7 +106,7 @@ void responsiveness() {
     });
     QTimer user;
     QObject::connect(&user, &QTimer::timeout,
-                     [&] { f.controls.OptionBrake->select(1 + changes++ % 5); });
+                     [&] { f.options("OptionBrake").select(1 + changes++ % 5); });
     QTimer heartbeat;
     QObject::connect(&heartbeat, &QTimer::timeout, [&] {
         longest = std::max(longest, clock.elapsed() - last);

@@ -10,7 +10,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     rotaline::Programmer programmer;
     programmer.start();
-    programmer.form().controls().OptionBrake->select(4);
+    dynamic_cast<rotaline::OptionGroup&>(*programmer.form().find("OptionBrake")).select(4);
     std::printf("ready\n");
     std::fflush(stdout);
     return app.exec();

@@ -61,10 +61,10 @@ private slots:
         FormFixture f(Start::Loaded);
         MainWindow window(f.form);
         window.show();
-        f.controls.OptionBrake->select(2);
-        f.controls.ComboDelay->setListIndex(3);
-        f.controls.HScrollTiming->setValue(7);
-        f.controls.FrameFre->setEnabled(false);
+        f.options("OptionBrake").select(2);
+        f.list("ComboDelay").setListIndex(3);
+        f.bar("HScrollTiming").setValue(7);
+        f.control("FrameFre").setEnabled(false);
         QVERIFY(widget<QRadioButton>(window, "OptionBrake(2)")->isChecked());
         QVERIFY(!widget<QRadioButton>(window, "OptionBrake(0)")->isChecked());
         QCOMPARE(widget<QComboBox>(window, "ComboDelay")->currentIndex(), 3);

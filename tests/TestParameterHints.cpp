@@ -1,7 +1,6 @@
 #include <QtTest>
 
-#include "model/FactoryDefaults.h"
-#include "model/SlotTable.h"
+#include "model/ParameterTable.h"
 #include "support/FormFixture.h"
 
 using namespace rotaline;
@@ -34,12 +33,13 @@ private slots:
             if (chinese) {
                 f.switchToChinese();
             }
-            for (const FactoryDefault& step : FactoryDefaults) {
-                const Control& control = f.control(fromView(slotInfo(step.slot).owner));
+            for (const Parameter& parameter : Parameters) {
+                const Control& control = f.control(fromView(parameter.control));
                 const QString hint = control.toolTip();
-                QVERIFY2(hint.contains(shownValue(f, control)) && hint != english.value(step.slot),
-                         qPrintable(control.name() + ": " + hint));
-                english.insert(step.slot, hint);
+                QVERIFY2(
+                    hint.contains(shownValue(f, control)) && hint != english.value(parameter.slot),
+                    qPrintable(control.name() + ": " + hint));
+                english.insert(parameter.slot, hint);
             }
         }
         f.controls.SSTab1->select(0);

@@ -109,8 +109,8 @@ private slots:
         programmer.start();
         Controls& c = programmer.form().controls();
         c.ComboCTRmodel[0]->setListIndex(1);
-        c.OptionBrake->select(4);
-        c.HScrollTiming->setValue(10);
+        dynamic_cast<OptionGroup&>(*programmer.form().find("OptionBrake")).select(4);
+        dynamic_cast<ScrollBar&>(*programmer.form().find("HScrollTiming")).setValue(10);
         c.mnuSave->click();
         c.CommandSetFactory->click();
         c.mnuOpen->click();

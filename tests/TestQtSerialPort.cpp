@@ -29,7 +29,7 @@ private slots:
         f.controls.ComboCOM->setListIndex(2);
         QCOMPARE(f.heard(), QByteArray("\xAA\x55"));
 
-        f.controls.OptionBrake->select(4);
+        f.options("OptionBrake").select(4);
         QCOMPARE(f.heard(), QByteArray("\x89\x05"));
         QCOMPARE(f.adapter.baud(), 300);
         QCOMPARE(f.adapter.dataBits(), 8);
@@ -125,12 +125,12 @@ private slots:
             std::optional<PseudoTerminal> adapter(std::in_place);
             f.devices[com] = pathOf(*adapter);
             f.controls.ComboCOM->setListIndex(com - 1);
-            f.controls.OptionBrake->select(com);
+            f.options("OptionBrake").select(com);
             QCOMPARE(bytesOf(adapter->read(1000ms)), QByteArray("\xAA\x55\x89") + char(com + 1));
 
             adapter.reset();
             QTRY_VERIFY(!f.link.isOpen());
-            f.controls.OptionBrake->select(4);
+            f.options("OptionBrake").select(4);
             QCOMPARE(
                 f.dialogs.texts().value(round),
                 QStringLiteral("COM%1 is invalild ! \r\nPlease slect other COM port !").arg(com));
@@ -159,7 +159,7 @@ private slots:
             longestGap = std::max(longestGap, clock.restart());
             sent += std::max<ssize_t>(::write(master, burst.constData(), burst.size()), 0);
             if (++tick % 8 == 0) {
-                f.controls.OptionBrake->select(1 + tick / 8 % 5);
+                f.options("OptionBrake").select(1 + tick / 8 % 5);
                 expected += QByteArray("\x89") + char(2 + tick / 8 % 5);
             }
         });

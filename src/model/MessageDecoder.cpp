@@ -40,7 +40,7 @@ std::string meaningOf(int slot, int value) {
         return std::to_string(value) + " degrees";
     }
     if (value >= 0 && value < info.choiceCount()) {
-        return std::string(info.choices[value]);
+        return std::string(info.choice(value));
     }
     return "out of range";
 }

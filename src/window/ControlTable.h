@@ -1,8 +1,11 @@
 #pragma once
 
+#include <array>
 #include <iterator>
 #include <string_view>
 
+#include "model/EscCatalogue.h"
+#include "model/ParameterTable.h"
 #include "window/controls/Control.h"
 
 namespace rotaline {
@@ -21,9 +24,14 @@ struct ControlDesign {
     int selected = -1;  // option array: initially selected button; tab strip: current tab
 };
 
-// Every control in creation order: parents before their children.
-inline constexpr ControlDesign ControlTable[] = {
-    {"Toolbar1", ControlKind::Toolbar, "", "", true, -1, "打开:Open|保存:Save|帮助:Help", -1},
+// The toolbar's buttons, "key:picture", in the order of their actions.
+enum class ToolbarAction { Open, Save, Help };
+inline constexpr std::string_view ToolbarItems = "打开:Open|保存:Save|帮助:Help";
+
+// The window's own controls, parents before their children; the tab pages' and the
+// parameters' follow.
+inline constexpr ControlDesign WindowControls[] = {
+    {"Toolbar1", ControlKind::Toolbar, "", "", true, -1, ToolbarItems, -1},
     {"mnuFile", ControlKind::Menu, "", "File(&F)", true, -1},
     {"mnuOpen", ControlKind::MenuItem, "mnuFile", "Open(&O)", true, -1},
     {"mnuSave", ControlKind::MenuItem, "mnuFile", "Save(&S)", true, -1},
@@ -54,109 +62,165 @@ inline constexpr ControlDesign ControlTable[] = {
     {"Text2", ControlKind::TextBox, "", "", false, -1},
     {"Line1", ControlKind::Line, "", "", true, -1},
     {"SSTab1", ControlKind::TabStrip, "", "", true, -1, "", 1},
-    {"Image1(2)", ControlKind::Image, "SSTab1", "", true, 0},
-    {"Shape2", ControlKind::Shape, "SSTab1", "", true, 0},
-    {"Line2(0)", ControlKind::Line, "SSTab1", "", true, 0},
-    {"Line3(0)", ControlKind::Line, "SSTab1", "", true, 0},
-    {"Line4(0)", ControlKind::Line, "SSTab1", "", true, 0},
-    {"Line5(0)", ControlKind::Line, "SSTab1", "", true, 0},
-    {"Line6(0)", ControlKind::Line, "SSTab1", "", true, 0},
-    {"Line7(0)", ControlKind::Line, "SSTab1", "", true, 0},
-    {"FrameEscType(0)", ControlKind::Frame, "SSTab1", "Controller type", true, 0},
-    {"ComboCTRmodel(0)", ControlKind::ComboList, "FrameEscType(0)", "", true, 0},
-    {"Image1(3)", ControlKind::Image, "SSTab1", "", true, 1},
-    {"Shape3", ControlKind::Shape, "SSTab1", "", true, 1},
-    {"Line2(1)", ControlKind::Line, "SSTab1", "", true, 1},
-    {"Line3(1)", ControlKind::Line, "SSTab1", "", true, 1},
-    {"Line4(1)", ControlKind::Line, "SSTab1", "", true, 1},
-    {"Line5(1)", ControlKind::Line, "SSTab1", "", true, 1},
-    {"Line6(1)", ControlKind::Line, "SSTab1", "", true, 1},
-    {"Line7(1)", ControlKind::Line, "SSTab1", "", true, 1},
-    {"FrameEscType(1)", ControlKind::Frame, "SSTab1", "Controller type", true, 1},
-    {"ComboCTRmodel(1)", ControlKind::ComboList, "FrameEscType(1)", "", true, 1},
-    {"Image1(0)", ControlKind::Image, "SSTab1", "", true, 2},
-    {"Shape4", ControlKind::Shape, "SSTab1", "", true, 2},
-    {"Line2(2)", ControlKind::Line, "SSTab1", "", true, 2},
-    {"Line3(2)", ControlKind::Line, "SSTab1", "", true, 2},
-    {"Line4(2)", ControlKind::Line, "SSTab1", "", true, 2},
-    {"Line5(2)", ControlKind::Line, "SSTab1", "", true, 2},
-    {"Line6(2)", ControlKind::Line, "SSTab1", "", true, 2},
-    {"Line7(2)", ControlKind::Line, "SSTab1", "", true, 2},
-    {"FrameEscType(2)", ControlKind::Frame, "SSTab1", "Controller type", true, 2},
-    {"ComboCTRmodel(2)", ControlKind::ComboList, "FrameEscType(2)", "", true, 2},
-    {"Image1(1)", ControlKind::Image, "SSTab1", "", true, 3},
-    {"Shape5", ControlKind::Shape, "SSTab1", "", true, 3},
-    {"Line2(3)", ControlKind::Line, "SSTab1", "", true, 3},
-    {"Line3(3)", ControlKind::Line, "SSTab1", "", true, 3},
-    {"Line4(3)", ControlKind::Line, "SSTab1", "", true, 3},
-    {"Line5(3)", ControlKind::Line, "SSTab1", "", true, 3},
-    {"Line6(3)", ControlKind::Line, "SSTab1", "", true, 3},
-    {"Line7(3)", ControlKind::Line, "SSTab1", "", true, 3},
-    {"FrameEscType(3)", ControlKind::Frame, "SSTab1", "Controller type", true, 3},
-    {"ComboCTRmodel(3)", ControlKind::ComboList, "FrameEscType(3)", "", true, 3},
-    {"FrameCurrent", ControlKind::Frame, "SSTab1", "Current Limit", true, 3},
-    {"ComboCurentLimit", ControlKind::ComboList, "FrameCurrent", "", true, 3},
-    {"FrameTiming", ControlKind::Frame, "", "Timing Degree", true, -1},
-    {"Label2", ControlKind::Label, "FrameTiming", "0°", true, -1},
-    {"Label4", ControlKind::Label, "FrameTiming", "30°", true, -1},
-    {"LabelDegree", ControlKind::Label, "FrameTiming", "0°", true, -1},
-    {"HScrollTiming", ControlKind::ScrollBar, "FrameTiming", "", true, -1},
-    {"FrameTimingMon", ControlKind::Frame, "", "Timing Monitor", true, -1},
-    {"OptionTimMon", ControlKind::OptionGroup, "FrameTimingMon", "", true, -1, "ON|OFF", 0},
-    {"FrameBattery", ControlKind::Frame, "", "Battery", true, -1},
-    {"FrameAccType", ControlKind::Frame, "FrameBattery", "Accumulator Type", true, -1},
-    {"OptionBatType", ControlKind::OptionGroup, "FrameAccType", "", true, -1,
-     "NiCd/NiMH |Li-ion/Poly ", 1},
-    {"LabelNumCell", ControlKind::Label, "FrameBattery", "Number of Cell", true, -1},
-    {"ComboNoOfCell", ControlKind::ComboList, "FrameBattery", "", true, -1},
-    {"LabelCut", ControlKind::Label, "FrameBattery", "Cut off per cell", true, -1},
-    {"ComboPerCellNi", ControlKind::ComboList, "FrameBattery", "", true, -1},
-    {"FrameCutType", ControlKind::Frame, "FrameBattery", "Cut Off Type", true, -1},
-    {"OptionCutOffType", ControlKind::OptionGroup, "FrameCutType", "", true, -1, "Slow Down|Hard",
-     0},
-    {"ComboPerCellLi", ControlKind::ComboList, "", "", true, -1},
-    {"FrameThCurve", ControlKind::Frame, "", "Throttle Curve", true, -1},
-    {"OptionThr", ControlKind::OptionGroup, "FrameThCurve", "", true, -1,
-     "Logarithmical|linear|Exponetial", 0},
-    {"FrameAcceleration", ControlKind::Frame, "", "Acceleration", true, -1},
-    {"OpAcceleration", ControlKind::OptionGroup, "FrameAcceleration", "", true, -1,
-     "Soft|Midium|Hard", 0},
-    {"FrameFre", ControlKind::Frame, "", "Freqency", true, -1},
-    {"OptionFreqency", ControlKind::OptionGroup, "FrameFre", "", true, -1, "8KHz|16KHz|32KHz", 0},
-    {"FramePointIniEnd", ControlKind::Frame, "", "Initial && End Point", true, -1},
-    {"LabelIniPoint", ControlKind::Label, "FramePointIniEnd", "Initial Point", true, -1},
-    {"ComboIniPoint", ControlKind::ComboList, "FramePointIniEnd", "", true, -1},
-    {"LabelEndPoint", ControlKind::Label, "FramePointIniEnd", "End Point", true, -1},
-    {"ComboEndPoint", ControlKind::ComboList, "FramePointIniEnd", "", true, -1},
-    {"FramePointForRev", ControlKind::Frame, "", "Forward && Reverse Point", true, -1},
-    {"LabelForPoint", ControlKind::Label, "FramePointForRev", "Forward Point", true, -1},
-    {"ComboForPoint", ControlKind::ComboList, "FramePointForRev", "", true, -1},
-    {"LabelRevPoint", ControlKind::Label, "FramePointForRev", "Reverse Point", true, -1},
-    {"ComboRevPoint", ControlKind::ComboList, "FramePointForRev", "", true, -1},
-    {"FrameRot", ControlKind::Frame, "", "Rotation", true, -1},
-    {"OptionRotation", ControlKind::OptionGroup, "FrameRot", "", true, -1, "Left|Right", 0},
-    {"FrameRev", ControlKind::Frame, "", "Reverse", true, -1},
-    {"OpReverse", ControlKind::OptionGroup, "FrameRev", "", true, -1, "ON|OFF", 0},
-    {"FramePower", ControlKind::Frame, "", "Power Limit ", true, -1},
-    {"LabelFor", ControlKind::Label, "FramePower", "Forward ", true, -1},
-    {"ComboPowerLimitF", ControlKind::ComboList, "FramePower", "", true, -1},
-    {"LabelRev", ControlKind::Label, "FramePower", "Reverse ", true, -1},
-    {"ComboPowerLimitR", ControlKind::ComboList, "FramePower", "", true, -1},
-    {"Frame1Delay", ControlKind::Frame, "", "Delay Time", true, -1},
-    {"ComboDelay", ControlKind::ComboList, "Frame1Delay", "", true, -1},
-    {"FrameBrake", ControlKind::Frame, "", "Brake type", true, -1},
-    {"OptionBrake", ControlKind::OptionGroup, "FrameBrake", "", true, -1,
-     "OFF|Extra Soft|Soft|Medium|Hard|Exrea Hard", 0},
-    {"FrameAbs", ControlKind::Frame, "", "ABS", false, -1},
-    {"OptionAbs", ControlKind::OptionGroup, "FrameAbs", "", true, -1, "ON|OFF", 0},
-    {"FrameHeMode", ControlKind::Frame, "", "Helicopter Mode", false, -1},
-    {"OptionHeliMode", ControlKind::OptionGroup, "FrameHeMode", "", true, -1, "Constant RPM|Normal",
-     0},
-    {"FrameMotorPole", ControlKind::Frame, "", "Motor Pole No.", false, -1},
-    {"OpMotorPole", ControlKind::OptionGroup, "FrameMotorPole", "", true, -1, "2-4|6-10|12-14", 0},
 };
 
-inline constexpr int ControlCount = static_cast<int>(std::size(ControlTable));
+// A name put together when the program is built: "Line2(3)", "Shape4".
+struct MadeName {
+    std::array<char, 20> text{};
+    std::size_t size = 0;
+
+    constexpr std::string_view view() const { return {text.data(), size}; }
+};
+
+constexpr MadeName makeName(std::string_view base, int number, bool indexed) {
+    MadeName name;
+    const auto put = [&name](char c) { name.text[name.size++] = c; };
+    for (const char c : base) {
+        put(c);
+    }
+    if (indexed) {
+        put('(');
+    }
+    put(static_cast<char>('0' + number));
+    if (indexed) {
+        put(')');
+    }
+    return name;
+}
+
+// What every tab page carries, in the order it is made; the page's picture and shape keep the
+// numbers the window was designed with.
+struct PageControl {
+    std::string_view base;
+    ControlKind kind;
+    int parent;  // its row in this table, or -1 for the tab strip
+    std::string_view caption;
+};
+
+inline constexpr std::array<PageControl, 10> PageControls{{
+    {"Image1", ControlKind::Image, -1, ""},
+    {"Shape", ControlKind::Shape, -1, ""},
+    {"Line2", ControlKind::Line, -1, ""},
+    {"Line3", ControlKind::Line, -1, ""},
+    {"Line4", ControlKind::Line, -1, ""},
+    {"Line5", ControlKind::Line, -1, ""},
+    {"Line6", ControlKind::Line, -1, ""},
+    {"Line7", ControlKind::Line, -1, ""},
+    {"FrameEscType", ControlKind::Frame, -1, "Controller type"},
+    {"ComboCTRmodel", ControlKind::ComboList, 8, ""},
+}};
+
+constexpr MadeName pageControlName(int row, int page) {
+    constexpr int Pictures[EscTypeCount] = {2, 3, 0, 1};
+    const std::string_view base = PageControls[row].base;
+    return base == "Image1"  ? makeName(base, Pictures[page], true)
+           : base == "Shape" ? makeName(base, page + 2, false)
+                             : makeName(base, page, true);
+}
+
+inline constexpr auto PageControlNames = [] {
+    std::array<std::array<MadeName, PageControls.size()>, EscTypeCount> names{};
+    for (int page = 0; page < EscTypeCount; ++page) {
+        for (std::size_t row = 0; row < PageControls.size(); ++row) {
+            names[page][row] = pageControlName(static_cast<int>(row), page);
+        }
+    }
+    return names;
+}();
+
+namespace detail {
+
+// Whether row `index` of the parameter table is the first to name `name` as its caption or
+// group: the frame or label is made there.
+constexpr bool firstToName(int index, std::string_view name) {
+    for (int row = 0; row < index; ++row) {
+        if (Parameters[row].caption.name == name || Parameters[row].group == name) {
+            return false;
+        }
+    }
+    return true;
+}
+
+constexpr const Caption& groupFrame(std::string_view name) {
+    for (const Caption& frame : GroupFrames) {
+        if (frame.name == name) {
+            return frame;
+        }
+    }
+    return GroupFrames[0];
+}
+
+constexpr ControlKind controlKindOf(ValueKind kind) {
+    return kind == ValueKind::OptionIndex   ? ControlKind::OptionGroup
+           : kind == ValueKind::ScrollValue ? ControlKind::ScrollBar
+                                            : ControlKind::ComboList;
+}
+
+// Calls `add` with the rows a parameter's controls take: its group's frame and its caption
+// where it is the first to name them, the labels beside it, its control.
+template <class Add>
+constexpr void forEachParameterRow(int index, Add add) {
+    const Parameter& p = Parameters[index];
+    const std::string_view outer = p.page >= 0 ? "SSTab1" : "";
+    if (!p.group.empty() && firstToName(index, p.group)) {
+        add(ControlDesign{p.group, ControlKind::Frame, outer, groupFrame(p.group).designed, true,
+                          p.page});
+    }
+    if (firstToName(index, p.caption.name)) {
+        add(ControlDesign{p.caption.name, p.caption.label ? ControlKind::Label : ControlKind::Frame,
+                          p.group.empty() ? outer : p.group, p.caption.designed, !p.hiddenAtFirst,
+                          p.page});
+    }
+    for (const Beside& label : p.beside) {
+        if (!label.name.empty()) {
+            add(ControlDesign{label.name, ControlKind::Label, p.caption.name, label.caption, true,
+                              p.page});
+        }
+    }
+    const bool options = p.kind == ValueKind::OptionIndex;
+    add(ControlDesign{p.control, controlKindOf(p.kind), p.parent(), "", true, p.page,
+                      options ? p.items : "", options ? p.firstOption : -1});
+}
+
+constexpr int parameterRowCount() {
+    int count = 0;
+    for (int index = 0; index < ParameterCount; ++index) {
+        forEachParameterRow(index, [&count](const ControlDesign&) { ++count; });
+    }
+    return count;
+}
+
+}  // namespace detail
+
+inline constexpr int ControlCount = static_cast<int>(std::size(WindowControls)) +
+                                    EscTypeCount * static_cast<int>(PageControls.size()) +
+                                    detail::parameterRowCount();
+
+// Every control in creation order: parents before their children.
+inline constexpr auto ControlTable = [] {
+    std::array<ControlDesign, ControlCount> table{};
+    int next = 0;
+    for (const ControlDesign& design : WindowControls) {
+        table[next++] = design;
+    }
+    for (int page = 0; page < EscTypeCount; ++page) {
+        for (std::size_t row = 0; row < PageControls.size(); ++row) {
+            const PageControl& control = PageControls[row];
+            const int parent = control.parent;
+            table[next++] = {PageControlNames[page][row].view(),
+                             control.kind,
+                             parent < 0 ? "SSTab1" : PageControlNames[page][parent].view(),
+                             control.caption,
+                             true,
+                             page};
+        }
+    }
+    for (int index = 0; index < ParameterCount; ++index) {
+        detail::forEachParameterRow(index,
+                                    [&](const ControlDesign& design) { table[next++] = design; });
+    }
+    return table;
+}();
 
 // The row of the control of that name, or -1.
 constexpr int designIndex(std::string_view name) {

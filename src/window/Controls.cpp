@@ -61,107 +61,14 @@ void bindArray(Set& set, std::array<T*, N>& members) {
 }
 
 // The one place where a member meets its name in the table.
-#define ROTALINE_BIND(member) bindOne<designIndex(#member)>(set, controls.member)
-#define ROTALINE_BIND_ARRAY(member)                                                               \
+#define ROTALINE_BIND(Type, member) bindOne<designIndex(#member)>(set, controls.member);
+#define ROTALINE_BIND_ARRAY(Type, member, count)                                                  \
     bindArray<designIndex(#member "(0)"), designIndex(#member "(1)"), designIndex(#member "(2)"), \
-              designIndex(#member "(3)"), designIndex(#member "(4)")>(set, controls.member)
+              designIndex(#member "(3)"), designIndex(#member "(4)")>(set, controls.member);
 
 template <class Set, class C>
 void bindAll(Set& set, C& controls) {
-    ROTALINE_BIND(Toolbar1);
-    ROTALINE_BIND(mnuFile);
-    ROTALINE_BIND(mnuOpen);
-    ROTALINE_BIND(mnuSave);
-    ROTALINE_BIND(mnuAdapters);
-    ROTALINE_BIND(mnuSendAll);
-    ROTALINE_BIND(mnu_);
-    ROTALINE_BIND(mnuExit);
-    ROTALINE_BIND_ARRAY(mnuFileMRU);
-    ROTALINE_BIND(mnuLanguage);
-    ROTALINE_BIND(mnuChinese);
-    ROTALINE_BIND(mnuEnglish);
-    ROTALINE_BIND(mnuHelp);
-    ROTALINE_BIND(mnuHow);
-    ROTALINE_BIND(mnuAbout);
-    ROTALINE_BIND(Shape6);
-    ROTALINE_BIND(FrameSelectCom);
-    ROTALINE_BIND(ComboCOM);
-    ROTALINE_BIND(ImageOff);
-    ROTALINE_BIND(ImageOn);
-    ROTALINE_BIND(CommandSetFactory);
-    ROTALINE_BIND(Shape1);
-    ROTALINE_BIND(Text1);
-    ROTALINE_BIND(CommandClear);
-    ROTALINE_BIND(Text2);
-    ROTALINE_BIND(Line1);
-    ROTALINE_BIND(SSTab1);
-    ROTALINE_BIND_ARRAY(Image1);
-    ROTALINE_BIND(Shape2);
-    ROTALINE_BIND_ARRAY(Line2);
-    ROTALINE_BIND_ARRAY(Line3);
-    ROTALINE_BIND_ARRAY(Line4);
-    ROTALINE_BIND_ARRAY(Line5);
-    ROTALINE_BIND_ARRAY(Line6);
-    ROTALINE_BIND_ARRAY(Line7);
-    ROTALINE_BIND_ARRAY(FrameEscType);
-    ROTALINE_BIND_ARRAY(ComboCTRmodel);
-    ROTALINE_BIND(Shape3);
-    ROTALINE_BIND(Shape4);
-    ROTALINE_BIND(Shape5);
-    ROTALINE_BIND(FrameCurrent);
-    ROTALINE_BIND(ComboCurentLimit);
-    ROTALINE_BIND(FrameTiming);
-    ROTALINE_BIND(Label2);
-    ROTALINE_BIND(Label4);
-    ROTALINE_BIND(LabelDegree);
-    ROTALINE_BIND(HScrollTiming);
-    ROTALINE_BIND(FrameTimingMon);
-    ROTALINE_BIND(OptionTimMon);
-    ROTALINE_BIND(FrameBattery);
-    ROTALINE_BIND(FrameAccType);
-    ROTALINE_BIND(OptionBatType);
-    ROTALINE_BIND(LabelNumCell);
-    ROTALINE_BIND(ComboNoOfCell);
-    ROTALINE_BIND(LabelCut);
-    ROTALINE_BIND(ComboPerCellNi);
-    ROTALINE_BIND(FrameCutType);
-    ROTALINE_BIND(OptionCutOffType);
-    ROTALINE_BIND(ComboPerCellLi);
-    ROTALINE_BIND(FrameThCurve);
-    ROTALINE_BIND(OptionThr);
-    ROTALINE_BIND(FrameAcceleration);
-    ROTALINE_BIND(OpAcceleration);
-    ROTALINE_BIND(FrameFre);
-    ROTALINE_BIND(OptionFreqency);
-    ROTALINE_BIND(FramePointIniEnd);
-    ROTALINE_BIND(LabelIniPoint);
-    ROTALINE_BIND(ComboIniPoint);
-    ROTALINE_BIND(LabelEndPoint);
-    ROTALINE_BIND(ComboEndPoint);
-    ROTALINE_BIND(FramePointForRev);
-    ROTALINE_BIND(LabelForPoint);
-    ROTALINE_BIND(ComboForPoint);
-    ROTALINE_BIND(LabelRevPoint);
-    ROTALINE_BIND(ComboRevPoint);
-    ROTALINE_BIND(FrameRot);
-    ROTALINE_BIND(OptionRotation);
-    ROTALINE_BIND(FrameRev);
-    ROTALINE_BIND(OpReverse);
-    ROTALINE_BIND(FramePower);
-    ROTALINE_BIND(LabelFor);
-    ROTALINE_BIND(ComboPowerLimitF);
-    ROTALINE_BIND(LabelRev);
-    ROTALINE_BIND(ComboPowerLimitR);
-    ROTALINE_BIND(Frame1Delay);
-    ROTALINE_BIND(ComboDelay);
-    ROTALINE_BIND(FrameBrake);
-    ROTALINE_BIND(OptionBrake);
-    ROTALINE_BIND(FrameAbs);
-    ROTALINE_BIND(OptionAbs);
-    ROTALINE_BIND(FrameHeMode);
-    ROTALINE_BIND(OptionHeliMode);
-    ROTALINE_BIND(FrameMotorPole);
-    ROTALINE_BIND(OpMotorPole);
+    ROTALINE_NAMED_CONTROLS(ROTALINE_BIND, ROTALINE_BIND_ARRAY)
 }
 
 #undef ROTALINE_BIND

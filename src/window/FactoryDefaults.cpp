@@ -1,5 +1,3 @@
-#include "model/FactoryDefaults.h"
-
 #include "model/SlotTable.h"
 #include "window/MainForm.h"
 #include "window/Texts.h"
@@ -14,10 +12,12 @@ constexpr Bilingual FactoryDefaultNote{"All setting is in factory default",
 }  // namespace
 
 void MainForm::ApplyFactoryDefaults() {
-    for (const FactoryDefault& step : FactoryDefaults) {
-        setOwnerValue(step.slot, step.value);
-        if (step.explicitRun) {
-            runChangeHandler(step.slot, step.value);
+    for (int slot = FirstParameterSlot; slot < SlotCount; ++slot) {
+        if (const Parameter* parameter = findParameter(slot)) {
+            setOwnerValue(slot, parameter->factoryValue);
+            if (parameter->defaultsRunHandler) {
+                runChangeHandler(slot, parameter->factoryValue);
+            }
         }
     }
     controls_.Text1->setText(QString());

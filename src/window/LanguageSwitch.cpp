@@ -1,13 +1,43 @@
 #include "model/EscCatalogue.h"
+#include "model/ParameterTable.h"
 #include "window/LanguageTables.h"
 #include "window/MainForm.h"
 
 namespace rotaline {
 
-template <std::size_t N>
-void MainForm::setCaptions(const std::array<CaptionRow, N>& rows, bool chinese) {
-    for (const CaptionRow& row : rows) {
+namespace {
+
+void setWords(Control& control, const Words& words, bool chinese) {
+    if (!words.empty()) {
+        control.setCaption(fromView(words.in(chinese)));
+    }
+}
+
+}  // namespace
+
+void MainForm::setCaptions(bool chinese) {
+    for (const CaptionRow& row : LeadingCaptions) {
         find(QString::fromUtf8(row.control))->setCaption(row.text.in(chinese), row.accessKeys);
+    }
+}
+
+void MainForm::setParameterCaptions(bool chinese) {
+    for (int type = 0; type < EscTypeCount; ++type) {
+        find(QStringLiteral("FrameEscType(%1)").arg(type))
+            ->setCaption(PageGroupCaption.in(chinese));
+    }
+    for (const Caption& frame : GroupFrames) {
+        setWords(*find(fromView(frame.name)), frame.words, chinese);
+    }
+    for (const Parameter& parameter : Parameters) {
+        setWords(*find(fromView(parameter.caption.name)), parameter.caption.words, chinese);
+        const std::string_view items = parameter.switchedItems.in(chinese);
+        if (auto* group = dynamic_cast<OptionGroup*>(&ownerOf(parameter.slot));
+            !items.empty() && group) {
+            for (int i = 0; i < group->count(); ++i) {
+                group->button(i).setCaption(fromView(itemAt(items, i)));
+            }
+        }
     }
 }
 
@@ -21,13 +51,13 @@ void MainForm::switchLanguage(bool chinese) {
         return;
     }
     flags_.chinese = chinese;
-    setCaptions(LeadingCaptions, chinese);
+    setCaptions(chinese);
     Controls& c = controls_;
     for (const EscType& type : EscTypes) {
         c.SSTab1->select(type.tab);
         c.SSTab1->setSelectedCaption(fromView(chinese ? type.chinese : type.english));
     }
-    setCaptions(GroupCaptions, chinese);
+    setParameterCaptions(chinese);
     refillPointList(*c.ComboIniPoint);
     refillModelLists(chinese);
     refillPointList(*c.ComboEndPoint);

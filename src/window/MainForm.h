@@ -24,9 +24,9 @@ namespace rotaline {
 // The message loading a settings file with this fault shows.
 QString settingsFaultMessage(SettingsFault fault, bool chinese);
 
-struct ChangeHandler;
 struct ControllerModel;
-struct SlotInfo;
+struct Parameter;
+enum class ExtraStep;
 
 // The main window without widgets: every control, the parameter block and the shared flags,
 // and the procedures and handlers that act on them.
@@ -35,7 +35,7 @@ struct SlotInfo;
 //   PortSelection.cpp    ComboCOM_Click and the lists it refills
 //   Sending.cpp          SendParameter, ModelHandshake, the invalid-port message
 //   Receiving.cpp        MSComm1_OnComm, mnuExit_Click, Form_Unload, the line's status
-//   ParameterChanges.cpp the change handlers (one mechanism over ChangeHandlers.h), the
+//   ParameterChanges.cpp the change handlers (one mechanism over the parameter table), the
 //                        command bindings, CommandClear_Click
 //   TypeTabs.cpp         SSTab1_Click and the groups of each type
 //   ModelSelection.cpp   ComboCTRmodel_Click
@@ -128,18 +128,19 @@ private:
     void refillModelLists(bool chinese);
     void refillPointList(ComboList& list);
     void appendNote(const QString& line);
-    QString noteOf(const ChangeHandler& handler, int index) const;
-    void runExtraBeforeNote(const ChangeHandler& handler, int index);
-    void runExtraAfterSend(const ChangeHandler& handler, int index);
+    QString noteOf(const Parameter& parameter, int value) const;
+    void runExtraBeforeNote(ExtraStep extra, int value);
+    void runExtraAfterSend(ExtraStep extra, int value);
     void switchLanguage(bool chinese);
     void showParameterHints();
-    template <std::size_t N>
-    void setCaptions(const std::array<CaptionRow, N>& rows, bool chinese);
+    void setCaptions(bool chinese);
+    void setParameterCaptions(bool chinese);
     void arrangeGroupsFor(int type);
+    void enableParameter(const Parameter& parameter, bool enabled, bool withGroup);
     void recordSlotsFor(int type);
     void rebuildCellList(const ControllerModel& model);
     void adaptModelGroups(const ControllerModel& model);
-    void enableFrequency(bool enabled);
+    void enableByModel(bool enabled);
     Control& ownerOf(int slot);
     bool setOwnerValue(int slot, int value);
     void loadTried(const std::optional<QList<QByteArray>>& lines);

@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "model/EscCatalogue.h"
+#include "model/ParameterTable.h"
 #include "model/SlotTable.h"
 #include "model/WireFormat.h"
 #include "window/MainForm.h"
@@ -37,15 +38,19 @@ void MainForm::rebuildCellList(const ControllerModel& model) {
 
 void MainForm::adaptModelGroups(const ControllerModel& model) {
     controls_.FrameMotorPole->setVisible(false);
-    controls_.FrameCurrent->setVisible(model.currentLimitShown);
-    block_.inUse[CurrentLimitSlot] = model.currentLimitShown;
+    for (const Parameter& parameter : Parameters) {
+        if (parameter.modelRule == ModelRule::Shows) {
+            find(fromView(parameter.outerFrame()))->setVisible(model.currentLimitShown);
+            block_.inUse[parameter.slot] = model.currentLimitShown;
+        }
+    }
 }
 
-void MainForm::enableFrequency(bool enabled) {
-    controls_.FrameFre->setEnabled(enabled);
-    OptionGroup& options = *controls_.OptionFreqency;
-    for (int i = 0; i < options.count(); ++i) {
-        options.button(i).setEnabled(enabled);
+void MainForm::enableByModel(bool enabled) {
+    for (const Parameter& parameter : Parameters) {
+        if (parameter.modelRule == ModelRule::Enables) {
+            enableParameter(parameter, enabled, false);
+        }
     }
 }
 
@@ -78,11 +83,11 @@ void MainForm::ComboCTRmodel_Click(int index) {
     block_.value[modelSlotOf(type)] = static_cast<std::uint8_t>(position);
     const bool enableFirst = type >= 2;
     if (enableFirst) {
-        enableFrequency(model->frequencyEnabled);
+        enableByModel(model->frequencyEnabled);
     }
     SendParameter(addressOf(modelSlotOf(type)), model->code);
     if (!enableFirst) {
-        enableFrequency(model->frequencyEnabled);
+        enableByModel(model->frequencyEnabled);
     }
 }
 

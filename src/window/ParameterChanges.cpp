@@ -1,7 +1,6 @@
 #include "model/EscCatalogue.h"
 #include "model/SlotTable.h"
 #include "model/WireFormat.h"
-#include "window/ChangeHandlers.h"
 #include "window/MainForm.h"
 #include "window/Texts.h"
 
@@ -28,8 +27,8 @@ int chosenValue(const Control& control, int index) {
 }  // namespace
 
 void MainForm::bindHandlers() {
-    for (const ChangeHandler& handler : ChangeHandlers) {
-        const int slot = handler.slot;
+    for (const Parameter& parameter : Parameters) {
+        const int slot = parameter.slot;
         Control& control = ownerOf(slot);
         if (auto* group = dynamic_cast<OptionGroup*>(&control)) {
             group->onClick = [this, slot](int index) { runChangeHandler(slot, index); };
@@ -64,12 +63,16 @@ void MainForm::bindHandlers() {
 }
 
 QString MainForm::notePrefix(int slot) const {
-    const ChangeHandler& handler = *findChangeHandler(slot);
-    QString prefix = fromView(handler.fixedPrefix);
-    for (std::string_view part : handler.prefix) {
-        if (!part.empty()) {
-            prefix += find(fromView(part))->caption();
-        }
+    const Parameter& parameter = *findParameter(slot);
+    if (!parameter.fixedNote.empty()) {
+        return fromView(parameter.fixedNote);
+    }
+    if (parameter.noteCaptions[0].empty()) {
+        return find(fromView(parameter.caption.name))->caption();
+    }
+    QString prefix;
+    for (std::string_view part : parameter.noteCaptions) {
+        prefix += find(fromView(part))->caption();
     }
     return prefix;
 }
@@ -86,14 +89,14 @@ QString MainForm::choiceText(int slot, int value) const {
     return degreeText(value);
 }
 
-QString MainForm::noteOf(const ChangeHandler& handler, int value) const {
-    return notePrefix(handler.slot) + QStringLiteral(": ") + choiceText(handler.slot, value) +
+QString MainForm::noteOf(const Parameter& parameter, int value) const {
+    return notePrefix(parameter.slot) + QStringLiteral(": ") + choiceText(parameter.slot, value) +
            texts::CrLf;
 }
 
 void MainForm::runChangeHandler(int slot, int index) {
-    const ChangeHandler* handler = findChangeHandler(slot);
-    if (handler == nullptr || flags_.suppress) {
+    const Parameter* parameter = findParameter(slot);
+    if (parameter == nullptr || flags_.suppress) {
         return;
     }
     const Control& control = ownerOf(slot);
@@ -101,22 +104,22 @@ void MainForm::runChangeHandler(int slot, int index) {
     if (value < 0) {
         return;
     }
-    runExtraBeforeNote(*handler, value);
-    appendNote(noteOf(*handler, value));
+    runExtraBeforeNote(parameter->extra, value);
+    appendNote(noteOf(*parameter, value));
     block_.value[slot] = static_cast<std::uint8_t>(value);
     std::uint8_t sent = block_.value[slot];
-    if (handler->extra == ExtraStep::CellCode) {
+    if (parameter->encoding == WireEncoding::CellCode) {
         sent = cellCode(static_cast<const ComboList&>(control).text().toStdString());
     }
     SendParameter(addressOf(slot), sent);
-    runExtraAfterSend(*handler, value);
+    runExtraAfterSend(parameter->extra, value);
 }
 
-void MainForm::runExtraBeforeNote(const ChangeHandler& handler, int value) {
+void MainForm::runExtraBeforeNote(ExtraStep extra, int value) {
     Controls& c = controls_;
-    if (handler.extra == ExtraStep::TimingLabel) {
+    if (extra == ExtraStep::TimingLabel) {
         c.LabelDegree->setCaption(degreeText(value));
-    } else if (handler.extra == ExtraStep::BatteryType) {
+    } else if (extra == ExtraStep::BatteryType) {
         const bool lithium = value != 0;
         c.ComboPerCellNi->setVisible(!lithium);
         c.ComboPerCellLi->setVisible(lithium);
@@ -125,8 +128,8 @@ void MainForm::runExtraBeforeNote(const ChangeHandler& handler, int value) {
     }
 }
 
-void MainForm::runExtraAfterSend(const ChangeHandler& handler, int value) {
-    if (handler.extra == ExtraStep::MotorPole) {
+void MainForm::runExtraAfterSend(ExtraStep extra, int value) {
+    if (extra == ExtraStep::MotorPole) {
         const bool shown = controls_.SSTab1->selected() == 1 && value == 0;
         controls_.FrameMotorPole->setVisible(shown);
         block_.inUse[MotorPoleSlot] = shown;

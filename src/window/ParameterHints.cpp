@@ -2,7 +2,7 @@
 
 #include <QHash>
 
-#include "model/FactoryDefaults.h"
+#include "model/ParameterTable.h"
 #include "model/SlotTable.h"
 #include "window/MainForm.h"
 
@@ -30,15 +30,6 @@ const UnitName* unitOf(const QStringList& texts) {
     return nullptr;
 }
 
-int factoryValueOf(int slot) {
-    for (const FactoryDefault& step : FactoryDefaults) {
-        if (step.slot == slot) {
-            return step.value;
-        }
-    }
-    return -1;
-}
-
 // The texts a parameter's control shows: its options, its entries, or the labels beside a bar.
 QStringList shownTexts(const Control& control, const std::vector<Control*>& controls) {
     QStringList texts;
@@ -59,14 +50,15 @@ QStringList shownTexts(const Control& control, const std::vector<Control*>& cont
     return texts;
 }
 
-QString hintOf(const ParameterHint& hint, const Control& control, const QStringList& texts,
+QString hintOf(const Parameter& parameter, const Control& control, const QStringList& texts,
                bool chinese) {
     const UnitName* unit = unitOf(texts);
-    const int value = factoryValueOf(slotOwnedBy(hint.control));
+    const int value = parameter.factoryValue;
     const QString factory = control.kind() == ControlKind::ScrollBar
                                 ? QString::number(value) + (unit ? fromView(unit->symbol) : "")
                                 : texts.value(value).trimmed();
-    QString text = hint.text.in(chinese) + '\n' + texts::FactoryDefaultHint.in(chinese) + factory;
+    QString text = fromView(parameter.hint.in(chinese)) + '\n' +
+                   texts::FactoryDefaultHint.in(chinese) + factory;
     if (unit != nullptr) {
         text += '\n' + texts::UnitHint.in(chinese) + unit->name.in(chinese);
     }
@@ -77,17 +69,21 @@ QString hintOf(const ParameterHint& hint, const Control& control, const QStringL
 
 void MainForm::showParameterHints() {
     QHash<QString, QStringList> captionHints;
-    for (const ParameterHint& hint : ParameterHints) {
-        Control& control = *find(fromView(hint.control));
+    for (int slot = FirstParameterSlot; slot < SlotCount; ++slot) {
+        const Parameter* parameter = findParameter(slot);
+        if (parameter == nullptr) {
+            continue;
+        }
+        Control& control = ownerOf(slot);
         const QString text =
-            hintOf(hint, control, shownTexts(control, controlsInOrder()), flags_.chinese);
+            hintOf(*parameter, control, shownTexts(control, controlsInOrder()), flags_.chinese);
         control.setToolTip(text);
         if (auto* group = dynamic_cast<OptionGroup*>(&control)) {
             for (int i = 0; i < group->count(); ++i) {
                 group->button(i).setToolTip(text);
             }
         }
-        captionHints[fromView(hint.caption)] << text;
+        captionHints[fromView(parameter->caption.name)] << text;
     }
     for (auto caption = captionHints.cbegin(); caption != captionHints.cend(); ++caption) {
         find(caption.key())->setToolTip(caption.value().join(QStringLiteral("\n\n")));

@@ -1,4 +1,5 @@
 #include "model/EscCatalogue.h"
+#include "model/SlotTable.h"
 #include "window/MainForm.h"
 #include "window/PortHelp.h"
 #include "window/Texts.h"
@@ -15,7 +16,8 @@ void MainForm::refillModelLists(bool chinese) {
 
 void MainForm::refillPointList(ComboList& list) {
     list.clear();
-    const QStringList entries = pointListEntries(list.name(), flags_.chinese);
+    const QStringList entries =
+        listEntries(*findParameter(slotOwnedBy(list.name().toStdString())), flags_.chinese);
     list.addItems(entries);
     list.setText(entries.first());
 }

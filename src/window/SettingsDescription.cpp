@@ -3,12 +3,10 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <algorithm>
 
 #include "model/EscCatalogue.h"
+#include "model/ParameterTable.h"
 #include "model/SlotTable.h"
-#include "window/ChangeHandlers.h"
-#include "window/ControlTable.h"
 #include "window/MainForm.h"
 #include "window/Texts.h"
 
@@ -18,18 +16,6 @@ namespace {
 
 constexpr Bilingual NotInUse{"(not in use)", "（未使用）"};
 constexpr const char* Arrow = " \u2192 ";
-
-// Parameters in the order the control table makes their controls.
-std::vector<int> windowOrder() {
-    std::vector<int> order;
-    for (const ChangeHandler& handler : ChangeHandlers) {
-        order.push_back(handler.slot);
-    }
-    std::stable_sort(order.begin(), order.end(), [](int a, int b) {
-        return designIndex(slotInfo(a).owner) < designIndex(slotInfo(b).owner);
-    });
-    return order;
-}
 
 QString line(const QString& name, const QString& choice) {
     return name + QStringLiteral(": ") + choice;
@@ -50,7 +36,8 @@ SettingsDescription describeSettings(const MainForm& form, const ParameterBlock&
         description.model = form.controls().ComboCTRmodel[type]->text();
     }
     description.heading = description.model.isEmpty() ? description.type : form.modelNote(type);
-    for (const int slot : windowOrder()) {
+    for (const Parameter& parameter : Parameters) {  // in the order the window makes them
+        const int slot = parameter.slot;
         description.parameters.push_back({slot, form.notePrefix(slot), file.value[slot],
                                           form.choiceText(slot, file.value[slot]),
                                           file.inUse[slot]});

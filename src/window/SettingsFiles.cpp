@@ -4,6 +4,7 @@
 #include "files/SettingsFile.h"
 #include "model/EscCatalogue.h"
 #include "model/SlotTable.h"
+#include "window/ControlTable.h"
 #include "window/MainForm.h"
 #include "window/Texts.h"
 
@@ -134,12 +135,22 @@ bool MainForm::ApplyParameterBlock() {
 }
 
 void MainForm::Toolbar1_ButtonClick(const QString& key) {
-    if (key == QStringLiteral("打开")) {
-        mnuOpen_Click();
-    } else if (key == QStringLiteral("保存")) {
-        SaveSettingsFile();
-    } else if (key == QStringLiteral("帮助")) {
-        host_->showAbout();
+    const QStringList items = fromView(ToolbarItems).split('|');
+    for (int action = 0; action < items.size(); ++action) {
+        if (items[action].section(':', 0, 0) != key) {
+            continue;
+        }
+        switch (static_cast<ToolbarAction>(action)) {
+            case ToolbarAction::Open:
+                mnuOpen_Click();
+                break;
+            case ToolbarAction::Save:
+                SaveSettingsFile();
+                break;
+            case ToolbarAction::Help:
+                host_->showAbout();
+                break;
+        }
     }
 }
 

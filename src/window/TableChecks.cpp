@@ -1,49 +1,27 @@
-#include "model/FactoryDefaults.h"
+#include "model/ParameterTable.h"
 #include "model/SlotTable.h"
-#include "window/ChangeHandlers.h"
 #include "window/ControlTable.h"
 #include "window/LanguageTables.h"
-#include "window/ParameterHints.h"
 
 namespace rotaline {
 
 namespace {
 
-// Every handler's slot has a control, and its note names designed controls.
-constexpr bool handlersFitTheTables() {
-    for (const ChangeHandler& handler : ChangeHandlers) {
-        if (designIndex(slotInfo(handler.slot).owner) < 0) {
-            return false;
-        }
-        for (std::size_t i = 0; i < handler.prefix.size(); ++i) {  // (GCC 12: no range-for here)
-            if (!handler.prefix[i].empty() && !isDesignedName(handler.prefix[i])) {
-                return false;
-            }
-        }
-    }
-    return true;
-}
-
-// Every slot the slot table gives a control names a designed one.
-constexpr bool ownersAreDesigned() {
-    for (const SlotInfo& info : SlotTable) {
-        if (info.kind != ValueKind::Unused && designIndex(info.owner) < 0) {
+// Every parent is a control made before its children.
+constexpr bool parentsComeFirst() {
+    for (int row = 0; row < ControlCount; ++row) {
+        const std::string_view parent = ControlTable[row].parent;
+        if (!parent.empty() && !(designIndex(parent) >= 0 && designIndex(parent) < row)) {
             return false;
         }
     }
     return true;
 }
 
-// A slot's value is what its control's kind can hold.
-constexpr bool ownerKindsFit() {
-    for (const SlotInfo& info : SlotTable) {
-        const int row = designIndex(info.owner);
-        const ControlKind kind = row < 0 ? ControlKind::Frame : ControlTable[row].kind;
-        const bool fits =
-            (info.kind == ValueKind::OptionIndex) == (kind == ControlKind::OptionGroup) &&
-            (info.kind == ValueKind::ScrollValue) == (kind == ControlKind::ScrollBar) &&
-            (info.kind != ValueKind::ListPosition || kind == ControlKind::ComboList);
-        if (info.kind != ValueKind::Unused && !fits) {
+// Every control has one row.
+constexpr bool namesAreUnique() {
+    for (int row = 0; row < ControlCount; ++row) {
+        if (designIndex(ControlTable[row].name) != row) {
             return false;
         }
     }
@@ -60,37 +38,42 @@ constexpr bool captionsAreDesigned(const std::array<CaptionRow, N>& rows) {
     return true;
 }
 
-// Every parent is a control made before its children.
-constexpr bool parentsComeFirst() {
-    for (int row = 0; row < ControlCount; ++row) {
-        const std::string_view parent = ControlTable[row].parent;
-        if (!parent.empty() && !(designIndex(parent) >= 0 && designIndex(parent) < row)) {
+// A parameter's options read the same in both languages' counts, its factory value is one of
+// its choices, its note names designed controls, it has a hint and a group frame that exists.
+constexpr bool parameterFits(const Parameter& p) {
+    const int count = itemCount(p.items);
+    const bool sameCounts =
+        (p.switchedItems.english.empty() || itemCount(p.switchedItems.english) == count) &&
+        (p.switchedItems.chinese.empty() || itemCount(p.switchedItems.chinese) == count);
+    const bool factoryFits = p.kind == ValueKind::ScrollValue ||
+                             p.encoding == WireEncoding::CellCode ||
+                             (p.factoryValue >= 0 && p.factoryValue < count);
+    bool notesFit = true;
+    for (std::size_t i = 0; i < p.noteCaptions.size(); ++i) {  // (GCC 12: no range-for here)
+        notesFit = notesFit && (p.noteCaptions[i].empty() || isDesignedName(p.noteCaptions[i]));
+    }
+    bool groupExists = p.group.empty();
+    for (const Caption& frame : GroupFrames) {
+        groupExists = groupExists || frame.name == p.group;
+    }
+    return sameCounts && factoryFits && notesFit && groupExists && !p.hint.english.empty() &&
+           !p.hint.chinese.empty() && designIndex(p.caption.name) >= 0;
+}
+
+// One row a slot.
+constexpr bool parametersFit() {
+    for (const Parameter& parameter : Parameters) {
+        if (!parameterFits(parameter) || findParameter(parameter.slot) != &parameter) {
             return false;
         }
     }
     return true;
 }
 
-// Each parameter with a factory value has one hint, over designed controls.
-constexpr bool everyParameterHasAHint() {
-    for (const FactoryDefault& step : FactoryDefaults) {
-        int hints = 0;
-        for (const ParameterHint& hint : ParameterHints) {
-            hints += slotOwnedBy(hint.control) == step.slot && isDesignedName(hint.caption) ? 1 : 0;
-        }
-        if (hints != 1) {
-            return false;
-        }
-    }
-    return std::size(ParameterHints) == FactoryDefaults.size();
-}
-
 static_assert(parentsComeFirst());
-static_assert(everyParameterHasAHint());
-static_assert(handlersFitTheTables());
-static_assert(captionsAreDesigned(LeadingCaptions) && captionsAreDesigned(GroupCaptions));
-static_assert(ownerKindsFit());
-static_assert(ownersAreDesigned());
+static_assert(namesAreUnique());
+static_assert(captionsAreDesigned(LeadingCaptions));
+static_assert(parametersFit());
 
 }  // namespace
 

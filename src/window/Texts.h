@@ -6,6 +6,8 @@
 
 namespace rotaline {
 
+struct Parameter;
+
 // A text in both languages of the interface.
 struct Bilingual {
     const char* english;
@@ -34,18 +36,15 @@ inline QString degreeText(int degrees) {
     return QString::number(degrees) + QChar(0x00B0);
 }
 
-// The entry of the port list for port `number` (1..16).
+// The entry of the port list for port `number` (1..PortCount).
 inline QString portName(int number) {
     return QStringLiteral("COM%1").arg(number);
 }
 
-// The entries of a point list (ComboIniPoint, ComboEndPoint, ComboForPoint, ComboRevPoint).
-QStringList pointListEntries(const QString& list, bool chinese);
 // The models of an ESC type, in list order.
 QStringList modelNames(int type, bool chinese);
-// The fixed entries of a value list, as the slot table gives them.
-QStringList valueListEntries(const QString& list);
-// The cell-count list before any model is chosen.
-QStringList initialCellEntries();
+// The entries of the list that writes a parameter, in a language: the cell count's before any
+// model is chosen, the others' as the parameter table gives them.
+QStringList listEntries(const Parameter& parameter, bool chinese);
 
 }  // namespace rotaline

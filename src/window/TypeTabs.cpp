@@ -2,9 +2,9 @@
 #include <string_view>
 
 #include "model/EscCatalogue.h"
+#include "model/ParameterTable.h"
 #include "model/SlotTable.h"
 #include "model/WireFormat.h"
-#include "window/ControlTable.h"
 #include "window/MainForm.h"
 #include "window/Texts.h"
 
@@ -12,44 +12,30 @@ namespace rotaline {
 
 namespace {
 
-struct GroupRow {
-    std::array<std::string_view, 5> controls;
-    bool visibility;             // else enabling
-    std::array<bool, 4> byType;  // Airplane, Helicopter, Boat, Car
-};
+// A group frame follows the tabs' enabling when every parameter in it does, on the same tabs.
+constexpr bool groupFollowsTabs(std::string_view group) {
+    for (const Parameter& parameter : Parameters) {
+        if (parameter.group == group && parameter.tabRule != TabRule::Enables) {
+            return false;
+        }
+    }
+    return true;
+}
 
-constexpr std::array<GroupRow, 11> GroupsByType{{
-    {{"FrameBrake"}, true, {true, false, false, false}},
-    {{"FramePointIniEnd"}, true, {true, true, false, false}},
-    {{"FramePointForRev"}, true, {false, false, true, true}},
-    {{"FrameRot"}, true, {true, true, false, false}},
-    {{"FrameRev"}, true, {false, false, true, true}},
-    {{"FrameAbs"}, true, {false, false, false, true}},
-    {{"FrameHeMode"}, true, {false, true, false, false}},
-    {{"FrameMotorPole"}, true, {false, false, false, false}},
-    {{"FrameCutType", "OptionCutOffType(0)", "OptionCutOffType(1)"},
-     false,
-     {true, false, true, true}},
-    {{"FramePower", "LabelFor", "ComboPowerLimitF", "LabelRev", "ComboPowerLimitR"},
-     false,
-     {false, false, true, true}},
-    {{"Frame1Delay", "ComboDelay"}, false, {false, false, true, true}},
-}};
-
-// Slots in use exactly while the group that holds their control is shown.
-constexpr std::array<int, 10> SlotsOfShownGroups{9, 22, 23, 30, 31, 25, 12, 26, 10, 11};
-
-constexpr bool groupsAreDesigned() {
-    for (const GroupRow& row : GroupsByType) {
-        for (std::size_t i = 0; i < row.controls.size(); ++i) {  // (GCC 12: no range-for here)
-            if (!row.controls[i].empty() && !isDesignedName(row.controls[i])) {
+// Parameters that share a frame agree on the tabs that show it.
+constexpr bool sharedFramesAgree() {
+    for (const Parameter& one : Parameters) {
+        for (const Parameter& other : Parameters) {
+            const bool shown = one.tabRule == TabRule::Shows || other.tabRule == TabRule::Shows;
+            if (shown && one.outerFrame() == other.outerFrame() &&
+                (one.tabRule != other.tabRule || one.tabs != other.tabs)) {
                 return false;
             }
         }
     }
     return true;
 }
-static_assert(groupsAreDesigned());
+static_assert(sharedFramesAgree());
 
 // On the car the reverse power limit works as the brake.
 constexpr Bilingual ReverseLabel{"Reverse ", "倒退"};
@@ -61,29 +47,42 @@ constexpr int CarTab = 3;
 
 void MainForm::arrangeGroupsFor(int type) {
     const int column = type < CarTab ? type : CarTab;
-    for (const GroupRow& row : GroupsByType) {
-        for (std::string_view name : row.controls) {
-            if (name.empty()) {
-                continue;
-            }
-            Control& control = *find(fromView(name));
-            if (row.visibility) {
-                control.setVisible(row.byType[column]);
-            } else {
-                control.setEnabled(row.byType[column]);
-            }
+    for (const Parameter& parameter : Parameters) {
+        const bool onThisTab = (parameter.tabs >> column & 1U) != 0;
+        if (parameter.tabRule == TabRule::Shows) {
+            find(fromView(parameter.outerFrame()))->setVisible(onThisTab);
+        } else if (parameter.tabRule == TabRule::Enables) {
+            enableParameter(parameter, onThisTab, groupFollowsTabs(parameter.group));
         }
     }
     const Bilingual& label = column == CarTab ? CarReverseLabel : ReverseLabel;
     controls_.LabelRev->setCaption(label.in(flags_.chinese));
 }
 
+// Its caption and control (an option group's buttons), and its group's frame where asked.
+void MainForm::enableParameter(const Parameter& parameter, bool enabled, bool withGroup) {
+    if (withGroup && !parameter.group.empty()) {
+        find(fromView(parameter.group))->setEnabled(enabled);
+    }
+    find(fromView(parameter.caption.name))->setEnabled(enabled);
+    Control& control = ownerOf(parameter.slot);
+    if (auto* options = dynamic_cast<OptionGroup*>(&control)) {
+        for (int i = 0; i < options->count(); ++i) {
+            options->button(i).setEnabled(enabled);
+        }
+    } else {
+        control.setEnabled(enabled);
+    }
+}
+
 void MainForm::recordSlotsFor(int type) {
     for (int other = 0; other < EscTypeCount; ++other) {
         block_.inUse[modelSlotOf(other)] = other == type;
     }
-    for (const int slot : SlotsOfShownGroups) {
-        block_.inUse[slot] = find(ownerOf(slot).parentName())->isVisible();
+    for (const Parameter& parameter : Parameters) {
+        if (parameter.tabRule == TabRule::Shows) {
+            block_.inUse[parameter.slot] = find(fromView(parameter.outerFrame()))->isVisible();
+        }
     }
 }
 

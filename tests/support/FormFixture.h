@@ -61,6 +61,8 @@ struct FormFixture {
     // For tables of tests that name their control.
     Control& control(const QString& name) { return *form.find(name); }
     ComboList& list(const QString& name) { return dynamic_cast<ComboList&>(control(name)); }
+    OptionGroup& options(const QString& name) { return dynamic_cast<OptionGroup&>(control(name)); }
+    ScrollBar& bar(const QString& name) { return dynamic_cast<ScrollBar&>(control(name)); }
 };
 
 }  // namespace rotaline::testing

@@ -46,6 +46,9 @@ struct PtyForm {
         return bytesOf(adapter.read(timeout));
     }
     QString note() const { return controls.Text1->text(); }
+    OptionGroup& options(const QString& name) {
+        return dynamic_cast<OptionGroup&>(*form.find(name));
+    }
 };
 
 }  // namespace rotaline::testing
