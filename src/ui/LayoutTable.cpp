@@ -1,7 +1,9 @@
 #include "ui/LayoutTable.h"
 
+#include <array>
 #include <iterator>
 
+#include "model/EscCatalogue.h"
 #include "window/ControlTable.h"
 
 namespace rotaline {
@@ -22,46 +24,6 @@ constexpr Placement Placements[] = {
     {"Text2", 608, 48, 33, 529},
     {"Line1", 8, 272, 328, 1},
     {"SSTab1", 8, 136, 593, 505},
-    {"Image1(2)", 24, 188, 124, 62, "airplane"},
-    {"Shape2", 156, 176, 196, 89},
-    {"FrameEscType(0)", 164, 184, 180, 73},
-    {"ComboCTRmodel(0)", 10, 32, 160, 24},
-    {"Line2(0)", 356, 184, 237, 1},
-    {"Line3(0)", 592, 184, 1, 449},
-    {"Line4(0)", 16, 632, 577, 1},
-    {"Line5(0)", 16, 272, 1, 361},
-    {"Line6(0)", 16, 272, 341, 1},
-    {"Line7(0)", 356, 184, 1, 89},
-    {"Image1(3)", 24, 188, 124, 62, "helicopter"},
-    {"Shape3", 156, 176, 196, 89},
-    {"FrameEscType(1)", 164, 184, 180, 73},
-    {"ComboCTRmodel(1)", 10, 32, 160, 24},
-    {"Line2(1)", 356, 184, 237, 1},
-    {"Line3(1)", 592, 184, 1, 449},
-    {"Line4(1)", 16, 632, 577, 1},
-    {"Line5(1)", 16, 272, 1, 361},
-    {"Line6(1)", 16, 272, 341, 1},
-    {"Line7(1)", 356, 184, 1, 89},
-    {"Image1(0)", 24, 188, 124, 62, "boat"},
-    {"Shape4", 156, 176, 196, 89},
-    {"FrameEscType(2)", 164, 184, 180, 73},
-    {"ComboCTRmodel(2)", 10, 32, 160, 24},
-    {"Line2(2)", 356, 184, 237, 1},
-    {"Line3(2)", 592, 184, 1, 449},
-    {"Line4(2)", 16, 632, 577, 1},
-    {"Line5(2)", 16, 272, 1, 361},
-    {"Line6(2)", 16, 272, 341, 1},
-    {"Line7(2)", 356, 184, 1, 89},
-    {"Image1(1)", 24, 188, 124, 62, "car"},
-    {"Shape5", 156, 176, 196, 89},
-    {"FrameEscType(3)", 164, 184, 180, 73},
-    {"ComboCTRmodel(3)", 10, 32, 160, 24},
-    {"Line2(3)", 356, 184, 237, 1},
-    {"Line3(3)", 592, 184, 1, 449},
-    {"Line4(3)", 16, 632, 577, 1},
-    {"Line5(3)", 16, 272, 1, 361},
-    {"Line6(3)", 16, 272, 341, 1},
-    {"Line7(3)", 356, 184, 1, 89},
     {"FrameCurrent", 448, 544, 121, 57},
     {"ComboCurentLimit", 10, 24, 100, 24},
     {"FrameTiming", 364, 192, 112, 73},
@@ -138,6 +100,33 @@ constexpr Placement Placements[] = {
     {"OpMotorPole(2)", 10, 54, 80, 18},
 };
 
+// Every tab page's own controls sit in the same places, in the order of PageControls; the
+// picture is the page's type.
+constexpr Placement PagePlacement[] = {
+    {"Image1", 24, 188, 124, 62},        {"Shape", 156, 176, 196, 89},
+    {"Line2", 356, 184, 237, 1},         {"Line3", 592, 184, 1, 449},
+    {"Line4", 16, 632, 577, 1},          {"Line5", 16, 272, 1, 361},
+    {"Line6", 16, 272, 341, 1},          {"Line7", 356, 184, 1, 89},
+    {"FrameEscType", 164, 184, 180, 73}, {"ComboCTRmodel", 10, 32, 160, 24},
+};
+constexpr std::array<std::string_view, EscTypeCount> PagePictures{"airplane", "helicopter", "boat",
+                                                                  "car"};
+static_assert(std::size(PagePlacement) == PageControls.size());
+
+constexpr auto PagePlacements = [] {
+    std::array<Placement, EscTypeCount * PageControls.size()> placements{};
+    std::size_t next = 0;
+    for (int page = 0; page < EscTypeCount; ++page) {
+        for (std::size_t row = 0; row < PageControls.size(); ++row) {
+            Placement placement = PagePlacement[row];
+            placement.name = PageControlNames[page][row].view();
+            placement.picture = row == 0 ? PagePictures[page] : std::string_view();
+            placements[next++] = placement;
+        }
+    }
+    return placements;
+}();
+
 // Every placement names a control of the window, or a button of one of its option arrays.
 constexpr bool placementsAreDesigned() {
     for (const Placement& placement : Placements) {
@@ -152,11 +141,14 @@ static_assert(placementsAreDesigned());
 }  // namespace
 
 std::vector<Placement> layoutTable() {
-    return {std::begin(Placements), std::end(Placements)};
+    std::vector<Placement> table(std::begin(Placements), std::end(Placements));
+    table.insert(table.end(), PagePlacements.begin(), PagePlacements.end());
+    return table;
 }
 
 const Placement* findPlacement(std::string_view name) {
-    for (const Placement& placement : Placements) {
+    static const std::vector<Placement> table = layoutTable();
+    for (const Placement& placement : table) {
         if (placement.name == name) {
             return &placement;
         }
