@@ -39,17 +39,7 @@ void ComboList::removeItem(int position) {
 }
 
 bool ComboList::setListIndex(int position) {
-    if (position < -1 || position >= count()) {
-        return false;
-    }
-    if (position != listIndex_) {
-        listIndex_ = position;
-        notify(Property::Value);
-        if (onClick) {
-            onClick();
-        }
-    }
-    return true;
+    return changeValue(listIndex_, position, -1, count() - 1, onClick);
 }
 
 bool ComboList::setText(const QString& entry) {

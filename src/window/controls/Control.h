@@ -70,6 +70,24 @@ public:
 protected:
     void notify(Property property) const;
 
+    // The rule every chosen value follows: one outside first..last is refused; a real change is
+    // stored, shown and raises `event` with `args` (a user's choice and the code's alike).
+    template <class Event, class... Args>
+    bool changeValue(int& current, int value, int first, int last, const Event& event,
+                     Args... args) {
+        if (value < first || value > last) {
+            return false;
+        }
+        if (value != current) {
+            current = value;
+            notify(Property::Value);
+            if (event) {
+                event(args...);
+            }
+        }
+        return true;
+    }
+
 private:
     QString name_;
     ControlKind kind_;

@@ -15,17 +15,7 @@ OptionGroup::OptionGroup(QString name, QString parent, const QStringList& captio
 }
 
 bool OptionGroup::select(int index) {
-    if (index < 0 || index >= count()) {
-        return false;
-    }
-    if (index != selected_) {
-        selected_ = index;
-        notify(Property::Value);
-        if (onClick) {
-            onClick(index);
-        }
-    }
-    return true;
+    return changeValue(selected_, index, 0, count() - 1, onClick, index);
 }
 
 void OptionGroup::copyStateOf(const Control& other) {

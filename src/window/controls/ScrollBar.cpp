@@ -12,17 +12,7 @@ ScrollBar::ScrollBar(QString name, QString parent, int minimum, int maximum, int
       value_(minimum) {}
 
 bool ScrollBar::setValue(int value) {
-    if (value < minimum_ || value > maximum_) {
-        return false;
-    }
-    if (value != value_) {
-        value_ = value;
-        notify(Property::Value);
-        if (onChange) {
-            onChange();
-        }
-    }
-    return true;
+    return changeValue(value_, value, minimum_, maximum_, onChange);
 }
 
 void ScrollBar::copyStateOf(const Control& other) {

@@ -8,18 +8,7 @@ TabStrip::TabStrip(QString name, QString parent, const QStringList& captions, in
       selected_(selected) {}
 
 bool TabStrip::select(int tab) {
-    if (tab < 0 || tab >= count()) {
-        return false;
-    }
-    if (tab != selected_) {
-        const int previous = selected_;
-        selected_ = tab;
-        notify(Property::Value);
-        if (onClick) {
-            onClick(previous);
-        }
-    }
-    return true;
+    return changeValue(selected_, tab, 0, count() - 1, onClick, selected_);
 }
 
 void TabStrip::setSelectedCaption(const QString& caption) {
