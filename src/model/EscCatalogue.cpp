@@ -11,22 +11,6 @@ const ControllerModel* findModel(int type, int index) {
     return nullptr;
 }
 
-int modelCount(int type) {
-    int count = 0;
-    for (const ControllerModel& model : ControllerModels) {
-        count += model.type == type ? 1 : 0;
-    }
-    return count;
-}
-
-int cellCount(const ControllerModel& model) {
-    int count = 0;
-    while (count < MaxCells && !model.cells[count].empty()) {
-        ++count;
-    }
-    return count;
-}
-
 std::uint8_t cellCode(std::string_view entryText) {
     if (entryText.empty()) {
         return 0;

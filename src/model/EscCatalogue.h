@@ -55,8 +55,6 @@ inline constexpr std::array<std::string_view, 3> InitialCells{"Auto", "2", "3"};
 
 // The model at position `index` of the type's list, or nullptr where there is none.
 const ControllerModel* findModel(int type, int index);
-int modelCount(int type);
-int cellCount(const ControllerModel& model);
 constexpr int modelSlotOf(int type) {
     return 5 + type;
 }

@@ -18,7 +18,6 @@ public:
     FinishingDialog(std::function<LineStatus()> line, std::function<void()> quitNow, bool chinese);
 
     void finished();
-    QProgressBar* progress() const { return progress_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -44,7 +44,6 @@ public:
     void setAdapters(std::function<void()> show);
     // A button in the status bar that does `accept` once, when clicked.
     void offer(const QString& text, std::function<void()> accept);
-    QPushButton* offerButton() const { return offer_; }
 
     void showAbout() override;
     void showAdapters() override;
@@ -52,9 +51,6 @@ public:
     void lineBusy() override;
     void portProblem(const QString& help) override;
     void useLanguage(bool chinese) override;
-
-    QLabel* lineText() const { return lineText_; }
-    QProgressBar* lineProgress() const { return lineProgress_; }
 
 signals:
     // The window has closed; the port may still be sending what it was given.
