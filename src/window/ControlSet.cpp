@@ -18,10 +18,10 @@ QStringList itemsOf(const ControlDesign& design) {
     return fromView(design.items).split('|');
 }
 
-QList<Toolbar::Button> toolbarButtons(const ControlDesign& design) {
+QList<Toolbar::Button> toolbarButtons() {
     QList<Toolbar::Button> buttons;
-    for (const QString& item : itemsOf(design)) {
-        buttons.append({item.section(':', 0, 0), item.section(':', 1, 1)});
+    for (const ToolbarButtonDesign& button : ToolbarButtons) {
+        buttons.append({fromView(button.key), fromView(button.picture)});
     }
     return buttons;
 }
@@ -55,7 +55,7 @@ std::unique_ptr<Control> makeControl(const ControlDesign& design) {
             return box;
         }
         case ControlKind::Toolbar:
-            return std::make_unique<Toolbar>(name, parent, toolbarButtons(design));
+            return std::make_unique<Toolbar>(name, parent, toolbarButtons());
         default:
             return std::make_unique<Control>(name, design.kind, parent);
     }

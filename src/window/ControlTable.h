@@ -18,20 +18,28 @@ struct ControlDesign {
     std::string_view caption;
     bool visible = true;
     int page = -1;  // tab page that carries it, -1 for window-level controls
-    // Option arrays and toolbars: their items separated by "|"; a toolbar item is
-    // "key:picture". The tab strip has a tab for each ESC type.
+    // Option arrays: their items separated by "|". The toolbar has the buttons of ToolbarButtons,
+    // the tab strip a tab for each ESC type.
     std::string_view items = {};
     int selected = -1;  // option array: initially selected button; tab strip: current tab
 };
 
-// The toolbar's buttons, "key:picture", in the order of their actions.
+// The toolbar's buttons, in the order of their actions.
 enum class ToolbarAction { Open, Save, Help };
-inline constexpr std::string_view ToolbarItems = "打开:Open|保存:Save|帮助:Help";
+struct ToolbarButtonDesign {
+    std::string_view key;
+    std::string_view picture;
+};
+inline constexpr ToolbarButtonDesign ToolbarButtons[] = {
+    {"打开", "Open"},
+    {"保存", "Save"},
+    {"帮助", "Help"},
+};
 
 // The window's own controls, parents before their children; the tab pages' and the
 // parameters' follow.
 inline constexpr ControlDesign WindowControls[] = {
-    {"Toolbar1", ControlKind::Toolbar, "", "", true, -1, ToolbarItems, -1},
+    {"Toolbar1", ControlKind::Toolbar, "", "", true, -1},
     {"mnuFile", ControlKind::Menu, "", "File(&F)", true, -1},
     {"mnuOpen", ControlKind::MenuItem, "mnuFile", "Open(&O)", true, -1},
     {"mnuSave", ControlKind::MenuItem, "mnuFile", "Save(&S)", true, -1},

@@ -135,9 +135,8 @@ bool MainForm::ApplyParameterBlock() {
 }
 
 void MainForm::Toolbar1_ButtonClick(const QString& key) {
-    const QStringList items = fromView(ToolbarItems).split('|');
-    for (int action = 0; action < items.size(); ++action) {
-        if (items[action].section(':', 0, 0) != key) {
+    for (int action = 0; action < static_cast<int>(std::size(ToolbarButtons)); ++action) {
+        if (fromView(ToolbarButtons[action].key) != key) {
             continue;
         }
         switch (static_cast<ToolbarAction>(action)) {
