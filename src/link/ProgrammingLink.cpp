@@ -20,7 +20,7 @@ ProgrammingLink::~ProgrammingLink() {
 
 LinkOutcome ProgrammingLink::openIfClosed() {
     if (!port_.isOpen() && !port_.open()) {
-        return LinkOutcome::failure(port_.errorString(), port_.problem());
+        return LinkOutcome::failureOf(port_);
     }
     return {};
 }
@@ -29,7 +29,7 @@ LinkOutcome ProgrammingLink::writeBuffer() {
     const QByteArray bytes(reinterpret_cast<const char*>(buffer_.data()),
                            static_cast<int>(buffer_.size()));
     if (!port_.write(bytes)) {
-        return LinkOutcome::failure(port_.errorString(), port_.problem());
+        return LinkOutcome::failureOf(port_);
     }
     line_.handedOver(static_cast<int>(bytes.size()));
     return {};

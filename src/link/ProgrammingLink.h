@@ -11,14 +11,20 @@
 
 namespace rotaline {
 
-// What a port operation came to; `reason` says why it failed, in plain words.
+// What a port operation came to; `reason` says why it failed, in plain English words, and the
+// rest lets the window say it in the user's language.
 struct LinkOutcome {
     bool ok = true;
     QString reason;
     PortProblem problem = PortProblem::None;
+    QString device;
+    std::optional<PortHolder> holder;
 
     static LinkOutcome failure(QString why, PortProblem problem = PortProblem::Other) {
-        return {false, std::move(why), problem};
+        return {false, std::move(why), problem, {}, std::nullopt};
+    }
+    static LinkOutcome failureOf(const SerialPort& port) {
+        return {false, port.errorString(), port.problem(), port.device(), port.holder()};
     }
 };
 

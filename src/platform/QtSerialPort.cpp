@@ -84,6 +84,7 @@ void QtSerialPort::listenTo(QSerialPort& port) {
 bool QtSerialPort::fail(PortProblem problem, const QString& why) {
     problem_ = problem;
     error_ = why;
+    holder_.reset();
     return false;
 }
 
@@ -131,12 +132,13 @@ bool QtSerialPort::open() {
     }
     // Linux lets two programs open one tty, and our settings would break the other's link.
     if (const std::optional<PortHolder> holder = otherHolderOf(device_)) {
-        return fail(holder->program == QLatin1String("ModemManager")
-                        ? PortProblem::ProbedByModemManager
-                        : PortProblem::Busy,
-                    QStringLiteral("%1 is in use by %2 (process %3).")
-                        .arg(device_, holder->program)
-                        .arg(holder->pid));
+        fail(holder->program == QLatin1String("ModemManager") ? PortProblem::ProbedByModemManager
+                                                              : PortProblem::Busy,
+             QStringLiteral("%1 is in use by %2 (process %3).")
+                 .arg(device_, holder->program)
+                 .arg(holder->pid));
+        holder_ = holder;
+        return false;
     }
     port_->setPortName(device_);
     if (!applySettings()) {

@@ -44,7 +44,8 @@ public:
     QString errorString() const override { return error_; }
 
     PortProblem problem() const override { return problem_; }
-    QString device() const { return device_; }
+    QString device() const override { return device_; }
+    std::optional<PortHolder> holder() const override { return holder_; }
     const QSerialPort& port() const { return *port_; }
     bool isDraining() const override { return !draining_.empty(); }
     void abandonDraining() override;
@@ -82,6 +83,7 @@ private:
     QString device_;
     QString error_;
     PortProblem problem_ = PortProblem::None;
+    std::optional<PortHolder> holder_;
 };
 
 }  // namespace rotaline

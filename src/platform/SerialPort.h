@@ -3,6 +3,9 @@
 #include <QByteArray>
 #include <QObject>
 #include <QString>
+#include <optional>
+
+#include "platform/PortHolders.h"
 
 namespace rotaline {
 
@@ -49,6 +52,10 @@ public:
     // Why the last open or write failed, in plain words, and what kind of trouble it was.
     virtual QString errorString() const = 0;
     virtual PortProblem problem() const = 0;
+    // The device the last open led to ("" when none), and the program found holding it, so
+    // that the trouble can be said in the user's language.
+    virtual QString device() const { return {}; }
+    virtual std::optional<PortHolder> holder() const { return std::nullopt; }
 
     // A closed port may still have bytes on the line: it closes for good once they have left,
     // and then lineIdle() is emitted. Abandoning drops what is left.

@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
@@ -17,14 +18,17 @@
 #include <QToolBar>
 
 #include "ui/AboutDialog.h"
+#include "ui/AccessibleControls.h"
 #include "ui/Captions.h"
 #include "ui/FocusScrollBar.h"
 #include "ui/LayoutTable.h"
 #include "ui/OptionKeys.h"
 #include "ui/PictureWidget.h"
 #include "ui/PortList.h"
+#include "ui/StatusText.h"
 #include "ui/TabOrder.h"
 #include "ui/WidgetBinding.h"
+#include "window/ControlNames.h"
 #include "window/MainForm.h"
 
 // The drawings live in this static library; they must be registered before first use.
@@ -65,6 +69,7 @@ void darkenTextOn(const QWidget* backdrop) {
 MainWindow::MainWindow(MainForm& form, QWidget* parent)
     : QMainWindow(parent), form_(form), client_(new QWidget(this)) {
     loadPictures();
+    installAccessibleControls();
     setWindowTitle(QStringLiteral("Rotaline"));
     setWindowIcon(QIcon(QStringLiteral(":/pictures/rotaline")));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -124,7 +129,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 // Under the window, for what is on the line: it adds its own height and moves nothing.
 void MainWindow::buildStatusBar() {
-    lineText_ = new QLabel(statusBar());
+    lineText_ = new StatusText(statusBar());
     lineProgress_ = new QProgressBar(statusBar());
     lineProgress_->setFixedWidth(120);
     lineProgress_->setTextVisible(false);
@@ -134,27 +139,44 @@ void MainWindow::buildStatusBar() {
     statusBar()->setSizeGripEnabled(false);
     lineTimer_.setInterval(100);
     connect(&lineTimer_, &QTimer::timeout, this, &MainWindow::showLine);
+    nameStatusBar();
+}
+
+void MainWindow::nameStatusBar() {
+    statusBar()->setAccessibleName(texts::StatusBarName.in(chinese_));
+    lineProgress_->setAccessibleName(texts::LineProgressName.in(chinese_));
 }
 
 void MainWindow::lineBusy() {
+    status_ = nullptr;
     showLine();
     lineTimer_.start();
 }
 
-// Shown where the line's state is, until the line is busy again.
-void MainWindow::portProblem(const QString& help) {
+void MainWindow::showStatus(const Say& text) {
     lineTimer_.stop();
     lineProgress_->hide();
-    lineText_->setText(QString(help).replace(QLatin1Char('\n'), QLatin1Char(' ')));
+    status_ = text;
+    lineText_->setWholeText(text(chinese_).replace(QLatin1Char('\n'), QLatin1Char(' ')));
+}
+
+// The title names the file, as desktops write it: the file first.
+void MainWindow::fileShown(const QString& path) {
+    setWindowTitle(QFileInfo(path).fileName() + QStringLiteral(" \u2014 Rotaline"));
 }
 
 void MainWindow::useLanguage(bool chinese) {
     qtTexts_.use(chinese);
+    chinese_ = chinese;
+    nameStatusBar();
+    if (status_) {
+        showStatus(status_);
+    }
 }
 
 void MainWindow::showLine() {
     const LineStatus line = form_.lineStatus();
-    lineText_->setText(line.text);
+    lineText_->setWholeText(line.text);
     lineProgress_->setVisible(line.busy);
     lineProgress_->setValue(line.percent);
     if (!line.busy) {
@@ -383,7 +405,17 @@ QWidget* MainWindow::createTabStrip(TabStrip& tabs, QWidget* parent) {
         tabBar_->addTab(tabs.tabCaption(tab));
     }
     show();
-    watch(tabs, tabBar_, [show](Property) { show(); });
+    // Each tab says what the strip is for.
+    auto describe = [this, &tabs] {
+        showAccessible(tabs, tabBar_);
+        for (int tab = 0; tab < tabs.count(); ++tab) {
+            tabBar_->setTabToolTip(tab, tabs.description());
+        }
+    };
+    describe();
+    watch(tabs, tabBar_, [show, describe](Property property) {
+        property == Property::Accessible ? describe() : show();
+    });
     connect(tabBar_, &QTabBar::currentChanged, this, [&tabs, show](int tab) {
         tabs.select(tab);
         show();
@@ -395,12 +427,27 @@ QWidget* MainWindow::createToolbar(Toolbar& toolbar, QWidget* parent) {
     auto* bar = new QToolBar(parent);
     bar->setMovable(false);
     bar->setIconSize(QSize(16, 16));
+    QList<QPair<QString, QAction*>> actions;
     for (const Toolbar::Button& button : toolbar.buttons()) {
         QAction* action =
             bar->addAction(QIcon(QStringLiteral(":/pictures/") + button.picture), button.picture);
         const QString key = button.key;
         connect(action, &QAction::triggered, this, [&toolbar, key] { toolbar.clickButton(key); });
+        actions.append({key, action});
     }
+    // Each button is named, and shows its name as its tooltip, in the language of the form.
+    auto name = [this, &toolbar, bar, actions] {
+        showAccessible(toolbar, bar);
+        for (const auto& [key, action] : actions) {
+            action->setText(toolbarButtonName(key, form_.flags().chinese));
+        }
+    };
+    name();
+    watch(toolbar, bar, [name](Property property) {
+        if (property == Property::Accessible) {
+            name();
+        }
+    });
     return bar;
 }
 

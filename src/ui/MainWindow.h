@@ -10,7 +10,6 @@
 #include "ui/TabOrder.h"
 #include "window/FormHost.h"
 
-class QLabel;
 class QProgressBar;
 class QPushButton;
 class QTabBar;
@@ -19,6 +18,7 @@ class QToolBar;
 namespace rotaline {
 
 class Control;
+class StatusText;
 class MainForm;
 class TabStrip;
 class Toolbar;
@@ -50,10 +50,11 @@ public:
     void showAdapters() override;
     void unload() override;
     void lineBusy() override;
-    void portProblem(const QString& help) override;
+    void showStatus(const Say& text) override;
+    void fileShown(const QString& path) override;
     void useLanguage(bool chinese) override;
 
-    QLabel* lineText() const { return lineText_; }
+    StatusText* lineText() const { return lineText_; }
     QProgressBar* lineProgress() const { return lineProgress_; }
 
 signals:
@@ -78,6 +79,7 @@ private:
     QList<TabStop> tabStops() const;
     void showTabPages();
     void buildStatusBar();
+    void nameStatusBar();
     void showLine();
 
     MainForm& form_;
@@ -87,7 +89,9 @@ private:
     QTabBar* tabBar_ = nullptr;
     QHash<QString, QWidget*> widgets_;
     QHash<QString, QAction*> actions_;
-    QLabel* lineText_ = nullptr;
+    StatusText* lineText_ = nullptr;
+    Say status_;  // shown in place of the line's state, in the language shown
+    bool chinese_ = false;
     QProgressBar* lineProgress_ = nullptr;
     QPushButton* offer_ = nullptr;
     QTimer lineTimer_;

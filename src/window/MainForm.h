@@ -46,6 +46,7 @@ struct SlotInfo;
 //   RecentFiles.cpp      WriteRecentFiles, GetRecentFiles, UpdateFileMenu, mnuFileMRU_Click
 //   LanguageSwitch.cpp   mnuChinese_Click, mnuEnglish_Click
 //   ParameterHints.cpp   the hint over each parameter, in the current language
+//   ControlNames.cpp     what a screen reader calls each control, in the current language
 //   StartUp.cpp          Form_Load;  ValueLists.cpp  FillValueLists
 class MainForm {
 public:
@@ -125,6 +126,7 @@ private:
     void bindHandlers();
     void showInvalidPortMessage();
     void reportPortProblem(const LinkOutcome& outcome);
+    void showLampHelp();
     void refillModelLists(bool chinese);
     void refillPointList(ComboList& list);
     void appendNote(const QString& line);
@@ -133,6 +135,7 @@ private:
     void runExtraAfterSend(const ChangeHandler& handler, int index);
     void switchLanguage(bool chinese);
     void showParameterHints();
+    void nameControls();
     template <std::size_t N>
     void setCaptions(const std::array<CaptionRow, N>& rows, bool chinese);
     void arrangeGroupsFor(int type);
@@ -142,7 +145,7 @@ private:
     void enableFrequency(bool enabled);
     Control& ownerOf(int slot);
     bool setOwnerValue(int slot, int value);
-    void loadTried(const std::optional<QList<QByteArray>>& lines);
+    bool loadTried(const std::optional<QList<QByteArray>>& lines);
     SettingsFault loadSettingsLines(const QList<QByteArray>& lines);
     SettingsFault tryLoadOnCopy(const QList<QByteArray>& lines) const;
     void takeStateOf(const MainForm& other);
@@ -154,6 +157,10 @@ private:
     FormHost* host_ = &noWindow_;
     ParameterBlock block_ = ParameterBlock::atStartUp();
     SharedFlags flags_;
+    struct PortOutcome {
+        LinkOutcome outcome;
+        int portNumber = 0;
+    } lamp_;
     ControlSet set_;
     Controls controls_{};
     ConstControls constControls_{};

@@ -41,18 +41,64 @@ constexpr std::array<Fix, 6> Fixes{{
       "请关闭占用它的程序后重新选择该端口。"}},
 }};
 
+// Why, by what kept the port from working: %1 is the COM number, %2 the device (or "COMn"
+// when none was found), %3 and %4 the program that holds it and its process.
+struct Reason {
+    PortProblem problem;
+    Bilingual text;
+};
+
+constexpr std::array<Reason, 6> Reasons{{
+    {PortProblem::Unassigned, {"No adapter is assigned to COM%1.", "COM%1 还没有指定适配器。"}},
+    {PortProblem::Absent, {"%2 is not present.", "%2 不存在。"}},
+    {PortProblem::TakenByBrltty, {"%2 is not present.", "%2 不存在。"}},
+    {PortProblem::PermissionDenied, {"You may not use %2.", "您无权使用 %2。"}},
+    {PortProblem::Busy, {"%2 is in use by another program.", "%2 正被另一个程序占用。"}},
+    {PortProblem::ProbedByModemManager,
+     {"%2 is in use by another program.", "%2 正被另一个程序占用。"}},
+}};
+constexpr Bilingual HeldBy{"%2 is in use by %3 (process %4).", "%2 正被 %3（进程 %4）占用。"};
+
+// "%n" replaced by the n-th word in one pass, so that a word may hold "%" itself.
+QString filled(const QString& text, const QStringList& words) {
+    QString out;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const int n = i + 1 < text.size() && text[i] == '%' ? text[i + 1].digitValue() : -1;
+        if (n >= 1 && n <= words.size()) {
+            out += words[n - 1];
+            ++i;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
+QString reasonOf(const LinkOutcome& outcome, int portNumber, bool chinese) {
+    const QString device = outcome.device.isEmpty() ? portName(portNumber) : outcome.device;
+    QStringList words{QString::number(portNumber), device};
+    if (outcome.holder) {
+        words << outcome.holder->program << QString::number(outcome.holder->pid);
+        return filled(HeldBy.in(chinese), words);
+    }
+    for (const Reason& reason : Reasons) {
+        if (reason.problem == outcome.problem) {
+            return filled(reason.text.in(chinese), words);
+        }
+    }
+    return outcome.reason;  // the system's own words
+}
+
 }  // namespace
 
 QString portHelp(const LinkOutcome& outcome, int portNumber, bool chinese) {
     if (outcome.ok) {
         return {};
     }
-    QString help = outcome.reason;
+    QString help = reasonOf(outcome, portNumber, chinese);
     for (const Fix& fix : Fixes) {
         if (fix.problem == outcome.problem) {
-            const QString text = fix.text.in(chinese);
-            help += QLatin1Char('\n') +
-                    (text.contains(QLatin1String("%1")) ? text.arg(portNumber) : text);
+            help += QLatin1Char('\n') + filled(fix.text.in(chinese), {QString::number(portNumber)});
         }
     }
     return help;

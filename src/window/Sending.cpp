@@ -12,7 +12,9 @@ void MainForm::showInvalidPortMessage() {
 }
 
 void MainForm::reportPortProblem(const LinkOutcome& outcome) {
-    host_->portProblem(portHelp(outcome, controls_.ComboCOM->listIndex() + 1, flags_.chinese));
+    host_->portProblem([outcome, port = controls_.ComboCOM->listIndex() + 1](bool chinese) {
+        return portHelp(outcome, port, chinese);
+    });
 }
 
 void MainForm::SendParameter(std::uint8_t address, std::uint8_t value) {

@@ -18,6 +18,7 @@ constexpr Bilingual DamagedMessage{"File is not found or file is error!",
                                    "文件已经删除或文件已经损坏"};
 constexpr Bilingual SaveFailedMessage{"The settings could not be saved to %1:\r\n%2",
                                       "设置无法保存到 %1：\r\n%2"};
+constexpr Bilingual SavedStatus{"Saved to %1", "已保存到 %1"};
 
 }  // namespace
 
@@ -39,6 +40,8 @@ void MainForm::SaveSettingsFile() {
         return;
     }
     UpdateFileMenu(path);
+    host_->fileShown(path);
+    host_->showStatus([path](bool chinese) { return SavedStatus.in(chinese).arg(path); });
 }
 
 void MainForm::mnuOpen_Click() {
@@ -50,7 +53,9 @@ void MainForm::mnuOpen_Click() {
 
 void MainForm::OpenSettingsFile(const QString& path) {
     UpdateFileMenu(path);
-    LoadSettingsFile(path);
+    if (loadTried(readSettingsLines(path))) {
+        host_->fileShown(path);
+    }
     controls_.Text1->setText(QLatin1String(texts::LoadNote) + path + texts::CrLf);
 }
 
@@ -76,7 +81,7 @@ void MainForm::mnuSendAll_Click() {
 }
 
 // Loads only when the trial on a copy of the form meets no fault; otherwise says why.
-void MainForm::loadTried(const std::optional<QList<QByteArray>>& lines) {
+bool MainForm::loadTried(const std::optional<QList<QByteArray>>& lines) {
     SettingsFault fault = lines ? tryLoadOnCopy(*lines) : SettingsFault::Damaged;
     if (fault == SettingsFault::None) {
         fault = loadSettingsLines(*lines);
@@ -85,6 +90,7 @@ void MainForm::loadTried(const std::optional<QList<QByteArray>>& lines) {
         dialogs_.message(settingsFaultMessage(fault, flags_.chinese), Dialogs::Icon::None,
                          Dialogs::Buttons::Ok);
     }
+    return fault == SettingsFault::None;
 }
 
 // The head first: port, type and models are chosen as a user would choose them, and their

@@ -6,6 +6,7 @@ void MainForm::Form_Load() {
     flags_.suppress = true;
     FillValueLists();
     showParameterHints();
+    nameControls();
     GetRecentFiles();
     block_ = ParameterBlock::atStartUp();
     ApplyFactoryDefaults();
