@@ -5,6 +5,7 @@
 #include "support/FormFixture.h"
 #include "ui/AdaptersDialog.h"
 #include "ui/MainWindow.h"
+#include "ui/StatusText.h"
 
 using namespace rotaline;
 using namespace rotaline::testing;
@@ -88,13 +89,16 @@ private slots:
         MainWindow window(f.form);
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        const QImage unfocusedBar = window.widget("HScrollTiming")->grab().toImage();
+        QHash<QString, QImage> unfocused;
+        for (const char* drawn : {"HScrollTiming", "Text1"}) {
+            unfocused.insert(drawn, window.widget(drawn)->grab().toImage());
+        }
         QStringList visited;
         do {
             QWidget* focus = QApplication::focusWidget();
             const QString name = window.widgetName(focus);
-            if (name == QLatin1String("HScrollTiming")) {
-                QVERIFY(focus->grab().toImage() != unfocusedBar);  // the focus shows
+            if (unfocused.contains(name)) {
+                QVERIFY2(focus->grab().toImage() != unfocused[name], qPrintable(name));
             }
             visited << (name.isEmpty() ? window.widgetName(focus->parentWidget()) : name);
             QTest::keyClick(focus, Qt::Key_Tab);
@@ -159,6 +163,17 @@ private slots:
         }
         QCOMPARE(note->toPlainText(), QStringLiteral("Car\nBrake type: Hard\nOK\nA"));
         QVERIFY(note->isReadOnly());
+    }
+
+    void aSaveIsShownInTheStatusBarAndTheTitle() {
+        FormFixture f(FormFixture::Start::Loaded);
+        MainWindow window(f.form);
+        QTemporaryDir folder;
+        const QString path = folder.filePath("glider.esc");
+        f.dialogs.nextFileName(path);
+        f.form.SaveSettingsFile();
+        QCOMPARE(window.lineText()->toolTip() + '|' + window.windowTitle(),
+                 "Saved to " + path + QStringLiteral("|glider.esc \u2014 Rotaline"));
     }
 
     void theAdaptersWindowGivesEachAdapterOneNumberThatFollowsIt() {

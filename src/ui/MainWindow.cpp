@@ -343,6 +343,10 @@ QWidget* MainWindow::createBareWidget(Control& control, QWidget* parent) {
             box->setReadOnly(true);
             box->setTabChangesFocus(true);
             box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+            // A read-only box draws no focus of its own, yet it is a Tab stop.
+            box->setStyleSheet(
+                QStringLiteral("QPlainTextEdit:focus { border: 2px solid "
+                               "palette(highlight); }"));
             return box;
         }
         case ControlKind::ComboList:
