@@ -2,9 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QHash>
 #include <QRegularExpression>
-#include <QSerialPortInfo>
 #include <algorithm>
 
 namespace rotaline {
@@ -110,28 +108,6 @@ QString PortResolver::stableNameOf(const QString& device, const QString& byId) {
         }
     }
     return device;
-}
-
-QList<SerialDevice> PortResolver::presentDevices() {
-    QHash<QString, SerialDevice> byPath;
-    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
-        const QString path = info.systemLocation();
-        QStringList identity;
-        for (const QString& part : {info.manufacturer(), info.description()}) {
-            if (!part.isEmpty() && !identity.contains(part)) {
-                identity << part;
-            }
-        }
-        if (!info.serialNumber().isEmpty()) {
-            identity << QStringLiteral("#") + info.serialNumber();
-        }
-        byPath.insert(path, {path, stableNameOf(path), identity.join(QLatin1Char(' '))});
-    }
-    QList<SerialDevice> devices;
-    for (const QString& path : ordered(byPath.keys())) {
-        devices << byPath.value(path);
-    }
-    return devices;
 }
 
 }  // namespace rotaline

@@ -39,8 +39,6 @@ public:
 
     // USB and ACM adapters first, then the others, each group in natural name order.
     static QStringList ordered(QStringList devices);
-    // The serial devices present, in that order, with their stable names.
-    static QList<SerialDevice> presentDevices();
     // The link in `byId` that leads to `device`, or `device` itself when none does.
     static QString stableNameOf(const QString& device,
                                 const QString& byId = QStringLiteral("/dev/serial/by-id"));
