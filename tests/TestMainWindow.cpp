@@ -184,14 +184,19 @@ private slots:
         QCOMPARE(number(0) + ' ' + number(1), QStringLiteral("COM3 COM1"));
     }
 
-    // A desk without USB adapters: the window says why, and shows what was given by hand.
+    // A desk with a board's UART and no USB adapter: the window says why none is listed, and
+    // shows what was given by hand.
     void theAdaptersWindowShowsWhatIsAssignedWhenNothingIsPlugged() {
         MemorySettingsStore store;
         PortResolver resolver(store);
         store.setValue("Ports", "COM1", "/dev/null");
         store.setValue("Ports", "COM2", "/dev/rotaline-absent");
         AdaptersDialog dialog(
-            resolver, [] { return QList<SerialDevice>(); }, false);
+            resolver,
+            [] {
+                return QList<SerialDevice>{{"/dev/ttyS0", "/dev/ttyS0", ""}};
+            },
+            false);
         dialog.show();
         // Each row: its number, what it is, its device, and how its list offers COM1.
         const auto rows = [table = dialog.table()] {
@@ -209,7 +214,8 @@ private slots:
         QVERIFY(dialog.emptyState()->text().startsWith(
             "No USB serial adapter is plugged in. Rotaline lists the serial devices the system "
             "reports in /sys/class/tty;"));
-        QCOMPARE(rows(), QStringList({"COM1 | assigned by hand | /dev/null | COM1",
+        QCOMPARE(rows(), QStringList({"none |  | /dev/ttyS0 | COM1 (null)",
+                                      "COM1 | assigned by hand | /dev/null | COM1",
                                       "COM2 | assigned, not present | /dev/rotaline-absent | "
                                       "COM1 (null)"}));
 

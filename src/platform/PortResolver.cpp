@@ -20,12 +20,12 @@ bool naturallyBefore(const QString& a, const QString& b) {
     return left.captured(2).toULongLong() < right.captured(2).toULongLong();
 }
 
-bool isAdapter(const QString& device) {
+}  // namespace
+
+bool PortResolver::isUsbAdapter(const QString& device) {
     const QString name = QFileInfo(device).fileName();
     return name.startsWith(QLatin1String("ttyUSB")) || name.startsWith(QLatin1String("ttyACM"));
 }
-
-}  // namespace
 
 QString PortResolver::deviceFor(int portNumber) const {
     return store_
@@ -79,7 +79,7 @@ std::optional<SerialDevice> PortResolver::adapterToOffer(const QList<SerialDevic
     }
     std::optional<SerialDevice> offered;
     for (const SerialDevice& device : present) {
-        if (isAdapter(device.path)) {
+        if (isUsbAdapter(device.path)) {
             if (offered) {
                 return std::nullopt;
             }
@@ -91,8 +91,8 @@ std::optional<SerialDevice> PortResolver::adapterToOffer(const QList<SerialDevic
 
 QStringList PortResolver::ordered(QStringList devices) {
     std::sort(devices.begin(), devices.end(), [](const QString& a, const QString& b) {
-        if (isAdapter(a) != isAdapter(b)) {
-            return isAdapter(a);
+        if (isUsbAdapter(a) != isUsbAdapter(b)) {
+            return isUsbAdapter(a);
         }
         return naturallyBefore(a, b);
     });

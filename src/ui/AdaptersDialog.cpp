@@ -24,13 +24,13 @@ constexpr Bilingual Explanation{
     "为编程适配器指定一个 COM 口号。重新插上后仍然保持。"};
 constexpr Bilingual NothingPresent{
     "No USB serial adapter is plugged in. Rotaline lists the serial devices the system "
-    "reports in /sys/class/tty; an adapter appears here as soon as it is plugged in, as "
-    "/dev/ttyUSB… or /dev/ttyACM….",
+    "reports in /sys/class/tty; an adapter appears here as soon as it is plugged in (as "
+    "/dev/ttyUSB… or /dev/ttyACM…).",
     "没有插上 USB 串口适配器。Rotaline 列出系统在 /sys/class/tty 中报告的串口设备；"
-    "适配器一插上就会出现在这里，名为 /dev/ttyUSB… 或 /dev/ttyACM…。"};
+    "适配器一插上就会出现在这里（名为 /dev/ttyUSB… 或 /dev/ttyACM…）。"};
 constexpr Bilingual PermissionGranted{
-    "Your user is in the group \"dialout\" that opening an adapter needs.",
-    "您的用户属于打开适配器所需的 \"dialout\" 组。"};
+    "Opening an adapter needs the permission of the group \"dialout\", which your user has.",
+    "打开适配器需要 \"dialout\" 组的权限，您的用户已具备。"};
 constexpr Bilingual PermissionMissing{
     "Your user is not in the group \"dialout\", so no adapter can be opened: run "
     "\"sudo adduser $USER dialout\", then log in again.",
@@ -112,11 +112,14 @@ QWidget* AdaptersDialog::buildPathRow() {
 void AdaptersDialog::refresh() {
     present_ = devices_();
     const bool permitted = mayOpenSerialDevices();
+    const bool noAdapter =
+        std::none_of(present_.begin(), present_.end(),
+                     [](const SerialDevice& d) { return PortResolver::isUsbAdapter(d.path); });
     QStringList why;
-    if (present_.isEmpty()) {
+    if (noAdapter) {
         why << NothingPresent.in(chinese_);
     }
-    if (present_.isEmpty() || !permitted) {
+    if (noAdapter || !permitted) {
         why << (permitted ? PermissionGranted : PermissionMissing).in(chinese_);
     }
     empty_->setText(why.join(QLatin1Char(' ')));
