@@ -53,7 +53,8 @@ Programmer::Programmer() : parts_(std::make_unique<Parts>()) {
 
 // A signal ends the program as Exit does, once the line is idle: a message box, a file dialog,
 // the About box or the adapters window open at that moment is closed first, so that nothing
-// waits for an answer nobody will give.
+// waits for an answer nobody will give. Exit comes once the handler that opened a box has run
+// to its end, so that nothing it still sends finds the port closed.
 void Programmer::endOnSignal() {
     Parts& p = *parts_;
     for (QWidget* window : QApplication::topLevelWidgets()) {
@@ -62,11 +63,16 @@ void Programmer::endOnSignal() {
             dialog->reject();
         }
     }
-    p.form.mnuExit_Click();
-    if (!p.port.isDraining()) {
-        QCoreApplication::quit();
-    }
-    QObject::connect(&p.port, &SerialPort::lineIdle, qApp, &QCoreApplication::quit);
+    QMetaObject::invokeMethod(
+        &p.window,
+        [&p] {
+            p.form.mnuExit_Click();
+            if (!p.port.isDraining()) {
+                QCoreApplication::quit();
+            }
+            QObject::connect(&p.port, &SerialPort::lineIdle, qApp, &QCoreApplication::quit);
+        },
+        Qt::QueuedConnection);
 }
 
 Programmer::~Programmer() = default;
