@@ -109,8 +109,15 @@ QWidget* AdaptersDialog::buildPathRow() {
     return row;
 }
 
+// Any change in /dev calls this: the table is built again only when the devices changed, so that
+// a list held open stays open.
 void AdaptersDialog::refresh() {
-    present_ = devices_();
+    QList<SerialDevice> present = devices_();
+    if (filled_ && present == present_) {
+        return;
+    }
+    filled_ = true;
+    present_ = std::move(present);
     const bool permitted = mayOpenSerialDevices();
     const bool noAdapter =
         std::none_of(present_.begin(), present_.end(),

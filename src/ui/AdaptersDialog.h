@@ -51,6 +51,7 @@ private:
     QLineEdit* path_ = nullptr;
     QComboBox* pathNumber_ = nullptr;
     QList<SerialDevice> present_;
+    bool filled_ = false;
     QList<SerialDevice> shown_;
 };
 
