@@ -20,7 +20,10 @@ StartRequest readCommandLine(const QStringList& arguments) {
     options.setApplicationDescription(
         QStringLiteral("Programs the brushless speed controllers of RC models over a serial "
                        "adapter."));
-    const QCommandLineOption help = options.addHelpOption();
+    // Our own help option: Qt's also offers --help-all, whose Qt options this program refuses.
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Displays help on commandline options."));
+    options.addOption(help);
     const QCommandLineOption version = options.addVersionOption();
     options.addPositionalArgument(QStringLiteral("file"),
                                   QStringLiteral("A settings file (*.esc) to open after start-up."),
@@ -28,7 +31,7 @@ StartRequest readCommandLine(const QStringList& arguments) {
     if (!options.parse(arguments)) {
         return refused(options.errorText());
     }
-    if (options.isSet(help) || options.isSet(QStringLiteral("help-all"))) {
+    if (options.isSet(help)) {
         return {QString(), 0, options.helpText()};
     }
     if (options.isSet(version)) {
