@@ -19,6 +19,7 @@
 #include "ui/MainWindow.h"
 #include "ui/QtDialogs.h"
 #include "window/MainForm.h"
+#include "window/PortHelp.h"
 
 namespace rotaline {
 
@@ -96,7 +97,8 @@ void Programmer::offerTheOneAdapter() {
         return;
     }
     const QString name = adapter->identity.isEmpty() ? adapter->path : adapter->identity;
-    p.window.offer(QStringLiteral("Use %1 as COM1").arg(name), [&p, stable = adapter->stableName] {
+    const auto text = [name](bool chinese) { return adapterOfferText(name, chinese); };
+    p.window.offer(text, [&p, stable = adapter->stableName] {
         p.resolver.assign(stable, 1);
         if (p.form.controls().ComboCOM->listIndex() == 0) {
             p.form.ComboCOM_Click();

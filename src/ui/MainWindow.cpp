@@ -105,8 +105,9 @@ void MainWindow::setAdapters(std::function<void()> show) {
     showAdapters_ = std::move(show);
 }
 
-void MainWindow::offer(const QString& text, std::function<void()> accept) {
-    offer_ = new QPushButton(text, statusBar());
+void MainWindow::offer(const Say& text, std::function<void()> accept) {
+    offerText_ = text;
+    offer_ = new QPushButton(text(chinese_), statusBar());
     statusBar()->addPermanentWidget(offer_);
     connect(offer_, &QPushButton::clicked, this, [this, accept = std::move(accept)] {
         offer_->hide();
@@ -169,6 +170,9 @@ void MainWindow::useLanguage(bool chinese) {
     qtTexts_.use(chinese);
     chinese_ = chinese;
     nameStatusBar();
+    if (offer_ != nullptr) {
+        offer_->setText(offerText_(chinese));
+    }
     if (status_) {
         showStatus(status_);
     }

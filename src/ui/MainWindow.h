@@ -43,7 +43,7 @@ public:
     // What shows the serial adapters.
     void setAdapters(std::function<void()> show);
     // A button in the status bar that does `accept` once, when clicked.
-    void offer(const QString& text, std::function<void()> accept);
+    void offer(const Say& text, std::function<void()> accept);
     QPushButton* offerButton() const { return offer_; }
 
     void showAbout() override;
@@ -94,6 +94,7 @@ private:
     bool chinese_ = false;
     QProgressBar* lineProgress_ = nullptr;
     QPushButton* offer_ = nullptr;
+    Say offerText_;
     QTimer lineTimer_;
     QtTranslation qtTexts_;
 };

@@ -57,6 +57,7 @@ constexpr std::array<Reason, 6> Reasons{{
     {PortProblem::ProbedByModemManager,
      {"%2 is in use by another program.", "%2 正被另一个程序占用。"}},
 }};
+constexpr Bilingual AdapterOffer{"Use %1 as COM1", "把 %1 用作 COM1"};
 constexpr Bilingual HeldBy{"%2 is in use by %3 (process %4).", "%2 正被 %3（进程 %4）占用。"};
 
 // "%n" replaced by the n-th word in one pass, so that a word may hold "%" itself.
@@ -102,6 +103,10 @@ QString portHelp(const LinkOutcome& outcome, int portNumber, bool chinese) {
         }
     }
     return help;
+}
+
+QString adapterOfferText(const QString& adapter, bool chinese) {
+    return AdapterOffer.in(chinese).arg(adapter);
 }
 
 }  // namespace rotaline
