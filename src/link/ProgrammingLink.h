@@ -5,7 +5,7 @@
 #include <functional>
 #include <optional>
 
-#include "link/LineClock.h"
+#include "model/LineClock.h"
 #include "model/ParameterBlock.h"
 #include "platform/SerialPort.h"
 
