@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QPointer>
+#include <utility>
 
 #include "about/SystemInformation.h"
 #include "link/ProgrammingLink.h"
@@ -45,14 +46,19 @@ Programmer::Programmer() : parts_(std::make_unique<Parts>()) {
     p.window.setAdapters([this] { showAdapters(); });
     QObject::connect(&p.window, &MainWindow::closed, &p.window, [this] { finishSending(); });
     // A signal ends the program as Exit does, once the line is idle, even while the About
-    // dialog is still open.
-    QObject::connect(&p.exitSignals, &ExitSignals::received, &p.window, [&p] {
-        p.form.mnuExit_Click();
-        if (!p.port.isDraining()) {
-            QCoreApplication::quit();
-        }
-        QObject::connect(&p.port, &SerialPort::lineIdle, qApp, &QCoreApplication::quit);
-    });
+    // dialog is still open; a second one gives up what is left, as Quit now does.
+    QObject::connect(
+        &p.exitSignals, &ExitSignals::received, &p.window, [&p, again = false]() mutable {
+            if (std::exchange(again, true)) {
+                p.port.abandonDraining();
+                return;
+            }
+            p.form.mnuExit_Click();
+            if (!p.port.isDraining()) {
+                QCoreApplication::quit();
+            }
+            QObject::connect(&p.port, &SerialPort::lineIdle, qApp, &QCoreApplication::quit);
+        });
 }
 
 Programmer::~Programmer() = default;
