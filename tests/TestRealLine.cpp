@@ -194,6 +194,7 @@ private slots:
         QCOMPARE(tool.exitCode(), status);
         QVERIFY(tool.readAllStandardError().contains(says));
         QVERIFY(beyondLineTime < 0 || clock.elapsed() >= lineTimeMs(heard) + beyondLineTime);
+        QVERIFY(adapter != "stuck, signals" || clock.elapsed() < lineTimeMs(heard));
         QCOMPARE(tool.readAllStandardOutput().count('\n') * 2, status == 0 ? heard.size() : 0);
         QCOMPARE(p.log().garbled, 0);
         if (adapter != "pulled") {
