@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QPointer>
+#include <QTimer>
 
 #include "about/SystemInformation.h"
 #include "link/ProgrammingLink.h"
@@ -18,6 +19,37 @@
 #include "window/MainForm.h"
 
 namespace rotaline {
+
+namespace {
+
+// Calls `then` once, from the event loop, after `window` has first been painted.
+class FirstPaint : public QObject {
+public:
+    FirstPaint(QWidget& window, std::function<void()> then)
+        : QObject(&window), then_(std::move(then)) {
+        window.installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            QTimer::singleShot(0, this, [this] {
+                then_();
+                deleteLater();
+            });
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> then_;
+};
+
+void afterFirstPaint(QWidget& window, std::function<void()> then) {
+    new FirstPaint(window, std::move(then));
+}
+
+}  // namespace
 
 struct Programmer::Parts {
     QSettingsStore settings;
@@ -60,8 +92,9 @@ Programmer::~Programmer() = default;
 void Programmer::start(const QString& file) {
     Parts& p = *parts_;
     p.form.Form_Load();
-    offerTheOneAdapter();
     p.window.show();
+    // Looking through the system's serial devices draws nothing: the window comes first.
+    afterFirstPaint(p.window, [this] { offerTheOneAdapter(); });
     if (!file.isEmpty()) {
         p.form.OpenSettingsFile(file);
     }
