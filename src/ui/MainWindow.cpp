@@ -37,12 +37,17 @@ namespace rotaline {
 namespace {
 
 constexpr int TabBarHeight = 24;
-constexpr const char* BackdropColour = "rgb(224, 224, 224)";
+constexpr QRgb BackdropColour = qRgb(224, 224, 224);
+constexpr QRgb LineColour = qRgb(96, 96, 96);
 constexpr QRgb TextOnBackdrop = qRgb(32, 32, 32);
 
-QWidget* filledRectangle(QWidget* parent, const char* colour) {
+// Filled from its own palette, which a desktop palette does not replace.
+QWidget* filledRectangle(QWidget* parent, QRgb colour) {
     auto* shape = new QFrame(parent);
-    shape->setStyleSheet(QStringLiteral("background: %1;").arg(QLatin1String(colour)));
+    QPalette palette = shape->palette();
+    palette.setColor(QPalette::Window, QColor(colour));
+    shape->setPalette(palette);
+    shape->setAutoFillBackground(true);
     return shape;
 }
 
@@ -315,7 +320,7 @@ QWidget* MainWindow::createBareWidget(Control& control, QWidget* parent) {
         case ControlKind::Shape:
             return filledRectangle(parent, BackdropColour);
         case ControlKind::Line:
-            return filledRectangle(parent, "rgb(96, 96, 96)");
+            return filledRectangle(parent, LineColour);
         case ControlKind::TextBox: {
             auto* box = new QPlainTextEdit(parent);
             box->setReadOnly(true);
