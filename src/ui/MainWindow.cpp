@@ -71,7 +71,7 @@ MainWindow::MainWindow(MainForm& form, QWidget* parent)
     : QMainWindow(parent), form_(form), client_(new QWidget(this)) {
     loadPictures();
     setWindowTitle(QStringLiteral("Rotaline"));
-    setWindowIcon(QIcon(QStringLiteral(":/pictures/rotaline")));
+    setWindowIcon(QIcon(pictureFile(QStringLiteral("rotaline"))));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
@@ -401,8 +401,7 @@ QWidget* MainWindow::createToolbar(Toolbar& toolbar, QWidget* parent) {
     bar->setMovable(false);
     bar->setIconSize(QSize(16, 16));
     for (const Toolbar::Button& button : toolbar.buttons()) {
-        QAction* action =
-            bar->addAction(QIcon(QStringLiteral(":/pictures/") + button.picture), button.picture);
+        QAction* action = bar->addAction(QIcon(pictureFile(button.picture)), button.picture);
         const QString key = button.key;
         connect(action, &QAction::triggered, this, [&toolbar, key] { toolbar.clickButton(key); });
     }
