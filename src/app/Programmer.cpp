@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <QPointer>
-#include <QTimer>
 
 #include "about/SystemInformation.h"
 #include "link/ProgrammingLink.h"
@@ -14,42 +13,12 @@
 #include "platform/SystemLauncher.h"
 #include "ui/AdaptersDialog.h"
 #include "ui/FinishingDialog.h"
+#include "ui/FirstPaint.h"
 #include "ui/MainWindow.h"
 #include "ui/QtDialogs.h"
 #include "window/MainForm.h"
 
 namespace rotaline {
-
-namespace {
-
-// Calls `then` once, from the event loop, after `window` has first been painted.
-class FirstPaint : public QObject {
-public:
-    FirstPaint(QWidget& window, std::function<void()> then)
-        : QObject(&window), then_(std::move(then)) {
-        window.installEventFilter(this);
-    }
-
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint) {
-            watched->removeEventFilter(this);
-            QTimer::singleShot(0, this, [this] {
-                then_();
-                deleteLater();
-            });
-        }
-        return false;
-    }
-
-private:
-    std::function<void()> then_;
-};
-
-void afterFirstPaint(QWidget& window, std::function<void()> then) {
-    new FirstPaint(window, std::move(then));
-}
-
-}  // namespace
 
 struct Programmer::Parts {
     QSettingsStore settings;

@@ -18,6 +18,7 @@
 
 #include "ui/AboutDialog.h"
 #include "ui/Captions.h"
+#include "ui/FirstPaint.h"
 #include "ui/FocusScrollBar.h"
 #include "ui/LayoutTable.h"
 #include "ui/OptionKeys.h"
@@ -71,7 +72,6 @@ MainWindow::MainWindow(MainForm& form, QWidget* parent)
     : QMainWindow(parent), form_(form), client_(new QWidget(this)) {
     loadPictures();
     setWindowTitle(QStringLiteral("Rotaline"));
-    setWindowIcon(QIcon(pictureFile(QStringLiteral("rotaline"))));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
@@ -84,6 +84,9 @@ MainWindow::MainWindow(MainForm& form, QWidget* parent)
     buildControls();
     buildStatusBar();
     form_.setHost(this);
+    // Drawn at four sizes for the window manager: not needed for the first sight of the window.
+    afterFirstPaint(*this,
+                    [this] { setWindowIcon(QIcon(pictureFile(QStringLiteral("rotaline")))); });
     setFixedSize(ClientWidth,
                  ClientHeight + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
 }
