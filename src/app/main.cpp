@@ -24,12 +24,13 @@ int main(int argc, char** argv) {
                                   QStringLiteral("A settings file (*.esc) to open after start-up."),
                                   QStringLiteral("[file]"));
     // Help and version are answered before the display is reached, so they work without one.
-    {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
+    }
+    if (options.parse(arguments) && (options.isSet(help) || options.isSet(version))) {
         QCoreApplication console(argc, argv);
-        if (options.parse(QCoreApplication::arguments()) &&
-            (options.isSet(help) || options.isSet(version))) {
-            options.process(console);
-        }
+        options.process(console);
     }
     QApplication app(argc, argv);
     options.process(app);
