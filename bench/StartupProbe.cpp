@@ -43,6 +43,9 @@ double processorMilliseconds(pid_t pid) {
     DIR* folder = opendir(tasks.c_str());
     double nanoseconds = 0;
     while (const dirent* entry = folder != nullptr ? readdir(folder) : nullptr) {
+        if (entry->d_name[0] == '.') {
+            continue;
+        }
         if (FILE* stat = std::fopen((tasks + "/" + entry->d_name + "/schedstat").c_str(), "r")) {
             unsigned long long running = 0;
             if (std::fscanf(stat, "%llu", &running) == 1) {
@@ -64,7 +67,12 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "Usage: %s PROGRAM [ARGUMENTS...]\n", argv[0]);
         return 2;
     }
+    // A display busy with other clients may turn a connection away now and then.
     Display* display = XOpenDisplay(nullptr);
+    for (int attempt = 0; display == nullptr && attempt < 20; ++attempt) {
+        usleep(100 * 1000);
+        display = XOpenDisplay(nullptr);
+    }
     if (display == nullptr) {
         std::fprintf(stderr, "no X display\n");
         return 2;
