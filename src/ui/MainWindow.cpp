@@ -22,6 +22,7 @@
 #include "ui/FocusScrollBar.h"
 #include "ui/LayoutTable.h"
 #include "ui/OptionKeys.h"
+#include "ui/PictureIcon.h"
 #include "ui/PictureWidget.h"
 #include "ui/PortList.h"
 #include "ui/TabOrder.h"
@@ -85,8 +86,7 @@ MainWindow::MainWindow(MainForm& form, QWidget* parent)
     buildStatusBar();
     form_.setHost(this);
     // Drawn at four sizes for the window manager: not needed for the first sight of the window.
-    afterFirstPaint(*this,
-                    [this] { setWindowIcon(QIcon(pictureFile(QStringLiteral("rotaline")))); });
+    afterFirstPaint(*this, [this] { setWindowIcon(pictureIcon(QStringLiteral("rotaline"))); });
     setFixedSize(ClientWidth,
                  ClientHeight + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
 }
@@ -404,7 +404,7 @@ QWidget* MainWindow::createToolbar(Toolbar& toolbar, QWidget* parent) {
     bar->setMovable(false);
     bar->setIconSize(QSize(16, 16));
     for (const Toolbar::Button& button : toolbar.buttons()) {
-        QAction* action = bar->addAction(QIcon(pictureFile(button.picture)), button.picture);
+        QAction* action = bar->addAction(pictureIcon(button.picture), button.picture);
         const QString key = button.key;
         connect(action, &QAction::triggered, this, [&toolbar, key] { toolbar.clickButton(key); });
     }

@@ -6,8 +6,7 @@
 
 namespace rotaline {
 
-// The resource file of one of our drawings. Its suffix lets Qt choose the SVG engine by name
-// rather than by reading the file's content type.
+// The resource file of one of our drawings.
 QString pictureFile(const QString& picture);
 
 // One of our drawings, stretched to the widget and sharp at any pixel ratio; a click on it is
