@@ -1,9 +1,10 @@
 #include "ui/PortList.h"
 
 #include <QAbstractItemView>
-#include <QFileInfo>
 #include <QPainter>
 #include <QStyledItemDelegate>
+
+#include "platform/SerialDevices.h"
 
 namespace rotaline {
 
@@ -58,7 +59,7 @@ void PortList::describeEntries() {
     for (int i = 0; describer_ && i < count(); ++i) {
         const PortEntry entry = describer_(i + 1);
         const QString device =
-            entry.device.isEmpty() ? QStringLiteral("—") : QFileInfo(entry.device).fileName();
+            entry.device.isEmpty() ? QStringLiteral("—") : readableDeviceName(entry.device);
         setItemData(i, entry.toolTip, Qt::ToolTipRole);
         setItemData(i, device, DeviceRole);
         setItemData(i, entry.present, PresentRole);
