@@ -7,26 +7,41 @@ namespace rotaline {
 
 namespace {
 
+// A window that is shown but not painted (started minimised) gets the work a second later.
+constexpr int UnpaintedDelay = 1000;
+
 class FirstPaint : public QObject {
 public:
     FirstPaint(QWidget& window, std::function<void()> then)
-        : QObject(&window), then_(std::move(then)) {
+        : QObject(&window), window_(window), then_(std::move(then)) {
         window.installEventFilter(this);
     }
 
-    bool eventFilter(QObject* watched, QEvent* event) override {
+    bool eventFilter(QObject*, QEvent* event) override {
         if (event->type() == QEvent::Paint) {
-            watched->removeEventFilter(this);
-            QTimer::singleShot(0, this, [this] {
-                then_();
-                deleteLater();
-            });
+            run();
+        } else if (event->type() == QEvent::Show) {
+            QTimer::singleShot(UnpaintedDelay, this, [this] { run(); });
         }
         return false;
     }
 
 private:
+    void run() {
+        if (done_) {
+            return;
+        }
+        done_ = true;
+        window_.removeEventFilter(this);
+        QTimer::singleShot(0, this, [this] {
+            then_();
+            deleteLater();
+        });
+    }
+
+    QWidget& window_;
     std::function<void()> then_;
+    bool done_ = false;
 };
 
 }  // namespace
