@@ -17,6 +17,7 @@
 #include "platform/SystemLauncher.h"
 #include "ui/AdaptersDialog.h"
 #include "ui/FinishingDialog.h"
+#include "ui/FirstPaint.h"
 #include "ui/MainWindow.h"
 #include "ui/QtDialogs.h"
 #include "window/MainForm.h"
@@ -87,8 +88,9 @@ Programmer::~Programmer() = default;
 void Programmer::start(const QString& file) {
     Parts& p = *parts_;
     p.form.Form_Load();
-    offerTheOneAdapter();
     p.window.show();
+    // Looking through the system's serial devices draws nothing: the window comes first.
+    afterFirstPaint(p.window, [this] { offerTheOneAdapter(); });
     // From the event loop, so that a signal can end a message box the file brings.
     if (!file.isEmpty()) {
         QTimer::singleShot(0, &p.window, [&p, file] { p.form.OpenSettingsFile(file); });
