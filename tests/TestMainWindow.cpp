@@ -25,6 +25,7 @@ class TestMainWindow : public QObject {
     Q_OBJECT
 private slots:
     // Designed captions mark their access keys, captions switched to show their '&' as written.
+    // The window gets its icon.
     // Qt's own buttons follow the language, also when a switch is declined.
     void theWindowIsFixedAndFollowsTheLanguage() {
         FormFixture f(Start::Loaded);
@@ -35,6 +36,7 @@ private slots:
         QVERIFY(!(window.windowFlags() & Qt::WindowMaximizeButtonHint));
         QVERIFY(!window.widget("Text2")->isVisible());  // the trace lies outside the client area
         QVERIFY(window.action("mnu_")->isSeparator());
+        QTRY_VERIFY(!window.windowIcon().isNull());  // given once the window has been drawn
         const auto shown = [&window] {
             const QAction* open = window.action("mnuOpen");
             return QStringList({widget<QGroupBox>(window, "FramePointForRev")->title(),

@@ -16,9 +16,9 @@ int main(int argc, char** argv) {
         QStringLiteral("%1.%2.%3").arg(VersionMajor).arg(VersionMinor).arg(VersionRevision));
 
     // The command line is read before the display is reached, so that help, version and a
-    // refusal work without one.
+    // refusal work without one. Without arguments there is nothing to read.
     StartRequest request;
-    {
+    if (argc > 1) {
         const QCoreApplication console(argc, argv);
         request = readCommandLine(QCoreApplication::arguments());
     }

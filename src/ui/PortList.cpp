@@ -48,13 +48,10 @@ public:
 
 }  // namespace
 
-PortList::PortList(QWidget* parent) : QComboBox(parent) {
-    view()->setItemDelegate(new PortEntryDelegate(view()));
-}
+PortList::PortList(QWidget* parent) : QComboBox(parent) {}
 
 void PortList::setDescriber(Describer describer) {
     describer_ = std::move(describer);
-    describeEntries();
 }
 
 void PortList::describeEntries() {
@@ -71,7 +68,11 @@ void PortList::describeEntries() {
     view()->setMinimumWidth(widest);
 }
 
+// The open list and its look are made the first time it opens: a closed list needs neither.
 void PortList::showPopup() {
+    if (dynamic_cast<PortEntryDelegate*>(view()->itemDelegate()) == nullptr) {
+        view()->setItemDelegate(new PortEntryDelegate(view()));
+    }
     describeEntries();
     QComboBox::showPopup();
 }

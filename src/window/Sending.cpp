@@ -17,6 +17,15 @@ void MainForm::reportPortProblem(const LinkOutcome& outcome) {
     });
 }
 
+// What was handed over did not all leave: the lamp goes off and the status bar says why.
+void MainForm::sendingFailed(const LinkOutcome& failure) {
+    reportPortProblem(failure);
+    controls_.ImageOn->setVisible(false);
+    controls_.ImageOff->setVisible(true);
+    lamp_ = {failure, controls_.ComboCOM->listIndex() + 1};
+    showLampHelp();
+}
+
 void MainForm::SendParameter(std::uint8_t address, std::uint8_t value) {
     if (const LinkOutcome sent = link_.sendParameter(address, value); !sent.ok) {
         reportPortProblem(sent);
