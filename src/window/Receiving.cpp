@@ -30,7 +30,8 @@ void MainForm::Form_Unload() {
 }
 
 LineStatus MainForm::lineStatus() const {
-    return lineStatusOf(link_.line(), controls_.ComboCOM->text(), flags_.chinese);
+    return lineStatusOf(link_.line(), controls_.ComboCOM->text(), flags_.chinese,
+                        {handshakeOnly_, unsentCount()});
 }
 
 }  // namespace rotaline
