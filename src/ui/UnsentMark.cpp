@@ -73,8 +73,12 @@ QGroupBox* groupAround(QWidget* widget) {
 }
 
 UnsentFrame* frameOn(QGroupBox* group) {
-    auto* frame = group->findChild<UnsentFrame*>(QString(), Qt::FindDirectChildrenOnly);
-    return frame != nullptr ? frame : new UnsentFrame(group);
+    for (QObject* child : group->children()) {
+        if (auto* frame = dynamic_cast<UnsentFrame*>(child)) {
+            return frame;
+        }
+    }
+    return new UnsentFrame(group);
 }
 
 }  // namespace
@@ -93,7 +97,9 @@ void bindUnsentMark(Control& control, const QList<QWidget*>& shown) {
     watch(control, frame, [&control, shown, frame](Property property) {
         if (property == Property::UnsentMark) {
             for (QWidget* widget : shown) {
-                widget->setAccessibleDescription(control.unsentMark());
+                const QString& mark = control.unsentMark();
+                widget->setAccessibleDescription(
+                    mark.isEmpty() ? QString() : mark + QLatin1Char('\n') + widget->toolTip());
             }
             frame->mark(control.name(), !control.unsentMark().isEmpty());
         }

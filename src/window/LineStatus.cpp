@@ -11,6 +11,8 @@ namespace {
 
 constexpr Bilingual Sending{"Sending to %1… %2 messages left (%3 s)",
                             "正在发送到 %1… 还剩 %2 条消息（%3 秒）"};
+constexpr Bilingual SendingOne{"Sending to %1… %2 message left (%3 s)",
+                               "正在发送到 %1… 还剩 %2 条消息（%3 秒）"};
 constexpr Bilingual AllSent{"All settings sent to %1 at %2", "所有设置已于 %2 发送到 %1"};
 constexpr Bilingual HandshakeSent{"Handshake sent to %1", "握手信号已发送到 %1"};
 constexpr Bilingual OneUnsent{
@@ -46,7 +48,11 @@ LineStatus lineStatusOf(const LineClock& line, const QString& port, bool chinese
     }
     const int messages = (line.bytesLeft(now) + 1) / 2;
     const double seconds = std::chrono::duration<double>(line.timeLeft(now)).count();
-    return {Sending.in(chinese).arg(port).arg(messages).arg(seconds, 0, 'f', 1),
+    return {(messages == 1 ? SendingOne : Sending)
+                .in(chinese)
+                .arg(port)
+                .arg(messages)
+                .arg(seconds, 0, 'f', 1),
             line.percentDone(now), true};
 }
 
