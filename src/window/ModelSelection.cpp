@@ -87,7 +87,6 @@ void MainForm::ComboCTRmodel_Click(int index) {
         enableFrequency(model->frequencyEnabled);
     }
     allowSendAll(true);
-    endHistory();
 }
 
 }  // namespace rotaline
