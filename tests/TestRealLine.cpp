@@ -7,6 +7,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <csignal>
 
 #include "app/Programmer.h"
 #include "support/FormFixture.h"
@@ -165,6 +166,51 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!finishing, 5000);
         QCOMPARE(line.log().garbled, 0);
         QVERIFY(line.log().longestMainWait < 50);
+    }
+
+    // A signal while the line is busy closes the open windows at once, then ends as Exit does.
+    void aSignalWhileSendingClosesTheWindowsAndDrainsTheLine() {
+        OnTheLine line;
+        QTemporaryDir config;
+        QSettings(config.filePath("Rotaline/Rotaline.conf"), QSettings::IniFormat)
+            .setValue("Ports/COM1", line.device);
+        QProcess probe;
+        probe.start("env",
+                    {"XDG_CONFIG_HOME=" + config.path(), PROGRAMMER_PROBE, "model", "mnuAbout"});
+        QByteArray told;
+        const auto waitFor = [&probe, &told](const QByteArray& line) {
+            while (!told.contains(line) && probe.waitForReadyRead(10000)) {
+                told += probe.readAllStandardOutput();
+            }
+            return told.contains(line);
+        };
+        QVERIFY(waitFor("shown rotaline::AboutDialog"));
+
+        ::kill(static_cast<pid_t>(probe.processId()), SIGTERM);
+
+        QVERIFY(waitFor("closed rotaline::AboutDialog"));
+        QVERIFY(waitFor("shown rotaline::FinishingDialog"));
+        QVERIFY(probe.waitForFinished(10000));
+        QCOMPARE(probe.exitCode(), 0);
+        QCOMPARE(line.log().garbled, 0);
+    }
+
+    // A UART or a board on the desk is never opened to be listed: start-up and the adapters
+    // window, left open while the devices change, open only the device given COM1.
+    void startUpAndTheAdaptersWindowOpenOnlyTheAssignedDevice() {
+        OnTheLine line;
+        QSettings(QSettings::NativeFormat, QSettings::UserScope, "Rotaline", "Rotaline")
+            .setValue(QStringLiteral("Ports/COM1"), line.device);
+        Programmer programmer;
+        programmer.start();
+        programmer.form().controls().mnuAdapters->click();
+        PseudoTerminal plugged;
+        QTest::qWait(1500);
+
+        QStringList opened = line.log().opened;
+        QVERIFY(opened.contains(line.device));
+        opened.removeAll(line.device);
+        QCOMPARE(opened, QStringList());
     }
 };
 

@@ -42,8 +42,9 @@ F real(const char* name) {
 // Straight to the kernel, so that the log never comes back through these functions.
 void note(const char* format, long value, const char* extra = "") {
     const char* path = std::getenv("ROTALINE_LINE_LOG");
-    char line[64];
-    const int size = std::snprintf(line, sizeof line, format, value, extra);
+    char line[256];
+    const int size = std::min(std::snprintf(line, sizeof line, format, value, extra),
+                              static_cast<int>(sizeof line) - 1);
     if (path == nullptr || size <= 0) {
         return;
     }
@@ -111,7 +112,11 @@ void waitForIdle(std::unique_lock<std::mutex>& held, int fd) {
     }
 }
 
+// Every device opened is logged, so that tests see that nothing nobody chose is touched.
 int track(const char* path, int fd) {
+    if (std::strncmp(path, "/dev/", 5) == 0) {
+        note("open %ld %s\n", fd, path);
+    }
     const char* device = std::getenv("ROTALINE_LINE_DEVICE");
     if (fd >= 0 && device != nullptr && std::strcmp(path, device) == 0) {
         const std::lock_guard<std::mutex> held(lock);

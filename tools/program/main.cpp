@@ -10,6 +10,7 @@
 #include "platform/ExitSignals.h"
 #include "platform/QtSerialPort.h"
 #include "platform/RecordingPort.h"
+#include "program/Arguments.h"
 #include "program/Console.h"
 #include "program/Describe.h"
 #include "window/MainForm.h"
@@ -71,9 +72,21 @@ constexpr const char* Usage =
     "--describe prints the controller a file is for and each setting it uses; --diff prints\n"
     "the settings two files set otherwise (exit status 0 alike, 1 different, 2 trouble).\n";
 
-int usage() {
-    std::fputs(Usage, stderr);
+int usage(const QString& problem) {
+    std::fprintf(stderr, "rotaline-program: %s\n%s", qPrintable(problem), Usage);
     return 2;
+}
+
+// Each settings file named is there and readable, or the reason is printed.
+bool settingsFilesReadable(const Request& request) {
+    const qsizetype count = request.mode == Request::Mode::Send ? 1 : request.files.size();
+    for (const QString& file : request.files.mid(0, count)) {
+        if (const QString problem = fileProblem(file); !problem.isEmpty()) {
+            std::fprintf(stderr, "%s: %s\n", qPrintable(file), qPrintable(problem));
+            return false;
+        }
+    }
+    return true;
 }
 
 void print(const QByteArray& bytes) {
@@ -87,21 +100,24 @@ void print(const QByteArray& bytes) {
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    QStringList arguments = app.arguments().mid(1);
-    if (arguments.contains(QStringLiteral("--help"))) {
+    const std::variant<Request, QString> parsed = parseArguments(app.arguments().mid(1));
+    if (const auto* problem = std::get_if<QString>(&parsed)) {
+        return usage(*problem);
+    }
+    const Request& request = std::get<Request>(parsed);
+    if (request.mode == Request::Mode::Help) {
         std::fputs(Usage, stdout);
         return 0;
     }
-    if (isDescribeCommand(arguments)) {
-        const std::optional<int> status = runDescribeCommand(arguments);
-        return status ? *status : usage();
+    if (!settingsFilesReadable(request)) {
+        return 2;
     }
-    const bool dryRun = arguments.removeAll(QStringLiteral("--dry-run")) > 0;
-    if (arguments.size() != 2 || arguments[0].startsWith('-')) {
-        return usage();
+    if (request.mode != Request::Mode::Send) {
+        return runDescribeCommand(request);
     }
-    const QString file = arguments[0];
-    const QString device = arguments[1];
+    const bool dryRun = request.dryRun;
+    const QString file = request.files[0];
+    const QString device = request.files[1];
     // The whole load is tried without the device first: a bad file writes nothing.
     {
         RecordingPort nowhere;
