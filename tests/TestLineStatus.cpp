@@ -18,8 +18,6 @@ private slots:
         QTest::newRow("nothing sent yet") << 0 << 0.0 << false << 0 << false << "";
         QTest::newRow("the port's handshake only")
             << 2 << 1.0 << true << 0 << false << "Handshake sent to COM1";
-        QTest::newRow("the port's handshake only, in Chinese")
-            << 2 << 1.0 << true << 0 << true << "握手信号已发送到 COM1";
         QTest::newRow("settings") << 4 << 1.0 << false << 0 << false
                                   << "All settings sent to COM1 at";
         QTest::newRow("one message on the line")
