@@ -53,7 +53,7 @@ private slots:
             return QStringList({widget<QGroupBox>(window, "FramePointForRev")->title(),
                                 open->text() + ' ' + open->shortcut().toString(),
                                 redo->text() + ' ' + redo->shortcut().toString(),
-                                window.action("mnuSendAll")->statusTip(),
+                                window.action("mnuSendAll")->toolTip(),
                                 QCoreApplication::translate("QPlatformTheme", "&Yes")})
                 .join('|');
         };

@@ -205,6 +205,7 @@ void MainWindow::buildMenus() {
     for (Control* control : form_.controlsInOrder()) {
         if (control->kind() == ControlKind::Menu) {
             QMenu* menu = menuBar()->addMenu(markedText(*control));
+            menu->setToolTipsVisible(true);  // a disabled item shows no status tip
             menus.insert(control->name(), menu);
             watch(*control, menu,
                   [control, menu](Property) { menu->setTitle(markedText(*control)); });
@@ -217,7 +218,7 @@ void MainWindow::buildMenus() {
                 action->setText(menuText(*control));
                 action->setVisible(control->isVisible());
                 action->setEnabled(control->isEnabled());
-                action->setStatusTip(control->toolTip());
+                action->setToolTip(control->toolTip());  // why it is disabled, where it is
             };
             show();
             watch(*control, action, [show](Property) { show(); });
