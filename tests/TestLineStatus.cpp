@@ -21,7 +21,7 @@ private slots:
         QTest::newRow("settings") << 4 << 1.0 << false << 0 << false
                                   << "All settings sent to COM1 at";
         QTest::newRow("one message on the line")
-            << 4 << 0.1 << false << 1 << false << "Sending to COM1… 1 message left (0.0 s)";
+            << 4 << 0.1 << false << 1 << false << "Sending to COM1… 1 message left (";
         QTest::newRow("one unsent")
             << 4 << 1.0 << false << 1 << false
             << "1 setting not sent to the controller — File > Send all settings again";

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QPointer>
 #include <QTimer>
+#include <utility>
 
 #include "about/SystemInformation.h"
 #include "link/ProgrammingLink.h"
@@ -37,6 +38,7 @@ struct Programmer::Parts {
     ExitSignals exitSignals;
     DeviceWatch devices;
     QPointer<AdaptersDialog> adapters;
+    bool ending = false;  // a signal came
 };
 
 Programmer::Programmer() : parts_(std::make_unique<Parts>()) {
@@ -55,9 +57,14 @@ Programmer::Programmer() : parts_(std::make_unique<Parts>()) {
 // A signal ends the program as Exit does, once the line is idle: a message box, a file dialog,
 // the About box or the adapters window open at that moment is closed first, so that nothing
 // waits for an answer nobody will give. Exit comes once the handler that opened a box has run
-// to its end, so that nothing it still sends finds the port closed.
+// to its end, so that nothing it still sends finds the port closed. A second signal gives up
+// what is still on the line, as Quit now does.
 void Programmer::endOnSignal() {
     Parts& p = *parts_;
+    if (std::exchange(p.ending, true)) {
+        p.port.abandonDraining();
+        return;
+    }
     for (QWidget* window : QApplication::topLevelWidgets()) {
         if (auto* dialog = qobject_cast<QDialog*>(window);
             dialog != nullptr && dialog->isVisible()) {

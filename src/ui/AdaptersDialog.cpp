@@ -29,12 +29,14 @@ constexpr Bilingual NothingPresent{
     "没有插上 USB 串口适配器。Rotaline 列出系统在 /sys/class/tty 中报告的串口设备；"
     "适配器一插上就会出现在这里（名为 /dev/ttyUSB… 或 /dev/ttyACM…）。"};
 constexpr Bilingual PermissionGranted{
-    "Opening an adapter needs the permission of the group \"dialout\", which your user has.",
-    "打开适配器需要 \"dialout\" 组的权限，您的用户已具备。"};
+    "Your user is in the group \"dialout\", so it may open any serial adapter.",
+    "您的用户属于 \"dialout\" 组，可以打开任何串口适配器。"};
 constexpr Bilingual PermissionMissing{
-    "Your user is not in the group \"dialout\", so no adapter can be opened: run "
-    "\"sudo adduser $USER dialout\", then log in again.",
-    "您的用户不属于 \"dialout\" 组，因此无法打开适配器：请运行 "
+    "Installed from its package, Rotaline lets the user at the desktop open CH340, CH341, "
+    "CP210x, FT232R and PL2303 adapters. Other devices need the group \"dialout\", which your "
+    "user is not in: run \"sudo adduser $USER dialout\", then log in again.",
+    "从软件包安装后，Rotaline 允许桌面用户打开 CH340、CH341、CP210x、FT232R 和 PL2303 适配器。"
+    "其他设备需要 \"dialout\" 组的权限，您的用户不属于该组：请运行 "
     "\"sudo adduser $USER dialout\"，然后重新登录。"};
 constexpr Bilingual AssignedByHand{"assigned by hand", "手动指定"};
 constexpr Bilingual NotPresent{"assigned, not present", "已指定，不存在"};

@@ -10,10 +10,12 @@ MainForm::MainForm(ProgrammingLink& link, Dialogs& dialogs, SettingsStore& setti
     showHistory();
     allowSendAll(false);
     link_.onDataReceived([this] { MSComm1_OnComm(); });
+    link_.onSendingFailed([this](const LinkOutcome& failure) { sendingFailed(failure); });
 }
 
 MainForm::~MainForm() {
     link_.onDataReceived({});
+    link_.onSendingFailed({});
 }
 
 void MainForm::appendNote(const QString& line) {

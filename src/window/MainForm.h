@@ -35,8 +35,8 @@ struct SlotInfo;
 //
 // Where the procedures are:
 //   PortSelection.cpp    ComboCOM_Click and the lists it refills
-//   Sending.cpp          SendParameter, ModelHandshake, the invalid-port message, the marks
-//                        of settings the controller lacks
+//   Sending.cpp          SendParameter, ModelHandshake, the invalid-port message, a failed send,
+//                        the marks of settings the controller lacks
 //   Receiving.cpp        MSComm1_OnComm, mnuExit_Click, Form_Unload, the line's status
 //   ParameterChanges.cpp the change handlers (one mechanism over ChangeHandlers.h), the
 //                        command bindings, CommandClear_Click
@@ -146,6 +146,7 @@ private:
     void allowSendAll(bool allowed);
     void showInvalidPortMessage();
     void reportPortProblem(const LinkOutcome& outcome);
+    void sendingFailed(const LinkOutcome& failure);
     void refillModelLists(bool chinese);
     void refillPointList(ComboList& list);
     void appendNote(const QString& line);

@@ -2,7 +2,6 @@
 // the file into the programmer, so a batch of controllers can be set from one file.
 #include <QCoreApplication>
 #include <QEventLoop>
-#include <QTimer>
 #include <cstdio>
 
 #include "link/ProgrammingLink.h"
@@ -38,29 +37,23 @@ double seconds(LineClock::Clock::duration duration) {
     return std::chrono::duration<double>(duration).count();
 }
 
-// Runs the event loop until the port has nothing on the line, or `limit` has passed.
-void waitForIdleLine(SerialPort& port, std::chrono::milliseconds limit) {
-    if (!port.isDraining()) {
-        return;
-    }
+// Runs the event loop until the port has nothing on the line: the port gives up a line that
+// takes nothing two seconds after its line time. A second signal gives up what is left at once;
+// either way the port closes properly, its device's settings restored and its lock removed.
+// True when the rest was given up.
+bool waitForIdleLine(SerialPort& port, const ExitSignals& exitSignals) {
     QEventLoop loop;
+    int caught = 0;
     QObject::connect(&port, &SerialPort::lineIdle, &loop, &QEventLoop::quit);
-    QTimer::singleShot(limit, Qt::PreciseTimer, &loop, &QEventLoop::quit);
-    loop.exec();
-}
-
-// Waits at most the time the line still needs and a margin for the adapter; after that, what
-// is left is given up.
-bool finishSending(SerialPort& port, const LineClock& line) {
-    using std::chrono::milliseconds;
-    waitForIdleLine(
-        port, std::chrono::duration_cast<milliseconds>(line.timeLeft()) + std::chrono::seconds(2));
-    if (!port.isDraining()) {
-        return true;
+    QObject::connect(&exitSignals, &ExitSignals::received, &loop, [&port, &caught] {
+        if (++caught == 2) {
+            port.abandonDraining();
+        }
+    });
+    if (port.isDraining()) {
+        loop.exec();
     }
-    port.abandonDraining();
-    waitForIdleLine(port, std::chrono::seconds(1));
-    return false;
+    return caught >= 2;
 }
 
 constexpr const char* Usage =
@@ -139,11 +132,18 @@ int main(int argc, char** argv) {
                      qPrintable(port.errorString()));
         return 3;
     }
+    QString failure;
+    QObject::connect(&port, &SerialPort::sendingFailed,
+                     [&failure](const QString& why) { failure = why; });
     headless.form.LoadSettingsFile(file);
     link.close();
-    if (!finishSending(port, link.line())) {
-        std::fprintf(stderr, "%s did not take the settings within %.1f s of line time\n",
-                     qPrintable(device), seconds(link.line().timeFor(port.written().size())));
+    if (waitForIdleLine(port, exitSignals)) {
+        std::fprintf(stderr, "stopped by signal %d; the rest of the settings was not sent\n",
+                     ExitSignals::caught());
+        return 128 + ExitSignals::caught();
+    }
+    if (!failure.isEmpty() || !link.isReady()) {
+        std::fprintf(stderr, "%s\n", qPrintable(failure.isEmpty() ? port.errorString() : failure));
         return 3;
     }
     print(port.written());
