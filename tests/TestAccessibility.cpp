@@ -168,7 +168,7 @@ private slots:
         LineClock line;
         const LineClock::Clock::time_point now = LineClock::Clock::now();
         line.handedOver(bytes, now);
-        const QString text = lineStatusOf(line, "COM1", chinese, now).text;
+        const QString text = lineStatusOf(line, "COM1", chinese, {}, now).text;
         QCOMPARE(text.left(text.lastIndexOf(QRegularExpression("[(（]"))), said);
     }
 };

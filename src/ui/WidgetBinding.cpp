@@ -42,7 +42,10 @@ void showAccessible(const Control& control, QWidget* widget) {
     widget->setAccessibleName(control.accessibleName().isEmpty() && group
                                   ? labelText(control).trimmed()
                                   : control.accessibleName());
-    widget->setAccessibleDescription(control.description());
+    // Without a description of its own, the tooltip (or an unsent mark) says what it does.
+    if (!control.description().isEmpty()) {
+        widget->setAccessibleDescription(control.description());
+    }
     // A box's scroll bars are heard as the box's.
     if (auto* box = qobject_cast<QPlainTextEdit*>(widget)) {
         showAccessible(control, box->verticalScrollBar());
@@ -56,7 +59,9 @@ void showState(const Control& control, QWidget* widget, Property property) {
     switch (property) {
         case Property::Caption:
             showCaption(control, widget);
-            showAccessible(control, widget);
+            if (qobject_cast<QGroupBox*>(widget) != nullptr) {
+                showAccessible(control, widget);
+            }
             break;
         case Property::Visible:
             widget->setVisible(control.isVisible());

@@ -36,6 +36,8 @@ void MainForm::switchLanguage(bool chinese) {
     showParameterHints();
     nameControls();
     showLampHelp();
+    showUnsentMarks();
+    allowSendAll(c.mnuSendAll->isEnabled());
     CommandSetFactory_Click();
     c.Text1->setText(texts::SwitchNote.in(chinese) + texts::CrLf);
 }

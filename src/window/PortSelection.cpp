@@ -44,6 +44,8 @@ void MainForm::ComboCOM_Click() {
     c.ImageOff->setVisible(!outcome.ok);
     lamp_ = {outcome, ports.listIndex() + 1};
     showLampHelp();
+    handshakeOnly_ = outcome.ok;
+    endHistory();
 }
 
 // The lamp says why the port selected last could not be used, in the current language.

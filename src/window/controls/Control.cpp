@@ -42,12 +42,20 @@ void Control::setAccessible(const QString& name, const QString& description) {
     }
 }
 
+void Control::setUnsentMark(const QString& mark) {
+    if (unsentMark_ != mark) {
+        unsentMark_ = mark;
+        notify(Property::UnsentMark);
+    }
+}
+
 void Control::copyStateOf(const Control& other) {
     setCaption(other.caption_, other.accessKeys_);
     setVisible(other.visible_);
     setEnabled(other.enabled_);
     setToolTip(other.toolTip_);
     setAccessible(other.accessibleName_, other.description_);
+    setUnsentMark(other.unsentMark_);
 }
 
 void Control::notify(Property property) const {

@@ -30,6 +30,7 @@ enum class Property {
     Enabled,
     ToolTip,
     Accessible,
+    UnsentMark,
     Value,
     Items,
     Text,
@@ -67,6 +68,10 @@ public:
     const QString& accessibleName() const { return accessibleName_; }
     const QString& description() const { return description_; }
     void setAccessible(const QString& name, const QString& description = QString());
+    // What the control's group says while the controller lacks the value the control shows;
+    // "" while it has it.
+    const QString& unsentMark() const { return unsentMark_; }
+    void setUnsentMark(const QString& mark);
 
     // Buttons and menu items: the user's click.
     void click() const {
@@ -96,6 +101,7 @@ private:
     QString toolTip_;
     QString accessibleName_;
     QString description_;
+    QString unsentMark_;
     std::vector<Observer> observers_;
 };
 
