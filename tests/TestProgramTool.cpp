@@ -29,7 +29,8 @@ class TestProgramTool : public QObject {
     Q_OBJECT
 private slots:
     // COPY stands for airplane.esc with the line that starts as `line` does replaced by it: its
-    // line 9 holds brake type 2, in use. The error output is compared as far as it is given.
+    // line 9 holds brake type 2, in use; "20G" makes it a sparse file of 20 GB as well. The error
+    // output is compared as far as it is given.
     void eachRunEndsAsReviewed_data() {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QByteArray>("line");
@@ -63,6 +64,9 @@ private slots:
                                       << QByteArray("D") << 2 << QByteArray() << damaged;
         QTest::newRow("damaged file described")
             << QStringList{"--describe", "COPY"} << QByteArray("D") << 2 << QByteArray() << damaged;
+        QTest::newRow("20 GB file described at once")
+            << QStringList{"--describe", "COPY"} << QByteArray("20G") << 2 << QByteArray()
+            << damaged;
         QTest::newRow("port that cannot be used")
             << QStringList{data("airplane.esc"), "/dev/rotaline-absent"} << QByteArray() << 3
             << QByteArray() << "/dev/rotaline-absent cannot be used: ";
@@ -79,6 +83,7 @@ private slots:
         QVERIFY(file.open(QIODevice::WriteOnly));
         const int at = line.isEmpty() ? 0 : (line.front() - '0') * 5;
         file.write(contentOf(data("airplane.esc")).replace(at, line.isEmpty() ? 0 : 3, line));
+        QVERIFY(line != "20G" || file.resize(qint64(20) << 30));
         file.close();
         err.replace(QStringLiteral("COPY"), copy);
 

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <QFile>
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cstdlib>
@@ -191,7 +192,7 @@ int createFile(const QByteArray& name, const QByteArray& bytes) {
 
 }  // namespace
 
-bool readRegularFile(const QString& path,
+bool readRegularFile(const QString& path, qint64 limit,
                      const std::function<bool(const char* bytes, qsizetype size)>& take) {
     const QByteArray name = QFile::encodeName(path);
     struct stat st {};
@@ -203,15 +204,16 @@ bool readRegularFile(const QString& path,
         return false;
     }
     QFile file;
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) ||
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size > limit ||
         !file.open(fd, QIODevice::ReadOnly, QFile::AutoCloseHandle)) {
         ::close(fd);
         return false;
     }
     std::array<char, ReadPiece> piece;
-    for (;;) {
+    for (qint64 total = 0;;) {
         const qint64 size = file.read(piece.data(), piece.size());
-        if (size < 0) {
+        total += std::max<qint64>(size, 0);
+        if (size < 0 || total > limit) {
             return false;
         }
         if (size == 0 || !take(piece.data(), size)) {
