@@ -19,6 +19,8 @@ enum class PortProblem {
     Busy,
     TakenByBrltty,
     ProbedByModemManager,
+    ConfigUnreadable,
+    NotSerial,
     Other
 };
 
