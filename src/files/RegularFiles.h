@@ -22,4 +22,10 @@ bool readRegularFile(const QString& path, qint64 limit,
 // Devices, pipes, sockets and folders are refused without being opened. `error` says why.
 bool replaceFileContents(const QString& path, const QByteArray& bytes, QString* error);
 
+// A save writes its copy beside the file as ".NAME.XXXXXX" and holds it locked until it is
+// renamed or removed; a save killed mid-way leaves it behind. Removes such copies of the file at
+// `path` that no running save holds (a save sweeps before it writes; start-up sweeps beside the
+// recent files).
+void sweepStaleCopies(const QString& path);
+
 }  // namespace rotaline

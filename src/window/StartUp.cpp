@@ -1,3 +1,4 @@
+#include "files/RegularFiles.h"
 #include "window/MainForm.h"
 
 namespace rotaline {
@@ -7,6 +8,9 @@ void MainForm::Form_Load() {
     FillValueLists();
     showParameterHints();
     GetRecentFiles();
+    for (const QString& file : recentFiles_.files()) {
+        sweepStaleCopies(file);
+    }
     block_ = ParameterBlock::atStartUp();
     ApplyFactoryDefaults();
     controls_.SSTab1->select(0);
