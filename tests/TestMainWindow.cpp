@@ -24,6 +24,7 @@ class TestMainWindow : public QObject {
     Q_OBJECT
 private slots:
     // Designed captions mark their access keys, captions switched to show their '&' as written.
+    // The window gets its icon.
     // Qt's own buttons follow the language, also when a switch is declined.
     void theWindowIsFixedAndFollowsTheLanguage() {
         FormFixture f(Start::Loaded);
@@ -34,6 +35,7 @@ private slots:
         QVERIFY(!(window.windowFlags() & Qt::WindowMaximizeButtonHint));
         QVERIFY(!window.widget("Text2")->isVisible());  // the trace lies outside the client area
         QVERIFY(window.action("mnu_")->isSeparator());
+        QTRY_VERIFY(!window.windowIcon().isNull());  // given once the window has been drawn
         const auto shown = [&window] {
             const QAction* open = window.action("mnuOpen");
             return QStringList({widget<QGroupBox>(window, "FramePointForRev")->title(),
@@ -176,11 +178,57 @@ private slots:
         // Plugged in the other order, each adapter keeps its number.
         std::reverse(present.begin(), present.end());
         std::swap(present[0].path, present[1].path);
-        QTRY_COMPARE(dialog.table()->item(0, 1)->text(), QStringLiteral("CH340"));
+        dialog.refresh();
+        QCOMPARE(dialog.table()->item(0, 1)->text(), QStringLiteral("CH340"));
         const auto number = [&dialog](int row) {
             return qobject_cast<QComboBox*>(dialog.table()->cellWidget(row, 0))->currentText();
         };
         QCOMPARE(number(0) + ' ' + number(1), QStringLiteral("COM3 COM1"));
+    }
+
+    // A desk with a board's UART and no USB adapter: the window says why none is listed, and
+    // shows what was given by hand.
+    void theAdaptersWindowShowsWhatIsAssignedWhenNothingIsPlugged() {
+        MemorySettingsStore store;
+        PortResolver resolver(store);
+        store.setValue("Ports", "COM1", "/dev/null");
+        store.setValue("Ports", "COM2", "/dev/rotaline-absent");
+        AdaptersDialog dialog(
+            resolver,
+            [] {
+                return QList<SerialDevice>{{"/dev/ttyS0", "/dev/ttyS0", ""}};
+            },
+            false);
+        dialog.show();
+        // Each row: its number, what it is, its device, and how its list offers COM1.
+        const auto rows = [table = dialog.table()] {
+            QStringList rows;
+            for (int row = 0; row < table->rowCount(); ++row) {
+                auto* numbers = qobject_cast<QComboBox*>(table->cellWidget(row, 0));
+                rows << QStringList{numbers->currentText(), table->item(row, 1)->text(),
+                                    table->item(row, 2)->text(), numbers->itemText(1)}
+                            .join(" | ");
+            }
+            return rows;
+        };
+
+        QVERIFY(dialog.emptyState()->isVisible());
+        QVERIFY(dialog.emptyState()->text().startsWith(
+            "No USB serial adapter is plugged in. Rotaline lists the serial devices the system "
+            "reports in /sys/class/tty;"));
+        QCOMPARE(rows(), QStringList({"none |  | /dev/ttyS0 | COM1 (null)",
+                                      "COM1 | assigned by hand | /dev/null | COM1",
+                                      "COM2 | assigned, not present | /dev/rotaline-absent | "
+                                      "COM1 (null)"}));
+
+        dialog.assignPath("pts/999", 4);  // refused: a name alone depends on the folder
+        dialog.assignPath(" /dev/pts/999 ", 3);
+        QCOMPARE(rows().last(),
+                 QStringLiteral("COM3 | assigned, not present | /dev/pts/999 | COM1 (null)"));
+        QCOMPARE(resolver.deviceFor(3) + resolver.deviceFor(4), QStringLiteral("/dev/pts/999"));
+
+        dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Close)->click();
+        QVERIFY(!dialog.isVisible());
     }
 };
 

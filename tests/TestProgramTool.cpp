@@ -67,6 +67,27 @@ private slots:
         QTest::newRow("20 GB file described at once")
             << QStringList{"--describe", "COPY"} << QByteArray("20G") << 2 << QByteArray()
             << damaged;
+        QTest::newRow("options after the file")
+            << QStringList{data("car.esc"), "--describe"} << QByteArray() << 0
+            << contentOf(data("car.txt")) << "";
+        const auto refused = [](const char* row, const QStringList& arguments, const QString& err) {
+            QTest::newRow(row) << arguments << QByteArray() << 2 << QByteArray() << err;
+        };
+        refused("format that is none", {"--describe", "--format", "xml", data("car.esc")},
+                "rotaline-program: \"xml\" is not a format: text or json\n");
+        refused("language that is none", {"--diff", "--lang", "fr", "COPY", "COPY"},
+                "rotaline-program: \"fr\" is not a language: en or zh\n");
+        refused("option that is none", {"--frob", "COPY", "/dev/rotaline-absent"},
+                "rotaline-program: --frob is not an option\n");
+        refused("diff of one file", {"--diff", "COPY"},
+                "rotaline-program: --diff compares two settings files, 1 given\n");
+        refused("missing file", {"--describe", "/rotaline-missing.esc"},
+                "/rotaline-missing.esc: no such file\n");
+        refused("folder", {"--diff", "COPY", TEST_DATA},
+                TEST_DATA ": is a folder, not a settings file\n");
+        // Write-only even for root, as /proc/sys checks the mode for every user.
+        refused("unreadable file", {"/proc/sys/vm/compact_memory", "/dev/rotaline-absent"},
+                "/proc/sys/vm/compact_memory: cannot be read: Permission denied\n");
         QTest::newRow("port that cannot be used")
             << QStringList{data("airplane.esc"), "/dev/rotaline-absent"} << QByteArray() << 3
             << QByteArray() << "/dev/rotaline-absent cannot be used: ";

@@ -5,7 +5,7 @@
 #include <functional>
 #include <optional>
 
-#include "link/LineClock.h"
+#include "model/LineClock.h"
 #include "model/ParameterBlock.h"
 #include "platform/SerialPort.h"
 
@@ -48,6 +48,11 @@ public:
 
     // Received bytes: `handler` runs on each data-received notification.
     void onDataReceived(std::function<void()> handler);
+    // Bytes handed over that never left the line (the adapter hung up or stopped taking them):
+    // the link is no longer ready, and `handler` runs with the reason.
+    void onSendingFailed(std::function<void(const LinkOutcome&)> handler);
+    // The reason of such a failure, until bytes are handed over again.
+    const std::optional<LinkOutcome>& sendingFailure() const { return failure_; }
     void setReceiveThreshold(int bytes) { port_.setReceiveThreshold(bytes); }
     // The waiting bytes, or nothing when the port has been closed meanwhile.
     std::optional<QByteArray> readReceived();
@@ -61,7 +66,10 @@ private:
     bool ready_ = false;
     LineClock line_;
     std::function<void()> received_;
+    std::function<void(const LinkOutcome&)> failed_;
+    std::optional<LinkOutcome> failure_;
     QMetaObject::Connection notifications_;
+    QMetaObject::Connection failures_;
 };
 
 }  // namespace rotaline

@@ -2,9 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QHash>
 #include <QRegularExpression>
-#include <QSerialPortInfo>
 #include <algorithm>
 
 namespace rotaline {
@@ -22,12 +20,12 @@ bool naturallyBefore(const QString& a, const QString& b) {
     return left.captured(2).toULongLong() < right.captured(2).toULongLong();
 }
 
-bool isAdapter(const QString& device) {
+}  // namespace
+
+bool PortResolver::isUsbAdapter(const QString& device) {
     const QString name = QFileInfo(device).fileName();
     return name.startsWith(QLatin1String("ttyUSB")) || name.startsWith(QLatin1String("ttyACM"));
 }
-
-}  // namespace
 
 QString PortResolver::deviceFor(int portNumber) const {
     return store_
@@ -86,7 +84,7 @@ std::optional<SerialDevice> PortResolver::adapterToOffer(const QList<SerialDevic
     }
     std::optional<SerialDevice> offered;
     for (const SerialDevice& device : present) {
-        if (isAdapter(device.path)) {
+        if (isUsbAdapter(device.path)) {
             if (offered) {
                 return std::nullopt;
             }
@@ -98,8 +96,8 @@ std::optional<SerialDevice> PortResolver::adapterToOffer(const QList<SerialDevic
 
 QStringList PortResolver::ordered(QStringList devices) {
     std::sort(devices.begin(), devices.end(), [](const QString& a, const QString& b) {
-        if (isAdapter(a) != isAdapter(b)) {
-            return isAdapter(a);
+        if (isUsbAdapter(a) != isUsbAdapter(b)) {
+            return isUsbAdapter(a);
         }
         return naturallyBefore(a, b);
     });
@@ -115,28 +113,6 @@ QString PortResolver::stableNameOf(const QString& device, const QString& byId) {
         }
     }
     return device;
-}
-
-QList<SerialDevice> PortResolver::presentDevices() {
-    QHash<QString, SerialDevice> byPath;
-    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
-        const QString path = info.systemLocation();
-        QStringList identity;
-        for (const QString& part : {info.manufacturer(), info.description()}) {
-            if (!part.isEmpty() && !identity.contains(part)) {
-                identity << part;
-            }
-        }
-        if (!info.serialNumber().isEmpty()) {
-            identity << QStringLiteral("#") + info.serialNumber();
-        }
-        byPath.insert(path, {path, stableNameOf(path), identity.join(QLatin1Char(' '))});
-    }
-    QList<SerialDevice> devices;
-    for (const QString& path : ordered(byPath.keys())) {
-        devices << byPath.value(path);
-    }
-    return devices;
 }
 
 }  // namespace rotaline

@@ -41,10 +41,10 @@ public:
     // With nothing assigned and exactly one USB adapter among `present`, that adapter.
     std::optional<SerialDevice> adapterToOffer(const QList<SerialDevice>& present) const;
 
+    // Whether `device` is a USB serial adapter (ttyUSB…, ttyACM…) rather than a board's UART.
+    static bool isUsbAdapter(const QString& device);
     // USB and ACM adapters first, then the others, each group in natural name order.
     static QStringList ordered(QStringList devices);
-    // The serial devices present, in that order, with their stable names.
-    static QList<SerialDevice> presentDevices();
     // The link in `byId` that leads to `device`, or `device` itself when none does.
     static QString stableNameOf(const QString& device,
                                 const QString& byId = QStringLiteral("/dev/serial/by-id"));

@@ -7,8 +7,10 @@
 #include <optional>
 #include <vector>
 
+#include "model/LineClock.h"
 #include "model/WireFormat.h"
 #include "platform/DevicePath.h"
+#include "platform/LineDrain.h"
 #include "platform/SerialPort.h"
 
 namespace rotaline {
@@ -63,21 +65,31 @@ private:
     void listenTo(QSerialPort& port);
     void startDraining();
     void finishDraining(QThread* worker);
+    void giveUpStuck(QThread* worker);
     bool takeBackDraining();
 
-    // A port closed with bytes still on the line: a worker waits for them to leave (tcdrain,
-    // the only wait that covers the adapter's own buffer), then the port closes here.
+    // A port closed with bytes still on the line: a worker waits for them to leave, then the
+    // port closes here. A line that takes nothing is given up two seconds after its line time.
     struct Draining {
         std::unique_ptr<QSerialPort> port;
         QString device;
         QThread* worker;
+        std::shared_ptr<LineDrain> drain;
+        bool stuck = false;
     };
+    struct Worker {
+        QThread* thread;
+        std::shared_ptr<LineDrain> drain;
+    };
+    static QString drainFailure(const Draining& draining);
+    static QString disconnectedWhileSending(const QString& device, int unsent);
 
     Resolver resolve_;
     std::unique_ptr<QSerialPort> port_ = std::make_unique<QSerialPort>();
     bool written_ = false;  // since the port was opened
     std::vector<Draining> draining_;
-    std::vector<QThread*> workers_;
+    std::vector<Worker> workers_;
+    LineClock line_;
     int number_ = 1;
     QString settings_ = QLatin1String(LineSettings);
     int threshold_ = 1;

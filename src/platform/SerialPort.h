@@ -53,13 +53,15 @@ public:
     virtual PortProblem problem() const = 0;
 
     // A closed port may still have bytes on the line: it closes for good once they have left,
-    // and then lineIdle() is emitted. Abandoning drops what is left.
+    // and then lineIdle() is emitted. Abandoning drops what is left. Bytes that never left (the
+    // adapter hung up or stopped taking them) are reported by sendingFailed() first.
     virtual bool isDraining() const { return false; }
     virtual void abandonDraining() {}
 
 signals:
     void commEvent(rotaline::CommEvent event);
     void lineIdle();
+    void sendingFailed(const QString& why);
 };
 
 }  // namespace rotaline

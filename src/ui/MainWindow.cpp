@@ -18,9 +18,11 @@
 
 #include "ui/AboutDialog.h"
 #include "ui/Captions.h"
+#include "ui/FirstPaint.h"
 #include "ui/FocusScrollBar.h"
 #include "ui/LayoutTable.h"
 #include "ui/OptionKeys.h"
+#include "ui/PictureIcon.h"
 #include "ui/PictureWidget.h"
 #include "ui/PortList.h"
 #include "ui/TabOrder.h"
@@ -37,12 +39,17 @@ namespace rotaline {
 namespace {
 
 constexpr int TabBarHeight = 24;
-constexpr const char* BackdropColour = "rgb(224, 224, 224)";
+constexpr QRgb BackdropColour = qRgb(224, 224, 224);
+constexpr QRgb LineColour = qRgb(96, 96, 96);
 constexpr QRgb TextOnBackdrop = qRgb(32, 32, 32);
 
-QWidget* filledRectangle(QWidget* parent, const char* colour) {
+// Filled from its own palette, which a desktop palette does not replace.
+QWidget* filledRectangle(QWidget* parent, QRgb colour) {
     auto* shape = new QFrame(parent);
-    shape->setStyleSheet(QStringLiteral("background: %1;").arg(QLatin1String(colour)));
+    QPalette palette = shape->palette();
+    palette.setColor(QPalette::Window, QColor(colour));
+    shape->setPalette(palette);
+    shape->setAutoFillBackground(true);
     return shape;
 }
 
@@ -66,7 +73,6 @@ MainWindow::MainWindow(MainForm& form, QWidget* parent)
     : QMainWindow(parent), form_(form), client_(new QWidget(this)) {
     loadPictures();
     setWindowTitle(QStringLiteral("Rotaline"));
-    setWindowIcon(QIcon(QStringLiteral(":/pictures/rotaline")));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
@@ -79,6 +85,8 @@ MainWindow::MainWindow(MainForm& form, QWidget* parent)
     buildControls();
     buildStatusBar();
     form_.setHost(this);
+    // Drawn at four sizes for the window manager: not needed for the first sight of the window.
+    afterFirstPaint(*this, [this] { setWindowIcon(pictureIcon(QStringLiteral("rotaline"))); });
     setFixedSize(ClientWidth,
                  ClientHeight + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
 }
@@ -315,7 +323,7 @@ QWidget* MainWindow::createBareWidget(Control& control, QWidget* parent) {
         case ControlKind::Shape:
             return filledRectangle(parent, BackdropColour);
         case ControlKind::Line:
-            return filledRectangle(parent, "rgb(96, 96, 96)");
+            return filledRectangle(parent, LineColour);
         case ControlKind::TextBox: {
             auto* box = new QPlainTextEdit(parent);
             box->setReadOnly(true);
@@ -396,8 +404,7 @@ QWidget* MainWindow::createToolbar(Toolbar& toolbar, QWidget* parent) {
     bar->setMovable(false);
     bar->setIconSize(QSize(16, 16));
     for (const Toolbar::Button& button : toolbar.buttons()) {
-        QAction* action =
-            bar->addAction(QIcon(QStringLiteral(":/pictures/") + button.picture), button.picture);
+        QAction* action = bar->addAction(pictureIcon(button.picture), button.picture);
         const QString key = button.key;
         connect(action, &QAction::triggered, this, [&toolbar, key] { toolbar.clickButton(key); });
     }

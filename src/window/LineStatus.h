@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "link/LineClock.h"
+#include "model/LineClock.h"
 
 namespace rotaline {
 

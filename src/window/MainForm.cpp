@@ -8,10 +8,12 @@ MainForm::MainForm(ProgrammingLink& link, Dialogs& dialogs, SettingsStore& setti
     bindControls(std::as_const(set_), constControls_);
     bindHandlers();
     link_.onDataReceived([this] { MSComm1_OnComm(); });
+    link_.onSendingFailed([this](const LinkOutcome& failure) { sendingFailed(failure); });
 }
 
 MainForm::~MainForm() {
     link_.onDataReceived({});
+    link_.onSendingFailed({});
 }
 
 void MainForm::appendNote(const QString& line) {

@@ -33,7 +33,7 @@ struct SlotInfo;
 //
 // Where the procedures are:
 //   PortSelection.cpp    ComboCOM_Click and the lists it refills
-//   Sending.cpp          SendParameter, ModelHandshake, the invalid-port message
+//   Sending.cpp          SendParameter, ModelHandshake, the invalid-port message, a failed send
 //   Receiving.cpp        MSComm1_OnComm, mnuExit_Click, Form_Unload, the line's status
 //   ParameterChanges.cpp the change handlers (one mechanism over ChangeHandlers.h), the
 //                        command bindings, CommandClear_Click
@@ -125,6 +125,7 @@ private:
     void bindHandlers();
     void showInvalidPortMessage();
     void reportPortProblem(const LinkOutcome& outcome);
+    void sendingFailed(const LinkOutcome& failure);
     void refillModelLists(bool chinese);
     void refillPointList(ComboList& list);
     void appendNote(const QString& line);

@@ -27,10 +27,13 @@ constexpr std::array<Fix, 8> Fixes{{
      {"Plug in the adapter, or choose another one for COM%1 in File > Serial adapters...",
       "请插上编程适配器，或在 文件 > 串口适配器... 中为 COM%1 另选一个。"}},
     {PortProblem::PermissionDenied,
-     {"Add yourself to the dialout group with \"sudo adduser $USER dialout\", then log out and in "
-      "again (or give the adapter a udev rule with TAG+=\"uaccess\").",
-      "请用 \"sudo adduser $USER dialout\" 把自己加入 dialout 组，然后重新登录"
-      "（或为适配器写一条带 TAG+=\"uaccess\" 的 udev 规则）。"}},
+     {"Installed from its package, Rotaline lets the user at the desktop open CH340, CH341, "
+      "CP210x, FT232R and PL2303 adapters (plug the adapter in again after installing). For other "
+      "devices, add yourself to the dialout group with \"sudo adduser $USER dialout\", then log "
+      "out and in again.",
+      "从软件包安装后，Rotaline 允许桌面用户直接打开 CH340、CH341、CP210x、FT232R 和 PL2303 适配器"
+      "（安装后请重新插上适配器）。其他设备请用 \"sudo adduser $USER dialout\" 把自己加入 dialout "
+      "组，然后重新登录。"}},
     {PortProblem::TakenByBrltty,
      {"brltty is running: it takes CH340/CH341 adapters for braille displays, and their device "
       "vanishes. Unless you use a braille display, remove it (\"sudo apt remove brltty\") and "

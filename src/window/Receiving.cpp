@@ -30,6 +30,9 @@ void MainForm::Form_Unload() {
 }
 
 LineStatus MainForm::lineStatus() const {
+    if (const std::optional<LinkOutcome>& failure = link_.sendingFailure()) {
+        return {failure->reason, 100, false};
+    }
     return lineStatusOf(link_.line(), controls_.ComboCOM->text(), flags_.chinese);
 }
 

@@ -15,6 +15,15 @@ void MainForm::reportPortProblem(const LinkOutcome& outcome) {
     host_->portProblem(portHelp(outcome, controls_.ComboCOM->listIndex() + 1, flags_.chinese));
 }
 
+// What was handed over did not all leave: the lamp goes off and the status bar says why.
+void MainForm::sendingFailed(const LinkOutcome& failure) {
+    reportPortProblem(failure);
+    controls_.ImageOn->setVisible(false);
+    controls_.ImageOff->setVisible(true);
+    controls_.ImageOff->setToolTip(
+        portHelp(failure, controls_.ComboCOM->listIndex() + 1, flags_.chinese));
+}
+
 void MainForm::SendParameter(std::uint8_t address, std::uint8_t value) {
     if (const LinkOutcome sent = link_.sendParameter(address, value); !sent.ok) {
         reportPortProblem(sent);
