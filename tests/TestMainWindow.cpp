@@ -1,3 +1,5 @@
+#include <QtTest/qtestspontaneevent.h>
+
 #include <QtTest>
 #include <QtWidgets>
 
@@ -17,6 +19,15 @@ template <class T>
 T* widget(const MainWindow& window, const char* name) {
     return qobject_cast<T*>(window.widget(QLatin1String(name)));
 }
+
+// Counts the wheel turns that reach the widget it watches.
+struct WheelCount : QObject {
+    int turns = 0;
+    bool eventFilter(QObject*, QEvent* event) override {
+        turns += event->type() == QEvent::Wheel ? 1 : 0;
+        return false;
+    }
+};
 
 }  // namespace
 
@@ -38,8 +49,11 @@ private slots:
         QTRY_VERIFY(!window.windowIcon().isNull());  // given once the window has been drawn
         const auto shown = [&window] {
             const QAction* open = window.action("mnuOpen");
+            const QAction* redo = window.action("mnuRedo");
             return QStringList({widget<QGroupBox>(window, "FramePointForRev")->title(),
                                 open->text() + ' ' + open->shortcut().toString(),
+                                redo->text() + ' ' + redo->shortcut().toString(),
+                                window.action("mnuSendAll")->toolTip(),
                                 QCoreApplication::translate("QPlatformTheme", "&Yes")})
                 .join('|');
         };
@@ -49,13 +63,17 @@ private slots:
             f.dialogs.clear();
             return shown();
         };
-        QCOMPARE(shown(), QStringLiteral("Forward && Reverse Point|Open(&O) Ctrl+O|&Yes"));
+        const QString english = QStringLiteral(
+            "Redo(&R) Ctrl+Shift+Z|Choose a model first: choosing it sends the factory settings");
+        const QString chinese =
+            QStringLiteral("重做(&R) Ctrl+Shift+Z|请先选择型号：选择型号即发送出厂设置");
+        QCOMPARE(shown(), "Forward && Reverse Point|Open(&O) Ctrl+O|" + english + "|&Yes");
         QCOMPARE(switchTo(true, Dialogs::Answer::Yes),
-                 QStringLiteral("向前/倒退点|打开... Ctrl+O|是(&Y)"));
+                 "向前/倒退点|打开... Ctrl+O|" + chinese + "|是(&Y)");
         QCOMPARE(switchTo(false, Dialogs::Answer::No),
-                 QStringLiteral("向前/倒退点|打开... Ctrl+O|是(&Y)"));
+                 "向前/倒退点|打开... Ctrl+O|" + chinese + "|是(&Y)");
         QCOMPARE(switchTo(false, Dialogs::Answer::Yes),
-                 QStringLiteral("Forward && Revervse Point|Open... Ctrl+O|&Yes"));
+                 "Forward && Revervse Point|Open... Ctrl+O|" + english + "|&Yes");
     }
 
     // Each shows what the other changes, and nothing echoes back onto the line.
@@ -148,6 +166,59 @@ private slots:
 
         QCOMPARE(byKey.wire(), byMouse.wire());
         QCOMPARE(QApplication::focusWidget(), keyWindow.widget(clicked));
+    }
+
+    // Scrolling past a list or the timing bar goes on to the window; only the control that has
+    // the keyboard focus takes a wheel turn.
+    void aWheelTurnChangesOnlyTheFocusedControl_data() {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<bool>("focused");
+        QTest::addColumn<QList<int>>("sent");
+        for (const char* name : {"ComboPerCellLi", "ComboNoOfCell", "HScrollTiming"}) {
+            QTest::newRow(name) << name << false << QList<int>();
+        }
+        QTest::newRow("ComboPerCellLi focused") << "ComboPerCellLi" << true << QList<int>{148, 7};
+        QTest::newRow("HScrollTiming focused") << "HScrollTiming" << true << QList<int>{142, 4};
+    }
+    void aWheelTurnChangesOnlyTheFocusedControl() {
+        QFETCH(QString, control);
+        QFETCH(bool, focused);
+        QFETCH(QList<int>, sent);
+        FormFixture f(Start::Loaded);
+        MainWindow window(f.form);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QWidget* shown = window.widget(control);
+        (focused ? shown : window.widget("Text1"))->setFocus();
+        WheelCount reachedWindow;
+        window.client()->installEventFilter(&reachedWindow);
+
+        const QPointF middle = QRectF(shown->rect()).center();
+        QWheelEvent turn(middle, shown->mapToGlobal(middle), {}, {0, 120}, Qt::NoButton,
+                         Qt::NoModifier, Qt::NoScrollPhase, false);
+        QSpontaneKeyEvent::setSpontaneous(&turn);        // as from the window system
+        QApplication::instance()->notify(shown, &turn);  // sendEvent would not propagate it
+
+        QCOMPARE(f.wire(), sent);
+        QCOMPARE(reachedWindow.turns, focused ? 0 : 1);
+        window.client()->removeEventFilter(&reachedWindow);
+    }
+
+    // Brake Hard, then Ctrl+Z and Ctrl+Shift+Z: each sends and notes as the user's own change.
+    void undoAndRedoKeysSendAsAChangeWould() {
+        FormFixture f(Start::Loaded);
+        MainWindow window(f.form);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QTest::mouseClick(window.widget("OptionBrake(4)"), Qt::LeftButton);
+        f.controls.Text1->setText(QString());
+
+        QTest::keyClick(window.widget("OptionBrake(4)"), Qt::Key_Z, Qt::ControlModifier);
+        QTest::keyClick(window.widget("OptionBrake(0)"), Qt::Key_Z,
+                        Qt::ControlModifier | Qt::ShiftModifier);
+
+        QCOMPARE(f.wire(), QList<int>({137, 5, 137, 1, 137, 5}));
+        QCOMPARE(f.note(), QStringLiteral("Brake type: OFF\r\nBrake type: Hard\r\n"));
     }
 
     // A CR LF split between two notes still ends one line.

@@ -116,7 +116,8 @@ private slots:
         }
         QTRY_VERIFY_WITH_TIMEOUT(!p.port.isDraining(), 10000);
         QCOMPARE(p.heard(100ms), wire);
-        QTRY_VERIFY(p.form.lineStatus().text.startsWith("All settings sent to COM"));
+        QTRY_VERIFY(p.form.lineStatus().text.startsWith(
+            next == "port change" ? "Handshake sent to COM" : "All settings sent to COM"));
         QCOMPARE(p.log().garbled, 0);
         QVERIFY2(p.log().longestMainWait < 50,
                  qPrintable(QString::number(p.log().longestMainWait)));

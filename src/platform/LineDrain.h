@@ -19,6 +19,9 @@ public:
     void wait();
     // From any thread: drops what is left and ends the wait.
     void giveUp();
+    // From any thread: ends the wait and leaves the descriptor alone from then on, for a port
+    // that was taken back and may be closed, and its number reused, before the wait returns.
+    void release() { givenUp_ = true; }
 
     Outcome outcome() const { return outcome_; }
     // What had not left when the line hung up or was given up.

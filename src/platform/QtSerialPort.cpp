@@ -280,6 +280,7 @@ bool QtSerialPort::takeBackDraining() {
         return false;
     }
     port_ = std::move(same->port);
+    same->drain->release();
     draining_.erase(same);
     listenTo(*port_);
     written_ = true;

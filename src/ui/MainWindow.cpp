@@ -26,6 +26,8 @@
 #include "ui/PictureWidget.h"
 #include "ui/PortList.h"
 #include "ui/TabOrder.h"
+#include "ui/UnsentMark.h"
+#include "ui/WheelGuard.h"
 #include "ui/WidgetBinding.h"
 #include "window/MainForm.h"
 
@@ -153,7 +155,11 @@ void MainWindow::lineBusy() {
 void MainWindow::portProblem(const QString& help) {
     lineTimer_.stop();
     lineProgress_->hide();
-    lineText_->setText(QString(help).replace(QLatin1Char('\n'), QLatin1Char(' ')));
+    QString text = QString(help).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    if (const int unsent = form_.unsentCount(); unsent > 0) {
+        text = unsentText(unsent, form_.flags().chinese) + QStringLiteral(". ") + text;
+    }
+    lineText_->setText(text);
 }
 
 void MainWindow::useLanguage(bool chinese) {
@@ -189,26 +195,33 @@ QString menuText(const Control& item) {
 
 void MainWindow::buildMenus() {
     const Controls& c = form_.controls();
-    const QHash<const Control*, QKeySequence> shortcuts{{c.mnuOpen, QKeySequence::Open},
-                                                        {c.mnuSave, QKeySequence::Save},
-                                                        {c.mnuExit, QKeySequence::Quit}};
+    const QHash<const Control*, QKeySequence> shortcuts{
+        {c.mnuOpen, QKeySequence::Open},
+        {c.mnuSave, QKeySequence::Save},
+        {c.mnuExit, QKeySequence::Quit},
+        {c.mnuUndo, QKeySequence(Qt::CTRL | Qt::Key_Z)},
+        {c.mnuRedo, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}};
     QHash<QString, QMenu*> menus;
     for (Control* control : form_.controlsInOrder()) {
         if (control->kind() == ControlKind::Menu) {
             QMenu* menu = menuBar()->addMenu(markedText(*control));
+            menu->setToolTipsVisible(true);  // a disabled item shows no status tip
             menus.insert(control->name(), menu);
             watch(*control, menu,
                   [control, menu](Property) { menu->setTitle(markedText(*control)); });
         } else if (control->kind() == ControlKind::MenuItem) {
             QAction* action = menus.value(control->parentName())->addAction(menuText(*control));
             action->setSeparator(control->caption() == QLatin1String("-"));
-            action->setVisible(control->isVisible());
             action->setShortcut(shortcuts.value(control));
             actions_.insert(control->name(), action);
-            watch(*control, action, [control, action](Property) {
+            const auto show = [control, action] {
                 action->setText(menuText(*control));
                 action->setVisible(control->isVisible());
-            });
+                action->setEnabled(control->isEnabled());
+                action->setToolTip(control->toolTip());  // why it is disabled, where it is
+            };
+            show();
+            watch(*control, action, [show](Property) { show(); });
             connect(action, &QAction::triggered, this, [control] { control->click(); });
         }
     }
@@ -240,6 +253,10 @@ void MainWindow::buildControls() {
         }
         if (QWidget* widget = createWidget(*control, parent)) {
             widgets_.insert(control->name(), widget);
+            if (qobject_cast<QComboBox*>(widget) || qobject_cast<QScrollBar*>(widget)) {
+                guardWheel(widget);
+                bindUnsentMark(*control, {widget});
+            }
         }
     }
     for (Control* control : form_.controlsInOrder()) {
@@ -294,6 +311,7 @@ void MainWindow::createOptionButtons(Control& control, QWidget* parent) {
         buttons << button;
     }
     bindOptionKeys(group, buttons);
+    bindUnsentMark(control, {buttons.begin(), buttons.end()});
 }
 
 QWidget* MainWindow::createWidget(Control& control, QWidget* parent) {

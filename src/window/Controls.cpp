@@ -77,6 +77,9 @@ void bindAll(Set& set, C& controls) {
     ROTALINE_BIND(mnu_);
     ROTALINE_BIND(mnuExit);
     ROTALINE_BIND_ARRAY(mnuFileMRU);
+    ROTALINE_BIND(mnuEdit);
+    ROTALINE_BIND(mnuUndo);
+    ROTALINE_BIND(mnuRedo);
     ROTALINE_BIND(mnuLanguage);
     ROTALINE_BIND(mnuChinese);
     ROTALINE_BIND(mnuEnglish);

@@ -32,6 +32,9 @@ struct ControlsOf {
     P<Control> mnu_;
     P<Control> mnuExit;
     std::array<P<Control>, 5> mnuFileMRU;
+    P<Control> mnuEdit;
+    P<Control> mnuUndo;
+    P<Control> mnuRedo;
     P<Control> mnuLanguage;
     P<Control> mnuChinese;
     P<Control> mnuEnglish;

@@ -34,6 +34,8 @@ void MainForm::switchLanguage(bool chinese) {
     refillPointList(*c.ComboForPoint);
     refillPointList(*c.ComboRevPoint);
     showParameterHints();
+    showUnsentMarks();
+    allowSendAll(c.mnuSendAll->isEnabled());
     CommandSetFactory_Click();
     c.Text1->setText(texts::SwitchNote.in(chinese) + texts::CrLf);
 }

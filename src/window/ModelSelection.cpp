@@ -68,7 +68,9 @@ void MainForm::ComboCTRmodel_Click(int index) {
         showInvalidPortMessage();
         return;
     }
-    ModelHandshake();
+    if (ModelHandshake()) {
+        clearUnsent();  // the controller is set anew
+    }
     block_.value[PortSlot] =
         static_cast<std::uint8_t>(std::max(0, controls_.ComboCOM->listIndex()));
     ApplyFactoryDefaults();
@@ -84,6 +86,7 @@ void MainForm::ComboCTRmodel_Click(int index) {
     if (!enableFirst) {
         enableFrequency(model->frequencyEnabled);
     }
+    allowSendAll(true);
 }
 
 }  // namespace rotaline

@@ -25,12 +25,32 @@ int chosenValue(const Control& control, int index) {
     }
 }
 
+// The value the control shows, whoever set it.
+int shownValue(const Control& control) {
+    if (control.kind() == ControlKind::OptionGroup) {
+        return static_cast<const OptionGroup&>(control).selected();
+    }
+    return chosenValue(control, -1);
+}
+
 }  // namespace
+
+// The history learns every value a parameter's control shows, so that a change knows the
+// value before it even where that was set with the handlers held back.
+void MainForm::watchShownValue(int slot, Control& control) {
+    history_.shown(slot, shownValue(control));
+    control.observe([this, slot, &control](Property property) {
+        if (property == Property::Value || property == Property::Items) {
+            history_.shown(slot, shownValue(control));
+        }
+    });
+}
 
 void MainForm::bindHandlers() {
     for (const ChangeHandler& handler : ChangeHandlers) {
         const int slot = handler.slot;
         Control& control = ownerOf(slot);
+        watchShownValue(slot, control);
         if (auto* group = dynamic_cast<OptionGroup*>(&control)) {
             group->onClick = [this, slot](int index) { runChangeHandler(slot, index); };
         } else if (auto* list = dynamic_cast<ComboList*>(&control)) {
@@ -52,6 +72,8 @@ void MainForm::bindHandlers() {
     c.mnuOpen->onClick = [this] { mnuOpen_Click(); };
     c.mnuSave->onClick = [this] { SaveSettingsFile(); };
     c.mnuSendAll->onClick = [this] { mnuSendAll_Click(); };
+    c.mnuUndo->onClick = [this] { mnuUndo_Click(); };
+    c.mnuRedo->onClick = [this] { mnuRedo_Click(); };
     for (int index = 1; index < static_cast<int>(c.mnuFileMRU.size()); ++index) {
         c.mnuFileMRU[index]->onClick = [this, index] { mnuFileMRU_Click(index); };
     }
@@ -100,6 +122,10 @@ void MainForm::runChangeHandler(int slot, int index) {
     const int value = chosenValue(control, index);
     if (value < 0) {
         return;
+    }
+    if (!replaying_) {
+        history_.changed(slot);
+        showHistory();
     }
     runExtraBeforeNote(*handler, value);
     appendNote(noteOf(*handler, value));

@@ -43,6 +43,8 @@ void MainForm::ComboCOM_Click() {
     c.ImageOn->setVisible(outcome.ok);
     c.ImageOff->setVisible(!outcome.ok);
     c.ImageOff->setToolTip(portHelp(outcome, ports.listIndex() + 1, chinese));
+    handshakeOnly_ = outcome.ok;
+    endHistory();
 }
 
 }  // namespace rotaline

@@ -33,7 +33,8 @@ LineStatus MainForm::lineStatus() const {
     if (const std::optional<LinkOutcome>& failure = link_.sendingFailure()) {
         return {failure->reason, 100, false};
     }
-    return lineStatusOf(link_.line(), controls_.ComboCOM->text(), flags_.chinese);
+    return lineStatusOf(link_.line(), controls_.ComboCOM->text(), flags_.chinese,
+                        {handshakeOnly_, unsentCount()});
 }
 
 }  // namespace rotaline

@@ -18,6 +18,8 @@ constexpr Bilingual DamagedMessage{"File is not found or file is error!",
                                    "文件已经删除或文件已经损坏"};
 constexpr Bilingual SaveFailedMessage{"The settings could not be saved to %1:\r\n%2",
                                       "设置无法保存到 %1：\r\n%2"};
+constexpr Bilingual ChooseModelFirst{"Choose a model first: choosing it sends the factory settings",
+                                     "请先选择型号：选择型号即发送出厂设置"};
 
 }  // namespace
 
@@ -58,9 +60,19 @@ void MainForm::LoadSettingsFile(const QString& path) {
     loadTried(readSettingsLines(path));
 }
 
+// Before a model is chosen the block holds values the window does not show, and there is no
+// model to send: the command waits for one.
+void MainForm::allowSendAll(bool allowed) {
+    controls_.mnuSendAll->setEnabled(allowed);
+    controls_.mnuSendAll->setToolTip(allowed ? QString() : ChooseModelFirst.in(flags_.chinese));
+}
+
 // The next controller gets what the last one got: the block goes out as loading a file with it
 // would, on the port chosen now.
 void MainForm::mnuSendAll_Click() {
+    if (!controls_.mnuSendAll->isEnabled()) {
+        return;
+    }
     if (!link_.isReady()) {
         showInvalidPortMessage();
         return;
@@ -80,6 +92,7 @@ void MainForm::loadTried(const std::optional<QList<QByteArray>>& lines) {
     SettingsFault fault = lines ? tryLoadOnCopy(*lines) : SettingsFault::Damaged;
     if (fault == SettingsFault::None) {
         fault = loadSettingsLines(*lines);
+        endHistory();
     }
     if (fault != SettingsFault::None) {
         dialogs_.message(settingsFaultMessage(fault, flags_.chinese), Dialogs::Icon::None,

@@ -16,6 +16,7 @@ void MainForm::Form_Load() {
     controls_.SSTab1->select(0);
     SSTab1_Click(1);
     flags_.suppress = false;
+    allowSendAll(false);
     controls_.ComboCOM->setText(portName(1));
 }
 

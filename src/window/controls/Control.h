@@ -24,7 +24,17 @@ enum class ControlKind {
     Toolbar,
 };
 
-enum class Property { Caption, Visible, Enabled, ToolTip, Value, Items, Text, TextAppended };
+enum class Property {
+    Caption,
+    Visible,
+    Enabled,
+    ToolTip,
+    UnsentMark,
+    Value,
+    Items,
+    Text,
+    TextAppended
+};
 
 // A control of the window as the form logic sees it: name, caption, visibility and enabling.
 // Setting these raises no event; observers (the widgets) are told of every change.
@@ -52,6 +62,10 @@ public:
     void setEnabled(bool enabled);
     const QString& toolTip() const { return toolTip_; }
     void setToolTip(const QString& toolTip);
+    // What the control's group says while the controller lacks the value the control shows;
+    // "" while it has it.
+    const QString& unsentMark() const { return unsentMark_; }
+    void setUnsentMark(const QString& mark);
 
     // Buttons and menu items: the user's click.
     void click() const {
@@ -79,6 +93,7 @@ private:
     bool visible_ = true;
     bool enabled_ = true;
     QString toolTip_;
+    QString unsentMark_;
     std::vector<Observer> observers_;
 };
 
