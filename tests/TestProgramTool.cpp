@@ -29,7 +29,8 @@ class TestProgramTool : public QObject {
     Q_OBJECT
 private slots:
     // COPY stands for airplane.esc with the line that starts as `line` does replaced by it: its
-    // line 9 holds brake type 2, in use. The error output is compared as far as it is given.
+    // line 9 holds brake type 2, in use; "20G" makes it a sparse file of 20 GB as well. The error
+    // output is compared as far as it is given.
     void eachRunEndsAsReviewed_data() {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QByteArray>("line");
@@ -63,6 +64,9 @@ private slots:
                                       << QByteArray("D") << 2 << QByteArray() << damaged;
         QTest::newRow("damaged file described")
             << QStringList{"--describe", "COPY"} << QByteArray("D") << 2 << QByteArray() << damaged;
+        QTest::newRow("20 GB file described at once")
+            << QStringList{"--describe", "COPY"} << QByteArray("20G") << 2 << QByteArray()
+            << damaged;
         QTest::newRow("options after the file")
             << QStringList{data("car.esc"), "--describe"} << QByteArray() << 0
             << contentOf(data("car.txt")) << "";
@@ -87,6 +91,10 @@ private slots:
         QTest::newRow("port that cannot be used")
             << QStringList{data("airplane.esc"), "/dev/rotaline-absent"} << QByteArray() << 3
             << QByteArray() << "/dev/rotaline-absent cannot be used: ";
+        QTest::newRow("port named under /dev")
+            << QStringList{data("airplane.esc"), "rotaline-absent"} << QByteArray() << 3
+            << QByteArray()
+            << "rotaline-absent cannot be used: /dev/rotaline-absent does not exist.\n";
     }
     void eachRunEndsAsReviewed() {
         QFETCH(QStringList, arguments);
@@ -100,6 +108,7 @@ private slots:
         QVERIFY(file.open(QIODevice::WriteOnly));
         const int at = line.isEmpty() ? 0 : (line.front() - '0') * 5;
         file.write(contentOf(data("airplane.esc")).replace(at, line.isEmpty() ? 0 : 3, line));
+        QVERIFY(line != "20G" || file.resize(qint64(20) << 30));
         file.close();
         err.replace(QStringLiteral("COPY"), copy);
 

@@ -22,13 +22,14 @@
 #include "ui/QtDialogs.h"
 #include "window/MainForm.h"
 #include "window/PortHelp.h"
+#include "window/Texts.h"
 
 namespace rotaline {
 
 struct Programmer::Parts {
     QSettingsStore settings;
     PortResolver resolver{settings};
-    QtSerialPort port{[this](int number) { return resolver.deviceFor(number); }};
+    QtSerialPort port{[this](int number) { return resolver.assignmentOf(number); }};
     ProgrammingLink link{port};
     QtDialogs dialogs{&settings};
     MainForm form{link, dialogs, settings};
@@ -51,6 +52,14 @@ Programmer::Programmer() : parts_(std::make_unique<Parts>()) {
                          p.resolver.describe(number)};
     });
     p.window.setAdapters([this] { showAdapters(); });
+    // Told once the window's events run, never in the middle of a command.
+    p.settings.onTrouble([&p](const StoreTrouble& trouble) {
+        QTimer::singleShot(0, &p.window, [&p, trouble] {
+            const Bilingual& text = trouble.unread ? texts::SettingsUnread : texts::SettingsNotKept;
+            p.dialogs.message(text.in(p.form.flags().chinese).arg(trouble.file, trouble.reason),
+                              Dialogs::Icon::Exclamation, Dialogs::Buttons::Ok);
+        });
+    });
     QObject::connect(&p.window, &MainWindow::closed, &p.window, [this] { finishSending(); });
     QObject::connect(&p.exitSignals, &ExitSignals::received, &p.window, [this] { endOnSignal(); });
 }

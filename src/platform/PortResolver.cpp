@@ -33,6 +33,11 @@ QString PortResolver::deviceFor(int portNumber) const {
         .trimmed();
 }
 
+Assignment PortResolver::assignmentOf(int portNumber) const {
+    return {deviceFor(portNumber), store_.unreadable(QLatin1String(settings::PortsSection),
+                                                     QStringLiteral("COM%1").arg(portNumber))};
+}
+
 QString PortResolver::describe(int portNumber) const {
     const QString device = deviceFor(portNumber);
     if (device.isEmpty()) {
@@ -41,12 +46,12 @@ QString PortResolver::describe(int portNumber) const {
     return QStringLiteral("COM%1: %2 (%3)")
         .arg(portNumber)
         .arg(device,
-             QFileInfo::exists(device) ? QStringLiteral("present") : QStringLiteral("not present"));
+             isPresent(portNumber) ? QStringLiteral("present") : QStringLiteral("not present"));
 }
 
 bool PortResolver::isPresent(int portNumber) const {
     const QString device = deviceFor(portNumber);
-    return !device.isEmpty() && QFileInfo::exists(device);
+    return !device.isEmpty() && QFileInfo::exists(devicePath(device));
 }
 
 int PortResolver::portOf(const QString& stableName) const {

@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <optional>
 
+#include "platform/DevicePath.h"
 #include "platform/SettingsStore.h"
 
 namespace rotaline {
@@ -26,7 +27,10 @@ class PortResolver {
 public:
     explicit PortResolver(SettingsStore& store) : store_(store) {}
 
+    // The device assigned as it stands in the store ("" when none).
     QString deviceFor(int portNumber) const;
+    // The same, or why the store cannot say.
+    Assignment assignmentOf(int portNumber) const;
     // "COM1: /dev/ttyUSB0 (present)", or that nothing is assigned.
     QString describe(int portNumber) const;
     bool isPresent(int portNumber) const;

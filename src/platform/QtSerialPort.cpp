@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "platform/DevicePath.h"
 #include "platform/PortHolders.h"
 
 namespace rotaline {
@@ -108,20 +109,25 @@ bool QtSerialPort::setSettings(const QString& settings) {
     return true;
 }
 
-QString QtSerialPort::resolveDevice() const {
+Assignment QtSerialPort::resolveDevice() const {
     try {
-        return resolve_ ? resolve_(number_) : QString();
+        return resolve_ ? resolve_(number_) : Assignment();
     } catch (...) {
-        return QString();
+        return Assignment();
     }
 }
 
+// The device is resolved once, and that one path is checked, held and opened.
 bool QtSerialPort::open() {
-    device_ = resolveDevice();
-    if (device_.isEmpty()) {
+    const Assignment assignment = resolveDevice();
+    if (!assignment.unreadable.isEmpty()) {
+        return fail(PortProblem::ConfigUnreadable, assignment.unreadable);
+    }
+    if (assignment.device.isEmpty()) {
         return fail(PortProblem::Unassigned,
                     QStringLiteral("No adapter is assigned to COM%1.").arg(number_));
     }
+    device_ = devicePath(assignment.device);
     if (takeBackDraining()) {
         problem_ = PortProblem::None;
         error_.clear();
@@ -131,6 +137,10 @@ bool QtSerialPort::open() {
         return fail(
             isRunning(QStringLiteral("brltty")) ? PortProblem::TakenByBrltty : PortProblem::Absent,
             QStringLiteral("%1 does not exist.").arg(device_));
+    }
+    if (!isSerialLine(device_)) {
+        return fail(PortProblem::NotSerial,
+                    QStringLiteral("%1 is not a serial device.").arg(device_));
     }
     // Linux lets two programs open one tty, and our settings would break the other's link.
     if (const std::optional<PortHolder> holder = otherHolderOf(device_)) {

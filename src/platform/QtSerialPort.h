@@ -9,6 +9,7 @@
 
 #include "model/LineClock.h"
 #include "model/WireFormat.h"
+#include "platform/DevicePath.h"
 #include "platform/LineDrain.h"
 #include "platform/SerialPort.h"
 
@@ -24,11 +25,12 @@ struct LineParameters {
 // "300,e,8,1": baud, parity (n, e, o, m, s), data bits (5..8), stop bits (1, 1.5, 2).
 std::optional<LineParameters> parseLineSettings(const QString& settings);
 
-// The serial port on QSerialPort. The port number is resolved to a device at every open.
+// The serial port on QSerialPort. The port number is resolved to a device at every open; a
+// relative name is one under /dev.
 class QtSerialPort : public SerialPort {
     Q_OBJECT
 public:
-    using Resolver = std::function<QString(int portNumber)>;
+    using Resolver = std::function<Assignment(int portNumber)>;
 
     explicit QtSerialPort(Resolver resolve, QObject* parent = nullptr);
     ~QtSerialPort() override;
@@ -57,7 +59,7 @@ private:
     bool failOpen(const QString& device);
     bool failLost();
     bool deviceLost() const;
-    QString resolveDevice() const;
+    Assignment resolveDevice() const;
     bool applySettings();
     void onError(QSerialPort::SerialPortError error);
     void notifyIfWaiting();

@@ -22,6 +22,8 @@ enum class PortProblem {
     Busy,
     TakenByBrltty,
     ProbedByModemManager,
+    ConfigUnreadable,
+    NotSerial,
     Other
 };
 

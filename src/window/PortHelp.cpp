@@ -13,10 +13,16 @@ struct Fix {
     Bilingual text;
 };
 
-constexpr std::array<Fix, 6> Fixes{{
+constexpr std::array<Fix, 8> Fixes{{
     {PortProblem::Unassigned,
      {"Choose the adapter for COM%1 in File > Serial adapters... (or click the lamp).",
       "请在 文件 > 串口适配器... 中为 COM%1 选择适配器（或单击指示灯）。"}},
+    {PortProblem::NotSerial,
+     {"Give COM%1 a serial adapter in File > Serial adapters... (or click the lamp).",
+      "请在 文件 > 串口适配器... 中为 COM%1 指定一个串口适配器（或单击指示灯）。"}},
+    {PortProblem::ConfigUnreadable,
+     {"Correct the settings file or move it away, then start Rotaline again.",
+      "请修正或移走该设置文件，然后重新启动 Rotaline。"}},
     {PortProblem::Absent,
      {"Plug in the adapter, or choose another one for COM%1 in File > Serial adapters...",
       "请插上编程适配器，或在 文件 > 串口适配器... 中为 COM%1 另选一个。"}},

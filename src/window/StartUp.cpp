@@ -1,3 +1,4 @@
+#include "files/RegularFiles.h"
 #include "window/MainForm.h"
 
 namespace rotaline {
@@ -8,6 +9,9 @@ void MainForm::Form_Load() {
     showParameterHints();
     nameControls();
     GetRecentFiles();
+    for (const QString& file : recentFiles_.files()) {
+        sweepStaleCopies(file);
+    }
     block_ = ParameterBlock::atStartUp();
     ApplyFactoryDefaults();
     controls_.SSTab1->select(0);
