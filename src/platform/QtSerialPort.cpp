@@ -213,8 +213,8 @@ void QtSerialPort::startDraining() {
     QThread* worker = QThread::create([drain] { drain->wait(); });
     connect(worker, &QThread::finished, this, [this, worker] { finishDraining(worker); });
     QTimer::singleShot(
-        std::chrono::duration_cast<std::chrono::milliseconds>(line_.timeLeft()) + StuckMargin, this,
-        [this, worker] { giveUpStuck(worker); });
+        std::chrono::duration_cast<std::chrono::milliseconds>(line_.timeLeft()) + StuckMargin,
+        Qt::PreciseTimer, this, [this, worker] { giveUpStuck(worker); });
     draining_.push_back({std::move(closing), device_, worker, drain});
     workers_.push_back({worker, drain});
     worker->start();
