@@ -6,6 +6,7 @@
 #include "support/FormFixture.h"
 #include "ui/LayoutTable.h"
 #include "ui/MainWindow.h"
+#include "ui/StatusText.h"
 
 using namespace rotaline;
 using namespace rotaline::testing;
@@ -94,6 +95,9 @@ QStringList clippedOrCovered(const QList<Shown>& shown) {
     return found;
 }
 
+// How far two colours stand apart, 1 : 1 to 21 : 1.
+double contrast(const QColor& one, const QColor& other);
+
 double luminance(const QColor& colour) {
     const auto linear = [](double c) {
         return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
@@ -118,13 +122,17 @@ QStringList hardToRead(const QList<Shown>& shown) {
                 behind = drawn->grab().toImage().pixelColor(0, 0);
             }
         }
-        const double a = luminance(widget->palette().color(QPalette::WindowText));
-        const double b = luminance(behind);
-        if ((std::max(a, b) + 0.05) / (std::min(a, b) + 0.05) < 4.5) {
+        if (contrast(widget->palette().color(QPalette::WindowText), behind) < 4.5) {
             found << name;
         }
     }
     return found;
+}
+
+double contrast(const QColor& one, const QColor& other) {
+    const double a = luminance(one);
+    const double b = luminance(other);
+    return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
 }
 
 }  // namespace
@@ -144,6 +152,47 @@ private slots:
         found << onEveryTab(hardToRead);
         QApplication::setPalette(QPalette());
         QVERIFY2(found.isEmpty(), qPrintable(found.join(QLatin1Char('\n'))));
+    }
+
+    // A change the controller lacks frames its group in a colour that stands out from the
+    // window, and the control's accessible description says so before its hint, until sent.
+    void anUnsentChangeIsMarkedReadablyAndSaid_data() {
+        QTest::addColumn<bool>("dark");
+        QTest::newRow("light palette") << false;
+        QTest::newRow("dark palette") << true;
+    }
+    void anUnsentChangeIsMarkedReadablyAndSaid() {
+        QFETCH(bool, dark);
+        QApplication::setPalette(dark ? darkPalette() : QPalette());
+        FormFixture f(FormFixture::Start::Loaded);
+        MainWindow window(f.form);
+        window.show();
+        QWidget* group = window.widget("FrameBrake");
+        const auto border = [group] {
+            const QImage image = group->grab().toImage();
+            return image.pixelColor(image.width() / 2, image.height() - 1);
+        };
+        const auto said = [&window] {
+            return QAccessible::queryAccessibleInterface(window.widget("OptionBrake(4)"))
+                ->text(QAccessible::Description);
+        };
+        const QString hint = window.widget("OptionBrake(4)")->toolTip();
+        const QColor unmarked = border();
+
+        f.port.failNextWrite();
+        f.options("OptionBrake").select(4);
+        f.dialogs.clear();  // the invalid-port message
+        const QColor marked = border();
+        QVERIFY2(contrast(marked, group->palette().color(QPalette::Window)) >= 3,
+                 qPrintable(marked.name()));
+        QCOMPARE(said(), "Not sent to the controller\n" + hint);
+        QVERIFY(window.lineText()->text().startsWith(
+            "1 setting not sent to the controller — File > Send all settings again. "));
+
+        f.options("OptionBrake").select(2);
+        QCOMPARE(border(), unmarked);
+        QCOMPARE(said(), hint);
+        QApplication::setPalette(QPalette());
     }
 };
 

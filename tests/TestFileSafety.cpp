@@ -1,10 +1,14 @@
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <QDir>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <csignal>
 
+#include "files/RegularFiles.h"
 #include "support/FormFixture.h"
 #include "support/SmallDisk.h"
 #include "support/WithoutFileOverride.h"
@@ -121,6 +125,37 @@ private slots:
         QCOMPARE(saveTo(paths), QStringList({saveFailed(paths[0], "It is not a regular file."),
                                              saveFailed(paths[1], "Is a directory"),
                                              saveFailed(paths[2], "No such file or directory")}));
+        QCOMPARE(listing(dir.path()), before);
+    }
+
+    // A save killed mid-way (SIGKILL, as the system's OOM killer does) leaves its hidden copy
+    // beside the old file; the next start removes it, and keeps a copy a running save holds
+    // and files of other names.
+    void aSaveKilledMidWayLeavesOnlyTheOldFileOnTheNextStart() {
+        QTemporaryDir dir;
+        const QString old = dir.filePath("old.esc");
+        put(old);
+        put(dir.filePath(".old.esc.bak"));
+        QFile running(dir.filePath(".old.esc.Run123"));
+        QVERIFY(running.open(QIODevice::WriteOnly) && ::flock(running.handle(), LOCK_EX) == 0);
+        const QString before = listing(dir.path());
+        const QStringList ours = QDir(dir.path()).entryList(QDir::Hidden | QDir::Files);
+        const pid_t saver = ::fork();
+        if (saver == 0) {
+            QString error;
+            replaceFileContents(old, QByteArray(256 << 20, '0'), &error);
+            ::_exit(0);
+        }
+        while (QDir(dir.path()).entryList(QDir::Hidden | QDir::Files) == ours) {
+        }
+        ::kill(saver, SIGKILL);
+        ::waitpid(saver, nullptr, 0);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Hidden | QDir::Files).size(), ours.size() + 1);
+
+        FormFixture f(FormFixture::Start::Made);
+        f.settings.setValue("Recent Files", "RecentFile1", old);
+        f.form.Form_Load();
+
         QCOMPARE(listing(dir.path()), before);
     }
 };

@@ -1,3 +1,5 @@
+#include <QtTest/qtestspontaneevent.h>
+
 #include <QtTest>
 #include <QtWidgets>
 
@@ -5,6 +7,7 @@
 #include "support/FormFixture.h"
 #include "ui/AdaptersDialog.h"
 #include "ui/MainWindow.h"
+#include "ui/StatusText.h"
 
 using namespace rotaline;
 using namespace rotaline::testing;
@@ -18,12 +21,22 @@ T* widget(const MainWindow& window, const char* name) {
     return qobject_cast<T*>(window.widget(QLatin1String(name)));
 }
 
+// Counts the wheel turns that reach the widget it watches.
+struct WheelCount : QObject {
+    int turns = 0;
+    bool eventFilter(QObject*, QEvent* event) override {
+        turns += event->type() == QEvent::Wheel ? 1 : 0;
+        return false;
+    }
+};
+
 }  // namespace
 
 class TestMainWindow : public QObject {
     Q_OBJECT
 private slots:
     // Designed captions mark their access keys, captions switched to show their '&' as written.
+    // The window gets its icon.
     // Qt's own buttons follow the language, also when a switch is declined.
     void theWindowIsFixedAndFollowsTheLanguage() {
         FormFixture f(Start::Loaded);
@@ -34,10 +47,14 @@ private slots:
         QVERIFY(!(window.windowFlags() & Qt::WindowMaximizeButtonHint));
         QVERIFY(!window.widget("Text2")->isVisible());  // the trace lies outside the client area
         QVERIFY(window.action("mnu_")->isSeparator());
+        QTRY_VERIFY(!window.windowIcon().isNull());  // given once the window has been drawn
         const auto shown = [&window] {
             const QAction* open = window.action("mnuOpen");
+            const QAction* redo = window.action("mnuRedo");
             return QStringList({widget<QGroupBox>(window, "FramePointForRev")->title(),
                                 open->text() + ' ' + open->shortcut().toString(),
+                                redo->text() + ' ' + redo->shortcut().toString(),
+                                window.action("mnuSendAll")->toolTip(),
                                 QCoreApplication::translate("QPlatformTheme", "&Yes")})
                 .join('|');
         };
@@ -47,13 +64,17 @@ private slots:
             f.dialogs.clear();
             return shown();
         };
-        QCOMPARE(shown(), QStringLiteral("Forward && Reverse Point|Open(&O) Ctrl+O|&Yes"));
+        const QString english = QStringLiteral(
+            "Redo(&R) Ctrl+Shift+Z|Choose a model first: choosing it sends the factory settings");
+        const QString chinese =
+            QStringLiteral("重做(&R) Ctrl+Shift+Z|请先选择型号：选择型号即发送出厂设置");
+        QCOMPARE(shown(), "Forward && Reverse Point|Open(&O) Ctrl+O|" + english + "|&Yes");
         QCOMPARE(switchTo(true, Dialogs::Answer::Yes),
-                 QStringLiteral("向前/倒退点|打开... Ctrl+O|是(&Y)"));
+                 "向前/倒退点|打开... Ctrl+O|" + chinese + "|是(&Y)");
         QCOMPARE(switchTo(false, Dialogs::Answer::No),
-                 QStringLiteral("向前/倒退点|打开... Ctrl+O|是(&Y)"));
+                 "向前/倒退点|打开... Ctrl+O|" + chinese + "|是(&Y)");
         QCOMPARE(switchTo(false, Dialogs::Answer::Yes),
-                 QStringLiteral("Forward && Revervse Point|Open... Ctrl+O|&Yes"));
+                 "Forward && Revervse Point|Open... Ctrl+O|" + english + "|&Yes");
     }
 
     // Each shows what the other changes, and nothing echoes back onto the line.
@@ -88,13 +109,16 @@ private slots:
         MainWindow window(f.form);
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        const QImage unfocusedBar = window.widget("HScrollTiming")->grab().toImage();
+        QHash<QString, QImage> unfocused;
+        for (const char* drawn : {"HScrollTiming", "Text1"}) {
+            unfocused.insert(drawn, window.widget(drawn)->grab().toImage());
+        }
         QStringList visited;
         do {
             QWidget* focus = QApplication::focusWidget();
             const QString name = window.widgetName(focus);
-            if (name == QLatin1String("HScrollTiming")) {
-                QVERIFY(focus->grab().toImage() != unfocusedBar);  // the focus shows
+            if (unfocused.contains(name)) {
+                QVERIFY2(focus->grab().toImage() != unfocused[name], qPrintable(name));
             }
             visited << (name.isEmpty() ? window.widgetName(focus->parentWidget()) : name);
             QTest::keyClick(focus, Qt::Key_Tab);
@@ -148,6 +172,59 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), keyWindow.widget(clicked));
     }
 
+    // Scrolling past a list or the timing bar goes on to the window; only the control that has
+    // the keyboard focus takes a wheel turn.
+    void aWheelTurnChangesOnlyTheFocusedControl_data() {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<bool>("focused");
+        QTest::addColumn<QList<int>>("sent");
+        for (const char* name : {"ComboPerCellLi", "ComboNoOfCell", "HScrollTiming"}) {
+            QTest::newRow(name) << name << false << QList<int>();
+        }
+        QTest::newRow("ComboPerCellLi focused") << "ComboPerCellLi" << true << QList<int>{148, 7};
+        QTest::newRow("HScrollTiming focused") << "HScrollTiming" << true << QList<int>{142, 4};
+    }
+    void aWheelTurnChangesOnlyTheFocusedControl() {
+        QFETCH(QString, control);
+        QFETCH(bool, focused);
+        QFETCH(QList<int>, sent);
+        FormFixture f(Start::Loaded);
+        MainWindow window(f.form);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QWidget* shown = window.widget(control);
+        (focused ? shown : window.widget("Text1"))->setFocus();
+        WheelCount reachedWindow;
+        window.client()->installEventFilter(&reachedWindow);
+
+        const QPointF middle = QRectF(shown->rect()).center();
+        QWheelEvent turn(middle, shown->mapToGlobal(middle), {}, {0, 120}, Qt::NoButton,
+                         Qt::NoModifier, Qt::NoScrollPhase, false);
+        QSpontaneKeyEvent::setSpontaneous(&turn);        // as from the window system
+        QApplication::instance()->notify(shown, &turn);  // sendEvent would not propagate it
+
+        QCOMPARE(f.wire(), sent);
+        QCOMPARE(reachedWindow.turns, focused ? 0 : 1);
+        window.client()->removeEventFilter(&reachedWindow);
+    }
+
+    // Brake Hard, then Ctrl+Z and Ctrl+Shift+Z: each sends and notes as the user's own change.
+    void undoAndRedoKeysSendAsAChangeWould() {
+        FormFixture f(Start::Loaded);
+        MainWindow window(f.form);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QTest::mouseClick(window.widget("OptionBrake(4)"), Qt::LeftButton);
+        f.controls.Text1->setText(QString());
+
+        QTest::keyClick(window.widget("OptionBrake(4)"), Qt::Key_Z, Qt::ControlModifier);
+        QTest::keyClick(window.widget("OptionBrake(0)"), Qt::Key_Z,
+                        Qt::ControlModifier | Qt::ShiftModifier);
+
+        QCOMPARE(f.wire(), QList<int>({137, 5, 137, 1, 137, 5}));
+        QCOMPARE(f.note(), QStringLiteral("Brake type: OFF\r\nBrake type: Hard\r\n"));
+    }
+
     // A CR LF split between two notes still ends one line.
     void theNoteBoxShowsEachLineEndAsOneBreak() {
         FormFixture f;
@@ -159,6 +236,17 @@ private slots:
         }
         QCOMPARE(note->toPlainText(), QStringLiteral("Car\nBrake type: Hard\nOK\nA"));
         QVERIFY(note->isReadOnly());
+    }
+
+    void aSaveIsShownInTheStatusBarAndTheTitle() {
+        FormFixture f(FormFixture::Start::Loaded);
+        MainWindow window(f.form);
+        QTemporaryDir folder;
+        const QString path = folder.filePath("glider.esc");
+        f.dialogs.nextFileName(path);
+        f.form.SaveSettingsFile();
+        QCOMPARE(window.lineText()->toolTip() + '|' + window.windowTitle(),
+                 "Saved to " + path + QStringLiteral("|glider.esc \u2014 Rotaline"));
     }
 
     void theAdaptersWindowGivesEachAdapterOneNumberThatFollowsIt() {
@@ -176,11 +264,57 @@ private slots:
         // Plugged in the other order, each adapter keeps its number.
         std::reverse(present.begin(), present.end());
         std::swap(present[0].path, present[1].path);
-        QTRY_COMPARE(dialog.table()->item(0, 1)->text(), QStringLiteral("CH340"));
+        dialog.refresh();
+        QCOMPARE(dialog.table()->item(0, 1)->text(), QStringLiteral("CH340"));
         const auto number = [&dialog](int row) {
             return qobject_cast<QComboBox*>(dialog.table()->cellWidget(row, 0))->currentText();
         };
         QCOMPARE(number(0) + ' ' + number(1), QStringLiteral("COM3 COM1"));
+    }
+
+    // A desk with a board's UART and no USB adapter: the window says why none is listed, and
+    // shows what was given by hand.
+    void theAdaptersWindowShowsWhatIsAssignedWhenNothingIsPlugged() {
+        MemorySettingsStore store;
+        PortResolver resolver(store);
+        store.setValue("Ports", "COM1", "/dev/null");
+        store.setValue("Ports", "COM2", "/dev/rotaline-absent");
+        AdaptersDialog dialog(
+            resolver,
+            [] {
+                return QList<SerialDevice>{{"/dev/ttyS0", "/dev/ttyS0", ""}};
+            },
+            false);
+        dialog.show();
+        // Each row: its number, what it is, its device, and how its list offers COM1.
+        const auto rows = [table = dialog.table()] {
+            QStringList rows;
+            for (int row = 0; row < table->rowCount(); ++row) {
+                auto* numbers = qobject_cast<QComboBox*>(table->cellWidget(row, 0));
+                rows << QStringList{numbers->currentText(), table->item(row, 1)->text(),
+                                    table->item(row, 2)->text(), numbers->itemText(1)}
+                            .join(" | ");
+            }
+            return rows;
+        };
+
+        QVERIFY(dialog.emptyState()->isVisible());
+        QVERIFY(dialog.emptyState()->text().startsWith(
+            "No USB serial adapter is plugged in. Rotaline lists the serial devices the system "
+            "reports in /sys/class/tty;"));
+        QCOMPARE(rows(), QStringList({"none |  | /dev/ttyS0 | COM1 (null)",
+                                      "COM1 | assigned by hand | /dev/null | COM1",
+                                      "COM2 | assigned, not present | /dev/rotaline-absent | "
+                                      "COM1 (null)"}));
+
+        dialog.assignPath("pts/999", 4);  // refused: a name alone depends on the folder
+        dialog.assignPath(" /dev/pts/999 ", 3);
+        QCOMPARE(rows().last(),
+                 QStringLiteral("COM3 | assigned, not present | /dev/pts/999 | COM1 (null)"));
+        QCOMPARE(resolver.deviceFor(3) + resolver.deviceFor(4), QStringLiteral("/dev/pts/999"));
+
+        dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Close)->click();
+        QVERIFY(!dialog.isVisible());
     }
 };
 

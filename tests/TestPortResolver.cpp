@@ -1,13 +1,40 @@
 #include <QtTest>
 
+#include "platform/DeviceWatch.h"
 #include "platform/PortResolver.h"
 #include "platform/QtSerialPort.h"
+#include "platform/SerialDevices.h"
 #include "support/MemorySettingsStore.h"
 #include "support/ScriptedDialogs.h"
 #include "window/MainForm.h"
 
 using namespace rotaline;
 using namespace rotaline::testing;
+
+namespace {
+
+// Lays out a tree under `root`: "path=text" is a file, "path->target" a symbolic link, to
+// root/target when the target starts with "sys/" (made as a folder), else to the target as given.
+void layOut(const QString& root, const QStringList& entries) {
+    const QDir tree(root);
+    for (const QString& entry : entries) {
+        const bool link = entry.contains("->");
+        const QStringList parts = entry.split(link ? "->" : "=");
+        tree.mkpath(QFileInfo(tree.filePath(parts[0])).path());
+        if (!link) {
+            QFile file(tree.filePath(parts[0]));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(parts[1].toUtf8());
+        } else if (parts[1].startsWith("sys/")) {
+            tree.mkpath(parts[1]);
+            QVERIFY(QFile::link(tree.filePath(parts[1]), tree.filePath(parts[0])));
+        } else {
+            QVERIFY(QFile::link(parts[1], tree.filePath(parts[0])));
+        }
+    }
+}
+
+}  // namespace
 
 // How COM numbers lead to devices; what the form does on a port is in the session transcripts.
 class TestPortResolver : public QObject {
@@ -32,11 +59,81 @@ private slots:
         QVERIFY(!port.isOpen());
     }
 
-    void adaptersComeFirstInNaturalOrder() {
-        QCOMPARE(PortResolver::ordered({"/dev/ttyS1", "/dev/ttyUSB10", "/dev/ttyS0", "/dev/ttyACM0",
-                                        "/dev/ttyUSB2", "/dev/ttyS10"}),
-                 QStringList({"/dev/ttyACM0", "/dev/ttyUSB2", "/dev/ttyUSB10", "/dev/ttyS0",
-                              "/dev/ttyS1", "/dev/ttyS10"}));
+    // A desk as sysfs shows it: two FTDI adapters, an Arduino, a UART with a chip, a 16550 slot
+    // without one (type 0, as the serial8250 driver registers ttyS1..ttyS31), a console, and an
+    // adapter whose node udev has not made yet.
+    void theListingReadsSysfsAlone() {
+        QTemporaryDir root;
+        const QString usb = "sys/devices/pci0/usb1/", tty = "sys/class/tty/";
+        layOut(root.path(),
+               {usb + "1-2/idVendor=0403",
+                usb + "1-2/manufacturer=FTDI",
+                usb + "1-2/product=FT232R USB UART",
+                usb + "1-2/serial=A50285BI",
+                usb + "1-4/idVendor=2341",
+                usb + "1-4/product=Arduino Uno",
+                tty + "ttyUSB10/device->" + usb + "1-2/1-2:1.0/ttyUSB10",
+                "dev/ttyUSB10=",
+                tty + "ttyUSB2/device->" + usb + "1-3/1-3:1.0/ttyUSB2",
+                "dev/ttyUSB2=",
+                tty + "ttyACM0/device->" + usb + "1-4/1-4:1.0",
+                "dev/ttyACM0=",
+                tty + "ttyS0/device->sys/devices/pnp0/00:04",
+                tty + "ttyS0/type=4",
+                "dev/ttyS0=",
+                tty + "ttyS1/device->sys/devices/platform/serial8250",
+                tty + "ttyS1/type=0",
+                "dev/ttyS1=",
+                tty + "tty0/dev=4:0",
+                "dev/tty0=",
+                tty + "ttyUSB3/device->" + usb + "1-5/1-5:1.0/ttyUSB3",
+                "dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0->../../ttyUSB10"});
+
+        const QList<SerialDevice> present =
+            presentSerialDevices({root.filePath("sys"), root.filePath("dev")});
+
+        const QString dev = root.filePath("dev/");
+        QCOMPARE(present, (QList<SerialDevice>{
+                              {dev + "ttyACM0", dev + "ttyACM0", "Arduino Uno"},
+                              {dev + "ttyUSB2", dev + "ttyUSB2", ""},
+                              {dev + "ttyUSB10",
+                               dev + "serial/by-id/usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0",
+                               "FTDI FT232R USB UART #A50285BI"},
+                              {dev + "ttyS0", dev + "ttyS0", ""}}));
+    }
+
+    // The kernel makes the node, udev the link a moment later: each is seen as it comes.
+    void aPluggedAdapterIsSeenWithoutPolling() {
+        QTemporaryDir root;
+        QDir(root.path()).mkpath("dev");
+        DeviceWatch watch({root.filePath("sys"), root.filePath("dev")});
+        QSignalSpy changed(&watch, &DeviceWatch::changed);
+
+        for (const char* step : {"dev/ttyUSB0=", "dev/serial/by-id/.made=",
+                                 "dev/serial/by-id/usb-FTDI_A1->../../ttyUSB0"}) {
+            layOut(root.path(), {step});
+            QVERIFY2(changed.wait(5000), step);
+            QTest::qWait(50);
+            changed.clear();
+        }
+    }
+
+    void eachDeviceHasAReadableName_data() {
+        QTest::addColumn<QString>("device");
+        QTest::addColumn<QString>("name");
+        for (const auto& [device, name] :
+             {std::pair{"/dev/pts/0", "pts/0"},
+              {"/dev/ttyUSB0", "ttyUSB0"},
+              {"/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0",
+               "FTDI_FT232R_USB_UART_A50285BI"},
+              {"/tmp/line", "/tmp/line"}}) {
+            QTest::newRow(device) << QString(device) << QString(name);
+        }
+    }
+    void eachDeviceHasAReadableName() {
+        QFETCH(QString, device);
+        QFETCH(QString, name);
+        QCOMPARE(readableDeviceName(device), name);
     }
 
     void onlyAnAssignedDeviceIsEverNamed() {

@@ -29,7 +29,8 @@ class TestProgramTool : public QObject {
     Q_OBJECT
 private slots:
     // COPY stands for airplane.esc with the line that starts as `line` does replaced by it: its
-    // line 9 holds brake type 2, in use. The error output is compared as far as it is given.
+    // line 9 holds brake type 2, in use; "20G" makes it a sparse file of 20 GB as well. The error
+    // output is compared as far as it is given.
     void eachRunEndsAsReviewed_data() {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QByteArray>("line");
@@ -63,9 +64,37 @@ private slots:
                                       << QByteArray("D") << 2 << QByteArray() << damaged;
         QTest::newRow("damaged file described")
             << QStringList{"--describe", "COPY"} << QByteArray("D") << 2 << QByteArray() << damaged;
+        QTest::newRow("20 GB file described at once")
+            << QStringList{"--describe", "COPY"} << QByteArray("20G") << 2 << QByteArray()
+            << damaged;
+        QTest::newRow("options after the file")
+            << QStringList{data("car.esc"), "--describe"} << QByteArray() << 0
+            << contentOf(data("car.txt")) << "";
+        const auto refused = [](const char* row, const QStringList& arguments, const QString& err) {
+            QTest::newRow(row) << arguments << QByteArray() << 2 << QByteArray() << err;
+        };
+        refused("format that is none", {"--describe", "--format", "xml", data("car.esc")},
+                "rotaline-program: \"xml\" is not a format: text or json\n");
+        refused("language that is none", {"--diff", "--lang", "fr", "COPY", "COPY"},
+                "rotaline-program: \"fr\" is not a language: en or zh\n");
+        refused("option that is none", {"--frob", "COPY", "/dev/rotaline-absent"},
+                "rotaline-program: --frob is not an option\n");
+        refused("diff of one file", {"--diff", "COPY"},
+                "rotaline-program: --diff compares two settings files, 1 given\n");
+        refused("missing file", {"--describe", "/rotaline-missing.esc"},
+                "/rotaline-missing.esc: no such file\n");
+        refused("folder", {"--diff", "COPY", TEST_DATA},
+                TEST_DATA ": is a folder, not a settings file\n");
+        // Write-only even for root, as /proc/sys checks the mode for every user.
+        refused("unreadable file", {"/proc/sys/vm/compact_memory", "/dev/rotaline-absent"},
+                "/proc/sys/vm/compact_memory: cannot be read: Permission denied\n");
         QTest::newRow("port that cannot be used")
             << QStringList{data("airplane.esc"), "/dev/rotaline-absent"} << QByteArray() << 3
             << QByteArray() << "/dev/rotaline-absent cannot be used: ";
+        QTest::newRow("port named under /dev")
+            << QStringList{data("airplane.esc"), "rotaline-absent"} << QByteArray() << 3
+            << QByteArray()
+            << "rotaline-absent cannot be used: /dev/rotaline-absent does not exist.\n";
     }
     void eachRunEndsAsReviewed() {
         QFETCH(QStringList, arguments);
@@ -79,6 +108,7 @@ private slots:
         QVERIFY(file.open(QIODevice::WriteOnly));
         const int at = line.isEmpty() ? 0 : (line.front() - '0') * 5;
         file.write(contentOf(data("airplane.esc")).replace(at, line.isEmpty() ? 0 : 3, line));
+        QVERIFY(line != "20G" || file.resize(qint64(20) << 30));
         file.close();
         err.replace(QStringLiteral("COPY"), copy);
 

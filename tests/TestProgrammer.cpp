@@ -35,21 +35,36 @@ class TestProgrammer : public QObject {
 private slots:
     void init() { SKIP_WITHOUT_PTYS(); }
 
-    // The port is closed as on Exit, which gives the adapter back its own speed.
+    // The port is closed as on Exit, which gives the adapter back its own speed; a box or
+    // window open at that moment closes with the program.
     void aSignalEndsTheProgramAsExitDoes_data() {
         QTest::addColumn<int>("signal");
-        QTest::newRow("SIGTERM") << SIGTERM;
-        QTest::newRow("SIGINT") << SIGINT;
-        QTest::newRow("SIGHUP") << SIGHUP;
+        QTest::addColumn<QString>("asked");
+        QTest::addColumn<QByteArray>("shown");
+        QTest::newRow("SIGTERM") << SIGTERM << "" << QByteArray("ready");
+        QTest::newRow("SIGTERM, message box")
+            << SIGTERM << "missing-file" << QByteArray("shown QMessageBox");
+        QTest::newRow("SIGINT, file dialog")
+            << SIGINT << "mnuOpen" << QByteArray("shown QFileDialog");
+        QTest::newRow("SIGHUP, About box")
+            << SIGHUP << "mnuAbout" << QByteArray("shown rotaline::AboutDialog");
+        QTest::newRow("SIGTERM, adapters window")
+            << SIGTERM << "mnuAdapters" << QByteArray("shown rotaline::AdaptersDialog");
     }
     void aSignalEndsTheProgramAsExitDoes() {
         QFETCH(int, signal);
+        QFETCH(QString, asked);
+        QFETCH(QByteArray, shown);
         PseudoTerminal adapter;
         const int speedBefore = adapter.baud();
         QTemporaryDir config;
         QProcess probe;
-        startWithOwnStore(probe, config, pathOf(adapter), {PROGRAMMER_PROBE});
-        QVERIFY(probe.waitForReadyRead(20000));
+        startWithOwnStore(probe, config, pathOf(adapter), {PROGRAMMER_PROBE, asked});
+        QByteArray told;
+        while (!told.contains(shown)) {
+            QVERIFY(probe.waitForReadyRead(20000));
+            told += probe.readAllStandardOutput();
+        }
         QCOMPARE(adapter.baud(), 300);
 
         ::kill(static_cast<pid_t>(probe.processId()), signal);
@@ -61,14 +76,16 @@ private slots:
         QCOMPARE(bytesOf(adapter.read(1000ms)), QByteArray("\xAA\x55\x89\x05"));
     }
 
-    void theProgrammerOpensAFileGivenToItAndTellsItsVersionWithoutADisplay() {
+    // A file named from another folder is stored as the file dialog would give it.
+    void theProgrammerOpensAFileGivenByARelativeName() {
         PseudoTerminal adapter;
         QTemporaryDir config;
         const QString file = config.filePath(QStringLiteral("start.esc"));
         QVERIFY(writeStartUpFile(file));
         QProcess programmer;
+        programmer.setWorkingDirectory(config.path());
 
-        startWithOwnStore(programmer, config, pathOf(adapter), {PROGRAMMER, file});
+        startWithOwnStore(programmer, config, pathOf(adapter), {PROGRAMMER, "./start.esc"});
 
         QTRY_COMPARE_WITH_TIMEOUT(
             QSettings(config.filePath("Rotaline/Rotaline.conf"), QSettings::IniFormat)
@@ -76,11 +93,34 @@ private slots:
             QVariant(file), 10000);
         programmer.terminate();
         QVERIFY(programmer.waitForFinished(10000));
-        programmer.start("env", {"-u", "DISPLAY", "-u", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM=xcb",
-                                 PROGRAMMER, "--version"});
+    }
+
+    // Without a display: what needs none is answered, what makes no sense is refused.
+    void theCommandLineIsReadBeforeAnyDisplay_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QByteArray>("printed");  // on the output with status 0, else the error
+        QTest::newRow("version") << QStringList{"--version"} << 0 << QByteArray("Rotaline 1.0.0\n");
+        QTest::newRow("unknown option")
+            << QStringList{"--bogus"} << 2 << QByteArray("rotaline: Unknown option 'bogus'.\n");
+        QTest::newRow("two files")
+            << QStringList{"a.esc", "b.esc"} << 2
+            << QByteArray("rotaline: one settings file at a time, 2 given: a.esc, b.esc\n");
+    }
+    void theCommandLineIsReadBeforeAnyDisplay() {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+        QFETCH(QByteArray, printed);
+        QProcess programmer;
+
+        programmer.start("env", QStringList{"-u", "DISPLAY", "-u", "WAYLAND_DISPLAY",
+                                            "QT_QPA_PLATFORM=xcb", PROGRAMMER} +
+                                    arguments);
+
         QVERIFY(programmer.waitForFinished(10000));
-        QCOMPARE(programmer.readAllStandardOutput(), QByteArray("Rotaline 1.0.0\n"));
-        QCOMPARE(programmer.exitCode(), 0);
+        QCOMPARE(programmer.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(programmer.exitCode(), status);
+        QCOMPARE(programmer.readAllStandardOutput() + programmer.readAllStandardError(), printed);
     }
 
     // The everyday flows, as a user goes through them, warn of nothing. The offscreen platform

@@ -4,6 +4,7 @@
 
 #include "support/MemorySettingsStore.h"
 #include "ui/QtDialogs.h"
+#include "ui/QtTranslation.h"
 
 using namespace rotaline;
 using rotaline::testing::MemorySettingsStore;
@@ -74,6 +75,40 @@ private slots:
         });
         QCOMPARE(dialogs.saveFileName("ESC Files(*.esc)|*.esc"), QString());
         QCOMPARE(startedIn, dir.path());
+    }
+
+    // Sizes and dates in the interface's language, each column wide enough for them.
+    void theFileDialogWritesSizesAndDatesInChineseAndFitsThem() {
+        QTemporaryDir dir;
+        QFile file(dir.filePath(QStringLiteral("glider.esc")));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(QByteArray(205, 'x')) == 205);
+        file.close();
+        QtTranslation chinese;
+        chinese.use(true);
+        MemorySettingsStore store;
+        store.setValue("Dialogs", "LastFolder", dir.path());
+        QStringList shown;
+        whenShown<QFileDialog>([&](QFileDialog& dialog) {
+            auto* view = dialog.findChild<QTreeView*>(QStringLiteral("treeView"));
+            if (!QTest::qWaitFor(
+                    [view] { return view->model()->rowCount(view->rootIndex()) > 0; })) {
+                shown << QStringLiteral("no file listed");
+            }
+            for (int column : {1, 3}) {
+                const QModelIndex cell = view->model()->index(0, column, view->rootIndex());
+                const QString text = cell.data().toString();
+                shown << text;
+                if (view->fontMetrics().horizontalAdvance(text) > view->columnWidth(column)) {
+                    shown << QStringLiteral("cut off");
+                }
+            }
+            dialog.reject();
+        });
+        QtDialogs(&store).openFileName("ESC Files(*.esc)|*.esc");
+        chinese.use(false);
+        const QString date = QLocale(QLocale::Chinese, QLocale::China)
+                                 .toString(QFileInfo(file).lastModified(), QLocale::ShortFormat);
+        QCOMPARE(shown, QStringList({QStringLiteral("205 字节"), date}));
     }
 
 private:

@@ -45,33 +45,57 @@ private slots:
     }
 
     // What stands in the way: "self" another port of this program, "mode" no permission, or
-    // the name of a program holding the adapter; "" and brltty with the adapter's device gone.
+    // the name of a program holding the device; "" and brltty with the adapter's device gone.
+    // The device is the adapter's by its path, or by its name under /dev ("pts/N") from a folder
+    // holding a file of that name, or another device, or an assignment the settings store
+    // cannot read.
     void anOpenThatFailsSaysWhy_data() {
+        QTest::addColumn<QString>("device");
         QTest::addColumn<QString>("holder");
         QTest::addColumn<PortProblem>("problem");
         QTest::addColumn<QString>("error");  // %1 the device, %2 the holder's process
-        QTest::newRow("device gone") << "" << PortProblem::Absent << "%1 does not exist.";
+        const QString absent = "/dev/rotaline-no-such-device";
+        QTest::newRow("device gone") << absent << "" << PortProblem::Absent << "%1 does not exist.";
         QTest::newRow("gone, brltty runs")
-            << "brltty" << PortProblem::TakenByBrltty << "%1 does not exist.";
+            << absent << "brltty" << PortProblem::TakenByBrltty << "%1 does not exist.";
         QTest::newRow("this program")
+            << "pty"
             << "self" << PortProblem::Busy << "%1 is in use by another program.";
         QTest::newRow("another program")
+            << "pty"
             << "sleep" << PortProblem::Busy << "%1 is in use by sleep (process %2).";
-        QTest::newRow("ModemManager") << "ModemManager" << PortProblem::ProbedByModemManager
+        QTest::newRow("another program, named under /dev")
+            << "pts/N"
+            << "sleep" << PortProblem::Busy << "%1 is in use by sleep (process %2).";
+        QTest::newRow("ModemManager") << "pty"
+                                      << "ModemManager" << PortProblem::ProbedByModemManager
                                       << "%1 is in use by ModemManager (process %2).";
         QTest::newRow("no permission")
+            << "pty"
             << "mode" << PortProblem::PermissionDenied << "You may not use %1.";
+        QTest::newRow("no serial device, held by many")
+            << "/dev/null"
+            << "sleep" << PortProblem::NotSerial << "%1 is not a serial device.";
+        QTest::newRow("assignment unreadable")
+            << ""
+            << "" << PortProblem::ConfigUnreadable << "The settings file cannot be read.";
     }
     void anOpenThatFailsSaysWhy() {
+        QFETCH(QString, device);
         QFETCH(QString, holder);
         QFETCH(PortProblem, problem);
         QFETCH(QString, error);
         PseudoTerminal adapter;
-        const QString device = holder.isEmpty() || holder == "brltty"
-                                   ? "/dev/rotaline-no-such-device"
-                                   : pathOf(adapter);
-        QtSerialPort port([&](int) { return device; });
-        QtSerialPort self([&](int) { return device; });
+        const QString path = device == "pty" || device == "pts/N" ? pathOf(adapter) : device;
+        const QString name = device == "pts/N" ? path.mid(5) : path;
+        QTemporaryDir here;  // holds a file of the relative name
+        QVERIFY(device != "pts/N" || (QDir(here.path()).mkpath("pts") &&
+                                      QFile(here.filePath(name)).open(QIODevice::WriteOnly)));
+        const QString before = QDir::currentPath();
+        QDir::setCurrent(here.path());
+        QtSerialPort port(
+            [&](int) { return Assignment(name, device.isEmpty() ? error : QString()); });
+        QtSerialPort self([&](int) { return path; });
         QTemporaryDir programs;  // the holder is sleep under the name it is known by
         QProcess other;
         if (holder == "self") {
@@ -80,19 +104,21 @@ private slots:
             if (geteuid() == 0) {
                 QSKIP("permissions do not bind the superuser");
             }
-            QFile::setPermissions(device, QFileDevice::Permissions());
+            QFile::setPermissions(path, QFileDevice::Permissions());
         } else if (!holder.isEmpty()) {
             QVERIFY(QFile::link(QStringLiteral("/bin/sleep"), programs.filePath(holder)));
-            other.start("sh",
-                        {"-c", "exec " + programs.filePath(holder) + " 30 <>" + pathOf(adapter)});
-            QTRY_VERIFY(otherHolderOf(pathOf(adapter)).has_value());
+            const QString held = path == "/dev/null" ? path : pathOf(adapter);
+            other.start("sh", {"-c", "exec " + programs.filePath(holder) + " 30 <>" + held});
+            QTRY_VERIFY(otherHolderOf(held).has_value());
         }
 
-        QVERIFY(!port.open());
+        const bool opened = port.open();
+        QDir::setCurrent(before);
 
+        QVERIFY(!opened);
         QCOMPARE(port.problem(), problem);
         QCOMPARE(port.errorString(),
-                 error.replace("%1", device).replace("%2", QString::number(other.processId())));
+                 error.replace("%1", path).replace("%2", QString::number(other.processId())));
         other.kill();
         other.waitForFinished();
     }

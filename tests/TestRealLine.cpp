@@ -1,5 +1,7 @@
 // Runs under the slow-line model (LD_PRELOAD): the adapter's pseudo-terminal takes 11/300 s a
-// byte, and the model logs bytes garbled by a speed change and every wait for the line.
+// byte, and the model logs bytes garbled by a speed change and every wait for the line. Every
+// case runs on both kinds of adapter: one whose drain is exact (16550, FTDI, CP210x) and one
+// whose chip keeps 32 bytes out of the kernel's sight (CH340/CH341, PL2303, CDC-ACM).
 #include <QElapsedTimer>
 #include <QPointer>
 #include <QProcess>
@@ -7,6 +9,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <csignal>
 
 #include "app/Programmer.h"
 #include "support/FormFixture.h"
@@ -29,8 +32,9 @@ struct OnTheLine : PtyForm {
     QString device = pathOf(adapter);
     QString file = dir.filePath(QStringLiteral("start.esc"));  // the block as the window starts
 
-    explicit OnTheLine(bool stuck = false) {
+    explicit OnTheLine(const QByteArray& hidden = "0", bool stuck = false) {
         devices[2] = pathOf(second);
+        qputenv("ROTALINE_LINE_ADAPTER_BYTES", hidden);
         qputenv("ROTALINE_LINE_DEVICE", device.toLocal8Bit());
         qputenv("ROTALINE_LINE_LOG", dir.filePath(QStringLiteral("line.log")).toLocal8Bit());
         if (stuck) {
@@ -41,9 +45,22 @@ struct OnTheLine : PtyForm {
     ~OnTheLine() {
         qunsetenv("ROTALINE_LINE_DEVICE");
         qunsetenv("ROTALINE_LINE_STUCK");
+        qunsetenv("ROTALINE_LINE_ADAPTER_BYTES");
     }
     LineLog log() const { return LineLog::read(dir.filePath(QStringLiteral("line.log"))); }
 };
+
+// A row for each kind of adapter, its hidden bytes first.
+template <class... Values>
+void onBothKinds(const char* name, Values... values) {
+    for (const char* hidden : {"0", "32"}) {
+        ((QTest::addRow("%s, %s hidden", name, hidden) << QByteArray(hidden)) << ... << values);
+    }
+}
+
+int lineTimeMs(const QByteArray& bytes) {
+    return static_cast<int>(bytes.size() * 11 * 1000 / 300);
+}
 
 // The same steps on the serial double give the bytes the line must carry.
 template <class Form>
@@ -73,14 +90,16 @@ private slots:
     // Nothing waits for the line on the main thread, no speed change garbles what is on it, and
     // the status bar counts the messages down.
     void aModelChoiceFollowedAtOnceByAnotherStepArrivesWhole_data() {
+        QTest::addColumn<QByteArray>("hidden");
         QTest::addColumn<QString>("next");
-        QTest::newRow("port change") << "port change";
-        QTest::newRow("file load") << "file load";
-        QTest::newRow("exit") << "exit";
+        for (const char* next : {"port change", "file load", "exit"}) {
+            onBothKinds(next, QString(next));
+        }
     }
     void aModelChoiceFollowedAtOnceByAnotherStepArrivesWhole() {
+        QFETCH(QByteArray, hidden);
         QFETCH(QString, next);
-        OnTheLine p;
+        OnTheLine p(hidden);
         FormFixture expected;
         chooseAModelThen(next, expected, p.file);
 
@@ -97,48 +116,109 @@ private slots:
         }
         QTRY_VERIFY_WITH_TIMEOUT(!p.port.isDraining(), 10000);
         QCOMPARE(p.heard(100ms), wire);
-        QTRY_VERIFY(p.form.lineStatus().text.startsWith("All settings sent to COM"));
+        QTRY_VERIFY(p.form.lineStatus().text.startsWith(
+            next == "port change" ? "Handshake sent to COM" : "All settings sent to COM"));
         QCOMPARE(p.log().garbled, 0);
         QVERIFY2(p.log().longestMainWait < 50,
                  qPrintable(QString::number(p.log().longestMainWait)));
     }
 
-    // It waits for the line before it ends, and gives a stuck adapter two seconds more.
-    void theHeadlessToolWaitsForTheLineOrGivesUpOnAStuckAdapter_data() {
-        QTest::addColumn<bool>("stuck");
-        QTest::newRow("working adapter") << false;
-        QTest::newRow("stuck adapter") << true;
+    // Hanging up or no longer taking bytes before the line clock is done is a failure, in the
+    // status bar with the lamp off, and never "All settings sent".
+    void aLostAdapterIsAFailure_data() {
+        QTest::addColumn<QByteArray>("hidden");
+        QTest::addColumn<QString>("port");
+        onBothKinds("open port", QString("open"));
+        onBothKinds("closed port", QString("closed"));
     }
-    void theHeadlessToolWaitsForTheLineOrGivesUpOnAStuckAdapter() {
-        QFETCH(bool, stuck);
-        OnTheLine p(stuck);
+    void aLostAdapterIsAFailure() {
+        QFETCH(QByteArray, hidden);
+        QFETCH(QString, port);
+        OnTheLine p(hidden);
+        p.form.Form_Load();
+        p.controls.ComboCTRmodel[0]->setListIndex(1);
+        if (port == "closed") {
+            p.link.close();
+        }
+
+        QTest::qWait(300);
+        p.adapter.closeMaster();
+
+        QTRY_VERIFY_WITH_TIMEOUT(!p.port.isDraining() && !p.port.isOpen(), 5000);
+        QTest::qWait(static_cast<int>(p.link.line().timeLeft().count() / 1000000) + 100);
+        QVERIFY2(p.form.lineStatus().text.contains(" was disconnected with "),
+                 qPrintable(p.form.lineStatus().text));
+        QVERIFY(!p.controls.ImageOn->isVisible() && p.controls.ImageOff->isVisible());
+    }
+
+    // It waits for the line before it ends, and gives a stuck adapter two seconds more; a lost
+    // one is a failure. A second SIGTERM gives up at once, but the device is still set back as
+    // it was and the lock is removed.
+    void theHeadlessToolEndsWhenTheLineIsIdleOrSaysWhyNot_data() {
+        QTest::addColumn<QByteArray>("hidden");
+        QTest::addColumn<QString>("adapter");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QByteArray>("says");
+        QTest::addColumn<int>("beyondLineTime");
+        onBothKinds("working", QString("working"), 0, QByteArray("Line time: "), 0);
+        onBothKinds("stuck", QString("stuck"), 3, QByteArray("stopped taking bytes"), 2000);
+        onBothKinds("pulled", QString("pulled"), 3, QByteArray("was disconnected"), -1);
+        onBothKinds("two SIGTERMs", QString("stuck, signals"), 128 + SIGTERM, QByteArray(), -1);
+    }
+    void theHeadlessToolEndsWhenTheLineIsIdleOrSaysWhyNot() {
+        QFETCH(QByteArray, hidden);
+        QFETCH(QString, adapter);
+        QFETCH(int, status);
+        QFETCH(QByteArray, says);
+        QFETCH(int, beyondLineTime);
+        OnTheLine p(hidden, adapter.startsWith("stuck"));
+        const int baudBefore = p.adapter.baud();
         QProcess tool;
         QElapsedTimer clock;
         clock.start();
 
         tool.start(QStringLiteral(PROGRAM_TOOL), {p.file, p.device});
+        if (adapter != "working" && adapter != "stuck") {
+            QTest::qWait(500);
+        }
+        if (adapter == "pulled") {
+            p.adapter.closeMaster();
+        } else if (adapter == "stuck, signals") {
+            ::kill(static_cast<pid_t>(tool.processId()), SIGTERM);
+            QTest::qWait(100);
+            ::kill(static_cast<pid_t>(tool.processId()), SIGTERM);
+        }
 
         QVERIFY(tool.waitForFinished(20000));
-        const QByteArray heard = p.heard(100ms);
-        QCOMPARE(tool.exitCode(), stuck ? 3 : 0);
-        QVERIFY(tool.readAllStandardError().contains(stuck ? "did not take the settings"
-                                                           : "Line time: "));
-        QVERIFY(clock.elapsed() >= heard.size() * 11 * 1000 / 300 + (stuck ? 2000 : 0));
-        QCOMPARE(tool.readAllStandardOutput().count('\n') * 2, stuck ? 0 : heard.size());
+        const QByteArray heard = adapter == "pulled" ? QByteArray() : p.heard(100ms);
+        QCOMPARE(tool.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(tool.exitCode(), status);
+        QVERIFY(tool.readAllStandardError().contains(says));
+        QVERIFY(beyondLineTime < 0 || clock.elapsed() >= lineTimeMs(heard) + beyondLineTime);
+        QVERIFY(adapter != "stuck, signals" || clock.elapsed() < lineTimeMs(heard));
+        QCOMPARE(tool.readAllStandardOutput().count('\n') * 2, status == 0 ? heard.size() : 0);
         QCOMPARE(p.log().garbled, 0);
+        if (adapter != "pulled") {
+            QCOMPARE(p.adapter.baud(), baudBefore);
+        }
+        const QString lock = "LCK.." + QString(p.device).remove("/dev/").replace('/', '_');
+        QVERIFY(!QFile::exists("/var/lock/" + lock) && !QFile::exists("/tmp/" + lock));
     }
 
     // Exit waits for the bytes on the line in a window that closes when they are gone, when
     // Quit now gives them up, or when a stuck adapter is pulled.
     void leavingWhileSendingFinishesTheLineOrQuitsAtOnce_data() {
+        QTest::addColumn<QByteArray>("hidden");
         QTest::addColumn<QString>("adapter");
-        QTest::newRow("working") << "working";
-        QTest::newRow("stuck, Quit now") << "stuck";
-        QTest::newRow("stuck, then pulled") << "pulled";
+        onBothKinds("working", QString("working"));
+        onBothKinds("stuck, Quit now", QString("stuck"));
+        onBothKinds("stuck, then pulled", QString("pulled"));
+        onBothKinds("stuck, given up after its line time", QString("given up"));
     }
     void leavingWhileSendingFinishesTheLineOrQuitsAtOnce() {
+        QFETCH(QByteArray, hidden);
         QFETCH(QString, adapter);
-        OnTheLine line(adapter != "working");
+        OnTheLine line(hidden, adapter != "working");
         QSettings(QSettings::NativeFormat, QSettings::UserScope, "Rotaline", "Rotaline")
             .setValue(QStringLiteral("Ports/COM1"), line.device);
         Programmer programmer;
@@ -161,9 +241,54 @@ private slots:
         } else if (adapter == "pulled") {
             line.adapter.closeMaster();
         }
-        QTRY_VERIFY_WITH_TIMEOUT(!finishing, 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(!finishing, adapter == "given up" ? 1800 + 2000 + 1000 : 5000);
         QCOMPARE(line.log().garbled, 0);
         QVERIFY(line.log().longestMainWait < 50);
+    }
+
+    // A signal while the line is busy closes the open windows at once, then ends as Exit does.
+    void aSignalWhileSendingClosesTheWindowsAndDrainsTheLine() {
+        OnTheLine line;
+        QTemporaryDir config;
+        QSettings(config.filePath("Rotaline/Rotaline.conf"), QSettings::IniFormat)
+            .setValue("Ports/COM1", line.device);
+        QProcess probe;
+        probe.start("env",
+                    {"XDG_CONFIG_HOME=" + config.path(), PROGRAMMER_PROBE, "model", "mnuAbout"});
+        QByteArray told;
+        const auto waitFor = [&probe, &told](const QByteArray& line) {
+            while (!told.contains(line) && probe.waitForReadyRead(10000)) {
+                told += probe.readAllStandardOutput();
+            }
+            return told.contains(line);
+        };
+        QVERIFY(waitFor("shown rotaline::AboutDialog"));
+
+        ::kill(static_cast<pid_t>(probe.processId()), SIGTERM);
+
+        QVERIFY(waitFor("closed rotaline::AboutDialog"));
+        QVERIFY(waitFor("shown rotaline::FinishingDialog"));
+        QVERIFY(probe.waitForFinished(10000));
+        QCOMPARE(probe.exitCode(), 0);
+        QCOMPARE(line.log().garbled, 0);
+    }
+
+    // A UART or a board on the desk is never opened to be listed: start-up and the adapters
+    // window, left open while the devices change, open only the device given COM1.
+    void startUpAndTheAdaptersWindowOpenOnlyTheAssignedDevice() {
+        OnTheLine line;
+        QSettings(QSettings::NativeFormat, QSettings::UserScope, "Rotaline", "Rotaline")
+            .setValue(QStringLiteral("Ports/COM1"), line.device);
+        Programmer programmer;
+        programmer.start();
+        programmer.form().controls().mnuAdapters->click();
+        PseudoTerminal plugged;
+        QTest::qWait(1500);
+
+        QStringList opened = line.log().opened;
+        QVERIFY(opened.contains(line.device));
+        opened.removeAll(line.device);
+        QCOMPARE(opened, QStringList());
     }
 };
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Debian package into a temporary folder and checks it as Debian's tools would:
 # lintian finds no error or warning, the AppStream data and the desktop entry validate, the
-# three programs and their manual pages are in it and no package is depended on twice.
+# three programs and their manual pages are in it, the udev rule covers the usual adapter chips
+# and no package is depended on twice.
 set -euo pipefail
 build=$(realpath "$1")
 if ! command -v lintian >/dev/null; then
@@ -23,6 +24,12 @@ for program in rotaline rotaline-program rotaline-virtual-controller; do
     [ -x "$root/usr/bin/$program" ] || { echo "not in the package: bin/$program"; exit 1; }
     gzip -t "$root/usr/share/man/man1/$program.1.gz" ||
         { echo "no manual page for $program"; exit 1; }
+done
+
+rules=$root/usr/lib/udev/rules.d/60-rotaline.rules
+for chip in 1a86:7523 1a86:5523 10c4:ea60 0403:6001 067b:2303; do
+    grep -q "idVendor}==\"${chip%:*}\", ATTRS{idProduct}==\"${chip#*:}\", TAG+=\"uaccess\", ENV{ID_MM_DEVICE_IGNORE}=\"1\"" "$rules" ||
+        { echo "no udev rule for $chip"; exit 1; }
 done
 
 twice=$(dpkg-deb --field "$deb" Depends | tr ',|' '\n\n' | sed 's/(.*)//; s/ //g' | sort | uniq -d)

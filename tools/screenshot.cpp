@@ -1,9 +1,11 @@
 // Renders the programmer's window to PNG files without a display: each tab after start-up,
 // in English, then the window after a switch to Chinese, then that again under a dark desktop
-// palette.
+// palette; each once the line is idle.
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QPixmap>
+#include <QThread>
 #include <cstdio>
 #include <cstring>
 
@@ -31,8 +33,20 @@ public:
     QList<QPair<QString, QString>> section(const QString&) const override { return {}; }
 };
 
-bool save(MainWindow& window, const QString& path) {
-    QApplication::processEvents();
+// At rest: what the window sent has left, and the status bar says so.
+bool save(MainWindow& window, const MainForm& form, const QString& path) {
+    const auto settle = [](int milliseconds) {
+        QElapsedTimer waited;
+        waited.start();
+        while (waited.elapsed() < milliseconds) {
+            QApplication::processEvents(QEventLoop::AllEvents, 20);
+            QThread::msleep(10);
+        }
+    };
+    while (form.lineStatus().busy) {
+        settle(50);
+    }
+    settle(300);  // the status bar looks at the line every 100 ms
     const bool saved = window.grab().save(path);
     std::printf("%s %s\n", saved ? "wrote" : "could not write", qPrintable(path));
     return saved;
@@ -75,11 +89,12 @@ int main(int argc, char** argv) {
     static const char* const names[] = {"airplane", "helicopter", "boat", "car"};
     for (int tab = 0; tab < 4; ++tab) {
         form.controls().SSTab1->select(tab);
-        saved &= save(window, out.filePath(QStringLiteral("tab-%1%2.png").arg(names[tab], suffix)));
+        saved &= save(window, form,
+                      out.filePath(QStringLiteral("tab-%1%2.png").arg(names[tab], suffix)));
     }
     form.mnuChinese_Click();
-    saved &= save(window, out.filePath(QStringLiteral("chinese%1.png").arg(suffix)));
+    saved &= save(window, form, out.filePath(QStringLiteral("chinese%1.png").arg(suffix)));
     QApplication::setPalette(darkPalette());
-    saved &= save(window, out.filePath(QStringLiteral("chinese-dark%1.png").arg(suffix)));
+    saved &= save(window, form, out.filePath(QStringLiteral("chinese-dark%1.png").arg(suffix)));
     return saved ? 0 : 1;
 }

@@ -1,28 +1,35 @@
 #include "app/Programmer.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QPointer>
+#include <QTimer>
+#include <utility>
 
 #include "about/SystemInformation.h"
 #include "link/ProgrammingLink.h"
+#include "platform/DeviceWatch.h"
 #include "platform/ExitSignals.h"
 #include "platform/PortResolver.h"
 #include "platform/QSettingsStore.h"
 #include "platform/QtSerialPort.h"
 #include "platform/Registry.h"
+#include "platform/SerialDevices.h"
 #include "platform/SystemLauncher.h"
 #include "ui/AdaptersDialog.h"
 #include "ui/FinishingDialog.h"
+#include "ui/FirstPaint.h"
 #include "ui/MainWindow.h"
 #include "ui/QtDialogs.h"
 #include "window/MainForm.h"
+#include "window/PortHelp.h"
+#include "window/Texts.h"
 
 namespace rotaline {
 
 struct Programmer::Parts {
     QSettingsStore settings;
     PortResolver resolver{settings};
-    QtSerialPort port{[this](int number) { return resolver.deviceFor(number); }};
+    QtSerialPort port{[this](int number) { return resolver.assignmentOf(number); }};
     ProgrammingLink link{port};
     QtDialogs dialogs{&settings};
     MainForm form{link, dialogs, settings};
@@ -31,7 +38,9 @@ struct Programmer::Parts {
     QtDialogs aboutDialogs;
     MainWindow window{form};
     ExitSignals exitSignals;
+    DeviceWatch devices;
     QPointer<AdaptersDialog> adapters;
+    bool ending = false;  // a signal came
 };
 
 Programmer::Programmer() : parts_(std::make_unique<Parts>()) {
@@ -43,16 +52,45 @@ Programmer::Programmer() : parts_(std::make_unique<Parts>()) {
                          p.resolver.describe(number)};
     });
     p.window.setAdapters([this] { showAdapters(); });
-    QObject::connect(&p.window, &MainWindow::closed, &p.window, [this] { finishSending(); });
-    // A signal ends the program as Exit does, once the line is idle, even while the About
-    // dialog is still open.
-    QObject::connect(&p.exitSignals, &ExitSignals::received, &p.window, [&p] {
-        p.form.mnuExit_Click();
-        if (!p.port.isDraining()) {
-            QCoreApplication::quit();
-        }
-        QObject::connect(&p.port, &SerialPort::lineIdle, qApp, &QCoreApplication::quit);
+    // Told once the window's events run, never in the middle of a command.
+    p.settings.onTrouble([&p](const StoreTrouble& trouble) {
+        QTimer::singleShot(0, &p.window, [&p, trouble] {
+            const Bilingual& text = trouble.unread ? texts::SettingsUnread : texts::SettingsNotKept;
+            p.dialogs.message(text.in(p.form.flags().chinese).arg(trouble.file, trouble.reason),
+                              Dialogs::Icon::Exclamation, Dialogs::Buttons::Ok);
+        });
     });
+    QObject::connect(&p.window, &MainWindow::closed, &p.window, [this] { finishSending(); });
+    QObject::connect(&p.exitSignals, &ExitSignals::received, &p.window, [this] { endOnSignal(); });
+}
+
+// A signal ends the program as Exit does, once the line is idle: a message box, a file dialog,
+// the About box or the adapters window open at that moment is closed first, so that nothing
+// waits for an answer nobody will give. Exit comes once the handler that opened a box has run
+// to its end, so that nothing it still sends finds the port closed. A second signal gives up
+// what is still on the line, as Quit now does.
+void Programmer::endOnSignal() {
+    Parts& p = *parts_;
+    if (std::exchange(p.ending, true)) {
+        p.port.abandonDraining();
+        return;
+    }
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (auto* dialog = qobject_cast<QDialog*>(window);
+            dialog != nullptr && dialog->isVisible()) {
+            dialog->reject();
+        }
+    }
+    QMetaObject::invokeMethod(
+        &p.window,
+        [&p] {
+            p.form.mnuExit_Click();
+            if (!p.port.isDraining()) {
+                QCoreApplication::quit();
+            }
+            QObject::connect(&p.port, &SerialPort::lineIdle, qApp, &QCoreApplication::quit);
+        },
+        Qt::QueuedConnection);
 }
 
 Programmer::~Programmer() = default;
@@ -60,23 +98,25 @@ Programmer::~Programmer() = default;
 void Programmer::start(const QString& file) {
     Parts& p = *parts_;
     p.form.Form_Load();
-    offerTheOneAdapter();
     p.window.show();
+    // Looking through the system's serial devices draws nothing: the window comes first.
+    afterFirstPaint(p.window, [this] { offerTheOneAdapter(); });
+    // From the event loop, so that a signal can end a message box the file brings.
     if (!file.isEmpty()) {
-        p.form.OpenSettingsFile(file);
+        QTimer::singleShot(0, &p.window, [&p, file] { p.form.OpenSettingsFile(file); });
     }
 }
 
 // Never silently: with nothing assigned and one USB adapter plugged in, one click gives it COM1.
 void Programmer::offerTheOneAdapter() {
     Parts& p = *parts_;
-    const std::optional<SerialDevice> adapter =
-        p.resolver.adapterToOffer(PortResolver::presentDevices());
+    const std::optional<SerialDevice> adapter = p.resolver.adapterToOffer(presentSerialDevices());
     if (!adapter) {
         return;
     }
     const QString name = adapter->identity.isEmpty() ? adapter->path : adapter->identity;
-    p.window.offer(QStringLiteral("Use %1 as COM1").arg(name), [&p, stable = adapter->stableName] {
+    const auto text = [name](bool chinese) { return adapterOfferText(name, chinese); };
+    p.window.offer(text, [&p, stable = adapter->stableName] {
         p.resolver.assign(stable, 1);
         if (p.form.controls().ComboCOM->listIndex() == 0) {
             p.form.ComboCOM_Click();
@@ -103,9 +143,9 @@ void Programmer::showAdapters() {
     Parts& p = *parts_;
     if (p.adapters.isNull()) {
         p.adapters = new AdaptersDialog(
-            p.resolver, [] { return PortResolver::presentDevices(); }, p.form.flags().chinese,
-            &p.window);
+            p.resolver, [] { return presentSerialDevices(); }, p.form.flags().chinese, &p.window);
         p.adapters->setAttribute(Qt::WA_DeleteOnClose);
+        QObject::connect(&p.devices, &DeviceWatch::changed, p.adapters, &AdaptersDialog::refresh);
         QObject::connect(p.adapters, &AdaptersDialog::assigned, &p.window, [&p](int portNumber) {
             if (portNumber == p.form.controls().ComboCOM->listIndex() + 1) {
                 p.form.ComboCOM_Click();

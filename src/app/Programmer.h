@@ -16,12 +16,14 @@ public:
     Programmer(const Programmer&) = delete;
     Programmer& operator=(const Programmer&) = delete;
 
-    // Runs start-up and shows the window; then opens `file`, when given, as File > Open does.
+    // Runs start-up and shows the window; then, once the event loop runs, opens `file`, when
+    // given, as File > Open does.
     void start(const QString& file = QString());
     MainForm& form();
 
 private:
     void finishSending();
+    void endOnSignal();
     void showAdapters();
     void offerTheOneAdapter();
 

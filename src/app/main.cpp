@@ -1,6 +1,7 @@
 #include <QApplication>
-#include <QCommandLineParser>
+#include <cstdio>
 
+#include "app/CommandLine.h"
 #include "app/Programmer.h"
 #include "version.h"
 
@@ -14,27 +15,20 @@ int main(int argc, char** argv) {
     QApplication::setApplicationVersion(
         QStringLiteral("%1.%2.%3").arg(VersionMajor).arg(VersionMinor).arg(VersionRevision));
 
-    QCommandLineParser options;
-    options.setApplicationDescription(
-        QStringLiteral("Programs the brushless speed controllers of RC models over a serial "
-                       "adapter."));
-    const QCommandLineOption help = options.addHelpOption();
-    const QCommandLineOption version = options.addVersionOption();
-    options.addPositionalArgument(QStringLiteral("file"),
-                                  QStringLiteral("A settings file (*.esc) to open after start-up."),
-                                  QStringLiteral("[file]"));
-    // Help and version are answered before the display is reached, so they work without one.
-    {
-        QCoreApplication console(argc, argv);
-        if (options.parse(QCoreApplication::arguments()) &&
-            (options.isSet(help) || options.isSet(version))) {
-            options.process(console);
-        }
+    // The command line is read before the display is reached, so that help, version and a
+    // refusal work without one. Without arguments there is nothing to read.
+    StartRequest request;
+    if (argc > 1) {
+        const QCoreApplication console(argc, argv);
+        request = readCommandLine(QCoreApplication::arguments());
+    }
+    if (request.exitStatus) {
+        std::fputs(request.text.toLocal8Bit().constData(),
+                   *request.exitStatus == 0 ? stdout : stderr);
+        return *request.exitStatus;
     }
     QApplication app(argc, argv);
-    options.process(app);
-
     Programmer programmer;
-    programmer.start(options.positionalArguments().value(0));
+    programmer.start(request.file);
     return app.exec();
 }

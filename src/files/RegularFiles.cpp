@@ -1,11 +1,15 @@
 #include "files/RegularFiles.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <QFile>
+#include <algorithm>
 #include <array>
+#include <cctype>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -87,6 +91,10 @@ public:
         fd_ = ::mkostemp(name_.data(), O_CLOEXEC);
         error_ = fd_ < 0 ? errno : 0;
         created_ = fd_ >= 0;
+        // Held while it lives: a copy nobody holds was left by a save that was killed.
+        if (created_) {
+            ::flock(fd_, LOCK_EX);
+        }
     }
     ~Companion() {
         if (fd_ >= 0) {
@@ -189,9 +197,54 @@ int createFile(const QByteArray& name, const QByteArray& bytes) {
     return error != 0 ? error : copy.renameOnto(name);
 }
 
+// Whether `entry` of `folder` is a copy of ours for the file named `name`: "." name "." and the
+// six letters or digits mkostemp puts in.
+bool isCopyName(const QByteArray& entry, const QByteArray& name) {
+    const QByteArray prefix = '.' + name + '.';
+    if (entry.size() != prefix.size() + 6 || !entry.startsWith(prefix)) {
+        return false;
+    }
+    return std::all_of(entry.end() - 6, entry.end(),
+                       [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; });
+}
+
+// Removes the copy at `path` when it is still the regular file of ours that no save holds.
+void removeIfStale(const QByteArray& path) {
+    const int fd = ::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        return;
+    }
+    struct stat held {};
+    struct stat named {};
+    if (::fstat(fd, &held) == 0 && S_ISREG(held.st_mode) && held.st_uid == ::geteuid() &&
+        ::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::lstat(path.constData(), &named) == 0 &&
+        named.st_ino == held.st_ino && named.st_dev == held.st_dev) {
+        ::unlink(path.constData());
+    }
+    ::close(fd);
+}
+
 }  // namespace
 
-bool readRegularFile(const QString& path,
+void sweepStaleCopies(const QString& path) {
+    const QByteArray target = QFile::encodeName(path);
+    const qsizetype slash = target.lastIndexOf('/');
+    const QByteArray folder =
+        slash < 0 ? QByteArray(".") : target.left(std::max<qsizetype>(slash, 1));
+    const QByteArray name = target.mid(slash + 1);
+    DIR* entries = name.isEmpty() ? nullptr : ::opendir(folder.constData());
+    if (entries == nullptr) {
+        return;
+    }
+    while (const dirent* entry = ::readdir(entries)) {
+        if (isCopyName(entry->d_name, name)) {
+            removeIfStale(folder + '/' + entry->d_name);
+        }
+    }
+    ::closedir(entries);
+}
+
+bool readRegularFile(const QString& path, qint64 limit,
                      const std::function<bool(const char* bytes, qsizetype size)>& take) {
     const QByteArray name = QFile::encodeName(path);
     struct stat st {};
@@ -203,15 +256,16 @@ bool readRegularFile(const QString& path,
         return false;
     }
     QFile file;
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) ||
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size > limit ||
         !file.open(fd, QIODevice::ReadOnly, QFile::AutoCloseHandle)) {
         ::close(fd);
         return false;
     }
     std::array<char, ReadPiece> piece;
-    for (;;) {
+    for (qint64 total = 0;;) {
         const qint64 size = file.read(piece.data(), piece.size());
-        if (size < 0) {
+        total += std::max<qint64>(size, 0);
+        if (size < 0 || total > limit) {
             return false;
         }
         if (size == 0 || !take(piece.data(), size)) {
@@ -221,6 +275,7 @@ bool readRegularFile(const QString& path,
 }
 
 bool replaceFileContents(const QString& path, const QByteArray& bytes, QString* error) {
+    sweepStaleCopies(path);
     const QByteArray name = QFile::encodeName(path);
     struct stat st {};
     struct stat link {};

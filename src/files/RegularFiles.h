@@ -8,8 +8,10 @@ namespace rotaline {
 
 // Hands the regular file at `path` (through symlinks) to `take` a piece at a time, until the
 // file ends or `take` wants no more. Anything else, a pipe, a terminal or a device, is refused
-// before it is opened, so nothing waits on it. False: refused, or not readable to the end.
-bool readRegularFile(const QString& path,
+// before it is opened, so nothing waits on it; so is a file of more than `limit` bytes, and one
+// that turns out longer while it is read (as files of /proc can). False: refused, or not
+// readable to the end.
+bool readRegularFile(const QString& path, qint64 limit,
                      const std::function<bool(const char* bytes, qsizetype size)>& take);
 
 // Puts `bytes` into the regular file at `path` (through a symlink: into its target), or creates
@@ -19,5 +21,11 @@ bool readRegularFile(const QString& path,
 // copy proved the room where the folder allows one, and put back as it was if that fails.
 // Devices, pipes, sockets and folders are refused without being opened. `error` says why.
 bool replaceFileContents(const QString& path, const QByteArray& bytes, QString* error);
+
+// A save writes its copy beside the file as ".NAME.XXXXXX" and holds it locked until it is
+// renamed or removed; a save killed mid-way leaves it behind. Removes such copies of the file at
+// `path` that no running save holds (a save sweeps before it writes; start-up sweeps beside the
+// recent files).
+void sweepStaleCopies(const QString& path);
 
 }  // namespace rotaline

@@ -8,6 +8,8 @@ namespace rotaline {
 namespace {
 
 constexpr qsizetype KeptBytes = 3;
+// A settings file is 205 bytes; far more is no settings file, and is not read at all.
+constexpr qint64 MaxSettingsFileBytes = 64 * 1024;
 
 }  // namespace
 
@@ -39,7 +41,7 @@ QList<QByteArray> SettingsLineReader::lines() const {
 
 std::optional<QList<QByteArray>> readSettingsLines(const QString& path) {
     SettingsLineReader reader;
-    if (!readRegularFile(path, [&reader](const char* bytes, qsizetype size) {
+    if (!readRegularFile(path, MaxSettingsFileBytes, [&reader](const char* bytes, qsizetype size) {
             return reader.feed(bytes, size);
         })) {
         return std::nullopt;

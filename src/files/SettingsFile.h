@@ -27,7 +27,7 @@ private:
 };
 
 // The lines of the settings file at `path`, read as far as loading reads them. Nothing when
-// the file is missing, unreadable or not a regular file.
+// the file is missing, unreadable, not a regular file or larger than 64 KiB.
 std::optional<QList<QByteArray>> readSettingsLines(const QString& path);
 
 // Lines `from`..`to` - 1 decoded into the same slots of `block`, in order; stops at the first

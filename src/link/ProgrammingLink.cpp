@@ -11,16 +11,25 @@ ProgrammingLink::ProgrammingLink(SerialPort& port) : port_(port) {
                 received_();
             }
         });
+    failures_ =
+        QObject::connect(&port_, &SerialPort::sendingFailed, &port_, [this](const QString& why) {
+            ready_ = false;
+            failure_ = LinkOutcome::failure(why);
+            if (failed_) {
+                failed_(*failure_);
+            }
+        });
 }
 
 // The port may outlive the link and still report.
 ProgrammingLink::~ProgrammingLink() {
     QObject::disconnect(notifications_);
+    QObject::disconnect(failures_);
 }
 
 LinkOutcome ProgrammingLink::openIfClosed() {
     if (!port_.isOpen() && !port_.open()) {
-        return LinkOutcome::failure(port_.errorString(), port_.problem());
+        return LinkOutcome::failureOf(port_);
     }
     return {};
 }
@@ -29,9 +38,10 @@ LinkOutcome ProgrammingLink::writeBuffer() {
     const QByteArray bytes(reinterpret_cast<const char*>(buffer_.data()),
                            static_cast<int>(buffer_.size()));
     if (!port_.write(bytes)) {
-        return LinkOutcome::failure(port_.errorString(), port_.problem());
+        return LinkOutcome::failureOf(port_);
     }
     line_.handedOver(static_cast<int>(bytes.size()));
+    failure_.reset();
     return {};
 }
 
@@ -101,6 +111,10 @@ void ProgrammingLink::close() {
 
 void ProgrammingLink::onDataReceived(std::function<void()> handler) {
     received_ = std::move(handler);
+}
+
+void ProgrammingLink::onSendingFailed(std::function<void(const LinkOutcome&)> handler) {
+    failed_ = std::move(handler);
 }
 
 std::optional<QByteArray> ProgrammingLink::readReceived() {

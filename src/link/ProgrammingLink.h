@@ -5,20 +5,26 @@
 #include <functional>
 #include <optional>
 
-#include "link/LineClock.h"
+#include "model/LineClock.h"
 #include "model/ParameterBlock.h"
 #include "platform/SerialPort.h"
 
 namespace rotaline {
 
-// What a port operation came to; `reason` says why it failed, in plain words.
+// What a port operation came to; `reason` says why it failed, in plain English words, and the
+// rest lets the window say it in the user's language.
 struct LinkOutcome {
     bool ok = true;
     QString reason;
     PortProblem problem = PortProblem::None;
+    QString device;
+    std::optional<PortHolder> holder;
 
     static LinkOutcome failure(QString why, PortProblem problem = PortProblem::Other) {
-        return {false, std::move(why), problem};
+        return {false, std::move(why), problem, {}, std::nullopt};
+    }
+    static LinkOutcome failureOf(const SerialPort& port) {
+        return {false, port.errorString(), port.problem(), port.device(), port.holder()};
     }
 };
 
@@ -48,6 +54,11 @@ public:
 
     // Received bytes: `handler` runs on each data-received notification.
     void onDataReceived(std::function<void()> handler);
+    // Bytes handed over that never left the line (the adapter hung up or stopped taking them):
+    // the link is no longer ready, and `handler` runs with the reason.
+    void onSendingFailed(std::function<void(const LinkOutcome&)> handler);
+    // The reason of such a failure, until bytes are handed over again.
+    const std::optional<LinkOutcome>& sendingFailure() const { return failure_; }
     void setReceiveThreshold(int bytes) { port_.setReceiveThreshold(bytes); }
     // The waiting bytes, or nothing when the port has been closed meanwhile.
     std::optional<QByteArray> readReceived();
@@ -61,7 +72,10 @@ private:
     bool ready_ = false;
     LineClock line_;
     std::function<void()> received_;
+    std::function<void(const LinkOutcome&)> failed_;
+    std::optional<LinkOutcome> failure_;
     QMetaObject::Connection notifications_;
+    QMetaObject::Connection failures_;
 };
 
 }  // namespace rotaline

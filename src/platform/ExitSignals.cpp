@@ -11,7 +11,9 @@ namespace {
 
 constexpr int Handled[] = {SIGTERM, SIGINT, SIGHUP};
 int wakeUp[2] = {-1, -1};
+constexpr int Passed = 2;  // signals that arrive as `received`; the next one is fatal
 volatile std::sig_atomic_t first = 0;
+volatile std::sig_atomic_t count = 0;
 
 void restoreDefaults() {
     for (const int signal : Handled) {
@@ -20,12 +22,13 @@ void restoreDefaults() {
 }
 
 extern "C" void onSignal(int signal) {
-    if (first != 0) {
+    if (count == Passed) {
         restoreDefaults();
         std::raise(signal);
         return;
     }
-    first = signal;
+    count = count + 1;
+    first = first == 0 ? signal : first;
     const char byte = static_cast<char>(signal);
     [[maybe_unused]] const ssize_t ignored = ::write(wakeUp[1], &byte, 1);
 }
@@ -34,6 +37,7 @@ extern "C" void onSignal(int signal) {
 
 ExitSignals::ExitSignals(QObject* parent) : QObject(parent) {
     first = 0;
+    count = 0;
     if (::pipe2(wakeUp, O_CLOEXEC | O_NONBLOCK) != 0) {
         return;
     }

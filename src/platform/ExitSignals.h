@@ -7,8 +7,8 @@ namespace rotaline {
 
 // SIGTERM, SIGINT and SIGHUP stop being fatal while this object lives: each arrives as
 // `received` on the event loop of the thread that made it, so the program can end the way its
-// own Exit does. A second signal after the first ends the program at once, as without us.
-// One instance at a time.
+// own Exit does. A second one arrives too, for giving up what is left and ending properly at
+// once; a third ends the program at once, as without us. One instance at a time.
 class ExitSignals : public QObject {
     Q_OBJECT
 public:

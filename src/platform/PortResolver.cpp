@@ -2,9 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QHash>
 #include <QRegularExpression>
-#include <QSerialPortInfo>
 #include <algorithm>
 
 namespace rotaline {
@@ -22,17 +20,22 @@ bool naturallyBefore(const QString& a, const QString& b) {
     return left.captured(2).toULongLong() < right.captured(2).toULongLong();
 }
 
-bool isAdapter(const QString& device) {
+}  // namespace
+
+bool PortResolver::isUsbAdapter(const QString& device) {
     const QString name = QFileInfo(device).fileName();
     return name.startsWith(QLatin1String("ttyUSB")) || name.startsWith(QLatin1String("ttyACM"));
 }
-
-}  // namespace
 
 QString PortResolver::deviceFor(int portNumber) const {
     return store_
         .value(QLatin1String(settings::PortsSection), QStringLiteral("COM%1").arg(portNumber))
         .trimmed();
+}
+
+Assignment PortResolver::assignmentOf(int portNumber) const {
+    return {deviceFor(portNumber), store_.unreadable(QLatin1String(settings::PortsSection),
+                                                     QStringLiteral("COM%1").arg(portNumber))};
 }
 
 QString PortResolver::describe(int portNumber) const {
@@ -43,12 +46,12 @@ QString PortResolver::describe(int portNumber) const {
     return QStringLiteral("COM%1: %2 (%3)")
         .arg(portNumber)
         .arg(device,
-             QFileInfo::exists(device) ? QStringLiteral("present") : QStringLiteral("not present"));
+             isPresent(portNumber) ? QStringLiteral("present") : QStringLiteral("not present"));
 }
 
 bool PortResolver::isPresent(int portNumber) const {
     const QString device = deviceFor(portNumber);
-    return !device.isEmpty() && QFileInfo::exists(device);
+    return !device.isEmpty() && QFileInfo::exists(devicePath(device));
 }
 
 int PortResolver::portOf(const QString& stableName) const {
@@ -81,7 +84,7 @@ std::optional<SerialDevice> PortResolver::adapterToOffer(const QList<SerialDevic
     }
     std::optional<SerialDevice> offered;
     for (const SerialDevice& device : present) {
-        if (isAdapter(device.path)) {
+        if (isUsbAdapter(device.path)) {
             if (offered) {
                 return std::nullopt;
             }
@@ -93,8 +96,8 @@ std::optional<SerialDevice> PortResolver::adapterToOffer(const QList<SerialDevic
 
 QStringList PortResolver::ordered(QStringList devices) {
     std::sort(devices.begin(), devices.end(), [](const QString& a, const QString& b) {
-        if (isAdapter(a) != isAdapter(b)) {
-            return isAdapter(a);
+        if (isUsbAdapter(a) != isUsbAdapter(b)) {
+            return isUsbAdapter(a);
         }
         return naturallyBefore(a, b);
     });
@@ -110,28 +113,6 @@ QString PortResolver::stableNameOf(const QString& device, const QString& byId) {
         }
     }
     return device;
-}
-
-QList<SerialDevice> PortResolver::presentDevices() {
-    QHash<QString, SerialDevice> byPath;
-    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
-        const QString path = info.systemLocation();
-        QStringList identity;
-        for (const QString& part : {info.manufacturer(), info.description()}) {
-            if (!part.isEmpty() && !identity.contains(part)) {
-                identity << part;
-            }
-        }
-        if (!info.serialNumber().isEmpty()) {
-            identity << QStringLiteral("#") + info.serialNumber();
-        }
-        byPath.insert(path, {path, stableNameOf(path), identity.join(QLatin1Char(' '))});
-    }
-    QList<SerialDevice> devices;
-    for (const QString& path : ordered(byPath.keys())) {
-        devices << byPath.value(path);
-    }
-    return devices;
 }
 
 }  // namespace rotaline

@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <optional>
 
+#include "platform/DevicePath.h"
 #include "platform/SerialPort.h"
 #include "platform/SettingsStore.h"
 
@@ -27,7 +28,10 @@ class PortResolver {
 public:
     explicit PortResolver(SettingsStore& store) : store_(store) {}
 
+    // The device assigned as it stands in the store ("" when none).
     QString deviceFor(int portNumber) const;
+    // The same, or why the store cannot say.
+    Assignment assignmentOf(int portNumber) const;
     // "COM1: /dev/ttyUSB0 (present)", or that nothing is assigned.
     QString describe(int portNumber) const;
     bool isPresent(int portNumber) const;
@@ -38,10 +42,10 @@ public:
     // With nothing assigned and exactly one USB adapter among `present`, that adapter.
     std::optional<SerialDevice> adapterToOffer(const QList<SerialDevice>& present) const;
 
+    // Whether `device` is a USB serial adapter (ttyUSB…, ttyACM…) rather than a board's UART.
+    static bool isUsbAdapter(const QString& device);
     // USB and ACM adapters first, then the others, each group in natural name order.
     static QStringList ordered(QStringList devices);
-    // The serial devices present, in that order, with their stable names.
-    static QList<SerialDevice> presentDevices();
     // The link in `byId` that leads to `device`, or `device` itself when none does.
     static QString stableNameOf(const QString& device,
                                 const QString& byId = QStringLiteral("/dev/serial/by-id"));

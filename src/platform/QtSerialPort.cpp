@@ -7,11 +7,14 @@
 #include <algorithm>
 #include <optional>
 
+#include "platform/DevicePath.h"
 #include "platform/PortHolders.h"
 
 namespace rotaline {
 
 namespace {
+
+constexpr std::chrono::seconds StuckMargin{2};
 
 std::optional<QSerialPort::Parity> parityOf(const QString& letter) {
     static const QHash<QString, QSerialPort::Parity> parities{{"n", QSerialPort::NoParity},
@@ -62,10 +65,10 @@ QtSerialPort::QtSerialPort(Resolver resolve, QObject* parent)
 
 // Bytes still on the line when the program ends are given up, or the workers would never end.
 QtSerialPort::~QtSerialPort() {
-    abandonDraining();
-    for (QThread* worker : workers_) {
-        worker->wait();
-        delete worker;
+    for (const Worker& worker : workers_) {
+        worker.drain->giveUp();
+        worker.thread->wait();
+        delete worker.thread;
     }
     for (Draining& draining : draining_) {
         draining.port->close();
@@ -84,6 +87,7 @@ void QtSerialPort::listenTo(QSerialPort& port) {
 bool QtSerialPort::fail(PortProblem problem, const QString& why) {
     problem_ = problem;
     error_ = why;
+    holder_.reset();
     return false;
 }
 
@@ -106,20 +110,25 @@ bool QtSerialPort::setSettings(const QString& settings) {
     return true;
 }
 
-QString QtSerialPort::resolveDevice() const {
+Assignment QtSerialPort::resolveDevice() const {
     try {
-        return resolve_ ? resolve_(number_) : QString();
+        return resolve_ ? resolve_(number_) : Assignment();
     } catch (...) {
-        return QString();
+        return Assignment();
     }
 }
 
+// The device is resolved once, and that one path is checked, held and opened.
 bool QtSerialPort::open() {
-    device_ = resolveDevice();
-    if (device_.isEmpty()) {
+    const Assignment assignment = resolveDevice();
+    if (!assignment.unreadable.isEmpty()) {
+        return fail(PortProblem::ConfigUnreadable, assignment.unreadable);
+    }
+    if (assignment.device.isEmpty()) {
         return fail(PortProblem::Unassigned,
                     QStringLiteral("No adapter is assigned to COM%1.").arg(number_));
     }
+    device_ = devicePath(assignment.device);
     if (takeBackDraining()) {
         problem_ = PortProblem::None;
         error_.clear();
@@ -130,14 +139,19 @@ bool QtSerialPort::open() {
             isRunning(QStringLiteral("brltty")) ? PortProblem::TakenByBrltty : PortProblem::Absent,
             QStringLiteral("%1 does not exist.").arg(device_));
     }
+    if (!isSerialLine(device_)) {
+        return fail(PortProblem::NotSerial,
+                    QStringLiteral("%1 is not a serial device.").arg(device_));
+    }
     // Linux lets two programs open one tty, and our settings would break the other's link.
     if (const std::optional<PortHolder> holder = otherHolderOf(device_)) {
-        return fail(holder->program == QLatin1String("ModemManager")
-                        ? PortProblem::ProbedByModemManager
-                        : PortProblem::Busy,
-                    QStringLiteral("%1 is in use by %2 (process %3).")
-                        .arg(device_, holder->program)
-                        .arg(holder->pid));
+        fail(holder->program == QLatin1String("ModemManager") ? PortProblem::ProbedByModemManager
+                                                              : PortProblem::Busy,
+             QStringLiteral("%1 is in use by %2 (process %3).")
+                 .arg(device_, holder->program)
+                 .arg(holder->pid));
+        holder_ = holder;
+        return false;
     }
     port_->setPortName(device_);
     if (!applySettings()) {
@@ -146,6 +160,9 @@ bool QtSerialPort::open() {
     }
     if (!port_->open(QIODevice::ReadWrite)) {
         return failOpen(device_);
+    }
+    if (!line_.isBusy()) {
+        line_ = LineClock(port_->baudRate());
     }
     written_ = false;
     problem_ = PortProblem::None;
@@ -193,12 +210,24 @@ void QtSerialPort::startDraining() {
     std::unique_ptr<QSerialPort> closing = std::exchange(port_, std::make_unique<QSerialPort>());
     closing->disconnect(this);
     listenTo(*port_);
-    const int fd = closing->handle();
-    QThread* worker = QThread::create([fd] { ::tcdrain(fd); });
+    auto drain = std::make_shared<LineDrain>(closing->handle(), line_);
+    QThread* worker = QThread::create([drain] { drain->wait(); });
     connect(worker, &QThread::finished, this, [this, worker] { finishDraining(worker); });
-    draining_.push_back({std::move(closing), device_, worker});
-    workers_.push_back(worker);
+    QTimer::singleShot(
+        std::chrono::duration_cast<std::chrono::milliseconds>(line_.timeLeft()) + StuckMargin,
+        Qt::PreciseTimer, this, [this, worker] { giveUpStuck(worker); });
+    draining_.push_back({std::move(closing), device_, worker, drain});
+    workers_.push_back({worker, drain});
     worker->start();
+}
+
+void QtSerialPort::giveUpStuck(QThread* worker) {
+    for (Draining& draining : draining_) {
+        if (draining.worker == worker) {
+            draining.stuck = true;
+            draining.drain->giveUp();
+        }
+    }
 }
 
 void QtSerialPort::finishDraining(QThread* worker) {
@@ -206,14 +235,43 @@ void QtSerialPort::finishDraining(QThread* worker) {
                                       [worker](const Draining& d) { return d.worker == worker; });
     if (drained != draining_.end()) {
         drained->port->close();
+        const QString failure = drainFailure(*drained);
         draining_.erase(drained);
+        if (!failure.isEmpty()) {
+            emit sendingFailed(failure);
+        }
     }
-    workers_.erase(std::find(workers_.begin(), workers_.end(), worker));
+    workers_.erase(std::find_if(workers_.begin(), workers_.end(),
+                                [worker](const Worker& w) { return w.thread == worker; }));
     worker->wait();
     delete worker;
     if (draining_.empty()) {
         emit lineIdle();
     }
+}
+
+// Quit now gives the bytes up on purpose: only a hang-up or a stuck line is a failure.
+QString QtSerialPort::drainFailure(const Draining& draining) {
+    const int unsent = draining.drain->unsentBytes();
+    switch (draining.drain->outcome()) {
+        case LineDrain::Outcome::HungUp:
+            return disconnectedWhileSending(draining.device, unsent);
+        case LineDrain::Outcome::GivenUp:
+            return draining.stuck ? QStringLiteral(
+                                        "%1 stopped taking bytes; %2 of them were not "
+                                        "sent.")
+                                        .arg(draining.device)
+                                        .arg(unsent)
+                                  : QString();
+        default:
+            return {};
+    }
+}
+
+QString QtSerialPort::disconnectedWhileSending(const QString& device, int unsent) {
+    return QStringLiteral("%1 was disconnected with %2 bytes not yet sent.")
+        .arg(device)
+        .arg(unsent);
 }
 
 // Opening the device of a port that is still draining takes that port back: it is open and
@@ -225,6 +283,7 @@ bool QtSerialPort::takeBackDraining() {
         return false;
     }
     port_ = std::move(same->port);
+    same->drain->release();
     draining_.erase(same);
     listenTo(*port_);
     written_ = true;
@@ -236,7 +295,7 @@ bool QtSerialPort::takeBackDraining() {
 
 void QtSerialPort::abandonDraining() {
     for (const Draining& draining : draining_) {
-        ::tcflush(draining.port->handle(), TCOFLUSH);
+        draining.drain->giveUp();
     }
 }
 
@@ -254,6 +313,7 @@ bool QtSerialPort::write(const QByteArray& bytes) {
         return failLost();
     }
     written_ = true;
+    line_.handedOver(static_cast<int>(bytes.size()));
     return true;
 }
 
@@ -280,7 +340,11 @@ void QtSerialPort::onError(QSerialPort::SerialPortError error) {
     if (error == QSerialPort::ResourceError || error == QSerialPort::ReadError) {
         QTimer::singleShot(0, this, [this, error] {
             if (port_->isOpen() && port_->error() == error) {
+                const int unsent = line_.bytesLeft();
                 failLost();
+                if (unsent > 0) {
+                    emit sendingFailed(disconnectedWhileSending(device_, unsent));
+                }
             }
         });
     }

@@ -7,7 +7,10 @@
 #include <optional>
 #include <vector>
 
+#include "model/LineClock.h"
 #include "model/WireFormat.h"
+#include "platform/DevicePath.h"
+#include "platform/LineDrain.h"
 #include "platform/SerialPort.h"
 
 namespace rotaline {
@@ -22,11 +25,12 @@ struct LineParameters {
 // "300,e,8,1": baud, parity (n, e, o, m, s), data bits (5..8), stop bits (1, 1.5, 2).
 std::optional<LineParameters> parseLineSettings(const QString& settings);
 
-// The serial port on QSerialPort. The port number is resolved to a device at every open.
+// The serial port on QSerialPort. The port number is resolved to a device at every open; a
+// relative name is one under /dev.
 class QtSerialPort : public SerialPort {
     Q_OBJECT
 public:
-    using Resolver = std::function<QString(int portNumber)>;
+    using Resolver = std::function<Assignment(int portNumber)>;
 
     explicit QtSerialPort(Resolver resolve, QObject* parent = nullptr);
     ~QtSerialPort() override;
@@ -44,7 +48,8 @@ public:
     QString errorString() const override { return error_; }
 
     PortProblem problem() const override { return problem_; }
-    QString device() const { return device_; }
+    QString device() const override { return device_; }
+    std::optional<PortHolder> holder() const override { return holder_; }
     const QSerialPort& port() const { return *port_; }
     bool isDraining() const override { return !draining_.empty(); }
     void abandonDraining() override;
@@ -54,34 +59,45 @@ private:
     bool failOpen(const QString& device);
     bool failLost();
     bool deviceLost() const;
-    QString resolveDevice() const;
+    Assignment resolveDevice() const;
     bool applySettings();
     void onError(QSerialPort::SerialPortError error);
     void notifyIfWaiting();
     void listenTo(QSerialPort& port);
     void startDraining();
     void finishDraining(QThread* worker);
+    void giveUpStuck(QThread* worker);
     bool takeBackDraining();
 
-    // A port closed with bytes still on the line: a worker waits for them to leave (tcdrain,
-    // the only wait that covers the adapter's own buffer), then the port closes here.
+    // A port closed with bytes still on the line: a worker waits for them to leave, then the
+    // port closes here. A line that takes nothing is given up two seconds after its line time.
     struct Draining {
         std::unique_ptr<QSerialPort> port;
         QString device;
         QThread* worker;
+        std::shared_ptr<LineDrain> drain;
+        bool stuck = false;
     };
+    struct Worker {
+        QThread* thread;
+        std::shared_ptr<LineDrain> drain;
+    };
+    static QString drainFailure(const Draining& draining);
+    static QString disconnectedWhileSending(const QString& device, int unsent);
 
     Resolver resolve_;
     std::unique_ptr<QSerialPort> port_ = std::make_unique<QSerialPort>();
     bool written_ = false;  // since the port was opened
     std::vector<Draining> draining_;
-    std::vector<QThread*> workers_;
+    std::vector<Worker> workers_;
+    LineClock line_;
     int number_ = 1;
     QString settings_ = QLatin1String(LineSettings);
     int threshold_ = 1;
     QString device_;
     QString error_;
     PortProblem problem_ = PortProblem::None;
+    std::optional<PortHolder> holder_;
 };
 
 }  // namespace rotaline

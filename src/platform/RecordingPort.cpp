@@ -6,6 +6,7 @@ RecordingPort::RecordingPort(std::unique_ptr<SerialPort> port) : port_(std::move
     if (port_) {
         connect(port_.get(), &SerialPort::commEvent, this, &SerialPort::commEvent);
         connect(port_.get(), &SerialPort::lineIdle, this, &SerialPort::lineIdle);
+        connect(port_.get(), &SerialPort::sendingFailed, this, &SerialPort::sendingFailed);
     }
 }
 

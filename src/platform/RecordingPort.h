@@ -26,6 +26,10 @@ public:
     QByteArray readAll() override { return port_ ? port_->readAll() : QByteArray(); }
     QString errorString() const override { return port_ ? port_->errorString() : QString(); }
     PortProblem problem() const override { return port_ ? port_->problem() : PortProblem::None; }
+    QString device() const override { return port_ ? port_->device() : QString(); }
+    std::optional<PortHolder> holder() const override {
+        return port_ ? port_->holder() : std::nullopt;
+    }
     bool isDraining() const override { return port_ && port_->isDraining(); }
     void abandonDraining() override {
         if (port_) {

@@ -3,6 +3,9 @@
 #include <QByteArray>
 #include <QObject>
 #include <QString>
+#include <optional>
+
+#include "platform/PortHolders.h"
 
 namespace rotaline {
 
@@ -19,6 +22,8 @@ enum class PortProblem {
     Busy,
     TakenByBrltty,
     ProbedByModemManager,
+    ConfigUnreadable,
+    NotSerial,
     Other
 };
 
@@ -52,15 +57,21 @@ public:
     // Why the last open or write failed, in plain words, and what kind of trouble it was.
     virtual QString errorString() const = 0;
     virtual PortProblem problem() const = 0;
+    // The device the last open led to ("" when none), and the program found holding it, so
+    // that the trouble can be said in the user's language.
+    virtual QString device() const { return {}; }
+    virtual std::optional<PortHolder> holder() const { return std::nullopt; }
 
     // A closed port may still have bytes on the line: it closes for good once they have left,
-    // and then lineIdle() is emitted. Abandoning drops what is left.
+    // and then lineIdle() is emitted. Abandoning drops what is left. Bytes that never left (the
+    // adapter hung up or stopped taking them) are reported by sendingFailed() first.
     virtual bool isDraining() const { return false; }
     virtual void abandonDraining() {}
 
 signals:
     void commEvent(rotaline::CommEvent event);
     void lineIdle();
+    void sendingFailed(const QString& why);
 };
 
 }  // namespace rotaline

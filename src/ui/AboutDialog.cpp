@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "about/SystemInformation.h"
+#include "ui/PictureIcon.h"
 
 namespace rotaline {
 
@@ -33,7 +34,7 @@ QFrame* line(QWidget* parent) {
 AboutDialog::AboutDialog(std::function<void()> startSystemInformation) : QDialog(nullptr) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(aboutCaption());
-    setWindowIcon(QIcon(QStringLiteral(":/pictures/rotaline")));
+    setWindowIcon(pictureIcon(QStringLiteral("rotaline")));
     auto* layout = new QVBoxLayout(this);
     QLabel* title =
         label(QStringLiteral("lblTitle"), QStringLiteral("无刷马达电子调速器设置软件"), this);

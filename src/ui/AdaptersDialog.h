@@ -1,17 +1,21 @@
 #pragma once
 
 #include <QDialog>
-#include <QTimer>
 #include <functional>
 
 #include "platform/PortResolver.h"
 
+class QComboBox;
+class QLabel;
+class QLineEdit;
 class QTableWidget;
 
 namespace rotaline {
 
-// "Serial adapters": the serial devices present, what identifies each to a person, and the COM
-// number each is given. The list follows adapters being plugged in or out.
+// "Serial adapters": the serial devices present and the devices assigned by hand, what
+// identifies each to a person, and the COM number each is given, with the numbers other
+// devices hold named in each list. Says why nothing is there when nothing is, and takes a
+// device path typed by hand.
 class AdaptersDialog : public QDialog {
     Q_OBJECT
 public:
@@ -21,21 +25,33 @@ public:
                    QWidget* parent = nullptr);
 
     QTableWidget* table() const { return table_; }
+    QLabel* emptyState() const { return empty_; }
     // Gives the device of `row` COM `portNumber` (0: none), as its list in the table does.
     void assignRow(int row, int portNumber);
+    // Gives the typed device path COM `portNumber`, as the row under the table does.
+    void assignPath(const QString& path, int portNumber);
+
+public slots:
+    // Reads the devices present again; the window calls it when the devices change.
+    void refresh();
 
 signals:
     void assigned(int portNumber);
 
 private:
-    void refresh();
+    QWidget* buildPathRow();
     void fill();
+    QComboBox* numbersFor(const QString& stableName);
 
     PortResolver& resolver_;
     Devices devices_;
     bool chinese_;
     QTableWidget* table_;
-    QTimer timer_;
+    QLabel* empty_;
+    QLineEdit* path_ = nullptr;
+    QComboBox* pathNumber_ = nullptr;
+    QList<SerialDevice> present_;
+    bool filled_ = false;
     QList<SerialDevice> shown_;
 };
 

@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
@@ -17,14 +18,21 @@
 #include <QToolBar>
 
 #include "ui/AboutDialog.h"
+#include "ui/AccessibleControls.h"
 #include "ui/Captions.h"
+#include "ui/FirstPaint.h"
 #include "ui/FocusScrollBar.h"
 #include "ui/LayoutTable.h"
 #include "ui/OptionKeys.h"
+#include "ui/PictureIcon.h"
 #include "ui/PictureWidget.h"
 #include "ui/PortList.h"
+#include "ui/StatusText.h"
 #include "ui/TabOrder.h"
+#include "ui/UnsentMark.h"
+#include "ui/WheelGuard.h"
 #include "ui/WidgetBinding.h"
+#include "window/ControlNames.h"
 #include "window/MainForm.h"
 
 // The drawings live in this static library; they must be registered before first use.
@@ -37,12 +45,17 @@ namespace rotaline {
 namespace {
 
 constexpr int TabBarHeight = 24;
-constexpr const char* BackdropColour = "rgb(224, 224, 224)";
+constexpr QRgb BackdropColour = qRgb(224, 224, 224);
+constexpr QRgb LineColour = qRgb(96, 96, 96);
 constexpr QRgb TextOnBackdrop = qRgb(32, 32, 32);
 
-QWidget* filledRectangle(QWidget* parent, const char* colour) {
+// Filled from its own palette, which a desktop palette does not replace.
+QWidget* filledRectangle(QWidget* parent, QRgb colour) {
     auto* shape = new QFrame(parent);
-    shape->setStyleSheet(QStringLiteral("background: %1;").arg(QLatin1String(colour)));
+    QPalette palette = shape->palette();
+    palette.setColor(QPalette::Window, QColor(colour));
+    shape->setPalette(palette);
+    shape->setAutoFillBackground(true);
     return shape;
 }
 
@@ -65,8 +78,8 @@ void darkenTextOn(const QWidget* backdrop) {
 MainWindow::MainWindow(MainForm& form, QWidget* parent)
     : QMainWindow(parent), form_(form), client_(new QWidget(this)) {
     loadPictures();
+    installAccessibleControls();
     setWindowTitle(QStringLiteral("Rotaline"));
-    setWindowIcon(QIcon(QStringLiteral(":/pictures/rotaline")));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
@@ -79,6 +92,8 @@ MainWindow::MainWindow(MainForm& form, QWidget* parent)
     buildControls();
     buildStatusBar();
     form_.setHost(this);
+    // Drawn at four sizes for the window manager: not needed for the first sight of the window.
+    afterFirstPaint(*this, [this] { setWindowIcon(pictureIcon(QStringLiteral("rotaline"))); });
     setFixedSize(ClientWidth,
                  ClientHeight + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
 }
@@ -100,8 +115,9 @@ void MainWindow::setAdapters(std::function<void()> show) {
     showAdapters_ = std::move(show);
 }
 
-void MainWindow::offer(const QString& text, std::function<void()> accept) {
-    offer_ = new QPushButton(text, statusBar());
+void MainWindow::offer(const Say& text, std::function<void()> accept) {
+    offerText_ = text;
+    offer_ = new QPushButton(text(chinese_), statusBar());
     statusBar()->addPermanentWidget(offer_);
     connect(offer_, &QPushButton::clicked, this, [this, accept = std::move(accept)] {
         offer_->hide();
@@ -124,7 +140,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 // Under the window, for what is on the line: it adds its own height and moves nothing.
 void MainWindow::buildStatusBar() {
-    lineText_ = new QLabel(statusBar());
+    lineText_ = new StatusText(statusBar());
     lineProgress_ = new QProgressBar(statusBar());
     lineProgress_->setFixedWidth(120);
     lineProgress_->setTextVisible(false);
@@ -134,27 +150,51 @@ void MainWindow::buildStatusBar() {
     statusBar()->setSizeGripEnabled(false);
     lineTimer_.setInterval(100);
     connect(&lineTimer_, &QTimer::timeout, this, &MainWindow::showLine);
+    nameStatusBar();
+}
+
+void MainWindow::nameStatusBar() {
+    statusBar()->setAccessibleName(texts::StatusBarName.in(chinese_));
+    lineProgress_->setAccessibleName(texts::LineProgressName.in(chinese_));
 }
 
 void MainWindow::lineBusy() {
+    status_ = nullptr;
     showLine();
     lineTimer_.start();
 }
 
-// Shown where the line's state is, until the line is busy again.
-void MainWindow::portProblem(const QString& help) {
+void MainWindow::showStatus(const Say& text) {
     lineTimer_.stop();
     lineProgress_->hide();
-    lineText_->setText(QString(help).replace(QLatin1Char('\n'), QLatin1Char(' ')));
+    status_ = text;
+    QString shown = text(chinese_).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    if (const int unsent = form_.unsentCount(); unsent > 0) {
+        shown = unsentText(unsent, chinese_) + QStringLiteral(". ") + shown;
+    }
+    lineText_->setWholeText(shown);
+}
+
+// The title names the file, as desktops write it: the file first.
+void MainWindow::fileShown(const QString& path) {
+    setWindowTitle(QFileInfo(path).fileName() + QStringLiteral(" \u2014 Rotaline"));
 }
 
 void MainWindow::useLanguage(bool chinese) {
     qtTexts_.use(chinese);
+    chinese_ = chinese;
+    nameStatusBar();
+    if (offer_ != nullptr) {
+        offer_->setText(offerText_(chinese));
+    }
+    if (status_) {
+        showStatus(status_);
+    }
 }
 
 void MainWindow::showLine() {
     const LineStatus line = form_.lineStatus();
-    lineText_->setText(line.text);
+    lineText_->setWholeText(line.text);
     lineProgress_->setVisible(line.busy);
     lineProgress_->setValue(line.percent);
     if (!line.busy) {
@@ -181,26 +221,33 @@ QString menuText(const Control& item) {
 
 void MainWindow::buildMenus() {
     const Controls& c = form_.controls();
-    const QHash<const Control*, QKeySequence> shortcuts{{c.mnuOpen, QKeySequence::Open},
-                                                        {c.mnuSave, QKeySequence::Save},
-                                                        {c.mnuExit, QKeySequence::Quit}};
+    const QHash<const Control*, QKeySequence> shortcuts{
+        {c.mnuOpen, QKeySequence::Open},
+        {c.mnuSave, QKeySequence::Save},
+        {c.mnuExit, QKeySequence::Quit},
+        {c.mnuUndo, QKeySequence(Qt::CTRL | Qt::Key_Z)},
+        {c.mnuRedo, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}};
     QHash<QString, QMenu*> menus;
     for (Control* control : form_.controlsInOrder()) {
         if (control->kind() == ControlKind::Menu) {
             QMenu* menu = menuBar()->addMenu(markedText(*control));
+            menu->setToolTipsVisible(true);  // a disabled item shows no status tip
             menus.insert(control->name(), menu);
             watch(*control, menu,
                   [control, menu](Property) { menu->setTitle(markedText(*control)); });
         } else if (control->kind() == ControlKind::MenuItem) {
             QAction* action = menus.value(control->parentName())->addAction(menuText(*control));
             action->setSeparator(control->caption() == QLatin1String("-"));
-            action->setVisible(control->isVisible());
             action->setShortcut(shortcuts.value(control));
             actions_.insert(control->name(), action);
-            watch(*control, action, [control, action](Property) {
+            const auto show = [control, action] {
                 action->setText(menuText(*control));
                 action->setVisible(control->isVisible());
-            });
+                action->setEnabled(control->isEnabled());
+                action->setToolTip(control->toolTip());  // why it is disabled, where it is
+            };
+            show();
+            watch(*control, action, [show](Property) { show(); });
             connect(action, &QAction::triggered, this, [control] { control->click(); });
         }
     }
@@ -232,6 +279,10 @@ void MainWindow::buildControls() {
         }
         if (QWidget* widget = createWidget(*control, parent)) {
             widgets_.insert(control->name(), widget);
+            if (qobject_cast<QComboBox*>(widget) || qobject_cast<QScrollBar*>(widget)) {
+                guardWheel(widget);
+                bindUnsentMark(*control, {widget});
+            }
         }
     }
     for (Control* control : form_.controlsInOrder()) {
@@ -286,6 +337,7 @@ void MainWindow::createOptionButtons(Control& control, QWidget* parent) {
         buttons << button;
     }
     bindOptionKeys(group, buttons);
+    bindUnsentMark(control, {buttons.begin(), buttons.end()});
 }
 
 QWidget* MainWindow::createWidget(Control& control, QWidget* parent) {
@@ -315,12 +367,16 @@ QWidget* MainWindow::createBareWidget(Control& control, QWidget* parent) {
         case ControlKind::Shape:
             return filledRectangle(parent, BackdropColour);
         case ControlKind::Line:
-            return filledRectangle(parent, "rgb(96, 96, 96)");
+            return filledRectangle(parent, LineColour);
         case ControlKind::TextBox: {
             auto* box = new QPlainTextEdit(parent);
             box->setReadOnly(true);
             box->setTabChangesFocus(true);
             box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+            // A read-only box draws no focus of its own, yet it is a Tab stop.
+            box->setStyleSheet(
+                QStringLiteral("QPlainTextEdit:focus { border: 2px solid "
+                               "palette(highlight); }"));
             return box;
         }
         case ControlKind::ComboList:
@@ -383,7 +439,17 @@ QWidget* MainWindow::createTabStrip(TabStrip& tabs, QWidget* parent) {
         tabBar_->addTab(tabs.tabCaption(tab));
     }
     show();
-    watch(tabs, tabBar_, [show](Property) { show(); });
+    // Each tab says what the strip is for.
+    auto describe = [this, &tabs] {
+        showAccessible(tabs, tabBar_);
+        for (int tab = 0; tab < tabs.count(); ++tab) {
+            tabBar_->setTabToolTip(tab, tabs.description());
+        }
+    };
+    describe();
+    watch(tabs, tabBar_, [show, describe](Property property) {
+        property == Property::Accessible ? describe() : show();
+    });
     connect(tabBar_, &QTabBar::currentChanged, this, [&tabs, show](int tab) {
         tabs.select(tab);
         show();
@@ -395,12 +461,26 @@ QWidget* MainWindow::createToolbar(Toolbar& toolbar, QWidget* parent) {
     auto* bar = new QToolBar(parent);
     bar->setMovable(false);
     bar->setIconSize(QSize(16, 16));
+    QList<QPair<QString, QAction*>> actions;
     for (const Toolbar::Button& button : toolbar.buttons()) {
-        QAction* action =
-            bar->addAction(QIcon(QStringLiteral(":/pictures/") + button.picture), button.picture);
+        QAction* action = bar->addAction(pictureIcon(button.picture), button.picture);
         const QString key = button.key;
         connect(action, &QAction::triggered, this, [&toolbar, key] { toolbar.clickButton(key); });
+        actions.append({key, action});
     }
+    // Each button is named, and shows its name as its tooltip, in the language of the form.
+    auto name = [this, &toolbar, bar, actions] {
+        showAccessible(toolbar, bar);
+        for (const auto& [key, action] : actions) {
+            action->setText(toolbarButtonName(key, form_.flags().chinese));
+        }
+    };
+    name();
+    watch(toolbar, bar, [name](Property property) {
+        if (property == Property::Accessible) {
+            name();
+        }
+    });
     return bar;
 }
 

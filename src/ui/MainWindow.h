@@ -10,7 +10,6 @@
 #include "ui/TabOrder.h"
 #include "window/FormHost.h"
 
-class QLabel;
 class QProgressBar;
 class QPushButton;
 class QTabBar;
@@ -19,6 +18,7 @@ class QToolBar;
 namespace rotaline {
 
 class Control;
+class StatusText;
 class MainForm;
 class TabStrip;
 class Toolbar;
@@ -43,14 +43,17 @@ public:
     // What shows the serial adapters.
     void setAdapters(std::function<void()> show);
     // A button in the status bar that does `accept` once, when clicked.
-    void offer(const QString& text, std::function<void()> accept);
+    void offer(const Say& text, std::function<void()> accept);
 
     void showAbout() override;
     void showAdapters() override;
     void unload() override;
     void lineBusy() override;
-    void portProblem(const QString& help) override;
+    void showStatus(const Say& text) override;
+    void fileShown(const QString& path) override;
     void useLanguage(bool chinese) override;
+
+    StatusText* lineText() const { return lineText_; }
 
 signals:
     // The window has closed; the port may still be sending what it was given.
@@ -74,6 +77,7 @@ private:
     QList<TabStop> tabStops() const;
     void showTabPages();
     void buildStatusBar();
+    void nameStatusBar();
     void showLine();
 
     MainForm& form_;
@@ -83,9 +87,12 @@ private:
     QTabBar* tabBar_ = nullptr;
     QHash<QString, QWidget*> widgets_;
     QHash<QString, QAction*> actions_;
-    QLabel* lineText_ = nullptr;
+    StatusText* lineText_ = nullptr;
+    Say status_;  // shown in place of the line's state, in the language shown
+    bool chinese_ = false;
     QProgressBar* lineProgress_ = nullptr;
     QPushButton* offer_ = nullptr;
+    Say offerText_;
     QTimer lineTimer_;
     QtTranslation qtTexts_;
 };

@@ -5,8 +5,12 @@
 
 namespace rotaline {
 
+QString pictureFile(const QString& picture) {
+    return QStringLiteral(":/pictures/") + picture + QStringLiteral(".svg");
+}
+
 PictureWidget::PictureWidget(const QString& picture, QWidget* parent)
-    : QWidget(parent), picture_(picture), renderer_(QStringLiteral(":/pictures/") + picture) {}
+    : QWidget(parent), picture_(picture) {}
 
 void PictureWidget::mouseReleaseEvent(QMouseEvent* event) {
     if (rect().contains(event->position().toPoint())) {
@@ -15,9 +19,12 @@ void PictureWidget::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void PictureWidget::paintEvent(QPaintEvent*) {
+    if (!renderer_) {
+        renderer_ = std::make_unique<QSvgRenderer>(pictureFile(picture_));
+    }
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    renderer_.render(&painter, rect());
+    renderer_->render(&painter, rect());
 }
 
 }  // namespace rotaline

@@ -2,11 +2,15 @@
 
 #include <QSvgRenderer>
 #include <QWidget>
+#include <memory>
 
 namespace rotaline {
 
+// The resource file of one of our drawings.
+QString pictureFile(const QString& picture);
+
 // One of our drawings, stretched to the widget and sharp at any pixel ratio; a click on it is
-// reported.
+// reported. The drawing is read when it is first shown.
 class PictureWidget : public QWidget {
     Q_OBJECT
 public:
@@ -22,7 +26,7 @@ protected:
 
 private:
     QString picture_;
-    QSvgRenderer renderer_;
+    std::unique_ptr<QSvgRenderer> renderer_;
 };
 
 }  // namespace rotaline

@@ -1,9 +1,10 @@
 #include "ui/PortList.h"
 
 #include <QAbstractItemView>
-#include <QFileInfo>
 #include <QPainter>
 #include <QStyledItemDelegate>
+
+#include "platform/SerialDevices.h"
 
 namespace rotaline {
 
@@ -47,13 +48,10 @@ public:
 
 }  // namespace
 
-PortList::PortList(QWidget* parent) : QComboBox(parent) {
-    view()->setItemDelegate(new PortEntryDelegate(view()));
-}
+PortList::PortList(QWidget* parent) : QComboBox(parent) {}
 
 void PortList::setDescriber(Describer describer) {
     describer_ = std::move(describer);
-    describeEntries();
 }
 
 void PortList::describeEntries() {
@@ -61,7 +59,7 @@ void PortList::describeEntries() {
     for (int i = 0; describer_ && i < count(); ++i) {
         const PortEntry entry = describer_(i + 1);
         const QString device =
-            entry.device.isEmpty() ? QStringLiteral("—") : QFileInfo(entry.device).fileName();
+            entry.device.isEmpty() ? QStringLiteral("—") : readableDeviceName(entry.device);
         setItemData(i, entry.toolTip, Qt::ToolTipRole);
         setItemData(i, device, DeviceRole);
         setItemData(i, entry.present, PresentRole);
@@ -70,7 +68,11 @@ void PortList::describeEntries() {
     view()->setMinimumWidth(widest);
 }
 
+// The open list and its look are made the first time it opens: a closed list needs neither.
 void PortList::showPopup() {
+    if (dynamic_cast<PortEntryDelegate*>(view()->itemDelegate()) == nullptr) {
+        view()->setItemDelegate(new PortEntryDelegate(view()));
+    }
     describeEntries();
     QComboBox::showPopup();
 }

@@ -1,9 +1,12 @@
 #include "ui/QtDialogs.h"
 
-#include <QFileDialog>
 #include <QFileInfo>
+#include <QFileSystemModel>
 #include <QGridLayout>
+#include <QHeaderView>
+#include <QIdentityProxyModel>
 #include <QMessageBox>
+#include <QTreeView>
 
 #include "version.h"
 
@@ -34,15 +37,64 @@ void QtDialogs::keepTitleWhole(QMessageBox& box) {
     }
 }
 
+namespace {
+
+enum Column { NameColumn, SizeColumn, TypeColumn, DateColumn };
+
+// Sizes and dates as the interface's language writes them; the dialog's own model writes them
+// in the system's.
+class LocalFiles : public QIdentityProxyModel {
+public:
+    using QIdentityProxyModel::QIdentityProxyModel;
+
+    QVariant data(const QModelIndex& index, int role) const override {
+        const auto* files = qobject_cast<const QFileSystemModel*>(sourceModel());
+        if (role == Qt::DisplayRole && files != nullptr) {
+            const QModelIndex source = mapToSource(index);
+            if (index.column() == SizeColumn && !files->isDir(source)) {
+                return QLocale().formattedDataSize(files->size(source));
+            }
+            if (index.column() == DateColumn) {
+                return QLocale().toString(files->lastModified(source), QLocale::ShortFormat);
+            }
+        }
+        return QIdentityProxyModel::data(index, role);
+    }
+};
+
+// Every column as wide as its widest entry; the name takes the rest.
+void fitColumns(QFileDialog& dialog) {
+    constexpr QSize Roomy(760, 460);
+    dialog.resize(dialog.size().expandedTo(Roomy));
+    if (auto* view = dialog.findChild<QTreeView*>(QStringLiteral("treeView"))) {
+        QHeaderView* header = view->header();
+        header->setStretchLastSection(false);
+        header->setSectionResizeMode(QHeaderView::ResizeToContents);
+        header->setSectionResizeMode(NameColumn, QHeaderView::Stretch);
+    }
+}
+
+}  // namespace
+
 QString QtDialogs::openFileName(const QString& filter) {
-    return remember(
-        QFileDialog::getOpenFileName(parent_, QString(), startFolder(), qtFilter(filter)));
+    return chooseFile(QFileDialog::AcceptOpen, filter);
 }
 
 QString QtDialogs::saveFileName(const QString& filter) {
-    return remember(QFileDialog::getSaveFileName(parent_, QString(), startFolder(),
-                                                 qtFilter(filter), nullptr,
-                                                 QFileDialog::DontConfirmOverwrite));
+    return chooseFile(QFileDialog::AcceptSave, filter);
+}
+
+QString QtDialogs::chooseFile(QFileDialog::AcceptMode mode, const QString& filter) {
+    QFileDialog dialog(parent_, QString(), startFolder(), qtFilter(filter));
+    dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::DontConfirmOverwrite);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
+                                                       : QFileDialog::AnyFile);
+    dialog.setViewMode(QFileDialog::Detail);
+    dialog.setProxyModel(new LocalFiles(&dialog));
+    fitColumns(dialog);
+    const bool chosen = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty();
+    return remember(chosen ? dialog.selectedFiles().constFirst() : QString());
 }
 
 QString QtDialogs::startFolder() const {

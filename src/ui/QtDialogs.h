@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QPointer>
 #include <QWidget>
@@ -10,7 +11,8 @@
 namespace rotaline {
 
 // Message boxes and file dialogs titled "Rotaline", over the given window. With a settings
-// store, the file dialogs start in the folder of the last file chosen.
+// store, the file dialogs start in the folder of the last file chosen. The file dialogs are
+// Qt's own, so that they speak the interface's language, sizes and dates included.
 class QtDialogs : public Dialogs {
 public:
     explicit QtDialogs(SettingsStore* store = nullptr) : store_(store) {}
@@ -26,6 +28,7 @@ public:
 
 private:
     static void keepTitleWhole(QMessageBox& box);
+    QString chooseFile(QFileDialog::AcceptMode mode, const QString& filter);
     QString startFolder() const;
     QString remember(const QString& chosen);
 

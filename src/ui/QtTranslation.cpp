@@ -11,6 +11,8 @@ QtTranslation::~QtTranslation() {
 }
 
 void QtTranslation::use(bool chinese) {
+    // Sizes, dates and numbers that Qt's widgets write follow too.
+    QLocale::setDefault(chinese ? QLocale(QLocale::Chinese, QLocale::China) : QLocale::system());
     if (!chinese) {
         if (chinese_) {
             QCoreApplication::removeTranslator(chinese_.get());

@@ -6,7 +6,7 @@
 namespace rotaline {
 
 // Qt's own texts (standard buttons, file dialogs) in the interface's language: Chinese from the
-// translations the system's Qt ships, English without them.
+// translations the system's Qt ships, English without them. The default locale follows.
 class QtTranslation {
 public:
     ~QtTranslation();

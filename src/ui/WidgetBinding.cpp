@@ -34,10 +34,34 @@ void showCaption(const Control& control, QWidget* widget) {
     }
 }
 
+}  // namespace
+
+void showAccessible(const Control& control, QWidget* widget) {
+    // Qt would name a group inside another by the outer one's title.
+    const bool group = qobject_cast<QGroupBox*>(widget) != nullptr;
+    widget->setAccessibleName(control.accessibleName().isEmpty() && group
+                                  ? labelText(control).trimmed()
+                                  : control.accessibleName());
+    // Without a description of its own, the tooltip (or an unsent mark) says what it does.
+    if (!control.description().isEmpty()) {
+        widget->setAccessibleDescription(control.description());
+    }
+    // A box's scroll bars are heard as the box's.
+    if (auto* box = qobject_cast<QPlainTextEdit*>(widget)) {
+        showAccessible(control, box->verticalScrollBar());
+        showAccessible(control, box->horizontalScrollBar());
+    }
+}
+
+namespace {
+
 void showState(const Control& control, QWidget* widget, Property property) {
     switch (property) {
         case Property::Caption:
             showCaption(control, widget);
+            if (qobject_cast<QGroupBox*>(widget) != nullptr) {
+                showAccessible(control, widget);
+            }
             break;
         case Property::Visible:
             widget->setVisible(control.isVisible());
@@ -48,14 +72,17 @@ void showState(const Control& control, QWidget* widget, Property property) {
         case Property::ToolTip:
             widget->setToolTip(control.toolTip());
             break;
+        case Property::Accessible:
+            showAccessible(control, widget);
+            break;
         default:
             break;
     }
 }
 
 void showAll(const Control& control, QWidget* widget) {
-    for (Property property :
-         {Property::Caption, Property::Visible, Property::Enabled, Property::ToolTip}) {
+    for (Property property : {Property::Caption, Property::Visible, Property::Enabled,
+                              Property::ToolTip, Property::Accessible}) {
         showState(control, widget, property);
     }
 }

@@ -6,6 +6,7 @@
 
 #include "model/EscCatalogue.h"
 #include "model/ParameterTable.h"
+#include "window/Texts.h"
 #include "window/controls/Control.h"
 
 namespace rotaline {
@@ -29,11 +30,12 @@ enum class ToolbarAction { Open, Save, Help };
 struct ToolbarButtonDesign {
     std::string_view key;
     std::string_view picture;
+    Bilingual name;  // what a screen reader calls it
 };
 inline constexpr ToolbarButtonDesign ToolbarButtons[] = {
-    {"打开", "Open"},
-    {"保存", "Save"},
-    {"帮助", "Help"},
+    {"打开", "Open", {"Open a settings file", "打开设置文件"}},
+    {"保存", "Save", {"Save the settings to a file", "把设置保存到文件"}},
+    {"帮助", "Help", {"About Rotaline", "关于 Rotaline"}},
 };
 
 // The window's own controls, parents before their children; the tab pages' and the
@@ -52,6 +54,9 @@ inline constexpr ControlDesign WindowControls[] = {
     {"mnuFileMRU(2)", ControlKind::MenuItem, "mnuFile", "2", false, -1},
     {"mnuFileMRU(3)", ControlKind::MenuItem, "mnuFile", "3", false, -1},
     {"mnuFileMRU(4)", ControlKind::MenuItem, "mnuFile", "4", false, -1},
+    {"mnuEdit", ControlKind::Menu, "", "Edit(&E)", true, -1},
+    {"mnuUndo", ControlKind::MenuItem, "mnuEdit", "Undo(&U)", true, -1},
+    {"mnuRedo", ControlKind::MenuItem, "mnuEdit", "Redo(&R)", true, -1},
     {"mnuLanguage", ControlKind::Menu, "", "Language(&L)", true, -1},
     {"mnuChinese", ControlKind::MenuItem, "mnuLanguage", "中文(&C)", true, -1},
     {"mnuEnglish", ControlKind::MenuItem, "mnuLanguage", "English(&E)", true, -1},

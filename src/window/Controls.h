@@ -29,6 +29,8 @@ using ReadOnly = const T*;
     ONE(Control, mnuSendAll)                \
     ONE(Control, mnuExit)                   \
     ARRAY(Control, mnuFileMRU, 5)           \
+    ONE(Control, mnuUndo)                   \
+    ONE(Control, mnuRedo)                   \
     ONE(Control, mnuChinese)                \
     ONE(Control, mnuEnglish)                \
     ONE(Control, mnuAbout)                  \

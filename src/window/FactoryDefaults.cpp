@@ -21,6 +21,7 @@ void MainForm::ApplyFactoryDefaults() {
         }
     }
     controls_.Text1->setText(QString());
+    endHistory();
 }
 
 void MainForm::CommandSetFactory_Click() {

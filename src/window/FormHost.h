@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 namespace rotaline {
 
@@ -8,6 +9,9 @@ namespace rotaline {
 // tests) nothing is shown or unloaded, and waiting runs an event loop of its own.
 class FormHost {
 public:
+    // A text in the language the window speaks, said again after each switch.
+    using Say = std::function<QString(bool chinese)>;
+
     virtual ~FormHost() = default;
     // Shows the About dialog without waiting for it.
     virtual void showAbout() {}
@@ -19,8 +23,12 @@ public:
     virtual void waitProcessingEvents(int milliseconds);
     // Bytes were handed to the line: its status is worth showing until it is idle.
     virtual void lineBusy() {}
-    // A port could not be used: why, and how to fix it, in the current language.
-    virtual void portProblem(const QString& help) { static_cast<void>(help); }
+    // Says `text` where the line's state is shown, until the line is busy again.
+    virtual void showStatus(const Say& text) { static_cast<void>(text); }
+    // A port could not be used: why, and how to fix it.
+    virtual void portProblem(const Say& help) { showStatus(help); }
+    // The settings shown are those of the file `path`, just saved or opened.
+    virtual void fileShown(const QString& path) { static_cast<void>(path); }
     // Qt's own texts (standard buttons, file dialogs) speak this language from now on.
     virtual void useLanguage(bool chinese) { static_cast<void>(chinese); }
 };

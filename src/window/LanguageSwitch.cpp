@@ -64,6 +64,10 @@ void MainForm::switchLanguage(bool chinese) {
     refillPointList(*c.ComboForPoint);
     refillPointList(*c.ComboRevPoint);
     showParameterHints();
+    nameControls();
+    showLampHelp();
+    showUnsentMarks();
+    allowSendAll(c.mnuSendAll->isEnabled());
     CommandSetFactory_Click();
     c.Text1->setText(texts::SwitchNote.in(chinese) + texts::CrLf);
 }

@@ -14,13 +14,16 @@ struct CaptionRow {
 };
 
 // Menus, then the port group and buttons: set before the tabs.
-inline constexpr std::array<CaptionRow, 15> LeadingCaptions{{
+inline constexpr std::array<CaptionRow, 18> LeadingCaptions{{
     {"mnuFile", {"File", "文件"}},
     {"mnuOpen", {"Open...", "打开..."}},
     {"mnuSave", {"Save...", "保存..."}},
     {"mnuAdapters", {"Serial adapters...", "串口适配器..."}},
     {"mnuSendAll", {"Send all settings again(&A)", "重新发送全部设置(&A)"}, true},
     {"mnuExit", {"Exit", "退出"}},
+    {"mnuEdit", {"Edit(&E)", "编辑(&E)"}, true},
+    {"mnuUndo", {"Undo(&U)", "撤销(&U)"}, true},
+    {"mnuRedo", {"Redo(&R)", "重做(&R)"}, true},
     {"mnuLanguage", {"Langage", "语言"}},
     {"mnuChinese", {"中文", "中文"}},
     {"mnuEnglish", {"English", "English"}},

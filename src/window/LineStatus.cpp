@@ -11,18 +11,34 @@ namespace {
 
 constexpr Bilingual Sending{"Sending to %1… %2 messages left (%3 s)",
                             "正在发送到 %1… 还剩 %2 条消息（%3 秒）"};
+constexpr Bilingual SendingOne{"Sending to %1… %2 message left (%3 s)",
+                               "正在发送到 %1… 还剩 %2 条消息（%3 秒）"};
 constexpr Bilingual AllSent{"All settings sent to %1 at %2", "所有设置已于 %2 发送到 %1"};
+constexpr Bilingual HandshakeSent{"Handshake sent to %1", "握手信号已发送到 %1"};
+constexpr Bilingual OneUnsent{
+    "%1 setting not sent to the controller — File > Send all settings again",
+    "%1 项设置未发送到控制器 — 文件 > 重新发送全部设置"};
+constexpr Bilingual SomeUnsent{
+    "%1 settings not sent to the controller — File > Send all settings again",
+    "%1 项设置未发送到控制器 — 文件 > 重新发送全部设置"};
 constexpr Bilingual Finishing{"Finishing sending to the controller…", "正在完成向控制器的发送…"};
 constexpr Bilingual QuitNow{"Quit now", "立即退出"};
 
 }  // namespace
 
 LineStatus lineStatusOf(const LineClock& line, const QString& port, bool chinese,
-                        LineClock::Clock::time_point now) {
+                        const LineRecord& record, LineClock::Clock::time_point now) {
+    const bool busy = line.runBytes() > 0 && line.isBusy(now);
+    if (record.unsent > 0 && !busy) {
+        return {unsentText(record.unsent, chinese), 100, false};
+    }
     if (line.runBytes() == 0) {
         return {};
     }
-    if (!line.isBusy(now)) {
+    if (!busy && record.handshakeOnly) {
+        return {HandshakeSent.in(chinese).arg(port), 100, false};
+    }
+    if (!busy) {
         const QDateTime last =
             QDateTime::fromMSecsSinceEpoch(std::chrono::duration_cast<std::chrono::milliseconds>(
                                                line.lastByteAt().time_since_epoch())
@@ -32,8 +48,16 @@ LineStatus lineStatusOf(const LineClock& line, const QString& port, bool chinese
     }
     const int messages = (line.bytesLeft(now) + 1) / 2;
     const double seconds = std::chrono::duration<double>(line.timeLeft(now)).count();
-    return {Sending.in(chinese).arg(port).arg(messages).arg(seconds, 0, 'f', 1),
+    return {(messages == 1 ? SendingOne : Sending)
+                .in(chinese)
+                .arg(port)
+                .arg(messages)
+                .arg(seconds, 0, 'f', 1),
             line.percentDone(now), true};
+}
+
+QString unsentText(int count, bool chinese) {
+    return (count == 1 ? OneUnsent : SomeUnsent).in(chinese).arg(count);
 }
 
 QString finishingText(bool chinese) {

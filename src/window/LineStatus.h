@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "link/LineClock.h"
+#include "model/LineClock.h"
 
 namespace rotaline {
 
@@ -13,10 +13,21 @@ struct LineStatus {
     bool busy = false;
 };
 
-// "Sending to COM1… 23 messages left (0.8 s)" while bytes are on the line, then "All settings
-// sent to COM1 at 17:08:27"; nothing before the first byte.
+// What the line has carried since the port was chosen, beyond the clock's count of bytes.
+struct LineRecord {
+    bool handshakeOnly = false;
+    int unsent = 0;  // settings stored that could not be written
+};
+
+// "Sending to COM1… 23 messages left (0.8 s)" while bytes are on the line; then, by priority,
+// "2 settings not sent to the controller — File > Send all settings again", "Handshake sent to
+// COM1" or "All settings sent to COM1 at 17:08:27"; nothing before the first byte.
 LineStatus lineStatusOf(const LineClock& line, const QString& port, bool chinese,
+                        const LineRecord& record = {},
                         LineClock::Clock::time_point now = LineClock::Clock::now());
+
+// "2 settings not sent to the controller — File > Send all settings again".
+QString unsentText(int count, bool chinese);
 
 // The window that waits for the line when the program ends.
 QString finishingText(bool chinese);

@@ -4,6 +4,7 @@
 #include <QList>
 #include <QString>
 #include <array>
+#include <bitset>
 #include <cstdint>
 #include <vector>
 
@@ -13,6 +14,7 @@
 #include "model/SettingsFileCodec.h"
 #include "platform/Dialogs.h"
 #include "platform/SettingsStore.h"
+#include "window/ChangeHistory.h"
 #include "window/ControlSet.h"
 #include "window/Controls.h"
 #include "window/FormHost.h"
@@ -33,7 +35,8 @@ enum class ExtraStep;
 //
 // Where the procedures are:
 //   PortSelection.cpp    ComboCOM_Click and the lists it refills
-//   Sending.cpp          SendParameter, ModelHandshake, the invalid-port message
+//   Sending.cpp          SendParameter, ModelHandshake, the invalid-port message, a failed send,
+//                        the marks of settings the controller lacks
 //   Receiving.cpp        MSComm1_OnComm, mnuExit_Click, Form_Unload, the line's status
 //   ParameterChanges.cpp the change handlers (one mechanism over the parameter table), the
 //                        command bindings, CommandClear_Click
@@ -46,6 +49,8 @@ enum class ExtraStep;
 //   RecentFiles.cpp      WriteRecentFiles, GetRecentFiles, UpdateFileMenu, mnuFileMRU_Click
 //   LanguageSwitch.cpp   mnuChinese_Click, mnuEnglish_Click
 //   ParameterHints.cpp   the hint over each parameter, in the current language
+//   ControlNames.cpp     what a screen reader calls each control, in the current language
+//   UndoRedo.cpp         mnuUndo_Click, mnuRedo_Click and the end of the history
 //   StartUp.cpp          Form_Load;  ValueLists.cpp  FillValueLists
 class MainForm {
 public:
@@ -73,8 +78,10 @@ public:
 
     // Port and link.
     void ComboCOM_Click();
-    void SendParameter(std::uint8_t address, std::uint8_t value);
-    void ModelHandshake();
+    // False when the message could not be written; a parameter's control is marked until its
+    // value is sent.
+    bool SendParameter(std::uint8_t address, std::uint8_t value);
+    bool ModelHandshake();
     void MSComm1_OnComm();
     void mnuExit_Click();
     // The window is closing, by Exit or otherwise: the port is released.
@@ -98,7 +105,8 @@ public:
     void OpenSettingsFile(const QString& path);
     // Loads only when a trial load on a copy of the form meets no fault; otherwise says why.
     void LoadSettingsFile(const QString& path);
-    // Sends the whole block again, as loading it from a file would.
+    // Sends the whole block again, as loading it from a file would; only once the window shows
+    // a model the block is for.
     void mnuSendAll_Click();
     // False at the first slot whose control has no such value; the slots before it are set.
     bool ApplyParameterBlock();
@@ -121,10 +129,26 @@ public:
     void CommandClear_Click();
     void FillValueLists();
 
+    // The user's last change of a parameter taken back, or made again, through its control.
+    void mnuUndo_Click();
+    void mnuRedo_Click();
+    // Settings stored but not written to the controller.
+    int unsentCount() const { return static_cast<int>(unsent_.count()); }
+
 private:
     void bindHandlers();
+    void watchShownValue(int slot, Control& control);
+    void replay(const std::optional<ChangeHistory::Change>& change, bool forward);
+    void endHistory();
+    void showHistory();
+    void markUnsent(int slot, bool unsent);
+    void clearUnsent();
+    void showUnsentMarks();
+    void allowSendAll(bool allowed);
     void showInvalidPortMessage();
     void reportPortProblem(const LinkOutcome& outcome);
+    void showLampHelp();
+    void sendingFailed(const LinkOutcome& failure);
     void refillModelLists(bool chinese);
     void refillPointList(ComboList& list);
     void appendNote(const QString& line);
@@ -133,6 +157,7 @@ private:
     void runExtraAfterSend(ExtraStep extra, int value);
     void switchLanguage(bool chinese);
     void showParameterHints();
+    void nameControls();
     void setCaptions(bool chinese);
     void setParameterCaptions(bool chinese);
     void arrangeGroupsFor(int type);
@@ -143,7 +168,7 @@ private:
     void enableByModel(bool enabled);
     Control& ownerOf(int slot);
     bool setOwnerValue(int slot, int value);
-    void loadTried(const std::optional<QList<QByteArray>>& lines);
+    bool loadTried(const std::optional<QList<QByteArray>>& lines);
     SettingsFault loadSettingsLines(const QList<QByteArray>& lines);
     SettingsFault tryLoadOnCopy(const QList<QByteArray>& lines) const;
     void takeStateOf(const MainForm& other);
@@ -155,6 +180,14 @@ private:
     FormHost* host_ = &noWindow_;
     ParameterBlock block_ = ParameterBlock::atStartUp();
     SharedFlags flags_;
+    struct PortOutcome {
+        LinkOutcome outcome;
+        int portNumber = 0;
+    } lamp_;
+    ChangeHistory history_;
+    bool replaying_ = false;
+    std::bitset<SlotCount> unsent_;
+    bool handshakeOnly_ = false;  // nothing but a handshake went out since the port was chosen
     ControlSet set_;
     Controls controls_{};
     ConstControls constControls_{};

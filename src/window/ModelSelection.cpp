@@ -73,7 +73,9 @@ void MainForm::ComboCTRmodel_Click(int index) {
         showInvalidPortMessage();
         return;
     }
-    ModelHandshake();
+    if (ModelHandshake()) {
+        clearUnsent();  // the controller is set anew
+    }
     block_.value[PortSlot] =
         static_cast<std::uint8_t>(std::max(0, controls_.ComboCOM->listIndex()));
     ApplyFactoryDefaults();
@@ -89,6 +91,7 @@ void MainForm::ComboCTRmodel_Click(int index) {
     if (!enableFirst) {
         enableByModel(model->frequencyEnabled);
     }
+    allowSendAll(true);
 }
 
 }  // namespace rotaline

@@ -24,12 +24,32 @@ int chosenValue(const Control& control, int index) {
     }
 }
 
+// The value the control shows, whoever set it.
+int shownValue(const Control& control) {
+    if (control.kind() == ControlKind::OptionGroup) {
+        return static_cast<const OptionGroup&>(control).selected();
+    }
+    return chosenValue(control, -1);
+}
+
 }  // namespace
+
+// The history learns every value a parameter's control shows, so that a change knows the
+// value before it even where that was set with the handlers held back.
+void MainForm::watchShownValue(int slot, Control& control) {
+    history_.shown(slot, shownValue(control));
+    control.observe([this, slot, &control](Property property) {
+        if (property == Property::Value || property == Property::Items) {
+            history_.shown(slot, shownValue(control));
+        }
+    });
+}
 
 void MainForm::bindHandlers() {
     for (const Parameter& parameter : Parameters) {
         const int slot = parameter.slot;
         Control& control = ownerOf(slot);
+        watchShownValue(slot, control);
         if (auto* group = dynamic_cast<OptionGroup*>(&control)) {
             group->onClick = [this, slot](int index) { runChangeHandler(slot, index); };
         } else if (auto* list = dynamic_cast<ComboList*>(&control)) {
@@ -51,6 +71,8 @@ void MainForm::bindHandlers() {
     c.mnuOpen->onClick = [this] { mnuOpen_Click(); };
     c.mnuSave->onClick = [this] { SaveSettingsFile(); };
     c.mnuSendAll->onClick = [this] { mnuSendAll_Click(); };
+    c.mnuUndo->onClick = [this] { mnuUndo_Click(); };
+    c.mnuRedo->onClick = [this] { mnuRedo_Click(); };
     for (int index = 1; index < static_cast<int>(c.mnuFileMRU.size()); ++index) {
         c.mnuFileMRU[index]->onClick = [this, index] { mnuFileMRU_Click(index); };
     }
@@ -103,6 +125,10 @@ void MainForm::runChangeHandler(int slot, int index) {
     const int value = chosenValue(control, index);
     if (value < 0) {
         return;
+    }
+    if (!replaying_) {
+        history_.changed(slot);
+        showHistory();
     }
     runExtraBeforeNote(parameter->extra, value);
     appendNote(noteOf(*parameter, value));

@@ -13,18 +13,27 @@ struct Fix {
     Bilingual text;
 };
 
-constexpr std::array<Fix, 6> Fixes{{
+constexpr std::array<Fix, 8> Fixes{{
     {PortProblem::Unassigned,
      {"Choose the adapter for COM%1 in File > Serial adapters... (or click the lamp).",
       "请在 文件 > 串口适配器... 中为 COM%1 选择适配器（或单击指示灯）。"}},
+    {PortProblem::NotSerial,
+     {"Give COM%1 a serial adapter in File > Serial adapters... (or click the lamp).",
+      "请在 文件 > 串口适配器... 中为 COM%1 指定一个串口适配器（或单击指示灯）。"}},
+    {PortProblem::ConfigUnreadable,
+     {"Correct the settings file or move it away, then start Rotaline again.",
+      "请修正或移走该设置文件，然后重新启动 Rotaline。"}},
     {PortProblem::Absent,
      {"Plug in the adapter, or choose another one for COM%1 in File > Serial adapters...",
       "请插上编程适配器，或在 文件 > 串口适配器... 中为 COM%1 另选一个。"}},
     {PortProblem::PermissionDenied,
-     {"Add yourself to the dialout group with \"sudo adduser $USER dialout\", then log out and in "
-      "again (or give the adapter a udev rule with TAG+=\"uaccess\").",
-      "请用 \"sudo adduser $USER dialout\" 把自己加入 dialout 组，然后重新登录"
-      "（或为适配器写一条带 TAG+=\"uaccess\" 的 udev 规则）。"}},
+     {"Installed from its package, Rotaline lets the user at the desktop open CH340, CH341, "
+      "CP210x, FT232R and PL2303 adapters (plug the adapter in again after installing). For other "
+      "devices, add yourself to the dialout group with \"sudo adduser $USER dialout\", then log "
+      "out and in again.",
+      "从软件包安装后，Rotaline 允许桌面用户直接打开 CH340、CH341、CP210x、FT232R 和 PL2303 适配器"
+      "（安装后请重新插上适配器）。其他设备请用 \"sudo adduser $USER dialout\" 把自己加入 dialout "
+      "组，然后重新登录。"}},
     {PortProblem::TakenByBrltty,
      {"brltty is running: it takes CH340/CH341 adapters for braille displays, and their device "
       "vanishes. Unless you use a braille display, remove it (\"sudo apt remove brltty\") and "
@@ -41,21 +50,72 @@ constexpr std::array<Fix, 6> Fixes{{
       "请关闭占用它的程序后重新选择该端口。"}},
 }};
 
+// Why, by what kept the port from working: %1 is the COM number, %2 the device (or "COMn"
+// when none was found), %3 and %4 the program that holds it and its process.
+struct Reason {
+    PortProblem problem;
+    Bilingual text;
+};
+
+constexpr std::array<Reason, 6> Reasons{{
+    {PortProblem::Unassigned, {"No adapter is assigned to COM%1.", "COM%1 还没有指定适配器。"}},
+    {PortProblem::Absent, {"%2 is not present.", "%2 不存在。"}},
+    {PortProblem::TakenByBrltty, {"%2 is not present.", "%2 不存在。"}},
+    {PortProblem::PermissionDenied, {"You may not use %2.", "您无权使用 %2。"}},
+    {PortProblem::Busy, {"%2 is in use by another program.", "%2 正被另一个程序占用。"}},
+    {PortProblem::ProbedByModemManager,
+     {"%2 is in use by another program.", "%2 正被另一个程序占用。"}},
+}};
+constexpr Bilingual AdapterOffer{"Use %1 as COM1", "把 %1 用作 COM1"};
+constexpr Bilingual HeldBy{"%2 is in use by %3 (process %4).", "%2 正被 %3（进程 %4）占用。"};
+
+// "%n" replaced by the n-th word in one pass, so that a word may hold "%" itself.
+QString filled(const QString& text, const QStringList& words) {
+    QString out;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const int n = i + 1 < text.size() && text[i] == '%' ? text[i + 1].digitValue() : -1;
+        if (n >= 1 && n <= words.size()) {
+            out += words[n - 1];
+            ++i;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
+QString reasonOf(const LinkOutcome& outcome, int portNumber, bool chinese) {
+    const QString device = outcome.device.isEmpty() ? portName(portNumber) : outcome.device;
+    QStringList words{QString::number(portNumber), device};
+    if (outcome.holder) {
+        words << outcome.holder->program << QString::number(outcome.holder->pid);
+        return filled(HeldBy.in(chinese), words);
+    }
+    for (const Reason& reason : Reasons) {
+        if (reason.problem == outcome.problem) {
+            return filled(reason.text.in(chinese), words);
+        }
+    }
+    return outcome.reason;  // the system's own words
+}
+
 }  // namespace
 
 QString portHelp(const LinkOutcome& outcome, int portNumber, bool chinese) {
     if (outcome.ok) {
         return {};
     }
-    QString help = outcome.reason;
+    QString help = reasonOf(outcome, portNumber, chinese);
     for (const Fix& fix : Fixes) {
         if (fix.problem == outcome.problem) {
-            const QString text = fix.text.in(chinese);
-            help += QLatin1Char('\n') +
-                    (text.contains(QLatin1String("%1")) ? text.arg(portNumber) : text);
+            help += QLatin1Char('\n') + filled(fix.text.in(chinese), {QString::number(portNumber)});
         }
     }
     return help;
+}
+
+QString adapterOfferText(const QString& adapter, bool chinese) {
+    return AdapterOffer.in(chinese).arg(adapter);
 }
 
 }  // namespace rotaline

@@ -8,5 +8,7 @@ namespace rotaline {
 
 // Why a port could not be used and how to fix the usual causes, for the lamp's tooltip.
 QString portHelp(const LinkOutcome& outcome, int portNumber, bool chinese);
+// The button that gives the one adapter plugged in COM1.
+QString adapterOfferText(const QString& adapter, bool chinese);
 
 }  // namespace rotaline

@@ -44,7 +44,15 @@ void MainForm::ComboCOM_Click() {
     }
     c.ImageOn->setVisible(outcome.ok);
     c.ImageOff->setVisible(!outcome.ok);
-    c.ImageOff->setToolTip(portHelp(outcome, ports.listIndex() + 1, chinese));
+    lamp_ = {outcome, ports.listIndex() + 1};
+    showLampHelp();
+    handshakeOnly_ = outcome.ok;
+    endHistory();
+}
+
+// The lamp says why the port selected last could not be used, in the current language.
+void MainForm::showLampHelp() {
+    controls_.ImageOff->setToolTip(portHelp(lamp_.outcome, lamp_.portNumber, flags_.chinese));
 }
 
 }  // namespace rotaline

@@ -30,7 +30,11 @@ void MainForm::Form_Unload() {
 }
 
 LineStatus MainForm::lineStatus() const {
-    return lineStatusOf(link_.line(), controls_.ComboCOM->text(), flags_.chinese);
+    if (const std::optional<LinkOutcome>& failure = link_.sendingFailure()) {
+        return {failure->reason, 100, false};
+    }
+    return lineStatusOf(link_.line(), controls_.ComboCOM->text(), flags_.chinese,
+                        {handshakeOnly_, unsentCount()});
 }
 
 }  // namespace rotaline

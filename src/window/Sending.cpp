@@ -1,9 +1,16 @@
+#include "model/ParameterTable.h"
 #include "model/WireFormat.h"
 #include "window/MainForm.h"
 #include "window/PortHelp.h"
 #include "window/Texts.h"
 
 namespace rotaline {
+
+namespace {
+
+constexpr Bilingual UnsentMark{"Not sent to the controller", "未发送到控制器"};
+
+}  // namespace
 
 void MainForm::showInvalidPortMessage() {
     const QString text = controls_.ComboCOM->text() + texts::InvalidPortFirst.in(flags_.chinese) +
@@ -12,28 +19,63 @@ void MainForm::showInvalidPortMessage() {
 }
 
 void MainForm::reportPortProblem(const LinkOutcome& outcome) {
-    host_->portProblem(portHelp(outcome, controls_.ComboCOM->listIndex() + 1, flags_.chinese));
+    host_->portProblem([outcome, port = controls_.ComboCOM->listIndex() + 1](bool chinese) {
+        return portHelp(outcome, port, chinese);
+    });
 }
 
-void MainForm::SendParameter(std::uint8_t address, std::uint8_t value) {
-    if (const LinkOutcome sent = link_.sendParameter(address, value); !sent.ok) {
+// What was handed over did not all leave: the lamp goes off and the status bar says why.
+void MainForm::sendingFailed(const LinkOutcome& failure) {
+    reportPortProblem(failure);
+    controls_.ImageOn->setVisible(false);
+    controls_.ImageOff->setVisible(true);
+    lamp_ = {failure, controls_.ComboCOM->listIndex() + 1};
+    showLampHelp();
+}
+
+bool MainForm::SendParameter(std::uint8_t address, std::uint8_t value) {
+    const LinkOutcome sent = link_.sendParameter(address, value);
+    markUnsent(slotOf(address), !sent.ok);
+    if (!sent.ok) {
         reportPortProblem(sent);
         showInvalidPortMessage();
-        return;
+        return false;
     }
+    handshakeOnly_ = false;
     host_->lineBusy();
     const std::array<char16_t, 2> trace = traceOf(link_.sendBuffer());
     controls_.Text2->append(QString(QChar(trace[0])) + QChar(trace[1]));
+    return true;
 }
 
-void MainForm::ModelHandshake() {
+bool MainForm::ModelHandshake() {
     if (const LinkOutcome sent = link_.sendModelHandshake(); !sent.ok) {
         reportPortProblem(sent);
         showInvalidPortMessage();
-        return;
+        return false;
     }
     host_->lineBusy();
     controls_.Text2->append(QString::fromLatin1(HandshakeTrace));
+    return true;
+}
+
+// Only what a parameter's control changes is marked: the window shows it, the controller lacks it.
+void MainForm::markUnsent(int slot, bool unsent) {
+    if (slot >= 0 && slot < SlotCount && findParameter(slot) != nullptr) {
+        unsent_[static_cast<std::size_t>(slot)] = unsent;
+        ownerOf(slot).setUnsentMark(unsent ? UnsentMark.in(flags_.chinese) : QString());
+    }
+}
+
+void MainForm::clearUnsent() {
+    unsent_.reset();
+    showUnsentMarks();
+}
+
+void MainForm::showUnsentMarks() {
+    for (const Parameter& parameter : Parameters) {
+        markUnsent(parameter.slot, unsent_[static_cast<std::size_t>(parameter.slot)]);
+    }
 }
 
 }  // namespace rotaline

@@ -19,6 +19,9 @@ constexpr Bilingual DamagedMessage{"File is not found or file is error!",
                                    "文件已经删除或文件已经损坏"};
 constexpr Bilingual SaveFailedMessage{"The settings could not be saved to %1:\r\n%2",
                                       "设置无法保存到 %1：\r\n%2"};
+constexpr Bilingual SavedStatus{"Saved to %1", "已保存到 %1"};
+constexpr Bilingual ChooseModelFirst{"Choose a model first: choosing it sends the factory settings",
+                                     "请先选择型号：选择型号即发送出厂设置"};
 
 }  // namespace
 
@@ -40,6 +43,8 @@ void MainForm::SaveSettingsFile() {
         return;
     }
     UpdateFileMenu(path);
+    host_->fileShown(path);
+    host_->showStatus([path](bool chinese) { return SavedStatus.in(chinese).arg(path); });
 }
 
 void MainForm::mnuOpen_Click() {
@@ -51,7 +56,9 @@ void MainForm::mnuOpen_Click() {
 
 void MainForm::OpenSettingsFile(const QString& path) {
     UpdateFileMenu(path);
-    LoadSettingsFile(path);
+    if (loadTried(readSettingsLines(path))) {
+        host_->fileShown(path);
+    }
     controls_.Text1->setText(QLatin1String(texts::LoadNote) + path + texts::CrLf);
 }
 
@@ -59,9 +66,19 @@ void MainForm::LoadSettingsFile(const QString& path) {
     loadTried(readSettingsLines(path));
 }
 
+// Before a model is chosen the block holds values the window does not show, and there is no
+// model to send: the command waits for one.
+void MainForm::allowSendAll(bool allowed) {
+    controls_.mnuSendAll->setEnabled(allowed);
+    controls_.mnuSendAll->setToolTip(allowed ? QString() : ChooseModelFirst.in(flags_.chinese));
+}
+
 // The next controller gets what the last one got: the block goes out as loading a file with it
 // would, on the port chosen now.
 void MainForm::mnuSendAll_Click() {
+    if (!controls_.mnuSendAll->isEnabled()) {
+        return;
+    }
     if (!link_.isReady()) {
         showInvalidPortMessage();
         return;
@@ -77,15 +94,17 @@ void MainForm::mnuSendAll_Click() {
 }
 
 // Loads only when the trial on a copy of the form meets no fault; otherwise says why.
-void MainForm::loadTried(const std::optional<QList<QByteArray>>& lines) {
+bool MainForm::loadTried(const std::optional<QList<QByteArray>>& lines) {
     SettingsFault fault = lines ? tryLoadOnCopy(*lines) : SettingsFault::Damaged;
     if (fault == SettingsFault::None) {
         fault = loadSettingsLines(*lines);
+        endHistory();
     }
     if (fault != SettingsFault::None) {
         dialogs_.message(settingsFaultMessage(fault, flags_.chinese), Dialogs::Icon::None,
                          Dialogs::Buttons::Ok);
     }
+    return fault == SettingsFault::None;
 }
 
 // The head first: port, type and models are chosen as a user would choose them, and their

@@ -23,6 +23,16 @@ inline constexpr const char* LoadNote = "Load File:";
 inline constexpr Bilingual PortInvalidNote{" port is invalid !", "口是无效的！"};
 inline constexpr Bilingual InvalidPortFirst{" is invalild ! ", "是无效的 ！ "};
 inline constexpr Bilingual InvalidPortSecond{"Please slect other COM port !", "请选取别的COM口!"};
+// The settings store: %1 its file, %2 why.
+inline constexpr Bilingual SettingsUnread{
+    "Rotaline cannot read its settings file %1:\r\n%2\r\nIt starts without its recent files and "
+    "adapter assignments, and leaves the file as it is.",
+    "Rotaline 无法读取设置文件 "
+    "%1：\r\n%2\r\n程序将不带最近文件和适配器分配启动，并且不改动该文件。"};
+inline constexpr Bilingual SettingsNotKept{
+    "Rotaline cannot keep its settings in %1:\r\n%2\r\nThe recent files and adapter assignments "
+    "last until you quit.",
+    "Rotaline 无法把设置保存到 %1：\r\n%2\r\n最近文件和适配器分配只在本次运行中有效。"};
 
 }  // namespace texts
 

@@ -94,6 +94,10 @@ void MainForm::SSTab1_Click(int previousTab) {
     if (flags_.suppress) {
         return;
     }
+    if (type != previousTab) {
+        allowSendAll(false);  // the block's model is not the one this tab shows
+        endHistory();
+    }
     if (!link_.isReady()) {
         showInvalidPortMessage();
         return;
@@ -110,6 +114,7 @@ void MainForm::SSTab1_Click(int previousTab) {
     block_.value[TypeSlot] = static_cast<std::uint8_t>(type);
     SendParameter(addressOf(TypeSlot), block_.value[TypeSlot]);
     controls_.Text1->setText(tabs.tabCaption(type) + texts::CrLf);
+    endHistory();
 }
 
 }  // namespace rotaline

@@ -1,15 +1,22 @@
 // Loaded with LD_PRELOAD, makes the pseudo-terminal named by ROTALINE_LINE_DEVICE behave like a
 // real UART at its set speed: a write returns at once and each byte then takes 11 bit times on
-// the line (8E1 with its start bit); tcdrain, and the last close, wait until the line is idle,
-// as the kernel's closing wait does; tcflush of the output ends the wait. A tcsetattr that
-// changes the speed while bytes are still on the line garbles them. With ROTALINE_LINE_STUCK set
-// the adapter takes nothing: the line stays busy until its output is flushed. What it sees goes to
-// the file named by ROTALINE_LINE_LOG, a line each:
+// the line (8E1 with its start bit); tcdrain, the TCSADRAIN/TCSAFLUSH waits and the last close
+// wait until the line is idle, as the kernel's closing wait does; tcflush of the output ends the
+// wait and drops what is left. A tcsetattr that changes the speed while bytes are still on the
+// line garbles them. TIOCOUTQ counts the bytes the kernel still holds.
+// With ROTALINE_LINE_ADAPTER_BYTES=N the adapter keeps the last N bytes in its own chip, out of
+// the kernel's sight: the waits return, and TIOCOUTQ says nothing is left, while N bytes are
+// still leaving. So do the Linux 6.x drivers of CH340/CH341 (ch341), PL2303 (pl2303) and
+// CDC-ACM (cdc_acm) adapters, which cannot ask the chip what it still holds; 16550 UARTs, FTDI
+// (ftdi_sio) and CP210x (cp210x) adapters are exact, as the model is without N.
+// With ROTALINE_LINE_STUCK set the adapter takes nothing: the line stays busy until its output
+// is flushed. What it sees goes to the file named by ROTALINE_LINE_LOG, a line each:
 //   garbled N          N bytes were on the line when its speed changed
 //   wait MS main|other a call waited MS milliseconds for the line, on the main thread or not
 #include <dlfcn.h>
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/ioctl.h>
 #include <sys/syscall.h>
 #include <termios.h>
 #include <unistd.h>
@@ -42,8 +49,9 @@ F real(const char* name) {
 // Straight to the kernel, so that the log never comes back through these functions.
 void note(const char* format, long value, const char* extra = "") {
     const char* path = std::getenv("ROTALINE_LINE_LOG");
-    char line[64];
-    const int size = std::snprintf(line, sizeof line, format, value, extra);
+    char line[256];
+    const int size = std::min(std::snprintf(line, sizeof line, format, value, extra),
+                              static_cast<int>(sizeof line) - 1);
     if (path == nullptr || size <= 0) {
         return;
     }
@@ -83,6 +91,18 @@ Clock::duration byteTime(int fd) {
     return std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(11.0 / baud));
 }
 
+// How many bytes the adapter keeps out of the kernel's sight.
+std::size_t hiddenInAdapter() {
+    const char* bytes = std::getenv("ROTALINE_LINE_ADAPTER_BYTES");
+    return bytes == nullptr ? 0 : std::strtoul(bytes, nullptr, 10);
+}
+
+// When the kernel has handed its last byte on: what is left then is in the adapter's chip.
+Clock::time_point kernelEmptyAt() {
+    const std::size_t hidden = hiddenInAdapter();
+    return bytes.size() > hidden ? bytes[bytes.size() - 1 - hidden] : Clock::time_point{};
+}
+
 void dropLeft(Clock::time_point now) {
     while (!bytes.empty() && bytes.front() <= now) {
         bytes.pop_front();
@@ -94,15 +114,18 @@ bool hungUp(int fd) {
     return poll(&state, 1, 0) > 0 && (state.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0;
 }
 
-// Waits, with the lock held, until every byte has left, the output was flushed or the adapter
-// is gone (a hung-up line takes nothing more).
+// Waits, with the lock held, until the kernel has handed every byte on, the output was flushed
+// or the adapter is gone (a hung-up line takes nothing more).
 void waitForIdle(std::unique_lock<std::mutex>& held, int fd) {
     const Clock::time_point start = Clock::now();
     const bool stuck = std::getenv("ROTALINE_LINE_STUCK") != nullptr;
-    while (!bytes.empty() && (stuck || Clock::now() < bytes.back()) && !hungUp(fd)) {
+    while (!bytes.empty() && (stuck || Clock::now() < kernelEmptyAt()) && !hungUp(fd)) {
         lineIdle.wait_for(held, std::chrono::milliseconds(20));
     }
-    bytes.clear();
+    if (hungUp(fd)) {
+        bytes.clear();
+    }
+    dropLeft(Clock::now());
     const long waited =
         std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count();
     if (waited > 0) {
@@ -111,7 +134,11 @@ void waitForIdle(std::unique_lock<std::mutex>& held, int fd) {
     }
 }
 
+// Every device opened is logged, so that tests see that nothing nobody chose is touched.
 int track(const char* path, int fd) {
+    if (std::strncmp(path, "/dev/", 5) == 0) {
+        note("open %ld %s\n", fd, path);
+    }
     const char* device = std::getenv("ROTALINE_LINE_DEVICE");
     if (fd >= 0 && device != nullptr && std::strcmp(path, device) == 0) {
         const std::lock_guard<std::mutex> held(lock);
@@ -174,6 +201,23 @@ int tcflush(int fd, int queue) {
         }
     }
     return real<int (*)(int, int)>("tcflush")(fd, queue);
+}
+
+int ioctl(int fd, unsigned long request, ...) {
+    va_list arguments;
+    va_start(arguments, request);
+    void* argument = va_arg(arguments, void*);
+    va_end(arguments);
+    {
+        const std::lock_guard<std::mutex> held(lock);
+        if (request == TIOCOUTQ && isModelled(fd)) {
+            dropLeft(Clock::now());
+            *static_cast<int*>(argument) =
+                static_cast<int>(bytes.size() - std::min(bytes.size(), hiddenInAdapter()));
+            return 0;
+        }
+    }
+    return real<int (*)(int, unsigned long, void*)>("ioctl")(fd, request, argument);
 }
 
 int tcsetattr(int fd, int when, const termios* settings) {

@@ -23,6 +23,9 @@ QString stateOf(const Control& control) {
     if (!control.isEnabled()) {
         words << QStringLiteral("disabled");
     }
+    if (!control.unsentMark().isEmpty()) {
+        words << QStringLiteral("marked ") + quoted(control.unsentMark());
+    }
     if (auto* group = dynamic_cast<const OptionGroup*>(&control)) {
         words << QStringLiteral("option %1").arg(group->selected());
     } else if (auto* list = dynamic_cast<const ComboList*>(&control)) {
@@ -55,6 +58,7 @@ QStringList FormFixture::state() {
                      .arg(form.block().inUse[slot] ? "in use" : "unused");
     }
     lines << QStringLiteral("link: ") + (link.isReady() ? "ready" : "not ready");
+    lines << QStringLiteral("settings not sent: %1").arg(form.unsentCount());
     lines << QStringLiteral("note: ") + quoted(note())
           << QStringLiteral("trace: ") + quoted(trace());
     return lines;

@@ -53,8 +53,8 @@ struct FormFixture {
         return bytes;
     }
     // What the user can see and the controller is told: every control's visibility, enabling,
-    // selection and entries, the lamp's help, every slot and its flag, the link's readiness,
-    // the note and the trace; a line each, "name: state".
+    // selection, entries and unsent mark, the lamp's help, every slot and its flag, the link's
+    // readiness, the settings not sent, the note and the trace; a line each, "name: state".
     QStringList state();
     QString note() const { return controls.Text1->text(); }
     QString trace() const { return controls.Text2->text(); }

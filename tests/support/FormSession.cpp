@@ -79,8 +79,8 @@ public:
         for (const QString& filter : f_.dialogs.filters().mid(filters)) {
             lines << QStringLiteral("file dialog ") + quoted(filter);
         }
-        for (const QString& problem : host_.problems) {
-            lines << QStringLiteral("port problem ") + quoted(problem);
+        for (const FormHost::Say& problem : host_.problems) {
+            lines << QStringLiteral("port problem ") + quoted(problem(f_.form.flags().chinese));
         }
         lines << hostEvents_;
         lines << boxChange(QStringLiteral("note"), note, f_.note());

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QString>
+#include <QStringList>
 #include <algorithm>
 
 #include "model/SettingsFileCodec.h"
@@ -12,6 +13,7 @@ namespace rotaline::testing {
 struct LineLog {
     int garbled = 0;
     int longestMainWait = 0;  // ms
+    QStringList opened;       // devices, in the order they were opened
 
     static LineLog read(const QString& path) {
         LineLog log;
@@ -21,6 +23,8 @@ struct LineLog {
                 const QList<QByteArray> words = line.split(' ');
                 if (words.value(0) == "garbled") {
                     log.garbled += words.value(1).toInt();
+                } else if (words.value(0) == "open") {
+                    log.opened << QString::fromLocal8Bit(words.value(2));
                 } else if (words.value(0) == "wait" && words.value(2) == "main") {
                     log.longestMainWait = std::max(log.longestMainWait, words.value(1).toInt());
                 }

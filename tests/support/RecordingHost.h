@@ -12,7 +12,7 @@ namespace rotaline::testing {
 class RecordingHost : public FormHost {
 public:
     void showAbout() override { ++abouts; }
-    void portProblem(const QString& help) override { problems << help; }
+    void portProblem(const Say& help) override { problems << help; }
     void unload() override {
         if (onUnload) {
             onUnload();
@@ -27,7 +27,7 @@ public:
     }
 
     int abouts = 0;
-    QStringList problems;
+    QList<Say> problems;
     std::function<void()> onUnload;
     std::function<void(int)> onWait;
 };

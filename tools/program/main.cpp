@@ -2,7 +2,6 @@
 // the file into the programmer, so a batch of controllers can be set from one file.
 #include <QCoreApplication>
 #include <QEventLoop>
-#include <QTimer>
 #include <cstdio>
 
 #include "link/ProgrammingLink.h"
@@ -10,6 +9,7 @@
 #include "platform/ExitSignals.h"
 #include "platform/QtSerialPort.h"
 #include "platform/RecordingPort.h"
+#include "program/Arguments.h"
 #include "program/Console.h"
 #include "program/Describe.h"
 #include "window/MainForm.h"
@@ -37,29 +37,23 @@ double seconds(LineClock::Clock::duration duration) {
     return std::chrono::duration<double>(duration).count();
 }
 
-// Runs the event loop until the port has nothing on the line, or `limit` has passed.
-void waitForIdleLine(SerialPort& port, std::chrono::milliseconds limit) {
-    if (!port.isDraining()) {
-        return;
-    }
+// Runs the event loop until the port has nothing on the line: the port gives up a line that
+// takes nothing two seconds after its line time. A second signal gives up what is left at once;
+// either way the port closes properly, its device's settings restored and its lock removed.
+// True when the rest was given up.
+bool waitForIdleLine(SerialPort& port, const ExitSignals& exitSignals) {
     QEventLoop loop;
+    int caught = 0;
     QObject::connect(&port, &SerialPort::lineIdle, &loop, &QEventLoop::quit);
-    QTimer::singleShot(limit, Qt::PreciseTimer, &loop, &QEventLoop::quit);
-    loop.exec();
-}
-
-// Waits at most the time the line still needs and a margin for the adapter; after that, what
-// is left is given up.
-bool finishSending(SerialPort& port, const LineClock& line) {
-    using std::chrono::milliseconds;
-    waitForIdleLine(
-        port, std::chrono::duration_cast<milliseconds>(line.timeLeft()) + std::chrono::seconds(2));
-    if (!port.isDraining()) {
-        return true;
+    QObject::connect(&exitSignals, &ExitSignals::received, &loop, [&port, &caught] {
+        if (++caught == 2) {
+            port.abandonDraining();
+        }
+    });
+    if (port.isDraining()) {
+        loop.exec();
     }
-    port.abandonDraining();
-    waitForIdleLine(port, std::chrono::seconds(1));
-    return false;
+    return caught >= 2;
 }
 
 constexpr const char* Usage =
@@ -71,9 +65,21 @@ constexpr const char* Usage =
     "--describe prints the controller a file is for and each setting it uses; --diff prints\n"
     "the settings two files set otherwise (exit status 0 alike, 1 different, 2 trouble).\n";
 
-int usage() {
-    std::fputs(Usage, stderr);
+int usage(const QString& problem) {
+    std::fprintf(stderr, "rotaline-program: %s\n%s", qPrintable(problem), Usage);
     return 2;
+}
+
+// Each settings file named is there and readable, or the reason is printed.
+bool settingsFilesReadable(const Request& request) {
+    const qsizetype count = request.mode == Request::Mode::Send ? 1 : request.files.size();
+    for (const QString& file : request.files.mid(0, count)) {
+        if (const QString problem = fileProblem(file); !problem.isEmpty()) {
+            std::fprintf(stderr, "%s: %s\n", qPrintable(file), qPrintable(problem));
+            return false;
+        }
+    }
+    return true;
 }
 
 void print(const QByteArray& bytes) {
@@ -87,21 +93,24 @@ void print(const QByteArray& bytes) {
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    QStringList arguments = app.arguments().mid(1);
-    if (arguments.contains(QStringLiteral("--help"))) {
+    const std::variant<Request, QString> parsed = parseArguments(app.arguments().mid(1));
+    if (const auto* problem = std::get_if<QString>(&parsed)) {
+        return usage(*problem);
+    }
+    const Request& request = std::get<Request>(parsed);
+    if (request.mode == Request::Mode::Help) {
         std::fputs(Usage, stdout);
         return 0;
     }
-    if (isDescribeCommand(arguments)) {
-        const std::optional<int> status = runDescribeCommand(arguments);
-        return status ? *status : usage();
+    if (!settingsFilesReadable(request)) {
+        return 2;
     }
-    const bool dryRun = arguments.removeAll(QStringLiteral("--dry-run")) > 0;
-    if (arguments.size() != 2 || arguments[0].startsWith('-')) {
-        return usage();
+    if (request.mode != Request::Mode::Send) {
+        return runDescribeCommand(request);
     }
-    const QString file = arguments[0];
-    const QString device = arguments[1];
+    const bool dryRun = request.dryRun;
+    const QString file = request.files[0];
+    const QString device = request.files[1];
     // The whole load is tried without the device first: a bad file writes nothing.
     {
         RecordingPort nowhere;
@@ -123,11 +132,18 @@ int main(int argc, char** argv) {
                      qPrintable(port.errorString()));
         return 3;
     }
+    QString failure;
+    QObject::connect(&port, &SerialPort::sendingFailed,
+                     [&failure](const QString& why) { failure = why; });
     headless.form.LoadSettingsFile(file);
     link.close();
-    if (!finishSending(port, link.line())) {
-        std::fprintf(stderr, "%s did not take the settings within %.1f s of line time\n",
-                     qPrintable(device), seconds(link.line().timeFor(port.written().size())));
+    if (waitForIdleLine(port, exitSignals)) {
+        std::fprintf(stderr, "stopped by signal %d; the rest of the settings was not sent\n",
+                     ExitSignals::caught());
+        return 128 + ExitSignals::caught();
+    }
+    if (!failure.isEmpty() || !link.isReady()) {
+        std::fprintf(stderr, "%s\n", qPrintable(failure.isEmpty() ? port.errorString() : failure));
         return 3;
     }
     print(port.written());

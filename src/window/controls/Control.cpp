@@ -34,11 +34,28 @@ void Control::setToolTip(const QString& toolTip) {
     }
 }
 
+void Control::setAccessible(const QString& name, const QString& description) {
+    if (accessibleName_ != name || description_ != description) {
+        accessibleName_ = name;
+        description_ = description;
+        notify(Property::Accessible);
+    }
+}
+
+void Control::setUnsentMark(const QString& mark) {
+    if (unsentMark_ != mark) {
+        unsentMark_ = mark;
+        notify(Property::UnsentMark);
+    }
+}
+
 void Control::copyStateOf(const Control& other) {
     setCaption(other.caption_, other.accessKeys_);
     setVisible(other.visible_);
     setEnabled(other.enabled_);
     setToolTip(other.toolTip_);
+    setAccessible(other.accessibleName_, other.description_);
+    setUnsentMark(other.unsentMark_);
 }
 
 void Control::notify(Property property) const {

@@ -24,7 +24,18 @@ enum class ControlKind {
     Toolbar,
 };
 
-enum class Property { Caption, Visible, Enabled, ToolTip, Value, Items, Text, TextAppended };
+enum class Property {
+    Caption,
+    Visible,
+    Enabled,
+    ToolTip,
+    Accessible,
+    UnsentMark,
+    Value,
+    Items,
+    Text,
+    TextAppended
+};
 
 // A control of the window as the form logic sees it: name, caption, visibility and enabling.
 // Setting these raises no event; observers (the widgets) are told of every change.
@@ -52,6 +63,15 @@ public:
     void setEnabled(bool enabled);
     const QString& toolTip() const { return toolTip_; }
     void setToolTip(const QString& toolTip);
+    // What a screen reader calls the control and says of it, where its caption or tooltip
+    // does not (an empty description leaves the tooltip to say it).
+    const QString& accessibleName() const { return accessibleName_; }
+    const QString& description() const { return description_; }
+    void setAccessible(const QString& name, const QString& description = QString());
+    // What the control's group says while the controller lacks the value the control shows;
+    // "" while it has it.
+    const QString& unsentMark() const { return unsentMark_; }
+    void setUnsentMark(const QString& mark);
 
     // Buttons and menu items: the user's click.
     void click() const {
@@ -97,6 +117,9 @@ private:
     bool visible_ = true;
     bool enabled_ = true;
     QString toolTip_;
+    QString accessibleName_;
+    QString description_;
+    QString unsentMark_;
     std::vector<Observer> observers_;
 };
 

@@ -1,4 +1,4 @@
-#include "link/LineClock.h"
+#include "model/LineClock.h"
 
 #include <algorithm>
 
@@ -6,23 +6,22 @@ namespace rotaline {
 
 void LineClock::handedOver(int bytes, Clock::time_point now) {
     if (!isBusy(now)) {
-        idleAt_ = now;
         runBytes_ = 0;
     }
-    idleAt_ += byteTime_ * bytes;
+    lastByteLeaves_ = std::max(lastByteLeaves_, now) + byteTime_ * bytes;
     runBytes_ += bytes;
 }
 
 int LineClock::bytesLeft(Clock::time_point now) const {
-    if (!isBusy(now)) {
+    if (now >= lastByteLeaves_) {
         return 0;
     }
-    const auto left = (idleAt_ - now + byteTime_ - Clock::duration(1)) / byteTime_;
+    const auto left = (lastByteLeaves_ - now + byteTime_ - Clock::duration(1)) / byteTime_;
     return static_cast<int>(std::min<long long>(left, runBytes_));
 }
 
 LineClock::Clock::duration LineClock::timeLeft(Clock::time_point now) const {
-    return isBusy(now) ? idleAt_ - now : Clock::duration::zero();
+    return isBusy(now) ? idleAt() - now : Clock::duration::zero();
 }
 
 int LineClock::percentDone(Clock::time_point now) const {
@@ -33,7 +32,7 @@ int LineClock::percentDone(Clock::time_point now) const {
 }
 
 std::chrono::system_clock::time_point LineClock::lastByteAt() const {
-    const auto sinceIdle = idleAt_ - Clock::now();
+    const auto sinceIdle = lastByteLeaves_ - Clock::now();
     return std::chrono::system_clock::now() +
            std::chrono::duration_cast<std::chrono::system_clock::duration>(sinceIdle);
 }

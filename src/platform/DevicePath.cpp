@@ -1,0 +1,52 @@
+#include "platform/DevicePath.h"
+
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace rotaline {
+
+namespace {
+
+// A line of /proc/tty/drivers, "serial  /dev/ttyS  4  64-111  serial": whether it is a driver of
+// serial lines and takes the device numbered `major`:`minor`.
+bool drivesLine(const QByteArray& line, unsigned major, unsigned minor) {
+    const QList<QByteArray> fields = line.simplified().split(' ');
+    if (fields.size() < 5 || fields[4].startsWith("system") || fields[4] == "pty:master") {
+        return false;
+    }
+    const QList<QByteArray> minors = fields[3].split('-');
+    bool ok = false;
+    return fields[2].toUInt(&ok) == major && ok && minors.front().toUInt() <= minor &&
+           minor <= minors.back().toUInt();
+}
+
+}  // namespace
+
+QString devicePath(const QString& name) {
+    const QString absolute = QDir::isAbsolutePath(name) ? name : QStringLiteral("/dev/") + name;
+    const QString canonical = QFileInfo(absolute).canonicalFilePath();
+    return canonical.isEmpty() ? QDir::cleanPath(absolute) : canonical;
+}
+
+bool isSerialLine(const QString& path, const QString& drivers) {
+    struct stat st {};
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0 || !S_ISCHR(st.st_mode)) {
+        return false;
+    }
+    QFile list(drivers);
+    if (!list.open(QIODevice::ReadOnly)) {
+        return true;
+    }
+    for (const QByteArray& line : list.readAll().split('\n')) {
+        if (drivesLine(line, major(st.st_rdev), minor(st.st_rdev))) {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace rotaline

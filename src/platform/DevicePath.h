@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+
+namespace rotaline {
+
+// What a port number leads to: the device as configured or typed, or why its assignment cannot
+// be read. A name alone converts to one.
+struct Assignment {
+    Assignment(QString device = {}, QString unreadable = {})
+        : device(std::move(device)), unreadable(std::move(unreadable)) {}
+    QString device;
+    QString unreadable;
+};
+
+// The device a configured or typed name stands for. A relative name is one under /dev
+// ("ttyUSB0", "pts/3"), never one under the current folder. The result is absolute with every
+// link resolved (a /dev/serial/by-id name leads to its tty), so that the busy check, the lock and
+// the open all meet one device; a device not present keeps its name, made absolute.
+QString devicePath(const QString& name);
+
+// Whether `path` is a serial line: a character device of one of the kernel's tty drivers as
+// `drivers` lists them, other than the system's own (/dev/tty, the console, /dev/ptmx) and a
+// pseudo-terminal's master side. /dev/null, a disk or a watchdog is none; without the list, any
+// character device counts.
+bool isSerialLine(const QString& path,
+                  const QString& drivers = QStringLiteral("/proc/tty/drivers"));
+
+}  // namespace rotaline

@@ -1,0 +1,62 @@
+#include "platform/LineDrain.h"
+
+#include <poll.h>
+#include <sys/ioctl.h>
+#include <termios.h>
+
+#include <algorithm>
+
+namespace rotaline {
+
+namespace {
+
+constexpr int SliceMilliseconds = 20;
+
+bool hungUp(int fd) {
+    pollfd state{fd, 0, 0};
+    return ::poll(&state, 1, 0) > 0 && (state.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0;
+}
+
+int kernelQueue(int fd) {
+    int queued = 0;
+    return ::ioctl(fd, TIOCOUTQ, &queued) == 0 ? queued : 0;
+}
+
+}  // namespace
+
+// A hang-up also ends tcdrain; the kernel then throws away what it held.
+void LineDrain::wait() {
+    ::tcdrain(fd_);
+    for (;;) {
+        const auto now = LineClock::Clock::now();
+        if (givenUp_) {
+            return;
+        }
+        if (hungUp(fd_)) {
+            return end(Outcome::HungUp, line_.bytesLeft(now));
+        }
+        if (!line_.isBusy(now)) {
+            return end(Outcome::Idle, 0);
+        }
+        const auto left = std::chrono::ceil<std::chrono::milliseconds>(line_.timeLeft(now));
+        pollfd state{fd_, 0, 0};
+        ::poll(&state, 1, static_cast<int>(std::min<long long>(left.count(), SliceMilliseconds)));
+    }
+}
+
+void LineDrain::giveUp() {
+    if (givenUp_.exchange(true)) {
+        return;
+    }
+    end(Outcome::GivenUp, std::max(line_.bytesLeft(), kernelQueue(fd_)));
+    ::tcflush(fd_, TCOFLUSH);
+}
+
+void LineDrain::end(Outcome outcome, int unsent) {
+    Outcome waiting = Outcome::Waiting;
+    if (outcome_.compare_exchange_strong(waiting, outcome)) {
+        unsent_ = unsent;
+    }
+}
+
+}  // namespace rotaline

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <atomic>
+
+#include "model/LineClock.h"
+
+namespace rotaline {
+
+// The wait of a closed port for its line, run on a worker thread: the kernel must have sent
+// its queue (tcdrain) and the line clock must say the last byte has left. tcdrain alone is
+// exact for 16550 UARTs, FTDI and CP210x adapters; the Linux drivers of CH340/CH341, PL2303 and
+// CDC-ACM adapters cannot see the chip's own buffer and return while it still holds bytes.
+class LineDrain {
+public:
+    enum class Outcome { Waiting, Idle, HungUp, GivenUp };
+
+    LineDrain(int fd, const LineClock& line) : fd_(fd), line_(line) {}
+
+    void wait();
+    // From any thread: drops what is left and ends the wait.
+    void giveUp();
+    // From any thread: ends the wait and leaves the descriptor alone from then on, for a port
+    // that was taken back and may be closed, and its number reused, before the wait returns.
+    void release() { givenUp_ = true; }
+
+    Outcome outcome() const { return outcome_; }
+    // What had not left when the line hung up or was given up.
+    int unsentBytes() const { return unsent_; }
+    const LineClock& line() const { return line_; }
+
+private:
+    void end(Outcome outcome, int unsent);
+
+    int fd_;
+    LineClock line_;
+    std::atomic<bool> givenUp_{false};
+    std::atomic<Outcome> outcome_{Outcome::Waiting};
+    std::atomic<int> unsent_{0};
+};
+
+}  // namespace rotaline

@@ -1,0 +1,177 @@
+// What a screen reader finds in the window: every control by a name of its own, in the
+// language shown, and the status bar's changes as they come.
+#include <QtTest>
+#include <QtWidgets>
+
+#include "support/FormFixture.h"
+#include "ui/MainWindow.h"
+#include "ui/StatusText.h"
+#include "window/LineStatus.h"
+
+using namespace rotaline;
+using namespace rotaline::testing;
+
+namespace {
+
+// What the user operates, or what names a group of it.
+const QSet<QAccessible::Role> Controls{
+    QAccessible::ComboBox,   QAccessible::RadioButton, QAccessible::CheckBox,
+    QAccessible::PushButton, QAccessible::ScrollBar,   QAccessible::EditableText,
+    QAccessible::PageTab,    QAccessible::PageTabList, QAccessible::Grouping,
+    QAccessible::Graphic,    QAccessible::ToolBar,     QAccessible::ProgressBar,
+    QAccessible::StatusBar,  QAccessible::MenuItem};
+
+QString described(QAccessibleInterface* control) {
+    return QStringLiteral("%1 \"%2\" (%3)")
+        .arg(control->object()
+                 ? control->object()->metaObject()->className() + QStringLiteral(" in ") +
+                       control->object()->parent()->metaObject()->className()
+                 : QString())
+        .arg(control->text(QAccessible::Name))
+        .arg(int(control->role()));
+}
+
+// What a screen reader would not make out: a control without a name, named only by its value,
+// one that takes the focus but says nothing of what it does, an option button that is not a
+// radio button inside a named group.
+void findFaults(QAccessibleInterface* node, QStringList& faults, int& checked) {
+    for (int i = 0; i < node->childCount(); ++i) {
+        QAccessibleInterface* child = node->child(i);
+        if (child == nullptr || child->state().invisible) {
+            continue;
+        }
+        const QString name = child->text(QAccessible::Name);
+        const QString value = child->text(QAccessible::Value);
+        // A tab strip is named by the tab shown and heard through its tabs.
+        if (Controls.contains(child->role()) && child->role() != QAccessible::MenuItem &&
+            child->role() != QAccessible::PageTabList) {
+            ++checked;
+            if (name.trimmed().isEmpty()) {
+                faults << described(child) + " has no name";
+            } else if (name == value) {
+                faults << described(child) + " is named by its value";
+            }
+            if (child->state().focusable && child->text(QAccessible::Description).isEmpty()) {
+                faults << described(child) + " says nothing of what it does";
+            }
+        }
+        if (child->role() == QAccessible::CheckBox) {
+            faults << described(child) + " is a check box";
+        }
+        if (child->role() == QAccessible::RadioButton &&
+            (node->role() != QAccessible::Grouping || node->text(QAccessible::Name).isEmpty())) {
+            faults << described(child) + " is outside a named group";
+        }
+        if (child->role() != QAccessible::ComboBox) {  // a closed list's entries are hidden
+            findFaults(child, faults, checked);
+        }
+    }
+}
+
+}  // namespace
+
+class TestAccessibility : public QObject {
+    Q_OBJECT
+private slots:
+    void everyControlHasANameOfItsOwnInBothLanguages() {
+        FormFixture f(FormFixture::Start::Loaded);
+        MainWindow window(f.form);
+        window.show();
+        QStringList faults;
+        int checked = 0;
+        for (int step = 0; step < 8; ++step) {
+            if (step == 4) {
+                f.switchToChinese();
+            }
+            f.controls.SSTab1->select(step % 4);
+            findFaults(QAccessible::queryAccessibleInterface(&window), faults, checked);
+        }
+        QVERIFY(checked > 8 * 40);
+        faults.removeDuplicates();
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
+    }
+
+    // Named by what they set, with the value apart, in the language shown.
+    void listsAndOptionsAreNamedByWhatTheySet_data() {
+        QTest::addColumn<bool>("chinese");
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("heard");  // role: name, value; group
+        QTest::newRow("a cut-off list") << false << "ComboPerCellLi"
+                                        << "combo box: Li-ion/Poly Cut off per cell, 2.7V; ";
+        QTest::newRow("the port list") << false << "ComboCOM"
+                                       << "combo box: Select COM port, COM1; Select COM port";
+        QTest::newRow("an option button") << false << "OptionCutOffType(1)"
+                                          << "radio button: Hard, ; Cut Off Type";
+        QTest::newRow("the note box") << false << "Text1"
+                                      << "text: Change notes, Select COM port: COM1\n; ";
+        QTest::newRow("the timing bar") << false << "HScrollTiming"
+                                        << "scroll bar: Timing Degree, 0; Timing Degree";
+        QTest::newRow("a Chinese list") << true << "ComboPowerLimitR"
+                                        << "combo box: 倒退功率限制, OFF; 功率限制";
+        QTest::newRow("a Chinese picture") << true << "Image1(2)"
+                                           << "graphic: 固定翼飞机, ; ";
+    }
+    void listsAndOptionsAreNamedByWhatTheySet() {
+        QFETCH(bool, chinese);
+        QFETCH(QString, control);
+        QFETCH(QString, heard);
+        FormFixture f(FormFixture::Start::Loaded);
+        MainWindow window(f.form);
+        if (chinese) {
+            f.switchToChinese();
+        }
+        QAccessibleInterface* shown = QAccessible::queryAccessibleInterface(window.widget(control));
+        const QHash<QAccessible::Role, QString> roles{{QAccessible::ComboBox, "combo box"},
+                                                      {QAccessible::RadioButton, "radio button"},
+                                                      {QAccessible::EditableText, "text"},
+                                                      {QAccessible::ScrollBar, "scroll bar"},
+                                                      {QAccessible::Graphic, "graphic"}};
+        QAccessibleInterface* group = shown->parent();
+        QCOMPARE(QStringLiteral("%1: %2, %3; %4")
+                     .arg(roles.value(shown->role(), "other"), shown->text(QAccessible::Name),
+                          shown->text(QAccessible::Value),
+                          group->role() == QAccessible::Grouping ? group->text(QAccessible::Name)
+                                                                 : QString()),
+                 heard);
+    }
+
+    // A status too long for the window is cut with "…"; its tooltip and a screen reader have it
+    // whole. (The offscreen platform has no accessibility bridge to hear the change itself.)
+    void theStatusBarKeepsItsTextWhole() {
+        FormFixture f(FormFixture::Start::Loaded);
+        MainWindow window(f.form);
+        window.show();
+        f.port.failNextOpen(PortProblem::Unassigned);
+        f.controls.ComboCOM->setListIndex(4);
+        const QString whole =
+            "No adapter is assigned to COM5. Choose the adapter for COM5 in File > Serial "
+            "adapters... (or click the lamp).";
+        QLabel* status = window.lineText();
+        QCOMPARE(QAccessible::queryAccessibleInterface(status)->text(QAccessible::Name), whole);
+        QCOMPARE(status->toolTip(), whole);
+        QVERIFY(status->text().endsWith(QChar(0x2026)));
+        QVERIFY(status->fontMetrics().horizontalAdvance(status->text()) <= status->width());
+    }
+
+    void theLineStatusCountsInTheRightForm_data() {
+        QTest::addColumn<int>("bytes");
+        QTest::addColumn<bool>("chinese");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("one") << 2 << false << "Sending to COM1… 1 message left ";
+        QTest::newRow("two") << 4 << false << "Sending to COM1… 2 messages left ";
+        QTest::newRow("Chinese") << 2 << true << "正在发送到 COM1… 还剩 1 条消息";
+    }
+    void theLineStatusCountsInTheRightForm() {
+        QFETCH(int, bytes);
+        QFETCH(bool, chinese);
+        QFETCH(QString, said);
+        LineClock line;
+        const LineClock::Clock::time_point now = LineClock::Clock::now();
+        line.handedOver(bytes, now);
+        const QString text = lineStatusOf(line, "COM1", chinese, {}, now).text;
+        QCOMPARE(text.left(text.lastIndexOf(QRegularExpression("[(（]"))), said);
+    }
+};
+
+QTEST_MAIN(TestAccessibility)
+#include "TestAccessibility.moc"

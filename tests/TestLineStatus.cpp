@@ -1,0 +1,61 @@
+#include <QtTest>
+
+#include "window/LineStatus.h"
+
+using namespace rotaline;
+
+// What the status bar says of the line, one row per state of the line and of the settings.
+class TestLineStatus : public QObject {
+    Q_OBJECT
+private slots:
+    void theStatusSaysWhatTheControllerHas_data() {
+        QTest::addColumn<int>("bytes");     // handed over in one run at the start
+        QTest::addColumn<double>("after");  // seconds later
+        QTest::addColumn<bool>("handshakeOnly");
+        QTest::addColumn<int>("unsent");
+        QTest::addColumn<bool>("chinese");
+        QTest::addColumn<QString>("status");
+        QTest::newRow("nothing sent yet") << 0 << 0.0 << false << 0 << false << "";
+        QTest::newRow("the port's handshake only")
+            << 2 << 1.0 << true << 0 << false << "Handshake sent to COM1";
+        QTest::newRow("settings") << 4 << 1.0 << false << 0 << false
+                                  << "All settings sent to COM1 at";
+        QTest::newRow("one message on the line")
+            << 4 << 0.1 << false << 1 << false << "Sending to COM1… 1 message left (";
+        QTest::newRow("one unsent")
+            << 4 << 1.0 << false << 1 << false
+            << "1 setting not sent to the controller — File > Send all settings again";
+        QTest::newRow("two unsent, after a handshake")
+            << 2 << 1.0 << true << 2 << false
+            << "2 settings not sent to the controller — File > Send all settings again";
+        QTest::newRow("two unsent, in Chinese")
+            << 4 << 1.0 << false << 2 << true << "2 项设置未发送到控制器 — 文件 > 重新发送全部设置";
+        QTest::newRow("unsent before anything went out")
+            << 0 << 0.0 << false << 1 << false
+            << "1 setting not sent to the controller — File > Send all settings again";
+    }
+    void theStatusSaysWhatTheControllerHas() {
+        QFETCH(int, bytes);
+        QFETCH(double, after);
+        QFETCH(bool, handshakeOnly);
+        QFETCH(int, unsent);
+        QFETCH(bool, chinese);
+        QFETCH(QString, status);
+        LineClock line;
+        const auto start = LineClock::Clock::now();
+        if (bytes > 0) {
+            line.handedOver(bytes, start);
+        }
+        const auto now = start + std::chrono::duration_cast<LineClock::Clock::duration>(
+                                     std::chrono::duration<double>(after));
+
+        const LineStatus shown =
+            lineStatusOf(line, QStringLiteral("COM1"), chinese, {handshakeOnly, unsent}, now);
+
+        QVERIFY2(status.isEmpty() ? shown.text.isEmpty() : shown.text.startsWith(status),
+                 qPrintable(shown.text));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestLineStatus)
+#include "TestLineStatus.moc"

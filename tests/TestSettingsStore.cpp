@@ -1,0 +1,122 @@
+#include <sys/stat.h>
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "platform/PortResolver.h"
+#include "platform/QSettingsStore.h"
+#include "support/WithoutFileOverride.h"
+
+using namespace rotaline;
+using namespace rotaline::testing;
+
+namespace {
+
+// Sets an environment variable, or unsets it for "", until the end of the scope.
+class Environment {
+public:
+    Environment(const char* name, const QByteArray& value)
+        : name_(name), old_(qgetenv(name)), had_(qEnvironmentVariableIsSet(name)) {
+        value.isEmpty() ? qunsetenv(name) : qputenv(name, value);
+    }
+    ~Environment() { had_ ? qputenv(name_, old_) : qunsetenv(name_); }
+
+private:
+    const char* name_;
+    QByteArray old_;
+    bool had_;
+};
+
+}  // namespace
+
+// What the settings store does when its file or folder is not what it should be. CONF stands
+// for the file, CONFIG for XDG_CONFIG_HOME.
+class TestSettingsStore : public QObject {
+    Q_OBJECT
+private slots:
+    // A FIFO or a device would keep an open waiting for ever: it is never opened.
+    void aStoreThatCannotBeReadOrKeptSaysWhyOnce_data() {
+        QTest::addColumn<QString>("config");
+        QTest::addColumn<QString>("told");  // at start (0) or at which change, what
+        QTest::addColumn<QString>("com1");  // why COM1 cannot be read
+        const QString unread = "0 unread CONF: %1";
+        const QString cannotRead = "The settings file CONF cannot be read: %1";
+        QTest::newRow("well") << "file"
+                              << ""
+                              << "";
+        QTest::newRow("a FIFO") << "fifo" << unread.arg("It is not a regular file.")
+                                << cannotRead.arg("It is not a regular file.");
+        QTest::newRow("a folder") << "folder" << unread.arg("It is a folder.")
+                                  << cannotRead.arg("It is a folder.");
+        QTest::newRow("unreadable")
+            << "mode 0" << unread.arg("Permission denied") << cannotRead.arg("Permission denied");
+        QTest::newRow("a comma in the value")
+            << "comma"
+            << ""
+            << "In the settings file CONF, COM1 holds a comma outside quotes, so it is no single "
+               "value.";
+        QTest::newRow("read-only folder") << "read-only"
+                                          << "1 not kept CONF: Permission denied"
+                                          << "";
+        QTest::newRow("XDG_CONFIG_HOME a file") << "xdg file"
+                                                << "1 not kept CONF: Not a directory"
+                                                << "";
+        QTest::newRow("HOME unset")
+            << "no home"
+            << "1 not kept $HOME/.config/Rotaline/Rotaline.conf: HOME is not set, so there is no "
+               "folder for settings."
+            << "";
+    }
+    void aStoreThatCannotBeReadOrKeptSaysWhyOnce() {
+        QFETCH(QString, config);
+        QFETCH(QString, told);
+        QFETCH(QString, com1);
+        QTemporaryDir home;
+        const QString xdgHome = home.filePath(config == "xdg file" ? "file" : "config");
+        const QString folder = xdgHome + "/Rotaline";
+        const QString conf = folder + "/Rotaline.conf";
+        QFile file(config == "xdg file" ? xdgHome : conf);
+        QVERIFY(config == "xdg file" || QDir().mkpath(folder));
+        if (config == "fifo") {
+            QCOMPARE(::mkfifo(qPrintable(conf), 0600), 0);
+        } else if (config == "folder") {
+            QVERIFY(QDir().mkpath(conf));
+        } else {
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(config == "comma" ? "[Ports]\nCOM1=/dev/pts/1,x\n" : "[Ports]\n");
+            file.close();
+            file.setPermissions(config == "mode 0" ? QFile::Permissions()
+                                                   : QFile::ReadOwner | QFile::WriteOwner);
+            QFile::setPermissions(folder,
+                                  config == "read-only"
+                                      ? QFile::ReadOwner | QFile::ExeOwner
+                                      : QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        }
+        const Environment xdg("XDG_CONFIG_HOME",
+                              config == "no home" ? QByteArray() : QFile::encodeName(xdgHome));
+        const Environment noHome("HOME", config == "no home" ? QByteArray() : qgetenv("HOME"));
+        WithoutFileOverride asAnyUser;
+        const QString wasThere = QFileInfo("/.config/Rotaline").exists() ? "there" : "";
+
+        QSettingsStore store;
+        QStringList heard;
+        int changes = 0;
+        store.onTrouble([&](const StoreTrouble& trouble) {
+            heard << QStringLiteral("%1 %2 %3: %4")
+                         .arg(changes)
+                         .arg(trouble.unread ? "unread" : "not kept", trouble.file, trouble.reason);
+        });
+        for (changes = 1; changes <= 2; ++changes) {
+            store.setValue("Recent Files", "RecentFile1", QString("/%1.esc").arg(changes));
+        }
+
+        QCOMPARE(heard.join("\n"), told.replace("CONF", conf));
+        QCOMPARE(PortResolver(store).assignmentOf(1).unreadable, com1.replace("CONF", conf));
+        QCOMPARE(store.value("Recent Files", "RecentFile1"), QStringLiteral("/2.esc"));
+        QCOMPARE(QFileInfo("/.config/Rotaline").exists() ? "there" : "", wasThere);
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSettingsStore)
+#include "TestSettingsStore.moc"

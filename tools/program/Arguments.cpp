@@ -1,0 +1,135 @@
+#include "program/Arguments.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QFile>
+#include <cerrno>
+#include <cstring>
+
+namespace rotaline {
+
+namespace {
+
+struct Choice {
+    const char* option;
+    const char* what;  // as in: "xml" is not a format
+    QStringList values;
+};
+
+const Choice Format{"--format", "format", {"text", "json"}};
+const Choice Language{"--lang", "language", {"en", "zh"}};
+
+// Takes the value after the choice option at `i` into `value`; the reason when none fits.
+QString takeValue(const Choice& choice, const QStringList& arguments, int& i, QString& value) {
+    const QString allowed = choice.values.join(QStringLiteral(" or "));
+    if (i + 1 >= arguments.size()) {
+        return QStringLiteral("%1 needs a %2: %3")
+            .arg(QLatin1String(choice.option), QLatin1String(choice.what), allowed);
+    }
+    value = arguments[++i];
+    return choice.values.contains(value) ? QString()
+                                         : QStringLiteral("\"%1\" is not a %2: %3")
+                                               .arg(value, QLatin1String(choice.what), allowed);
+}
+
+// The files each mode takes, and how to say it when the count is wrong.
+QString countProblem(const Request& request) {
+    const auto given = QString::number(request.files.size());
+    switch (request.mode) {
+        case Request::Mode::Describe:
+            return request.files.size() == 1
+                       ? QString()
+                       : "--describe takes one settings file, " + given + " given";
+        case Request::Mode::Diff:
+            return request.files.size() == 2
+                       ? QString()
+                       : "--diff compares two settings files, " + given + " given";
+        case Request::Mode::Send:
+            return request.files.size() == 2
+                       ? QString()
+                       : "a settings file and a device are needed, " + given + " given";
+        case Request::Mode::Help:
+            break;
+    }
+    return {};
+}
+
+}  // namespace
+
+std::variant<Request, QString> parseArguments(const QStringList& arguments) {
+    Request request;
+    QStringList modes;
+    bool json = false;
+    bool language = false;
+    for (int i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (argument == QLatin1String("--help")) {
+            request.mode = Request::Mode::Help;
+            return request;
+        }
+        if (argument == QLatin1String("--describe") || argument == QLatin1String("--diff")) {
+            modes << argument;
+        } else if (argument == QLatin1String("--dry-run")) {
+            request.dryRun = true;
+        } else if (argument == QLatin1String(Format.option) ||
+                   argument == QLatin1String(Language.option)) {
+            const bool isFormat = argument == QLatin1String(Format.option);
+            QString value;
+            if (QString problem = takeValue(isFormat ? Format : Language, arguments, i, value);
+                !problem.isEmpty()) {
+                return problem;
+            }
+            (isFormat ? json : language) = true;
+            (isFormat ? request.json : request.chinese) =
+                value == QLatin1String(isFormat ? "json" : "zh");
+        } else if (argument.startsWith(QLatin1Char('-')) && argument.size() > 1) {
+            return argument + QStringLiteral(" is not an option");
+        } else {
+            request.files << argument;
+        }
+    }
+    if (modes.size() > 1) {
+        return modes.join(QStringLiteral(" and ")) + QStringLiteral(" do not go together");
+    }
+    request.mode = modes.isEmpty()                            ? Request::Mode::Send
+                   : modes.first() == QLatin1String("--diff") ? Request::Mode::Diff
+                                                              : Request::Mode::Describe;
+    if (json && request.mode != Request::Mode::Describe) {
+        return QStringLiteral("--format goes with --describe only");
+    }
+    if (language && request.mode == Request::Mode::Send) {
+        return QStringLiteral("--lang goes with --describe or --diff only");
+    }
+    if (request.dryRun && request.mode != Request::Mode::Send) {
+        return QStringLiteral("--dry-run goes with sending only");
+    }
+    if (const QString problem = countProblem(request); !problem.isEmpty()) {
+        return problem;
+    }
+    return request;
+}
+
+QString fileProblem(const QString& path) {
+    const QByteArray name = QFile::encodeName(path);
+    struct stat status {};
+    if (::stat(name.constData(), &status) != 0) {
+        return errno == ENOENT ? QStringLiteral("no such file")
+                               : QString::fromLocal8Bit(std::strerror(errno));
+    }
+    if (S_ISDIR(status.st_mode)) {
+        return QStringLiteral("is a folder, not a settings file");
+    }
+    if (!S_ISREG(status.st_mode)) {
+        return QStringLiteral("is not a regular file");
+    }
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        return QStringLiteral("cannot be read: ") + QString::fromLocal8Bit(std::strerror(errno));
+    }
+    ::close(fd);
+    return {};
+}
+
+}  // namespace rotaline

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QStringList>
+#include <variant>
+
+namespace rotaline {
+
+// What a run of rotaline-program is asked to do.
+struct Request {
+    enum class Mode { Send, Describe, Diff, Help };
+    Mode mode = Mode::Send;
+    bool dryRun = false;
+    bool json = false;
+    bool chinese = false;
+    QStringList files;  // the settings files, then for a send the device
+};
+
+// The request the arguments make, options anywhere among the files, or the reason they make
+// none, naming the option or value at fault.
+std::variant<Request, QString> parseArguments(const QStringList& arguments);
+
+// Why `path` cannot be read as a settings file ("no such file", "is a folder", the system's
+// reason), or nothing when it can be tried. Nothing waits on a pipe or a device.
+QString fileProblem(const QString& path);
+
+}  // namespace rotaline
