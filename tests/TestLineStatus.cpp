@@ -1,6 +1,7 @@
 #include <QtTest>
 
 #include "window/LineStatus.h"
+#include "window/PortHelp.h"
 
 using namespace rotaline;
 
@@ -54,6 +55,35 @@ private slots:
 
         QVERIFY2(status.isEmpty() ? shown.text.isEmpty() : shown.text.startsWith(status),
                  qPrintable(shown.text));
+    }
+
+    // Bytes that never left are said in the user's language, with what to do about it.
+    void aLostLineIsSaidInTheUsersLanguage_data() {
+        QTest::addColumn<PortProblem>("problem");
+        QTest::addColumn<bool>("chinese");
+        QTest::addColumn<QString>("help");
+        QTest::newRow("pulled")
+            << PortProblem::Disconnected << false
+            << "/dev/ttyUSB0 was disconnected with 12 bytes not yet sent.\n"
+               "Plug the adapter in again, then File > Send all settings again.";
+        QTest::newRow("pulled, in Chinese")
+            << PortProblem::Disconnected << true
+            << "/dev/ttyUSB0 已断开，还有 12 个字节未发送。\n"
+               "请重新插上适配器，然后选择 文件 > 重新发送全部设置。";
+        QTest::newRow("stuck, in Chinese")
+            << PortProblem::Stuck << true
+            << "/dev/ttyUSB0 不再接收字节，其中 12 个未发送。\n"
+               "请检查适配器及其连线，然后选择 文件 > 重新发送全部设置。";
+    }
+    void aLostLineIsSaidInTheUsersLanguage() {
+        QFETCH(PortProblem, problem);
+        QFETCH(bool, chinese);
+        QFETCH(QString, help);
+        const LinkOutcome lost{false,        sendingFailureText(problem, "/dev/ttyUSB0", 12),
+                               problem,      "/dev/ttyUSB0",
+                               std::nullopt, 12};
+
+        QCOMPARE(portHelp(lost, 1, chinese), help);
     }
 };
 

@@ -11,14 +11,17 @@ ProgrammingLink::ProgrammingLink(SerialPort& port) : port_(port) {
                 received_();
             }
         });
-    failures_ =
-        QObject::connect(&port_, &SerialPort::sendingFailed, &port_, [this](const QString& why) {
-            ready_ = false;
-            failure_ = LinkOutcome::failure(why);
-            if (failed_) {
-                failed_(*failure_);
-            }
-        });
+    failures_ = QObject::connect(&port_, &SerialPort::sendingFailed, &port_,
+                                 [this](PortProblem problem, const QString& device, int unsent) {
+                                     ready_ = false;
+                                     failure_ = LinkOutcome{
+                                         false,        sendingFailureText(problem, device, unsent),
+                                         problem,      device,
+                                         std::nullopt, unsent};
+                                     if (failed_) {
+                                         failed_(*failure_);
+                                     }
+                                 });
 }
 
 // The port may outlive the link and still report.

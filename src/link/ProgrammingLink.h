@@ -19,12 +19,13 @@ struct LinkOutcome {
     PortProblem problem = PortProblem::None;
     QString device;
     std::optional<PortHolder> holder;
+    int unsent = 0;  // bytes handed over that never left
 
     static LinkOutcome failure(QString why, PortProblem problem = PortProblem::Other) {
-        return {false, std::move(why), problem, {}, std::nullopt};
+        return {false, std::move(why), problem, {}, std::nullopt, 0};
     }
     static LinkOutcome failureOf(const SerialPort& port) {
-        return {false, port.errorString(), port.problem(), port.device(), port.holder()};
+        return {false, port.errorString(), port.problem(), port.device(), port.holder(), 0};
     }
 };
 

@@ -235,10 +235,12 @@ void QtSerialPort::finishDraining(QThread* worker) {
                                       [worker](const Draining& d) { return d.worker == worker; });
     if (drained != draining_.end()) {
         drained->port->close();
-        const QString failure = drainFailure(*drained);
+        const PortProblem failure = drainFailure(*drained);
+        const QString device = drained->device;
+        const int unsent = drained->drain->unsentBytes();
         draining_.erase(drained);
-        if (!failure.isEmpty()) {
-            emit sendingFailed(failure);
+        if (failure != PortProblem::None) {
+            emit sendingFailed(failure, device, unsent);
         }
     }
     workers_.erase(std::find_if(workers_.begin(), workers_.end(),
@@ -251,25 +253,21 @@ void QtSerialPort::finishDraining(QThread* worker) {
 }
 
 // Quit now gives the bytes up on purpose: only a hang-up or a stuck line is a failure.
-QString QtSerialPort::drainFailure(const Draining& draining) {
-    const int unsent = draining.drain->unsentBytes();
+PortProblem QtSerialPort::drainFailure(const Draining& draining) {
     switch (draining.drain->outcome()) {
         case LineDrain::Outcome::HungUp:
-            return disconnectedWhileSending(draining.device, unsent);
+            return PortProblem::Disconnected;
         case LineDrain::Outcome::GivenUp:
-            return draining.stuck ? QStringLiteral(
-                                        "%1 stopped taking bytes; %2 of them were not "
-                                        "sent.")
-                                        .arg(draining.device)
-                                        .arg(unsent)
-                                  : QString();
+            return draining.stuck ? PortProblem::Stuck : PortProblem::None;
         default:
-            return {};
+            return PortProblem::None;
     }
 }
 
-QString QtSerialPort::disconnectedWhileSending(const QString& device, int unsent) {
-    return QStringLiteral("%1 was disconnected with %2 bytes not yet sent.")
+QString sendingFailureText(PortProblem problem, const QString& device, int unsent) {
+    return (problem == PortProblem::Stuck
+                ? QStringLiteral("%1 stopped taking bytes; %2 of them were not sent.")
+                : QStringLiteral("%1 was disconnected with %2 bytes not yet sent."))
         .arg(device)
         .arg(unsent);
 }
@@ -343,7 +341,7 @@ void QtSerialPort::onError(QSerialPort::SerialPortError error) {
                 const int unsent = line_.bytesLeft();
                 failLost();
                 if (unsent > 0) {
-                    emit sendingFailed(disconnectedWhileSending(device_, unsent));
+                    emit sendingFailed(PortProblem::Disconnected, device_, unsent);
                 }
             }
         });

@@ -82,8 +82,7 @@ private:
         QThread* thread;
         std::shared_ptr<LineDrain> drain;
     };
-    static QString drainFailure(const Draining& draining);
-    static QString disconnectedWhileSending(const QString& device, int unsent);
+    static PortProblem drainFailure(const Draining& draining);
 
     Resolver resolve_;
     std::unique_ptr<QSerialPort> port_ = std::make_unique<QSerialPort>();

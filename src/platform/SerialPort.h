@@ -24,8 +24,14 @@ enum class PortProblem {
     ProbedByModemManager,
     ConfigUnreadable,
     NotSerial,
+    // Bytes handed over that never left: the adapter hung up, or stopped taking them.
+    Disconnected,
+    Stuck,
     Other
 };
+
+// In plain English, for the batch tool and logs; the window says it in the user's language.
+QString sendingFailureText(PortProblem problem, const QString& device, int unsent);
 
 // The port list is "COM1" .. "COM16"; settings files store the position in it.
 inline constexpr int PortCount = 16;
@@ -71,7 +77,7 @@ public:
 signals:
     void commEvent(rotaline::CommEvent event);
     void lineIdle();
-    void sendingFailed(const QString& why);
+    void sendingFailed(rotaline::PortProblem problem, const QString& device, int unsent);
 };
 
 }  // namespace rotaline

@@ -13,7 +13,7 @@ struct Fix {
     Bilingual text;
 };
 
-constexpr std::array<Fix, 8> Fixes{{
+constexpr std::array<Fix, 10> Fixes{{
     {PortProblem::Unassigned,
      {"Choose the adapter for COM%1 in File > Serial adapters... (or click the lamp).",
       "请在 文件 > 串口适配器... 中为 COM%1 选择适配器（或单击指示灯）。"}},
@@ -48,16 +48,23 @@ constexpr std::array<Fix, 8> Fixes{{
     {PortProblem::Busy,
      {"Close the other program and choose the port again.",
       "请关闭占用它的程序后重新选择该端口。"}},
+    {PortProblem::Disconnected,
+     {"Plug the adapter in again, then File > Send all settings again.",
+      "请重新插上适配器，然后选择 文件 > 重新发送全部设置。"}},
+    {PortProblem::Stuck,
+     {"Check the adapter and its cable, then File > Send all settings again.",
+      "请检查适配器及其连线，然后选择 文件 > 重新发送全部设置。"}},
 }};
 
 // Why, by what kept the port from working: %1 is the COM number, %2 the device (or "COMn"
-// when none was found), %3 and %4 the program that holds it and its process.
+// when none was found), %3 and %4 the program that holds it and its process, %5 the bytes that
+// never left.
 struct Reason {
     PortProblem problem;
     Bilingual text;
 };
 
-constexpr std::array<Reason, 6> Reasons{{
+constexpr std::array<Reason, 8> Reasons{{
     {PortProblem::Unassigned, {"No adapter is assigned to COM%1.", "COM%1 还没有指定适配器。"}},
     {PortProblem::Absent, {"%2 is not present.", "%2 不存在。"}},
     {PortProblem::TakenByBrltty, {"%2 is not present.", "%2 不存在。"}},
@@ -65,6 +72,10 @@ constexpr std::array<Reason, 6> Reasons{{
     {PortProblem::Busy, {"%2 is in use by another program.", "%2 正被另一个程序占用。"}},
     {PortProblem::ProbedByModemManager,
      {"%2 is in use by another program.", "%2 正被另一个程序占用。"}},
+    {PortProblem::Disconnected,
+     {"%2 was disconnected with %5 bytes not yet sent.", "%2 已断开，还有 %5 个字节未发送。"}},
+    {PortProblem::Stuck,
+     {"%2 stopped taking bytes; %5 of them were not sent.", "%2 不再接收字节，其中 %5 个未发送。"}},
 }};
 constexpr Bilingual AdapterOffer{"Use %1 as COM1", "把 %1 用作 COM1"};
 constexpr Bilingual HeldBy{"%2 is in use by %3 (process %4).", "%2 正被 %3（进程 %4）占用。"};
@@ -86,9 +97,11 @@ QString filled(const QString& text, const QStringList& words) {
 
 QString reasonOf(const LinkOutcome& outcome, int portNumber, bool chinese) {
     const QString device = outcome.device.isEmpty() ? portName(portNumber) : outcome.device;
-    QStringList words{QString::number(portNumber), device};
+    const QStringList words{QString::number(portNumber), device,
+                            outcome.holder ? outcome.holder->program : QString(),
+                            outcome.holder ? QString::number(outcome.holder->pid) : QString(),
+                            QString::number(outcome.unsent)};
     if (outcome.holder) {
-        words << outcome.holder->program << QString::number(outcome.holder->pid);
         return filled(HeldBy.in(chinese), words);
     }
     for (const Reason& reason : Reasons) {
@@ -100,6 +113,10 @@ QString reasonOf(const LinkOutcome& outcome, int portNumber, bool chinese) {
 }
 
 }  // namespace
+
+QString portTrouble(const LinkOutcome& outcome, int portNumber, bool chinese) {
+    return outcome.ok ? QString() : reasonOf(outcome, portNumber, chinese);
+}
 
 QString portHelp(const LinkOutcome& outcome, int portNumber, bool chinese) {
     if (outcome.ok) {

@@ -8,6 +8,8 @@ namespace rotaline {
 
 // Why a port could not be used and how to fix the usual causes, for the lamp's tooltip.
 QString portHelp(const LinkOutcome& outcome, int portNumber, bool chinese);
+// Its first line alone: what went wrong, for the status bar.
+QString portTrouble(const LinkOutcome& outcome, int portNumber, bool chinese);
 // The button that gives the one adapter plugged in COM1.
 QString adapterOfferText(const QString& adapter, bool chinese);
 

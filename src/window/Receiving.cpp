@@ -1,6 +1,7 @@
 #include <optional>
 
 #include "window/MainForm.h"
+#include "window/PortHelp.h"
 
 namespace rotaline {
 
@@ -31,7 +32,8 @@ void MainForm::Form_Unload() {
 
 LineStatus MainForm::lineStatus() const {
     if (const std::optional<LinkOutcome>& failure = link_.sendingFailure()) {
-        return {failure->reason, 100, false};
+        return {portTrouble(*failure, controls_.ComboCOM->listIndex() + 1, flags_.chinese), 100,
+                false};
     }
     return lineStatusOf(link_.line(), controls_.ComboCOM->text(), flags_.chinese,
                         {handshakeOnly_, unsentCount()});

@@ -134,7 +134,9 @@ int main(int argc, char** argv) {
     }
     QString failure;
     QObject::connect(&port, &SerialPort::sendingFailed,
-                     [&failure](const QString& why) { failure = why; });
+                     [&failure](PortProblem problem, const QString& device, int unsent) {
+                         failure = sendingFailureText(problem, device, unsent);
+                     });
     headless.form.LoadSettingsFile(file);
     link.close();
     if (waitForIdleLine(port, exitSignals)) {
