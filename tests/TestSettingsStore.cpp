@@ -39,33 +39,25 @@ private slots:
         QTest::addColumn<QString>("config");
         QTest::addColumn<QString>("told");  // at start (0) or at which change, what
         QTest::addColumn<QString>("com1");  // why COM1 cannot be read
-        const QString unread = "0 unread CONF: %1";
-        const QString cannotRead = "The settings file CONF cannot be read: %1";
-        QTest::newRow("well") << "file"
-                              << ""
-                              << "";
-        QTest::newRow("a FIFO") << "fifo" << unread.arg("It is not a regular file.")
-                                << cannotRead.arg("It is not a regular file.");
-        QTest::newRow("a folder") << "folder" << unread.arg("It is a folder.")
-                                  << cannotRead.arg("It is a folder.");
-        QTest::newRow("unreadable")
-            << "mode 0" << unread.arg("Permission denied") << cannotRead.arg("Permission denied");
-        QTest::newRow("a comma in the value")
-            << "comma"
-            << ""
-            << "In the settings file CONF, COM1 holds a comma outside quotes, so it is no single "
-               "value.";
-        QTest::newRow("read-only folder") << "read-only"
-                                          << "1 not kept CONF: Permission denied"
-                                          << "";
-        QTest::newRow("XDG_CONFIG_HOME a file") << "xdg file"
-                                                << "1 not kept CONF: Not a directory"
-                                                << "";
-        QTest::newRow("HOME unset")
-            << "no home"
-            << "1 not kept $HOME/.config/Rotaline/Rotaline.conf: HOME is not set, so there is no "
-               "folder for settings."
-            << "";
+        const auto row = [](const char* name, const char* config, const QString& told,
+                            const QString& com1) { QTest::newRow(name) << config << told << com1; };
+        const auto unread = [&row](const char* name, const char* config, const char* reason) {
+            row(name, config, QString("0 unread CONF: ") + reason,
+                QString("The settings file CONF cannot be read: ") + reason);
+        };
+        row("well", "file", "", "");
+        unread("a FIFO", "fifo", "It is not a regular file.");
+        unread("a folder", "folder", "It is a folder.");
+        unread("unreadable", "mode 0", "Permission denied");
+        row("a comma in the value", "comma", "",
+            "In the settings file CONF, COM1 holds a comma outside quotes, so it is no single "
+            "value.");
+        row("read-only folder", "read-only", "1 not kept CONF: Permission denied", "");
+        row("XDG_CONFIG_HOME a file", "xdg file", "1 not kept CONF: Not a directory", "");
+        row("HOME unset", "no home",
+            "1 not kept $HOME/.config/Rotaline/Rotaline.conf: HOME is not set, so there is no "
+            "folder for settings.",
+            "");
     }
     void aStoreThatCannotBeReadOrKeptSaysWhyOnce() {
         QFETCH(QString, config);
