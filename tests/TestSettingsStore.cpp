@@ -10,25 +10,6 @@
 using namespace rotaline;
 using namespace rotaline::testing;
 
-namespace {
-
-// Sets an environment variable, or unsets it for "", until the end of the scope.
-class Environment {
-public:
-    Environment(const char* name, const QByteArray& value)
-        : name_(name), old_(qgetenv(name)), had_(qEnvironmentVariableIsSet(name)) {
-        value.isEmpty() ? qunsetenv(name) : qputenv(name, value);
-    }
-    ~Environment() { had_ ? qputenv(name_, old_) : qunsetenv(name_); }
-
-private:
-    const char* name_;
-    QByteArray old_;
-    bool had_;
-};
-
-}  // namespace
-
 // What the settings store does when its file or folder is not what it should be. CONF stands
 // for the file, CONFIG for XDG_CONFIG_HOME.
 class TestSettingsStore : public QObject {
@@ -84,9 +65,17 @@ private slots:
                                       ? QFile::ReadOwner | QFile::ExeOwner
                                       : QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         }
-        const Environment xdg("XDG_CONFIG_HOME",
-                              config == "no home" ? QByteArray() : QFile::encodeName(xdgHome));
-        const Environment noHome("HOME", config == "no home" ? QByteArray() : qgetenv("HOME"));
+        const QByteArray oldHome = qgetenv("HOME"), oldXdg = qgetenv("XDG_CONFIG_HOME");
+        const auto restore = qScopeGuard([&] {
+            qputenv("HOME", oldHome);
+            qputenv("XDG_CONFIG_HOME", oldXdg);
+        });
+        if (config == "no home") {
+            qunsetenv("HOME");
+            qunsetenv("XDG_CONFIG_HOME");
+        } else {
+            qputenv("XDG_CONFIG_HOME", QFile::encodeName(xdgHome));
+        }
         WithoutFileOverride asAnyUser;
         const QString wasThere = QFileInfo("/.config/Rotaline").exists() ? "there" : "";
 
