@@ -91,10 +91,6 @@ private slots:
         QTest::newRow("port that cannot be used")
             << QStringList{data("airplane.esc"), "/dev/rotaline-absent"} << QByteArray() << 3
             << QByteArray() << "/dev/rotaline-absent cannot be used: ";
-        QTest::newRow("port named under /dev")
-            << QStringList{data("airplane.esc"), "rotaline-absent"} << QByteArray() << 3
-            << QByteArray()
-            << "rotaline-absent cannot be used: /dev/rotaline-absent does not exist.\n";
     }
     void eachRunEndsAsReviewed() {
         QFETCH(QStringList, arguments);
