@@ -13,27 +13,8 @@
 
 using namespace rotaline;
 
-namespace {
-
-// Tells each dialog as it is shown and as it goes.
-struct DialogWatch : QObject {
-    bool eventFilter(QObject* object, QEvent* event) override {
-        const QEvent::Type type = event->type();
-        if ((type == QEvent::Show || type == QEvent::Hide) && qobject_cast<QDialog*>(object)) {
-            std::printf("%s %s\n", type == QEvent::Show ? "shown" : "closed",
-                        object->metaObject()->className());
-            std::fflush(stdout);
-        }
-        return false;
-    }
-};
-
-}  // namespace
-
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    DialogWatch watch;
-    app.installEventFilter(&watch);
     const QStringList asked = app.arguments().mid(1);
     Programmer programmer;
     programmer.start(asked.contains("missing-file") ? "/rotaline-missing.esc" : QString());
@@ -47,6 +28,27 @@ int main(int argc, char** argv) {
             QTimer::singleShot(0, [command] { command->click(); });
         }
     }
+    QStringList shown;  // class names of the dialogs on screen
+    QTimer watching;
+    QObject::connect(&watching, &QTimer::timeout, [&shown] {
+        QStringList now;
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (qobject_cast<QDialog*>(window) && window->isVisible()) {
+                now << window->metaObject()->className();
+            }
+        }
+        for (const auto& [from, to, word] :
+             {std::tuple{&shown, &now, "closed"}, {&now, &shown, "shown"}}) {
+            for (const QString& name : *from) {
+                if (!to->contains(name)) {
+                    std::printf("%s %s\n", word, qPrintable(name));
+                }
+            }
+        }
+        std::fflush(stdout);
+        shown = now;
+    });
+    watching.start(50);
     std::printf("ready\n");
     std::fflush(stdout);
     return app.exec();
