@@ -139,18 +139,16 @@ private slots:
         QFile running(dir.filePath(".old.esc.Run123"));
         QVERIFY(running.open(QIODevice::WriteOnly) && ::flock(running.handle(), LOCK_EX) == 0);
         const QString before = listing(dir.path());
-        const QStringList ours = QDir(dir.path()).entryList(QDir::Hidden | QDir::Files);
         const pid_t saver = ::fork();
         if (saver == 0) {
             QString error;
             replaceFileContents(old, QByteArray(256 << 20, '0'), &error);
             ::_exit(0);
         }
-        while (QDir(dir.path()).entryList(QDir::Hidden | QDir::Files) == ours) {
+        while (listing(dir.path()) == before) {  // until its copy is there
         }
         ::kill(saver, SIGKILL);
         ::waitpid(saver, nullptr, 0);
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Hidden | QDir::Files).size(), ours.size() + 1);
 
         FormFixture f(FormFixture::Start::Made);
         f.settings.setValue("Recent Files", "RecentFile1", old);

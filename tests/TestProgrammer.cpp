@@ -61,10 +61,7 @@ private slots:
         QProcess probe;
         startWithOwnStore(probe, config, pathOf(adapter), {PROGRAMMER_PROBE, asked});
         QByteArray told;
-        while (!told.contains(shown)) {
-            QVERIFY(probe.waitForReadyRead(20000));
-            told += probe.readAllStandardOutput();
-        }
+        QVERIFY(waitForOutput(probe, told, shown));
         QCOMPARE(adapter.baud(), 300);
 
         ::kill(static_cast<pid_t>(probe.processId()), signal);

@@ -54,31 +54,26 @@ private slots:
         QTest::addColumn<QString>("holder");
         QTest::addColumn<PortProblem>("problem");
         QTest::addColumn<QString>("error");  // %1 the device, %2 the holder's process
-        const QString absent = "/dev/rotaline-no-such-device";
-        QTest::newRow("device gone") << absent << "" << PortProblem::Absent << "%1 does not exist.";
-        QTest::newRow("gone, brltty runs")
-            << absent << "brltty" << PortProblem::TakenByBrltty << "%1 does not exist.";
-        QTest::newRow("this program")
-            << "pty"
-            << "self" << PortProblem::Busy << "%1 is in use by another program.";
-        QTest::newRow("another program")
-            << "pty"
-            << "sleep" << PortProblem::Busy << "%1 is in use by sleep (process %2).";
-        QTest::newRow("another program, named under /dev")
-            << "pts/N"
-            << "sleep" << PortProblem::Busy << "%1 is in use by sleep (process %2).";
-        QTest::newRow("ModemManager") << "pty"
-                                      << "ModemManager" << PortProblem::ProbedByModemManager
-                                      << "%1 is in use by ModemManager (process %2).";
-        QTest::newRow("no permission")
-            << "pty"
-            << "mode" << PortProblem::PermissionDenied << "You may not use %1.";
-        QTest::newRow("no serial device, held by many")
-            << "/dev/null"
-            << "sleep" << PortProblem::NotSerial << "%1 is not a serial device.";
-        QTest::newRow("assignment unreadable")
-            << ""
-            << "" << PortProblem::ConfigUnreadable << "The settings file cannot be read.";
+        const auto row = [](const char* name, const char* device, const char* holder,
+                            PortProblem problem, const char* error) {
+            QTest::newRow(name) << device << holder << problem << error;
+        };
+        const char* absent = "/dev/rotaline-no-such-device";
+        const char* inUse = "%1 is in use by another program.";
+        const char* bySleep = "%1 is in use by sleep (process %2).";
+        row("device gone", absent, "", PortProblem::Absent, "%1 does not exist.");
+        row("gone, brltty runs", absent, "brltty", PortProblem::TakenByBrltty,
+            "%1 does not exist.");
+        row("this program", "pty", "self", PortProblem::Busy, inUse);
+        row("another program", "pty", "sleep", PortProblem::Busy, bySleep);
+        row("another program, named under /dev", "pts/N", "sleep", PortProblem::Busy, bySleep);
+        row("ModemManager", "pty", "ModemManager", PortProblem::ProbedByModemManager,
+            "%1 is in use by ModemManager (process %2).");
+        row("no permission", "pty", "mode", PortProblem::PermissionDenied, "You may not use %1.");
+        row("no serial device, held by many", "/dev/null", "sleep", PortProblem::NotSerial,
+            "%1 is not a serial device.");
+        row("assignment unreadable", "", "", PortProblem::ConfigUnreadable,
+            "The settings file cannot be read.");
     }
     void anOpenThatFailsSaysWhy() {
         QFETCH(QString, device);

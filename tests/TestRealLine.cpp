@@ -47,6 +47,12 @@ struct OnTheLine : PtyForm {
         qunsetenv("ROTALINE_LINE_STUCK");
         qunsetenv("ROTALINE_LINE_ADAPTER_BYTES");
     }
+    // The programmer started with COM1 on the modelled line, in the test's own settings.
+    void startOnCom1(Programmer& programmer) const {
+        QSettings(QSettings::NativeFormat, QSettings::UserScope, "Rotaline", "Rotaline")
+            .setValue(QStringLiteral("Ports/COM1"), device);
+        programmer.start();
+    }
     LineLog log() const { return LineLog::read(dir.filePath(QStringLiteral("line.log"))); }
 };
 
@@ -219,10 +225,8 @@ private slots:
         QFETCH(QByteArray, hidden);
         QFETCH(QString, adapter);
         OnTheLine line(hidden, adapter != "working");
-        QSettings(QSettings::NativeFormat, QSettings::UserScope, "Rotaline", "Rotaline")
-            .setValue(QStringLiteral("Ports/COM1"), line.device);
         Programmer programmer;
-        programmer.start();
+        line.startOnCom1(programmer);
         programmer.form().controls().ComboCTRmodel[0]->setListIndex(1);
 
         programmer.form().mnuExit_Click();
@@ -256,18 +260,12 @@ private slots:
         probe.start("env",
                     {"XDG_CONFIG_HOME=" + config.path(), PROGRAMMER_PROBE, "model", "mnuAbout"});
         QByteArray told;
-        const auto waitFor = [&probe, &told](const QByteArray& line) {
-            while (!told.contains(line) && probe.waitForReadyRead(10000)) {
-                told += probe.readAllStandardOutput();
-            }
-            return told.contains(line);
-        };
-        QVERIFY(waitFor("shown rotaline::AboutDialog"));
+        QVERIFY(waitForOutput(probe, told, "shown rotaline::AboutDialog"));
 
         ::kill(static_cast<pid_t>(probe.processId()), SIGTERM);
 
-        QVERIFY(waitFor("closed rotaline::AboutDialog"));
-        QVERIFY(waitFor("shown rotaline::FinishingDialog"));
+        QVERIFY(waitForOutput(probe, told, "closed rotaline::AboutDialog"));
+        QVERIFY(waitForOutput(probe, told, "shown rotaline::FinishingDialog"));
         QVERIFY(probe.waitForFinished(10000));
         QCOMPARE(probe.exitCode(), 0);
         QCOMPARE(line.log().garbled, 0);
@@ -277,10 +275,8 @@ private slots:
     // window, left open while the devices change, open only the device given COM1.
     void startUpAndTheAdaptersWindowOpenOnlyTheAssignedDevice() {
         OnTheLine line;
-        QSettings(QSettings::NativeFormat, QSettings::UserScope, "Rotaline", "Rotaline")
-            .setValue(QStringLiteral("Ports/COM1"), line.device);
         Programmer programmer;
-        programmer.start();
+        line.startOnCom1(programmer);
         programmer.form().controls().mnuAdapters->click();
         PseudoTerminal plugged;
         QTest::qWait(1500);

@@ -10,25 +10,6 @@
 using namespace rotaline;
 using namespace rotaline::testing;
 
-namespace {
-
-// Sets an environment variable, or unsets it for "", until the end of the scope.
-class Environment {
-public:
-    Environment(const char* name, const QByteArray& value)
-        : name_(name), old_(qgetenv(name)), had_(qEnvironmentVariableIsSet(name)) {
-        value.isEmpty() ? qunsetenv(name) : qputenv(name, value);
-    }
-    ~Environment() { had_ ? qputenv(name_, old_) : qunsetenv(name_); }
-
-private:
-    const char* name_;
-    QByteArray old_;
-    bool had_;
-};
-
-}  // namespace
-
 // What the settings store does when its file or folder is not what it should be. CONF stands
 // for the file, CONFIG for XDG_CONFIG_HOME.
 class TestSettingsStore : public QObject {
@@ -39,33 +20,25 @@ private slots:
         QTest::addColumn<QString>("config");
         QTest::addColumn<QString>("told");  // at start (0) or at which change, what
         QTest::addColumn<QString>("com1");  // why COM1 cannot be read
-        const QString unread = "0 unread CONF: %1";
-        const QString cannotRead = "The settings file CONF cannot be read: %1";
-        QTest::newRow("well") << "file"
-                              << ""
-                              << "";
-        QTest::newRow("a FIFO") << "fifo" << unread.arg("It is not a regular file.")
-                                << cannotRead.arg("It is not a regular file.");
-        QTest::newRow("a folder") << "folder" << unread.arg("It is a folder.")
-                                  << cannotRead.arg("It is a folder.");
-        QTest::newRow("unreadable")
-            << "mode 0" << unread.arg("Permission denied") << cannotRead.arg("Permission denied");
-        QTest::newRow("a comma in the value")
-            << "comma"
-            << ""
-            << "In the settings file CONF, COM1 holds a comma outside quotes, so it is no single "
-               "value.";
-        QTest::newRow("read-only folder") << "read-only"
-                                          << "1 not kept CONF: Permission denied"
-                                          << "";
-        QTest::newRow("XDG_CONFIG_HOME a file") << "xdg file"
-                                                << "1 not kept CONF: Not a directory"
-                                                << "";
-        QTest::newRow("HOME unset")
-            << "no home"
-            << "1 not kept $HOME/.config/Rotaline/Rotaline.conf: HOME is not set, so there is no "
-               "folder for settings."
-            << "";
+        const auto row = [](const char* name, const char* config, const QString& told,
+                            const QString& com1) { QTest::newRow(name) << config << told << com1; };
+        const auto unread = [&row](const char* name, const char* config, const char* reason) {
+            row(name, config, QString("0 unread CONF: ") + reason,
+                QString("The settings file CONF cannot be read: ") + reason);
+        };
+        row("well", "file", "", "");
+        unread("a FIFO", "fifo", "It is not a regular file.");
+        unread("a folder", "folder", "It is a folder.");
+        unread("unreadable", "mode 0", "Permission denied");
+        row("a comma in the value", "comma", "",
+            "In the settings file CONF, COM1 holds a comma outside quotes, so it is no single "
+            "value.");
+        row("read-only folder", "read-only", "1 not kept CONF: Permission denied", "");
+        row("XDG_CONFIG_HOME a file", "xdg file", "1 not kept CONF: Not a directory", "");
+        row("HOME unset", "no home",
+            "1 not kept $HOME/.config/Rotaline/Rotaline.conf: HOME is not set, so there is no "
+            "folder for settings.",
+            "");
     }
     void aStoreThatCannotBeReadOrKeptSaysWhyOnce() {
         QFETCH(QString, config);
@@ -92,9 +65,17 @@ private slots:
                                       ? QFile::ReadOwner | QFile::ExeOwner
                                       : QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         }
-        const Environment xdg("XDG_CONFIG_HOME",
-                              config == "no home" ? QByteArray() : QFile::encodeName(xdgHome));
-        const Environment noHome("HOME", config == "no home" ? QByteArray() : qgetenv("HOME"));
+        const QByteArray oldHome = qgetenv("HOME"), oldXdg = qgetenv("XDG_CONFIG_HOME");
+        const auto restore = qScopeGuard([&] {
+            qputenv("HOME", oldHome);
+            qputenv("XDG_CONFIG_HOME", oldXdg);
+        });
+        if (config == "no home") {
+            qunsetenv("HOME");
+            qunsetenv("XDG_CONFIG_HOME");
+        } else {
+            qputenv("XDG_CONFIG_HOME", QFile::encodeName(xdgHome));
+        }
         WithoutFileOverride asAnyUser;
         const QString wasThere = QFileInfo("/.config/Rotaline").exists() ? "there" : "";
 

@@ -31,6 +31,7 @@
 #include <deque>
 #include <mutex>
 #include <set>
+#include <utility>
 
 namespace {
 
@@ -70,23 +71,10 @@ bool isModelled(int fd) {
 Clock::duration byteTime(int fd) {
     termios now{};
     tcgetattr(fd, &now);
-    long baud = 0;
-    switch (cfgetospeed(&now)) {
-        case B300:
-            baud = 300;
-            break;
-        case B1200:
-            baud = 1200;
-            break;
-        case B9600:
-            baud = 9600;
-            break;
-        case B115200:
-            baud = 115200;
-            break;
-        default:
-            baud = 38400;
-            break;
+    long baud = 38400;
+    for (const auto& [code, rate] :
+         {std::pair{speed_t{B300}, 300L}, {B1200, 1200L}, {B9600, 9600L}, {B115200, 115200L}}) {
+        baud = cfgetospeed(&now) == code ? rate : baud;
     }
     return std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(11.0 / baud));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFile>
+#include <QProcess>
 #include <QString>
 #include <QStringList>
 #include <algorithm>
@@ -33,6 +34,14 @@ struct LineLog {
         return log;
     }
 };
+
+// Reads what `process` prints into `told` until it holds `line`; false when it ends first.
+inline bool waitForOutput(QProcess& process, QByteArray& told, const QByteArray& line) {
+    while (!told.contains(line) && process.waitForReadyRead(20000)) {
+        told += process.readAllStandardOutput();
+    }
+    return told.contains(line);
+}
 
 // A settings file of the block as the window starts; false when it cannot be written.
 inline bool writeStartUpFile(const QString& path) {
