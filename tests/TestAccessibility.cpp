@@ -6,7 +6,6 @@
 #include "support/FormFixture.h"
 #include "ui/MainWindow.h"
 #include "ui/StatusText.h"
-#include "window/LineStatus.h"
 
 using namespace rotaline;
 using namespace rotaline::testing;
@@ -151,25 +150,6 @@ private slots:
         QCOMPARE(status->toolTip(), whole);
         QVERIFY(status->text().endsWith(QChar(0x2026)));
         QVERIFY(status->fontMetrics().horizontalAdvance(status->text()) <= status->width());
-    }
-
-    void theLineStatusCountsInTheRightForm_data() {
-        QTest::addColumn<int>("bytes");
-        QTest::addColumn<bool>("chinese");
-        QTest::addColumn<QString>("said");
-        QTest::newRow("one") << 2 << false << "Sending to COM1… 1 message left ";
-        QTest::newRow("two") << 4 << false << "Sending to COM1… 2 messages left ";
-        QTest::newRow("Chinese") << 2 << true << "正在发送到 COM1… 还剩 1 条消息";
-    }
-    void theLineStatusCountsInTheRightForm() {
-        QFETCH(int, bytes);
-        QFETCH(bool, chinese);
-        QFETCH(QString, said);
-        LineClock line;
-        const LineClock::Clock::time_point now = LineClock::Clock::now();
-        line.handedOver(bytes, now);
-        const QString text = lineStatusOf(line, "COM1", chinese, {}, now).text;
-        QCOMPARE(text.left(text.lastIndexOf(QRegularExpression("[(（]"))), said);
     }
 };
 

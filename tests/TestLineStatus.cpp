@@ -23,6 +23,8 @@ private slots:
                                   << "All settings sent to COM1 at";
         QTest::newRow("one message on the line")
             << 4 << 0.1 << false << 1 << false << "Sending to COM1… 1 message left (";
+        QTest::newRow("two messages on the line")
+            << 6 << 0.1 << false << 0 << false << "Sending to COM1… 2 messages left (";
         QTest::newRow("one unsent")
             << 4 << 1.0 << false << 1 << false
             << "1 setting not sent to the controller — File > Send all settings again";
