@@ -307,7 +307,8 @@ private slots:
                                       "COM2 | assigned, not present | /dev/rotaline-absent | "
                                       "COM1 (null)"}));
 
-        dialog.assignPath("pts/999", 4);  // refused: a name alone depends on the folder
+        dialog.assignPath("pts/999", 4);  // a name alone is one under /dev
+        QCOMPARE(resolver.deviceFor(4), QStringLiteral("/dev/pts/999"));
         dialog.assignPath(" /dev/pts/999 ", 3);
         QCOMPARE(rows().last(),
                  QStringLiteral("COM3 | assigned, not present | /dev/pts/999 | COM1 (null)"));

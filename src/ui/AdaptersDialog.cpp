@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -185,11 +186,14 @@ void AdaptersDialog::assignRow(int row, int portNumber) {
 
 // Only a whole path is taken: a name alone would depend on the folder the program started in.
 void AdaptersDialog::assignPath(const QString& path, int portNumber) {
-    const QString device = path.trimmed();
-    if (!device.startsWith(QLatin1Char('/'))) {
+    const QString typed = path.trimmed();
+    if (typed.isEmpty()) {
         path_->setFocus();
         return;
     }
+    // A name alone is one under /dev, as everywhere a device is named.
+    const QString device = QDir::cleanPath(
+        typed.startsWith(QLatin1Char('/')) ? typed : QStringLiteral("/dev/") + typed);
     resolver_.assign(device, portNumber);
     path_->clear();
     fill();
