@@ -14,24 +14,15 @@ void Control::setCaption(const QString& caption, bool accessKeys) {
 }
 
 void Control::setVisible(bool visible) {
-    if (visible_ != visible) {
-        visible_ = visible;
-        notify(Property::Visible);
-    }
+    change(visible_, visible, Property::Visible);
 }
 
 void Control::setEnabled(bool enabled) {
-    if (enabled_ != enabled) {
-        enabled_ = enabled;
-        notify(Property::Enabled);
-    }
+    change(enabled_, enabled, Property::Enabled);
 }
 
 void Control::setToolTip(const QString& toolTip) {
-    if (toolTip_ != toolTip) {
-        toolTip_ = toolTip;
-        notify(Property::ToolTip);
-    }
+    change(toolTip_, toolTip, Property::ToolTip);
 }
 
 void Control::setAccessible(const QString& name, const QString& description) {
@@ -43,10 +34,7 @@ void Control::setAccessible(const QString& name, const QString& description) {
 }
 
 void Control::setUnsentMark(const QString& mark) {
-    if (unsentMark_ != mark) {
-        unsentMark_ = mark;
-        notify(Property::UnsentMark);
-    }
+    change(unsentMark_, mark, Property::UnsentMark);
 }
 
 void Control::copyStateOf(const Control& other) {

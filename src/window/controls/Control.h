@@ -109,6 +109,15 @@ protected:
     }
 
 private:
+    // A property set to what it holds changes nothing and tells nobody.
+    template <class T>
+    void change(T& member, const T& value, Property property) {
+        if (member != value) {
+            member = value;
+            notify(property);
+        }
+    }
+
     QString name_;
     ControlKind kind_;
     QString parent_;
