@@ -53,7 +53,8 @@ private slots:
                                      std::chrono::duration<double>(after));
 
         const LineStatus shown =
-            lineStatusOf(line, QStringLiteral("COM1"), chinese, {handshakeOnly, unsent}, now);
+            lineStatusOf(line, QStringLiteral("COM1"), chinese ? Chinese : English,
+                         {handshakeOnly, unsent}, now);
 
         QVERIFY2(status.isEmpty() ? shown.text.isEmpty() : shown.text.startsWith(status),
                  qPrintable(shown.text));
@@ -85,7 +86,7 @@ private slots:
                                problem,      "/dev/ttyUSB0",
                                std::nullopt, 12};
 
-        QCOMPARE(portHelp(lost, 1, chinese), help);
+        QCOMPARE(portHelp(lost, 1, chinese ? Chinese : English), help);
     }
 };
 

@@ -255,7 +255,7 @@ private slots:
         QList<SerialDevice> present{{"/dev/ttyUSB0", "/dev/serial/by-id/usb-FTDI_A1", "FTDI"},
                                     {"/dev/ttyUSB1", "/dev/serial/by-id/usb-CH340_B", "CH340"}};
         AdaptersDialog dialog(
-            resolver, [&present] { return present; }, false);
+            resolver, [&present] { return present; }, English);
         QSignalSpy assigned(&dialog, &AdaptersDialog::assigned);
         dialog.assignRow(1, 3);
         dialog.assignRow(0, 1);
@@ -284,7 +284,7 @@ private slots:
             [] {
                 return QList<SerialDevice>{{"/dev/ttyS0", "/dev/ttyS0", ""}};
             },
-            false);
+            English);
         dialog.show();
         // Each row: its number, what it is, its device, and how its list offers COM1.
         const auto rows = [table = dialog.table()] {

@@ -75,7 +75,7 @@ private slots:
         refused("format that is none", {"--describe", "--format", "xml", data("car.esc")},
                 "rotaline-program: \"xml\" is not a format: text or json\n");
         refused("language that is none", {"--diff", "--lang", "fr", "COPY", "COPY"},
-                "rotaline-program: \"fr\" is not a language: en or zh\n");
+                "rotaline-program: \"fr\" is not a language: en or zh or de\n");
         refused("option that is none", {"--frob", "COPY", "/dev/rotaline-absent"},
                 "rotaline-program: --frob is not an option\n");
         refused("diff of one file", {"--diff", "COPY"},

@@ -84,7 +84,7 @@ private slots:
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(QByteArray(205, 'x')) == 205);
         file.close();
         QtTranslation chinese;
-        chinese.use(true);
+        chinese.use(Chinese);
         MemorySettingsStore store;
         store.setValue("Dialogs", "LastFolder", dir.path());
         QStringList shown;
@@ -105,7 +105,7 @@ private slots:
             dialog.reject();
         });
         QtDialogs(&store).openFileName("ESC Files(*.esc)|*.esc");
-        chinese.use(false);
+        chinese.use(English);
         const QString date = QLocale(QLocale::Chinese, QLocale::China)
                                  .toString(QFileInfo(file).lastModified(), QLocale::ShortFormat);
         QCOMPARE(shown, QStringList({QStringLiteral("205 字节"), date}));

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "model/FixedTexts.h"
 #include "version.h"
 
 namespace rotaline {
@@ -82,17 +83,20 @@ void StartSysInfo(Registry& registry, Launcher& launcher, Dialogs& dialogs) {
         }
     }
     if (!started) {
-        dialogs.message(QStringLiteral("此时系统信息不可用"), Dialogs::Icon::None,
+        dialogs.message(QString::fromUtf8(fixed::SystemInformationMissing), Dialogs::Icon::None,
                         Dialogs::Buttons::Ok);
     }
 }
 
 QString aboutCaption() {
-    return QStringLiteral("关于 ") + QLatin1String(ApplicationTitle);
+    return QString::fromUtf8(fixed::AboutCaption) + QLatin1String(ApplicationTitle);
 }
 
 QString aboutVersion() {
-    return QStringLiteral("版本 %1.%2.%3").arg(VersionMajor).arg(VersionMinor).arg(VersionRevision);
+    return QString::fromUtf8(fixed::AboutVersion)
+        .arg(VersionMajor)
+        .arg(VersionMinor)
+        .arg(VersionRevision);
 }
 
 }  // namespace rotaline

@@ -55,9 +55,10 @@ Programmer::Programmer() : parts_(std::make_unique<Parts>()) {
     // Told once the window's events run, never in the middle of a command.
     p.settings.onTrouble([&p](const StoreTrouble& trouble) {
         QTimer::singleShot(0, &p.window, [&p, trouble] {
-            const Bilingual& text = trouble.unread ? texts::SettingsUnread : texts::SettingsNotKept;
-            p.dialogs.message(text.in(p.form.flags().chinese).arg(trouble.file, trouble.reason),
-                              Dialogs::Icon::Exclamation, Dialogs::Buttons::Ok);
+            const char* text = trouble.unread ? texts::SettingsUnread : texts::SettingsNotKept;
+            p.dialogs.message(
+                texts::Messages(*p.form.flags().language, text).arg(trouble.file, trouble.reason),
+                Dialogs::Icon::Exclamation, Dialogs::Buttons::Ok);
         });
     });
     QObject::connect(&p.window, &MainWindow::closed, &p.window, [this] { finishSending(); });
@@ -115,7 +116,7 @@ void Programmer::offerTheOneAdapter() {
         return;
     }
     const QString name = adapter->identity.isEmpty() ? adapter->path : adapter->identity;
-    const auto text = [name](bool chinese) { return adapterOfferText(name, chinese); };
+    const auto text = [name](const Language& language) { return adapterOfferText(name, language); };
     p.window.offer(text, [&p, stable = adapter->stableName] {
         p.resolver.assign(stable, 1);
         if (p.form.controls().ComboCOM->listIndex() == 0) {
@@ -133,7 +134,7 @@ void Programmer::finishSending() {
     }
     auto* finishing =
         new FinishingDialog([&p] { return p.form.lineStatus(); },
-                            [&p] { p.port.abandonDraining(); }, p.form.flags().chinese);
+                            [&p] { p.port.abandonDraining(); }, *p.form.flags().language);
     QObject::connect(&p.port, &SerialPort::lineIdle, finishing, &FinishingDialog::finished);
     finishing->show();
 }
@@ -143,7 +144,7 @@ void Programmer::showAdapters() {
     Parts& p = *parts_;
     if (p.adapters.isNull()) {
         p.adapters = new AdaptersDialog(
-            p.resolver, [] { return presentSerialDevices(); }, p.form.flags().chinese, &p.window);
+            p.resolver, [] { return presentSerialDevices(); }, *p.form.flags().language, &p.window);
         p.adapters->setAttribute(Qt::WA_DeleteOnClose);
         QObject::connect(&p.devices, &DeviceWatch::changed, p.adapters, &AdaptersDialog::refresh);
         QObject::connect(p.adapters, &AdaptersDialog::assigned, &p.window, [&p](int portNumber) {

@@ -20,7 +20,7 @@ std::string modelMeaning(int type, int code) {
     }
     for (const ControllerModel& model : ControllerModels) {
         if (model.type == type && model.code == code) {
-            return std::string(model.english);
+            return std::string(model.name);
         }
     }
     return "unknown model";

@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdint>
 
+#include "model/Languages.h"
+
 namespace rotaline {
 
 inline constexpr int SlotCount = 41;
@@ -27,8 +29,8 @@ struct ParameterBlock {
 
 // Form-wide switches read by every handler.
 struct SharedFlags {
-    bool suppress = false;  // handlers store, note and send nothing while set
-    bool chinese = false;   // language of every message, note and refilled list
+    bool suppress = false;                // handlers store, note and send nothing while set
+    const Language* language = &English;  // of every message, note and refilled list
 };
 
 }  // namespace rotaline

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "model/Items.h"
+#include "model/Languages.h"
 
 namespace rotaline {
 
@@ -49,13 +50,9 @@ inline constexpr unsigned Boat = 1U << 2;
 inline constexpr unsigned Car = 1U << 3;
 }  // namespace tabs
 
-struct Words {
-    std::string_view english;
-    std::string_view chinese;
-
-    constexpr std::string_view in(bool chinese) const { return chinese ? this->chinese : english; }
-    constexpr bool empty() const { return english.empty() && chinese.empty(); }
-};
+// A text the language switch sets: as written in English, and in another language as the
+// catalogues translate it under "Parameters".
+using Words = std::string_view;
 
 // A frame or label of the window: as designed ("&&" shows one "&"), and as the language switch
 // sets it (nothing: it keeps the designed caption).
@@ -117,6 +114,8 @@ struct Parameter {
     constexpr Parameter choices(std::string_view designed, Words switched = {}) const {
         return with(&Parameter::items, designed).with(&Parameter::switchedItems, switched);
     }
+    // Options or entries the language switch sets (or refills) in the language shown.
+    constexpr Parameter switchedChoices(Words entries) const { return choices(entries, entries); }
     constexpr Parameter firstSelected(int option) const {
         return with(&Parameter::firstOption, option);
     }
@@ -131,9 +130,7 @@ struct Parameter {
         return with(&Parameter::fixedNote, fixed);
     }
     constexpr Parameter doing(ExtraStep step) const { return with(&Parameter::extra, step); }
-    constexpr Parameter hinted(std::string_view english, std::string_view chinese) const {
-        return with(&Parameter::hint, Words{english, chinese});
-    }
+    constexpr Parameter hinted(Words text) const { return with(&Parameter::hint, text); }
     constexpr Parameter shownOn(unsigned types) const {
         return with(&Parameter::tabRule, TabRule::Shows).with(&Parameter::tabs, types);
     }
@@ -187,205 +184,233 @@ constexpr Parameter cellList(int slot, std::string_view control, std::string_vie
 
 // Frames that hold the controls of several parameters.
 inline constexpr Caption GroupFrames[] = {
-    {"FrameBattery", false, "Battery", {"Battery", "电池"}},
-    {"FramePointIniEnd", false, "Initial && End Point", {"Initial & End Point", "启动/停止点"}},
-    {"FramePointForRev",
-     false,
-     "Forward && Reverse Point",
-     {"Forward & Revervse Point", "向前/倒退点"}},
-    {"FramePower", false, "Power Limit ", {"Power Limit", "功率限制"}},
+    {"FrameBattery", false, "Battery", QT_TRANSLATE_NOOP("Parameters", "Battery")},
+    {"FramePointIniEnd", false, "Initial && End Point",
+     QT_TRANSLATE_NOOP("Parameters", "Initial & End Point")},
+    {"FramePointForRev", false, "Forward && Reverse Point",
+     QT_TRANSLATE_NOOP("Parameters", "Forward & Revervse Point")},
+    {"FramePower", false, "Power Limit ", QT_TRANSLATE_NOOP("Parameters", "Power Limit")},
 };
 
 // In the order the window makes their controls; a group's frame comes before its first row.
 inline constexpr Parameter Parameters[] = {
     list(13, "ComboCurentLimit", "current limit")
-        .framed("FrameCurrent", "Current Limit", {"Current Limit", "电流限制"})
+        .framed("FrameCurrent", "Current Limit", QT_TRANSLATE_NOOP("Parameters", "Current Limit"))
         .choices("20A|30A|40A|50A|60A|70A|80A|90A|100A|No Limit")
         .perModel(ModelRule::Shows)
         .onPage(3)
-        .hinted("The most current the motor may draw; above it the controller takes power back.",
-                "电机允许吸取的最大电流，超过时控制器会降低功率。"),
+        .hinted(QT_TRANSLATE_NOOP(
+            "Parameters",
+            "The most current the motor may draw; above it the controller takes power back.")),
     bar(14, "HScrollTiming", "timing advance")
-        .framed("FrameTiming", "Timing Degree", {"Timing Degree", "提前角度数"})
+        .framed("FrameTiming", "Timing Degree", QT_TRANSLATE_NOOP("Parameters", "Timing Degree"))
         .besideLabels({{{"Label2", "0°"}, {"Label4", "30°"}, {"LabelDegree", "0°"}}})
         .doing(ExtraStep::TimingLabel)
-        .hinted("How far ahead the controller switches the motor's windings. More timing gives "
-                "more speed and power, but also more current and heat.",
-                "控制器为电机换相的提前角度。角度越大，转速和功率越高，电流和发热也越大。"),
+        .hinted(QT_TRANSLATE_NOOP(
+            "Parameters",
+            "How far ahead the controller switches the motor's windings. More timing gives "
+            "more speed and power, but also more current and heat.")),
     options(33, "OptionTimMon", "timing monitor")
-        .framed("FrameTimingMon", "Timing Monitor", {"Timing Montor", "时间监视"})
-        .choices("ON|OFF", {"ON|OFF", "开|关"})
+        .framed("FrameTimingMon", "Timing Monitor",
+                QT_TRANSLATE_NOOP("Parameters", "Timing Montor"))
+        .switchedChoices(QT_TRANSLATE_NOOP("Parameters", "ON|OFF"))
         .factoryWithoutHandler(0)
-        .hinted("Whether the controller watches the motor's timing while it runs and corrects it.",
-                "控制器是否在运转中监测电机的换相时机并自动修正。"),
+        .hinted(QT_TRANSLATE_NOOP(
+            "Parameters",
+            "Whether the controller watches the motor's timing while it runs and corrects it.")),
     options(17, "OptionBatType", "battery type")
         .in("FrameBattery")
-        .framed("FrameAccType", "Accumulator Type", {"Accumulator Type", "电池种类"})
+        .framed("FrameAccType", "Accumulator Type",
+                QT_TRANSLATE_NOOP("Parameters", "Accumulator Type"))
         .choices("NiCd/NiMH |Li-ion/Poly ",
-                 {"NiCd/NiMH |Li-ion/Poly ", "镍镉/镍氢|锂离子/锂聚合物"})
+                 QT_TRANSLATE_NOOP("Parameters", "NiCd/NiMH |Li-ion/Poly "))
         .firstSelected(1)
         .factory(1)
         .doing(ExtraStep::BatteryType)
-        .hinted("The kind of battery that powers the model; it decides which cut-off voltages "
-                "apply.",
-                "为模型供电的电池种类，决定采用哪一组关断电压。"),
+        .hinted(QT_TRANSLATE_NOOP(
+            "Parameters",
+            "The kind of battery that powers the model; it decides which cut-off voltages "
+            "apply.")),
     cellList(19, "ComboNoOfCell", "number of cells")
         .in("FrameBattery")
-        .labelled("LabelNumCell", "Number of Cell", {"Number of Cell", "电池节数"})
-        .hinted("How many cells the battery has in series. Auto counts them when the battery is "
-                "plugged in.",
-                "电池串联的节数。选“Auto”时，插上电池后自动识别。"),
+        .labelled("LabelNumCell", "Number of Cell",
+                  QT_TRANSLATE_NOOP("Parameters", "Number of Cell"))
+        .hinted(QT_TRANSLATE_NOOP(
+            "Parameters",
+            "How many cells the battery has in series. Auto counts them when the battery is "
+            "plugged in.")),
     list(18, "ComboPerCellNi", "cut-off per NiCd/NiMH cell")
         .in("FrameBattery")
-        .labelled("LabelCut", "Cut off per cell", {"Cut Off Per Cell", "关断电压/每节"})
+        .labelled("LabelCut", "Cut off per cell",
+                  QT_TRANSLATE_NOOP("Parameters", "Cut Off Per Cell"))
         .choices("\u00d70.05|0.4V|0.5V|0.6V|0.7V|0.8V|0.9V|1.0V")
         .factory(6)
         .notedAs("OptionBatType(0)", "LabelCut")
-        .hinted("NiCd/NiMH: when a cell drops to this voltage, the controller cuts the motor's "
-                "power so that the battery is not run flat.",
-                "镍镉/镍氢电池：每节电压降到此值时，控制器降低电机功率，以免电池过放。"),
+        .hinted(QT_TRANSLATE_NOOP(
+            "Parameters",
+            "NiCd/NiMH: when a cell drops to this voltage, the controller cuts the motor's "
+            "power so that the battery is not run flat.")),
     options(21, "OptionCutOffType", "cut-off type")
         .in("FrameBattery")
-        .framed("FrameCutType", "Cut Off Type", {"Cut Off Type", "关断方式"})
-        .choices("Slow Down|Hard", {"Slow Down|Hard", "缓慢|快速"})
+        .framed("FrameCutType", "Cut Off Type", QT_TRANSLATE_NOOP("Parameters", "Cut Off Type"))
+        .switchedChoices(QT_TRANSLATE_NOOP("Parameters", "Slow Down|Hard"))
         .enabledOn(tabs::Airplane | tabs::Boat | tabs::Car)
-        .hinted("What happens at the cut-off voltage: the motor slows down gradually, or stops at "
-                "once.",
-                "电池到达关断电压后的处理方式：电机逐渐减速，或立即停转。"),
+        .hinted(QT_TRANSLATE_NOOP(
+            "Parameters",
+            "What happens at the cut-off voltage: the motor slows down gradually, or stops at "
+            "once.")),
     list(20, "ComboPerCellLi", "cut-off per lithium cell")
         .labelled("LabelCut")
         .choices("2.0V|2.1V|2.2V|2.3V|2.4V|2.5V|2.6V|2.7V|2.8V|2.9V|3.0V|3.1V|3.2V")
         .factory(7)
         .notedAs("OptionBatType(1)", "LabelCut")
-        .hinted("Li-ion/Poly: when a cell drops to this voltage, the controller cuts the motor's "
-                "power so that the battery is not run flat.",
-                "锂离子/锂聚合物电池：每节电压降到此值时，控制器降低电机功率，以免电池过放。"),
+        .hinted(QT_TRANSLATE_NOOP(
+            "Parameters",
+            "Li-ion/Poly: when a cell drops to this voltage, the controller cuts the motor's "
+            "power so that the battery is not run flat.")),
     options(24, "OptionThr", "throttle curve")
-        .framed("FrameThCurve", "Throttle Curve", {"Throttle Curve", "油门曲线"})
+        .framed("FrameThCurve", "Throttle Curve", QT_TRANSLATE_NOOP("Parameters", "Throttle Curve"))
         .choices("Logarithmical|linear|Exponetial",
-                 {"Logarithmical|Linear|Exponetial", "对数型|线性|指数型"})
+                 QT_TRANSLATE_NOOP("Parameters", "Logarithmical|Linear|Exponetial"))
         .factory(1)
-        .hinted("How the motor's power follows the throttle stick: logarithmical gives more power "
-                "early, exponential more near the top, linear in step with the stick.",
-                "电机功率随油门杆变化的方式：对数型前段出力快，指数型后段出力猛，线性则与油门杆成"
-                "正比。"),
+        .hinted(QT_TRANSLATE_NOOP(
+            "Parameters",
+            "How the motor's power follows the throttle stick: logarithmical gives more power "
+            "early, exponential more near the top, linear in step with the stick.")),
     options(16, "OpAcceleration", "acceleration")
-        .framed("FrameAcceleration", "Acceleration", {" Acceleration", "加速模式"})
-        .choices("Soft|Midium|Hard", {"Soft|Midium|Hard", "柔和|中等|硬性"})
-        .hinted("How quickly the motor follows a sudden opening of the throttle. Soft spares "
-                "gears and belts.",
-                "猛推油门时电机加速的快慢。柔和模式可减轻齿轮和皮带的冲击。"),
+        .framed("FrameAcceleration", "Acceleration",
+                QT_TRANSLATE_NOOP("Parameters", " Acceleration"))
+        .switchedChoices(QT_TRANSLATE_NOOP("Parameters", "Soft|Midium|Hard"))
+        .hinted(QT_TRANSLATE_NOOP(
+            "Parameters",
+            "How quickly the motor follows a sudden opening of the throttle. Soft spares "
+            "gears and belts.")),
     options(15, "OptionFreqency", "frequency")
-        .framed("FrameFre", "Freqency", {"Freqency", "频率"})
-        .choices("8KHz|16KHz|32KHz", {"8KHz|16KHz|32KHz", "8KHz|16KHz|32KHz"})
+        .framed("FrameFre", "Freqency", QT_TRANSLATE_NOOP("Parameters", "Freqency"))
+        .switchedChoices(QT_TRANSLATE_NOOP("Parameters", "8KHz|16KHz|32KHz"))
         .perModel(ModelRule::Enables)
-        .hinted("How often the controller switches the motor current (PWM). Higher runs "
-                "smoother, lower keeps the controller cooler.",
-                "控制器驱动电机的开关频率（PWM）。频率高运转更平顺，频率低控制器发热更少。"),
+        .hinted(QT_TRANSLATE_NOOP(
+            "Parameters",
+            "How often the controller switches the motor current (PWM). Higher runs "
+            "smoother, lower keeps the controller cooler.")),
     list(22, "ComboIniPoint", "initial point")
         .in("FramePointIniEnd")
-        .labelled("LabelIniPoint", "Initial Point", {"Initial Point", "启动点"})
-        .choices(
-            "Automatic|Fixed 1.0mS|Fixed 1.1mS|Fixed 1.2mS|Fixed 1.3mS|Fixed 1.4mS|Fixed 1.5mS",
-            {{}, "自动|固定1.0mS|固定1.1mS|固定1.2mS|固定1.3mS|固定1.4mS|固定1.5mS"})
+        .labelled("LabelIniPoint", "Initial Point",
+                  QT_TRANSLATE_NOOP("Parameters", "Initial Point"))
+        .switchedChoices(QT_TRANSLATE_NOOP(
+            "Parameters",
+            "Automatic|Fixed 1.0mS|Fixed 1.1mS|Fixed 1.2mS|Fixed 1.3mS|Fixed 1.4mS|Fixed 1.5mS"))
         .shownOn(tabs::Airplane | tabs::Helicopter)
-        .hinted("The throttle signal at which the motor starts. Automatic learns it from the "
-                "transmitter.",
-                "电机开始转动时的油门信号。选“自动”时从遥控器学习。"),
+        .hinted(QT_TRANSLATE_NOOP(
+            "Parameters",
+            "The throttle signal at which the motor starts. Automatic learns it from the "
+            "transmitter.")),
     list(23, "ComboEndPoint", "end point")
         .in("FramePointIniEnd")
-        .labelled("LabelEndPoint", "End Point", {"End Point", "停止点"})
-        .choices("Automatic|Fixed 1.7mS|Fixed 1.8mS|Fixed 1.9mS|Fixed 2.0mS",
-                 {{}, "自动|固定1.7mS|固定1.8mS|固定1.9mS|固定2.0mS"})
+        .labelled("LabelEndPoint", "End Point", QT_TRANSLATE_NOOP("Parameters", "End Point"))
+        .switchedChoices(QT_TRANSLATE_NOOP(
+            "Parameters", "Automatic|Fixed 1.7mS|Fixed 1.8mS|Fixed 1.9mS|Fixed 2.0mS"))
         .shownOn(tabs::Airplane | tabs::Helicopter)
-        .hinted("The throttle signal that gives full power. Automatic learns it from the "
-                "transmitter.",
-                "达到全油门时的油门信号。选“自动”时从遥控器学习。"),
+        .hinted(QT_TRANSLATE_NOOP(
+            "Parameters",
+            "The throttle signal that gives full power. Automatic learns it from the "
+            "transmitter.")),
     list(30, "ComboForPoint", "forward point")
         .in("FramePointForRev")
-        .labelled("LabelForPoint", "Forward Point", {"Forward Point", "向前点"})
-        .choices("Automatic|Fixed 1.7mS|Fixed 1.8mS|Fixed 1.9mS",
-                 {{}, "自动|固定1.7mS|固定1.8mS|固定1.9mS"})
+        .labelled("LabelForPoint", "Forward Point",
+                  QT_TRANSLATE_NOOP("Parameters", "Forward Point"))
+        .switchedChoices(
+            QT_TRANSLATE_NOOP("Parameters", "Automatic|Fixed 1.7mS|Fixed 1.8mS|Fixed 1.9mS"))
         .shownOn(tabs::Boat | tabs::Car)
-        .hinted("The throttle signal that gives full forward power. Automatic learns it from the "
-                "transmitter.",
-                "前进达到全功率时的油门信号。选“自动”时从遥控器学习。"),
+        .hinted(QT_TRANSLATE_NOOP(
+            "Parameters",
+            "The throttle signal that gives full forward power. Automatic learns it from the "
+            "transmitter.")),
     list(31, "ComboRevPoint", "reverse point")
         .in("FramePointForRev")
-        .labelled("LabelRevPoint", "Reverse Point", {"Reverse Point", "倒退点"})
-        .choices("Automatic|Fixed 1.0mS|Fixed 1.1mS|Fixed 1.2mS|Fixed 1.3mS",
-                 {{}, "自动|固定1.0mS|固定1.1mS|固定1.2mS|固定1.3mS"})
+        .labelled("LabelRevPoint", "Reverse Point",
+                  QT_TRANSLATE_NOOP("Parameters", "Reverse Point"))
+        .switchedChoices(QT_TRANSLATE_NOOP(
+            "Parameters", "Automatic|Fixed 1.0mS|Fixed 1.1mS|Fixed 1.2mS|Fixed 1.3mS"))
         .shownOn(tabs::Boat | tabs::Car)
-        .hinted("The throttle signal that gives full reverse power. Automatic learns it from the "
-                "transmitter.",
-                "倒退达到全功率时的油门信号。选“自动”时从遥控器学习。"),
+        .hinted(QT_TRANSLATE_NOOP(
+            "Parameters",
+            "The throttle signal that gives full reverse power. Automatic learns it from the "
+            "transmitter.")),
     options(25, "OptionRotation", "rotation")
-        .framed("FrameRot", "Rotation", {"Rotation", "转动方向"})
-        .choices("Left|Right", {"Left|Right", "左转|右转"})
+        .framed("FrameRot", "Rotation", QT_TRANSLATE_NOOP("Parameters", "Rotation"))
+        .switchedChoices(QT_TRANSLATE_NOOP("Parameters", "Left|Right"))
         .shownOn(tabs::Airplane | tabs::Helicopter)
-        .hinted("Which way the motor turns, without swapping its wires.",
-                "电机的转动方向，无需对调电机线即可改变。"),
+        .hinted(QT_TRANSLATE_NOOP("Parameters",
+                                  "Which way the motor turns, without swapping its wires.")),
     options(12, "OpReverse", "reverse")
-        .framed("FrameRev", "Reverse", {"Reverse", "倒退功能"})
-        .choices("ON|OFF", {"ON|OFF", "开|关"})
+        .framed("FrameRev", "Reverse", QT_TRANSLATE_NOOP("Parameters", "Reverse"))
+        .switchedChoices(QT_TRANSLATE_NOOP("Parameters", "ON|OFF"))
         .shownOn(tabs::Boat | tabs::Car)
-        .hinted("Whether the motor may also run in reverse.", "是否允许电机反转（倒车）。"),
+        .hinted(QT_TRANSLATE_NOOP("Parameters", "Whether the motor may also run in reverse.")),
     list(27, "ComboPowerLimitF", "forward power limit")
         .in("FramePower")
-        .labelled("LabelFor", "Forward ", {"Forward ", "向前"})
+        .labelled("LabelFor", "Forward ", QT_TRANSLATE_NOOP("Parameters", "Forward "))
         .choices("OFF|75%|50%|25%")
         .notedAs("LabelFor", "FramePower")
         .enabledOn(tabs::Boat | tabs::Car)
-        .hinted("Holds the power back when going forward. OFF gives full power.",
-                "限制前进时的功率。选“OFF”为全功率。"),
+        .hinted(QT_TRANSLATE_NOOP(
+            "Parameters", "Holds the power back when going forward. OFF gives full power.")),
     list(28, "ComboPowerLimitR", "reverse power limit")
         .in("FramePower")
-        .labelled("LabelRev", "Reverse ", {"Reverse ", "倒退"})
+        .labelled("LabelRev", "Reverse ", QT_TRANSLATE_NOOP("Parameters", "Reverse "))
         .choices("OFF|75%|50%|25%")
         .notedAs("LabelRev", "FramePower")
         .enabledOn(tabs::Boat | tabs::Car)
-        .hinted("Holds the power back when going in reverse. OFF gives full power.",
-                "限制倒退时的功率。选“OFF”为全功率。"),
+        .hinted(QT_TRANSLATE_NOOP(
+            "Parameters", "Holds the power back when going in reverse. OFF gives full power.")),
     list(29, "ComboDelay", "delay time")
-        .framed("Frame1Delay", "Delay Time", {"Delay Time", "延迟时间"})
+        .framed("Frame1Delay", "Delay Time", QT_TRANSLATE_NOOP("Parameters", "Delay Time"))
         .choices("0.25 S|0.50 S|0.75 S|1.0 S|1.5 S|2 S|3 S|5 S")
         .enabledOn(tabs::Boat | tabs::Car)
-        .hinted("How long the controller waits before it goes from forward into reverse.",
-                "由前进转为倒退之前，控制器等待的时间。"),
+        .hinted(QT_TRANSLATE_NOOP(
+            "Parameters",
+            "How long the controller waits before it goes from forward into reverse.")),
     options(9, "OptionBrake", "brake type")
-        .framed("FrameBrake", "Brake type", {"Brake Type", "刹车类型"})
+        .framed("FrameBrake", "Brake type", QT_TRANSLATE_NOOP("Parameters", "Brake Type"))
         .choices("OFF|Extra Soft|Soft|Medium|Hard|Exrea Hard",
-                 {"OFF|Extra Soft|Soft|Medium|Hard|Extra Hard", "关|极柔和|柔和|中等|硬性|超硬性"})
+                 QT_TRANSLATE_NOOP("Parameters", "OFF|Extra Soft|Soft|Medium|Hard|Extra Hard"))
         .shownOn(tabs::Airplane)
-        .hinted("How hard the motor brakes when the throttle is closed. OFF lets it turn freely.",
-                "收油门时电机的刹车力度。选“关”时电机自由滑行。"),
+        .hinted(QT_TRANSLATE_NOOP(
+            "Parameters",
+            "How hard the motor brakes when the throttle is closed. OFF lets it turn freely.")),
     options(26, "OptionAbs", "ABS")
         .framed("FrameAbs", "ABS")
-        .choices("ON|OFF", {"ON|OFF", "开|关"})
+        .switchedChoices(QT_TRANSLATE_NOOP("Parameters", "ON|OFF"))
         .notedAs("ABS  ")
         .shownOn(tabs::Car)
         .hidden()
-        .hinted("Anti-lock braking: the brake is released in short pulses so that the wheels do "
-                "not lock.",
-                "防抱死刹车：刹车时间歇放松，避免车轮抱死。"),
+        .hinted(QT_TRANSLATE_NOOP(
+            "Parameters",
+            "Anti-lock braking: the brake is released in short pulses so that the wheels do "
+            "not lock.")),
     options(10, "OptionHeliMode", "helicopter mode")
-        .framed("FrameHeMode", "Helicopter Mode", {"Helicopter Mode", "直升机模式"})
-        .choices("Constant RPM|Normal", {"Constant RPM|Normal", "定速|普通"})
+        .framed("FrameHeMode", "Helicopter Mode",
+                QT_TRANSLATE_NOOP("Parameters", "Helicopter Mode"))
+        .switchedChoices(QT_TRANSLATE_NOOP("Parameters", "Constant RPM|Normal"))
         .factory(1)
         .doing(ExtraStep::MotorPole)
         .shownOn(tabs::Helicopter)
         .hidden()
-        .hinted("Constant RPM holds the rotor speed steady whatever the load; Normal follows the "
-                "throttle directly.",
-                "定速模式在负载变化时保持旋翼转速不变；普通模式下转速直接跟随油门。"),
+        .hinted(QT_TRANSLATE_NOOP(
+            "Parameters",
+            "Constant RPM holds the rotor speed steady whatever the load; Normal follows the "
+            "throttle directly.")),
     options(11, "OpMotorPole", "motor poles")
-        .framed("FrameMotorPole", "Motor Pole No.", {"Motor Pole No.", "马达极数"})
+        .framed("FrameMotorPole", "Motor Pole No.",
+                QT_TRANSLATE_NOOP("Parameters", "Motor Pole No."))
         .choices("2-4|6-10|12-14")
         .shownOn(0)
         .hidden()
-        .hinted("The number of magnet poles of the motor, so that the controller drives it in "
-                "step.",
-                "电机的磁极数，控制器据此与电机同步驱动。"),
+        .hinted(QT_TRANSLATE_NOOP(
+            "Parameters",
+            "The number of magnet poles of the motor, so that the controller drives it in "
+            "step.")),
 };
 
 inline constexpr int ParameterCount = static_cast<int>(std::size(Parameters));

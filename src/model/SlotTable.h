@@ -55,7 +55,7 @@ constexpr std::array<SlotInfo, SlotCount> makeSlotTable() {
 inline constexpr std::array<SlotInfo, SlotCount> SlotTable = detail::makeSlotTable();
 static_assert([] {
     for (const EscType& type : EscTypes) {
-        if (itemAt(SlotTable[4].choices, type.tab) != type.english) {
+        if (itemAt(SlotTable[4].choices, type.tab) != type.name) {
             return false;
         }
     }

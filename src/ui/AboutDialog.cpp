@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "about/SystemInformation.h"
+#include "model/FixedTexts.h"
 #include "ui/PictureIcon.h"
 
 namespace rotaline {
@@ -36,8 +37,7 @@ AboutDialog::AboutDialog(std::function<void()> startSystemInformation) : QDialog
     setWindowTitle(aboutCaption());
     setWindowIcon(pictureIcon(QStringLiteral("rotaline")));
     auto* layout = new QVBoxLayout(this);
-    QLabel* title =
-        label(QStringLiteral("lblTitle"), QStringLiteral("无刷马达电子调速器设置软件"), this);
+    QLabel* title = label(QStringLiteral("lblTitle"), QString::fromUtf8(fixed::AboutTitle), this);
     QFont large = title->font();
     large.setPointSize(large.pointSize() + 4);
     large.setBold(true);
@@ -45,22 +45,19 @@ AboutDialog::AboutDialog(std::function<void()> startSystemInformation) : QDialog
     layout->addWidget(title);
     layout->addWidget(label(QStringLiteral("lblVersion"), aboutVersion(), this));
     layout->addWidget(
-        label(QStringLiteral("lblDescription"),
-              QStringLiteral("    本软件是专为本公司生产的普通飞机、直升飞机、船、车用系列无刷"
-                             "马达电子调速成器的电脑设置用"),
-              this));
+        label(QStringLiteral("lblDescription"), QString::fromUtf8(fixed::AboutDescription), this));
     layout->addWidget(line(this));
     layout->addWidget(
-        label(QStringLiteral("Label1"), QStringLiteral("设计人：Rotaline 开发组"), this));
-    layout->addWidget(label(QStringLiteral("lblDisclaimer"),
-                            QStringLiteral("本软件按现状提供，使用前请确认调速器型号与设置。"),
-                            this));
+        label(QStringLiteral("Label1"), QString::fromUtf8(fixed::AboutDesigner), this));
+    layout->addWidget(
+        label(QStringLiteral("lblDisclaimer"), QString::fromUtf8(fixed::AboutDisclaimer), this));
     layout->addWidget(line(this));
     auto* buttons = new QHBoxLayout;
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("cmdOK"));
     ok->setDefault(true);
-    auto* systemInformation = new QPushButton(QStringLiteral("系统信息(&S)..."), this);
+    auto* systemInformation =
+        new QPushButton(QString::fromUtf8(fixed::AboutSystemInformation), this);
     systemInformation->setObjectName(QStringLiteral("cmdSysInfo"));
     buttons->addStretch();
     buttons->addWidget(ok);

@@ -19,35 +19,33 @@ namespace rotaline {
 
 namespace {
 
-constexpr Bilingual Title{"Serial adapters", "串口适配器"};
-constexpr Bilingual Explanation{
-    "Give your programming adapter a COM number. It keeps it when it is plugged in again.",
-    "为编程适配器指定一个 COM 口号。重新插上后仍然保持。"};
-constexpr Bilingual NothingPresent{
+constexpr TextContext catalogue{"AdaptersDialog"};
+
+constexpr const char* Title = QT_TRANSLATE_NOOP("AdaptersDialog", "Serial adapters");
+constexpr const char* Explanation = QT_TRANSLATE_NOOP(
+    "AdaptersDialog",
+    "Give your programming adapter a COM number. It keeps it when it is plugged in again.");
+constexpr const char* NothingPresent = QT_TRANSLATE_NOOP(
+    "AdaptersDialog",
     "No USB serial adapter is plugged in. Rotaline lists the serial devices the system "
     "reports in /sys/class/tty; an adapter appears here as soon as it is plugged in (as "
-    "/dev/ttyUSB… or /dev/ttyACM…).",
-    "没有插上 USB 串口适配器。Rotaline 列出系统在 /sys/class/tty 中报告的串口设备；"
-    "适配器一插上就会出现在这里（名为 /dev/ttyUSB… 或 /dev/ttyACM…）。"};
-constexpr Bilingual PermissionGranted{
-    "Your user is in the group \"dialout\", so it may open any serial adapter.",
-    "您的用户属于 \"dialout\" 组，可以打开任何串口适配器。"};
-constexpr Bilingual PermissionMissing{
+    "/dev/ttyUSB… or /dev/ttyACM…).");
+constexpr const char* PermissionGranted = QT_TRANSLATE_NOOP(
+    "AdaptersDialog", "Your user is in the group \"dialout\", so it may open any serial adapter.");
+constexpr const char* PermissionMissing = QT_TRANSLATE_NOOP(
+    "AdaptersDialog",
     "Installed from its package, Rotaline lets the user at the desktop open CH340, CH341, "
     "CP210x, FT232R and PL2303 adapters. Other devices need the group \"dialout\", which your "
-    "user is not in: run \"sudo adduser $USER dialout\", then log in again.",
-    "从软件包安装后，Rotaline 允许桌面用户打开 CH340、CH341、CP210x、FT232R 和 PL2303 适配器。"
-    "其他设备需要 \"dialout\" 组的权限，您的用户不属于该组：请运行 "
-    "\"sudo adduser $USER dialout\"，然后重新登录。"};
-constexpr Bilingual AssignedByHand{"assigned by hand", "手动指定"};
-constexpr Bilingual NotPresent{"assigned, not present", "已指定，不存在"};
-constexpr Bilingual PathLabel{"Device path:", "设备路径："};
-constexpr Bilingual AssignPath{"Assign", "指定"};
-constexpr Bilingual NoNumber{"none", "无"};
-constexpr std::array<Bilingual, 4> Headers{{{"COM port", "COM口"},
-                                            {"Adapter", "适配器"},
-                                            {"Device", "设备"},
-                                            {"Stable name", "固定名称"}}};
+    "user is not in: run \"sudo adduser $USER dialout\", then log in again.");
+constexpr const char* AssignedByHand = QT_TRANSLATE_NOOP("AdaptersDialog", "assigned by hand");
+constexpr const char* NotPresent = QT_TRANSLATE_NOOP("AdaptersDialog", "assigned, not present");
+constexpr const char* PathLabel = QT_TRANSLATE_NOOP("AdaptersDialog", "Device path:");
+constexpr const char* AssignPath = QT_TRANSLATE_NOOP("AdaptersDialog", "Assign");
+constexpr const char* NoNumber = QT_TRANSLATE_NOOP("AdaptersDialog", "none");
+constexpr std::array<const char*, 4> Headers{{QT_TRANSLATE_NOOP("AdaptersDialog", "COM port"),
+                                              QT_TRANSLATE_NOOP("AdaptersDialog", "Adapter"),
+                                              QT_TRANSLATE_NOOP("AdaptersDialog", "Device"),
+                                              QT_TRANSLATE_NOOP("AdaptersDialog", "Stable name")}};
 
 bool listed(const QList<SerialDevice>& devices, const QString& name) {
     return std::any_of(devices.begin(), devices.end(), [&name](const SerialDevice& device) {
@@ -57,20 +55,20 @@ bool listed(const QList<SerialDevice>& devices, const QString& name) {
 
 }  // namespace
 
-AdaptersDialog::AdaptersDialog(PortResolver& resolver, Devices devices, bool chinese,
+AdaptersDialog::AdaptersDialog(PortResolver& resolver, Devices devices, const Language& language,
                                QWidget* parent)
     : QDialog(parent),
       resolver_(resolver),
       devices_(std::move(devices)),
-      chinese_(chinese),
+      language_(&language),
       table_(new QTableWidget(this)),
       empty_(new QLabel(this)) {
-    setWindowTitle(Title.in(chinese));
+    setWindowTitle(catalogue(language, Title));
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(Explanation.in(chinese), this));
+    layout->addWidget(new QLabel(catalogue(language, Explanation), this));
     QStringList headers;
-    for (const Bilingual& header : Headers) {
-        headers << header.in(chinese);
+    for (const char* header : Headers) {
+        headers << catalogue(language, header);
     }
     table_->setColumnCount(static_cast<int>(Headers.size()));
     table_->setHorizontalHeaderLabels(headers);
@@ -93,7 +91,7 @@ QWidget* AdaptersDialog::buildPathRow() {
     auto* row = new QWidget(this);
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    auto* label = new QLabel(PathLabel.in(chinese_), row);
+    auto* label = new QLabel(catalogue(*language_, PathLabel), row);
     path_ = new QLineEdit(row);
     path_->setPlaceholderText(QStringLiteral("/dev/ttyUSB0"));
     label->setBuddy(path_);
@@ -101,7 +99,7 @@ QWidget* AdaptersDialog::buildPathRow() {
     for (int n = 1; n <= PortCount; ++n) {
         pathNumber_->addItem(portName(n));
     }
-    auto* assign = new QPushButton(AssignPath.in(chinese_), row);
+    auto* assign = new QPushButton(catalogue(*language_, AssignPath), row);
     assign->setAutoDefault(false);
     connect(assign, &QPushButton::clicked, this,
             [this] { assignPath(path_->text(), pathNumber_->currentIndex() + 1); });
@@ -127,10 +125,10 @@ void AdaptersDialog::refresh() {
                      [](const SerialDevice& d) { return PortResolver::isUsbAdapter(d.path); });
     QStringList why;
     if (noAdapter) {
-        why << NothingPresent.in(chinese_);
+        why << catalogue(*language_, NothingPresent);
     }
     if (noAdapter || !permitted) {
-        why << (permitted ? PermissionGranted : PermissionMissing).in(chinese_);
+        why << catalogue(*language_, permitted ? PermissionGranted : PermissionMissing);
     }
     empty_->setText(why.join(QLatin1Char(' ')));
     empty_->setVisible(!why.isEmpty());
@@ -145,7 +143,7 @@ void AdaptersDialog::fill() {
         const QString device = resolver_.deviceFor(n);
         if (!device.isEmpty() && !listed(shown_, device)) {
             shown_ << SerialDevice{device, device, QString()};
-            notes << (QFileInfo::exists(device) ? AssignedByHand : NotPresent).in(chinese_);
+            notes << catalogue(*language_, QFileInfo::exists(device) ? AssignedByHand : NotPresent);
         }
     }
     table_->setRowCount(static_cast<int>(shown_.size()));
@@ -166,7 +164,7 @@ void AdaptersDialog::fill() {
 // "none", then COM1 … COM16; a number another device holds names that device.
 QComboBox* AdaptersDialog::numbersFor(const QString& stableName) {
     auto* numbers = new QComboBox(table_);
-    numbers->addItem(NoNumber.in(chinese_));
+    numbers->addItem(catalogue(*language_, NoNumber));
     for (int n = 1; n <= PortCount; ++n) {
         const QString holder = resolver_.deviceFor(n);
         numbers->addItem(holder.isEmpty() || holder == stableName

@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <functional>
 
+#include "model/Languages.h"
 #include "platform/PortResolver.h"
 
 class QComboBox;
@@ -21,7 +22,7 @@ class AdaptersDialog : public QDialog {
 public:
     using Devices = std::function<QList<SerialDevice>()>;
 
-    AdaptersDialog(PortResolver& resolver, Devices devices, bool chinese,
+    AdaptersDialog(PortResolver& resolver, Devices devices, const Language& language,
                    QWidget* parent = nullptr);
 
     QTableWidget* table() const { return table_; }
@@ -45,7 +46,7 @@ private:
 
     PortResolver& resolver_;
     Devices devices_;
-    bool chinese_;
+    const Language* language_;
     QTableWidget* table_;
     QLabel* empty_;
     QLineEdit* path_ = nullptr;

@@ -1,25 +1,18 @@
 #include "ui/Captions.h"
 
+#include "model/FixedTexts.h"
 #include "window/controls/Control.h"
 
 namespace rotaline {
 
 namespace {
 
-// Captions without spaces that may take two lines, with the characters on the first: Chinese
-// is broken between words, never inside one.
-struct WordBreak {
-    const char* caption;
-    int firstLine;
-};
-constexpr WordBreak WordBreaks[] = {{"恢复工厂默认值", 4}};
-
 qsizetype breakOf(const QString& text) {
     const qsizetype space = text.lastIndexOf(' ', text.size() / 2 + 2);
     if (space > 0) {
         return space;
     }
-    for (const WordBreak& known : WordBreaks) {
+    for (const fixed::WordBreak& known : fixed::WordBreaks) {
         if (text == QString::fromUtf8(known.caption)) {
             return known.firstLine;
         }

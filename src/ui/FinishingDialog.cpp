@@ -9,15 +9,15 @@
 namespace rotaline {
 
 FinishingDialog::FinishingDialog(std::function<LineStatus()> line, std::function<void()> quitNow,
-                                 bool chinese)
+                                 const Language& language)
     : line_(std::move(line)), quitNow_(std::move(quitNow)), progress_(new QProgressBar(this)) {
     setWindowTitle(QStringLiteral("Rotaline"));
     setAttribute(Qt::WA_DeleteOnClose);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(finishingText(chinese), this));
+    layout->addWidget(new QLabel(finishingText(language), this));
     progress_->setRange(0, 100);
     layout->addWidget(progress_);
-    auto* quit = new QPushButton(quitNowText(chinese), this);
+    auto* quit = new QPushButton(quitNowText(language), this);
     layout->addWidget(quit, 0, Qt::AlignRight);
     connect(quit, &QPushButton::clicked, this, &QDialog::close);
     connect(&timer_, &QTimer::timeout, this, [this] { progress_->setValue(line_().percent); });

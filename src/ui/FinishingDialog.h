@@ -15,7 +15,8 @@ namespace rotaline {
 class FinishingDialog : public QDialog {
     Q_OBJECT
 public:
-    FinishingDialog(std::function<LineStatus()> line, std::function<void()> quitNow, bool chinese);
+    FinishingDialog(std::function<LineStatus()> line, std::function<void()> quitNow,
+                    const Language& language);
 
     void finished();
 

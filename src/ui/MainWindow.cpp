@@ -117,7 +117,7 @@ void MainWindow::setAdapters(std::function<void()> show) {
 
 void MainWindow::offer(const Say& text, std::function<void()> accept) {
     offerText_ = text;
-    offer_ = new QPushButton(text(chinese_), statusBar());
+    offer_ = new QPushButton(text(*language_), statusBar());
     statusBar()->addPermanentWidget(offer_);
     connect(offer_, &QPushButton::clicked, this, [this, accept = std::move(accept)] {
         offer_->hide();
@@ -154,8 +154,8 @@ void MainWindow::buildStatusBar() {
 }
 
 void MainWindow::nameStatusBar() {
-    statusBar()->setAccessibleName(texts::StatusBarName.in(chinese_));
-    lineProgress_->setAccessibleName(texts::LineProgressName.in(chinese_));
+    statusBar()->setAccessibleName(texts::Names(*language_, texts::StatusBarName));
+    lineProgress_->setAccessibleName(texts::Names(*language_, texts::LineProgressName));
 }
 
 void MainWindow::lineBusy() {
@@ -168,9 +168,9 @@ void MainWindow::showStatus(const Say& text) {
     lineTimer_.stop();
     lineProgress_->hide();
     status_ = text;
-    QString shown = text(chinese_).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    QString shown = text(*language_).replace(QLatin1Char('\n'), QLatin1Char(' '));
     if (const int unsent = form_.unsentCount(); unsent > 0) {
-        shown = unsentText(unsent, chinese_) + QStringLiteral(". ") + shown;
+        shown = unsentText(unsent, *language_) + QStringLiteral(". ") + shown;
     }
     lineText_->setWholeText(shown);
 }
@@ -180,12 +180,12 @@ void MainWindow::fileShown(const QString& path) {
     setWindowTitle(QFileInfo(path).fileName() + QStringLiteral(" \u2014 Rotaline"));
 }
 
-void MainWindow::useLanguage(bool chinese) {
-    qtTexts_.use(chinese);
-    chinese_ = chinese;
+void MainWindow::useLanguage(const Language& language) {
+    qtTexts_.use(language);
+    language_ = &language;
     nameStatusBar();
     if (offer_ != nullptr) {
-        offer_->setText(offerText_(chinese));
+        offer_->setText(offerText_(language));
     }
     if (status_) {
         showStatus(status_);
@@ -472,7 +472,7 @@ QWidget* MainWindow::createToolbar(Toolbar& toolbar, QWidget* parent) {
     auto name = [this, &toolbar, bar, actions] {
         showAccessible(toolbar, bar);
         for (const auto& [key, action] : actions) {
-            action->setText(toolbarButtonName(key, form_.flags().chinese));
+            action->setText(toolbarButtonName(key, *form_.flags().language));
         }
     };
     name();

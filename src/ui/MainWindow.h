@@ -51,7 +51,7 @@ public:
     void lineBusy() override;
     void showStatus(const Say& text) override;
     void fileShown(const QString& path) override;
-    void useLanguage(bool chinese) override;
+    void useLanguage(const Language& language) override;
 
     StatusText* lineText() const { return lineText_; }
 
@@ -89,7 +89,7 @@ private:
     QHash<QString, QAction*> actions_;
     StatusText* lineText_ = nullptr;
     Say status_;  // shown in place of the line's state, in the language shown
-    bool chinese_ = false;
+    const Language* language_ = &English;
     QProgressBar* lineProgress_ = nullptr;
     QPushButton* offer_ = nullptr;
     Say offerText_;

@@ -7,28 +7,31 @@
 namespace rotaline {
 
 QtTranslation::~QtTranslation() {
-    use(false);
+    use(English);
 }
 
-void QtTranslation::use(bool chinese) {
-    // Sizes, dates and numbers that Qt's widgets write follow too.
-    QLocale::setDefault(chinese ? QLocale(QLocale::Chinese, QLocale::China) : QLocale::system());
-    if (!chinese) {
-        if (chinese_) {
-            QCoreApplication::removeTranslator(chinese_.get());
-            chinese_.reset();
-        }
+void QtTranslation::use(const Language& language) {
+    if (language.code == code_ && (installed_ || language.code.empty())) {
         return;
     }
-    if (chinese_) {
+    const QString code =
+        QString::fromUtf8(language.code.data(), static_cast<qsizetype>(language.code.size()));
+    // Sizes, dates and numbers that Qt's widgets write follow too.
+    QLocale::setDefault(code.isEmpty() ? QLocale::system() : QLocale(code));
+    if (installed_) {
+        QCoreApplication::removeTranslator(installed_.get());
+        installed_.reset();
+    }
+    code_ = language.code;
+    if (code.isEmpty()) {
         return;
     }
     auto translator = std::make_unique<QTranslator>();
     // Without the translations installed Qt's texts stay English; nothing else changes.
-    if (translator->load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qt"),
-                         QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    if (translator->load(QLocale(code), QStringLiteral("qt"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         QCoreApplication::installTranslator(translator.get());
-        chinese_ = std::move(translator);
+        installed_ = std::move(translator);
     }
 }
 

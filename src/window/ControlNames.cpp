@@ -6,10 +6,10 @@
 
 namespace rotaline {
 
-QString toolbarButtonName(const QString& key, bool chinese) {
+QString toolbarButtonName(const QString& key, const Language& language) {
     for (const ToolbarButtonDesign& button : ToolbarButtons) {
         if (fromView(button.key) == key) {
-            return button.name.in(chinese);
+            return texts::Names(language, button.name);
         }
     }
     return key;
@@ -26,10 +26,10 @@ void MainForm::nameControls() {
     }
     for (const ControlPurpose& purpose : ControlPurposes) {
         const QString name = purpose.namedBy.empty()
-                                 ? purpose.name.in(flags_.chinese)
+                                 ? texts::Names(*flags_.language, purpose.name)
                                  : find(fromView(purpose.namedBy))->caption().simplified();
         find(fromView(purpose.control))
-            ->setAccessible(name, purpose.description.in(flags_.chinese));
+            ->setAccessible(name, texts::Names(*flags_.language, purpose.description));
     }
     for (Control* control : controlsInOrder()) {
         if (control->kind() == ControlKind::Image && tabPageOf(control->name()) >= 0) {

@@ -29,7 +29,7 @@ QList<Toolbar::Button> toolbarButtons() {
 QStringList escTypeNames() {
     QStringList names;
     for (const EscType& type : EscTypes) {
-        names << fromView(type.english);
+        names << fromView(type.name);
     }
     return names;
 }

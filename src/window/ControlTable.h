@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "model/EscCatalogue.h"
+#include "model/FixedTexts.h"
 #include "model/ParameterTable.h"
 #include "window/Texts.h"
 #include "window/controls/Control.h"
@@ -30,12 +31,12 @@ enum class ToolbarAction { Open, Save, Help };
 struct ToolbarButtonDesign {
     std::string_view key;
     std::string_view picture;
-    Bilingual name;  // what a screen reader calls it
+    const char* name;  // what a screen reader calls it
 };
 inline constexpr ToolbarButtonDesign ToolbarButtons[] = {
-    {"打开", "Open", {"Open a settings file", "打开设置文件"}},
-    {"保存", "Save", {"Save the settings to a file", "把设置保存到文件"}},
-    {"帮助", "Help", {"About Rotaline", "关于 Rotaline"}},
+    {fixed::OpenKey, "Open", QT_TRANSLATE_NOOP("ControlNames", "Open a settings file")},
+    {fixed::SaveKey, "Save", QT_TRANSLATE_NOOP("ControlNames", "Save the settings to a file")},
+    {fixed::HelpKey, "Help", QT_TRANSLATE_NOOP("ControlNames", "About Rotaline")},
 };
 
 // The window's own controls, parents before their children; the tab pages' and the
@@ -58,8 +59,9 @@ inline constexpr ControlDesign WindowControls[] = {
     {"mnuUndo", ControlKind::MenuItem, "mnuEdit", "Undo(&U)", true, -1},
     {"mnuRedo", ControlKind::MenuItem, "mnuEdit", "Redo(&R)", true, -1},
     {"mnuLanguage", ControlKind::Menu, "", "Language(&L)", true, -1},
-    {"mnuChinese", ControlKind::MenuItem, "mnuLanguage", "中文(&C)", true, -1},
-    {"mnuEnglish", ControlKind::MenuItem, "mnuLanguage", "English(&E)", true, -1},
+};
+// After the Language menu's items, one for each language.
+inline constexpr ControlDesign LaterWindowControls[] = {
     {"mnuHelp", ControlKind::Menu, "", "Help(&H)", true, -1},
     {"mnuHow", ControlKind::MenuItem, "mnuHelp", "How to use(H)", true, -1},
     {"mnuAbout", ControlKind::MenuItem, "mnuHelp", "About(&A)", true, -1},
@@ -205,15 +207,27 @@ constexpr int parameterRowCount() {
 
 }  // namespace detail
 
-inline constexpr int ControlCount = static_cast<int>(std::size(WindowControls)) +
-                                    EscTypeCount * static_cast<int>(PageControls.size()) +
-                                    detail::parameterRowCount();
+inline constexpr int ControlCount =
+    static_cast<int>(std::size(WindowControls)) + static_cast<int>(std::size(Languages)) +
+    static_cast<int>(std::size(LaterWindowControls)) +
+    EscTypeCount * static_cast<int>(PageControls.size()) + detail::parameterRowCount();
 
 // Every control in creation order: parents before their children.
 inline constexpr auto ControlTable = [] {
     std::array<ControlDesign, ControlCount> table{};
     int next = 0;
     for (const ControlDesign& design : WindowControls) {
+        table[next++] = design;
+    }
+    for (const Language& language : Languages) {
+        table[next++] = {language.menuItem,
+                         ControlKind::MenuItem,
+                         "mnuLanguage",
+                         language.designedCaption,
+                         true,
+                         -1};
+    }
+    for (const ControlDesign& design : LaterWindowControls) {
         table[next++] = design;
     }
     for (int page = 0; page < EscTypeCount; ++page) {

@@ -6,8 +6,10 @@ namespace rotaline {
 
 namespace {
 
-constexpr Bilingual FactoryDefaultNote{"All setting is in factory default",
-                                       "所有设置已恢复到出厂默认值"};
+constexpr TextContext catalogue{"FactoryDefaults"};
+
+constexpr const char* FactoryDefaultNote =
+    QT_TRANSLATE_NOOP("FactoryDefaults", "All setting is in factory default");
 
 }  // namespace
 
@@ -30,7 +32,7 @@ void MainForm::CommandSetFactory_Click() {
         return;
     }
     ApplyFactoryDefaults();
-    controls_.Text1->setText(FactoryDefaultNote.in(flags_.chinese) + texts::CrLf);
+    controls_.Text1->setText(catalogue(*flags_.language, FactoryDefaultNote) + texts::CrLf);
 }
 
 // The control that writes `slot`, set to `value` as a user's choice would set it.

@@ -3,6 +3,8 @@
 #include <QString>
 #include <functional>
 
+#include "model/Languages.h"
+
 namespace rotaline {
 
 // What the form asks of the window that shows it. Without a window (the headless tool, most
@@ -10,7 +12,7 @@ namespace rotaline {
 class FormHost {
 public:
     // A text in the language the window speaks, said again after each switch.
-    using Say = std::function<QString(bool chinese)>;
+    using Say = std::function<QString(const Language& language)>;
 
     virtual ~FormHost() = default;
     // Shows the About dialog without waiting for it.
@@ -30,7 +32,7 @@ public:
     // The settings shown are those of the file `path`, just saved or opened.
     virtual void fileShown(const QString& path) { static_cast<void>(path); }
     // Qt's own texts (standard buttons, file dialogs) speak this language from now on.
-    virtual void useLanguage(bool chinese) { static_cast<void>(chinese); }
+    virtual void useLanguage(const Language& language) { static_cast<void>(language); }
 };
 
 }  // namespace rotaline

@@ -7,59 +7,65 @@ namespace rotaline {
 
 namespace {
 
-void setWords(Control& control, const Words& words, bool chinese) {
+void setWords(Control& control, Words words, const Language& language) {
     if (!words.empty()) {
-        control.setCaption(fromView(words.in(chinese)));
+        control.setCaption(parameterText(language, words));
     }
 }
 
 }  // namespace
 
-void MainForm::setCaptions(bool chinese) {
+void MainForm::setCaptions(const Language& language) {
     for (const CaptionRow& row : LeadingCaptions) {
-        find(QString::fromUtf8(row.control))->setCaption(row.text.in(chinese), row.accessKeys);
-    }
-}
-
-void MainForm::setParameterCaptions(bool chinese) {
-    for (int type = 0; type < EscTypeCount; ++type) {
-        find(QStringLiteral("FrameEscType(%1)").arg(type))
-            ->setCaption(PageGroupCaption.in(chinese));
-    }
-    for (const Caption& frame : GroupFrames) {
-        setWords(*find(fromView(frame.name)), frame.words, chinese);
-    }
-    for (const Parameter& parameter : Parameters) {
-        setWords(*find(fromView(parameter.caption.name)), parameter.caption.words, chinese);
-        const std::string_view items = parameter.switchedItems.in(chinese);
-        if (auto* group = dynamic_cast<OptionGroup*>(&ownerOf(parameter.slot));
-            !items.empty() && group) {
-            for (int i = 0; i < group->count(); ++i) {
-                group->button(i).setCaption(fromView(itemAt(items, i)));
+        find(QString::fromUtf8(row.control))
+            ->setCaption(SwitchTexts(language, row.text), row.accessKeys);
+        if (std::string_view(row.control) == "mnuLanguage") {
+            for (const Language& item : Languages) {
+                find(fromView(item.menuItem))->setCaption(fromView(item.caption));
             }
         }
     }
 }
 
-void MainForm::switchLanguage(bool chinese) {
-    const QString question =
-        texts::SwitchQuestion.in(chinese) + texts::CrLf + texts::SwitchQuestionEnd.in(chinese);
-    host_->useLanguage(chinese);  // the question's buttons speak its language
+void MainForm::setParameterCaptions(const Language& language) {
+    for (int type = 0; type < EscTypeCount; ++type) {
+        find(QStringLiteral("FrameEscType(%1)").arg(type))
+            ->setCaption(SwitchTexts(language, PageGroupCaption));
+    }
+    for (const Caption& frame : GroupFrames) {
+        setWords(*find(fromView(frame.name)), frame.words, language);
+    }
+    for (const Parameter& parameter : Parameters) {
+        setWords(*find(fromView(parameter.caption.name)), parameter.caption.words, language);
+        if (auto* group = dynamic_cast<OptionGroup*>(&ownerOf(parameter.slot));
+            !parameter.switchedItems.empty() && group) {
+            const QStringList items = parameterText(language, parameter.switchedItems).split('|');
+            for (int i = 0; i < group->count(); ++i) {
+                group->button(i).setCaption(items.value(i));
+            }
+        }
+    }
+}
+
+void MainForm::switchLanguage(const Language& language) {
+    const QString question = SwitchTexts(language, texts::SwitchQuestion) + texts::CrLf +
+                             SwitchTexts(language, texts::SwitchQuestionEnd);
+    host_->useLanguage(language);  // the question's buttons speak its language
     if (dialogs_.message(question, Dialogs::Icon::None, Dialogs::Buttons::YesNo) ==
         Dialogs::Answer::No) {
-        host_->useLanguage(flags_.chinese);
+        host_->useLanguage(*flags_.language);
         return;
     }
-    flags_.chinese = chinese;
-    setCaptions(chinese);
+    flags_.language = &language;
+    setCaptions(language);
     Controls& c = controls_;
     for (const EscType& type : EscTypes) {
         c.SSTab1->select(type.tab);
-        c.SSTab1->setSelectedCaption(fromView(chinese ? type.chinese : type.english));
+        c.SSTab1->setSelectedCaption(translated(language, "Catalogue", type.name.data()));
     }
-    setParameterCaptions(chinese);
+    setParameterCaptions(language);
     refillPointList(*c.ComboIniPoint);
-    refillModelLists(chinese);
+    refillModelLists(language);
     refillPointList(*c.ComboEndPoint);
     refillPointList(*c.ComboForPoint);
     refillPointList(*c.ComboRevPoint);
@@ -69,15 +75,15 @@ void MainForm::switchLanguage(bool chinese) {
     showUnsentMarks();
     allowSendAll(c.mnuSendAll->isEnabled());
     CommandSetFactory_Click();
-    c.Text1->setText(texts::SwitchNote.in(chinese) + texts::CrLf);
+    c.Text1->setText(SwitchTexts(language, texts::SwitchNote) + texts::CrLf);
 }
 
 void MainForm::mnuChinese_Click() {
-    switchLanguage(true);
+    switchLanguage(Chinese);
 }
 
 void MainForm::mnuEnglish_Click() {
-    switchLanguage(false);
+    switchLanguage(English);
 }
 
 }  // namespace rotaline

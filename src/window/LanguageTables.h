@@ -6,44 +6,46 @@
 
 namespace rotaline {
 
-// A caption the language switch sets, in both languages.
+// A caption the language switch sets, in the language it switches to.
 struct CaptionRow {
     const char* control;
-    Bilingual text;
+    const char* text;
     bool accessKeys = false;  // "&X" marks X as the access key
 };
 
-// Menus, then the port group and buttons: set before the tabs.
-inline constexpr std::array<CaptionRow, 18> LeadingCaptions{{
-    {"mnuFile", {"File", "文件"}},
-    {"mnuOpen", {"Open...", "打开..."}},
-    {"mnuSave", {"Save...", "保存..."}},
-    {"mnuAdapters", {"Serial adapters...", "串口适配器..."}},
-    {"mnuSendAll", {"Send all settings again(&A)", "重新发送全部设置(&A)"}, true},
-    {"mnuExit", {"Exit", "退出"}},
-    {"mnuEdit", {"Edit(&E)", "编辑(&E)"}, true},
-    {"mnuUndo", {"Undo(&U)", "撤销(&U)"}, true},
-    {"mnuRedo", {"Redo(&R)", "重做(&R)"}, true},
-    {"mnuLanguage", {"Langage", "语言"}},
-    {"mnuChinese", {"中文", "中文"}},
-    {"mnuEnglish", {"English", "English"}},
-    {"mnuHelp", {"Help", "帮助"}},
-    {"mnuHow", {"How to Use...", "怎样使用..."}},
-    {"mnuAbout", {"About...", "关于..."}},
-    {"FrameSelectCom", {"COM port Select", "COM口选取"}},
-    {"CommandSetFactory", {"Factory Default", "恢复工厂默认值"}},
-    {"CommandClear", {"Clear Note", "清除记录"}},
+// Menus, then the port group and buttons: set before the tabs. The Language menu's items follow
+// its own caption, each named in its own language.
+inline constexpr std::array<CaptionRow, 16> LeadingCaptions{{
+    {"mnuFile", QT_TRANSLATE_NOOP("LanguageSwitch", "File")},
+    {"mnuOpen", QT_TRANSLATE_NOOP("LanguageSwitch", "Open...")},
+    {"mnuSave", QT_TRANSLATE_NOOP("LanguageSwitch", "Save...")},
+    {"mnuAdapters", QT_TRANSLATE_NOOP("LanguageSwitch", "Serial adapters...")},
+    {"mnuSendAll", QT_TRANSLATE_NOOP("LanguageSwitch", "Send all settings again(&A)"), true},
+    {"mnuExit", QT_TRANSLATE_NOOP("LanguageSwitch", "Exit")},
+    {"mnuEdit", QT_TRANSLATE_NOOP("LanguageSwitch", "Edit(&E)"), true},
+    {"mnuUndo", QT_TRANSLATE_NOOP("LanguageSwitch", "Undo(&U)"), true},
+    {"mnuRedo", QT_TRANSLATE_NOOP("LanguageSwitch", "Redo(&R)"), true},
+    {"mnuLanguage", QT_TRANSLATE_NOOP("LanguageSwitch", "Langage")},
+    {"mnuHelp", QT_TRANSLATE_NOOP("LanguageSwitch", "Help")},
+    {"mnuHow", QT_TRANSLATE_NOOP("LanguageSwitch", "How to Use...")},
+    {"mnuAbout", QT_TRANSLATE_NOOP("LanguageSwitch", "About...")},
+    {"FrameSelectCom", QT_TRANSLATE_NOOP("LanguageSwitch", "COM port Select")},
+    {"CommandSetFactory", QT_TRANSLATE_NOOP("LanguageSwitch", "Factory Default")},
+    {"CommandClear", QT_TRANSLATE_NOOP("LanguageSwitch", "Clear Note")},
 }};
 
 // The model group of every tab page; the parameters' captions stand in the parameter table.
-inline constexpr Bilingual PageGroupCaption{"ESC Type", "ESC 型号"};
+inline constexpr const char* PageGroupCaption = QT_TRANSLATE_NOOP("LanguageSwitch", "ESC Type");
+
+inline constexpr TextContext SwitchTexts{"LanguageSwitch"};
 
 namespace texts {
-inline constexpr Bilingual SwitchQuestion{
-    "Software will be changed into english version,all of the setting must be reset,",
-    "软件将切换为中文版本，所有的设置都必须重新设定，"};
-inline constexpr Bilingual SwitchQuestionEnd{"Do you want to countiune?", "要继续吗？"};
-inline constexpr Bilingual SwitchNote{"Language:English", "语言:中文"};
+inline constexpr const char* SwitchQuestion = QT_TRANSLATE_NOOP(
+    "LanguageSwitch",
+    "Software will be changed into english version,all of the setting must be reset,");
+inline constexpr const char* SwitchQuestionEnd =
+    QT_TRANSLATE_NOOP("LanguageSwitch", "Do you want to countiune?");
+inline constexpr const char* SwitchNote = QT_TRANSLATE_NOOP("LanguageSwitch", "Language:English");
 }  // namespace texts
 
 }  // namespace rotaline

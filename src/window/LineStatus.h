@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include "model/Languages.h"
 #include "model/LineClock.h"
 
 namespace rotaline {
@@ -22,15 +23,15 @@ struct LineRecord {
 // "Sending to COM1… 23 messages left (0.8 s)" while bytes are on the line; then, by priority,
 // "2 settings not sent to the controller — File > Send all settings again", "Handshake sent to
 // COM1" or "All settings sent to COM1 at 17:08:27"; nothing before the first byte.
-LineStatus lineStatusOf(const LineClock& line, const QString& port, bool chinese,
+LineStatus lineStatusOf(const LineClock& line, const QString& port, const Language& language,
                         const LineRecord& record = {},
                         LineClock::Clock::time_point now = LineClock::Clock::now());
 
 // "2 settings not sent to the controller — File > Send all settings again".
-QString unsentText(int count, bool chinese);
+QString unsentText(int count, const Language& language);
 
 // The window that waits for the line when the program ends.
-QString finishingText(bool chinese);
-QString quitNowText(bool chinese);
+QString finishingText(const Language& language);
+QString quitNowText(const Language& language);
 
 }  // namespace rotaline

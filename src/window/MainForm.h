@@ -24,7 +24,7 @@
 namespace rotaline {
 
 // The message loading a settings file with this fault shows.
-QString settingsFaultMessage(SettingsFault fault, bool chinese);
+QString settingsFaultMessage(SettingsFault fault, const Language& language);
 
 struct ControllerModel;
 struct Parameter;
@@ -119,6 +119,8 @@ public:
     // Language.
     void mnuChinese_Click();
     void mnuEnglish_Click();
+    // The Language menu's item of that language: asks, then shows the window in it.
+    void switchLanguage(const Language& language);
 
     // Parameter changes.
     void runChangeHandler(int slot, int index = -1);
@@ -149,17 +151,16 @@ private:
     void reportPortProblem(const LinkOutcome& outcome);
     void showLampHelp();
     void sendingFailed(const LinkOutcome& failure);
-    void refillModelLists(bool chinese);
+    void refillModelLists(const Language& language);
     void refillPointList(ComboList& list);
     void appendNote(const QString& line);
     QString noteOf(const Parameter& parameter, int value) const;
     void runExtraBeforeNote(ExtraStep extra, int value);
     void runExtraAfterSend(ExtraStep extra, int value);
-    void switchLanguage(bool chinese);
     void showParameterHints();
     void nameControls();
-    void setCaptions(bool chinese);
-    void setParameterCaptions(bool chinese);
+    void setCaptions(const Language& language);
+    void setParameterCaptions(const Language& language);
     void arrangeGroupsFor(int type);
     void enableParameter(const Parameter& parameter, bool enabled, bool withGroup);
     void recordSlotsFor(int type);

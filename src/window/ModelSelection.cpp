@@ -11,7 +11,9 @@ namespace rotaline {
 
 namespace {
 
-constexpr Bilingual TypeLabel{"ESC type  ", "ESC 型号  "};
+constexpr TextContext catalogue{"ModelSelection"};
+
+constexpr const char* TypeLabel = QT_TRANSLATE_NOOP("ModelSelection", "ESC type  ");
 
 QStringList cellEntries(const ControllerModel& model) {
     QStringList entries;
@@ -56,7 +58,7 @@ void MainForm::enableByModel(bool enabled) {
 
 QString MainForm::modelNote(int type) const {
     return constControls_.SSTab1->tabCaption(type) + QLatin1Char(' ') +
-           TypeLabel.in(flags_.chinese) + QStringLiteral(": ") +
+           catalogue(*flags_.language, TypeLabel) + QStringLiteral(": ") +
            constControls_.ComboCTRmodel[type]->text();
 }
 

@@ -62,8 +62,11 @@ void MainForm::bindHandlers() {
     c.ComboCOM->onClick = [this] { ComboCOM_Click(); };
     c.CommandClear->onClick = [this] { CommandClear_Click(); };
     c.mnuExit->onClick = [this] { mnuExit_Click(); };
-    c.mnuChinese->onClick = [this] { mnuChinese_Click(); };
-    c.mnuEnglish->onClick = [this] { mnuEnglish_Click(); };
+    for (const Language& language : Languages) {
+        find(fromView(language.menuItem))->onClick = [this, &language] {
+            switchLanguage(language);
+        };
+    }
     c.mnuAbout->onClick = [this] { host_->showAbout(); };
     for (Control* adapters : {c.mnuAdapters, c.ImageOn, c.ImageOff}) {
         adapters->onClick = [this] { host_->showAdapters(); };

@@ -51,16 +51,16 @@ QStringList shownTexts(const Control& control, const std::vector<Control*>& cont
 }
 
 QString hintOf(const Parameter& parameter, const Control& control, const QStringList& texts,
-               bool chinese) {
+               const Language& language) {
     const UnitName* unit = unitOf(texts);
     const int value = parameter.factoryValue;
     const QString factory = control.kind() == ControlKind::ScrollBar
                                 ? QString::number(value) + (unit ? fromView(unit->symbol) : "")
                                 : texts.value(value).trimmed();
-    QString text = fromView(parameter.hint.in(chinese)) + '\n' +
-                   texts::FactoryDefaultHint.in(chinese) + factory;
+    QString text = parameterText(language, parameter.hint) + '\n' +
+                   texts::Hints(language, texts::FactoryDefaultHint) + factory;
     if (unit != nullptr) {
-        text += '\n' + texts::UnitHint.in(chinese) + unit->name.in(chinese);
+        text += '\n' + texts::Hints(language, texts::UnitHint) + texts::Hints(language, unit->name);
     }
     return text;
 }
@@ -76,7 +76,7 @@ void MainForm::showParameterHints() {
         }
         Control& control = ownerOf(slot);
         const QString text =
-            hintOf(*parameter, control, shownTexts(control, controlsInOrder()), flags_.chinese);
+            hintOf(*parameter, control, shownTexts(control, controlsInOrder()), *flags_.language);
         control.setToolTip(text);
         if (auto* group = dynamic_cast<OptionGroup*>(&control)) {
             for (int i = 0; i < group->count(); ++i) {

@@ -13,22 +13,24 @@ namespace rotaline {
 // The units the parameters' texts end in, by the symbol shown.
 struct UnitName {
     std::string_view symbol;
-    Bilingual name;
+    const char* name;
 };
 
 inline constexpr UnitName UnitNames[] = {
-    {"°", {"degrees (°)", "度（°）"}},
-    {"A", {"amperes (A)", "安培（A）"}},
-    {"KHz", {"kilohertz (kHz)", "千赫（kHz）"}},
-    {"V", {"volts per cell (V)", "伏特/节（V）"}},
-    {"mS", {"milliseconds of throttle pulse (ms)", "毫秒，油门信号脉宽（ms）"}},
-    {"%", {"percent of full power (%)", "满功率的百分比（%）"}},
-    {"S", {"seconds (s)", "秒（s）"}},
+    {"°", QT_TRANSLATE_NOOP("ParameterHints", "degrees (°)")},
+    {"A", QT_TRANSLATE_NOOP("ParameterHints", "amperes (A)")},
+    {"KHz", QT_TRANSLATE_NOOP("ParameterHints", "kilohertz (kHz)")},
+    {"V", QT_TRANSLATE_NOOP("ParameterHints", "volts per cell (V)")},
+    {"mS", QT_TRANSLATE_NOOP("ParameterHints", "milliseconds of throttle pulse (ms)")},
+    {"%", QT_TRANSLATE_NOOP("ParameterHints", "percent of full power (%)")},
+    {"S", QT_TRANSLATE_NOOP("ParameterHints", "seconds (s)")},
 };
 
 namespace texts {
-inline constexpr Bilingual FactoryDefaultHint{"Factory default: ", "出厂默认值："};
-inline constexpr Bilingual UnitHint{"Unit: ", "单位："};
+inline constexpr TextContext Hints{"ParameterHints"};
+inline constexpr const char* FactoryDefaultHint =
+    QT_TRANSLATE_NOOP("ParameterHints", "Factory default: ");
+inline constexpr const char* UnitHint = QT_TRANSLATE_NOOP("ParameterHints", "Unit: ");
 }  // namespace texts
 
 }  // namespace rotaline

@@ -8,52 +8,56 @@ namespace rotaline {
 
 namespace {
 
+constexpr TextContext catalogue{"PortHelp"};
+
 struct Fix {
     PortProblem problem;
-    Bilingual text;
+    const char* text;
 };
 
 constexpr std::array<Fix, 10> Fixes{{
     {PortProblem::Unassigned,
-     {"Choose the adapter for COM%1 in File > Serial adapters... (or click the lamp).",
-      "请在 文件 > 串口适配器... 中为 COM%1 选择适配器（或单击指示灯）。"}},
+     QT_TRANSLATE_NOOP(
+         "PortHelp",
+         "Choose the adapter for COM%1 in File > Serial adapters... (or click the lamp).")},
     {PortProblem::NotSerial,
-     {"Give COM%1 a serial adapter in File > Serial adapters... (or click the lamp).",
-      "请在 文件 > 串口适配器... 中为 COM%1 指定一个串口适配器（或单击指示灯）。"}},
+     QT_TRANSLATE_NOOP(
+         "PortHelp",
+         "Give COM%1 a serial adapter in File > Serial adapters... (or click the lamp).")},
     {PortProblem::ConfigUnreadable,
-     {"Correct the settings file or move it away, then start Rotaline again.",
-      "请修正或移走该设置文件，然后重新启动 Rotaline。"}},
+     QT_TRANSLATE_NOOP("PortHelp",
+                       "Correct the settings file or move it away, then start Rotaline again.")},
     {PortProblem::Absent,
-     {"Plug in the adapter, or choose another one for COM%1 in File > Serial adapters...",
-      "请插上编程适配器，或在 文件 > 串口适配器... 中为 COM%1 另选一个。"}},
+     QT_TRANSLATE_NOOP(
+         "PortHelp",
+         "Plug in the adapter, or choose another one for COM%1 in File > Serial adapters...")},
     {PortProblem::PermissionDenied,
-     {"Installed from its package, Rotaline lets the user at the desktop open CH340, CH341, "
-      "CP210x, FT232R and PL2303 adapters (plug the adapter in again after installing). For other "
-      "devices, add yourself to the dialout group with \"sudo adduser $USER dialout\", then log "
-      "out and in again.",
-      "从软件包安装后，Rotaline 允许桌面用户直接打开 CH340、CH341、CP210x、FT232R 和 PL2303 适配器"
-      "（安装后请重新插上适配器）。其他设备请用 \"sudo adduser $USER dialout\" 把自己加入 dialout "
-      "组，然后重新登录。"}},
+     QT_TRANSLATE_NOOP(
+         "PortHelp",
+         "Installed from its package, Rotaline lets the user at the desktop open CH340, CH341, "
+         "CP210x, FT232R and PL2303 adapters (plug the adapter in again after installing). For "
+         "other "
+         "devices, add yourself to the dialout group with \"sudo adduser $USER dialout\", then log "
+         "out and in again.")},
     {PortProblem::TakenByBrltty,
-     {"brltty is running: it takes CH340/CH341 adapters for braille displays, and their device "
-      "vanishes. Unless you use a braille display, remove it (\"sudo apt remove brltty\") and "
-      "plug the adapter in again.",
-      "brltty 正在运行：它把 CH340/CH341 适配器当作盲文显示器占用，设备随即消失。"
-      "如不使用盲文显示器，请卸载它（\"sudo apt remove brltty\"）后重新插上适配器。"}},
+     QT_TRANSLATE_NOOP(
+         "PortHelp",
+         "brltty is running: it takes CH340/CH341 adapters for braille displays, and their device "
+         "vanishes. Unless you use a braille display, remove it (\"sudo apt remove brltty\") and "
+         "plug the adapter in again.")},
     {PortProblem::ProbedByModemManager,
-     {"ModemManager is probing the new port for a modem: wait a few seconds and choose the port "
-      "again, or stop it with \"sudo systemctl stop ModemManager\".",
-      "ModemManager 正在探测这个新端口：请等几秒钟后重新选择该端口，或用 "
-      "\"sudo systemctl stop ModemManager\" 停止它。"}},
+     QT_TRANSLATE_NOOP(
+         "PortHelp",
+         "ModemManager is probing the new port for a modem: wait a few seconds and choose the port "
+         "again, or stop it with \"sudo systemctl stop ModemManager\".")},
     {PortProblem::Busy,
-     {"Close the other program and choose the port again.",
-      "请关闭占用它的程序后重新选择该端口。"}},
+     QT_TRANSLATE_NOOP("PortHelp", "Close the other program and choose the port again.")},
     {PortProblem::Disconnected,
-     {"Plug the adapter in again, then File > Send all settings again.",
-      "请重新插上适配器，然后选择 文件 > 重新发送全部设置。"}},
+     QT_TRANSLATE_NOOP("PortHelp",
+                       "Plug the adapter in again, then File > Send all settings again.")},
     {PortProblem::Stuck,
-     {"Check the adapter and its cable, then File > Send all settings again.",
-      "请检查适配器及其连线，然后选择 文件 > 重新发送全部设置。"}},
+     QT_TRANSLATE_NOOP("PortHelp",
+                       "Check the adapter and its cable, then File > Send all settings again.")},
 }};
 
 // Why, by what kept the port from working: %1 is the COM number, %2 the device (or "COMn"
@@ -61,24 +65,24 @@ constexpr std::array<Fix, 10> Fixes{{
 // never left.
 struct Reason {
     PortProblem problem;
-    Bilingual text;
+    const char* text;
 };
 
 constexpr std::array<Reason, 8> Reasons{{
-    {PortProblem::Unassigned, {"No adapter is assigned to COM%1.", "COM%1 还没有指定适配器。"}},
-    {PortProblem::Absent, {"%2 is not present.", "%2 不存在。"}},
-    {PortProblem::TakenByBrltty, {"%2 is not present.", "%2 不存在。"}},
-    {PortProblem::PermissionDenied, {"You may not use %2.", "您无权使用 %2。"}},
-    {PortProblem::Busy, {"%2 is in use by another program.", "%2 正被另一个程序占用。"}},
+    {PortProblem::Unassigned, QT_TRANSLATE_NOOP("PortHelp", "No adapter is assigned to COM%1.")},
+    {PortProblem::Absent, QT_TRANSLATE_NOOP("PortHelp", "%2 is not present.")},
+    {PortProblem::TakenByBrltty, QT_TRANSLATE_NOOP("PortHelp", "%2 is not present.")},
+    {PortProblem::PermissionDenied, QT_TRANSLATE_NOOP("PortHelp", "You may not use %2.")},
+    {PortProblem::Busy, QT_TRANSLATE_NOOP("PortHelp", "%2 is in use by another program.")},
     {PortProblem::ProbedByModemManager,
-     {"%2 is in use by another program.", "%2 正被另一个程序占用。"}},
+     QT_TRANSLATE_NOOP("PortHelp", "%2 is in use by another program.")},
     {PortProblem::Disconnected,
-     {"%2 was disconnected with %5 bytes not yet sent.", "%2 已断开，还有 %5 个字节未发送。"}},
+     QT_TRANSLATE_NOOP("PortHelp", "%2 was disconnected with %5 bytes not yet sent.")},
     {PortProblem::Stuck,
-     {"%2 stopped taking bytes; %5 of them were not sent.", "%2 不再接收字节，其中 %5 个未发送。"}},
+     QT_TRANSLATE_NOOP("PortHelp", "%2 stopped taking bytes; %5 of them were not sent.")},
 }};
-constexpr Bilingual AdapterOffer{"Use %1 as COM1", "把 %1 用作 COM1"};
-constexpr Bilingual HeldBy{"%2 is in use by %3 (process %4).", "%2 正被 %3（进程 %4）占用。"};
+constexpr const char* AdapterOffer = QT_TRANSLATE_NOOP("PortHelp", "Use %1 as COM1");
+constexpr const char* HeldBy = QT_TRANSLATE_NOOP("PortHelp", "%2 is in use by %3 (process %4).");
 
 // "%n" replaced by the n-th word in one pass, so that a word may hold "%" itself.
 QString filled(const QString& text, const QStringList& words) {
@@ -95,18 +99,18 @@ QString filled(const QString& text, const QStringList& words) {
     return out;
 }
 
-QString reasonOf(const LinkOutcome& outcome, int portNumber, bool chinese) {
+QString reasonOf(const LinkOutcome& outcome, int portNumber, const Language& language) {
     const QString device = outcome.device.isEmpty() ? portName(portNumber) : outcome.device;
     const QStringList words{QString::number(portNumber), device,
                             outcome.holder ? outcome.holder->program : QString(),
                             outcome.holder ? QString::number(outcome.holder->pid) : QString(),
                             QString::number(outcome.unsent)};
     if (outcome.holder) {
-        return filled(HeldBy.in(chinese), words);
+        return filled(catalogue(language, HeldBy), words);
     }
     for (const Reason& reason : Reasons) {
         if (reason.problem == outcome.problem) {
-            return filled(reason.text.in(chinese), words);
+            return filled(catalogue(language, reason.text), words);
         }
     }
     return outcome.reason;  // the system's own words
@@ -114,25 +118,26 @@ QString reasonOf(const LinkOutcome& outcome, int portNumber, bool chinese) {
 
 }  // namespace
 
-QString portTrouble(const LinkOutcome& outcome, int portNumber, bool chinese) {
-    return outcome.ok ? QString() : reasonOf(outcome, portNumber, chinese);
+QString portTrouble(const LinkOutcome& outcome, int portNumber, const Language& language) {
+    return outcome.ok ? QString() : reasonOf(outcome, portNumber, language);
 }
 
-QString portHelp(const LinkOutcome& outcome, int portNumber, bool chinese) {
+QString portHelp(const LinkOutcome& outcome, int portNumber, const Language& language) {
     if (outcome.ok) {
         return {};
     }
-    QString help = reasonOf(outcome, portNumber, chinese);
+    QString help = reasonOf(outcome, portNumber, language);
     for (const Fix& fix : Fixes) {
         if (fix.problem == outcome.problem) {
-            help += QLatin1Char('\n') + filled(fix.text.in(chinese), {QString::number(portNumber)});
+            help += QLatin1Char('\n') +
+                    filled(catalogue(language, fix.text), {QString::number(portNumber)});
         }
     }
     return help;
 }
 
-QString adapterOfferText(const QString& adapter, bool chinese) {
-    return AdapterOffer.in(chinese).arg(adapter);
+QString adapterOfferText(const QString& adapter, const Language& language) {
+    return catalogue(language, AdapterOffer).arg(adapter);
 }
 
 }  // namespace rotaline

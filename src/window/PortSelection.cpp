@@ -6,36 +6,36 @@
 
 namespace rotaline {
 
-void MainForm::refillModelLists(bool chinese) {
+void MainForm::refillModelLists(const Language& language) {
     for (int type = 0; type < EscTypeCount; ++type) {
         ComboList& list = *controls_.ComboCTRmodel[type];
         list.clear();
-        list.addItems(modelNames(type, chinese));
+        list.addItems(modelNames(type, language));
     }
 }
 
 void MainForm::refillPointList(ComboList& list) {
     list.clear();
     const QStringList entries =
-        listEntries(*findParameter(slotOwnedBy(list.name().toStdString())), flags_.chinese);
+        listEntries(*findParameter(slotOwnedBy(list.name().toStdString())), *flags_.language);
     list.addItems(entries);
     list.setText(entries.first());
 }
 
 void MainForm::ComboCOM_Click() {
-    if (flags_.chinese) {
+    if (flags_.language->refillsInitialPoint) {
         refillPointList(*controls_.ComboIniPoint);
     }
-    refillModelLists(flags_.chinese);
+    refillModelLists(*flags_.language);
 
     Controls& c = controls_;
     const ComboList& ports = *c.ComboCOM;
     const LinkOutcome outcome = link_.selectPort(ports.listIndex());
-    const bool chinese = flags_.chinese;
+    const Language& language = *flags_.language;
     if (outcome.ok) {
         appendNote(c.FrameSelectCom->caption() + QStringLiteral(": ") + ports.text() + texts::CrLf);
     } else {
-        appendNote(ports.text() + texts::PortInvalidNote.in(chinese) + texts::CrLf);
+        appendNote(ports.text() + texts::Messages(language, texts::PortInvalidNote) + texts::CrLf);
     }
     if (outcome.ok) {
         host_->lineBusy();
@@ -52,7 +52,7 @@ void MainForm::ComboCOM_Click() {
 
 // The lamp says why the port selected last could not be used, in the current language.
 void MainForm::showLampHelp() {
-    controls_.ImageOff->setToolTip(portHelp(lamp_.outcome, lamp_.portNumber, flags_.chinese));
+    controls_.ImageOff->setToolTip(portHelp(lamp_.outcome, lamp_.portNumber, *flags_.language));
 }
 
 }  // namespace rotaline

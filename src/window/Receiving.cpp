@@ -32,10 +32,10 @@ void MainForm::Form_Unload() {
 
 LineStatus MainForm::lineStatus() const {
     if (const std::optional<LinkOutcome>& failure = link_.sendingFailure()) {
-        return {portTrouble(*failure, controls_.ComboCOM->listIndex() + 1, flags_.chinese), 100,
+        return {portTrouble(*failure, controls_.ComboCOM->listIndex() + 1, *flags_.language), 100,
                 false};
     }
-    return lineStatusOf(link_.line(), controls_.ComboCOM->text(), flags_.chinese,
+    return lineStatusOf(link_.line(), controls_.ComboCOM->text(), *flags_.language,
                         {handshakeOnly_, unsentCount()});
 }
 

@@ -8,20 +8,22 @@ namespace rotaline {
 
 namespace {
 
-constexpr Bilingual UnsentMark{"Not sent to the controller", "未发送到控制器"};
+constexpr TextContext catalogue{"Sending"};
+
+constexpr const char* UnsentMark = QT_TRANSLATE_NOOP("Sending", "Not sent to the controller");
 
 }  // namespace
 
 void MainForm::showInvalidPortMessage() {
-    const QString text = controls_.ComboCOM->text() + texts::InvalidPortFirst.in(flags_.chinese) +
-                         texts::CrLf + texts::InvalidPortSecond.in(flags_.chinese);
+    const QString text = controls_.ComboCOM->text() +
+                         texts::Messages(*flags_.language, texts::InvalidPortFirst) + texts::CrLf +
+                         texts::Messages(*flags_.language, texts::InvalidPortSecond);
     dialogs_.message(text, Dialogs::Icon::Exclamation, Dialogs::Buttons::Ok);
 }
 
 void MainForm::reportPortProblem(const LinkOutcome& outcome) {
-    host_->portProblem([outcome, port = controls_.ComboCOM->listIndex() + 1](bool chinese) {
-        return portHelp(outcome, port, chinese);
-    });
+    host_->portProblem([outcome, port = controls_.ComboCOM->listIndex() + 1](
+                           const Language& language) { return portHelp(outcome, port, language); });
 }
 
 // What was handed over did not all leave: the lamp goes off and the status bar says why.
@@ -63,7 +65,7 @@ bool MainForm::ModelHandshake() {
 void MainForm::markUnsent(int slot, bool unsent) {
     if (slot >= 0 && slot < SlotCount && findParameter(slot) != nullptr) {
         unsent_[static_cast<std::size_t>(slot)] = unsent;
-        ownerOf(slot).setUnsentMark(unsent ? UnsentMark.in(flags_.chinese) : QString());
+        ownerOf(slot).setUnsentMark(unsent ? catalogue(*flags_.language, UnsentMark) : QString());
     }
 }
 

@@ -14,7 +14,9 @@ namespace rotaline {
 
 namespace {
 
-constexpr Bilingual NotInUse{"(not in use)", "（未使用）"};
+constexpr TextContext catalogue{"SettingsDescription"};
+
+constexpr const char* NotInUse = QT_TRANSLATE_NOOP("SettingsDescription", "(not in use)");
 constexpr const char* Arrow = " \u2192 ";
 
 QString line(const QString& name, const QString& choice) {
@@ -22,8 +24,8 @@ QString line(const QString& name, const QString& choice) {
 }
 
 // Blanks that only pad a caption would trail the line or stand before the arrow.
-QString shown(const SlotDescription& parameter, bool chinese) {
-    return parameter.inUse ? parameter.choice.trimmed() : NotInUse.in(chinese);
+QString shown(const SlotDescription& parameter, const Language& language) {
+    return parameter.inUse ? parameter.choice.trimmed() : catalogue(language, NotInUse);
 }
 
 }  // namespace
@@ -49,7 +51,7 @@ QStringList describedLines(const SettingsDescription& description) {
     QStringList lines{description.heading};
     for (const SlotDescription& parameter : description.parameters) {
         if (parameter.inUse) {
-            lines << line(parameter.name, shown(parameter, false));
+            lines << line(parameter.name, shown(parameter, English));
         }
     }
     return lines;
@@ -74,7 +76,7 @@ QByteArray describedJson(const SettingsDescription& description) {
 }
 
 QStringList differences(const SettingsDescription& before, const SettingsDescription& after,
-                        bool chinese) {
+                        const Language& language) {
     QStringList lines;
     if (before.heading != after.heading) {
         lines << before.heading + QString::fromUtf8(Arrow) + after.heading;
@@ -85,7 +87,7 @@ QStringList differences(const SettingsDescription& before, const SettingsDescrip
         if ((was.inUse || is.inUse) &&
             (was.inUse != is.inUse || was.value != is.value || was.choice != is.choice)) {
             lines << line(is.inUse ? is.name : was.name,
-                          shown(was, chinese) + QString::fromUtf8(Arrow) + shown(is, chinese));
+                          shown(was, language) + QString::fromUtf8(Arrow) + shown(is, language));
         }
     }
     return lines;

@@ -40,6 +40,6 @@ QByteArray describedJson(const SettingsDescription& description);
 // "name: before → after" for each parameter set otherwise (one in use in neither file is
 // not), after the headings when the controllers differ.
 QStringList differences(const SettingsDescription& before, const SettingsDescription& after,
-                        bool chinese);
+                        const Language& language);
 
 }  // namespace rotaline

@@ -12,22 +12,24 @@ namespace rotaline {
 
 namespace {
 
+constexpr TextContext catalogue{"SettingsFiles"};
+
 constexpr const char* SaveFilter = "ESC Files(*.esc)|*.esc";
 constexpr const char* OpenFilter = "ESC files(*.esc)|*.esc";
 constexpr const char* BadFlagMessage = " File is error !";
-constexpr Bilingual DamagedMessage{"File is not found or file is error!",
-                                   "文件已经删除或文件已经损坏"};
-constexpr Bilingual SaveFailedMessage{"The settings could not be saved to %1:\r\n%2",
-                                      "设置无法保存到 %1：\r\n%2"};
-constexpr Bilingual SavedStatus{"Saved to %1", "已保存到 %1"};
-constexpr Bilingual ChooseModelFirst{"Choose a model first: choosing it sends the factory settings",
-                                     "请先选择型号：选择型号即发送出厂设置"};
+constexpr const char* DamagedMessage =
+    QT_TRANSLATE_NOOP("SettingsFiles", "File is not found or file is error!");
+constexpr const char* SaveFailedMessage =
+    QT_TRANSLATE_NOOP("SettingsFiles", "The settings could not be saved to %1:\r\n%2");
+constexpr const char* SavedStatus = QT_TRANSLATE_NOOP("SettingsFiles", "Saved to %1");
+constexpr const char* ChooseModelFirst = QT_TRANSLATE_NOOP(
+    "SettingsFiles", "Choose a model first: choosing it sends the factory settings");
 
 }  // namespace
 
-QString settingsFaultMessage(SettingsFault fault, bool chinese) {
+QString settingsFaultMessage(SettingsFault fault, const Language& language) {
     return fault == SettingsFault::BadFlag ? QString::fromLatin1(BadFlagMessage)
-                                           : DamagedMessage.in(chinese);
+                                           : catalogue(language, DamagedMessage);
 }
 
 void MainForm::SaveSettingsFile() {
@@ -38,13 +40,14 @@ void MainForm::SaveSettingsFile() {
     const std::optional<std::string> bytes = encodeSettingsFile(block_);
     QString error = QStringLiteral("A value is too large to be saved.");
     if (!bytes || !replaceFileContents(path, QByteArray::fromStdString(*bytes), &error)) {
-        dialogs_.message(SaveFailedMessage.in(flags_.chinese).arg(path, error), Dialogs::Icon::None,
-                         Dialogs::Buttons::Ok);
+        dialogs_.message(catalogue(*flags_.language, SaveFailedMessage).arg(path, error),
+                         Dialogs::Icon::None, Dialogs::Buttons::Ok);
         return;
     }
     UpdateFileMenu(path);
     host_->fileShown(path);
-    host_->showStatus([path](bool chinese) { return SavedStatus.in(chinese).arg(path); });
+    host_->showStatus(
+        [path](const Language& language) { return catalogue(language, SavedStatus).arg(path); });
 }
 
 void MainForm::mnuOpen_Click() {
@@ -70,7 +73,8 @@ void MainForm::LoadSettingsFile(const QString& path) {
 // model to send: the command waits for one.
 void MainForm::allowSendAll(bool allowed) {
     controls_.mnuSendAll->setEnabled(allowed);
-    controls_.mnuSendAll->setToolTip(allowed ? QString() : ChooseModelFirst.in(flags_.chinese));
+    controls_.mnuSendAll->setToolTip(allowed ? QString()
+                                             : catalogue(*flags_.language, ChooseModelFirst));
 }
 
 // The next controller gets what the last one got: the block goes out as loading a file with it
@@ -101,7 +105,7 @@ bool MainForm::loadTried(const std::optional<QList<QByteArray>>& lines) {
         endHistory();
     }
     if (fault != SettingsFault::None) {
-        dialogs_.message(settingsFaultMessage(fault, flags_.chinese), Dialogs::Icon::None,
+        dialogs_.message(settingsFaultMessage(fault, *flags_.language), Dialogs::Icon::None,
                          Dialogs::Buttons::Ok);
     }
     return fault == SettingsFault::None;

@@ -38,13 +38,11 @@ constexpr bool captionsAreDesigned(const std::array<CaptionRow, N>& rows) {
     return true;
 }
 
-// A parameter's options read the same in both languages' counts, its factory value is one of
+// A parameter's switched options are as many as its options, its factory value is one of
 // its choices, its note names designed controls, it has a hint and a group frame that exists.
 constexpr bool parameterFits(const Parameter& p) {
     const int count = itemCount(p.items);
-    const bool sameCounts =
-        (p.switchedItems.english.empty() || itemCount(p.switchedItems.english) == count) &&
-        (p.switchedItems.chinese.empty() || itemCount(p.switchedItems.chinese) == count);
+    const bool sameCounts = p.switchedItems.empty() || itemCount(p.switchedItems) == count;
     const bool factoryFits = p.kind == ValueKind::ScrollValue ||
                              p.encoding == WireEncoding::CellCode ||
                              (p.factoryValue >= 0 && p.factoryValue < count);
@@ -56,8 +54,8 @@ constexpr bool parameterFits(const Parameter& p) {
     for (const Caption& frame : GroupFrames) {
         groupExists = groupExists || frame.name == p.group;
     }
-    return sameCounts && factoryFits && notesFit && groupExists && !p.hint.english.empty() &&
-           !p.hint.chinese.empty() && designIndex(p.caption.name) >= 0;
+    return sameCounts && factoryFits && notesFit && groupExists && !p.hint.empty() &&
+           designIndex(p.caption.name) >= 0;
 }
 
 // One row a slot.

@@ -7,7 +7,11 @@
 
 namespace rotaline {
 
-QStringList listEntries(const Parameter& parameter, bool chinese) {
+QString parameterText(const Language& language, std::string_view words) {
+    return words.empty() ? QString() : translated(language, "Parameters", words.data());
+}
+
+QStringList listEntries(const Parameter& parameter, const Language& language) {
     QStringList entries;
     if (parameter.encoding == WireEncoding::CellCode) {
         for (std::string_view cell : InitialCells) {
@@ -15,19 +19,20 @@ QStringList listEntries(const Parameter& parameter, bool chinese) {
         }
         return entries;
     }
-    const std::string_view switched = parameter.switchedItems.in(chinese);
-    const std::string_view items = switched.empty() ? parameter.items : switched;
-    for (int i = 0; i < itemCount(items); ++i) {
-        entries << fromView(itemAt(items, i));
+    if (!parameter.switchedItems.empty()) {
+        return parameterText(language, parameter.switchedItems).split('|');
+    }
+    for (int i = 0; i < itemCount(parameter.items); ++i) {
+        entries << fromView(itemAt(parameter.items, i));
     }
     return entries;
 }
 
-QStringList modelNames(int type, bool chinese) {
+QStringList modelNames(int type, const Language& language) {
     QStringList names;
     for (const ControllerModel& model : ControllerModels) {
         if (model.type == type) {
-            names << fromView(chinese ? model.chinese : model.english);
+            names << translated(language, "Catalogue", model.name.data());
         }
     }
     return names;

@@ -4,35 +4,31 @@
 #include <QStringList>
 #include <string_view>
 
+#include "window/Translation.h"
+
 namespace rotaline {
 
 struct Parameter;
-
-// A text in both languages of the interface.
-struct Bilingual {
-    const char* english;
-    const char* chinese;
-
-    QString in(bool chinese) const { return QString::fromUtf8(chinese ? this->chinese : english); }
-};
 
 namespace texts {
 
 inline constexpr const char* CrLf = "\r\n";
 inline constexpr const char* LoadNote = "Load File:";
-inline constexpr Bilingual PortInvalidNote{" port is invalid !", "口是无效的！"};
-inline constexpr Bilingual InvalidPortFirst{" is invalild ! ", "是无效的 ！ "};
-inline constexpr Bilingual InvalidPortSecond{"Please slect other COM port !", "请选取别的COM口!"};
+// Messages of the port and the settings store.
+inline constexpr TextContext Messages{"Messages"};
+inline constexpr const char* PortInvalidNote = QT_TRANSLATE_NOOP("Messages", " port is invalid !");
+inline constexpr const char* InvalidPortFirst = QT_TRANSLATE_NOOP("Messages", " is invalild ! ");
+inline constexpr const char* InvalidPortSecond =
+    QT_TRANSLATE_NOOP("Messages", "Please slect other COM port !");
 // The settings store: %1 its file, %2 why.
-inline constexpr Bilingual SettingsUnread{
+inline constexpr const char* SettingsUnread = QT_TRANSLATE_NOOP(
+    "Messages",
     "Rotaline cannot read its settings file %1:\r\n%2\r\nIt starts without its recent files and "
-    "adapter assignments, and leaves the file as it is.",
-    "Rotaline 无法读取设置文件 "
-    "%1：\r\n%2\r\n程序将不带最近文件和适配器分配启动，并且不改动该文件。"};
-inline constexpr Bilingual SettingsNotKept{
+    "adapter assignments, and leaves the file as it is.");
+inline constexpr const char* SettingsNotKept = QT_TRANSLATE_NOOP(
+    "Messages",
     "Rotaline cannot keep its settings in %1:\r\n%2\r\nThe recent files and adapter assignments "
-    "last until you quit.",
-    "Rotaline 无法把设置保存到 %1：\r\n%2\r\n最近文件和适配器分配只在本次运行中有效。"};
+    "last until you quit.");
 
 }  // namespace texts
 
@@ -51,10 +47,12 @@ inline QString portName(int number) {
     return QStringLiteral("COM%1").arg(number);
 }
 
+// A text of the parameter table in a language ("" stays "").
+QString parameterText(const Language& language, std::string_view words);
 // The models of an ESC type, in list order.
-QStringList modelNames(int type, bool chinese);
+QStringList modelNames(int type, const Language& language);
 // The entries of the list that writes a parameter, in a language: the cell count's before any
 // model is chosen, the others' as the parameter table gives them.
-QStringList listEntries(const Parameter& parameter, bool chinese);
+QStringList listEntries(const Parameter& parameter, const Language& language);
 
 }  // namespace rotaline

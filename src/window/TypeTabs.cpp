@@ -12,6 +12,8 @@ namespace rotaline {
 
 namespace {
 
+constexpr TextContext catalogue{"TypeTabs"};
+
 // A group frame follows the tabs' enabling when every parameter in it does, on the same tabs.
 constexpr bool groupFollowsTabs(std::string_view group) {
     for (const Parameter& parameter : Parameters) {
@@ -38,8 +40,8 @@ constexpr bool sharedFramesAgree() {
 static_assert(sharedFramesAgree());
 
 // On the car the reverse power limit works as the brake.
-constexpr Bilingual ReverseLabel{"Reverse ", "倒退"};
-constexpr Bilingual CarReverseLabel{"Rev./Brake", "倒退/刹车"};
+constexpr const char* ReverseLabel = QT_TRANSLATE_NOOP("TypeTabs", "Reverse ");
+constexpr const char* CarReverseLabel = QT_TRANSLATE_NOOP("TypeTabs", "Rev./Brake");
 
 constexpr int CarTab = 3;
 
@@ -55,8 +57,8 @@ void MainForm::arrangeGroupsFor(int type) {
             enableParameter(parameter, onThisTab, groupFollowsTabs(parameter.group));
         }
     }
-    const Bilingual& label = column == CarTab ? CarReverseLabel : ReverseLabel;
-    controls_.LabelRev->setCaption(label.in(flags_.chinese));
+    const char* label = column == CarTab ? CarReverseLabel : ReverseLabel;
+    controls_.LabelRev->setCaption(catalogue(*flags_.language, label));
 }
 
 // Its caption and control (an option group's buttons), and its group's frame where asked.
@@ -106,10 +108,10 @@ void MainForm::SSTab1_Click(int previousTab) {
         for (int other = 0; other < EscTypeCount; ++other) {
             SendParameter(addressOf(modelSlotOf(other)), ModelResetValue);
         }
-        if (flags_.chinese) {
+        if (flags_.language->refillsInitialPoint) {
             refillPointList(*controls_.ComboIniPoint);
         }
-        refillModelLists(flags_.chinese);
+        refillModelLists(*flags_.language);
     }
     block_.value[TypeSlot] = static_cast<std::uint8_t>(type);
     SendParameter(addressOf(TypeSlot), block_.value[TypeSlot]);

@@ -9,11 +9,11 @@ void MainForm::FillValueLists() {
     for (int n = 1; n <= PortCount; ++n) {
         controls_.ComboCOM->addItem(portName(n));
     }
-    refillModelLists(false);
+    refillModelLists(English);
     for (const Parameter& parameter : Parameters) {
         if (parameter.kind == ValueKind::ListPosition) {
             static_cast<ComboList&>(ownerOf(parameter.slot))
-                .addItems(listEntries(parameter, false));
+                .addItems(listEntries(parameter, English));
         }
     }
 }

@@ -80,7 +80,7 @@ public:
             lines << QStringLiteral("file dialog ") + quoted(filter);
         }
         for (const FormHost::Say& problem : host_.problems) {
-            lines << QStringLiteral("port problem ") + quoted(problem(f_.form.flags().chinese));
+            lines << QStringLiteral("port problem ") + quoted(problem(*f_.form.flags().language));
         }
         lines << hostEvents_;
         lines << boxChange(QStringLiteral("note"), note, f_.note());

@@ -19,7 +19,7 @@ struct Choice {
 };
 
 const Choice Format{"--format", "format", {"text", "json"}};
-const Choice Language{"--lang", "language", {"en", "zh"}};
+const Choice LanguageChoice{"--lang", "language", languageOptions()};
 
 // Takes the value after the choice option at `i` into `value`; the reason when none fits.
 QString takeValue(const Choice& choice, const QStringList& arguments, int& i, QString& value) {
@@ -58,6 +58,22 @@ QString countProblem(const Request& request) {
 
 }  // namespace
 
+QString languageOption(const Language& language) {
+    const std::string_view code = language.code.substr(0, language.code.find('_'));
+    return code.empty() ? QStringLiteral("en")
+                        : QString::fromUtf8(code.data(), static_cast<qsizetype>(code.size()));
+}
+
+QStringList languageOptions() {
+    QStringList options{languageOption(English)};
+    for (const Language& language : Languages) {
+        if (&language != &English) {
+            options << languageOption(language);
+        }
+    }
+    return options;
+}
+
 std::variant<Request, QString> parseArguments(const QStringList& arguments) {
     Request request;
     QStringList modes;
@@ -74,16 +90,24 @@ std::variant<Request, QString> parseArguments(const QStringList& arguments) {
         } else if (argument == QLatin1String("--dry-run")) {
             request.dryRun = true;
         } else if (argument == QLatin1String(Format.option) ||
-                   argument == QLatin1String(Language.option)) {
+                   argument == QLatin1String(LanguageChoice.option)) {
             const bool isFormat = argument == QLatin1String(Format.option);
             QString value;
-            if (QString problem = takeValue(isFormat ? Format : Language, arguments, i, value);
+            if (QString problem =
+                    takeValue(isFormat ? Format : LanguageChoice, arguments, i, value);
                 !problem.isEmpty()) {
                 return problem;
             }
             (isFormat ? json : language) = true;
-            (isFormat ? request.json : request.chinese) =
-                value == QLatin1String(isFormat ? "json" : "zh");
+            if (isFormat) {
+                request.json = value == QLatin1String("json");
+            } else {
+                for (const Language& language : Languages) {
+                    if (languageOption(language) == value) {
+                        request.language = &language;
+                    }
+                }
+            }
         } else if (argument.startsWith(QLatin1Char('-')) && argument.size() > 1) {
             return argument + QStringLiteral(" is not an option");
         } else {

@@ -3,6 +3,8 @@
 #include <QStringList>
 #include <variant>
 
+#include "model/Languages.h"
+
 namespace rotaline {
 
 // What a run of rotaline-program is asked to do.
@@ -11,13 +13,18 @@ struct Request {
     Mode mode = Mode::Send;
     bool dryRun = false;
     bool json = false;
-    bool chinese = false;
+    const Language* language = &English;
     QStringList files;  // the settings files, then for a send the device
 };
 
 // The request the arguments make, options anywhere among the files, or the reason they make
 // none, naming the option or value at fault.
 std::variant<Request, QString> parseArguments(const QStringList& arguments);
+
+// The value of --lang that names `language`: its catalogue's language, "en" for English.
+QString languageOption(const Language& language);
+// The values --lang takes, English first.
+QStringList languageOptions();
 
 // Why `path` cannot be read as a settings file ("no such file", "is a folder", the system's
 // reason), or nothing when it can be tried. Nothing waits on a pipe or a device.

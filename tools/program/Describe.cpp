@@ -16,16 +16,16 @@ namespace {
 
 // The file in the words the window would have after loading it, which sends to no port. A
 // file the window refuses is reported as loading it reports it.
-std::optional<SettingsDescription> describeFile(const QString& path, bool chinese) {
+std::optional<SettingsDescription> describeFile(const QString& path, const Language& language) {
     RecordingPort port;
     ProgrammingLink link(port);
     Console console;
     MainForm form(link, console, console);
     form.setHost(&console);
     form.Form_Load();
-    if (chinese) {
+    if (&language != &English) {
         console.answer = Dialogs::Answer::Yes;
-        form.mnuChinese_Click();
+        form.switchLanguage(language);
     }
     console.problems.clear();
     form.LoadSettingsFile(path);
@@ -51,14 +51,14 @@ void print(const QStringList& lines) {
 int runDescribeCommand(const Request& request) {
     std::vector<SettingsDescription> described;
     for (const QString& file : request.files) {
-        std::optional<SettingsDescription> description = describeFile(file, request.chinese);
+        std::optional<SettingsDescription> description = describeFile(file, *request.language);
         if (!description) {
             return 2;
         }
         described.push_back(std::move(*description));
     }
     if (request.mode == Request::Mode::Diff) {
-        const QStringList lines = differences(described[0], described[1], request.chinese);
+        const QStringList lines = differences(described[0], described[1], *request.language);
         print(lines);
         return lines.isEmpty() ? 0 : 1;
     }

@@ -4,7 +4,7 @@
 
 namespace rotaline {
 
-// --describe [--format text|json] [--lang en|zh] FILE, or --diff [--lang en|zh] A B: prints
+// --describe [--format text|json] [--lang en|zh|de] FILE, or --diff [--lang en|zh|de] A B: prints
 // what the files set and returns the exit status.
 int runDescribeCommand(const Request& request);
 

@@ -58,15 +58,21 @@ bool waitForIdleLine(SerialPort& port, const ExitSignals& exitSignals) {
 
 constexpr const char* Usage =
     "Usage: rotaline-program [--dry-run] SETTINGS-FILE DEVICE\n"
-    "       rotaline-program --describe [--format text|json] [--lang en|zh] SETTINGS-FILE\n"
-    "       rotaline-program --diff [--lang en|zh] SETTINGS-FILE OTHER-SETTINGS-FILE\n"
+    "       rotaline-program --describe [--format text|json] [--lang LANGUAGE] SETTINGS-FILE\n"
+    "       rotaline-program --diff [--lang LANGUAGE] SETTINGS-FILE OTHER-SETTINGS-FILE\n"
     "Sends to the controller on DEVICE what loading SETTINGS-FILE into Rotaline sends,\n"
     "printing each message. --dry-run prints the messages without opening DEVICE.\n"
     "--describe prints the controller a file is for and each setting it uses; --diff prints\n"
     "the settings two files set otherwise (exit status 0 alike, 1 different, 2 trouble).\n";
 
+// The usage with the languages --lang takes.
+QString usageText() {
+    return QString::fromUtf8(Usage).replace(QStringLiteral("LANGUAGE"),
+                                            languageOptions().join(QLatin1Char('|')));
+}
+
 int usage(const QString& problem) {
-    std::fprintf(stderr, "rotaline-program: %s\n%s", qPrintable(problem), Usage);
+    std::fprintf(stderr, "rotaline-program: %s\n%s", qPrintable(problem), qPrintable(usageText()));
     return 2;
 }
 
@@ -99,7 +105,7 @@ int main(int argc, char** argv) {
     }
     const Request& request = std::get<Request>(parsed);
     if (request.mode == Request::Mode::Help) {
-        std::fputs(Usage, stdout);
+        std::fputs(qPrintable(usageText()), stdout);
         return 0;
     }
     if (!settingsFilesReadable(request)) {

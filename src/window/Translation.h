@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+
+#include "model/Languages.h"
+
+class QTranslator;
+
+namespace rotaline {
+
+// `source`, a text of `context`, in `language`: its catalogue's translation, else as written.
+QString translated(const Language& language, const char* context, const char* source);
+
+// The texts of one context of the catalogues.
+struct TextContext {
+    const char* name;
+
+    QString operator()(const Language& language, const char* source) const {
+        return translated(language, name, source);
+    }
+};
+
+// Texts of `language` from `catalogue` instead of its built-in catalogue (nullptr: built-in
+// again). The catalogue is not owned.
+void useCatalogue(const Language& language, const QTranslator* catalogue);
+
+}  // namespace rotaline

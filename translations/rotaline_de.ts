@@ -1,0 +1,767 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de" sourcelanguage="en">
+<context>
+    <name>AdaptersDialog</name>
+    <message>
+        <source>Serial adapters</source>
+        <translation>Serielle Adapter</translation>
+    </message>
+    <message>
+        <source>Give your programming adapter a COM number. It keeps it when it is plugged in again.</source>
+        <translation>Geben Sie Ihrem Programmieradapter eine COM-Nummer. Er behält sie, wenn er wieder eingesteckt wird.</translation>
+    </message>
+    <message>
+        <source>No USB serial adapter is plugged in. Rotaline lists the serial devices the system reports in /sys/class/tty; an adapter appears here as soon as it is plugged in (as /dev/ttyUSB… or /dev/ttyACM…).</source>
+        <translation>Es ist kein serieller USB-Adapter eingesteckt. Rotaline listet die seriellen Geräte auf, die das System in /sys/class/tty meldet; ein Adapter erscheint hier, sobald er eingesteckt wird (als /dev/ttyUSB… oder /dev/ttyACM…).</translation>
+    </message>
+    <message>
+        <source>Your user is in the group &quot;dialout&quot;, so it may open any serial adapter.</source>
+        <translation>Ihr Benutzer gehört zur Gruppe &quot;dialout&quot; und darf daher jeden seriellen Adapter öffnen.</translation>
+    </message>
+    <message>
+        <source>Installed from its package, Rotaline lets the user at the desktop open CH340, CH341, CP210x, FT232R and PL2303 adapters. Other devices need the group &quot;dialout&quot;, which your user is not in: run &quot;sudo adduser $USER dialout&quot;, then log in again.</source>
+        <translation>Aus seinem Paket installiert, lässt Rotaline den Benutzer am Desktop CH340-, CH341-, CP210x-, FT232R- und PL2303-Adapter öffnen. Andere Geräte erfordern die Gruppe &quot;dialout&quot;, zu der Ihr Benutzer nicht gehört: Führen Sie &quot;sudo adduser $USER dialout&quot; aus und melden Sie sich dann neu an.</translation>
+    </message>
+    <message>
+        <source>assigned by hand</source>
+        <translation>von Hand zugewiesen</translation>
+    </message>
+    <message>
+        <source>assigned, not present</source>
+        <translation>zugewiesen, nicht vorhanden</translation>
+    </message>
+    <message>
+        <source>Device path:</source>
+        <translation>Gerätepfad:</translation>
+    </message>
+    <message>
+        <source>Assign</source>
+        <translation>Zuweisen</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>COM port</source>
+        <translation>COM-Port</translation>
+    </message>
+    <message>
+        <source>Adapter</source>
+        <translation>Adapter</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Gerät</translation>
+    </message>
+    <message>
+        <source>Stable name</source>
+        <translation>Fester Name</translation>
+    </message>
+</context>
+<context>
+    <name>Catalogue</name>
+    <message>
+        <source>Airplane</source>
+        <translation>Flugzeug</translation>
+    </message>
+    <message>
+        <source>Helicopter</source>
+        <translation>Hubschrauber</translation>
+    </message>
+    <message>
+        <source>Boat</source>
+        <translation>Boot</translation>
+    </message>
+    <message>
+        <source>Car</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>&lt;=30A for aireplane</source>
+        <translation>&lt;=30A für Flugzeuge</translation>
+    </message>
+    <message>
+        <source>&gt;=40A for aireplane</source>
+        <translation>&gt;=40A für Flugzeuge</translation>
+    </message>
+    <message>
+        <source>&lt;=30A for helicopter</source>
+        <translation>&lt;=30A für Hubschrauber</translation>
+    </message>
+    <message>
+        <source>&gt;=40A for helicopter</source>
+        <translation>&gt;=40A für Hubschrauber</translation>
+    </message>
+    <message>
+        <source>&gt;=40A for boat</source>
+        <translation>&gt;=40A für Boote</translation>
+    </message>
+    <message>
+        <source>30A for car</source>
+        <translation>30A für Autos</translation>
+    </message>
+    <message>
+        <source>&gt;=50A for car</source>
+        <translation>&gt;=50A für Autos</translation>
+    </message>
+</context>
+<context>
+    <name>ControlNames</name>
+    <message>
+        <source>The controller model. Choosing one restores and sends its factory defaults.</source>
+        <translation>Das Reglermodell. Die Auswahl stellt seine Werkseinstellungen wieder her und sendet sie.</translation>
+    </message>
+    <message>
+        <source>Click it to choose the serial adapter for each COM number.</source>
+        <translation>Klicken, um für jede COM-Nummer den seriellen Adapter zu wählen.</translation>
+    </message>
+    <message>
+        <source>The serial port of the programming adapter. Choosing one sends it the handshake.</source>
+        <translation>Der serielle Port des Programmieradapters. Die Auswahl sendet ihm den Handshake.</translation>
+    </message>
+    <message>
+        <source>Port ready</source>
+        <translation>Port bereit</translation>
+    </message>
+    <message>
+        <source>The adapter took the handshake. Click it to choose the serial adapter for each COM number.</source>
+        <translation>Der Adapter hat den Handshake angenommen. Klicken, um für jede COM-Nummer den seriellen Adapter zu wählen.</translation>
+    </message>
+    <message>
+        <source>Port not usable</source>
+        <translation>Port nicht nutzbar</translation>
+    </message>
+    <message>
+        <source>Restores every setting to the factory default of the chosen model and sends it.</source>
+        <translation>Setzt jede Einstellung auf die Werkseinstellung des gewählten Modells zurück und sendet sie.</translation>
+    </message>
+    <message>
+        <source>Change notes</source>
+        <translation>Änderungsprotokoll</translation>
+    </message>
+    <message>
+        <source>One line for each setting sent to the controller; what the controller sends back shows here too.</source>
+        <translation>Eine Zeile für jede an den Regler gesendete Einstellung; was der Regler zurücksendet, erscheint ebenfalls hier.</translation>
+    </message>
+    <message>
+        <source>Empties the change notes.</source>
+        <translation>Leert das Änderungsprotokoll.</translation>
+    </message>
+    <message>
+        <source>ESC type</source>
+        <translation>Reglertyp</translation>
+    </message>
+    <message>
+        <source>The kind of model the controller is for; each kind has its own settings.</source>
+        <translation>Die Modellart, für die der Regler bestimmt ist; jede Art hat ihre eigenen Einstellungen.</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>Werkzeugleiste</translation>
+    </message>
+    <message>
+        <source>Open, save, about.</source>
+        <translation>Öffnen, Speichern, Info.</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Sent so far</source>
+        <translation>Bisher gesendet</translation>
+    </message>
+    <message>
+        <source>Open a settings file</source>
+        <translation>Eine Einstellungsdatei öffnen</translation>
+    </message>
+    <message>
+        <source>Save the settings to a file</source>
+        <translation>Die Einstellungen in einer Datei speichern</translation>
+    </message>
+    <message>
+        <source>About Rotaline</source>
+        <translation>Über Rotaline</translation>
+    </message>
+</context>
+<context>
+    <name>FactoryDefaults</name>
+    <message>
+        <source>All setting is in factory default</source>
+        <translation>Alle Einstellungen stehen auf Werkseinstellung</translation>
+    </message>
+</context>
+<context>
+    <name>LanguageSwitch</name>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Open...</source>
+        <translation>Öffnen...</translation>
+    </message>
+    <message>
+        <source>Save...</source>
+        <translation>Speichern...</translation>
+    </message>
+    <message>
+        <source>Serial adapters...</source>
+        <translation>Serielle Adapter...</translation>
+    </message>
+    <message>
+        <source>Send all settings again(&amp;A)</source>
+        <translation>Alle Einstellungen erneut senden(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Edit(&amp;E)</source>
+        <translation>Bearbeiten(&amp;B)</translation>
+    </message>
+    <message>
+        <source>Undo(&amp;U)</source>
+        <translation>Rückgängig(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Redo(&amp;R)</source>
+        <translation>Wiederholen(&amp;W)</translation>
+    </message>
+    <message>
+        <source>Langage</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>How to Use...</source>
+        <translation>Bedienung...</translation>
+    </message>
+    <message>
+        <source>About...</source>
+        <translation>Über...</translation>
+    </message>
+    <message>
+        <source>COM port Select</source>
+        <translation>COM-Port wählen</translation>
+    </message>
+    <message>
+        <source>Factory Default</source>
+        <translation>Werkseinstellung</translation>
+    </message>
+    <message>
+        <source>Clear Note</source>
+        <translation>Protokoll leeren</translation>
+    </message>
+    <message>
+        <source>ESC Type</source>
+        <translation>Reglertyp</translation>
+    </message>
+    <message>
+        <source>Software will be changed into english version,all of the setting must be reset,</source>
+        <translation>Die Software wird auf die deutsche Version umgestellt, alle Einstellungen werden zurückgesetzt.</translation>
+    </message>
+    <message>
+        <source>Do you want to countiune?</source>
+        <translation>Möchten Sie fortfahren?</translation>
+    </message>
+    <message>
+        <source>Language:English</source>
+        <translation>Sprache:Deutsch</translation>
+    </message>
+</context>
+<context>
+    <name>LineStatus</name>
+    <message>
+        <source>Sending to %1… %2 messages left (%3 s)</source>
+        <translation>Senden an %1… noch %2 Nachrichten (%3 s)</translation>
+    </message>
+    <message>
+        <source>Sending to %1… %2 message left (%3 s)</source>
+        <translation>Senden an %1… noch %2 Nachricht (%3 s)</translation>
+    </message>
+    <message>
+        <source>All settings sent to %1 at %2</source>
+        <translation>Alle Einstellungen um %2 an %1 gesendet</translation>
+    </message>
+    <message>
+        <source>Handshake sent to %1</source>
+        <translation>Handshake an %1 gesendet</translation>
+    </message>
+    <message>
+        <source>%1 setting not sent to the controller — File &gt; Send all settings again</source>
+        <translation>%1 Einstellung nicht an den Regler gesendet — Datei &gt; Alle Einstellungen erneut senden</translation>
+    </message>
+    <message>
+        <source>%1 settings not sent to the controller — File &gt; Send all settings again</source>
+        <translation>%1 Einstellungen nicht an den Regler gesendet — Datei &gt; Alle Einstellungen erneut senden</translation>
+    </message>
+    <message>
+        <source>Finishing sending to the controller…</source>
+        <translation>Senden an den Regler wird abgeschlossen…</translation>
+    </message>
+    <message>
+        <source>Quit now</source>
+        <translation>Jetzt beenden</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source> port is invalid !</source>
+        <translation> ist ungültig!</translation>
+    </message>
+    <message>
+        <source> is invalild ! </source>
+        <translation> ist ungültig! </translation>
+    </message>
+    <message>
+        <source>Please slect other COM port !</source>
+        <translation>Bitte einen anderen COM-Port wählen!</translation>
+    </message>
+    <message>
+        <source>Rotaline cannot read its settings file %1:<byte value="xd"/>
+%2<byte value="xd"/>
+It starts without its recent files and adapter assignments, and leaves the file as it is.</source>
+        <translation>Rotaline kann seine Einstellungsdatei %1 nicht lesen:<byte value="xd"/>
+%2<byte value="xd"/>
+Es startet ohne die zuletzt geöffneten Dateien und Adapterzuweisungen und lässt die Datei unverändert.</translation>
+    </message>
+    <message>
+        <source>Rotaline cannot keep its settings in %1:<byte value="xd"/>
+%2<byte value="xd"/>
+The recent files and adapter assignments last until you quit.</source>
+        <translation>Rotaline kann seine Einstellungen nicht in %1 speichern:<byte value="xd"/>
+%2<byte value="xd"/>
+Die zuletzt geöffneten Dateien und Adapterzuweisungen gelten nur bis zum Beenden.</translation>
+    </message>
+</context>
+<context>
+    <name>ModelSelection</name>
+    <message>
+        <source>ESC type  </source>
+        <translation>Reglertyp  </translation>
+    </message>
+</context>
+<context>
+    <name>ParameterHints</name>
+    <message>
+        <source>degrees (°)</source>
+        <translation>Grad (°)</translation>
+    </message>
+    <message>
+        <source>amperes (A)</source>
+        <translation>Ampere (A)</translation>
+    </message>
+    <message>
+        <source>kilohertz (kHz)</source>
+        <translation>Kilohertz (kHz)</translation>
+    </message>
+    <message>
+        <source>volts per cell (V)</source>
+        <translation>Volt pro Zelle (V)</translation>
+    </message>
+    <message>
+        <source>milliseconds of throttle pulse (ms)</source>
+        <translation>Millisekunden Gasimpuls (ms)</translation>
+    </message>
+    <message>
+        <source>percent of full power (%)</source>
+        <translation>Prozent der vollen Leistung (%)</translation>
+    </message>
+    <message>
+        <source>seconds (s)</source>
+        <translation>Sekunden (s)</translation>
+    </message>
+    <message>
+        <source>Factory default: </source>
+        <translation>Werkseinstellung: </translation>
+    </message>
+    <message>
+        <source>Unit: </source>
+        <translation>Einheit: </translation>
+    </message>
+</context>
+<context>
+    <name>Parameters</name>
+    <message>
+        <source>Battery</source>
+        <translation>Akku</translation>
+    </message>
+    <message>
+        <source>Initial &amp; End Point</source>
+        <translation>Gasweg Start &amp; Ende</translation>
+    </message>
+    <message>
+        <source>Forward &amp; Revervse Point</source>
+        <translation>Gasweg vorwärts &amp; rückwärts</translation>
+    </message>
+    <message>
+        <source>Power Limit</source>
+        <translation>Leistungsbegrenzung</translation>
+    </message>
+    <message>
+        <source>Current Limit</source>
+        <translation>Strombegrenzung</translation>
+    </message>
+    <message>
+        <source>The most current the motor may draw; above it the controller takes power back.</source>
+        <translation>Der höchste Strom, den der Motor ziehen darf; darüber nimmt der Regler Leistung zurück.</translation>
+    </message>
+    <message>
+        <source>Timing Degree</source>
+        <translation>Timing in Grad</translation>
+    </message>
+    <message>
+        <source>How far ahead the controller switches the motor&apos;s windings. More timing gives more speed and power, but also more current and heat.</source>
+        <translation>Wie früh der Regler die Wicklungen des Motors umschaltet. Mehr Timing bringt mehr Drehzahl und Leistung, aber auch mehr Strom und Wärme.</translation>
+    </message>
+    <message>
+        <source>Timing Montor</source>
+        <translation>Timing-Überwachung</translation>
+    </message>
+    <message>
+        <source>ON|OFF</source>
+        <translation>EIN|AUS</translation>
+    </message>
+    <message>
+        <source>Whether the controller watches the motor&apos;s timing while it runs and corrects it.</source>
+        <translation>Ob der Regler das Timing des Motors im Betrieb überwacht und korrigiert.</translation>
+    </message>
+    <message>
+        <source>Accumulator Type</source>
+        <translation>Akkutyp</translation>
+    </message>
+    <message>
+        <source>NiCd/NiMH |Li-ion/Poly </source>
+        <translation>NiCd/NiMH |Li-Ion/LiPo </translation>
+    </message>
+    <message>
+        <source>The kind of battery that powers the model; it decides which cut-off voltages apply.</source>
+        <translation>Die Art des Akkus, der das Modell versorgt; sie bestimmt, welche Abschaltspannungen gelten.</translation>
+    </message>
+    <message>
+        <source>Number of Cell</source>
+        <translation>Zellenzahl</translation>
+    </message>
+    <message>
+        <source>How many cells the battery has in series. Auto counts them when the battery is plugged in.</source>
+        <translation>Wie viele Zellen der Akku in Reihe hat. Auto zählt sie, sobald der Akku angesteckt wird.</translation>
+    </message>
+    <message>
+        <source>Cut Off Per Cell</source>
+        <translation>Unterspannungsabschaltung pro Zelle</translation>
+    </message>
+    <message>
+        <source>NiCd/NiMH: when a cell drops to this voltage, the controller cuts the motor&apos;s power so that the battery is not run flat.</source>
+        <translation>NiCd/NiMH: Sinkt eine Zelle auf diese Spannung, nimmt der Regler dem Motor die Leistung, damit der Akku nicht tiefentladen wird.</translation>
+    </message>
+    <message>
+        <source>Cut Off Type</source>
+        <translation>Abschaltart</translation>
+    </message>
+    <message>
+        <source>Slow Down|Hard</source>
+        <translation>Sanft|Hart</translation>
+    </message>
+    <message>
+        <source>What happens at the cut-off voltage: the motor slows down gradually, or stops at once.</source>
+        <translation>Was bei der Abschaltspannung geschieht: Der Motor wird allmählich langsamer oder hält sofort an.</translation>
+    </message>
+    <message>
+        <source>Li-ion/Poly: when a cell drops to this voltage, the controller cuts the motor&apos;s power so that the battery is not run flat.</source>
+        <translation>Li-Ion/LiPo: Sinkt eine Zelle auf diese Spannung, nimmt der Regler dem Motor die Leistung, damit der Akku nicht tiefentladen wird.</translation>
+    </message>
+    <message>
+        <source>Throttle Curve</source>
+        <translation>Gaskurve</translation>
+    </message>
+    <message>
+        <source>Logarithmical|Linear|Exponetial</source>
+        <translation>Logarithmisch|Linear|Exponentiell</translation>
+    </message>
+    <message>
+        <source>How the motor&apos;s power follows the throttle stick: logarithmical gives more power early, exponential more near the top, linear in step with the stick.</source>
+        <translation>Wie die Motorleistung dem Gasknüppel folgt: logarithmisch gibt früh mehr Leistung, exponentiell mehr gegen Vollgas, linear im gleichen Maß wie der Knüppel.</translation>
+    </message>
+    <message>
+        <source> Acceleration</source>
+        <translation> Beschleunigung</translation>
+    </message>
+    <message>
+        <source>Soft|Midium|Hard</source>
+        <translation>Sanft|Mittel|Hart</translation>
+    </message>
+    <message>
+        <source>How quickly the motor follows a sudden opening of the throttle. Soft spares gears and belts.</source>
+        <translation>Wie schnell der Motor einem plötzlichen Gasgeben folgt. Sanft schont Zahnräder und Riemen.</translation>
+    </message>
+    <message>
+        <source>Freqency</source>
+        <translation>Taktfrequenz</translation>
+    </message>
+    <message>
+        <source>8KHz|16KHz|32KHz</source>
+        <translation>8KHz|16KHz|32KHz</translation>
+    </message>
+    <message>
+        <source>How often the controller switches the motor current (PWM). Higher runs smoother, lower keeps the controller cooler.</source>
+        <translation>Wie oft der Regler den Motorstrom schaltet (PWM). Höher läuft ruhiger, niedriger hält den Regler kühler.</translation>
+    </message>
+    <message>
+        <source>Initial Point</source>
+        <translation>Startpunkt</translation>
+    </message>
+    <message>
+        <source>Automatic|Fixed 1.0mS|Fixed 1.1mS|Fixed 1.2mS|Fixed 1.3mS|Fixed 1.4mS|Fixed 1.5mS</source>
+        <translation>Automatisch|Fest 1.0mS|Fest 1.1mS|Fest 1.2mS|Fest 1.3mS|Fest 1.4mS|Fest 1.5mS</translation>
+    </message>
+    <message>
+        <source>The throttle signal at which the motor starts. Automatic learns it from the transmitter.</source>
+        <translation>Das Gassignal, bei dem der Motor anläuft. Automatisch lernt es vom Sender.</translation>
+    </message>
+    <message>
+        <source>End Point</source>
+        <translation>Endpunkt</translation>
+    </message>
+    <message>
+        <source>Automatic|Fixed 1.7mS|Fixed 1.8mS|Fixed 1.9mS|Fixed 2.0mS</source>
+        <translation>Automatisch|Fest 1.7mS|Fest 1.8mS|Fest 1.9mS|Fest 2.0mS</translation>
+    </message>
+    <message>
+        <source>The throttle signal that gives full power. Automatic learns it from the transmitter.</source>
+        <translation>Das Gassignal für volle Leistung. Automatisch lernt es vom Sender.</translation>
+    </message>
+    <message>
+        <source>Forward Point</source>
+        <translation>Vorwärtspunkt</translation>
+    </message>
+    <message>
+        <source>Automatic|Fixed 1.7mS|Fixed 1.8mS|Fixed 1.9mS</source>
+        <translation>Automatisch|Fest 1.7mS|Fest 1.8mS|Fest 1.9mS</translation>
+    </message>
+    <message>
+        <source>The throttle signal that gives full forward power. Automatic learns it from the transmitter.</source>
+        <translation>Das Gassignal für volle Leistung vorwärts. Automatisch lernt es vom Sender.</translation>
+    </message>
+    <message>
+        <source>Reverse Point</source>
+        <translation>Rückwärtspunkt</translation>
+    </message>
+    <message>
+        <source>Automatic|Fixed 1.0mS|Fixed 1.1mS|Fixed 1.2mS|Fixed 1.3mS</source>
+        <translation>Automatisch|Fest 1.0mS|Fest 1.1mS|Fest 1.2mS|Fest 1.3mS</translation>
+    </message>
+    <message>
+        <source>The throttle signal that gives full reverse power. Automatic learns it from the transmitter.</source>
+        <translation>Das Gassignal für volle Leistung rückwärts. Automatisch lernt es vom Sender.</translation>
+    </message>
+    <message>
+        <source>Rotation</source>
+        <translation>Drehrichtung</translation>
+    </message>
+    <message>
+        <source>Left|Right</source>
+        <translation>Links|Rechts</translation>
+    </message>
+    <message>
+        <source>Which way the motor turns, without swapping its wires.</source>
+        <translation>In welche Richtung der Motor dreht, ohne seine Kabel zu tauschen.</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translation>Rückwärtsfahrt</translation>
+    </message>
+    <message>
+        <source>Whether the motor may also run in reverse.</source>
+        <translation>Ob der Motor auch rückwärts laufen darf.</translation>
+    </message>
+    <message>
+        <source>Forward </source>
+        <translation>Vorwärts </translation>
+    </message>
+    <message>
+        <source>Holds the power back when going forward. OFF gives full power.</source>
+        <translation>Begrenzt die Leistung bei Vorwärtsfahrt. OFF gibt volle Leistung.</translation>
+    </message>
+    <message>
+        <source>Reverse </source>
+        <translation>Rückwärts </translation>
+    </message>
+    <message>
+        <source>Holds the power back when going in reverse. OFF gives full power.</source>
+        <translation>Begrenzt die Leistung bei Rückwärtsfahrt. OFF gibt volle Leistung.</translation>
+    </message>
+    <message>
+        <source>Delay Time</source>
+        <translation>Verzögerung</translation>
+    </message>
+    <message>
+        <source>How long the controller waits before it goes from forward into reverse.</source>
+        <translation>Wie lange der Regler wartet, bevor er von vorwärts auf rückwärts umschaltet.</translation>
+    </message>
+    <message>
+        <source>Brake Type</source>
+        <translation>Bremse</translation>
+    </message>
+    <message>
+        <source>OFF|Extra Soft|Soft|Medium|Hard|Extra Hard</source>
+        <translation>AUS|Sehr sanft|Sanft|Mittel|Hart|Sehr hart</translation>
+    </message>
+    <message>
+        <source>How hard the motor brakes when the throttle is closed. OFF lets it turn freely.</source>
+        <translation>Wie stark der Motor bremst, wenn das Gas zurückgenommen wird. AUS lässt ihn frei drehen.</translation>
+    </message>
+    <message>
+        <source>Anti-lock braking: the brake is released in short pulses so that the wheels do not lock.</source>
+        <translation>Antiblockierbremse: Die Bremse wird in kurzen Stößen gelöst, damit die Räder nicht blockieren.</translation>
+    </message>
+    <message>
+        <source>Helicopter Mode</source>
+        <translation>Hubschraubermodus</translation>
+    </message>
+    <message>
+        <source>Constant RPM|Normal</source>
+        <translation>Konstante Drehzahl|Normal</translation>
+    </message>
+    <message>
+        <source>Constant RPM holds the rotor speed steady whatever the load; Normal follows the throttle directly.</source>
+        <translation>Konstante Drehzahl hält die Rotordrehzahl bei jeder Last gleich; Normal folgt direkt dem Gas.</translation>
+    </message>
+    <message>
+        <source>Motor Pole No.</source>
+        <translation>Motorpolzahl</translation>
+    </message>
+    <message>
+        <source>The number of magnet poles of the motor, so that the controller drives it in step.</source>
+        <translation>Die Zahl der Magnetpole des Motors, damit der Regler ihn im Takt ansteuert.</translation>
+    </message>
+</context>
+<context>
+    <name>PortHelp</name>
+    <message>
+        <source>Choose the adapter for COM%1 in File &gt; Serial adapters... (or click the lamp).</source>
+        <translation>Wählen Sie den Adapter für COM%1 unter Datei &gt; Serielle Adapter... (oder klicken Sie auf die Lampe).</translation>
+    </message>
+    <message>
+        <source>Give COM%1 a serial adapter in File &gt; Serial adapters... (or click the lamp).</source>
+        <translation>Weisen Sie COM%1 unter Datei &gt; Serielle Adapter... einen seriellen Adapter zu (oder klicken Sie auf die Lampe).</translation>
+    </message>
+    <message>
+        <source>Correct the settings file or move it away, then start Rotaline again.</source>
+        <translation>Korrigieren oder entfernen Sie die Einstellungsdatei und starten Sie Rotaline dann neu.</translation>
+    </message>
+    <message>
+        <source>Plug in the adapter, or choose another one for COM%1 in File &gt; Serial adapters...</source>
+        <translation>Stecken Sie den Adapter ein oder wählen Sie unter Datei &gt; Serielle Adapter... einen anderen für COM%1.</translation>
+    </message>
+    <message>
+        <source>Installed from its package, Rotaline lets the user at the desktop open CH340, CH341, CP210x, FT232R and PL2303 adapters (plug the adapter in again after installing). For other devices, add yourself to the dialout group with &quot;sudo adduser $USER dialout&quot;, then log out and in again.</source>
+        <translation>Aus seinem Paket installiert, lässt Rotaline den Benutzer am Desktop CH340-, CH341-, CP210x-, FT232R- und PL2303-Adapter öffnen (stecken Sie den Adapter nach der Installation neu ein). Für andere Geräte fügen Sie sich mit &quot;sudo adduser $USER dialout&quot; der Gruppe dialout hinzu und melden sich dann ab und wieder an.</translation>
+    </message>
+    <message>
+        <source>brltty is running: it takes CH340/CH341 adapters for braille displays, and their device vanishes. Unless you use a braille display, remove it (&quot;sudo apt remove brltty&quot;) and plug the adapter in again.</source>
+        <translation>brltty läuft: Es hält CH340/CH341-Adapter für Braillezeilen, und ihr Gerät verschwindet. Wenn Sie keine Braillezeile nutzen, entfernen Sie es (&quot;sudo apt remove brltty&quot;) und stecken Sie den Adapter neu ein.</translation>
+    </message>
+    <message>
+        <source>ModemManager is probing the new port for a modem: wait a few seconds and choose the port again, or stop it with &quot;sudo systemctl stop ModemManager&quot;.</source>
+        <translation>ModemManager prüft den neuen Port auf ein Modem: Warten Sie einige Sekunden und wählen Sie den Port erneut, oder halten Sie ihn mit &quot;sudo systemctl stop ModemManager&quot; an.</translation>
+    </message>
+    <message>
+        <source>Close the other program and choose the port again.</source>
+        <translation>Schließen Sie das andere Programm und wählen Sie den Port erneut.</translation>
+    </message>
+    <message>
+        <source>Plug the adapter in again, then File &gt; Send all settings again.</source>
+        <translation>Stecken Sie den Adapter wieder ein, dann Datei &gt; Alle Einstellungen erneut senden.</translation>
+    </message>
+    <message>
+        <source>Check the adapter and its cable, then File &gt; Send all settings again.</source>
+        <translation>Prüfen Sie den Adapter und sein Kabel, dann Datei &gt; Alle Einstellungen erneut senden.</translation>
+    </message>
+    <message>
+        <source>No adapter is assigned to COM%1.</source>
+        <translation>COM%1 ist kein Adapter zugewiesen.</translation>
+    </message>
+    <message>
+        <source>%2 is not present.</source>
+        <translation>%2 ist nicht vorhanden.</translation>
+    </message>
+    <message>
+        <source>You may not use %2.</source>
+        <translation>Sie dürfen %2 nicht benutzen.</translation>
+    </message>
+    <message>
+        <source>%2 is in use by another program.</source>
+        <translation>%2 wird von einem anderen Programm benutzt.</translation>
+    </message>
+    <message>
+        <source>%2 was disconnected with %5 bytes not yet sent.</source>
+        <translation>%2 wurde getrennt, %5 Bytes sind noch nicht gesendet.</translation>
+    </message>
+    <message>
+        <source>%2 stopped taking bytes; %5 of them were not sent.</source>
+        <translation>%2 nimmt keine Bytes mehr an; %5 davon wurden nicht gesendet.</translation>
+    </message>
+    <message>
+        <source>Use %1 as COM1</source>
+        <translation>%1 als COM1 verwenden</translation>
+    </message>
+    <message>
+        <source>%2 is in use by %3 (process %4).</source>
+        <translation>%2 wird von %3 benutzt (Prozess %4).</translation>
+    </message>
+</context>
+<context>
+    <name>Sending</name>
+    <message>
+        <source>Not sent to the controller</source>
+        <translation>Nicht an den Regler gesendet</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsDescription</name>
+    <message>
+        <source>(not in use)</source>
+        <translation>(nicht benutzt)</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsFiles</name>
+    <message>
+        <source>File is not found or file is error!</source>
+        <translation>Datei nicht gefunden oder fehlerhaft!</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved to %1:<byte value="xd"/>
+%2</source>
+        <translation>Die Einstellungen konnten nicht in %1 gespeichert werden:<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <source>Saved to %1</source>
+        <translation>Gespeichert in %1</translation>
+    </message>
+    <message>
+        <source>Choose a model first: choosing it sends the factory settings</source>
+        <translation>Wählen Sie zuerst ein Modell: Die Auswahl sendet die Werkseinstellungen</translation>
+    </message>
+</context>
+<context>
+    <name>TypeTabs</name>
+    <message>
+        <source>Reverse </source>
+        <translation>Rückwärts </translation>
+    </message>
+    <message>
+        <source>Rev./Brake</source>
+        <translation>Rückw./Bremse</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,767 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN" sourcelanguage="en">
+<context>
+    <name>AdaptersDialog</name>
+    <message>
+        <source>Serial adapters</source>
+        <translation>串口适配器</translation>
+    </message>
+    <message>
+        <source>Give your programming adapter a COM number. It keeps it when it is plugged in again.</source>
+        <translation>为编程适配器指定一个 COM 口号。重新插上后仍然保持。</translation>
+    </message>
+    <message>
+        <source>No USB serial adapter is plugged in. Rotaline lists the serial devices the system reports in /sys/class/tty; an adapter appears here as soon as it is plugged in (as /dev/ttyUSB… or /dev/ttyACM…).</source>
+        <translation>没有插上 USB 串口适配器。Rotaline 列出系统在 /sys/class/tty 中报告的串口设备；适配器一插上就会出现在这里（名为 /dev/ttyUSB… 或 /dev/ttyACM…）。</translation>
+    </message>
+    <message>
+        <source>Your user is in the group &quot;dialout&quot;, so it may open any serial adapter.</source>
+        <translation>您的用户属于 &quot;dialout&quot; 组，可以打开任何串口适配器。</translation>
+    </message>
+    <message>
+        <source>Installed from its package, Rotaline lets the user at the desktop open CH340, CH341, CP210x, FT232R and PL2303 adapters. Other devices need the group &quot;dialout&quot;, which your user is not in: run &quot;sudo adduser $USER dialout&quot;, then log in again.</source>
+        <translation>从软件包安装后，Rotaline 允许桌面用户打开 CH340、CH341、CP210x、FT232R 和 PL2303 适配器。其他设备需要 &quot;dialout&quot; 组的权限，您的用户不属于该组：请运行 &quot;sudo adduser $USER dialout&quot;，然后重新登录。</translation>
+    </message>
+    <message>
+        <source>assigned by hand</source>
+        <translation>手动指定</translation>
+    </message>
+    <message>
+        <source>assigned, not present</source>
+        <translation>已指定，不存在</translation>
+    </message>
+    <message>
+        <source>Device path:</source>
+        <translation>设备路径：</translation>
+    </message>
+    <message>
+        <source>Assign</source>
+        <translation>指定</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>COM port</source>
+        <translation>COM口</translation>
+    </message>
+    <message>
+        <source>Adapter</source>
+        <translation>适配器</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>设备</translation>
+    </message>
+    <message>
+        <source>Stable name</source>
+        <translation>固定名称</translation>
+    </message>
+</context>
+<context>
+    <name>Catalogue</name>
+    <message>
+        <source>Airplane</source>
+        <translation>固定翼飞机</translation>
+    </message>
+    <message>
+        <source>Helicopter</source>
+        <translation>直升飞机</translation>
+    </message>
+    <message>
+        <source>Boat</source>
+        <translation>船用</translation>
+    </message>
+    <message>
+        <source>Car</source>
+        <translation>车用</translation>
+    </message>
+    <message>
+        <source>&lt;=30A for aireplane</source>
+        <translation>&lt;=30A固定翼飞机用</translation>
+    </message>
+    <message>
+        <source>&gt;=40A for aireplane</source>
+        <translation>&gt;=40A固定翼飞机用</translation>
+    </message>
+    <message>
+        <source>&lt;=30A for helicopter</source>
+        <translation>&lt;=30A直升飞机用</translation>
+    </message>
+    <message>
+        <source>&gt;=40A for helicopter</source>
+        <translation>&gt;=40A直升飞机用</translation>
+    </message>
+    <message>
+        <source>&gt;=40A for boat</source>
+        <translation>&gt;=40A船用</translation>
+    </message>
+    <message>
+        <source>30A for car</source>
+        <translation>30A车用</translation>
+    </message>
+    <message>
+        <source>&gt;=50A for car</source>
+        <translation>&gt;=50A车用</translation>
+    </message>
+</context>
+<context>
+    <name>ControlNames</name>
+    <message>
+        <source>The controller model. Choosing one restores and sends its factory defaults.</source>
+        <translation>控制器型号。选择后恢复并发送该型号的出厂默认值。</translation>
+    </message>
+    <message>
+        <source>Click it to choose the serial adapter for each COM number.</source>
+        <translation>单击可为各个 COM 号选择串口适配器。</translation>
+    </message>
+    <message>
+        <source>The serial port of the programming adapter. Choosing one sends it the handshake.</source>
+        <translation>编程适配器所在的串口。选择后即向其发送握手信号。</translation>
+    </message>
+    <message>
+        <source>Port ready</source>
+        <translation>端口就绪</translation>
+    </message>
+    <message>
+        <source>The adapter took the handshake. Click it to choose the serial adapter for each COM number.</source>
+        <translation>适配器已接收握手信号。单击可为各个 COM 号选择串口适配器。</translation>
+    </message>
+    <message>
+        <source>Port not usable</source>
+        <translation>端口不可用</translation>
+    </message>
+    <message>
+        <source>Restores every setting to the factory default of the chosen model and sends it.</source>
+        <translation>把所有设置恢复为所选型号的出厂默认值并发送。</translation>
+    </message>
+    <message>
+        <source>Change notes</source>
+        <translation>设置记录</translation>
+    </message>
+    <message>
+        <source>One line for each setting sent to the controller; what the controller sends back shows here too.</source>
+        <translation>每发送一项设置记录一行；控制器发回的内容也显示在这里。</translation>
+    </message>
+    <message>
+        <source>Empties the change notes.</source>
+        <translation>清空设置记录。</translation>
+    </message>
+    <message>
+        <source>ESC type</source>
+        <translation>电调类型</translation>
+    </message>
+    <message>
+        <source>The kind of model the controller is for; each kind has its own settings.</source>
+        <translation>控制器所用的模型种类；每种都有各自的设置。</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>工具栏</translation>
+    </message>
+    <message>
+        <source>Open, save, about.</source>
+        <translation>打开、保存、关于。</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>状态</translation>
+    </message>
+    <message>
+        <source>Sent so far</source>
+        <translation>已发送</translation>
+    </message>
+    <message>
+        <source>Open a settings file</source>
+        <translation>打开设置文件</translation>
+    </message>
+    <message>
+        <source>Save the settings to a file</source>
+        <translation>把设置保存到文件</translation>
+    </message>
+    <message>
+        <source>About Rotaline</source>
+        <translation>关于 Rotaline</translation>
+    </message>
+</context>
+<context>
+    <name>FactoryDefaults</name>
+    <message>
+        <source>All setting is in factory default</source>
+        <translation>所有设置已恢复到出厂默认值</translation>
+    </message>
+</context>
+<context>
+    <name>LanguageSwitch</name>
+    <message>
+        <source>File</source>
+        <translation>文件</translation>
+    </message>
+    <message>
+        <source>Open...</source>
+        <translation>打开...</translation>
+    </message>
+    <message>
+        <source>Save...</source>
+        <translation>保存...</translation>
+    </message>
+    <message>
+        <source>Serial adapters...</source>
+        <translation>串口适配器...</translation>
+    </message>
+    <message>
+        <source>Send all settings again(&amp;A)</source>
+        <translation>重新发送全部设置(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>退出</translation>
+    </message>
+    <message>
+        <source>Edit(&amp;E)</source>
+        <translation>编辑(&amp;E)</translation>
+    </message>
+    <message>
+        <source>Undo(&amp;U)</source>
+        <translation>撤销(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Redo(&amp;R)</source>
+        <translation>重做(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Langage</source>
+        <translation>语言</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>帮助</translation>
+    </message>
+    <message>
+        <source>How to Use...</source>
+        <translation>怎样使用...</translation>
+    </message>
+    <message>
+        <source>About...</source>
+        <translation>关于...</translation>
+    </message>
+    <message>
+        <source>COM port Select</source>
+        <translation>COM口选取</translation>
+    </message>
+    <message>
+        <source>Factory Default</source>
+        <translation>恢复工厂默认值</translation>
+    </message>
+    <message>
+        <source>Clear Note</source>
+        <translation>清除记录</translation>
+    </message>
+    <message>
+        <source>ESC Type</source>
+        <translation>ESC 型号</translation>
+    </message>
+    <message>
+        <source>Software will be changed into english version,all of the setting must be reset,</source>
+        <translation>软件将切换为中文版本，所有的设置都必须重新设定，</translation>
+    </message>
+    <message>
+        <source>Do you want to countiune?</source>
+        <translation>要继续吗？</translation>
+    </message>
+    <message>
+        <source>Language:English</source>
+        <translation>语言:中文</translation>
+    </message>
+</context>
+<context>
+    <name>LineStatus</name>
+    <message>
+        <source>Sending to %1… %2 messages left (%3 s)</source>
+        <translation>正在发送到 %1… 还剩 %2 条消息（%3 秒）</translation>
+    </message>
+    <message>
+        <source>Sending to %1… %2 message left (%3 s)</source>
+        <translation>正在发送到 %1… 还剩 %2 条消息（%3 秒）</translation>
+    </message>
+    <message>
+        <source>All settings sent to %1 at %2</source>
+        <translation>所有设置已于 %2 发送到 %1</translation>
+    </message>
+    <message>
+        <source>Handshake sent to %1</source>
+        <translation>握手信号已发送到 %1</translation>
+    </message>
+    <message>
+        <source>%1 setting not sent to the controller — File &gt; Send all settings again</source>
+        <translation>%1 项设置未发送到控制器 — 文件 &gt; 重新发送全部设置</translation>
+    </message>
+    <message>
+        <source>%1 settings not sent to the controller — File &gt; Send all settings again</source>
+        <translation>%1 项设置未发送到控制器 — 文件 &gt; 重新发送全部设置</translation>
+    </message>
+    <message>
+        <source>Finishing sending to the controller…</source>
+        <translation>正在完成向控制器的发送…</translation>
+    </message>
+    <message>
+        <source>Quit now</source>
+        <translation>立即退出</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source> port is invalid !</source>
+        <translation>口是无效的！</translation>
+    </message>
+    <message>
+        <source> is invalild ! </source>
+        <translation>是无效的 ！ </translation>
+    </message>
+    <message>
+        <source>Please slect other COM port !</source>
+        <translation>请选取别的COM口!</translation>
+    </message>
+    <message>
+        <source>Rotaline cannot read its settings file %1:<byte value="xd"/>
+%2<byte value="xd"/>
+It starts without its recent files and adapter assignments, and leaves the file as it is.</source>
+        <translation>Rotaline 无法读取设置文件 %1：<byte value="xd"/>
+%2<byte value="xd"/>
+程序将不带最近文件和适配器分配启动，并且不改动该文件。</translation>
+    </message>
+    <message>
+        <source>Rotaline cannot keep its settings in %1:<byte value="xd"/>
+%2<byte value="xd"/>
+The recent files and adapter assignments last until you quit.</source>
+        <translation>Rotaline 无法把设置保存到 %1：<byte value="xd"/>
+%2<byte value="xd"/>
+最近文件和适配器分配只在本次运行中有效。</translation>
+    </message>
+</context>
+<context>
+    <name>ModelSelection</name>
+    <message>
+        <source>ESC type  </source>
+        <translation>ESC 型号  </translation>
+    </message>
+</context>
+<context>
+    <name>ParameterHints</name>
+    <message>
+        <source>degrees (°)</source>
+        <translation>度（°）</translation>
+    </message>
+    <message>
+        <source>amperes (A)</source>
+        <translation>安培（A）</translation>
+    </message>
+    <message>
+        <source>kilohertz (kHz)</source>
+        <translation>千赫（kHz）</translation>
+    </message>
+    <message>
+        <source>volts per cell (V)</source>
+        <translation>伏特/节（V）</translation>
+    </message>
+    <message>
+        <source>milliseconds of throttle pulse (ms)</source>
+        <translation>毫秒，油门信号脉宽（ms）</translation>
+    </message>
+    <message>
+        <source>percent of full power (%)</source>
+        <translation>满功率的百分比（%）</translation>
+    </message>
+    <message>
+        <source>seconds (s)</source>
+        <translation>秒（s）</translation>
+    </message>
+    <message>
+        <source>Factory default: </source>
+        <translation>出厂默认值：</translation>
+    </message>
+    <message>
+        <source>Unit: </source>
+        <translation>单位：</translation>
+    </message>
+</context>
+<context>
+    <name>Parameters</name>
+    <message>
+        <source>Battery</source>
+        <translation>电池</translation>
+    </message>
+    <message>
+        <source>Initial &amp; End Point</source>
+        <translation>启动/停止点</translation>
+    </message>
+    <message>
+        <source>Forward &amp; Revervse Point</source>
+        <translation>向前/倒退点</translation>
+    </message>
+    <message>
+        <source>Power Limit</source>
+        <translation>功率限制</translation>
+    </message>
+    <message>
+        <source>Current Limit</source>
+        <translation>电流限制</translation>
+    </message>
+    <message>
+        <source>The most current the motor may draw; above it the controller takes power back.</source>
+        <translation>电机允许吸取的最大电流，超过时控制器会降低功率。</translation>
+    </message>
+    <message>
+        <source>Timing Degree</source>
+        <translation>提前角度数</translation>
+    </message>
+    <message>
+        <source>How far ahead the controller switches the motor&apos;s windings. More timing gives more speed and power, but also more current and heat.</source>
+        <translation>控制器为电机换相的提前角度。角度越大，转速和功率越高，电流和发热也越大。</translation>
+    </message>
+    <message>
+        <source>Timing Montor</source>
+        <translation>时间监视</translation>
+    </message>
+    <message>
+        <source>ON|OFF</source>
+        <translation>开|关</translation>
+    </message>
+    <message>
+        <source>Whether the controller watches the motor&apos;s timing while it runs and corrects it.</source>
+        <translation>控制器是否在运转中监测电机的换相时机并自动修正。</translation>
+    </message>
+    <message>
+        <source>Accumulator Type</source>
+        <translation>电池种类</translation>
+    </message>
+    <message>
+        <source>NiCd/NiMH |Li-ion/Poly </source>
+        <translation>镍镉/镍氢|锂离子/锂聚合物</translation>
+    </message>
+    <message>
+        <source>The kind of battery that powers the model; it decides which cut-off voltages apply.</source>
+        <translation>为模型供电的电池种类，决定采用哪一组关断电压。</translation>
+    </message>
+    <message>
+        <source>Number of Cell</source>
+        <translation>电池节数</translation>
+    </message>
+    <message>
+        <source>How many cells the battery has in series. Auto counts them when the battery is plugged in.</source>
+        <translation>电池串联的节数。选“Auto”时，插上电池后自动识别。</translation>
+    </message>
+    <message>
+        <source>Cut Off Per Cell</source>
+        <translation>关断电压/每节</translation>
+    </message>
+    <message>
+        <source>NiCd/NiMH: when a cell drops to this voltage, the controller cuts the motor&apos;s power so that the battery is not run flat.</source>
+        <translation>镍镉/镍氢电池：每节电压降到此值时，控制器降低电机功率，以免电池过放。</translation>
+    </message>
+    <message>
+        <source>Cut Off Type</source>
+        <translation>关断方式</translation>
+    </message>
+    <message>
+        <source>Slow Down|Hard</source>
+        <translation>缓慢|快速</translation>
+    </message>
+    <message>
+        <source>What happens at the cut-off voltage: the motor slows down gradually, or stops at once.</source>
+        <translation>电池到达关断电压后的处理方式：电机逐渐减速，或立即停转。</translation>
+    </message>
+    <message>
+        <source>Li-ion/Poly: when a cell drops to this voltage, the controller cuts the motor&apos;s power so that the battery is not run flat.</source>
+        <translation>锂离子/锂聚合物电池：每节电压降到此值时，控制器降低电机功率，以免电池过放。</translation>
+    </message>
+    <message>
+        <source>Throttle Curve</source>
+        <translation>油门曲线</translation>
+    </message>
+    <message>
+        <source>Logarithmical|Linear|Exponetial</source>
+        <translation>对数型|线性|指数型</translation>
+    </message>
+    <message>
+        <source>How the motor&apos;s power follows the throttle stick: logarithmical gives more power early, exponential more near the top, linear in step with the stick.</source>
+        <translation>电机功率随油门杆变化的方式：对数型前段出力快，指数型后段出力猛，线性则与油门杆成正比。</translation>
+    </message>
+    <message>
+        <source> Acceleration</source>
+        <translation>加速模式</translation>
+    </message>
+    <message>
+        <source>Soft|Midium|Hard</source>
+        <translation>柔和|中等|硬性</translation>
+    </message>
+    <message>
+        <source>How quickly the motor follows a sudden opening of the throttle. Soft spares gears and belts.</source>
+        <translation>猛推油门时电机加速的快慢。柔和模式可减轻齿轮和皮带的冲击。</translation>
+    </message>
+    <message>
+        <source>Freqency</source>
+        <translation>频率</translation>
+    </message>
+    <message>
+        <source>8KHz|16KHz|32KHz</source>
+        <translation>8KHz|16KHz|32KHz</translation>
+    </message>
+    <message>
+        <source>How often the controller switches the motor current (PWM). Higher runs smoother, lower keeps the controller cooler.</source>
+        <translation>控制器驱动电机的开关频率（PWM）。频率高运转更平顺，频率低控制器发热更少。</translation>
+    </message>
+    <message>
+        <source>Initial Point</source>
+        <translation>启动点</translation>
+    </message>
+    <message>
+        <source>Automatic|Fixed 1.0mS|Fixed 1.1mS|Fixed 1.2mS|Fixed 1.3mS|Fixed 1.4mS|Fixed 1.5mS</source>
+        <translation>自动|固定1.0mS|固定1.1mS|固定1.2mS|固定1.3mS|固定1.4mS|固定1.5mS</translation>
+    </message>
+    <message>
+        <source>The throttle signal at which the motor starts. Automatic learns it from the transmitter.</source>
+        <translation>电机开始转动时的油门信号。选“自动”时从遥控器学习。</translation>
+    </message>
+    <message>
+        <source>End Point</source>
+        <translation>停止点</translation>
+    </message>
+    <message>
+        <source>Automatic|Fixed 1.7mS|Fixed 1.8mS|Fixed 1.9mS|Fixed 2.0mS</source>
+        <translation>自动|固定1.7mS|固定1.8mS|固定1.9mS|固定2.0mS</translation>
+    </message>
+    <message>
+        <source>The throttle signal that gives full power. Automatic learns it from the transmitter.</source>
+        <translation>达到全油门时的油门信号。选“自动”时从遥控器学习。</translation>
+    </message>
+    <message>
+        <source>Forward Point</source>
+        <translation>向前点</translation>
+    </message>
+    <message>
+        <source>Automatic|Fixed 1.7mS|Fixed 1.8mS|Fixed 1.9mS</source>
+        <translation>自动|固定1.7mS|固定1.8mS|固定1.9mS</translation>
+    </message>
+    <message>
+        <source>The throttle signal that gives full forward power. Automatic learns it from the transmitter.</source>
+        <translation>前进达到全功率时的油门信号。选“自动”时从遥控器学习。</translation>
+    </message>
+    <message>
+        <source>Reverse Point</source>
+        <translation>倒退点</translation>
+    </message>
+    <message>
+        <source>Automatic|Fixed 1.0mS|Fixed 1.1mS|Fixed 1.2mS|Fixed 1.3mS</source>
+        <translation>自动|固定1.0mS|固定1.1mS|固定1.2mS|固定1.3mS</translation>
+    </message>
+    <message>
+        <source>The throttle signal that gives full reverse power. Automatic learns it from the transmitter.</source>
+        <translation>倒退达到全功率时的油门信号。选“自动”时从遥控器学习。</translation>
+    </message>
+    <message>
+        <source>Rotation</source>
+        <translation>转动方向</translation>
+    </message>
+    <message>
+        <source>Left|Right</source>
+        <translation>左转|右转</translation>
+    </message>
+    <message>
+        <source>Which way the motor turns, without swapping its wires.</source>
+        <translation>电机的转动方向，无需对调电机线即可改变。</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translation>倒退功能</translation>
+    </message>
+    <message>
+        <source>Whether the motor may also run in reverse.</source>
+        <translation>是否允许电机反转（倒车）。</translation>
+    </message>
+    <message>
+        <source>Forward </source>
+        <translation>向前</translation>
+    </message>
+    <message>
+        <source>Holds the power back when going forward. OFF gives full power.</source>
+        <translation>限制前进时的功率。选“OFF”为全功率。</translation>
+    </message>
+    <message>
+        <source>Reverse </source>
+        <translation>倒退</translation>
+    </message>
+    <message>
+        <source>Holds the power back when going in reverse. OFF gives full power.</source>
+        <translation>限制倒退时的功率。选“OFF”为全功率。</translation>
+    </message>
+    <message>
+        <source>Delay Time</source>
+        <translation>延迟时间</translation>
+    </message>
+    <message>
+        <source>How long the controller waits before it goes from forward into reverse.</source>
+        <translation>由前进转为倒退之前，控制器等待的时间。</translation>
+    </message>
+    <message>
+        <source>Brake Type</source>
+        <translation>刹车类型</translation>
+    </message>
+    <message>
+        <source>OFF|Extra Soft|Soft|Medium|Hard|Extra Hard</source>
+        <translation>关|极柔和|柔和|中等|硬性|超硬性</translation>
+    </message>
+    <message>
+        <source>How hard the motor brakes when the throttle is closed. OFF lets it turn freely.</source>
+        <translation>收油门时电机的刹车力度。选“关”时电机自由滑行。</translation>
+    </message>
+    <message>
+        <source>Anti-lock braking: the brake is released in short pulses so that the wheels do not lock.</source>
+        <translation>防抱死刹车：刹车时间歇放松，避免车轮抱死。</translation>
+    </message>
+    <message>
+        <source>Helicopter Mode</source>
+        <translation>直升机模式</translation>
+    </message>
+    <message>
+        <source>Constant RPM|Normal</source>
+        <translation>定速|普通</translation>
+    </message>
+    <message>
+        <source>Constant RPM holds the rotor speed steady whatever the load; Normal follows the throttle directly.</source>
+        <translation>定速模式在负载变化时保持旋翼转速不变；普通模式下转速直接跟随油门。</translation>
+    </message>
+    <message>
+        <source>Motor Pole No.</source>
+        <translation>马达极数</translation>
+    </message>
+    <message>
+        <source>The number of magnet poles of the motor, so that the controller drives it in step.</source>
+        <translation>电机的磁极数，控制器据此与电机同步驱动。</translation>
+    </message>
+</context>
+<context>
+    <name>PortHelp</name>
+    <message>
+        <source>Choose the adapter for COM%1 in File &gt; Serial adapters... (or click the lamp).</source>
+        <translation>请在 文件 &gt; 串口适配器... 中为 COM%1 选择适配器（或单击指示灯）。</translation>
+    </message>
+    <message>
+        <source>Give COM%1 a serial adapter in File &gt; Serial adapters... (or click the lamp).</source>
+        <translation>请在 文件 &gt; 串口适配器... 中为 COM%1 指定一个串口适配器（或单击指示灯）。</translation>
+    </message>
+    <message>
+        <source>Correct the settings file or move it away, then start Rotaline again.</source>
+        <translation>请修正或移走该设置文件，然后重新启动 Rotaline。</translation>
+    </message>
+    <message>
+        <source>Plug in the adapter, or choose another one for COM%1 in File &gt; Serial adapters...</source>
+        <translation>请插上编程适配器，或在 文件 &gt; 串口适配器... 中为 COM%1 另选一个。</translation>
+    </message>
+    <message>
+        <source>Installed from its package, Rotaline lets the user at the desktop open CH340, CH341, CP210x, FT232R and PL2303 adapters (plug the adapter in again after installing). For other devices, add yourself to the dialout group with &quot;sudo adduser $USER dialout&quot;, then log out and in again.</source>
+        <translation>从软件包安装后，Rotaline 允许桌面用户直接打开 CH340、CH341、CP210x、FT232R 和 PL2303 适配器（安装后请重新插上适配器）。其他设备请用 &quot;sudo adduser $USER dialout&quot; 把自己加入 dialout 组，然后重新登录。</translation>
+    </message>
+    <message>
+        <source>brltty is running: it takes CH340/CH341 adapters for braille displays, and their device vanishes. Unless you use a braille display, remove it (&quot;sudo apt remove brltty&quot;) and plug the adapter in again.</source>
+        <translation>brltty 正在运行：它把 CH340/CH341 适配器当作盲文显示器占用，设备随即消失。如不使用盲文显示器，请卸载它（&quot;sudo apt remove brltty&quot;）后重新插上适配器。</translation>
+    </message>
+    <message>
+        <source>ModemManager is probing the new port for a modem: wait a few seconds and choose the port again, or stop it with &quot;sudo systemctl stop ModemManager&quot;.</source>
+        <translation>ModemManager 正在探测这个新端口：请等几秒钟后重新选择该端口，或用 &quot;sudo systemctl stop ModemManager&quot; 停止它。</translation>
+    </message>
+    <message>
+        <source>Close the other program and choose the port again.</source>
+        <translation>请关闭占用它的程序后重新选择该端口。</translation>
+    </message>
+    <message>
+        <source>Plug the adapter in again, then File &gt; Send all settings again.</source>
+        <translation>请重新插上适配器，然后选择 文件 &gt; 重新发送全部设置。</translation>
+    </message>
+    <message>
+        <source>Check the adapter and its cable, then File &gt; Send all settings again.</source>
+        <translation>请检查适配器及其连线，然后选择 文件 &gt; 重新发送全部设置。</translation>
+    </message>
+    <message>
+        <source>No adapter is assigned to COM%1.</source>
+        <translation>COM%1 还没有指定适配器。</translation>
+    </message>
+    <message>
+        <source>%2 is not present.</source>
+        <translation>%2 不存在。</translation>
+    </message>
+    <message>
+        <source>You may not use %2.</source>
+        <translation>您无权使用 %2。</translation>
+    </message>
+    <message>
+        <source>%2 is in use by another program.</source>
+        <translation>%2 正被另一个程序占用。</translation>
+    </message>
+    <message>
+        <source>%2 was disconnected with %5 bytes not yet sent.</source>
+        <translation>%2 已断开，还有 %5 个字节未发送。</translation>
+    </message>
+    <message>
+        <source>%2 stopped taking bytes; %5 of them were not sent.</source>
+        <translation>%2 不再接收字节，其中 %5 个未发送。</translation>
+    </message>
+    <message>
+        <source>Use %1 as COM1</source>
+        <translation>把 %1 用作 COM1</translation>
+    </message>
+    <message>
+        <source>%2 is in use by %3 (process %4).</source>
+        <translation>%2 正被 %3（进程 %4）占用。</translation>
+    </message>
+</context>
+<context>
+    <name>Sending</name>
+    <message>
+        <source>Not sent to the controller</source>
+        <translation>未发送到控制器</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsDescription</name>
+    <message>
+        <source>(not in use)</source>
+        <translation>（未使用）</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsFiles</name>
+    <message>
+        <source>File is not found or file is error!</source>
+        <translation>文件已经删除或文件已经损坏</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved to %1:<byte value="xd"/>
+%2</source>
+        <translation>设置无法保存到 %1：<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <source>Saved to %1</source>
+        <translation>已保存到 %1</translation>
+    </message>
+    <message>
+        <source>Choose a model first: choosing it sends the factory settings</source>
+        <translation>请先选择型号：选择型号即发送出厂设置</translation>
+    </message>
+</context>
+<context>
+    <name>TypeTabs</name>
+    <message>
+        <source>Reverse </source>
+        <translation>倒退</translation>
+    </message>
+    <message>
+        <source>Rev./Brake</source>
+        <translation>倒退/刹车</translation>
+    </message>
+</context>
+</TS>
