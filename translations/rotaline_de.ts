@@ -719,6 +719,13 @@ Die zuletzt geöffneten Dateien und Adapterzuweisungen gelten nur bis zum Beende
     </message>
 </context>
 <context>
+    <name>QFileDialog</name>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+</context>
+<context>
     <name>Sending</name>
     <message>
         <source>Not sent to the controller</source>

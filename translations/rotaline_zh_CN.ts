@@ -719,6 +719,13 @@ The recent files and adapter assignments last until you quit.</source>
     </message>
 </context>
 <context>
+    <name>QFileDialog</name>
+    <message>
+        <source>All Files (*)</source>
+        <translation>所有文件 (*)</translation>
+    </message>
+</context>
+<context>
     <name>Sending</name>
     <message>
         <source>Not sent to the controller</source>

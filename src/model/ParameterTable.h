@@ -63,6 +63,32 @@ struct Caption {
     Words words;
 };
 
+// Frames that hold the controls of several parameters, named by their row here.
+enum class Group { None = -1, Battery, PointIniEnd, PointForRev, Power };
+inline constexpr Caption GroupFrames[] = {
+    {"FrameBattery", false, "Battery", QT_TRANSLATE_NOOP("Parameters", "Battery")},
+    {"FramePointIniEnd", false, "Initial && End Point",
+     QT_TRANSLATE_NOOP("Parameters", "Initial & End Point")},
+    {"FramePointForRev", false, "Forward && Reverse Point",
+     QT_TRANSLATE_NOOP("Parameters", "Forward & Revervse Point")},
+    {"FramePower", false, "Power Limit ", QT_TRANSLATE_NOOP("Parameters", "Power Limit")},
+};
+
+// A scroll bar's values, the steps of its arrows and its track, and the unit its values read in.
+struct Range {
+    int minimum = 0;
+    int maximum = 0;
+    int smallStep = 0;
+    int largeStep = 0;
+    std::string_view unit;
+
+    constexpr bool empty() const { return maximum <= minimum; }
+    constexpr bool holds(int value) const { return value >= minimum && value <= maximum; }
+};
+
+// The slot whose frame follows the helicopter mode.
+inline constexpr int MotorPoleSlot = 11;
+
 // A label that stands beside a parameter's control, in its frame.
 struct Beside {
     std::string_view name;
@@ -76,7 +102,7 @@ struct Parameter {
     std::string_view control;  // the option group, list or bar that writes it
     ValueKind kind = ValueKind::Unused;
     WireEncoding encoding = WireEncoding::ValuePlusOne;
-    std::string_view group;  // a frame of GroupFrames that holds it, "" for none
+    Group frame = Group::None;  // the frame of GroupFrames that holds it
     // The frame or label that names it; a label named by an earlier row is made there.
     Caption caption;
     std::array<Beside, 3> beside{};
@@ -85,7 +111,9 @@ struct Parameter {
     std::string_view items;
     Words switchedItems;
     int firstOption = 0;  // option selected as designed
+    Range range;          // a bar's
     int factoryValue = 0;
+    int startUpValue = 0;  // in the block before anything is chosen
     bool defaultsRunHandler = true;
     // The change note: the captions of these controls joined ("" before: the caption's), or
     // a fixed text.
@@ -99,7 +127,17 @@ struct Parameter {
     int page = -1;  // tab page that carries it, -1 for the window
     bool hiddenAtFirst = false;
 
-    constexpr Parameter in(std::string_view frame) const { return with(&Parameter::group, frame); }
+    // (Ahead of its callers: clang 14 evaluates them only when it has seen it.)
+private:
+    template <class T, class V>
+    constexpr Parameter with(T Parameter::*field, V value) const {
+        Parameter changed = *this;
+        changed.*field = value;
+        return changed;
+    }
+
+public:
+    constexpr Parameter in(Group group) const { return with(&Parameter::frame, group); }
     constexpr Parameter framed(std::string_view name, std::string_view designed,
                                Words words = {}) const {
         return with(&Parameter::caption, Caption{name, false, designed, words});
@@ -118,6 +156,10 @@ struct Parameter {
     constexpr Parameter switchedChoices(Words entries) const { return choices(entries, entries); }
     constexpr Parameter firstSelected(int option) const {
         return with(&Parameter::firstOption, option);
+    }
+    constexpr Parameter ranging(Range values) const { return with(&Parameter::range, values); }
+    constexpr Parameter startingAt(int value) const {
+        return with(&Parameter::startUpValue, value);
     }
     constexpr Parameter factory(int value) const { return with(&Parameter::factoryValue, value); }
     constexpr Parameter factoryWithoutHandler(int value) const {
@@ -141,18 +183,17 @@ struct Parameter {
     constexpr Parameter onPage(int tab) const { return with(&Parameter::page, tab); }
     constexpr Parameter hidden() const { return with(&Parameter::hiddenAtFirst, true); }
 
-    // The frame the tabs show or hide: the group's, else the caption's.
-    constexpr std::string_view outerFrame() const { return group.empty() ? caption.name : group; }
-    // The control's parent: its caption frame, else its group.
-    constexpr std::string_view parent() const { return caption.label ? group : caption.name; }
-
-private:
-    template <class T, class V>
-    constexpr Parameter with(T Parameter::*field, V value) const {
-        Parameter changed = *this;
-        changed.*field = value;
-        return changed;
+    // The name of its group's frame, "" for none.
+    constexpr std::string_view group() const {
+        return frame == Group::None ? std::string_view()
+                                    : GroupFrames[static_cast<int>(frame)].name;
     }
+    // The frame the tabs show or hide: the group's, else the caption's.
+    constexpr std::string_view outerFrame() const {
+        return frame == Group::None ? caption.name : group();
+    }
+    // The control's parent: its caption frame, else its group.
+    constexpr std::string_view parent() const { return caption.label ? group() : caption.name; }
 };
 
 constexpr Parameter options(int slot, std::string_view control, std::string_view role) {
@@ -182,16 +223,6 @@ constexpr Parameter cellList(int slot, std::string_view control, std::string_vie
     return parameter;
 }
 
-// Frames that hold the controls of several parameters.
-inline constexpr Caption GroupFrames[] = {
-    {"FrameBattery", false, "Battery", QT_TRANSLATE_NOOP("Parameters", "Battery")},
-    {"FramePointIniEnd", false, "Initial && End Point",
-     QT_TRANSLATE_NOOP("Parameters", "Initial & End Point")},
-    {"FramePointForRev", false, "Forward && Reverse Point",
-     QT_TRANSLATE_NOOP("Parameters", "Forward & Revervse Point")},
-    {"FramePower", false, "Power Limit ", QT_TRANSLATE_NOOP("Parameters", "Power Limit")},
-};
-
 // In the order the window makes their controls; a group's frame comes before its first row.
 inline constexpr Parameter Parameters[] = {
     list(13, "ComboCurentLimit", "current limit")
@@ -205,6 +236,7 @@ inline constexpr Parameter Parameters[] = {
     bar(14, "HScrollTiming", "timing advance")
         .framed("FrameTiming", "Timing Degree", QT_TRANSLATE_NOOP("Parameters", "Timing Degree"))
         .besideLabels({{{"Label2", "0°"}, {"Label4", "30°"}, {"LabelDegree", "0°"}}})
+        .ranging({0, 30, 1, 5, "°"})
         .doing(ExtraStep::TimingLabel)
         .hinted(QT_TRANSLATE_NOOP(
             "Parameters",
@@ -219,7 +251,7 @@ inline constexpr Parameter Parameters[] = {
             "Parameters",
             "Whether the controller watches the motor's timing while it runs and corrects it.")),
     options(17, "OptionBatType", "battery type")
-        .in("FrameBattery")
+        .in(Group::Battery)
         .framed("FrameAccType", "Accumulator Type",
                 QT_TRANSLATE_NOOP("Parameters", "Accumulator Type"))
         .choices("NiCd/NiMH |Li-ion/Poly ",
@@ -232,7 +264,7 @@ inline constexpr Parameter Parameters[] = {
             "The kind of battery that powers the model; it decides which cut-off voltages "
             "apply.")),
     cellList(19, "ComboNoOfCell", "number of cells")
-        .in("FrameBattery")
+        .in(Group::Battery)
         .labelled("LabelNumCell", "Number of Cell",
                   QT_TRANSLATE_NOOP("Parameters", "Number of Cell"))
         .hinted(QT_TRANSLATE_NOOP(
@@ -240,7 +272,7 @@ inline constexpr Parameter Parameters[] = {
             "How many cells the battery has in series. Auto counts them when the battery is "
             "plugged in.")),
     list(18, "ComboPerCellNi", "cut-off per NiCd/NiMH cell")
-        .in("FrameBattery")
+        .in(Group::Battery)
         .labelled("LabelCut", "Cut off per cell",
                   QT_TRANSLATE_NOOP("Parameters", "Cut Off Per Cell"))
         .choices("\u00d70.05|0.4V|0.5V|0.6V|0.7V|0.8V|0.9V|1.0V")
@@ -251,7 +283,7 @@ inline constexpr Parameter Parameters[] = {
             "NiCd/NiMH: when a cell drops to this voltage, the controller cuts the motor's "
             "power so that the battery is not run flat.")),
     options(21, "OptionCutOffType", "cut-off type")
-        .in("FrameBattery")
+        .in(Group::Battery)
         .framed("FrameCutType", "Cut Off Type", QT_TRANSLATE_NOOP("Parameters", "Cut Off Type"))
         .switchedChoices(QT_TRANSLATE_NOOP("Parameters", "Slow Down|Hard"))
         .enabledOn(tabs::Airplane | tabs::Boat | tabs::Car)
@@ -272,6 +304,7 @@ inline constexpr Parameter Parameters[] = {
         .framed("FrameThCurve", "Throttle Curve", QT_TRANSLATE_NOOP("Parameters", "Throttle Curve"))
         .choices("Logarithmical|linear|Exponetial",
                  QT_TRANSLATE_NOOP("Parameters", "Logarithmical|Linear|Exponetial"))
+        .startingAt(1)
         .factory(1)
         .hinted(QT_TRANSLATE_NOOP(
             "Parameters",
@@ -294,7 +327,7 @@ inline constexpr Parameter Parameters[] = {
             "How often the controller switches the motor current (PWM). Higher runs "
             "smoother, lower keeps the controller cooler.")),
     list(22, "ComboIniPoint", "initial point")
-        .in("FramePointIniEnd")
+        .in(Group::PointIniEnd)
         .labelled("LabelIniPoint", "Initial Point",
                   QT_TRANSLATE_NOOP("Parameters", "Initial Point"))
         .switchedChoices(QT_TRANSLATE_NOOP(
@@ -306,7 +339,7 @@ inline constexpr Parameter Parameters[] = {
             "The throttle signal at which the motor starts. Automatic learns it from the "
             "transmitter.")),
     list(23, "ComboEndPoint", "end point")
-        .in("FramePointIniEnd")
+        .in(Group::PointIniEnd)
         .labelled("LabelEndPoint", "End Point", QT_TRANSLATE_NOOP("Parameters", "End Point"))
         .switchedChoices(QT_TRANSLATE_NOOP(
             "Parameters", "Automatic|Fixed 1.7mS|Fixed 1.8mS|Fixed 1.9mS|Fixed 2.0mS"))
@@ -316,7 +349,7 @@ inline constexpr Parameter Parameters[] = {
             "The throttle signal that gives full power. Automatic learns it from the "
             "transmitter.")),
     list(30, "ComboForPoint", "forward point")
-        .in("FramePointForRev")
+        .in(Group::PointForRev)
         .labelled("LabelForPoint", "Forward Point",
                   QT_TRANSLATE_NOOP("Parameters", "Forward Point"))
         .switchedChoices(
@@ -327,7 +360,7 @@ inline constexpr Parameter Parameters[] = {
             "The throttle signal that gives full forward power. Automatic learns it from the "
             "transmitter.")),
     list(31, "ComboRevPoint", "reverse point")
-        .in("FramePointForRev")
+        .in(Group::PointForRev)
         .labelled("LabelRevPoint", "Reverse Point",
                   QT_TRANSLATE_NOOP("Parameters", "Reverse Point"))
         .switchedChoices(QT_TRANSLATE_NOOP(
@@ -349,7 +382,7 @@ inline constexpr Parameter Parameters[] = {
         .shownOn(tabs::Boat | tabs::Car)
         .hinted(QT_TRANSLATE_NOOP("Parameters", "Whether the motor may also run in reverse.")),
     list(27, "ComboPowerLimitF", "forward power limit")
-        .in("FramePower")
+        .in(Group::Power)
         .labelled("LabelFor", "Forward ", QT_TRANSLATE_NOOP("Parameters", "Forward "))
         .choices("OFF|75%|50%|25%")
         .notedAs("LabelFor", "FramePower")
@@ -357,7 +390,7 @@ inline constexpr Parameter Parameters[] = {
         .hinted(QT_TRANSLATE_NOOP(
             "Parameters", "Holds the power back when going forward. OFF gives full power.")),
     list(28, "ComboPowerLimitR", "reverse power limit")
-        .in("FramePower")
+        .in(Group::Power)
         .labelled("LabelRev", "Reverse ", QT_TRANSLATE_NOOP("Parameters", "Reverse "))
         .choices("OFF|75%|50%|25%")
         .notedAs("LabelRev", "FramePower")
@@ -393,6 +426,7 @@ inline constexpr Parameter Parameters[] = {
         .framed("FrameHeMode", "Helicopter Mode",
                 QT_TRANSLATE_NOOP("Parameters", "Helicopter Mode"))
         .switchedChoices(QT_TRANSLATE_NOOP("Parameters", "Constant RPM|Normal"))
+        .startingAt(1)
         .factory(1)
         .doing(ExtraStep::MotorPole)
         .shownOn(tabs::Helicopter)
@@ -401,7 +435,7 @@ inline constexpr Parameter Parameters[] = {
             "Parameters",
             "Constant RPM holds the rotor speed steady whatever the load; Normal follows the "
             "throttle directly.")),
-    options(11, "OpMotorPole", "motor poles")
+    options(MotorPoleSlot, "OpMotorPole", "motor poles")
         .framed("FrameMotorPole", "Motor Pole No.",
                 QT_TRANSLATE_NOOP("Parameters", "Motor Pole No."))
         .choices("2-4|6-10|12-14")

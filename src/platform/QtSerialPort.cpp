@@ -1,7 +1,5 @@
 #include "platform/QtSerialPort.h"
 
-#include <termios.h>
-
 #include <QFileInfo>
 #include <QTimer>
 #include <algorithm>

@@ -37,12 +37,9 @@ void MainForm::setParameterCaptions(const Language& language) {
     }
     for (const Parameter& parameter : Parameters) {
         setWords(*find(fromView(parameter.caption.name)), parameter.caption.words, language);
-        if (auto* group = dynamic_cast<OptionGroup*>(&ownerOf(parameter.slot));
-            !parameter.switchedItems.empty() && group) {
-            const QStringList items = parameterText(language, parameter.switchedItems).split('|');
-            for (int i = 0; i < group->count(); ++i) {
-                group->button(i).setCaption(items.value(i));
-            }
+        if (!parameter.switchedItems.empty() && parameter.kind == ValueKind::OptionIndex) {
+            ownerOf(parameter.slot)
+                .setChoiceTexts(parameterText(language, parameter.switchedItems).split('|'));
         }
     }
 }

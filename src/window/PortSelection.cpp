@@ -15,11 +15,9 @@ void MainForm::refillModelLists(const Language& language) {
 }
 
 void MainForm::refillPointList(ComboList& list) {
-    list.clear();
-    const QStringList entries =
-        listEntries(*findParameter(slotOwnedBy(list.name().toStdString())), *flags_.language);
-    list.addItems(entries);
-    list.setText(entries.first());
+    list.setChoiceTexts(
+        listEntries(*findParameter(slotOwnedBy(list.name().toStdString())), *flags_.language));
+    list.setValue(0);
 }
 
 void MainForm::ComboCOM_Click() {
