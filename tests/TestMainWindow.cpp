@@ -8,6 +8,7 @@
 #include "ui/AdaptersDialog.h"
 #include "ui/MainWindow.h"
 #include "ui/StatusText.h"
+#include "window/Translation.h"
 
 using namespace rotaline;
 using namespace rotaline::testing;
@@ -29,6 +30,35 @@ struct WheelCount : QObject {
         return false;
     }
 };
+
+// A made-up language: each text 40 % longer and bracketed, "|"-separated entries each, with
+// its placeholders and line ends kept. It notes every text it is asked for.
+struct PseudoCatalogue : QTranslator {
+    mutable QSet<QPair<QByteArray, QByteArray>> asked;
+    bool isEmpty() const override { return false; }
+    QString translate(const char* context, const char* source, const char*, int) const override {
+        asked.insert({context, source});
+        QStringList entries = QString::fromUtf8(source).split('|');
+        for (QString& entry : entries) {
+            const auto longer = static_cast<qsizetype>(std::ceil(entry.size() * 1.4));
+            entry =
+                "[" + entry + QString(std::max<qsizetype>(0, longer - entry.size() - 2), '~') + "]";
+        }
+        return entries.join('|');
+    }
+};
+constexpr Language Pseudo{"pseudo", "", "", ""};
+
+// What a text keeps in every language: its entries, placeholders and line ends.
+QString shapeOf(const QString& text) {
+    static const QRegularExpression kept(QStringLiteral("\\||%\\d|\r\n"));
+    QStringList shape;
+    for (const QRegularExpressionMatch& match : kept.globalMatch(text)) {
+        shape << match.captured();
+    }
+    shape.sort();
+    return shape.join(' ');
+}
 
 }  // namespace
 
@@ -58,9 +88,9 @@ private slots:
                                 QCoreApplication::translate("QPlatformTheme", "&Yes")})
                 .join('|');
         };
-        const auto switchTo = [&f, &shown](bool chinese, Dialogs::Answer answer) {
+        const auto switchTo = [&](const char* item, Dialogs::Answer answer) {
             f.dialogs.nextAnswer(answer);
-            chinese ? f.form.mnuChinese_Click() : f.form.mnuEnglish_Click();
+            window.action(item)->trigger();
             f.dialogs.clear();
             return shown();
         };
@@ -69,12 +99,80 @@ private slots:
         const QString chinese =
             QStringLiteral("重做(&R) Ctrl+Shift+Z|请先选择型号：选择型号即发送出厂设置");
         QCOMPARE(shown(), "Forward && Reverse Point|Open(&O) Ctrl+O|" + english + "|&Yes");
-        QCOMPARE(switchTo(true, Dialogs::Answer::Yes),
+        QCOMPARE(switchTo("mnuChinese", Dialogs::Answer::Yes),
                  "向前/倒退点|打开... Ctrl+O|" + chinese + "|是(&Y)");
-        QCOMPARE(switchTo(false, Dialogs::Answer::No),
+        QCOMPARE(switchTo("mnuEnglish", Dialogs::Answer::No),
                  "向前/倒退点|打开... Ctrl+O|" + chinese + "|是(&Y)");
-        QCOMPARE(switchTo(false, Dialogs::Answer::Yes),
+        QCOMPARE(switchTo("mnuEnglish", Dialogs::Answer::Yes),
                  "Forward && Revervse Point|Open... Ctrl+O|" + english + "|&Yes");
+        QCOMPARE(switchTo("mnuGerman", Dialogs::Answer::Yes),
+                 "Gasweg vorwärts && rückwärts|Öffnen... Ctrl+O|Wiederholen(&W) Ctrl+Shift+Z|"
+                 "Wählen Sie zuerst ein Modell: Die Auswahl sendet die Werkseinstellungen|&Ja");
+        QCOMPARE(f.note(), "Sprache:Deutsch\r\n");
+    }
+
+    // Switched to a made-up language, every word the window shows comes from the catalogue
+    // (only the numbers, units and names kept in every language do not) and stands whole in its
+    // widget; every text asked for has a translation of the same shape in each catalogue.
+    void everyTextComesFromTheCatalogueAndStandsWhole() {
+        FormFixture f(Start::Loaded);
+        MainWindow window(f.form);
+        window.show();
+        PseudoCatalogue pseudo;
+        useCatalogue(Pseudo, &pseudo);
+        f.dialogs.nextAnswer(Dialogs::Answer::Yes);
+        f.form.switchLanguage(Pseudo);
+        f.dialogs.clear();
+        useCatalogue(Pseudo, nullptr);
+        const QRegularExpression kept(QStringLiteral(
+            "^(mnuFileMRU.*|mnu_|mnuChinese|mnuEnglish|mnuGerman|FrameAbs|OpMotorPole.*|Label[24]|"
+            "LabelDegree|Text1|ComboCOM|ComboPerCell..|ComboNoOfCell|ComboPowerLimit.|"
+            "ComboDelay|ComboCurentLimit)$"));
+        QStringList unmarked;
+        QStringList cut;
+        for (Control* control : f.form.controlsInOrder()) {
+            QStringList texts{control->caption()};
+            if (const auto* valued = dynamic_cast<const ValueControl*>(control)) {
+                texts << valued->choiceTexts();
+            }
+            if (auto* tabs = dynamic_cast<TabStrip*>(control)) {
+                for (int tab = 0; tab < 4; ++tab) {
+                    texts << tabs->tabCaption(tab);
+                }
+            }
+            for (const QString& text : texts) {
+                if (text.contains(QRegularExpression("[A-Za-z]")) && !text.startsWith('[') &&
+                    !kept.match(control->name()).hasMatch()) {
+                    unmarked << control->name() + ": " + text;
+                }
+            }
+            const QWidget* shown = window.widget(control->name());
+            QString whole = control->caption();
+            if (const auto* box = qobject_cast<const QGroupBox*>(shown)) {
+                whole = box->title();
+            } else if (const auto* label = qobject_cast<const QLabel*>(shown)) {
+                whole = label->text();
+            } else if (const auto* button = qobject_cast<const QAbstractButton*>(shown)) {
+                whole = button->text();
+            }
+            if (whole.replace('\n', ' ').replace("&&", "&") != control->caption().trimmed() &&
+                whole != control->caption()) {
+                cut << control->name() + ": " + whole;
+            }
+        }
+        QVERIFY2(unmarked.isEmpty(), qPrintable(unmarked.join('\n')));
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join('\n')));
+        QVERIFY(pseudo.asked.size() > 100);
+        for (const Language& language : Languages) {
+            QTranslator catalogue;
+            const QString code = QString::fromUtf8(language.code.data(), language.code.size());
+            QVERIFY(code.isEmpty() || catalogue.load(":/translations/rotaline_" + code + ".qm"));
+            for (const auto& [context, source] : pseudo.asked) {
+                const QString text = catalogue.translate(context, source);
+                QVERIFY2(code.isEmpty() || (!text.isEmpty() && shapeOf(text) == shapeOf(source)),
+                         qPrintable(code + ": " + source));
+            }
+        }
     }
 
     // Each shows what the other changes, and nothing echoes back onto the line.
