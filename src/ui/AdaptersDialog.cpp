@@ -131,7 +131,8 @@ void AdaptersDialog::refresh() {
     }
     const bool noneUsable = std::none_of(present_.begin(), present_.end(),
                                          [](const AdapterFinding& f) { return f.usableAdapter(); });
-    if (noneUsable || survey.standing != GroupStanding::Member) {
+    if (noneUsable || survey.standing == GroupStanding::NotMember ||
+        survey.standing == GroupStanding::NotYetInSession) {
         why << standingText(survey.standing, chinese_);
     }
     empty_->setText(why.join(QLatin1Char('\n')));

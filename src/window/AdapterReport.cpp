@@ -3,6 +3,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <algorithm>
 #include <array>
 
 #include "window/AdapterAdvice.h"
@@ -70,6 +71,13 @@ QByteArray adaptersText(const QList<AdapterFinding>& findings,
         }
     }
     return (lines.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8();
+}
+
+int adaptersExitStatus(const QList<AdapterFinding>& findings) {
+    return std::any_of(findings.begin(), findings.end(),
+                       [](const AdapterFinding& f) { return f.usableAdapter(); })
+               ? 0
+               : 1;
 }
 
 QByteArray adaptersJson(const QList<AdapterFinding>& findings,

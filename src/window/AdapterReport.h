@@ -13,6 +13,8 @@ namespace rotaline {
 // each problem with its cause and fix. `portOf` gives a stable name's COM number (0: none).
 QByteArray adaptersText(const QList<AdapterFinding>& findings,
                         const std::function<int(const QString&)>& portOf, bool chinese);
+// 0 when an adapter on USB can be used, else 1.
+int adaptersExitStatus(const QList<AdapterFinding>& findings);
 QByteArray adaptersJson(const QList<AdapterFinding>& findings,
                         const std::function<int(const QString&)>& portOf);
 

@@ -1,7 +1,6 @@
 #include "program/Adapters.h"
 
 #include <QDir>
-#include <algorithm>
 #include <cstdio>
 
 #include "platform/AdapterDiagnosis.h"
@@ -25,10 +24,7 @@ int runAdaptersCommand(const Request& request) {
     const QByteArray report = request.json ? adaptersJson(findings, portOf)
                                            : adaptersText(findings, portOf, request.chinese);
     std::fwrite(report.constData(), 1, static_cast<size_t>(report.size()), stdout);
-    return std::any_of(findings.begin(), findings.end(),
-                       [](const AdapterFinding& f) { return f.usableAdapter(); })
-               ? 0
-               : 1;
+    return adaptersExitStatus(findings);
 }
 
 }  // namespace rotaline
