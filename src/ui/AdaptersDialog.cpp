@@ -161,7 +161,12 @@ void AdaptersDialog::fill() {
                 [this, row](int portNumber) { assignRow(row, portNumber); });
         table_->setCellWidget(row, 0, numbers);
         const QString identity = device.identity.isEmpty() ? notes[row] : device.identity;
-        table_->setItem(row, 1, new QTableWidgetItem(identity));
+        // The chip as the table names it, then what the device says of itself.
+        table_->setItem(
+            row, 1,
+            new QTableWidgetItem(device.chip.isEmpty() || identity.isEmpty()
+                                     ? device.chip + identity
+                                     : device.chip + QStringLiteral(" \u2014 ") + identity));
         table_->setItem(row, 2, new QTableWidgetItem(device.device));
         table_->setItem(row, 3, new QTableWidgetItem(readableDeviceName(device.stableName)));
         table_->setItem(row, 4, stateOf(device, row < present_.size()));
