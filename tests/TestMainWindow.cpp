@@ -300,7 +300,7 @@ private slots:
             for (int row = 0; row < table->rowCount(); ++row) {
                 auto* numbers = qobject_cast<QComboBox*>(table->cellWidget(row, 0));
                 rows << QStringList{numbers->currentText(), table->item(row, 1)->text(),
-                                    table->item(row, 2)->text(), numbers->itemText(1)}
+                                    table->item(row, 3)->text(), numbers->itemText(1)}
                             .join(" | ");
             }
             return rows;

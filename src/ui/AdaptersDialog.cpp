@@ -31,9 +31,9 @@ constexpr Bilingual AssignPath{"Assign", "指定"};
 constexpr Bilingual NoNumber{"none", "无"};
 constexpr std::array<Bilingual, 5> Headers{{{"COM port", "COM口"},
                                             {"Adapter", "适配器"},
+                                            {"State", "状态"},
                                             {"Device", "设备"},
-                                            {"Stable name", "固定名称"},
-                                            {"State", "状态"}}};
+                                            {"Stable name", "固定名称"}}};
 
 bool listed(const QList<AdapterFinding>& findings, const QString& name) {
     return std::any_of(findings.begin(), findings.end(), [&name](const AdapterFinding& finding) {
@@ -109,8 +109,8 @@ QWidget* AdaptersDialog::buildPathRow() {
 }
 
 // Any change in /dev calls this: the table is built again only when what it shows changed, so
-// that a list held open stays open. Under it: what keeps adapters from showing, and whether
-// this user may open them.
+// that a list held open stays open. Under it: each problem with its fix, and, when no problem
+// says it already, whether this user may open adapters.
 void AdaptersDialog::refresh() {
     const AdapterSurvey survey = survey_();
     const QStringList shown = shownOf(survey);
@@ -121,18 +121,22 @@ void AdaptersDialog::refresh() {
     surveyed_ = shown;
     present_.clear();
     QStringList why;
+    bool deviceTrouble = false;
     for (const AdapterFinding& finding : survey.findings) {
         if (!finding.device.isEmpty()) {
             present_ << finding;
-        } else {
-            why << adapterCause(finding, chinese_) + QLatin1Char(' ') +
+        }
+        if (!finding.usable()) {
+            why << adapterCause(finding, chinese_) + (chinese_ ? "" : " ") +
                        adapterFix(finding, chinese_);
+            deviceTrouble = deviceTrouble || !finding.device.isEmpty();
         }
     }
     const bool noneUsable = std::none_of(present_.begin(), present_.end(),
                                          [](const AdapterFinding& f) { return f.usableAdapter(); });
-    if (noneUsable || survey.standing == GroupStanding::NotMember ||
-        survey.standing == GroupStanding::NotYetInSession) {
+    const bool outsideGroup = survey.standing == GroupStanding::NotMember ||
+                              survey.standing == GroupStanding::NotYetInSession;
+    if ((noneUsable && !deviceTrouble) || (why.isEmpty() && outsideGroup)) {
         why << standingText(survey.standing, chinese_);
     }
     empty_->setText(why.join(QLatin1Char('\n')));
@@ -167,9 +171,9 @@ void AdaptersDialog::fill() {
             new QTableWidgetItem(device.chip.isEmpty() || identity.isEmpty()
                                      ? device.chip + identity
                                      : device.chip + QStringLiteral(" \u2014 ") + identity));
-        table_->setItem(row, 2, new QTableWidgetItem(device.device));
-        table_->setItem(row, 3, new QTableWidgetItem(readableDeviceName(device.stableName)));
-        table_->setItem(row, 4, stateOf(device, row < present_.size()));
+        table_->setItem(row, 2, stateOf(device, row < present_.size()));
+        table_->setItem(row, 3, new QTableWidgetItem(device.device));
+        table_->setItem(row, 4, new QTableWidgetItem(readableDeviceName(device.stableName)));
     }
     table_->resizeColumnsToContents();
 }
@@ -181,7 +185,7 @@ QTableWidgetItem* AdaptersDialog::stateOf(const AdapterFinding& finding, bool pr
     }
     QString state = adapterCause(finding, chinese_);
     if (finding.namedBySocket()) {
-        state += QLatin1Char(' ') + socketNote(chinese_);
+        state += (chinese_ ? "" : " ") + socketNote(chinese_);
     }
     auto* item = new QTableWidgetItem(state);
     item->setToolTip((state + QLatin1Char('\n') + adapterFix(finding, chinese_)).trimmed());

@@ -64,7 +64,7 @@ QByteArray adaptersText(const QList<AdapterFinding>& findings,
         if (f.usable()) {
             line(State,
                  adapterCause(f, chinese) +
-                     (f.namedBySocket() ? QLatin1Char(' ') + socketNote(chinese) : QString()));
+                     (f.namedBySocket() ? (chinese ? "" : " ") + socketNote(chinese) : QString()));
         } else {
             line(Problem, adapterCause(f, chinese));
             line(Fix, adapterFix(f, chinese));
