@@ -113,7 +113,8 @@ QString socketNote(bool chinese) {
 }
 
 QString standingText(GroupStanding standing, bool chinese) {
-    return Standings[static_cast<size_t>(standing)].in(chinese).arg(ruleChips(chinese));
+    return Standings[static_cast<size_t>(standing)].in(chinese).replace(QStringLiteral("%1"),
+                                                                        ruleChips(chinese));
 }
 
 QString ruleChips(bool chinese) {
