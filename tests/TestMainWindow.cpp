@@ -260,7 +260,11 @@ private slots:
         present[1].stableName = "/dev/serial/by-id/usb-CH340_B";
         present[1].identity = "CH340";
         AdaptersDialog dialog(
-            resolver, [&present] { return AdapterSurvey{present, GroupStanding::Member}; }, false);
+            resolver,
+            [&present] {
+                return AdapterSurvey{present, GroupStanding::Member};
+            },
+            false);
         QSignalSpy assigned(&dialog, &AdaptersDialog::assigned);
         dialog.assignRow(1, 3);
         dialog.assignRow(0, 1);
