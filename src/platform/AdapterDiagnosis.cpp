@@ -18,6 +18,10 @@ namespace rotaline {
 
 namespace {
 
+QString fromView(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
 struct Group {
     QString name;
     uint gid = 0;
@@ -87,7 +91,7 @@ void describeUsb(AdapterFinding& finding, const QString& usb, const QString& dri
     finding.usbIds = vendor.isEmpty() ? QString() : vendor + ':' + product;
     if (const AdapterChip* chip =
             adapterChip(vendor.toStdString(), product.toStdString(), driver.toStdString())) {
-        finding.chip = QString::fromUtf8(chip->name.data(), static_cast<int>(chip->name.size()));
+        finding.chip = fromView(chip->name);
         finding.exactDrain = chip->exactDrain;
     }
 }
@@ -103,6 +107,11 @@ std::pair<QString, QString> usbBehind(const QString& tty, const QString& sys) {
 
 // A USB device of a known chip for which the system made no serial device: why not.
 std::optional<AdapterFinding> judgeUsbOnly(const QString& usb) {
+    const AdapterChip* chip = adapterChip(usbAttribute(usb, "idVendor").toStdString(),
+                                          usbAttribute(usb, "idProduct").toStdString());
+    if (chip == nullptr) {
+        return std::nullopt;  // a mouse, a disk, a camera...
+    }
     QStringList drivers;
     const QString name = QFileInfo(usb).fileName();
     for (const QString& entry : QDir(usb).entryList({name + QStringLiteral(":*")}, QDir::Dirs)) {
@@ -110,19 +119,12 @@ std::optional<AdapterFinding> judgeUsbOnly(const QString& usb) {
     }
     AdapterFinding finding;
     describeUsb(finding, usb, QString());
-    const AdapterChip* chip = adapterChip(usbAttribute(usb, "idVendor").toStdString(),
-                                          usbAttribute(usb, "idProduct").toStdString());
-    if (chip == nullptr) {
-        return std::nullopt;  // a mouse, a disk, a camera...
-    }
     // brltty claims the interface through usbfs to drive it from user space.
     if (drivers.contains(QStringLiteral("usbfs"))) {
         finding.cause = AdapterCause::TakenByBrltty;
-    } else if (!drivers.contains(
-                   QString::fromUtf8(chip->driver.data(), static_cast<int>(chip->driver.size())))) {
+    } else if (!drivers.contains(fromView(chip->driver))) {
         finding.cause = AdapterCause::NoDriver;
-        finding.detail =
-            QString::fromUtf8(chip->module.data(), static_cast<int>(chip->module.size()));
+        finding.detail = fromView(chip->module);
     } else {
         return std::nullopt;  // its node is still being made, or a sandbox hides it
     }

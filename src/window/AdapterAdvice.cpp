@@ -121,7 +121,7 @@ QString ruleChips(bool chinese) {
     QStringList names;
     for (const AdapterChip& chip : AdapterChips) {
         if (!chip.vendor.empty()) {
-            names << QString::fromUtf8(chip.name.data(), static_cast<int>(chip.name.size()));
+            names << fromView(chip.name);
         }
     }
     const QString last = names.takeLast();
