@@ -2,6 +2,140 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
+    <name>AdapterAdvice</name>
+    <message>
+        <source>Ready.</source>
+        <translation>Bereit.</translation>
+    </message>
+    <message>
+        <source>brltty took the %1 adapter for a braille display, so it has no serial device.</source>
+        <translation>brltty hat den Adapter %1 für eine Braillezeile gehalten, daher hat er kein serielles Gerät.</translation>
+    </message>
+    <message>
+        <source>Unless you use a braille display, run &quot;sudo apt remove brltty&quot; and plug the adapter in again.</source>
+        <translation>Wenn Sie keine Braillezeile nutzen, führen Sie &quot;sudo apt remove brltty&quot; aus und stecken Sie den Adapter neu ein.</translation>
+    </message>
+    <message>
+        <source>No driver has taken the %1 adapter: it needs the kernel module %2.</source>
+        <translation>Kein Treiber hat den Adapter %1 übernommen: Er braucht das Kernelmodul %2.</translation>
+    </message>
+    <message>
+        <source>Run &quot;sudo modprobe %2&quot;; if that fails, the kernel was updated: restart the computer.</source>
+        <translation>Führen Sie &quot;sudo modprobe %2&quot; aus; schlägt das fehl, wurde der Kernel aktualisiert: Starten Sie den Computer neu.</translation>
+    </message>
+    <message>
+        <source>You may not open %1: it belongs to the group %2, and your user is not in it.</source>
+        <translation>Sie dürfen %1 nicht öffnen: Es gehört der Gruppe %2, zu der Ihr Benutzer nicht gehört.</translation>
+    </message>
+    <message>
+        <source>Run &quot;sudo adduser $USER %2&quot;, then log out and back in. Installed from its package, Rotaline opens %4 adapters without it (plug the adapter in again after installing).</source>
+        <translation>Führen Sie &quot;sudo adduser $USER %2&quot; aus, melden Sie sich dann ab und wieder an. Aus seinem Paket installiert, öffnet Rotaline %4-Adapter auch ohne sie (stecken Sie den Adapter nach der Installation neu ein).</translation>
+    </message>
+    <message>
+        <source>Your user was added to the group %2 after this login began, so %1 may not be opened yet.</source>
+        <translation>Ihr Benutzer wurde erst nach dieser Anmeldung der Gruppe %2 hinzugefügt, daher darf %1 noch nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>Log out and back in (or restart the computer).</source>
+        <translation>Melden Sie sich ab und wieder an (oder starten Sie den Computer neu).</translation>
+    </message>
+    <message>
+        <source>ModemManager is probing %1 for a modem.</source>
+        <translation>ModemManager prüft %1 auf ein Modem.</translation>
+    </message>
+    <message>
+        <source>Wait a few seconds, or run &quot;sudo systemctl stop ModemManager&quot;.</source>
+        <translation>Warten Sie einige Sekunden oder führen Sie &quot;sudo systemctl stop ModemManager&quot; aus.</translation>
+    </message>
+    <message>
+        <source>%1 is in use by %2 (process %3).</source>
+        <translation>%1 wird von %2 benutzt (Prozess %3).</translation>
+    </message>
+    <message>
+        <source>Close %2, then choose the port again.</source>
+        <translation>Schließen Sie %2 und wählen Sie dann den Port erneut.</translation>
+    </message>
+    <message>
+        <source>Rotaline runs in a sandbox that shows it no serial devices.</source>
+        <translation>Rotaline läuft in einer Sandbox, die ihm keine seriellen Geräte zeigt.</translation>
+    </message>
+    <message>
+        <source>Allow it serial devices with &quot;%2&quot;, then start Rotaline again.</source>
+        <translation>Erlauben Sie ihm serielle Geräte mit &quot;%2&quot; und starten Sie Rotaline dann neu.</translation>
+    </message>
+    <message>
+        <source>No serial adapter is plugged in: the system shows none on USB.</source>
+        <translation>Kein serieller Adapter eingesteckt: Das System zeigt keinen am USB.</translation>
+    </message>
+    <message>
+        <source>Plug the adapter in. If it still does not show, its cable may be a charge-only cable (without data lines) or its hub may have no power: try another cable or socket.</source>
+        <translation>Stecken Sie den Adapter ein. Erscheint er dann immer noch nicht, ist sein Kabel vielleicht ein reines Ladekabel (ohne Datenleitungen) oder sein Hub hat keinen Strom: Versuchen Sie ein anderes Kabel oder eine andere Buchse.</translation>
+    </message>
+    <message>
+        <source>Another adapter of its kind has the same name, so its COM number follows the USB socket: keep the cable in that socket.</source>
+        <translation>Ein anderer Adapter seiner Art hat denselben Namen, daher folgt seine COM-Nummer der USB-Buchse: Lassen Sie das Kabel in dieser Buchse.</translation>
+    </message>
+    <message>
+        <source>Rotaline runs as root, which may open any serial device.</source>
+        <translation>Rotaline läuft als root und darf jedes serielle Gerät öffnen.</translation>
+    </message>
+    <message>
+        <source>Your user is in the group &quot;dialout&quot;, so it may open any serial adapter.</source>
+        <translation>Ihr Benutzer gehört zur Gruppe &quot;dialout&quot; und darf daher jeden seriellen Adapter öffnen.</translation>
+    </message>
+    <message>
+        <source>Your user was added to the group &quot;dialout&quot; after this login began: log out and back in before it may open serial adapters.</source>
+        <translation>Ihr Benutzer wurde erst nach dieser Anmeldung der Gruppe &quot;dialout&quot; hinzugefügt: Melden Sie sich ab und wieder an, bevor er serielle Adapter öffnen darf.</translation>
+    </message>
+    <message>
+        <source>Installed from its package, Rotaline lets the user at the desktop open %1 adapters. Other devices need the group &quot;dialout&quot;, which your user is not in: run &quot;sudo adduser $USER dialout&quot;, then log out and back in.</source>
+        <translation>Aus seinem Paket installiert, lässt Rotaline den Benutzer am Desktop %1-Adapter öffnen. Andere Geräte erfordern die Gruppe &quot;dialout&quot;, zu der Ihr Benutzer nicht gehört: Führen Sie &quot;sudo adduser $USER dialout&quot; aus und melden Sie sich dann ab und wieder an.</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>AdapterReport</name>
+    <message>
+        <source>stable name</source>
+        <translation>fester Name</translation>
+    </message>
+    <message>
+        <source>COM number</source>
+        <translation>COM-Nummer</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>state</source>
+        <translation>Zustand</translation>
+    </message>
+    <message>
+        <source>problem</source>
+        <translation>Problem</translation>
+    </message>
+    <message>
+        <source>fix</source>
+        <translation>Abhilfe</translation>
+    </message>
+    <message>
+        <source>no serial device</source>
+        <translation>kein serielles Gerät</translation>
+    </message>
+</context>
+<context>
     <name>AdaptersDialog</name>
     <message>
         <source>Serial adapters</source>
@@ -10,18 +144,6 @@
     <message>
         <source>Give your programming adapter a COM number. It keeps it when it is plugged in again.</source>
         <translation>Geben Sie Ihrem Programmieradapter eine COM-Nummer. Er behält sie, wenn er wieder eingesteckt wird.</translation>
-    </message>
-    <message>
-        <source>No USB serial adapter is plugged in. Rotaline lists the serial devices the system reports in /sys/class/tty; an adapter appears here as soon as it is plugged in (as /dev/ttyUSB… or /dev/ttyACM…).</source>
-        <translation>Es ist kein serieller USB-Adapter eingesteckt. Rotaline listet die seriellen Geräte auf, die das System in /sys/class/tty meldet; ein Adapter erscheint hier, sobald er eingesteckt wird (als /dev/ttyUSB… oder /dev/ttyACM…).</translation>
-    </message>
-    <message>
-        <source>Your user is in the group &quot;dialout&quot;, so it may open any serial adapter.</source>
-        <translation>Ihr Benutzer gehört zur Gruppe &quot;dialout&quot; und darf daher jeden seriellen Adapter öffnen.</translation>
-    </message>
-    <message>
-        <source>Installed from its package, Rotaline lets the user at the desktop open CH340, CH341, CP210x, FT232R and PL2303 adapters. Other devices need the group &quot;dialout&quot;, which your user is not in: run &quot;sudo adduser $USER dialout&quot;, then log in again.</source>
-        <translation>Aus seinem Paket installiert, lässt Rotaline den Benutzer am Desktop CH340-, CH341-, CP210x-, FT232R- und PL2303-Adapter öffnen. Andere Geräte erfordern die Gruppe &quot;dialout&quot;, zu der Ihr Benutzer nicht gehört: Führen Sie &quot;sudo adduser $USER dialout&quot; aus und melden Sie sich dann neu an.</translation>
     </message>
     <message>
         <source>assigned by hand</source>
@@ -58,6 +180,10 @@
     <message>
         <source>Stable name</source>
         <translation>Fester Name</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Zustand</translation>
     </message>
 </context>
 <context>
@@ -662,10 +788,6 @@ Die zuletzt geöffneten Dateien und Adapterzuweisungen gelten nur bis zum Beende
         <translation>Stecken Sie den Adapter ein oder wählen Sie unter Datei &gt; Serielle Adapter... einen anderen für COM%1.</translation>
     </message>
     <message>
-        <source>Installed from its package, Rotaline lets the user at the desktop open CH340, CH341, CP210x, FT232R and PL2303 adapters (plug the adapter in again after installing). For other devices, add yourself to the dialout group with &quot;sudo adduser $USER dialout&quot;, then log out and in again.</source>
-        <translation>Aus seinem Paket installiert, lässt Rotaline den Benutzer am Desktop CH340-, CH341-, CP210x-, FT232R- und PL2303-Adapter öffnen (stecken Sie den Adapter nach der Installation neu ein). Für andere Geräte fügen Sie sich mit &quot;sudo adduser $USER dialout&quot; der Gruppe dialout hinzu und melden sich dann ab und wieder an.</translation>
-    </message>
-    <message>
         <source>brltty is running: it takes CH340/CH341 adapters for braille displays, and their device vanishes. Unless you use a braille display, remove it (&quot;sudo apt remove brltty&quot;) and plug the adapter in again.</source>
         <translation>brltty läuft: Es hält CH340/CH341-Adapter für Braillezeilen, und ihr Gerät verschwindet. Wenn Sie keine Braillezeile nutzen, entfernen Sie es (&quot;sudo apt remove brltty&quot;) und stecken Sie den Adapter neu ein.</translation>
     </message>
@@ -717,12 +839,9 @@ Die zuletzt geöffneten Dateien und Adapterzuweisungen gelten nur bis zum Beende
         <source>%2 is in use by %3 (process %4).</source>
         <translation>%2 wird von %3 benutzt (Prozess %4).</translation>
     </message>
-</context>
-<context>
-    <name>QFileDialog</name>
     <message>
-        <source>All Files (*)</source>
-        <translation>Alle Dateien (*)</translation>
+        <source>Installed from its package, Rotaline lets the user at the desktop open %2 adapters (plug the adapter in again after installing). For other devices, add yourself to the dialout group with &quot;sudo adduser $USER dialout&quot;, then log out and in again.</source>
+        <translation>Aus seinem Paket installiert, lässt Rotaline den Benutzer am Desktop %2-Adapter öffnen (stecken Sie den Adapter nach der Installation neu ein). Für andere Geräte fügen Sie sich mit &quot;sudo adduser $USER dialout&quot; der Gruppe dialout hinzu und melden sich dann ab und wieder an.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,140 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN" sourcelanguage="en">
 <context>
+    <name>AdapterAdvice</name>
+    <message>
+        <source>Ready.</source>
+        <translation>可以使用。</translation>
+    </message>
+    <message>
+        <source>brltty took the %1 adapter for a braille display, so it has no serial device.</source>
+        <translation>brltty 把 %1 适配器当作盲文显示器占用了，因此它没有串口设备。</translation>
+    </message>
+    <message>
+        <source>Unless you use a braille display, run &quot;sudo apt remove brltty&quot; and plug the adapter in again.</source>
+        <translation>如不使用盲文显示器，请运行 &quot;sudo apt remove brltty&quot;，然后重新插上适配器。</translation>
+    </message>
+    <message>
+        <source>No driver has taken the %1 adapter: it needs the kernel module %2.</source>
+        <translation>没有驱动接管 %1 适配器：它需要内核模块 %2。</translation>
+    </message>
+    <message>
+        <source>Run &quot;sudo modprobe %2&quot;; if that fails, the kernel was updated: restart the computer.</source>
+        <translation>请运行 &quot;sudo modprobe %2&quot;；如果失败，说明内核已更新：请重新启动计算机。</translation>
+    </message>
+    <message>
+        <source>You may not open %1: it belongs to the group %2, and your user is not in it.</source>
+        <translation>您无权打开 %1：它属于 %2 组，而您的用户不在该组中。</translation>
+    </message>
+    <message>
+        <source>Run &quot;sudo adduser $USER %2&quot;, then log out and back in. Installed from its package, Rotaline opens %4 adapters without it (plug the adapter in again after installing).</source>
+        <translation>请运行 &quot;sudo adduser $USER %2&quot;，然后注销并重新登录。从软件包安装后，Rotaline 无需该组即可打开 %4 适配器（安装后请重新插上适配器）。</translation>
+    </message>
+    <message>
+        <source>Your user was added to the group %2 after this login began, so %1 may not be opened yet.</source>
+        <translation>您的用户在本次登录之后才加入 %2 组，因此还不能打开 %1。</translation>
+    </message>
+    <message>
+        <source>Log out and back in (or restart the computer).</source>
+        <translation>请注销并重新登录（或重新启动计算机）。</translation>
+    </message>
+    <message>
+        <source>ModemManager is probing %1 for a modem.</source>
+        <translation>ModemManager 正在探测 %1 是否为调制解调器。</translation>
+    </message>
+    <message>
+        <source>Wait a few seconds, or run &quot;sudo systemctl stop ModemManager&quot;.</source>
+        <translation>请等几秒钟，或运行 &quot;sudo systemctl stop ModemManager&quot;。</translation>
+    </message>
+    <message>
+        <source>%1 is in use by %2 (process %3).</source>
+        <translation>%1 正被 %2（进程 %3）占用。</translation>
+    </message>
+    <message>
+        <source>Close %2, then choose the port again.</source>
+        <translation>请关闭 %2，然后重新选择该端口。</translation>
+    </message>
+    <message>
+        <source>Rotaline runs in a sandbox that shows it no serial devices.</source>
+        <translation>Rotaline 运行在沙盒中，看不到任何串口设备。</translation>
+    </message>
+    <message>
+        <source>Allow it serial devices with &quot;%2&quot;, then start Rotaline again.</source>
+        <translation>请用 &quot;%2&quot; 允许它访问串口设备，然后重新启动 Rotaline。</translation>
+    </message>
+    <message>
+        <source>No serial adapter is plugged in: the system shows none on USB.</source>
+        <translation>没有插上串口适配器：系统在 USB 上找不到任何串口适配器。</translation>
+    </message>
+    <message>
+        <source>Plug the adapter in. If it still does not show, its cable may be a charge-only cable (without data lines) or its hub may have no power: try another cable or socket.</source>
+        <translation>请插上适配器。如果仍然没有出现，可能是只能充电的数据线（没有数据线芯），或集线器没有供电：请换一根线或换一个插口。</translation>
+    </message>
+    <message>
+        <source>Another adapter of its kind has the same name, so its COM number follows the USB socket: keep the cable in that socket.</source>
+        <translation>另一个同型号的适配器与它同名，因此它的 COM 口号跟随 USB 插口：请让连线一直插在这个插口。</translation>
+    </message>
+    <message>
+        <source>Rotaline runs as root, which may open any serial device.</source>
+        <translation>Rotaline 以 root 身份运行，可以打开任何串口设备。</translation>
+    </message>
+    <message>
+        <source>Your user is in the group &quot;dialout&quot;, so it may open any serial adapter.</source>
+        <translation>您的用户属于 &quot;dialout&quot; 组，可以打开任何串口适配器。</translation>
+    </message>
+    <message>
+        <source>Your user was added to the group &quot;dialout&quot; after this login began: log out and back in before it may open serial adapters.</source>
+        <translation>您的用户在本次登录之后才加入 &quot;dialout&quot; 组：请注销并重新登录，之后才能打开串口适配器。</translation>
+    </message>
+    <message>
+        <source>Installed from its package, Rotaline lets the user at the desktop open %1 adapters. Other devices need the group &quot;dialout&quot;, which your user is not in: run &quot;sudo adduser $USER dialout&quot;, then log out and back in.</source>
+        <translation>从软件包安装后，Rotaline 允许桌面用户打开 %1 适配器。其他设备需要 &quot;dialout&quot; 组的权限，您的用户不属于该组：请运行 &quot;sudo adduser $USER dialout&quot;，然后注销并重新登录。</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 和 %2</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>、</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1%2</translation>
+    </message>
+</context>
+<context>
+    <name>AdapterReport</name>
+    <message>
+        <source>stable name</source>
+        <translation>固定名称</translation>
+    </message>
+    <message>
+        <source>COM number</source>
+        <translation>COM口</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>state</source>
+        <translation>状态</translation>
+    </message>
+    <message>
+        <source>problem</source>
+        <translation>问题</translation>
+    </message>
+    <message>
+        <source>fix</source>
+        <translation>解决</translation>
+    </message>
+    <message>
+        <source>no serial device</source>
+        <translation>没有串口设备</translation>
+    </message>
+</context>
+<context>
     <name>AdaptersDialog</name>
     <message>
         <source>Serial adapters</source>
@@ -10,18 +144,6 @@
     <message>
         <source>Give your programming adapter a COM number. It keeps it when it is plugged in again.</source>
         <translation>为编程适配器指定一个 COM 口号。重新插上后仍然保持。</translation>
-    </message>
-    <message>
-        <source>No USB serial adapter is plugged in. Rotaline lists the serial devices the system reports in /sys/class/tty; an adapter appears here as soon as it is plugged in (as /dev/ttyUSB… or /dev/ttyACM…).</source>
-        <translation>没有插上 USB 串口适配器。Rotaline 列出系统在 /sys/class/tty 中报告的串口设备；适配器一插上就会出现在这里（名为 /dev/ttyUSB… 或 /dev/ttyACM…）。</translation>
-    </message>
-    <message>
-        <source>Your user is in the group &quot;dialout&quot;, so it may open any serial adapter.</source>
-        <translation>您的用户属于 &quot;dialout&quot; 组，可以打开任何串口适配器。</translation>
-    </message>
-    <message>
-        <source>Installed from its package, Rotaline lets the user at the desktop open CH340, CH341, CP210x, FT232R and PL2303 adapters. Other devices need the group &quot;dialout&quot;, which your user is not in: run &quot;sudo adduser $USER dialout&quot;, then log in again.</source>
-        <translation>从软件包安装后，Rotaline 允许桌面用户打开 CH340、CH341、CP210x、FT232R 和 PL2303 适配器。其他设备需要 &quot;dialout&quot; 组的权限，您的用户不属于该组：请运行 &quot;sudo adduser $USER dialout&quot;，然后重新登录。</translation>
     </message>
     <message>
         <source>assigned by hand</source>
@@ -58,6 +180,10 @@
     <message>
         <source>Stable name</source>
         <translation>固定名称</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>状态</translation>
     </message>
 </context>
 <context>
@@ -662,10 +788,6 @@ The recent files and adapter assignments last until you quit.</source>
         <translation>请插上编程适配器，或在 文件 &gt; 串口适配器... 中为 COM%1 另选一个。</translation>
     </message>
     <message>
-        <source>Installed from its package, Rotaline lets the user at the desktop open CH340, CH341, CP210x, FT232R and PL2303 adapters (plug the adapter in again after installing). For other devices, add yourself to the dialout group with &quot;sudo adduser $USER dialout&quot;, then log out and in again.</source>
-        <translation>从软件包安装后，Rotaline 允许桌面用户直接打开 CH340、CH341、CP210x、FT232R 和 PL2303 适配器（安装后请重新插上适配器）。其他设备请用 &quot;sudo adduser $USER dialout&quot; 把自己加入 dialout 组，然后重新登录。</translation>
-    </message>
-    <message>
         <source>brltty is running: it takes CH340/CH341 adapters for braille displays, and their device vanishes. Unless you use a braille display, remove it (&quot;sudo apt remove brltty&quot;) and plug the adapter in again.</source>
         <translation>brltty 正在运行：它把 CH340/CH341 适配器当作盲文显示器占用，设备随即消失。如不使用盲文显示器，请卸载它（&quot;sudo apt remove brltty&quot;）后重新插上适配器。</translation>
     </message>
@@ -717,12 +839,9 @@ The recent files and adapter assignments last until you quit.</source>
         <source>%2 is in use by %3 (process %4).</source>
         <translation>%2 正被 %3（进程 %4）占用。</translation>
     </message>
-</context>
-<context>
-    <name>QFileDialog</name>
     <message>
-        <source>All Files (*)</source>
-        <translation>所有文件 (*)</translation>
+        <source>Installed from its package, Rotaline lets the user at the desktop open %2 adapters (plug the adapter in again after installing). For other devices, add yourself to the dialout group with &quot;sudo adduser $USER dialout&quot;, then log out and in again.</source>
+        <translation>从软件包安装后，Rotaline 允许桌面用户直接打开 %2 适配器（安装后请重新插上适配器）。其他设备请用 &quot;sudo adduser $USER dialout&quot; 把自己加入 dialout 组，然后重新登录。</translation>
     </message>
 </context>
 <context>

@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "platform/SerialDevices.h"
+#include "window/AdapterAdvice.h"
 #include "window/Texts.h"
 
 namespace rotaline {
@@ -25,41 +26,41 @@ constexpr const char* Title = QT_TRANSLATE_NOOP("AdaptersDialog", "Serial adapte
 constexpr const char* Explanation = QT_TRANSLATE_NOOP(
     "AdaptersDialog",
     "Give your programming adapter a COM number. It keeps it when it is plugged in again.");
-constexpr const char* NothingPresent = QT_TRANSLATE_NOOP(
-    "AdaptersDialog",
-    "No USB serial adapter is plugged in. Rotaline lists the serial devices the system "
-    "reports in /sys/class/tty; an adapter appears here as soon as it is plugged in (as "
-    "/dev/ttyUSB… or /dev/ttyACM…).");
-constexpr const char* PermissionGranted = QT_TRANSLATE_NOOP(
-    "AdaptersDialog", "Your user is in the group \"dialout\", so it may open any serial adapter.");
-constexpr const char* PermissionMissing = QT_TRANSLATE_NOOP(
-    "AdaptersDialog",
-    "Installed from its package, Rotaline lets the user at the desktop open CH340, CH341, "
-    "CP210x, FT232R and PL2303 adapters. Other devices need the group \"dialout\", which your "
-    "user is not in: run \"sudo adduser $USER dialout\", then log in again.");
 constexpr const char* AssignedByHand = QT_TRANSLATE_NOOP("AdaptersDialog", "assigned by hand");
 constexpr const char* NotPresent = QT_TRANSLATE_NOOP("AdaptersDialog", "assigned, not present");
 constexpr const char* PathLabel = QT_TRANSLATE_NOOP("AdaptersDialog", "Device path:");
 constexpr const char* AssignPath = QT_TRANSLATE_NOOP("AdaptersDialog", "Assign");
 constexpr const char* NoNumber = QT_TRANSLATE_NOOP("AdaptersDialog", "none");
-constexpr std::array<const char*, 4> Headers{{QT_TRANSLATE_NOOP("AdaptersDialog", "COM port"),
+constexpr std::array<const char*, 5> Headers{{QT_TRANSLATE_NOOP("AdaptersDialog", "COM port"),
                                               QT_TRANSLATE_NOOP("AdaptersDialog", "Adapter"),
+                                              QT_TRANSLATE_NOOP("AdaptersDialog", "State"),
                                               QT_TRANSLATE_NOOP("AdaptersDialog", "Device"),
                                               QT_TRANSLATE_NOOP("AdaptersDialog", "Stable name")}};
 
-bool listed(const QList<SerialDevice>& devices, const QString& name) {
-    return std::any_of(devices.begin(), devices.end(), [&name](const SerialDevice& device) {
-        return device.stableName == name || device.path == name;
+bool listed(const QList<AdapterFinding>& findings, const QString& name) {
+    return std::any_of(findings.begin(), findings.end(), [&name](const AdapterFinding& finding) {
+        return !finding.device.isEmpty() && (finding.stableName == name || finding.device == name);
     });
+}
+
+// What the system shows and the user can tell apart; a change of it fills the table again.
+QStringList shownOf(const AdapterSurvey& survey) {
+    QStringList shown{QString::number(static_cast<int>(survey.standing))};
+    for (const AdapterFinding& f : survey.findings) {
+        shown << QStringList{f.device, f.stableName, f.identity,
+                             QString::number(static_cast<int>(f.cause)), f.detail}
+                     .join(QLatin1Char('|'));
+    }
+    return shown;
 }
 
 }  // namespace
 
-AdaptersDialog::AdaptersDialog(PortResolver& resolver, Devices devices, const Language& language,
+AdaptersDialog::AdaptersDialog(PortResolver& resolver, Survey survey, const Language& language,
                                QWidget* parent)
     : QDialog(parent),
       resolver_(resolver),
-      devices_(std::move(devices)),
+      survey_(std::move(survey)),
       language_(&language),
       table_(new QTableWidget(this)),
       empty_(new QLabel(this)) {
@@ -110,27 +111,38 @@ QWidget* AdaptersDialog::buildPathRow() {
     return row;
 }
 
-// Any change in /dev calls this: the table is built again only when the devices changed, so that
-// a list held open stays open.
+// Any change in /dev calls this: the table is built again only when what it shows changed, so
+// that a list held open stays open. Under it: each problem with its fix, and, when no problem
+// says it already, whether this user may open adapters.
 void AdaptersDialog::refresh() {
-    QList<SerialDevice> present = devices_();
-    if (filled_ && present == present_) {
+    const AdapterSurvey survey = survey_();
+    const QStringList shown = shownOf(survey);
+    if (filled_ && shown == surveyed_) {
         return;
     }
     filled_ = true;
-    present_ = std::move(present);
-    const bool permitted = mayOpenSerialDevices();
-    const bool noAdapter =
-        std::none_of(present_.begin(), present_.end(),
-                     [](const SerialDevice& d) { return PortResolver::isUsbAdapter(d.path); });
+    surveyed_ = shown;
+    present_.clear();
     QStringList why;
-    if (noAdapter) {
-        why << catalogue(*language_, NothingPresent);
+    bool deviceTrouble = false;
+    for (const AdapterFinding& finding : survey.findings) {
+        if (!finding.device.isEmpty()) {
+            present_ << finding;
+        }
+        if (!finding.usable()) {
+            why << adapterCause(finding, *language_) + sentenceJoint(*language_) +
+                       adapterFix(finding, *language_);
+            deviceTrouble = deviceTrouble || !finding.device.isEmpty();
+        }
     }
-    if (noAdapter || !permitted) {
-        why << catalogue(*language_, permitted ? PermissionGranted : PermissionMissing);
+    const bool noneUsable = std::none_of(present_.begin(), present_.end(),
+                                         [](const AdapterFinding& f) { return f.usableAdapter(); });
+    const bool outsideGroup = survey.standing == GroupStanding::NotMember ||
+                              survey.standing == GroupStanding::NotYetInSession;
+    if ((noneUsable && !deviceTrouble) || (why.isEmpty() && outsideGroup)) {
+        why << standingText(survey.standing, *language_);
     }
-    empty_->setText(why.join(QLatin1Char(' ')));
+    empty_->setText(why.join(QLatin1Char('\n')));
     empty_->setVisible(!why.isEmpty());
     fill();
 }
@@ -142,23 +154,45 @@ void AdaptersDialog::fill() {
     for (int n = 1; n <= PortCount; ++n) {
         const QString device = resolver_.deviceFor(n);
         if (!device.isEmpty() && !listed(shown_, device)) {
-            shown_ << SerialDevice{device, device, QString()};
+            AdapterFinding assigned;
+            assigned.device = assigned.stableName = device;
+            shown_ << assigned;
             notes << catalogue(*language_, QFileInfo::exists(device) ? AssignedByHand : NotPresent);
         }
     }
     table_->setRowCount(static_cast<int>(shown_.size()));
     for (int row = 0; row < shown_.size(); ++row) {
-        const SerialDevice& device = shown_[row];
+        const AdapterFinding& device = shown_[row];
         QComboBox* numbers = numbersFor(device.stableName);
         connect(numbers, &QComboBox::activated, this,
                 [this, row](int portNumber) { assignRow(row, portNumber); });
         table_->setCellWidget(row, 0, numbers);
         const QString identity = device.identity.isEmpty() ? notes[row] : device.identity;
-        table_->setItem(row, 1, new QTableWidgetItem(identity));
-        table_->setItem(row, 2, new QTableWidgetItem(device.path));
-        table_->setItem(row, 3, new QTableWidgetItem(readableDeviceName(device.stableName)));
+        // The chip as the table names it, then what the device says of itself.
+        table_->setItem(
+            row, 1,
+            new QTableWidgetItem(device.chip.isEmpty() || identity.isEmpty()
+                                     ? device.chip + identity
+                                     : device.chip + QStringLiteral(" \u2014 ") + identity));
+        table_->setItem(row, 2, stateOf(device, row < present_.size()));
+        table_->setItem(row, 3, new QTableWidgetItem(device.device));
+        table_->setItem(row, 4, new QTableWidgetItem(readableDeviceName(device.stableName)));
     }
     table_->resizeColumnsToContents();
+}
+
+// Ready or why not; the tooltip says what to do.
+QTableWidgetItem* AdaptersDialog::stateOf(const AdapterFinding& finding, bool present) const {
+    if (!present) {
+        return new QTableWidgetItem();
+    }
+    QString state = adapterCause(finding, *language_);
+    if (finding.namedBySocket()) {
+        state += sentenceJoint(*language_) + socketNote(*language_);
+    }
+    auto* item = new QTableWidgetItem(state);
+    item->setToolTip((state + QLatin1Char('\n') + adapterFix(finding, *language_)).trimmed());
+    return item;
 }
 
 // "none", then COM1 … COM16; a number another device holds names that device.

@@ -4,12 +4,14 @@
 #include <functional>
 
 #include "model/Languages.h"
+#include "platform/AdapterDiagnosis.h"
 #include "platform/PortResolver.h"
 
 class QComboBox;
 class QLabel;
 class QLineEdit;
 class QTableWidget;
+class QTableWidgetItem;
 
 namespace rotaline {
 
@@ -20,9 +22,9 @@ namespace rotaline {
 class AdaptersDialog : public QDialog {
     Q_OBJECT
 public:
-    using Devices = std::function<QList<SerialDevice>()>;
+    using Survey = std::function<AdapterSurvey()>;
 
-    AdaptersDialog(PortResolver& resolver, Devices devices, const Language& language,
+    AdaptersDialog(PortResolver& resolver, Survey survey, const Language& language,
                    QWidget* parent = nullptr);
 
     QTableWidget* table() const { return table_; }
@@ -43,17 +45,19 @@ private:
     QWidget* buildPathRow();
     void fill();
     QComboBox* numbersFor(const QString& stableName);
+    QTableWidgetItem* stateOf(const AdapterFinding& finding, bool present) const;
 
     PortResolver& resolver_;
-    Devices devices_;
+    Survey survey_;
     const Language* language_;
     QTableWidget* table_;
     QLabel* empty_;
     QLineEdit* path_ = nullptr;
     QComboBox* pathNumber_ = nullptr;
-    QList<SerialDevice> present_;
+    QList<AdapterFinding> present_;
+    QStringList surveyed_;
     bool filled_ = false;
-    QList<SerialDevice> shown_;
+    QList<AdapterFinding> shown_;
 };
 
 }  // namespace rotaline

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "window/AdapterAdvice.h"
 #include "window/Texts.h"
 
 namespace rotaline {
@@ -34,11 +35,9 @@ constexpr std::array<Fix, 10> Fixes{{
     {PortProblem::PermissionDenied,
      QT_TRANSLATE_NOOP(
          "PortHelp",
-         "Installed from its package, Rotaline lets the user at the desktop open CH340, CH341, "
-         "CP210x, FT232R and PL2303 adapters (plug the adapter in again after installing). For "
-         "other "
-         "devices, add yourself to the dialout group with \"sudo adduser $USER dialout\", then log "
-         "out and in again.")},
+         "Installed from its package, Rotaline lets the user at the desktop open %2 adapters (plug "
+         "the adapter in again after installing). For other devices, add yourself to the dialout "
+         "group with \"sudo adduser $USER dialout\", then log out and in again.")},
     {PortProblem::TakenByBrltty,
      QT_TRANSLATE_NOOP(
          "PortHelp",
@@ -100,6 +99,9 @@ QString filled(const QString& text, const QStringList& words) {
 }
 
 QString reasonOf(const LinkOutcome& outcome, int portNumber, const Language& language) {
+    if (outcome.finding) {
+        return adapterCause(*outcome.finding, language);
+    }
     const QString device = outcome.device.isEmpty() ? portName(portNumber) : outcome.device;
     const QStringList words{QString::number(portNumber), device,
                             outcome.holder ? outcome.holder->program : QString(),
@@ -127,10 +129,13 @@ QString portHelp(const LinkOutcome& outcome, int portNumber, const Language& lan
         return {};
     }
     QString help = reasonOf(outcome, portNumber, language);
+    if (outcome.finding) {
+        return help + QLatin1Char('\n') + adapterFix(*outcome.finding, language);
+    }
     for (const Fix& fix : Fixes) {
         if (fix.problem == outcome.problem) {
-            help += QLatin1Char('\n') +
-                    filled(catalogue(language, fix.text), {QString::number(portNumber)});
+            help += QLatin1Char('\n') + filled(catalogue(language, fix.text),
+                                               {QString::number(portNumber), ruleChips(language)});
         }
     }
     return help;
