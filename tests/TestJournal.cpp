@@ -1,13 +1,16 @@
 #include <signal.h>
 
 #include <QApplication>
+#include <QPlainTextEdit>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTreeWidget>
 #include <QtTest>
 
 #include "platform/AppendLog.h"
 #include "support/FormFixture.h"
+#include "ui/HistoryDialog.h"
 #include "ui/SheetCommands.h"
 
 using namespace rotaline;
@@ -87,6 +90,29 @@ private slots:
                  qPrintable(history));
         QVERIFY2(records[1].endsWith("\nBrake type: Hard"), qPrintable(history));
         QCOMPARE(run(PROGRAM_TOOL, {"--history", "--last", "1"}), records[0] + "\n\n");
+    }
+
+    // The newest first; the one selected is described, compared and loaded as a file is.
+    void historyDialogShowsComparesAndLoads() {
+        FormFixture f(FormFixture::Start::Loaded);
+        f.controls.ComboCTRmodel[0]->setListIndex(1);
+        f.options("OptionBrake").select(4);
+        JournalRecord hard{"2026-12-08T10:00:00+01:00", "a", "COM1", "", f.form.block(), true};
+        f.options("OptionBrake").select(0);
+        const std::vector<JournalRecord> records{hard, recordNumber(2)};
+        HistoryDialog dialog(records, f.form, f.dialogs);
+        QTreeWidgetItem* newest = dialog.list()->topLevelItem(0);
+        QCOMPARE(newest->text(0) + "|" + newest->text(1) + "|" + newest->text(3) + "|" +
+                     newest->text(4) + "|" + newest->text(5) + "|" + newest->text(6),
+                 "2026-12-08T10:00:00+01:00|COM1|Airplane|>=40A for aireplane|1|yes");
+        QVERIFY(dialog.details()->toPlainText().endsWith("\nBrake type: Hard"));
+        dialog.compareWithWindow();
+        QCOMPARE(dialog.details()->toPlainText(), "Brake type: Hard \u2192 OFF");
+        f.port.clearWritten();
+        dialog.loadIntoWindow();
+        // As a file load: the model with its factory settings, then brake Hard and the timing.
+        QVERIFY(f.port.written().endsWith(QByteArray::fromHex("850689058e01")));
+        QCOMPARE(f.form.block().value[9], 4);
     }
 
     // What a writer killed mid-write or a damaged disk block leaves costs that line alone.
