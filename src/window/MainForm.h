@@ -49,6 +49,7 @@ enum class ExtraStep;
 //   SettingsFiles.cpp    SaveSettingsFile, mnuOpen_Click, LoadSettingsFile, ApplyParameterBlock,
 //                        mnuSendAll_Click, Toolbar1_ButtonClick
 //   TrialLoad.cpp        the trial load on a copy of the form
+//   Journaling.cpp       the journal's record of each programming session
 //   RecentFiles.cpp      WriteRecentFiles, GetRecentFiles, UpdateFileMenu, mnuFileMRU_Click
 //   LanguageSwitch.cpp   mnuChinese_Click, mnuEnglish_Click
 //   ParameterHints.cpp   the hint over each parameter, in the current language
