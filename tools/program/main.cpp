@@ -4,7 +4,6 @@
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <cstdio>
-#include <cstring>
 #include <memory>
 
 #include "link/ProgrammingLink.h"
@@ -99,27 +98,29 @@ void print(const QByteArray& bytes) {
 }
 
 // Drawing a sheet needs fonts, which come with a GUI application; no display is needed.
-std::unique_ptr<QCoreApplication> application(int& argc, char** argv) {
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--sheet") == 0) {
-            if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
-                qputenv("QT_QPA_PLATFORM", "offscreen");
-            }
-            return std::make_unique<QGuiApplication>(argc, argv);
-        }
+std::unique_ptr<QCoreApplication> application(int& argc, char** argv, Request::Mode mode) {
+    if (mode != Request::Mode::Sheet) {
+        return std::make_unique<QCoreApplication>(argc, argv);
     }
-    return std::make_unique<QCoreApplication>(argc, argv);
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    return std::make_unique<QGuiApplication>(argc, argv);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    const std::unique_ptr<QCoreApplication> app = application(argc, argv);
-    const std::variant<Request, QString> parsed = parseArguments(app->arguments().mid(1));
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
+    }
+    const std::variant<Request, QString> parsed = parseArguments(arguments);
     if (const auto* problem = std::get_if<QString>(&parsed)) {
         return usage(*problem);
     }
     const Request& request = std::get<Request>(parsed);
+    const std::unique_ptr<QCoreApplication> app = application(argc, argv, request.mode);
     if (request.mode == Request::Mode::Help) {
         std::fputs(Usage, stdout);
         return 0;
