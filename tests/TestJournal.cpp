@@ -158,6 +158,19 @@ private slots:
         QCOMPARE(readJournal(journal()).front().session, recordNumber(1).session);
     }
 
+    // Said once, and again only after a record was written meanwhile.
+    void writeFailureIsToldOnce() {
+        QStringList told;
+        {
+            SendJournal sent(QStringLiteral("/dev/null/Rotaline/journal"));
+            sent.onFailure([&told](const QString& reason) { told << reason; });
+            sent.record(recordNumber(1));
+            sent.record(recordNumber(2));
+        }
+        QCOMPARE(told, QStringList{"/dev/null/Rotaline/journal: cannot make the folder "
+                                   "/dev/null/Rotaline"});
+    }
+
     // Two files of at most the bound and a line each, the newest records kept.
     void sizeStaysBoundedOverTenThousandSends() {
         {

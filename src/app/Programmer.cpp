@@ -68,6 +68,15 @@ Programmer::Programmer() : parts_(std::make_unique<Parts>()) {
                               Dialogs::Icon::Exclamation, Dialogs::Buttons::Ok);
         });
     });
+    p.journal.onFailure([&p](const QString& reason) {
+        QMetaObject::invokeMethod(
+            &p.window,
+            [&p, reason] {
+                p.dialogs.message(texts::JournalNotKept.in(p.form.flags().chinese).arg(reason),
+                                  Dialogs::Icon::Exclamation, Dialogs::Buttons::Ok);
+            },
+            Qt::QueuedConnection);
+    });
     QObject::connect(&p.window, &MainWindow::closed, &p.window, [this] { finishSending(); });
     QObject::connect(&p.exitSignals, &ExitSignals::received, &p.window, [this] { endOnSignal(); });
 }

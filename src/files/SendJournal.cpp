@@ -9,6 +9,7 @@
 #include <mutex>
 #include <thread>
 #include <unordered_map>
+#include <utility>
 
 #include "model/EscCatalogue.h"
 #include "model/SlotTable.h"
@@ -161,6 +162,8 @@ struct SendJournal::Writer {
     std::condition_variable wake;
     std::deque<JournalRecord> queue;
     bool stopping = false;
+    bool failing = false;
+    std::function<void(const QString&)> failed;
     std::thread thread{[this] { run(); }};
 
     Writer(QString p, qint64 b) : path(std::move(p)), bound(b) {}
@@ -175,9 +178,13 @@ struct SendJournal::Writer {
             const JournalRecord record = std::move(queue.front());
             queue.pop_front();
             lock.unlock();
-            QString ignored;  // a journal that cannot be written must not stop the programming
-            appendLogLine(path, journalLine(record), bound, &ignored);
+            QString problem;
+            const bool written = appendLogLine(path, journalLine(record), bound, &problem);
             lock.lock();
+            if (!written && !std::exchange(failing, true) && failed) {
+                failed(path + QStringLiteral(": ") + problem);
+            }
+            failing = failing && !written;
         }
     }
 };
@@ -208,6 +215,11 @@ void SendJournal::record(const JournalRecord& record) {
         }
     }
     writer_->wake.notify_one();
+}
+
+void SendJournal::onFailure(std::function<void(const QString&)> failed) {
+    const std::lock_guard<std::mutex> lock(writer_->mutex);
+    writer_->failed = std::move(failed);
 }
 
 }  // namespace rotaline

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -45,6 +46,9 @@ public:
     SendJournal& operator=(const SendJournal&) = delete;
 
     void record(const JournalRecord& record);
+    // `failed` runs on the writer's thread with the reason when a record cannot be written,
+    // once until a record is written again.
+    void onFailure(std::function<void(const QString& reason)> failed);
 
 private:
     struct Writer;

@@ -156,6 +156,9 @@ int main(int argc, char** argv) {
     RecordingPort port(dryRun ? nullptr
                               : std::make_unique<QtSerialPort>([device](int) { return device; }));
     SendJournal journal;  // outlives the form that records in it
+    journal.onFailure([](const QString& reason) {
+        std::fprintf(stderr, "the journal cannot be written: %s\n", qPrintable(reason));
+    });
     HeadlessForm headless(port);
     if (!dryRun) {
         headless.form.setJournal(&journal, [device](int) {
