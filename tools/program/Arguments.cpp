@@ -46,6 +46,9 @@ QString countProblem(const Request& request) {
             return request.files.size() == 2
                        ? QString()
                        : "--diff compares two settings files, " + given + " given";
+        case Request::Mode::Adapters:
+            return request.files.isEmpty() ? QString()
+                                           : "--adapters takes no file, " + given + " given";
         case Request::Mode::Send:
             return request.files.size() == 2
                        ? QString()
@@ -77,7 +80,7 @@ std::variant<Request, QString> parseArguments(const QStringList& arguments) {
             return request;
         }
         if (argument == QLatin1String("--describe") || argument == QLatin1String("--diff") ||
-            argument == QLatin1String("--history")) {
+            argument == QLatin1String("--adapters") || argument == QLatin1String("--history")) {
             modes << argument;
         } else if (argument == QLatin1String("--sheet") || argument == QLatin1String("--last")) {
             if (i + 1 >= arguments.size()) {
@@ -114,16 +117,19 @@ std::variant<Request, QString> parseArguments(const QStringList& arguments) {
         return modes.join(QStringLiteral(" and ")) + QStringLiteral(" do not go together");
     }
     const QString mode = modes.value(0);
-    request.mode = mode.isEmpty()                       ? Request::Mode::Send
-                   : mode == QLatin1String("--diff")    ? Request::Mode::Diff
-                   : mode == QLatin1String("--history") ? Request::Mode::History
-                   : mode == QLatin1String("--sheet")   ? Request::Mode::Sheet
-                                                        : Request::Mode::Describe;
-    if (json && request.mode != Request::Mode::Describe && request.mode != Request::Mode::History) {
-        return QStringLiteral("--format goes with --describe or --history only");
+    request.mode = mode.isEmpty()                        ? Request::Mode::Send
+                   : mode == QLatin1String("--diff")     ? Request::Mode::Diff
+                   : mode == QLatin1String("--adapters") ? Request::Mode::Adapters
+                   : mode == QLatin1String("--history")  ? Request::Mode::History
+                   : mode == QLatin1String("--sheet")    ? Request::Mode::Sheet
+                                                         : Request::Mode::Describe;
+    if (json && request.mode != Request::Mode::Describe &&
+        request.mode != Request::Mode::Adapters && request.mode != Request::Mode::History) {
+        return QStringLiteral("--format goes with --describe, --adapters or --history only");
     }
     if (language && request.mode == Request::Mode::Send) {
-        return QStringLiteral("--lang goes with --describe, --diff, --history or --sheet only");
+        return QStringLiteral(
+            "--lang goes with --describe, --diff, --adapters, --history or --sheet only");
     }
     if (request.last >= 0 && request.mode != Request::Mode::History) {
         return QStringLiteral("--last goes with --history only");
