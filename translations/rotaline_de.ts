@@ -320,6 +320,87 @@
     </message>
 </context>
 <context>
+    <name>HistoryDialog</name>
+    <message>
+        <source>History</source>
+        <translation>Verlauf</translation>
+    </message>
+    <message>
+        <source>When</source>
+        <translation>Wann</translation>
+    </message>
+    <message>
+        <source>COM port</source>
+        <translation>COM-Port</translation>
+    </message>
+    <message>
+        <source>Adapter</source>
+        <translation>Adapter</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modell</translation>
+    </message>
+    <message>
+        <source>Changed</source>
+        <translation>Geändert</translation>
+    </message>
+    <message>
+        <source>Sent in full</source>
+        <translation>Vollständig gesendet</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>nein</translation>
+    </message>
+    <message>
+        <source>Records, newest first</source>
+        <translation>Einträge, neueste zuerst</translation>
+    </message>
+    <message>
+        <source>Settings of the record</source>
+        <translation>Einstellungen des Eintrags</translation>
+    </message>
+    <message>
+        <source>Nothing has been sent to a controller yet.</source>
+        <translation>Bisher wurde nichts an einen Regler gesendet.</translation>
+    </message>
+    <message>
+        <source>This record cannot be shown.</source>
+        <translation>Dieser Eintrag kann nicht angezeigt werden.</translation>
+    </message>
+    <message>
+        <source>&amp;Compare with window</source>
+        <translation>Mit Fenster &amp;vergleichen</translation>
+    </message>
+    <message>
+        <source>&amp;Load into window</source>
+        <translation>In Fenster &amp;laden</translation>
+    </message>
+    <message>
+        <source>&amp;Save as settings file...</source>
+        <translation>Als Einstellungsdatei &amp;speichern...</translation>
+    </message>
+    <message>
+        <source>The window holds the same settings.</source>
+        <translation>Das Fenster zeigt dieselben Einstellungen.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved to %1:<byte value="xd"/>
+%2</source>
+        <translation>Die Einstellungen konnten nicht in %1 gespeichert werden:<byte value="xd"/>
+%2</translation>
+    </message>
+</context>
+<context>
     <name>LanguageSwitch</name>
     <message>
         <source>File</source>
@@ -401,6 +482,18 @@
         <source>Language:English</source>
         <translation>Sprache:Deutsch</translation>
     </message>
+    <message>
+        <source>History...(&amp;H)</source>
+        <translation>Verlauf...(&amp;V)</translation>
+    </message>
+    <message>
+        <source>Print setup sheet...(&amp;P)</source>
+        <translation>Einstellblatt drucken...(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Export setup sheet as PDF...(&amp;D)</source>
+        <translation>Einstellblatt als PDF exportieren...(&amp;P)</translation>
+    </message>
 </context>
 <context>
     <name>LineStatus</name>
@@ -466,6 +559,14 @@ The recent files and adapter assignments last until you quit.</source>
         <translation>Rotaline kann seine Einstellungen nicht in %1 speichern:<byte value="xd"/>
 %2<byte value="xd"/>
 Die zuletzt geöffneten Dateien und Adapterzuweisungen gelten nur bis zum Beenden.</translation>
+    </message>
+    <message>
+        <source>Rotaline cannot write its journal of what was sent:<byte value="xd"/>
+%1<byte value="xd"/>
+Programming goes on; File &gt; History lacks what is sent until the journal can be written again.</source>
+        <translation>Rotaline kann sein Protokoll des Gesendeten nicht schreiben:<byte value="xd"/>
+%1<byte value="xd"/>
+Das Programmieren geht weiter; in Datei &gt; Verlauf fehlt, was gesendet wird, bis das Protokoll wieder geschrieben werden kann.</translation>
     </message>
 </context>
 <context>
@@ -877,6 +978,70 @@ Die zuletzt geöffneten Dateien und Adapterzuweisungen gelten nur bis zum Beende
     <message>
         <source>Choose a model first: choosing it sends the factory settings</source>
         <translation>Wählen Sie zuerst ein Modell: Die Auswahl sendet die Werkseinstellungen</translation>
+    </message>
+</context>
+<context>
+    <name>SetupSheet</name>
+    <message>
+        <source>Rotaline setup sheet</source>
+        <translation>Rotaline-Einstellblatt</translation>
+    </message>
+    <message>
+        <source>Settings file: %1</source>
+        <translation>Einstellungsdatei: %1</translation>
+    </message>
+    <message>
+        <source>not saved</source>
+        <translation>nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <translation>Datum: %1</translation>
+    </message>
+    <message>
+        <source>ESC type: %1</source>
+        <translation>Reglertyp: %1</translation>
+    </message>
+    <message>
+        <source>Model: %1</source>
+        <translation>Modell: %1</translation>
+    </message>
+    <message>
+        <source>none chosen</source>
+        <translation>keines gewählt</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>Einstellung</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>Factory value</source>
+        <translation>Werkseinstellung</translation>
+    </message>
+    <message>
+        <source>not sent to the controller</source>
+        <translation>nicht an den Regler gesendet</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notizen</translation>
+    </message>
+</context>
+<context>
+    <name>SheetCommands</name>
+    <message>
+        <source>The settings shown cannot be put on a sheet.</source>
+        <translation>Die angezeigten Einstellungen lassen sich nicht auf ein Einstellblatt bringen.</translation>
+    </message>
+    <message>
+        <source>The setup sheet could not be saved to %1:<byte value="xd"/>
+%2</source>
+        <translation>Das Einstellblatt konnte nicht in %1 gespeichert werden:<byte value="xd"/>
+%2</translation>
     </message>
 </context>
 <context>

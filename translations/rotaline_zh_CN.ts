@@ -320,6 +320,87 @@
     </message>
 </context>
 <context>
+    <name>HistoryDialog</name>
+    <message>
+        <source>History</source>
+        <translation>历史记录</translation>
+    </message>
+    <message>
+        <source>When</source>
+        <translation>时间</translation>
+    </message>
+    <message>
+        <source>COM port</source>
+        <translation>COM口</translation>
+    </message>
+    <message>
+        <source>Adapter</source>
+        <translation>适配器</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>类型</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>型号</translation>
+    </message>
+    <message>
+        <source>Changed</source>
+        <translation>已更改</translation>
+    </message>
+    <message>
+        <source>Sent in full</source>
+        <translation>全部发送</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>否</translation>
+    </message>
+    <message>
+        <source>Records, newest first</source>
+        <translation>记录，最新的在前</translation>
+    </message>
+    <message>
+        <source>Settings of the record</source>
+        <translation>记录的设置</translation>
+    </message>
+    <message>
+        <source>Nothing has been sent to a controller yet.</source>
+        <translation>尚未向控制器发送任何设置。</translation>
+    </message>
+    <message>
+        <source>This record cannot be shown.</source>
+        <translation>无法显示这条记录。</translation>
+    </message>
+    <message>
+        <source>&amp;Compare with window</source>
+        <translation>与窗口比较(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Load into window</source>
+        <translation>载入窗口(&amp;L)</translation>
+    </message>
+    <message>
+        <source>&amp;Save as settings file...</source>
+        <translation>另存为设置文件(&amp;S)...</translation>
+    </message>
+    <message>
+        <source>The window holds the same settings.</source>
+        <translation>窗口中的设置与此相同。</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved to %1:<byte value="xd"/>
+%2</source>
+        <translation>设置无法保存到 %1：<byte value="xd"/>
+%2</translation>
+    </message>
+</context>
+<context>
     <name>LanguageSwitch</name>
     <message>
         <source>File</source>
@@ -401,6 +482,18 @@
         <source>Language:English</source>
         <translation>语言:中文</translation>
     </message>
+    <message>
+        <source>History...(&amp;H)</source>
+        <translation>历史记录...(&amp;H)</translation>
+    </message>
+    <message>
+        <source>Print setup sheet...(&amp;P)</source>
+        <translation>打印设置单...(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Export setup sheet as PDF...(&amp;D)</source>
+        <translation>导出设置单为 PDF...(&amp;D)</translation>
+    </message>
 </context>
 <context>
     <name>LineStatus</name>
@@ -466,6 +559,14 @@ The recent files and adapter assignments last until you quit.</source>
         <translation>Rotaline 无法把设置保存到 %1：<byte value="xd"/>
 %2<byte value="xd"/>
 最近文件和适配器分配只在本次运行中有效。</translation>
+    </message>
+    <message>
+        <source>Rotaline cannot write its journal of what was sent:<byte value="xd"/>
+%1<byte value="xd"/>
+Programming goes on; File &gt; History lacks what is sent until the journal can be written again.</source>
+        <translation>Rotaline 无法写入发送记录：<byte value="xd"/>
+%1<byte value="xd"/>
+编程照常进行；在记录恢复写入之前，“文件 &gt; 历史记录”中没有这段时间发送的内容。</translation>
     </message>
 </context>
 <context>
@@ -877,6 +978,70 @@ The recent files and adapter assignments last until you quit.</source>
     <message>
         <source>Choose a model first: choosing it sends the factory settings</source>
         <translation>请先选择型号：选择型号即发送出厂设置</translation>
+    </message>
+</context>
+<context>
+    <name>SetupSheet</name>
+    <message>
+        <source>Rotaline setup sheet</source>
+        <translation>Rotaline 设置单</translation>
+    </message>
+    <message>
+        <source>Settings file: %1</source>
+        <translation>设置文件：%1</translation>
+    </message>
+    <message>
+        <source>not saved</source>
+        <translation>未保存</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <translation>日期：%1</translation>
+    </message>
+    <message>
+        <source>ESC type: %1</source>
+        <translation>ESC 类型：%1</translation>
+    </message>
+    <message>
+        <source>Model: %1</source>
+        <translation>型号：%1</translation>
+    </message>
+    <message>
+        <source>none chosen</source>
+        <translation>未选择</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>值</translation>
+    </message>
+    <message>
+        <source>Factory value</source>
+        <translation>出厂值</translation>
+    </message>
+    <message>
+        <source>not sent to the controller</source>
+        <translation>未发送到控制器</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>备注</translation>
+    </message>
+</context>
+<context>
+    <name>SheetCommands</name>
+    <message>
+        <source>The settings shown cannot be put on a sheet.</source>
+        <translation>无法为当前设置生成设置单。</translation>
+    </message>
+    <message>
+        <source>The setup sheet could not be saved to %1:<byte value="xd"/>
+%2</source>
+        <translation>设置单无法保存到 %1：<byte value="xd"/>
+%2</translation>
     </message>
 </context>
 <context>

@@ -15,12 +15,16 @@ struct CaptionRow {
 
 // Menus, then the port group and buttons: set before the tabs. The Language menu's items follow
 // its own caption, each named in its own language.
-inline constexpr std::array<CaptionRow, 16> LeadingCaptions{{
+inline constexpr std::array<CaptionRow, 19> LeadingCaptions{{
     {"mnuFile", QT_TRANSLATE_NOOP("LanguageSwitch", "File")},
     {"mnuOpen", QT_TRANSLATE_NOOP("LanguageSwitch", "Open...")},
     {"mnuSave", QT_TRANSLATE_NOOP("LanguageSwitch", "Save...")},
     {"mnuAdapters", QT_TRANSLATE_NOOP("LanguageSwitch", "Serial adapters...")},
     {"mnuSendAll", QT_TRANSLATE_NOOP("LanguageSwitch", "Send all settings again(&A)"), true},
+    {"mnuHistory", QT_TRANSLATE_NOOP("LanguageSwitch", "History...(&H)"), true},
+    {"mnuPrintSheet", QT_TRANSLATE_NOOP("LanguageSwitch", "Print setup sheet...(&P)"), true},
+    {"mnuExportSheet", QT_TRANSLATE_NOOP("LanguageSwitch", "Export setup sheet as PDF...(&D)"),
+     true},
     {"mnuExit", QT_TRANSLATE_NOOP("LanguageSwitch", "Exit")},
     {"mnuEdit", QT_TRANSLATE_NOOP("LanguageSwitch", "Edit(&E)"), true},
     {"mnuUndo", QT_TRANSLATE_NOOP("LanguageSwitch", "Undo(&U)"), true},

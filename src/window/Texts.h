@@ -30,6 +30,12 @@ inline constexpr const char* SettingsNotKept = QT_TRANSLATE_NOOP(
     "Rotaline cannot keep its settings in %1:\r\n%2\r\nThe recent files and adapter assignments "
     "last until you quit.");
 
+// The journal of what was sent: %1 its file and why.
+inline constexpr const char* JournalNotKept = QT_TRANSLATE_NOOP(
+    "Messages",
+    "Rotaline cannot write its journal of what was sent:\r\n%1\r\nProgramming goes on; File > "
+    "History lacks what is sent until the journal can be written again.");
+
 }  // namespace texts
 
 // A text of the tables, which are UTF-8.

@@ -1,0 +1,165 @@
+#include "ui/HistoryDialog.h"
+
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+#include <array>
+
+#include "files/RegularFiles.h"
+#include "model/SettingsFileCodec.h"
+#include "model/SlotTable.h"
+#include "platform/Dialogs.h"
+#include "window/MainForm.h"
+#include "window/Texts.h"
+
+namespace rotaline {
+
+namespace {
+
+constexpr TextContext catalogue{"HistoryDialog"};
+
+constexpr const char* Title = QT_TRANSLATE_NOOP("HistoryDialog", "History");
+constexpr std::array<const char*, 7> Headers{
+    {QT_TRANSLATE_NOOP("HistoryDialog", "When"), QT_TRANSLATE_NOOP("HistoryDialog", "COM port"),
+     QT_TRANSLATE_NOOP("HistoryDialog", "Adapter"), QT_TRANSLATE_NOOP("HistoryDialog", "Type"),
+     QT_TRANSLATE_NOOP("HistoryDialog", "Model"), QT_TRANSLATE_NOOP("HistoryDialog", "Changed"),
+     QT_TRANSLATE_NOOP("HistoryDialog", "Sent in full")}};
+constexpr const char* Yes = QT_TRANSLATE_NOOP("HistoryDialog", "yes");
+constexpr const char* No = QT_TRANSLATE_NOOP("HistoryDialog", "no");
+constexpr const char* ListName = QT_TRANSLATE_NOOP("HistoryDialog", "Records, newest first");
+constexpr const char* DetailsName = QT_TRANSLATE_NOOP("HistoryDialog", "Settings of the record");
+constexpr const char* Empty =
+    QT_TRANSLATE_NOOP("HistoryDialog", "Nothing has been sent to a controller yet.");
+constexpr const char* Unreadable =
+    QT_TRANSLATE_NOOP("HistoryDialog", "This record cannot be shown.");
+constexpr const char* Compare = QT_TRANSLATE_NOOP("HistoryDialog", "&Compare with window");
+constexpr const char* Load = QT_TRANSLATE_NOOP("HistoryDialog", "&Load into window");
+constexpr const char* Save = QT_TRANSLATE_NOOP("HistoryDialog", "&Save as settings file...");
+constexpr const char* Alike =
+    QT_TRANSLATE_NOOP("HistoryDialog", "The window holds the same settings.");
+constexpr const char* SaveFailed =
+    QT_TRANSLATE_NOOP("HistoryDialog", "The settings could not be saved to %1:\r\n%2");
+constexpr const char* SaveFilter = "ESC Files(*.esc)|*.esc";
+
+QStringList rowOf(const JournalRecord& record, const std::optional<DescribedBlock>& described,
+                  const Language& language) {
+    const QString port = record.port.isEmpty() ? QStringLiteral("-") : record.port;
+    if (!described) {
+        return {record.time, port, record.adapter};
+    }
+    return {record.time,
+            port,
+            record.adapter,
+            described->settings.type,
+            described->settings.model,
+            QString::number(changedFromFactory(*described)),
+            catalogue(language, record.complete ? Yes : No)};
+}
+
+}  // namespace
+
+HistoryDialog::HistoryDialog(std::vector<JournalRecord> records, MainForm& form, Dialogs& dialogs,
+                             QWidget* parent)
+    : QDialog(parent),
+      records_(std::move(records)),
+      form_(form),
+      dialogs_(dialogs),
+      language_(form.flags().language),
+      list_(new QTreeWidget(this)),
+      details_(new QPlainTextEdit(this)) {
+    setWindowTitle(catalogue(*language_, Title));
+    QStringList headers;
+    for (const char* header : Headers) {
+        headers << catalogue(*language_, header);
+    }
+    list_->setHeaderLabels(headers);
+    list_->setRootIsDecorated(false);
+    list_->setAccessibleName(catalogue(*language_, ListName));
+    list_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    for (const JournalRecord& record : records_) {
+        described_.push_back(describeBlock(record.block, *language_));
+        list_->addTopLevelItem(new QTreeWidgetItem(rowOf(record, described_.back(), *language_)));
+    }
+    details_->setReadOnly(true);
+    details_->setAccessibleName(catalogue(*language_, DetailsName));
+    details_->setPlainText(records_.empty() ? catalogue(*language_, Empty) : QString());
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    const std::array<std::pair<const char*, void (HistoryDialog::*)()>, 3> commands{
+        {{Compare, &HistoryDialog::compareWithWindow},
+         {Load, &HistoryDialog::loadIntoWindow},
+         {Save, &HistoryDialog::saveAsFile}}};
+    for (const auto& [text, command] : commands) {
+        QPushButton* button =
+            buttons->addButton(catalogue(*language_, text), QDialogButtonBox::ActionRole);
+        button->setAutoDefault(false);
+        button->setEnabled(false);
+        connect(button, &QPushButton::clicked, this, command);
+        actions_ << button;
+    }
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(list_, &QTreeWidget::currentItemChanged, this, &HistoryDialog::showSelected);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(list_, 3);
+    layout->addWidget(details_, 2);
+    layout->addWidget(buttons);
+    resize(820, 560);
+    if (list_->topLevelItemCount() > 0) {
+        list_->setCurrentItem(list_->topLevelItem(0));
+    }
+}
+
+const JournalRecord* HistoryDialog::selected() const {
+    const int row = list_->currentIndex().row();
+    return row >= 0 && row < static_cast<int>(records_.size()) ? &records_[row] : nullptr;
+}
+
+void HistoryDialog::showSelected() {
+    const JournalRecord* record = selected();
+    const bool loadable = record != nullptr && described_[list_->currentIndex().row()];
+    for (QPushButton* button : actions_) {
+        button->setEnabled(loadable);
+    }
+    if (record != nullptr) {
+        const std::optional<DescribedBlock>& described = described_[list_->currentIndex().row()];
+        details_->setPlainText(described ? describedLines(described->settings).join('\n')
+                                         : catalogue(*language_, Unreadable));
+    }
+}
+
+void HistoryDialog::compareWithWindow() {
+    const std::optional<DescribedBlock> window = describeBlock(form_.block(), *language_);
+    const std::optional<DescribedBlock>& record = described_[list_->currentIndex().row()];
+    if (!window || !record) {
+        return;
+    }
+    const QStringList lines = differences(record->settings, window->settings, *language_);
+    details_->setPlainText(lines.isEmpty() ? catalogue(*language_, Alike) : lines.join('\n'));
+}
+
+// As a file load, on the port the window has chosen now.
+void HistoryDialog::loadIntoWindow() {
+    ParameterBlock block = selected()->block;
+    block.value[PortSlot] =
+        static_cast<std::uint8_t>(std::max(0, form_.controls().ComboCOM->listIndex()));
+    accept();
+    form_.LoadParameterBlock(block);
+}
+
+void HistoryDialog::saveAsFile() {
+    const QString path = dialogs_.saveFileName(QLatin1String(SaveFilter));
+    if (path.isEmpty()) {
+        return;
+    }
+    const std::optional<std::string> bytes = encodeSettingsFile(selected()->block);
+    QString error = QStringLiteral("A value is too large to be saved.");
+    if (!bytes || !replaceFileContents(path, QByteArray::fromStdString(*bytes), &error)) {
+        dialogs_.message(catalogue(*language_, SaveFailed).arg(path, error), Dialogs::Icon::None,
+                         Dialogs::Buttons::Ok);
+    }
+}
+
+}  // namespace rotaline
