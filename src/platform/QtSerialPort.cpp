@@ -304,11 +304,21 @@ bool QtSerialPort::write(const QByteArray& bytes) {
     if (deviceLost()) {
         return failLost();
     }
-    // flush() hands the bytes to the device at once, so a close right after loses none.
+    // flush() hands the bytes to the device at once, so a close right after loses none; what
+    // the kernel does not take then never leaves.
     const bool taken = port_->write(bytes) == bytes.size();
     port_->flush();
     if (!taken || deviceLost()) {
         return failLost();
+    }
+    if (const qint64 left = port_->bytesToWrite(); left > 0) {
+        const int unsent = line_.bytesLeft() + static_cast<int>(left);
+        port_->clear(QSerialPort::Output);
+        written_ = false;
+        close();
+        fail(PortProblem::Stuck, QStringLiteral("%1 takes no more bytes.").arg(device_));
+        emit sendingFailed(PortProblem::Stuck, device_, unsent);
+        return false;
     }
     written_ = true;
     line_.handedOver(static_cast<int>(bytes.size()));
@@ -321,12 +331,17 @@ bool QtSerialPort::deviceLost() const {
 }
 
 // A port left open on a vanished device would report it over and over; what was on its line
-// is gone with it.
+// is gone with it, and said to be.
 bool QtSerialPort::failLost() {
     const QString why = port_->errorString();
+    const int unsent = line_.bytesLeft();
     written_ = false;
     close();
-    return fail(PortProblem::Absent, QStringLiteral("%1 was disconnected (%2).").arg(device_, why));
+    fail(PortProblem::Absent, QStringLiteral("%1 was disconnected (%2).").arg(device_, why));
+    if (unsent > 0) {
+        emit sendingFailed(PortProblem::Disconnected, device_, unsent);
+    }
+    return false;
 }
 
 // An unplugged adapter hangs the line up: every read then fails at once, over and over, so
@@ -338,11 +353,7 @@ void QtSerialPort::onError(QSerialPort::SerialPortError error) {
     if (error == QSerialPort::ResourceError || error == QSerialPort::ReadError) {
         QTimer::singleShot(0, this, [this, error] {
             if (port_->isOpen() && port_->error() == error) {
-                const int unsent = line_.bytesLeft();
                 failLost();
-                if (unsent > 0) {
-                    emit sendingFailed(PortProblem::Disconnected, device_, unsent);
-                }
             }
         });
     }

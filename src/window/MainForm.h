@@ -82,6 +82,9 @@ public:
     // value is sent.
     bool SendParameter(std::uint8_t address, std::uint8_t value);
     bool ModelHandshake();
+    // The device of the COM number chosen is there (again): after a send found it gone, the
+    // lamp lights and the status bar says what the controller still lacks.
+    void deviceReturned();
     void MSComm1_OnComm();
     void mnuExit_Click();
     // The window is closing, by Exit or otherwise: the port is released.
@@ -149,6 +152,7 @@ private:
     void reportPortProblem(const LinkOutcome& outcome);
     void showLampHelp();
     void sendingFailed(const LinkOutcome& failure);
+    void sent();
     void refillModelLists(bool chinese);
     void refillPointList(ComboList& list);
     void appendNote(const QString& line);
@@ -188,6 +192,8 @@ private:
     bool replaying_ = false;
     std::bitset<SlotCount> unsent_;
     bool handshakeOnly_ = false;  // nothing but a handshake went out since the port was chosen
+    bool deviceLost_ = false;     // a send found the device gone
+    bool deviceBack_ = false;     // and it has returned since, with nothing sent yet
     ControlSet set_;
     Controls controls_{};
     ConstControls constControls_{};
