@@ -1,5 +1,6 @@
 #include "platform/QtSerialPort.h"
 
+#include <poll.h>
 #include <termios.h>
 
 #include <QFileInfo>
@@ -304,21 +305,13 @@ bool QtSerialPort::write(const QByteArray& bytes) {
     if (deviceLost()) {
         return failLost();
     }
-    // flush() hands the bytes to the device at once, so a close right after loses none; what
-    // the kernel does not take then never leaves.
+    // flush() hands the bytes to the device at once, so a close right after loses none. What
+    // the kernel does not take fails the send: a line hung up is a lost device, a full queue
+    // an adapter that takes nothing more.
     const bool taken = port_->write(bytes) == bytes.size();
     port_->flush();
     if (!taken || deviceLost()) {
-        return failLost();
-    }
-    if (const qint64 left = port_->bytesToWrite(); left > 0) {
-        const int unsent = line_.bytesLeft() + static_cast<int>(left);
-        port_->clear(QSerialPort::Output);
-        written_ = false;
-        close();
-        fail(PortProblem::Stuck, QStringLiteral("%1 takes no more bytes.").arg(device_));
-        emit sendingFailed(PortProblem::Stuck, device_, unsent);
-        return false;
+        return port_->bytesToWrite() > 0 && !hungUp() ? failStuck() : failLost();
     }
     written_ = true;
     line_.handedOver(static_cast<int>(bytes.size()));
@@ -342,6 +335,22 @@ bool QtSerialPort::failLost() {
         emit sendingFailed(PortProblem::Disconnected, device_, unsent);
     }
     return false;
+}
+
+// The kernel's queue is full and the line has not hung up: the adapter takes nothing more.
+bool QtSerialPort::failStuck() {
+    const int unsent = line_.bytesLeft() + static_cast<int>(port_->bytesToWrite());
+    port_->clear(QSerialPort::Output);
+    written_ = false;
+    close();
+    fail(PortProblem::Stuck, QStringLiteral("%1 takes no more bytes.").arg(device_));
+    emit sendingFailed(PortProblem::Stuck, device_, unsent);
+    return false;
+}
+
+bool QtSerialPort::hungUp() const {
+    pollfd state{static_cast<int>(port_->handle()), POLLOUT, 0};
+    return ::poll(&state, 1, 0) > 0 && (state.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0;
 }
 
 // An unplugged adapter hangs the line up: every read then fails at once, over and over, so
