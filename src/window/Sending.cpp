@@ -28,7 +28,7 @@ void MainForm::reportPortProblem(const LinkOutcome& outcome) {
 
 // A send failed, or what was handed over did not all leave: the lamp goes off and the status
 // bar says why. A device that is gone is watched for.
-void MainForm::sendingFailed(const LinkOutcome& failure) {
+void MainForm::showSendingFailure(const LinkOutcome& failure) {
     reportPortProblem(failure);
     controls_.ImageOn->setVisible(false);
     controls_.ImageOff->setVisible(true);
@@ -37,6 +37,14 @@ void MainForm::sendingFailed(const LinkOutcome& failure) {
     deviceLost_ =
         failure.problem == PortProblem::Absent || failure.problem == PortProblem::Disconnected;
     deviceBack_ = false;
+}
+
+// What was handed over did not all leave.
+void MainForm::sendingFailed(const LinkOutcome& failure) {
+    showSendingFailure(failure);
+    if (!journaling_.session.isEmpty()) {
+        journalSent(false);
+    }
 }
 
 void MainForm::sent() {
@@ -59,8 +67,9 @@ void MainForm::deviceReturned() {
 bool MainForm::SendParameter(std::uint8_t address, std::uint8_t value) {
     const LinkOutcome outcome = link_.sendParameter(address, value);
     markUnsent(slotOf(address), !outcome.ok);
+    journalSent(outcome.ok);
     if (!outcome.ok) {
-        sendingFailed(outcome);
+        showSendingFailure(outcome);
         showInvalidPortMessage();
         return false;
     }
@@ -73,7 +82,8 @@ bool MainForm::SendParameter(std::uint8_t address, std::uint8_t value) {
 
 bool MainForm::ModelHandshake() {
     if (const LinkOutcome outcome = link_.sendModelHandshake(); !outcome.ok) {
-        sendingFailed(outcome);
+        journaling_.complete = false;
+        showSendingFailure(outcome);
         showInvalidPortMessage();
         return false;
     }
