@@ -67,6 +67,8 @@ private slots:
         row("this program", "pty", "self", PortProblem::Busy, inUse);
         row("another program", "pty", "sleep", PortProblem::Busy, bySleep);
         row("another program, named under /dev", "pts/N", "sleep", PortProblem::Busy, bySleep);
+        row("a bridge holding a terminal of its own too", "pty", "socat", PortProblem::Busy,
+            "%1 is in use by socat (process %2).");
         row("ModemManager", "pty", "ModemManager", PortProblem::ProbedByModemManager,
             "%1 is in use by ModemManager (process %2).");
         row("no permission", "pty", "mode", PortProblem::PermissionDenied, "You may not use %1.");
@@ -103,7 +105,9 @@ private slots:
         } else if (!holder.isEmpty()) {
             QVERIFY(QFile::link(QStringLiteral("/bin/sleep"), programs.filePath(holder)));
             const QString held = path == "/dev/null" ? path : pathOf(adapter);
-            other.start("sh", {"-c", "exec " + programs.filePath(holder) + " 30 <>" + held});
+            const QString bridge = holder == "socat" ? " 3<>/dev/ptmx" : "";
+            other.start("sh",
+                        {"-c", "exec " + programs.filePath(holder) + " 30 <>" + held + bridge});
             QTRY_VERIFY(otherHolderOf(held).has_value());
         }
 

@@ -2,7 +2,9 @@
 // the file into the programmer, so a batch of controllers can be set from one file.
 #include <QCoreApplication>
 #include <QEventLoop>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 #include "link/ProgrammingLink.h"
 #include "model/MessageDecoder.h"
@@ -89,9 +91,7 @@ void print(const QByteArray& bytes) {
     }
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int run(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const std::variant<Request, QString> parsed = parseArguments(app.arguments().mid(1));
     if (const auto* problem = std::get_if<QString>(&parsed)) {
@@ -160,4 +160,23 @@ int main(int argc, char** argv) {
         return link.isReady() ? 2 : 3;
     }
     return 0;
+}
+
+// What was printed reached its file: a full disk or a closed pipe is a failure too.
+bool outputWritten() {
+    const bool flushed = std::fflush(stdout) == 0;
+    const int error = errno;
+    if (flushed && std::ferror(stdout) == 0) {
+        return true;
+    }
+    std::fprintf(stderr, "rotaline-program: the output could not be written: %s\n",
+                 std::strerror(flushed ? EIO : error));
+    return false;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const int status = run(argc, argv);
+    return outputWritten() || status != 0 ? status : 2;
 }
