@@ -1,4 +1,5 @@
 #include <fcntl.h>
+#include <sys/ioctl.h>
 #include <unistd.h>
 
 #include <QDir>
@@ -136,6 +137,15 @@ private slots:
         QtSerialPort port([&](int) { return link; });
         QVERIFY(port.open() && port.write("\xAA\x55"));
         QCOMPARE(adapter.read(1000ms), std::string("\xAA\x55"));
+
+        // Held for exclusive use, under the lock file other serial programs look for: named
+        // after the device itself, not the link.
+        const int other = ::open(qPrintable(pathOf(adapter)), O_RDWR | O_NOCTTY | O_CLOEXEC);
+        int exclusive = 0;
+        QVERIFY(other < 0 || (::ioctl(other, TIOCGEXCL, &exclusive) == 0 && exclusive == 1));
+        ::close(other);
+        const QString lock = "LCK.." + pathOf(adapter).mid(5).replace('/', '_');
+        QVERIFY(QFile::exists("/var/lock/" + lock) || QFile::exists("/tmp/" + lock));
     }
 
     // Each round the adapter is pulled after a change and another plugged in on the other

@@ -56,7 +56,7 @@ public:
 
 private:
     bool fail(PortProblem problem, const QString& why);
-    bool failOpen(const QString& device);
+    bool failOpen(const QString& device, bool holderUnseen);
     bool failLost();
     bool deviceLost() const;
     Assignment resolveDevice() const;
