@@ -27,6 +27,7 @@
 #include "ui/PictureIcon.h"
 #include "ui/PictureWidget.h"
 #include "ui/PortList.h"
+#include "ui/SheetCommands.h"
 #include "ui/StatusText.h"
 #include "ui/TabOrder.h"
 #include "ui/UnsentMark.h"
@@ -131,6 +132,24 @@ void MainWindow::showAdapters() {
     }
 }
 
+void MainWindow::showJournal() {
+    if (sheets_ != nullptr) {
+        sheets_->showHistory();
+    }
+}
+
+void MainWindow::printSheet() {
+    if (sheets_ != nullptr) {
+        sheets_->print();
+    }
+}
+
+void MainWindow::exportSheet() {
+    if (sheets_ != nullptr) {
+        sheets_->exportPdf();
+    }
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
     form_.Form_Unload();
     lineTimer_.stop();
@@ -177,6 +196,9 @@ void MainWindow::showStatus(const Say& text) {
 
 // The title names the file, as desktops write it: the file first.
 void MainWindow::fileShown(const QString& path) {
+    if (sheets_ != nullptr) {
+        sheets_->setFile(path);
+    }
     setWindowTitle(QFileInfo(path).fileName() + QStringLiteral(" \u2014 Rotaline"));
 }
 
