@@ -5,9 +5,13 @@
 
 namespace {
 
-// The exit status, output and error output of one run of the tool.
-std::tuple<int, QByteArray, QString> program(const QStringList& arguments) {
+// The exit status, output and error output of one run of the tool; a last argument ">FILE"
+// sends the output to FILE.
+std::tuple<int, QByteArray, QString> program(QStringList arguments) {
     QProcess tool;
+    if (arguments.last().startsWith('>')) {
+        tool.setStandardOutputFile(arguments.takeLast().mid(1));
+    }
     tool.start(QStringLiteral(PROGRAM_TOOL), arguments);
     tool.waitForFinished(20000);
     return {tool.exitCode(), tool.readAllStandardOutput(),
@@ -93,6 +97,13 @@ private slots:
         // Write-only even for root, as /proc/sys checks the mode for every user.
         refused("unreadable file", {"/proc/sys/vm/compact_memory", "/dev/rotaline-absent"},
                 "/proc/sys/vm/compact_memory: cannot be read: Permission denied\n");
+        const QString full =
+            "rotaline-program: the output could not be written: No space left on "
+            "device\n";
+        refused("described to a full disk", {"--describe", data("car.esc"), ">/dev/full"}, full);
+        refused("dry run to a full disk",
+                {"--dry-run", data("small-car.esc"), "/dev/rotaline-absent", ">/dev/full"},
+                "A real run takes 2.9 s on the line.\n" + full);
         QTest::newRow("port that cannot be used")
             << QStringList{data("airplane.esc"), "/dev/rotaline-absent"} << QByteArray() << 3
             << QByteArray() << "/dev/rotaline-absent cannot be used: ";

@@ -29,7 +29,9 @@
 
 namespace rotaline {
 
+// Signals stay handled until the port, declared after them, has closed.
 struct Programmer::Parts {
+    ExitSignals exitSignals;
     QSettingsStore settings;
     PortResolver resolver{settings};
     QtSerialPort port{[this](int number) { return resolver.assignmentOf(number); }};
@@ -42,10 +44,14 @@ struct Programmer::Parts {
     QtDialogs aboutDialogs;
     MainWindow window{form};
     SheetCommands sheets{form, dialogs, &window, defaultJournalPath()};
-    ExitSignals exitSignals;
     DeviceWatch devices;
     QPointer<AdaptersDialog> adapters;
+    QPointer<FinishingDialog> finishing;
     bool ending = false;  // a signal came
+    int exitStatus = 0;
+
+    // What was still on the line was not sent: the first reason counts.
+    void gaveUp(int status) { exitStatus = exitStatus == 0 ? status : exitStatus; }
 };
 
 Programmer::Programmer() : parts_(std::make_unique<Parts>()) {
@@ -85,18 +91,26 @@ Programmer::Programmer() : parts_(std::make_unique<Parts>()) {
             p.form.deviceReturned();
         }
     });
-    QObject::connect(&p.exitSignals, &ExitSignals::received, &p.window, [this] { endOnSignal(); });
+    QObject::connect(&p.exitSignals, &ExitSignals::received, &p.window,
+                     [this](int signal) { endOnSignal(signal); });
 }
 
 // A signal ends the program as Exit does, once the line is idle: a message box, a file dialog,
 // the About box or the adapters window open at that moment is closed first, so that nothing
 // waits for an answer nobody will give. Exit comes once the handler that opened a box has run
-// to its end, so that nothing it still sends finds the port closed. A second signal gives up
-// what is still on the line, as Quit now does.
-void Programmer::endOnSignal() {
+// to its end, so that nothing it still sends finds the port closed. While the line is being
+// finished the user has already asked to quit, and it goes on. A second signal gives up what
+// is still on the line, as Quit now does.
+void Programmer::endOnSignal(int signal) {
     Parts& p = *parts_;
     if (std::exchange(p.ending, true)) {
-        p.port.abandonDraining();
+        if (p.port.isDraining()) {
+            p.gaveUp(128 + signal);
+            p.port.abandonDraining();
+        }
+        return;
+    }
+    if (!p.finishing.isNull()) {
         return;
     }
     for (QWidget* window : QApplication::topLevelWidgets()) {
@@ -156,13 +170,18 @@ void Programmer::finishSending() {
     if (!p.port.isDraining()) {
         return;
     }
-    auto* finishing =
-        new FinishingDialog([&p] { return p.form.lineStatus(); },
-                            [&p] { p.port.abandonDraining(); }, p.form.flags().chinese);
-    QObject::connect(&p.port, &SerialPort::lineIdle, finishing, &FinishingDialog::finished);
-    QObject::connect(&p.port, &SerialPort::sendingFailed, finishing,
-                     [&p, finishing] { finishing->failed(p.form.lineStatus().text); });
-    finishing->show();
+    p.finishing = new FinishingDialog([&p] { return p.form.lineStatus(); },
+                                      [&p] {
+                                          p.gaveUp(NotAllSent);
+                                          p.port.abandonDraining();
+                                      },
+                                      p.form.flags().chinese);
+    QObject::connect(&p.port, &SerialPort::lineIdle, p.finishing, &FinishingDialog::finished);
+    QObject::connect(&p.port, &SerialPort::sendingFailed, p.finishing, [&p] {
+        p.gaveUp(NotAllSent);
+        p.finishing->failed(p.form.lineStatus().text);
+    });
+    p.finishing->show();
 }
 
 // One window at a time; assigning the COM number now selected selects it again at once.
@@ -194,6 +213,11 @@ void Programmer::followAssignedDevices() {
             p.devices.follow(devicePath(device));
         }
     }
+}
+
+int Programmer::exec() {
+    const int status = QApplication::exec();
+    return status != 0 ? status : parts_->exitStatus;
 }
 
 MainForm& Programmer::form() {

@@ -30,5 +30,5 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     Programmer programmer;
     programmer.start(request.file);
-    return app.exec();
+    return programmer.exec();
 }

@@ -102,6 +102,16 @@ struct Parameter {
     int page = -1;  // tab page that carries it, -1 for the window
     bool hiddenAtFirst = false;
 
+private:
+    // Defined ahead of the builders below, as clang 14 evaluates them only so.
+    template <class T, class V>
+    constexpr Parameter with(T Parameter::*field, V value) const {
+        Parameter changed = *this;
+        changed.*field = value;
+        return changed;
+    }
+
+public:
     constexpr Parameter in(std::string_view frame) const { return with(&Parameter::group, frame); }
     constexpr Parameter framed(std::string_view name, std::string_view designed,
                                Words words = {}) const {
@@ -148,14 +158,6 @@ struct Parameter {
     constexpr std::string_view outerFrame() const { return group.empty() ? caption.name : group; }
     // The control's parent: its caption frame, else its group.
     constexpr std::string_view parent() const { return caption.label ? group : caption.name; }
-
-private:
-    template <class T, class V>
-    constexpr Parameter with(T Parameter::*field, V value) const {
-        Parameter changed = *this;
-        changed.*field = value;
-        return changed;
-    }
 };
 
 constexpr Parameter options(int slot, std::string_view control, std::string_view role) {

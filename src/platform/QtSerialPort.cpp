@@ -148,7 +148,10 @@ bool QtSerialPort::open() {
                     QStringLiteral("%1 is not a serial device.").arg(device_));
     }
     // Linux lets two programs open one tty, and our settings would break the other's link.
-    if (const std::optional<PortHolder> holder = otherHolderOf(device_)) {
+    // What this user cannot see, the open keeps out: QSerialPort takes the device for
+    // exclusive use (TIOCEXCL) under the lock file other serial programs look for.
+    const HolderSearch search = searchHolders(device_);
+    if (const std::optional<PortHolder> holder = search.holder) {
         fail(holder->program == QLatin1String("ModemManager") ? PortProblem::ProbedByModemManager
                                                               : PortProblem::Busy,
              QStringLiteral("%1 is in use by %2 (process %3).")
@@ -163,7 +166,7 @@ bool QtSerialPort::open() {
                     QStringLiteral("%1 cannot be set to %2.").arg(device_, settings_));
     }
     if (!port_->open(QIODevice::ReadWrite)) {
-        failOpen(device_);
+        failOpen(device_, search.unseen);
         if (problem_ == PortProblem::PermissionDenied) {
             finding_ = findingFor(device_);
         }
@@ -178,7 +181,7 @@ bool QtSerialPort::open() {
     return true;
 }
 
-bool QtSerialPort::failOpen(const QString& device) {
+bool QtSerialPort::failOpen(const QString& device, bool holderUnseen) {
     const QFileInfo info(device);
     switch (port_->error()) {
         case QSerialPort::DeviceNotFoundError:
@@ -189,7 +192,10 @@ bool QtSerialPort::failOpen(const QString& device) {
                             QStringLiteral("You may not use %1.").arg(device));
             }
             return fail(PortProblem::Busy,
-                        QStringLiteral("%1 is in use by another program.").arg(device));
+                        (holderUnseen ? QStringLiteral("%1 is in use by another program, perhaps "
+                                                       "another user's, which you cannot see.")
+                                      : QStringLiteral("%1 is in use by another program."))
+                            .arg(device));
         default:
             return fail(
                 PortProblem::Other,

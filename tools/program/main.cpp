@@ -3,7 +3,9 @@
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QGuiApplication>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 
 #include "link/ProgrammingLink.h"
@@ -112,9 +114,7 @@ std::unique_ptr<QCoreApplication> application(int& argc, char** argv, Request::M
     return std::make_unique<QGuiApplication>(argc, argv);
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int run(int argc, char** argv) {
     QStringList arguments;
     for (int i = 1; i < argc; ++i) {
         arguments << QString::fromLocal8Bit(argv[i]);
@@ -218,4 +218,23 @@ int main(int argc, char** argv) {
         return link.isReady() ? 2 : 3;
     }
     return 0;
+}
+
+// What was printed reached its file: a full disk or a closed pipe is a failure too.
+bool outputWritten() {
+    const bool flushed = std::fflush(stdout) == 0;
+    const int error = errno;
+    if (flushed && std::ferror(stdout) == 0) {
+        return true;
+    }
+    std::fprintf(stderr, "rotaline-program: the output could not be written: %s\n",
+                 std::strerror(flushed ? EIO : error));
+    return false;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const int status = run(argc, argv);
+    return outputWritten() || status != 0 ? status : 2;
 }
