@@ -21,7 +21,7 @@ inline constexpr std::array<CaptionRow, 18> LeadingCaptions{{
     {"mnuAdapters", {"Serial adapters...", "串口适配器..."}},
     {"mnuSendAll", {"Send all settings again(&A)", "重新发送全部设置(&A)"}, true},
     {"mnuExit", {"Exit", "退出"}},
-    {"mnuEdit", {"Edit(&E)", "编辑(&E)"}, true},
+    {"mnuEdit", {"Edit", "编辑"}},
     {"mnuUndo", {"Undo(&U)", "撤销(&U)"}, true},
     {"mnuRedo", {"Redo(&R)", "重做(&R)"}, true},
     {"mnuLanguage", {"Langage", "语言"}},

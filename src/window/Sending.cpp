@@ -36,6 +36,7 @@ void MainForm::sendingFailed(const LinkOutcome& failure) {
 bool MainForm::SendParameter(std::uint8_t address, std::uint8_t value) {
     const LinkOutcome sent = link_.sendParameter(address, value);
     markUnsent(slotOf(address), !sent.ok);
+    showFileState();
     if (!sent.ok) {
         reportPortProblem(sent);
         showInvalidPortMessage();

@@ -30,7 +30,7 @@ struct HeadlessForm {
 };
 
 void reportProblems(const QString& file, const QStringList& problems) {
-    std::fprintf(stderr, "%s: %s\n", qPrintable(file), qPrintable(problems.join("; ")));
+    std::fprintf(stderr, "%s\n", qPrintable(loadProblem(file, problems)));
 }
 
 double seconds(LineClock::Clock::duration duration) {
@@ -63,7 +63,8 @@ constexpr const char* Usage =
     "Sends to the controller on DEVICE what loading SETTINGS-FILE into Rotaline sends,\n"
     "printing each message. --dry-run prints the messages without opening DEVICE.\n"
     "--describe prints the controller a file is for and each setting it uses; --diff prints\n"
-    "the settings two files set otherwise (exit status 0 alike, 1 different, 2 trouble).\n";
+    "the settings two files set otherwise (exit status 0 alike, 1 different, 2 trouble).\n"
+    "A value may follow its option after \"=\": --format=json.\n";
 
 int usage(const QString& problem) {
     std::fprintf(stderr, "rotaline-program: %s\n%s", qPrintable(problem), Usage);
