@@ -135,11 +135,18 @@ private slots:
                     [view] { return view->model()->rowCount(view->rootIndex()) > 0; })) {
                 shown << QStringLiteral("no file listed");
             }
+            const auto text = [view](int column) {
+                return view->model()->index(0, column, view->rootIndex()).data().toString();
+            };
+            const auto fits = [view, text](int column) {
+                return view->fontMetrics().horizontalAdvance(text(column)) <=
+                       view->columnWidth(column);
+            };
+            static_cast<void>(
+                QTest::qWaitFor([fits] { return fits(1) && fits(3); }));  // resized later
             for (int column : {1, 3}) {
-                const QModelIndex cell = view->model()->index(0, column, view->rootIndex());
-                const QString text = cell.data().toString();
-                shown << text;
-                if (view->fontMetrics().horizontalAdvance(text) > view->columnWidth(column)) {
+                shown << text(column);
+                if (!fits(column)) {
                     shown << QStringLiteral("cut off");
                 }
             }
