@@ -60,8 +60,8 @@ constexpr const char* Usage =
     "Usage: rotaline-program [--dry-run] SETTINGS-FILE DEVICE\n"
     "       rotaline-program --describe [--format text|json] [--lang en|zh] SETTINGS-FILE\n"
     "       rotaline-program --diff [--lang en|zh] SETTINGS-FILE OTHER-SETTINGS-FILE\n"
-    "Sends to the controller on DEVICE what loading SETTINGS-FILE into Rotaline sends,\n"
-    "printing each message. --dry-run prints the messages without opening DEVICE.\n"
+    "Sends to the controller on DEVICE what loading SETTINGS-FILE into Rotaline just started\n"
+    "sends, printing each message. --dry-run prints the messages without opening DEVICE.\n"
     "--describe prints the controller a file is for and each setting it uses; --diff prints\n"
     "the settings two files set otherwise (exit status 0 alike, 1 different, 2 trouble).\n"
     "A value may follow its option after \"=\": --format=json.\n";
