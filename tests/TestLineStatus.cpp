@@ -83,7 +83,8 @@ private slots:
         QFETCH(QString, help);
         const LinkOutcome lost{false,        sendingFailureText(problem, "/dev/ttyUSB0", 12),
                                problem,      "/dev/ttyUSB0",
-                               std::nullopt, 12};
+                               std::nullopt, 12,
+                               std::nullopt};
 
         QCOMPARE(portHelp(lost, 1, chinese), help);
     }

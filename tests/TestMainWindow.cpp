@@ -339,10 +339,19 @@ private slots:
     void theAdaptersWindowGivesEachAdapterOneNumberThatFollowsIt() {
         MemorySettingsStore store;
         PortResolver resolver(store);
-        QList<SerialDevice> present{{"/dev/ttyUSB0", "/dev/serial/by-id/usb-FTDI_A1", "FTDI"},
-                                    {"/dev/ttyUSB1", "/dev/serial/by-id/usb-CH340_B", "CH340"}};
+        QList<AdapterFinding> present(2);
+        present[0].device = "/dev/ttyUSB0";
+        present[0].stableName = "/dev/serial/by-id/usb-FTDI_A1";
+        present[0].identity = "FTDI";
+        present[1].device = "/dev/ttyUSB1";
+        present[1].stableName = "/dev/serial/by-id/usb-CH340_B";
+        present[1].identity = "CH340";
         AdaptersDialog dialog(
-            resolver, [&present] { return present; }, false);
+            resolver,
+            [&present] {
+                return AdapterSurvey{present, GroupStanding::Member};
+            },
+            false);
         QSignalSpy assigned(&dialog, &AdaptersDialog::assigned);
         dialog.assignRow(1, 3);
         dialog.assignRow(0, 1);
@@ -350,7 +359,7 @@ private slots:
 
         // Plugged in the other order, each adapter keeps its number.
         std::reverse(present.begin(), present.end());
-        std::swap(present[0].path, present[1].path);
+        std::swap(present[0].device, present[1].device);
         dialog.refresh();
         QCOMPARE(dialog.table()->item(0, 1)->text(), QStringLiteral("CH340"));
         const auto number = [&dialog](int row) {
@@ -369,7 +378,10 @@ private slots:
         AdaptersDialog dialog(
             resolver,
             [] {
-                return QList<SerialDevice>{{"/dev/ttyS0", "/dev/ttyS0", ""}};
+                QList<AdapterFinding> findings(2);
+                findings[0].device = findings[0].stableName = "/dev/ttyS0";
+                findings[1].cause = AdapterCause::NothingPlugged;
+                return AdapterSurvey{findings, GroupStanding::Root};
             },
             false);
         dialog.show();
@@ -379,7 +391,7 @@ private slots:
             for (int row = 0; row < table->rowCount(); ++row) {
                 auto* numbers = qobject_cast<QComboBox*>(table->cellWidget(row, 0));
                 rows << QStringList{numbers->currentText(), table->item(row, 1)->text(),
-                                    table->item(row, 2)->text(), numbers->itemText(1)}
+                                    table->item(row, 3)->text(), numbers->itemText(1)}
                             .join(" | ");
             }
             return rows;
@@ -387,8 +399,9 @@ private slots:
 
         QVERIFY(dialog.emptyState()->isVisible());
         QVERIFY(dialog.emptyState()->text().startsWith(
-            "No USB serial adapter is plugged in. Rotaline lists the serial devices the system "
-            "reports in /sys/class/tty;"));
+            "No serial adapter is plugged in: the system shows none on USB. Plug the adapter in."));
+        QVERIFY(dialog.emptyState()->text().endsWith(
+            "\nRotaline runs as root, which may open any serial device."));
         QCOMPARE(rows(), QStringList({"none |  | /dev/ttyS0 | COM1 (null)",
                                       "COM1 | assigned by hand | /dev/null | COM1",
                                       "COM2 | assigned, not present | /dev/rotaline-absent | "

@@ -95,6 +95,8 @@ private slots:
                 "rotaline-program: --frob is not an option\n");
         refused("diff of one file", {"--diff", "COPY"},
                 "rotaline-program: --diff compares two settings files, 1 given\n");
+        refused("adapters listed with a file", {"--adapters", "--format", "json", "COPY"},
+                "rotaline-program: --adapters takes no file, 1 given\n");
         refused("missing file", {"--describe", "/rotaline-missing.esc"},
                 "/rotaline-missing.esc: no such file\n");
         refused("folder", {"--diff", "COPY", TEST_DATA},

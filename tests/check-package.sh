@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Debian package into a temporary folder and checks it as Debian's tools would:
 # lintian finds no error or warning, the AppStream data and the desktop entry validate, the
-# three programs and their manual pages are in it, the udev rule covers the usual adapter chips
-# and no package is depended on twice.
+# three programs and their manual pages are in it, the udev rule is the one made from the table
+# of chips and is applied on install, and no package is depended on twice.
 set -euo pipefail
 build=$(realpath "$1")
 if ! command -v lintian >/dev/null; then
@@ -27,10 +27,10 @@ for program in rotaline rotaline-program rotaline-virtual-controller; do
 done
 
 rules=$root/usr/lib/udev/rules.d/60-rotaline.rules
-for chip in 1a86:7523 1a86:5523 10c4:ea60 0403:6001 067b:2303; do
-    grep -q "idVendor}==\"${chip%:*}\", ATTRS{idProduct}==\"${chip#*:}\", TAG+=\"uaccess\", ENV{ID_MM_DEVICE_IGNORE}=\"1\"" "$rules" ||
-        { echo "no udev rule for $chip"; exit 1; }
-done
+cmp -s "$rules" "$build/packaging/60-rotaline.rules" && grep -q 'TAG+="uaccess"' "$rules" ||
+    { echo "the udev rule is not the one made from the table of chips"; exit 1; }
+dpkg-deb --info "$deb" postinst | grep -q 'udevadm trigger --subsystem-match=tty' ||
+    { echo "the package does not apply its udev rule to adapters already plugged in"; exit 1; }
 
 twice=$(dpkg-deb --field "$deb" Depends | tr ',|' '\n\n' | sed 's/(.*)//; s/ //g' | sort | uniq -d)
 [ -z "$twice" ] || { echo "depended on twice: $twice"; exit 1; }

@@ -7,6 +7,7 @@
 
 #include "about/SystemInformation.h"
 #include "link/ProgrammingLink.h"
+#include "platform/AdapterDiagnosis.h"
 #include "platform/DeviceWatch.h"
 #include "platform/ExitSignals.h"
 #include "platform/PortResolver.h"
@@ -143,7 +144,7 @@ void Programmer::showAdapters() {
     Parts& p = *parts_;
     if (p.adapters.isNull()) {
         p.adapters = new AdaptersDialog(
-            p.resolver, [] { return presentSerialDevices(); }, p.form.flags().chinese, &p.window);
+            p.resolver, [] { return surveyAdapters(); }, p.form.flags().chinese, &p.window);
         p.adapters->setAttribute(Qt::WA_DeleteOnClose);
         QObject::connect(&p.devices, &DeviceWatch::changed, p.adapters, &AdaptersDialog::refresh);
         QObject::connect(p.adapters, &AdaptersDialog::assigned, &p.window, [&p](int portNumber) {

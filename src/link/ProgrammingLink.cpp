@@ -17,7 +17,8 @@ ProgrammingLink::ProgrammingLink(SerialPort& port) : port_(port) {
                                      failure_ = LinkOutcome{
                                          false,        sendingFailureText(problem, device, unsent),
                                          problem,      device,
-                                         std::nullopt, unsent};
+                                         std::nullopt, unsent,
+                                         std::nullopt};
                                      if (failed_) {
                                          failed_(*failure_);
                                      }

@@ -20,12 +20,14 @@ struct LinkOutcome {
     QString device;
     std::optional<PortHolder> holder;
     int unsent = 0;  // bytes handed over that never left
+    std::optional<AdapterFinding> finding;
 
     static LinkOutcome failure(QString why, PortProblem problem = PortProblem::Other) {
-        return {false, std::move(why), problem, {}, std::nullopt, 0};
+        return {false, std::move(why), problem, {}, std::nullopt, 0, std::nullopt};
     }
     static LinkOutcome failureOf(const SerialPort& port) {
-        return {false, port.errorString(), port.problem(), port.device(), port.holder(), 0};
+        return {false, port.errorString(), port.problem(), port.device(), port.holder(),
+                0,     port.finding()};
     }
 };
 

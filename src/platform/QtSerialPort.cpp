@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "platform/AdapterDiagnosis.h"
 #include "platform/DevicePath.h"
 #include "platform/PortHolders.h"
 
@@ -88,6 +89,7 @@ bool QtSerialPort::fail(PortProblem problem, const QString& why) {
     problem_ = problem;
     error_ = why;
     holder_.reset();
+    finding_.reset();
     return false;
 }
 
@@ -135,9 +137,10 @@ bool QtSerialPort::open() {
         return true;
     }
     if (!QFileInfo::exists(device_)) {
-        return fail(
-            isRunning(QStringLiteral("brltty")) ? PortProblem::TakenByBrltty : PortProblem::Absent,
-            QStringLiteral("%1 does not exist.").arg(device_));
+        fail(isRunning(QStringLiteral("brltty")) ? PortProblem::TakenByBrltty : PortProblem::Absent,
+             QStringLiteral("%1 does not exist.").arg(device_));
+        finding_ = findingFor(device_);
+        return false;
     }
     if (!isSerialLine(device_)) {
         return fail(PortProblem::NotSerial,
@@ -159,7 +162,11 @@ bool QtSerialPort::open() {
                     QStringLiteral("%1 cannot be set to %2.").arg(device_, settings_));
     }
     if (!port_->open(QIODevice::ReadWrite)) {
-        return failOpen(device_);
+        failOpen(device_);
+        if (problem_ == PortProblem::PermissionDenied) {
+            finding_ = findingFor(device_);
+        }
+        return false;
     }
     if (!line_.isBusy()) {
         line_ = LineClock(port_->baudRate());

@@ -50,6 +50,7 @@ public:
     PortProblem problem() const override { return problem_; }
     QString device() const override { return device_; }
     std::optional<PortHolder> holder() const override { return holder_; }
+    std::optional<AdapterFinding> finding() const override { return finding_; }
     const QSerialPort& port() const { return *port_; }
     bool isDraining() const override { return !draining_.empty(); }
     void abandonDraining() override;
@@ -97,6 +98,7 @@ private:
     QString error_;
     PortProblem problem_ = PortProblem::None;
     std::optional<PortHolder> holder_;
+    std::optional<AdapterFinding> finding_;
 };
 
 }  // namespace rotaline

@@ -1,15 +1,10 @@
 #include "platform/SerialDevices.h"
 
-#include <grp.h>
-#include <unistd.h>
-
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QRegularExpression>
-#include <algorithm>
-#include <vector>
 
 namespace rotaline {
 
@@ -20,25 +15,60 @@ QString attribute(const QString& folder, const char* name) {
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.read(256)).trimmed() : QString();
 }
 
-// The maker, product and serial number of the USB device above `device`, as far as known.
-QString identityOf(QString device, const QString& sys) {
+}  // namespace
+
+QString usbDeviceAbove(QString device, const QString& sys) {
     for (int up = 0; up < 4 && device.startsWith(sys) && device.size() > sys.size(); ++up) {
         if (QFileInfo::exists(device + QStringLiteral("/idVendor"))) {
-            QStringList identity;
-            for (const char* name : {"manufacturer", "product"}) {
-                const QString part = attribute(device, name);
-                if (!part.isEmpty() && !identity.contains(part)) {
-                    identity << part;
-                }
-            }
-            if (const QString serial = attribute(device, "serial"); !serial.isEmpty()) {
-                identity << QStringLiteral("#") + serial;
-            }
-            return identity.join(QLatin1Char(' '));
+            return device;
         }
         device = QFileInfo(device).path();
     }
     return {};
+}
+
+QString usbAttribute(const QString& usbDevice, const char* name) {
+    return usbDevice.isEmpty() ? QString() : attribute(usbDevice, name);
+}
+
+QString usbIdentity(const QString& usb) {
+    QStringList identity;
+    for (const char* name : {"manufacturer", "product"}) {
+        const QString part = usbAttribute(usb, name);
+        if (!part.isEmpty() && !identity.contains(part)) {
+            identity << part;
+        }
+    }
+    if (const QString serial = usbAttribute(usb, "serial"); !serial.isEmpty()) {
+        identity << QStringLiteral("#") + serial;
+    }
+    return identity.join(QLatin1Char(' '));
+}
+
+namespace {
+
+// Adapters of one kind without serial numbers get one by-id name, which the one plugged in last
+// takes: while two are present, each is known by the USB socket it is in.
+void nameSharedAdaptersBySocket(QHash<QString, SerialDevice>& byPath,
+                                const QHash<QString, QString>& usbOf, const QString& dev) {
+    QHash<QString, int> kinds;
+    const auto kindOf = [&usbOf](const QString& path) {
+        const QString usb = usbOf.value(path);
+        return usb.isEmpty() || !usbAttribute(usb, "serial").isEmpty()
+                   ? QString()
+                   : usbAttribute(usb, "idVendor") + ':' + usbAttribute(usb, "idProduct") + ':' +
+                         usbAttribute(usb, "product");
+    };
+    for (const QString& path : byPath.keys()) {
+        kinds[kindOf(path)] += 1;
+    }
+    for (auto it = byPath.begin(); it != byPath.end(); ++it) {
+        const QString kind = kindOf(it.key());
+        if (!kind.isEmpty() && kinds.value(kind) > 1) {
+            it->stableName =
+                PortResolver::stableNameOf(it.key(), dev + QStringLiteral("/serial/by-path"));
+        }
+    }
 }
 
 }  // namespace
@@ -47,6 +77,7 @@ QList<SerialDevice> presentSerialDevices(const DeviceFolders& folders) {
     const QString sys = QDir(folders.sys).canonicalPath();
     const QDir ttys(folders.sys + QStringLiteral("/class/tty"));
     QHash<QString, SerialDevice> byPath;
+    QHash<QString, QString> usbOf;
     for (const QString& name : ttys.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
         const QString entry = ttys.filePath(name);
         const QString device = QFileInfo(entry + QStringLiteral("/device")).canonicalFilePath();
@@ -55,11 +86,13 @@ QList<SerialDevice> presentSerialDevices(const DeviceFolders& folders) {
             !QFileInfo::exists(path)) {
             continue;
         }
+        usbOf.insert(path, usbDeviceAbove(device, sys));
         byPath.insert(
             path,
             {path, PortResolver::stableNameOf(path, folders.dev + QStringLiteral("/serial/by-id")),
-             identityOf(device, sys)});
+             usbIdentity(usbOf.value(path))});
     }
+    nameSharedAdaptersBySocket(byPath, usbOf, folders.dev);
     QList<SerialDevice> devices;
     for (const QString& path : PortResolver::ordered(byPath.keys())) {
         devices << byPath.value(path);
@@ -76,18 +109,6 @@ QString readableDeviceName(const QString& device, const QString& dev) {
         return name;
     }
     return device.startsWith(dev + QLatin1Char('/')) ? device.mid(dev.size() + 1) : device;
-}
-
-bool mayOpenSerialDevices() {
-    const group* dialout = ::getgrnam("dialout");
-    if (::geteuid() == 0 || dialout == nullptr) {
-        return true;
-    }
-    std::vector<gid_t> groups(static_cast<size_t>(std::max(0, ::getgroups(0, nullptr))));
-    const int count = ::getgroups(static_cast<int>(groups.size()), groups.data());
-    groups.resize(static_cast<size_t>(std::max(0, count)));
-    groups.push_back(::getegid());
-    return std::find(groups.begin(), groups.end(), dialout->gr_gid) != groups.end();
 }
 
 }  // namespace rotaline

@@ -5,6 +5,7 @@
 #include <QString>
 #include <optional>
 
+#include "platform/AdapterFinding.h"
 #include "platform/PortHolders.h"
 
 namespace rotaline {
@@ -67,6 +68,8 @@ public:
     // that the trouble can be said in the user's language.
     virtual QString device() const { return {}; }
     virtual std::optional<PortHolder> holder() const { return std::nullopt; }
+    // What the system shows about a device that is absent or may not be opened.
+    virtual std::optional<AdapterFinding> finding() const { return std::nullopt; }
 
     // A closed port may still have bytes on the line: it closes for good once they have left,
     // and then lineIdle() is emitted. Abandoning drops what is left. Bytes that never left (the

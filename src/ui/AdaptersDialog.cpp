@@ -15,6 +15,7 @@
 
 #include "platform/SerialDevices.h"
 #include "version.h"
+#include "window/AdapterAdvice.h"
 #include "window/PortHelp.h"
 #include "window/Texts.h"
 
@@ -26,22 +27,6 @@ constexpr Bilingual Title{"Serial adapters", "串口适配器"};
 constexpr Bilingual Explanation{
     "Give your programming adapter a COM number. It keeps it when it is plugged in again.",
     "为编程适配器指定一个 COM 口号。重新插上后仍然保持。"};
-constexpr Bilingual NothingPresent{
-    "No USB serial adapter is plugged in. Rotaline lists the serial devices the system "
-    "reports in /sys/class/tty; an adapter appears here as soon as it is plugged in (as "
-    "/dev/ttyUSB… or /dev/ttyACM…).",
-    "没有插上 USB 串口适配器。Rotaline 列出系统在 /sys/class/tty 中报告的串口设备；"
-    "适配器一插上就会出现在这里（名为 /dev/ttyUSB… 或 /dev/ttyACM…）。"};
-constexpr Bilingual PermissionGranted{
-    "Your user is in the group \"dialout\", so it may open any serial adapter.",
-    "您的用户属于 \"dialout\" 组，可以打开任何串口适配器。"};
-constexpr Bilingual PermissionMissing{
-    "Installed from its package, Rotaline lets the user at the desktop open CH340, CH341, "
-    "CP210x, FT232R and PL2303 adapters. Other devices need the group \"dialout\", which your "
-    "user is not in: run \"sudo adduser $USER dialout\", then log in again.",
-    "从软件包安装后，Rotaline 允许桌面用户打开 CH340、CH341、CP210x、FT232R 和 PL2303 适配器。"
-    "其他设备需要 \"dialout\" 组的权限，您的用户不属于该组：请运行 "
-    "\"sudo adduser $USER dialout\"，然后重新登录。"};
 constexpr Bilingual AssignedByHand{"assigned by hand", "手动指定"};
 constexpr Bilingual NotPresent{"assigned, not present", "已指定，不存在"};
 constexpr Bilingual PathLabel{"Device path:", "设备路径："};
@@ -49,24 +34,35 @@ constexpr Bilingual AssignPath{"Assign", "指定"};
 constexpr Bilingual NoNumber{"none", "无"};
 constexpr Bilingual Replace{"%1 is given to %2. Give it to %3 instead?",
                             "%1 已指定给 %2。改为指定给 %3 吗？"};
-constexpr std::array<Bilingual, 4> Headers{{{"COM port", "COM口"},
+constexpr std::array<Bilingual, 5> Headers{{{"COM port", "COM口"},
                                             {"Adapter", "适配器"},
+                                            {"State", "状态"},
                                             {"Device", "设备"},
                                             {"Stable name", "固定名称"}}};
 
-bool listed(const QList<SerialDevice>& devices, const QString& name) {
-    return std::any_of(devices.begin(), devices.end(), [&name](const SerialDevice& device) {
-        return device.stableName == name || device.path == name;
+bool listed(const QList<AdapterFinding>& findings, const QString& name) {
+    return std::any_of(findings.begin(), findings.end(), [&name](const AdapterFinding& finding) {
+        return !finding.device.isEmpty() && (finding.stableName == name || finding.device == name);
     });
+}
+
+// What the system shows and the user can tell apart; a change of it fills the table again.
+QStringList shownOf(const AdapterSurvey& survey) {
+    QStringList shown{QString::number(static_cast<int>(survey.standing))};
+    for (const AdapterFinding& f : survey.findings) {
+        shown << QStringList{f.device, f.stableName, f.identity,
+                             QString::number(static_cast<int>(f.cause)), f.detail}
+                     .join(QLatin1Char('|'));
+    }
+    return shown;
 }
 
 }  // namespace
 
-AdaptersDialog::AdaptersDialog(PortResolver& resolver, Devices devices, bool chinese,
-                               QWidget* parent)
+AdaptersDialog::AdaptersDialog(PortResolver& resolver, Survey survey, bool chinese, QWidget* parent)
     : QDialog(parent),
       resolver_(resolver),
-      devices_(std::move(devices)),
+      survey_(std::move(survey)),
       chinese_(chinese),
       table_(new QTableWidget(this)),
       empty_(new QLabel(this)),
@@ -123,27 +119,38 @@ QWidget* AdaptersDialog::buildPathRow() {
     return row;
 }
 
-// Any change in /dev calls this: the table is built again only when the devices changed, so that
-// a list held open stays open.
+// Any change in /dev calls this: the table is built again only when what it shows changed, so
+// that a list held open stays open. Under it: each problem with its fix, and, when no problem
+// says it already, whether this user may open adapters.
 void AdaptersDialog::refresh() {
-    QList<SerialDevice> present = devices_();
-    if (filled_ && present == present_) {
+    const AdapterSurvey survey = survey_();
+    const QStringList shown = shownOf(survey);
+    if (filled_ && shown == surveyed_) {
         return;
     }
     filled_ = true;
-    present_ = std::move(present);
-    const bool permitted = mayOpenSerialDevices();
-    const bool noAdapter =
-        std::none_of(present_.begin(), present_.end(),
-                     [](const SerialDevice& d) { return PortResolver::isUsbAdapter(d.path); });
+    surveyed_ = shown;
+    present_.clear();
     QStringList why;
-    if (noAdapter) {
-        why << NothingPresent.in(chinese_);
+    bool deviceTrouble = false;
+    for (const AdapterFinding& finding : survey.findings) {
+        if (!finding.device.isEmpty()) {
+            present_ << finding;
+        }
+        if (!finding.usable()) {
+            why << adapterCause(finding, chinese_) + (chinese_ ? "" : " ") +
+                       adapterFix(finding, chinese_);
+            deviceTrouble = deviceTrouble || !finding.device.isEmpty();
+        }
     }
-    if (noAdapter || !permitted) {
-        why << (permitted ? PermissionGranted : PermissionMissing).in(chinese_);
+    const bool noneUsable = std::none_of(present_.begin(), present_.end(),
+                                         [](const AdapterFinding& f) { return f.usableAdapter(); });
+    const bool outsideGroup = survey.standing == GroupStanding::NotMember ||
+                              survey.standing == GroupStanding::NotYetInSession;
+    if ((noneUsable && !deviceTrouble) || (why.isEmpty() && outsideGroup)) {
+        why << standingText(survey.standing, chinese_);
     }
-    empty_->setText(why.join(QLatin1Char(' ')));
+    empty_->setText(why.join(QLatin1Char('\n')));
     empty_->setVisible(!why.isEmpty());
     fill();
 }
@@ -155,21 +162,29 @@ void AdaptersDialog::fill() {
     for (int n = 1; n <= PortCount; ++n) {
         const QString device = resolver_.deviceFor(n);
         if (!device.isEmpty() && !listed(shown_, device)) {
-            shown_ << SerialDevice{device, device, QString()};
+            AdapterFinding assigned;
+            assigned.device = assigned.stableName = device;
+            shown_ << assigned;
             notes << (QFileInfo::exists(device) ? AssignedByHand : NotPresent).in(chinese_);
         }
     }
     table_->setRowCount(static_cast<int>(shown_.size()));
     for (int row = 0; row < shown_.size(); ++row) {
-        const SerialDevice& device = shown_[row];
+        const AdapterFinding& device = shown_[row];
         QComboBox* numbers = numbersFor(device.stableName);
         connect(numbers, &QComboBox::activated, this,
                 [this, row](int portNumber) { assignRow(row, portNumber); });
         table_->setCellWidget(row, 0, numbers);
         const QString identity = device.identity.isEmpty() ? notes[row] : device.identity;
-        table_->setItem(row, 1, new QTableWidgetItem(identity));
-        table_->setItem(row, 2, new QTableWidgetItem(device.path));
-        table_->setItem(row, 3, new QTableWidgetItem(readableDeviceName(device.stableName)));
+        // The chip as the table names it, then what the device says of itself.
+        table_->setItem(
+            row, 1,
+            new QTableWidgetItem(device.chip.isEmpty() || identity.isEmpty()
+                                     ? device.chip + identity
+                                     : device.chip + QStringLiteral(" \u2014 ") + identity));
+        table_->setItem(row, 2, stateOf(device, row < present_.size()));
+        table_->setItem(row, 3, new QTableWidgetItem(device.device));
+        table_->setItem(row, 4, new QTableWidgetItem(readableDeviceName(device.stableName)));
     }
     keepColumnsWide();
 }
@@ -212,6 +227,20 @@ QString AdaptersDialog::refusalOf(const QString& device, int portNumber) const {
         return {};
     }
     return portTrouble(outcome, portNumber, chinese_);
+}
+
+// Ready or why not; the tooltip says what to do.
+QTableWidgetItem* AdaptersDialog::stateOf(const AdapterFinding& finding, bool present) const {
+    if (!present) {
+        return new QTableWidgetItem();
+    }
+    QString state = adapterCause(finding, chinese_);
+    if (finding.namedBySocket()) {
+        state += (chinese_ ? "" : " ") + socketNote(chinese_);
+    }
+    auto* item = new QTableWidgetItem(state);
+    item->setToolTip((state + QLatin1Char('\n') + adapterFix(finding, chinese_)).trimmed());
+    return item;
 }
 
 // "none", then COM1 … COM16; a number another device holds names that device.

@@ -3,12 +3,14 @@
 #include <QDialog>
 #include <functional>
 
+#include "platform/AdapterDiagnosis.h"
 #include "platform/PortResolver.h"
 
 class QComboBox;
 class QLabel;
 class QLineEdit;
 class QTableWidget;
+class QTableWidgetItem;
 
 namespace rotaline {
 
@@ -19,10 +21,9 @@ namespace rotaline {
 class AdaptersDialog : public QDialog {
     Q_OBJECT
 public:
-    using Devices = std::function<QList<SerialDevice>()>;
+    using Survey = std::function<AdapterSurvey()>;
 
-    AdaptersDialog(PortResolver& resolver, Devices devices, bool chinese,
-                   QWidget* parent = nullptr);
+    AdaptersDialog(PortResolver& resolver, Survey survey, bool chinese, QWidget* parent = nullptr);
 
     QTableWidget* table() const { return table_; }
     QLabel* emptyState() const { return empty_; }
@@ -48,18 +49,20 @@ private:
     void keepColumnsWide();
     bool mayGive(int portNumber, const QString& device);
     QString refusalOf(const QString& device, int portNumber) const;
+    QTableWidgetItem* stateOf(const AdapterFinding& finding, bool present) const;
 
     PortResolver& resolver_;
-    Devices devices_;
+    Survey survey_;
     bool chinese_;
     QTableWidget* table_;
     QLabel* empty_;
     QLabel* refusal_;
     QLineEdit* path_ = nullptr;
     QComboBox* pathNumber_ = nullptr;
-    QList<SerialDevice> present_;
+    QList<AdapterFinding> present_;
+    QStringList surveyed_;
     bool filled_ = false;
-    QList<SerialDevice> shown_;
+    QList<AdapterFinding> shown_;
 };
 
 }  // namespace rotaline

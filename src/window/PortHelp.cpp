@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "window/AdapterAdvice.h"
 #include "window/Texts.h"
 
 namespace rotaline {
@@ -27,13 +28,11 @@ constexpr std::array<Fix, 10> Fixes{{
      {"Plug in the adapter, or choose another one for COM%1 in File > Serial adapters...",
       "请插上编程适配器，或在 文件 > 串口适配器... 中为 COM%1 另选一个。"}},
     {PortProblem::PermissionDenied,
-     {"Installed from its package, Rotaline lets the user at the desktop open CH340, CH341, "
-      "CP210x, FT232R and PL2303 adapters (plug the adapter in again after installing). For other "
-      "devices, add yourself to the dialout group with \"sudo adduser $USER dialout\", then log "
-      "out and in again.",
-      "从软件包安装后，Rotaline 允许桌面用户直接打开 CH340、CH341、CP210x、FT232R 和 PL2303 适配器"
-      "（安装后请重新插上适配器）。其他设备请用 \"sudo adduser $USER dialout\" 把自己加入 dialout "
-      "组，然后重新登录。"}},
+     {"Installed from its package, Rotaline lets the user at the desktop open %2 adapters (plug "
+      "the adapter in again after installing). For other devices, add yourself to the dialout "
+      "group with \"sudo adduser $USER dialout\", then log out and in again.",
+      "从软件包安装后，Rotaline 允许桌面用户直接打开 %2 适配器（安装后请重新插上适配器）。"
+      "其他设备请用 \"sudo adduser $USER dialout\" 把自己加入 dialout 组，然后重新登录。"}},
     {PortProblem::TakenByBrltty,
      {"brltty is running: it takes CH340/CH341 adapters for braille displays, and their device "
       "vanishes. Unless you use a braille display, remove it (\"sudo apt remove brltty\") and "
@@ -97,6 +96,9 @@ QString filled(const QString& text, const QStringList& words) {
 }
 
 QString reasonOf(const LinkOutcome& outcome, int portNumber, bool chinese) {
+    if (outcome.finding) {
+        return adapterCause(*outcome.finding, chinese);
+    }
     const QString device = outcome.device.isEmpty() ? portName(portNumber) : outcome.device;
     const QStringList words{QString::number(portNumber), device,
                             outcome.holder ? outcome.holder->program : QString(),
@@ -124,9 +126,13 @@ QString portHelp(const LinkOutcome& outcome, int portNumber, bool chinese) {
         return {};
     }
     QString help = reasonOf(outcome, portNumber, chinese);
+    if (outcome.finding) {
+        return help + QLatin1Char('\n') + adapterFix(*outcome.finding, chinese);
+    }
     for (const Fix& fix : Fixes) {
         if (fix.problem == outcome.problem) {
-            help += QLatin1Char('\n') + filled(fix.text.in(chinese), {QString::number(portNumber)});
+            help += QLatin1Char('\n') +
+                    filled(fix.text.in(chinese), {QString::number(portNumber), ruleChips(chinese)});
         }
     }
     return help;

@@ -58,6 +58,9 @@ QString countProblem(const Request& request) {
             return request.files.size() == 2
                        ? QString()
                        : "--diff compares two settings files, " + given + " given";
+        case Request::Mode::Adapters:
+            return request.files.isEmpty() ? QString()
+                                           : "--adapters takes no file, " + given + " given";
         case Request::Mode::Send:
             return request.files.size() == 2
                        ? QString()
@@ -92,7 +95,8 @@ std::variant<Request, QString> parseArguments(const QStringList& arguments) {
             request.mode = Request::Mode::Help;
             return request;
         }
-        if (argument == QLatin1String("--describe") || argument == QLatin1String("--diff")) {
+        if (argument == QLatin1String("--describe") || argument == QLatin1String("--diff") ||
+            argument == QLatin1String("--adapters")) {
             modes << argument;
         } else if (argument == QLatin1String("--dry-run")) {
             request.dryRun = true;
@@ -116,14 +120,16 @@ std::variant<Request, QString> parseArguments(const QStringList& arguments) {
     if (modes.size() > 1) {
         return modes.join(QStringLiteral(" and ")) + QStringLiteral(" do not go together");
     }
-    request.mode = modes.isEmpty()                            ? Request::Mode::Send
-                   : modes.first() == QLatin1String("--diff") ? Request::Mode::Diff
-                                                              : Request::Mode::Describe;
-    if (json && request.mode != Request::Mode::Describe) {
-        return QStringLiteral("--format goes with --describe only");
+    request.mode = modes.isEmpty()                                ? Request::Mode::Send
+                   : modes.first() == QLatin1String("--diff")     ? Request::Mode::Diff
+                   : modes.first() == QLatin1String("--adapters") ? Request::Mode::Adapters
+                                                                  : Request::Mode::Describe;
+    if (json && request.mode != Request::Mode::Describe &&
+        request.mode != Request::Mode::Adapters) {
+        return QStringLiteral("--format goes with --describe or --adapters only");
     }
     if (language && request.mode == Request::Mode::Send) {
-        return QStringLiteral("--lang goes with --describe or --diff only");
+        return QStringLiteral("--lang goes with --describe, --diff or --adapters only");
     }
     if (request.dryRun && request.mode != Request::Mode::Send) {
         return QStringLiteral("--dry-run goes with sending only");

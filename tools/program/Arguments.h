@@ -7,7 +7,7 @@ namespace rotaline {
 
 // What a run of rotaline-program is asked to do.
 struct Request {
-    enum class Mode { Send, Describe, Diff, Help };
+    enum class Mode { Send, Describe, Diff, Adapters, Help };
     Mode mode = Mode::Send;
     bool dryRun = false;
     bool json = false;

@@ -9,6 +9,7 @@
 #include "platform/ExitSignals.h"
 #include "platform/QtSerialPort.h"
 #include "platform/RecordingPort.h"
+#include "program/Adapters.h"
 #include "program/Arguments.h"
 #include "program/Console.h"
 #include "program/Describe.h"
@@ -60,10 +61,13 @@ constexpr const char* Usage =
     "Usage: rotaline-program [--dry-run] SETTINGS-FILE DEVICE\n"
     "       rotaline-program --describe [--format text|json] [--lang en|zh] SETTINGS-FILE\n"
     "       rotaline-program --diff [--lang en|zh] SETTINGS-FILE OTHER-SETTINGS-FILE\n"
+    "       rotaline-program --adapters [--format text|json] [--lang en|zh]\n"
     "Sends to the controller on DEVICE what loading SETTINGS-FILE into Rotaline just started\n"
     "sends, printing each message. --dry-run prints the messages without opening DEVICE.\n"
     "--describe prints the controller a file is for and each setting it uses; --diff prints\n"
     "the settings two files set otherwise (exit status 0 alike, 1 different, 2 trouble).\n"
+    "--adapters lists the serial adapters, why one cannot be used and how to fix it\n"
+    "(exit status 0 when one can be used, 1 when none can, 2 trouble).\n"
     "A value may follow its option after \"=\": --format=json.\n";
 
 int usage(const QString& problem) {
@@ -102,6 +106,9 @@ int main(int argc, char** argv) {
     if (request.mode == Request::Mode::Help) {
         std::fputs(Usage, stdout);
         return 0;
+    }
+    if (request.mode == Request::Mode::Adapters) {
+        return runAdaptersCommand(request);
     }
     if (!settingsFilesReadable(request)) {
         return 2;

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+
+namespace rotaline {
+
+enum class AdapterCause {
+    Usable,
+    TakenByBrltty,
+    NoDriver,
+    NoPermission,
+    LogInAgain,
+    ProbedByModemManager,
+    Busy,
+    Sandbox,
+    NothingPlugged
+};
+
+// One adapter as the system shows it, or, with no device, what keeps any from showing.
+struct AdapterFinding {
+    QString device;      // /dev/ttyUSB0; "" when the system made none
+    QString stableName;  // by-id, or by-path when two adapters share their by-id name
+    QString chip;        // from the table of chips; "" when unknown
+    QString usbIds;      // "1a86:7523"
+    QString manufacturer, product, serial;
+    QString identity;  // the three as one text
+    bool exactDrain = false;
+    AdapterCause cause = AdapterCause::Usable;
+    QString detail;  // the module missing, the group needed, the program holding it, the fix
+    qint64 pid = 0;  // of that program
+
+    bool usable() const { return cause == AdapterCause::Usable; }
+    bool onUsb() const { return !usbIds.isEmpty(); }
+    // An adapter on USB that can be used now.
+    bool usableAdapter() const { return usable() && onUsb(); }
+    bool namedBySocket() const { return stableName.contains(QLatin1String("/serial/by-path/")); }
+};
+
+}  // namespace rotaline

@@ -1,0 +1,215 @@
+#include <QtTest>
+#include <QtWidgets>
+
+#include "link/ProgrammingLink.h"
+#include "platform/AdapterDiagnosis.h"
+#include "support/MemorySettingsStore.h"
+#include "ui/AdaptersDialog.h"
+#include "window/AdapterReport.h"
+#include "window/PortHelp.h"
+
+using namespace rotaline;
+using namespace rotaline::testing;
+
+namespace {
+
+// One xHCI controller, as sysfs shows it on a PC: USB devices under its root hub usb1.
+const QString Hub = "devices/pci0000:00/0000:00:14.0/usb1";
+
+// Lays out `entries` under `root`: "path=text" a file, "path->target" a symbolic link as
+// written (a target starting with / is one in the tree, as /proc shows descriptors); a sysfs
+// folder a link leads to is made.
+void layOut(const QString& root, const QStringList& entries) {
+    const QDir tree(root);
+    for (const QString& entry : entries) {
+        const bool link = entry.contains("->");
+        const QStringList parts = entry.split(link ? "->" : "=");
+        const QString path = tree.filePath(parts[0]);
+        tree.mkpath(QFileInfo(path).path());
+        if (!link) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(parts[1].toUtf8() + "\n");
+            continue;
+        }
+        const QString target = parts[1].startsWith('/') ? root + parts[1] : parts[1];
+        if (parts[0].startsWith("sys/")) {
+            tree.mkpath(QDir::cleanPath(QFileInfo(path).path() + '/' + target));
+        }
+        QVERIFY(QFile::link(target, path));
+    }
+}
+
+// A USB device in socket `port` of the hub, its interface 1.0 bound to `driver` ("" none), and
+// its tty when the driver made one: ttyUSB as the usb-serial drivers make it.
+QStringList usbDevice(int port, const QString& ids, const QStringList& attributes,
+                      const QString& driver = {}, const QString& tty = {}) {
+    const QString name = QString("1-%1").arg(port), interface = name + ":1.0";
+    const QString folder = "sys/" + Hub + '/' + name;
+    QStringList entries{
+        folder + "/idVendor=" + ids.left(4), folder + "/idProduct=" + ids.mid(5),
+        "sys/bus/usb/devices/" + name + "->../../../" + Hub + '/' + name,
+        "sys/bus/usb/devices/" + interface + "->../../../" + Hub + '/' + name + '/' + interface};
+    for (const QString& attribute : attributes) {
+        entries << folder + '/' + attribute;
+    }
+    if (!driver.isEmpty()) {
+        entries << folder + '/' + interface + "/driver->../../../../../../bus/usb/drivers/" +
+                       driver;
+    }
+    if (!tty.isEmpty()) {
+        const QString portFolder = Hub + '/' + name + '/' + interface + '/' + tty;
+        entries
+            << "sys/" + portFolder + "/driver->../../../../../../../bus/usb-serial/drivers/" +
+                   driver + "-uart"
+            << "sys/" + portFolder + "/tty/" + tty + "/dev=188:" + tty.right(1)
+            << "sys/" + portFolder + "/tty/" + tty + "/device->../../../" + tty
+            << "sys/class/tty/" + tty + "->../../" + portFolder + "/tty/" + tty
+            << "dev/" + tty + "="
+            << QString("dev/serial/by-path/pci-0000:00:14.0-usb-0:%1:1.0-port0->../../").arg(port) +
+                   tty;
+    }
+    return entries;
+}
+
+const QStringList RootHub{"sys/" + Hub + "/idVendor=1d6b", "sys/" + Hub + "/idProduct=0002",
+                          "sys/bus/usb/devices/usb1->../../../" + Hub, "sys/class/tty/.made="};
+const QStringList Ch340{"product=USB Serial"};
+const QString Groups = "root:x:0:\ndialout:x:20:\nplugdev:x:46:pilot\npilot:x:1000:\n";
+
+}  // namespace
+
+// What the adapters window, the lamp and rotaline-program say of a machine, from what its
+// sysfs, /dev, /proc and group database show.
+class TestAdapterDiagnosis : public QObject {
+    Q_OBJECT
+private slots:
+    void eachCauseIsNamedWithItsFix_data() {
+        QTest::addColumn<QStringList>("tree");
+        QTest::addColumn<uint>("uid");  // 1000 "pilot" or root
+        QTest::addColumn<bool>("acl");  // the package's rule gave the user an access list
+        QTest::addColumn<QString>("groups");
+        QTest::addColumn<QString>("assigned");  // COM1's device
+        QTest::addColumn<QString>("english");   // said by the window, the lamp and the tool
+        QTest::addColumn<QString>("chinese");   // said by the window
+        QTest::addColumn<int>("exitStatus");
+        QTest::addColumn<QStringList>("stableNames");
+
+        const QString byId = "dev/serial/by-id/usb-1a86_USB_Serial-if00-port0";
+        const QString byPath = "dev/serial/by-path/pci-0000:00:14.0-usb-0:%1:1.0-port0";
+        const QStringList oneCh340 = usbDevice(1, "1a86:7523", Ch340, "ch341", "ttyUSB0") +
+                                     QStringList{byId + "->../../ttyUSB0"};
+        QTest::newRow("brltty holds a CH340 through usbfs")
+            << usbDevice(1, "1a86:7523", Ch340, "usbfs") + QStringList{"proc/812/comm=brltty"}
+            << 1000u << true << Groups << byId << "brltty took the CH340 adapter"
+            << "brltty" << 1 << QStringList();
+        QTest::newRow("a CH340 without its driver")
+            << usbDevice(1, "1a86:7523", Ch340) << 1000u << true << Groups << byId
+            << "it needs the kernel module ch341"
+            << "ch341" << 1 << QStringList();
+        QTest::newRow("root:dialout 0660, user not in dialout")
+            << oneCh340 << 1000u << false << Groups << "dev/ttyUSB0"
+            << "sudo adduser $USER dialout"
+            << "dialout" << 1 << QStringList{byId};
+        QTest::newRow("in dialout since this login began")
+            << oneCh340 << 1000u << false
+            << QString(Groups).replace("dialout:x:20:", "dialout:x:20:pilot") << "dev/ttyUSB0"
+            << "Log out and back in"
+            << "注销并重新登录" << 1 << QStringList{byId};
+        QTest::newRow("ModemManager probes the port")
+            << oneCh340 + QStringList{"proc/733/comm=ModemManager", "proc/733/fd/12->/dev/ttyUSB0"}
+            << 1000u << true << Groups << "dev/ttyUSB0"
+            << "ModemManager is probing"
+            << "ModemManager" << 1 << QStringList{byId};
+        QTest::newRow("only a USB mouse")
+            << usbDevice(3, "046d:c077", {"product=USB Optical Mouse"}, "usbhid") << 1000u << true
+            << Groups << byId << "a charge-only cable"
+            << "只能充电" << 1 << QStringList();
+        QTest::newRow("in a Flatpak sandbox")
+            << usbDevice(1, "1a86:7523", Ch340, "ch341") +
+                   QStringList{".flatpak-info=[Application]"}
+            << 1000u << true << Groups << byId << "flatpak override --user --device=all"
+            << "沙盒" << 1 << QStringList();
+        // udev gives both one by-id name: the adapter plugged in last takes it.
+        QTest::newRow("two CH340s without serial numbers")
+            << usbDevice(1, "1a86:7523", Ch340, "ch341", "ttyUSB0") +
+                   usbDevice(2, "1a86:7523", Ch340, "ch341", "ttyUSB1") +
+                   QStringList{byId + "->../../ttyUSB1"}
+            << 1000u << true << Groups << ""
+            << "keep the cable in that socket"
+            << "插口" << 0 << QStringList{byPath.arg(1), byPath.arg(2)};
+        QTest::newRow("root, with no access list") << oneCh340 << 0u << false << Groups << ""
+                                                   << "Ready."
+                                                   << "可以使用" << 0 << QStringList{byId};
+        const QString ftdi = "dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0";
+        QTest::newRow("an FTDI cable with its serial number")
+            << usbDevice(2, "0403:6001",
+                         {"manufacturer=FTDI", "product=FT232R USB UART", "serial=A50285BI"},
+                         "ftdi_sio", "ttyUSB0") +
+                   QStringList{ftdi + "->../../ttyUSB0"}
+            << 1000u << true << Groups << ""
+            << "Ready."
+            << "可以使用" << 0 << QStringList{ftdi};
+    }
+    void eachCauseIsNamedWithItsFix() {
+        QFETCH(QStringList, tree);
+        QFETCH(uint, uid);
+        QFETCH(bool, acl);
+        QFETCH(QString, groups);
+        QFETCH(QString, assigned);
+        QFETCH(QString, english);
+        QFETCH(QString, chinese);
+        QFETCH(int, exitStatus);
+        QFETCH(QStringList, stableNames);
+        QTemporaryDir root;
+        layOut(root.path(), RootHub + tree + QStringList{"etc/group=" + groups});
+        // A user in its login session; udev made each tty root:dialout 0660.
+        SystemView view;
+        view.folders = {root.filePath("sys"), root.filePath("dev")};
+        view.proc = root.filePath("proc");
+        view.groupFile = root.filePath("etc/group");
+        view.flatpakInfo = root.filePath(".flatpak-info");
+        view.uid = uid;
+        view.user = "pilot";
+        view.sessionGroups = {1000, 46};
+        view.owner = [acl](const QString&) { return NodeOwner{true, 0, 20, 0660, acl}; };
+
+        const QList<AdapterFinding> findings = diagnoseAdapters(view);
+        const QString tool = adaptersText(
+            findings, [](const QString&) { return 0; }, false);
+        QVERIFY2(tool.contains(english), qPrintable(tool));
+        QCOMPARE(adaptersExitStatus(findings), exitStatus);
+        QStringList named;
+        for (const AdapterFinding& finding : findings) {
+            if (!finding.device.isEmpty()) {
+                named << QDir(root.path()).relativeFilePath(finding.stableName);
+            }
+        }
+        QCOMPARE(named, stableNames);
+
+        for (const bool inChinese : {false, true}) {
+            MemorySettingsStore store;
+            PortResolver resolver(store);
+            AdaptersDialog dialog(
+                resolver, [&view] { return surveyAdapters(view); }, inChinese);
+            QString shown =
+                dialog.emptyState()->isVisibleTo(&dialog) ? dialog.emptyState()->text() : QString();
+            for (int row = 0; row < dialog.table()->rowCount(); ++row) {
+                shown += '\n' + dialog.table()->item(row, 2)->toolTip();
+            }
+            QVERIFY2(shown.contains(inChinese ? chinese : english), qPrintable(shown));
+            QVERIFY2(uid != 0 || !shown.contains("dialout"), qPrintable(shown));
+        }
+
+        // The lamp of a COM number whose device cannot be used says the same.
+        if (!assigned.isEmpty()) {
+            LinkOutcome failed = LinkOutcome::failure("", PortProblem::Absent);
+            failed.finding = findingFor(root.filePath(assigned), view);
+            QVERIFY(failed.finding);
+            QVERIFY(portHelp(failed, 1, false).contains(english));
+        }
+    }
+};
+
+QTEST_MAIN(TestAdapterDiagnosis)
+#include "TestAdapterDiagnosis.moc"
