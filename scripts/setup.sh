@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-serialport-dev qt6-svg-dev
           libqt6svg6 fonts-wqy-microhei xvfb xauth desktop-file-utils dpkg-dev binutils file
-          lintian appstream qt6-translations-l10n)
+          lintian appstream qt6-translations-l10n poppler-utils)
 
 missing=()
 for package in "${packages[@]}"; do

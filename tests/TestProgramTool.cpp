@@ -93,6 +93,10 @@ private slots:
                 "rotaline-program: \"fr\" is not a language: en or zh\n");
         refused("option that is none", {"--frob", "COPY", "/dev/rotaline-absent"},
                 "rotaline-program: --frob is not an option\n");
+        refused("records asked of a send", {"--last", "3", "COPY", "/dev/rotaline-absent"},
+                "rotaline-program: --last goes with --history only\n");
+        refused("sheet of no file", {"--sheet", "out.pdf"},
+                "rotaline-program: --sheet takes one settings file, 0 given\n");
         refused("diff of one file", {"--diff", "COPY"},
                 "rotaline-program: --diff compares two settings files, 1 given\n");
         refused("adapters listed with a file", {"--adapters", "--format", "json", "COPY"},

@@ -21,6 +21,7 @@
 #include "ui/FirstPaint.h"
 #include "ui/MainWindow.h"
 #include "ui/QtDialogs.h"
+#include "ui/SheetCommands.h"
 #include "window/MainForm.h"
 #include "window/PortHelp.h"
 #include "window/Texts.h"
@@ -34,10 +35,12 @@ struct Programmer::Parts {
     ProgrammingLink link{port};
     QtDialogs dialogs{&settings};
     MainForm form{link, dialogs, settings};
+    SendJournal journal;
     NoRegistry registry;
     SystemLauncher launcher;
     QtDialogs aboutDialogs;
     MainWindow window{form};
+    SheetCommands sheets{form, dialogs, &window, defaultJournalPath()};
     ExitSignals exitSignals;
     DeviceWatch devices;
     QPointer<AdaptersDialog> adapters;
@@ -48,11 +51,16 @@ Programmer::Programmer() : parts_(std::make_unique<Parts>()) {
     Parts& p = *parts_;
     p.window.setSystemInformation([&p] { StartSysInfo(p.registry, p.launcher, p.aboutDialogs); });
     p.dialogs.setParent(&p.window);
+    p.form.setJournal(&p.journal, [&p](int position) {
+        return std::pair(QStringLiteral("COM%1").arg(position + 1),
+                         p.resolver.deviceFor(position + 1));
+    });
     p.window.setPortDescriber([&p](int number) {
         return PortEntry{p.resolver.deviceFor(number), p.resolver.isPresent(number),
                          p.resolver.describe(number)};
     });
     p.window.setAdapters([this] { showAdapters(); });
+    p.window.setSheetCommands(&p.sheets);
     // Told once the window's events run, never in the middle of a command.
     p.settings.onTrouble([&p](const StoreTrouble& trouble) {
         QTimer::singleShot(0, &p.window, [&p, trouble] {
@@ -60,6 +68,15 @@ Programmer::Programmer() : parts_(std::make_unique<Parts>()) {
             p.dialogs.message(text.in(p.form.flags().chinese).arg(trouble.file, trouble.reason),
                               Dialogs::Icon::Exclamation, Dialogs::Buttons::Ok);
         });
+    });
+    p.journal.onFailure([&p](const QString& reason) {
+        QMetaObject::invokeMethod(
+            &p.window,
+            [&p, reason] {
+                p.dialogs.message(texts::JournalNotKept.in(p.form.flags().chinese).arg(reason),
+                                  Dialogs::Icon::Exclamation, Dialogs::Buttons::Ok);
+            },
+            Qt::QueuedConnection);
     });
     QObject::connect(&p.window, &MainWindow::closed, &p.window, [this] { finishSending(); });
     QObject::connect(&p.exitSignals, &ExitSignals::received, &p.window, [this] { endOnSignal(); });

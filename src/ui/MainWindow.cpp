@@ -29,6 +29,7 @@
 #include "ui/PictureIcon.h"
 #include "ui/PictureWidget.h"
 #include "ui/PortList.h"
+#include "ui/SheetCommands.h"
 #include "ui/StatusText.h"
 #include "ui/TabOrder.h"
 #include "ui/UnsentMark.h"
@@ -149,6 +150,24 @@ void MainWindow::showGuide() {
     guide_->activateWindow();
 }
 
+void MainWindow::showJournal() {
+    if (sheets_ != nullptr) {
+        sheets_->showHistory();
+    }
+}
+
+void MainWindow::printSheet() {
+    if (sheets_ != nullptr) {
+        sheets_->print();
+    }
+}
+
+void MainWindow::exportSheet() {
+    if (sheets_ != nullptr) {
+        sheets_->exportPdf();
+    }
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
     form_.Form_Unload();
     lineTimer_.stop();
@@ -196,10 +215,14 @@ void MainWindow::showStatus(const Say& text) {
 // The title names the file, as desktops write it: the file first, marked when the window
 // differs from it.
 void MainWindow::fileShown(const QString& path, bool changed) {
-    if (!path.isEmpty()) {
-        setWindowTitle(QFileInfo(path).fileName() + (changed ? QStringLiteral("*") : QString()) +
-                       QStringLiteral(" \u2014 Rotaline"));
+    if (path.isEmpty()) {
+        return;
     }
+    if (sheets_ != nullptr) {
+        sheets_->setFile(path);
+    }
+    setWindowTitle(QFileInfo(path).fileName() + (changed ? QStringLiteral("*") : QString()) +
+                   QStringLiteral(" \u2014 Rotaline"));
 }
 
 void MainWindow::useLanguage(bool chinese) {

@@ -22,6 +22,7 @@ namespace rotaline {
 class Control;
 class StatusText;
 class MainForm;
+class SheetCommands;
 class TabStrip;
 class Toolbar;
 
@@ -44,12 +45,17 @@ public:
     void setSystemInformation(std::function<void()> start);
     // What shows the serial adapters.
     void setAdapters(std::function<void()> show);
+    // What File > History, Print setup sheet and Export setup sheet as PDF do.
+    void setSheetCommands(SheetCommands* commands) { sheets_ = commands; }
     // A button in the status bar that does `accept` once, when clicked.
     void offer(const Say& text, std::function<void()> accept);
 
     void showAbout() override;
     void showAdapters() override;
     void showGuide() override;
+    void showJournal() override;
+    void printSheet() override;
+    void exportSheet() override;
     void unload() override;
     void lineBusy() override;
     void showStatus(const Say& text) override;
@@ -87,6 +93,7 @@ private:
     MainForm& form_;
     std::function<void()> startSystemInformation_;
     std::function<void()> showAdapters_;
+    SheetCommands* sheets_ = nullptr;
     QWidget* client_;
     QTabBar* tabBar_ = nullptr;
     QHash<QString, QWidget*> widgets_;

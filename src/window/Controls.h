@@ -27,6 +27,9 @@ using ReadOnly = const T*;
     ONE(Control, mnuSave)                   \
     ONE(Control, mnuAdapters)               \
     ONE(Control, mnuSendAll)                \
+    ONE(Control, mnuHistory)                \
+    ONE(Control, mnuPrintSheet)             \
+    ONE(Control, mnuExportSheet)            \
     ONE(Control, mnuExit)                   \
     ARRAY(Control, mnuFileMRU, 5)           \
     ONE(Control, mnuUndo)                   \

@@ -19,6 +19,11 @@ public:
     virtual void showGuide() {}
     // Shows where serial adapters get their COM numbers.
     virtual void showAdapters() {}
+    // Shows what each controller was left with, from the journal.
+    virtual void showJournal() {}
+    // Prints the setup sheet of the settings shown, or exports it as PDF.
+    virtual void printSheet() {}
+    virtual void exportSheet() {}
     // The window is to be unloaded (exit).
     virtual void unload() {}
     // Waits the given time while the user interface goes on handling events.

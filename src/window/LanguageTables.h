@@ -14,12 +14,15 @@ struct CaptionRow {
 };
 
 // Menus, then the port group and buttons: set before the tabs.
-inline constexpr std::array<CaptionRow, 18> LeadingCaptions{{
+inline constexpr std::array<CaptionRow, 21> LeadingCaptions{{
     {"mnuFile", {"File", "文件"}},
     {"mnuOpen", {"Open...", "打开..."}},
     {"mnuSave", {"Save...", "保存..."}},
     {"mnuAdapters", {"Serial adapters...", "串口适配器..."}},
     {"mnuSendAll", {"Send all settings again(&A)", "重新发送全部设置(&A)"}, true},
+    {"mnuHistory", {"History...(&H)", "历史记录...(&H)"}, true},
+    {"mnuPrintSheet", {"Print setup sheet...(&P)", "打印设置单...(&P)"}, true},
+    {"mnuExportSheet", {"Export setup sheet as PDF...(&D)", "导出设置单为 PDF...(&D)"}, true},
     {"mnuExit", {"Exit", "退出"}},
     {"mnuEdit", {"Edit", "编辑"}},
     {"mnuUndo", {"Undo(&U)", "撤销(&U)"}, true},

@@ -6,9 +6,12 @@
 #include <array>
 #include <bitset>
 #include <cstdint>
+#include <functional>
+#include <utility>
 #include <vector>
 
 #include "files/RecentFilesStore.h"
+#include "files/SendJournal.h"
 #include "link/ProgrammingLink.h"
 #include "model/ParameterBlock.h"
 #include "model/SettingsFileCodec.h"
@@ -46,6 +49,7 @@ enum class ExtraStep;
 //   SettingsFiles.cpp    SaveSettingsFile, mnuOpen_Click, LoadSettingsFile, ApplyParameterBlock,
 //                        mnuSendAll_Click, Toolbar1_ButtonClick
 //   TrialLoad.cpp        the trial load on a copy of the form
+//   Journaling.cpp       the journal's record of each programming session
 //   RecentFiles.cpp      WriteRecentFiles, GetRecentFiles, UpdateFileMenu, mnuFileMRU_Click
 //   LanguageSwitch.cpp   mnuChinese_Click, mnuEnglish_Click
 //   ParameterHints.cpp   the hint over each parameter, in the current language
@@ -137,8 +141,33 @@ public:
     void mnuRedo_Click();
     // Settings stored but not written to the controller.
     int unsentCount() const { return static_cast<int>(unsent_.count()); }
+    bool isUnsent(int slot) const { return unsent_[static_cast<std::size_t>(slot)]; }
+
+    // What is sent is recorded in `journal`, one record a programming session; `portOf` names
+    // the port and adapter of a position in the port list.
+    using JournalPortOf = std::function<std::pair<QString, QString>(int listPosition)>;
+    void setJournal(SendJournal* journal, JournalPortOf portOf);
+    // Loads a block as loading a settings file with it does.
+    bool LoadParameterBlock(const ParameterBlock& block);
 
 private:
+    // A model choice, a file load or a Send all: a session of its own in the journal,
+    // recorded when the outermost one ends having sent something.
+    class JournalSession {
+    public:
+        explicit JournalSession(MainForm& form);
+        ~JournalSession();
+        JournalSession(const JournalSession&) = delete;
+        JournalSession& operator=(const JournalSession&) = delete;
+
+    private:
+        MainForm& form_;
+        QString earlier_;
+        int sentBefore_;
+    };
+    void journalSent(bool ok);
+    void journalUpdate();
+
     void bindHandlers();
     void watchShownValue(int slot, Control& control);
     void replay(const std::optional<ChangeHistory::Change>& change, bool forward);
@@ -195,6 +224,14 @@ private:
     bool handshakeOnly_ = false;  // nothing but a handshake went out since the port was chosen
     QString file_;                // opened or saved last
     std::optional<std::string> fileBlock_;  // the block as it was then
+    struct {
+        SendJournal* journal = nullptr;
+        JournalPortOf portOf;
+        QString session;
+        int depth = 0;
+        int sent = 0;
+        bool complete = true;
+    } journaling_;
     ControlSet set_;
     Controls controls_{};
     ConstControls constControls_{};

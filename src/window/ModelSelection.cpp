@@ -73,6 +73,7 @@ void MainForm::ComboCTRmodel_Click(int index) {
         showInvalidPortMessage();
         return;
     }
+    const JournalSession session(*this);
     if (ModelHandshake()) {
         clearUnsent();  // the controller is set anew
     }

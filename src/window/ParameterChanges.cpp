@@ -72,6 +72,9 @@ void MainForm::bindHandlers() {
     c.mnuOpen->onClick = [this] { mnuOpen_Click(); };
     c.mnuSave->onClick = [this] { SaveSettingsFile(); };
     c.mnuSendAll->onClick = [this] { mnuSendAll_Click(); };
+    c.mnuHistory->onClick = [this] { host_->showJournal(); };
+    c.mnuPrintSheet->onClick = [this] { host_->printSheet(); };
+    c.mnuExportSheet->onClick = [this] { host_->exportSheet(); };
     c.mnuUndo->onClick = [this] { mnuUndo_Click(); };
     c.mnuRedo->onClick = [this] { mnuRedo_Click(); };
     for (int index = 1; index < static_cast<int>(c.mnuFileMRU.size()); ++index) {

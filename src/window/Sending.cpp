@@ -31,12 +31,16 @@ void MainForm::sendingFailed(const LinkOutcome& failure) {
     controls_.ImageOff->setVisible(true);
     lamp_ = {failure, controls_.ComboCOM->listIndex() + 1};
     showLampHelp();
+    if (!journaling_.session.isEmpty()) {
+        journalSent(false);
+    }
 }
 
 bool MainForm::SendParameter(std::uint8_t address, std::uint8_t value) {
     const LinkOutcome sent = link_.sendParameter(address, value);
     markUnsent(slotOf(address), !sent.ok);
     showFileState();
+    journalSent(sent.ok);
     if (!sent.ok) {
         reportPortProblem(sent);
         showInvalidPortMessage();
@@ -51,6 +55,7 @@ bool MainForm::SendParameter(std::uint8_t address, std::uint8_t value) {
 
 bool MainForm::ModelHandshake() {
     if (const LinkOutcome sent = link_.sendModelHandshake(); !sent.ok) {
+        journaling_.complete = false;
         reportPortProblem(sent);
         showInvalidPortMessage();
         return false;

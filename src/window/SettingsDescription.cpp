@@ -56,6 +56,10 @@ QStringList describedLines(const SettingsDescription& description) {
 }
 
 QByteArray describedJson(const SettingsDescription& description) {
+    return QJsonDocument(describedObject(description)).toJson();
+}
+
+QJsonObject describedObject(const SettingsDescription& description) {
     QJsonArray parameters;
     for (const SlotDescription& parameter : description.parameters) {
         parameters.append(QJsonObject{
@@ -66,12 +70,10 @@ QByteArray describedJson(const SettingsDescription& description) {
              parameter.choice.isEmpty() ? QJsonValue() : QJsonValue(parameter.choice.trimmed())},
             {"inUse", parameter.inUse}});
     }
-    return QJsonDocument(
-               QJsonObject{{"type", description.type},
-                           {"model", description.model.isEmpty() ? QJsonValue()
-                                                                 : QJsonValue(description.model)},
-                           {"parameters", parameters}})
-        .toJson();
+    return QJsonObject{
+        {"type", description.type},
+        {"model", description.model.isEmpty() ? QJsonValue() : QJsonValue(description.model)},
+        {"parameters", parameters}};
 }
 
 QStringList differences(const SettingsDescription& before, const SettingsDescription& after,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QJsonObject>
 #include <QString>
 #include <QStringList>
 #include <vector>
@@ -36,6 +37,7 @@ SettingsDescription describeSettings(const MainForm& form, const ParameterBlock&
 // The heading, then "name: choice" for each parameter in use.
 QStringList describedLines(const SettingsDescription& description);
 QByteArray describedJson(const SettingsDescription& description);
+QJsonObject describedObject(const SettingsDescription& description);
 
 // "name: before → after" for each parameter set otherwise (one in use in neither file is
 // not), after the headings when the controllers differ.

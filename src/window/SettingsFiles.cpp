@@ -95,16 +95,21 @@ void MainForm::mnuSendAll_Click() {
     }
     ParameterBlock block = block_;
     block.value[PortSlot] = static_cast<std::uint8_t>(std::max(0, controls_.ComboCOM->listIndex()));
+    LoadParameterBlock(block);
+}
+
+bool MainForm::LoadParameterBlock(const ParameterBlock& block) {
     const std::optional<std::string> bytes = encodeSettingsFile(block);
     SettingsLineReader reader;
     if (bytes) {
         reader.feed(bytes->data(), static_cast<qsizetype>(bytes->size()));
     }
-    loadTried(bytes ? std::optional(reader.lines()) : std::nullopt);
+    return loadTried(bytes ? std::optional(reader.lines()) : std::nullopt);
 }
 
 // Loads only when the trial on a copy of the form meets no fault; otherwise says why.
 bool MainForm::loadTried(const std::optional<QList<QByteArray>>& lines) {
+    const JournalSession session(*this);
     SettingsFault fault = lines ? tryLoadOnCopy(*lines) : SettingsFault::Damaged;
     if (fault == SettingsFault::None) {
         fault = loadSettingsLines(*lines);

@@ -34,6 +34,13 @@ inline constexpr Bilingual SettingsNotKept{
     "last until you quit.",
     "Rotaline 无法把设置保存到 %1：\r\n%2\r\n最近文件和适配器分配只在本次运行中有效。"};
 
+// The journal of what was sent: %1 its file and why.
+inline constexpr Bilingual JournalNotKept{
+    "Rotaline cannot write its journal of what was sent:\r\n%1\r\nProgramming goes on; File > "
+    "History lacks what is sent until the journal can be written again.",
+    "Rotaline 无法写入发送记录：\r\n%1\r\n编程照常进行；在记录恢复写入之前，“文件 > "
+    "历史记录”中没有这段时间发送的内容。"};
+
 }  // namespace texts
 
 // A text of the tables, which are UTF-8.

@@ -1,22 +1,8 @@
 #include "platform/RecordingPort.h"
 #include "window/MainForm.h"
+#include "window/Unseen.h"
 
 namespace rotaline {
-
-namespace {
-
-// Shows nothing and keeps nothing: what the copy would say is not for the user.
-class Unseen : public Dialogs, public SettingsStore {
-public:
-    Answer message(const QString&, Icon, Buttons) override { return Answer::Ok; }
-    QString openFileName(const QString&) override { return {}; }
-    QString saveFileName(const QString&, const QString&) override { return {}; }
-    QString value(const QString&, const QString&) const override { return {}; }
-    void setValue(const QString&, const QString&, const QString&) override {}
-    QList<QPair<QString, QString>> section(const QString&) const override { return {}; }
-};
-
-}  // namespace
 
 // The copy runs the very load this form would run, from the same block, flags, controls and
 // link readiness, over a port that only records: what it meets, the real load meets.

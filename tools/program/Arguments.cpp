@@ -65,6 +65,13 @@ QString countProblem(const Request& request) {
             return request.files.size() == 2
                        ? QString()
                        : "a settings file and a device are needed, " + given + " given";
+        case Request::Mode::Sheet:
+            return request.files.size() == 1
+                       ? QString()
+                       : "--sheet takes one settings file, " + given + " given";
+        case Request::Mode::History:
+            return request.files.isEmpty() ? QString()
+                                           : "--history takes no file, " + given + " given";
         case Request::Mode::Help:
             break;
     }
@@ -96,8 +103,20 @@ std::variant<Request, QString> parseArguments(const QStringList& arguments) {
             return request;
         }
         if (argument == QLatin1String("--describe") || argument == QLatin1String("--diff") ||
-            argument == QLatin1String("--adapters")) {
+            argument == QLatin1String("--adapters") || argument == QLatin1String("--history")) {
             modes << argument;
+        } else if (argument == QLatin1String("--sheet") || argument == QLatin1String("--last")) {
+            if (i + 1 >= arguments.size()) {
+                return argument + QStringLiteral(" needs a value");
+            }
+            const QString value = arguments[++i];
+            if (argument == QLatin1String("--sheet")) {
+                modes << argument;
+                request.sheet = value;
+            } else if (bool number = false;
+                       (request.last = value.toInt(&number)), !number || request.last < 0) {
+                return QStringLiteral("\"%1\" is not a number of records").arg(value);
+            }
         } else if (argument == QLatin1String("--dry-run")) {
             request.dryRun = true;
         } else if (takesValue) {
@@ -120,16 +139,23 @@ std::variant<Request, QString> parseArguments(const QStringList& arguments) {
     if (modes.size() > 1) {
         return modes.join(QStringLiteral(" and ")) + QStringLiteral(" do not go together");
     }
-    request.mode = modes.isEmpty()                                ? Request::Mode::Send
-                   : modes.first() == QLatin1String("--diff")     ? Request::Mode::Diff
-                   : modes.first() == QLatin1String("--adapters") ? Request::Mode::Adapters
-                                                                  : Request::Mode::Describe;
+    const QString mode = modes.value(0);
+    request.mode = mode.isEmpty()                        ? Request::Mode::Send
+                   : mode == QLatin1String("--diff")     ? Request::Mode::Diff
+                   : mode == QLatin1String("--adapters") ? Request::Mode::Adapters
+                   : mode == QLatin1String("--history")  ? Request::Mode::History
+                   : mode == QLatin1String("--sheet")    ? Request::Mode::Sheet
+                                                         : Request::Mode::Describe;
     if (json && request.mode != Request::Mode::Describe &&
-        request.mode != Request::Mode::Adapters) {
-        return QStringLiteral("--format goes with --describe or --adapters only");
+        request.mode != Request::Mode::Adapters && request.mode != Request::Mode::History) {
+        return QStringLiteral("--format goes with --describe, --adapters or --history only");
     }
     if (language && request.mode == Request::Mode::Send) {
-        return QStringLiteral("--lang goes with --describe, --diff or --adapters only");
+        return QStringLiteral(
+            "--lang goes with --describe, --diff, --adapters, --history or --sheet only");
+    }
+    if (request.last >= 0 && request.mode != Request::Mode::History) {
+        return QStringLiteral("--last goes with --history only");
     }
     if (request.dryRun && request.mode != Request::Mode::Send) {
         return QStringLiteral("--dry-run goes with sending only");

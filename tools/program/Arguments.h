@@ -7,12 +7,14 @@ namespace rotaline {
 
 // What a run of rotaline-program is asked to do.
 struct Request {
-    enum class Mode { Send, Describe, Diff, Adapters, Help };
+    enum class Mode { Send, Describe, Diff, Adapters, History, Sheet, Help };
     Mode mode = Mode::Send;
     bool dryRun = false;
     bool json = false;
     bool chinese = false;
     QStringList files;  // the settings files, then for a send the device
+    QString sheet;      // the PDF a setup sheet goes to
+    int last = -1;      // how many journal records to show; -1: all
 };
 
 // The request the arguments make, options anywhere among the files, or the reason they make

@@ -2,17 +2,21 @@
 // the file into the programmer, so a batch of controllers can be set from one file.
 #include <QCoreApplication>
 #include <QEventLoop>
+#include <QGuiApplication>
 #include <cstdio>
+#include <memory>
 
 #include "link/ProgrammingLink.h"
 #include "model/MessageDecoder.h"
 #include "platform/ExitSignals.h"
+#include "platform/PortResolver.h"
 #include "platform/QtSerialPort.h"
 #include "platform/RecordingPort.h"
 #include "program/Adapters.h"
 #include "program/Arguments.h"
 #include "program/Console.h"
 #include "program/Describe.h"
+#include "program/History.h"
 #include "window/MainForm.h"
 
 using namespace rotaline;
@@ -61,11 +65,15 @@ constexpr const char* Usage =
     "Usage: rotaline-program [--dry-run] SETTINGS-FILE DEVICE\n"
     "       rotaline-program --describe [--format text|json] [--lang en|zh] SETTINGS-FILE\n"
     "       rotaline-program --diff [--lang en|zh] SETTINGS-FILE OTHER-SETTINGS-FILE\n"
+    "       rotaline-program --sheet OUT.pdf [--lang en|zh] SETTINGS-FILE\n"
+    "       rotaline-program --history [--format text|json] [--lang en|zh] [--last N]\n"
     "       rotaline-program --adapters [--format text|json] [--lang en|zh]\n"
     "Sends to the controller on DEVICE what loading SETTINGS-FILE into Rotaline just started\n"
     "sends, printing each message. --dry-run prints the messages without opening DEVICE.\n"
     "--describe prints the controller a file is for and each setting it uses; --diff prints\n"
     "the settings two files set otherwise (exit status 0 alike, 1 different, 2 trouble).\n"
+    "--sheet writes a file's one-page setup sheet as PDF; --history prints what each\n"
+    "controller was left with, newest first.\n"
     "--adapters lists the serial adapters, why one cannot be used and how to fix it\n"
     "(exit status 0 when one can be used, 1 when none can, 2 trouble).\n"
     "A value may follow its option after \"=\": --format=json.\n";
@@ -94,15 +102,30 @@ void print(const QByteArray& bytes) {
     }
 }
 
+// Drawing a sheet needs fonts, which come with a GUI application; no display is needed.
+std::unique_ptr<QCoreApplication> application(int& argc, char** argv, Request::Mode mode) {
+    if (mode != Request::Mode::Sheet) {
+        return std::make_unique<QCoreApplication>(argc, argv);
+    }
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    const std::variant<Request, QString> parsed = parseArguments(app.arguments().mid(1));
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
+    }
+    const std::variant<Request, QString> parsed = parseArguments(arguments);
     if (const auto* problem = std::get_if<QString>(&parsed)) {
         return usage(*problem);
     }
     const Request& request = std::get<Request>(parsed);
+    const std::unique_ptr<QCoreApplication> app = application(argc, argv, request.mode);
     if (request.mode == Request::Mode::Help) {
         std::fputs(Usage, stdout);
         return 0;
@@ -113,8 +136,15 @@ int main(int argc, char** argv) {
     if (!settingsFilesReadable(request)) {
         return 2;
     }
-    if (request.mode != Request::Mode::Send) {
-        return runDescribeCommand(request);
+    switch (request.mode) {
+        case Request::Mode::History:
+            return runHistoryCommand(request);
+        case Request::Mode::Sheet:
+            return runSheetCommand(request);
+        case Request::Mode::Send:
+            break;
+        default:
+            return runDescribeCommand(request);
     }
     const bool dryRun = request.dryRun;
     const QString file = request.files[0];
@@ -133,7 +163,16 @@ int main(int argc, char** argv) {
     const ExitSignals exitSignals;
     RecordingPort port(dryRun ? nullptr
                               : std::make_unique<QtSerialPort>([device](int) { return device; }));
+    SendJournal journal;  // outlives the form that records in it
+    journal.onFailure([](const QString& reason) {
+        std::fprintf(stderr, "the journal cannot be written: %s\n", qPrintable(reason));
+    });
     HeadlessForm headless(port);
+    if (!dryRun) {
+        headless.form.setJournal(&journal, [device](int) {
+            return std::pair(QStringLiteral("-"), PortResolver::stableNameOf(device));
+        });
+    }
     ProgrammingLink& link = headless.link;
     if (!link.isReady()) {
         std::fprintf(stderr, "%s cannot be used: %s\n", qPrintable(device),

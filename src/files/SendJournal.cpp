@@ -1,0 +1,225 @@
+#include "files/SendJournal.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QRandomGenerator>
+#include <algorithm>
+#include <condition_variable>
+#include <deque>
+#include <mutex>
+#include <thread>
+#include <unordered_map>
+#include <utility>
+
+#include "model/EscCatalogue.h"
+#include "model/SlotTable.h"
+#include "platform/AppendLog.h"
+
+namespace rotaline {
+
+namespace {
+
+constexpr const char* Tag = "rotaline-journal-1";
+constexpr int FieldCount = 11;
+constexpr int MaxTextField = 512;
+constexpr const char* Complete = "sent-in-full";
+constexpr const char* Incomplete = "not-sent-in-full";
+
+// A tab or a line end in a name would split the line.
+QByteArray field(const QString& text) {
+    QString clean = text.left(MaxTextField);
+    for (QChar& c : clean) {
+        if (c == QLatin1Char('\t') || c == QLatin1Char('\n') || c == QLatin1Char('\r')) {
+            c = QLatin1Char(' ');
+        }
+    }
+    return clean.isEmpty() ? QByteArrayLiteral("-") : clean.toUtf8();
+}
+
+QString text(const QByteArray& field) {
+    return field == "-" ? QString() : QString::fromUtf8(field);
+}
+
+// The type and model in words, for a reader of the file; the block is what counts.
+QByteArray typeName(const ParameterBlock& block) {
+    const int type = block.value[TypeSlot];
+    return type < EscTypeCount ? QByteArray(EscTypes[type].english.data(),
+                                            static_cast<qsizetype>(EscTypes[type].english.size()))
+                               : QByteArrayLiteral("-");
+}
+
+QByteArray modelName(const ParameterBlock& block) {
+    const int type = block.value[TypeSlot];
+    const ControllerModel* model = type < EscTypeCount && block.inUse[modelSlotOf(type)]
+                                       ? findModel(type, block.value[modelSlotOf(type)])
+                                       : nullptr;
+    return model != nullptr
+               ? QByteArray(model->english.data(), static_cast<qsizetype>(model->english.size()))
+               : QByteArrayLiteral("-");
+}
+
+QByteArray checksum(const QByteArray& body) {
+    return QByteArray::number(qChecksum(body), 16).rightJustified(4, '0');
+}
+
+QByteArray flagsOf(const ParameterBlock& block) {
+    QByteArray flags;
+    for (const bool inUse : block.inUse) {
+        flags += inUse ? '1' : '0';
+    }
+    return flags;
+}
+
+bool takeBlock(const QByteArray& hex, const QByteArray& flags, ParameterBlock& block) {
+    const QByteArray values = QByteArray::fromHex(hex);
+    if (values.size() != SlotCount || hex.size() != 2 * SlotCount || flags.size() != SlotCount ||
+        !std::all_of(flags.begin(), flags.end(), [](char c) { return c == '0' || c == '1'; })) {
+        return false;
+    }
+    for (int slot = 0; slot < SlotCount; ++slot) {
+        block.value[slot] = static_cast<std::uint8_t>(values[slot]);
+        block.inUse[slot] = flags[slot] == '1';
+    }
+    return true;
+}
+
+}  // namespace
+
+QByteArray journalLine(const JournalRecord& record) {
+    const ParameterBlock& block = record.block;
+    const QByteArray body =
+        QList<QByteArray>{
+            Tag,
+            field(record.time),
+            field(record.session),
+            field(record.port),
+            field(record.adapter),
+            typeName(block),
+            modelName(block),
+            QByteArray(reinterpret_cast<const char*>(block.value.data()), SlotCount).toHex(),
+            flagsOf(block),
+            record.complete ? Complete : Incomplete}
+            .join('\t');
+    return body + '\t' + checksum(body) + '\n';
+}
+
+std::optional<JournalRecord> parseJournalLine(const QByteArray& line) {
+    const QList<QByteArray> fields = line.split('\t');
+    const qsizetype bodyEnd = line.lastIndexOf('\t');
+    if (fields.size() != FieldCount || fields[0] != Tag ||
+        fields.last() != checksum(line.left(bodyEnd))) {
+        return std::nullopt;
+    }
+    JournalRecord record{
+        text(fields[1]),      text(fields[2]), text(fields[3]), text(fields[4]), {},
+        fields[9] == Complete};
+    if (!takeBlock(fields[7], fields[8], record.block)) {
+        return std::nullopt;
+    }
+    return record;
+}
+
+QString defaultJournalPath() {
+    QString state = qEnvironmentVariable("XDG_STATE_HOME");
+    if (!QDir::isAbsolutePath(state)) {
+        state = QDir::homePath() + QStringLiteral("/.local/state");
+    }
+    return state + QStringLiteral("/Rotaline/journal");
+}
+
+std::vector<JournalRecord> readJournal(const QString& path) {
+    std::vector<JournalRecord> records;  // newest last while reading
+    std::unordered_map<QString, std::size_t> latest;
+    for (const QByteArray& line : readLogLines(path)) {
+        if (std::optional<JournalRecord> record = parseJournalLine(line)) {
+            if (const auto earlier = latest.find(record->session); earlier != latest.end()) {
+                records[earlier->second].session.clear();  // superseded
+            }
+            latest[record->session] = records.size();
+            records.push_back(std::move(*record));
+        }
+    }
+    records.erase(std::remove_if(records.begin(), records.end(),
+                                 [](const JournalRecord& r) { return r.session.isEmpty(); }),
+                  records.end());
+    std::reverse(records.begin(), records.end());
+    return records;
+}
+
+QString newJournalSession() {
+    return QString::number(QRandomGenerator::system()->generate64(), 16).rightJustified(16, '0');
+}
+
+QString journalTime() {
+    const QDateTime now = QDateTime::currentDateTime();
+    return now.toOffsetFromUtc(now.offsetFromUtc()).toString(Qt::ISODate);
+}
+
+struct SendJournal::Writer {
+    QString path;
+    qint64 bound;
+    std::mutex mutex;
+    std::condition_variable wake;
+    std::deque<JournalRecord> queue;
+    bool stopping = false;
+    bool failing = false;
+    std::function<void(const QString&)> failed;
+    std::thread thread{[this] { run(); }};
+
+    Writer(QString p, qint64 b) : path(std::move(p)), bound(b) {}
+
+    void run() {
+        std::unique_lock<std::mutex> lock(mutex);
+        for (;;) {
+            wake.wait(lock, [this] { return stopping || !queue.empty(); });
+            if (queue.empty()) {
+                return;
+            }
+            const JournalRecord record = std::move(queue.front());
+            queue.pop_front();
+            lock.unlock();
+            QString problem;
+            const bool written = appendLogLine(path, journalLine(record), bound, &problem);
+            lock.lock();
+            if (!written && !std::exchange(failing, true) && failed) {
+                failed(path + QStringLiteral(": ") + problem);
+            }
+            failing = failing && !written;
+        }
+    }
+};
+
+SendJournal::SendJournal(QString path, qint64 bound)
+    : writer_(std::make_unique<Writer>(std::move(path), bound)) {}
+
+SendJournal::~SendJournal() {
+    {
+        const std::lock_guard<std::mutex> lock(writer_->mutex);
+        writer_->stopping = true;
+    }
+    writer_->wake.notify_one();
+    writer_->thread.join();
+}
+
+void SendJournal::record(const JournalRecord& record) {
+    {
+        const std::lock_guard<std::mutex> lock(writer_->mutex);
+        std::deque<JournalRecord>& queue = writer_->queue;
+        const auto queued =
+            std::find_if(queue.begin(), queue.end(),
+                         [&record](const JournalRecord& r) { return r.session == record.session; });
+        if (queued != queue.end()) {
+            *queued = record;
+        } else {
+            queue.push_back(record);
+        }
+    }
+    writer_->wake.notify_one();
+}
+
+void SendJournal::onFailure(std::function<void(const QString&)> failed) {
+    const std::lock_guard<std::mutex> lock(writer_->mutex);
+    writer_->failed = std::move(failed);
+}
+
+}  // namespace rotaline

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QPageSize>
+#include <QString>
+
+#include "window/SetupSheet.h"
+
+class QPainter;
+class QPagedPaintDevice;
+
+namespace rotaline {
+
+// A4, or Letter where the system's locale measures in inches.
+QPageSize sheetPageSize();
+
+// Draws the sheet on one page of `device`, which `painter` paints on.
+void paintSheet(QPainter& painter, QPagedPaintDevice& device, const SetupSheet& sheet);
+
+// The sheet as a one-page PDF with its fonts embedded; false with the reason in `error`.
+bool writeSheetPdf(const SetupSheet& sheet, const QString& path, QString* error);
+
+}  // namespace rotaline

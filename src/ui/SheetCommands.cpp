@@ -1,0 +1,79 @@
+#include "ui/SheetCommands.h"
+
+#include <QDate>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+
+#include "platform/Dialogs.h"
+#include "sheet/SheetPrinting.h"
+#include "ui/HistoryDialog.h"
+#include "window/MainForm.h"
+#include "window/Texts.h"
+
+namespace rotaline {
+
+namespace {
+
+constexpr const char* PdfFilter = "PDF files(*.pdf)|*.pdf";
+constexpr Bilingual NotDescribed{"The settings shown cannot be put on a sheet.",
+                                 "无法为当前设置生成设置单。"};
+constexpr Bilingual ExportFailed{"The setup sheet could not be saved to %1:\r\n%2",
+                                 "设置单无法保存到 %1：\r\n%2"};
+
+}  // namespace
+
+SheetCommands::SheetCommands(MainForm& form, Dialogs& dialogs, QWidget* parent, QString journalPath)
+    : form_(form), dialogs_(dialogs), parent_(parent), journalPath_(std::move(journalPath)) {}
+
+void SheetCommands::showHistory() {
+    HistoryDialog dialog(readJournal(journalPath_), form_, dialogs_, parent_);
+    dialog.exec();
+}
+
+std::optional<SetupSheet> SheetCommands::sheet() const {
+    const bool chinese = form_.flags().chinese;
+    const std::optional<DescribedBlock> described = describeBlock(form_.block(), chinese);
+    if (!described) {
+        return std::nullopt;
+    }
+    return setupSheet(
+        *described, file_, QDate::currentDate().toString(Qt::ISODate),
+        [this](int slot) { return form_.isUnsent(slot); }, chinese);
+}
+
+void SheetCommands::cannotDescribe() {
+    dialogs_.message(NotDescribed.in(form_.flags().chinese), Dialogs::Icon::None,
+                     Dialogs::Buttons::Ok);
+}
+
+void SheetCommands::print() {
+    const std::optional<SetupSheet> shown = sheet();
+    if (!shown) {
+        cannotDescribe();
+        return;
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(sheetPageSize());
+    printer.setDocName(shown->title);
+    QPrintDialog dialog(&printer, parent_);
+    if (dialog.exec() == QDialog::Accepted) {
+        QPainter painter(&printer);
+        paintSheet(painter, printer, *shown);
+    }
+}
+
+void SheetCommands::exportPdf() {
+    const std::optional<SetupSheet> shown = sheet();
+    if (!shown) {
+        cannotDescribe();
+        return;
+    }
+    const QString path = dialogs_.saveFileName(QLatin1String(PdfFilter), QString());
+    if (QString error; !path.isEmpty() && !writeSheetPdf(*shown, path, &error)) {
+        dialogs_.message(ExportFailed.in(form_.flags().chinese).arg(path, error),
+                         Dialogs::Icon::None, Dialogs::Buttons::Ok);
+    }
+}
+
+}  // namespace rotaline

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+
+#include "window/SetupSheet.h"
+
+class QWidget;
+
+namespace rotaline {
+
+class Dialogs;
+class MainForm;
+
+// File > History, Print setup sheet and Export setup sheet as PDF, for the settings the window
+// shows; boxes and file dialogs through `dialogs`, over `parent`.
+class SheetCommands {
+public:
+    SheetCommands(MainForm& form, Dialogs& dialogs, QWidget* parent, QString journalPath);
+
+    void showHistory();
+    void print();
+    void exportPdf();
+    // The settings file shown, named on the sheet.
+    void setFile(const QString& path) { file_ = path; }
+    // The sheet of the settings shown, in the language shown; nothing when they cannot be
+    // described.
+    std::optional<SetupSheet> sheet() const;
+
+private:
+    void cannotDescribe();
+
+    MainForm& form_;
+    Dialogs& dialogs_;
+    QWidget* parent_;
+    QString journalPath_;
+    QString file_;
+};
+
+}  // namespace rotaline

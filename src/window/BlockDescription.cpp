@@ -1,0 +1,59 @@
+#include "window/BlockDescription.h"
+
+#include "model/EscCatalogue.h"
+#include "model/SlotTable.h"
+#include "platform/RecordingPort.h"
+#include "window/MainForm.h"
+#include "window/Unseen.h"
+
+namespace rotaline {
+
+namespace {
+
+// A form started as the window starts, in the language asked for, over a port that only
+// records.
+struct QuietForm {
+    explicit QuietForm(bool chinese) {
+        form.Form_Load();
+        if (chinese) {
+            form.mnuChinese_Click();
+        }
+    }
+    RecordingPort port;
+    ProgrammingLink link{port};
+    Unseen unseen;
+    MainForm form{link, unseen, unseen};
+};
+
+}  // namespace
+
+std::optional<DescribedBlock> describeBlock(const ParameterBlock& block, bool chinese) {
+    QuietForm settings(chinese);
+    if (!settings.form.LoadParameterBlock(block)) {
+        return std::nullopt;
+    }
+    // The factory settings are what choosing the same type and model sets.
+    QuietForm factory(chinese);
+    const int type = block.value[TypeSlot];
+    factory.form.controls().SSTab1->select(type);
+    if (block.inUse[modelSlotOf(type)]) {
+        factory.form.controls().ComboCTRmodel[type]->setListIndex(block.value[modelSlotOf(type)]);
+    }
+    return DescribedBlock{describeSettings(settings.form, block),
+                          describeSettings(factory.form, factory.form.block())};
+}
+
+bool differsFromFactory(const DescribedBlock& described, std::size_t parameter) {
+    const SlotDescription& set = described.settings.parameters[parameter];
+    return set.inUse && set.value != described.factory.parameters[parameter].value;
+}
+
+int changedFromFactory(const DescribedBlock& described) {
+    int changed = 0;
+    for (std::size_t i = 0; i < described.settings.parameters.size(); ++i) {
+        changed += differsFromFactory(described, i) ? 1 : 0;
+    }
+    return changed;
+}
+
+}  // namespace rotaline

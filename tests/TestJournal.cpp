@@ -1,0 +1,244 @@
+#include <signal.h>
+
+#include <QApplication>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+#include <QtTest>
+
+#include "platform/AppendLog.h"
+#include "support/FormFixture.h"
+#include "ui/HistoryDialog.h"
+#include "ui/SheetCommands.h"
+
+using namespace rotaline;
+using namespace rotaline::testing;
+
+namespace {
+
+// Run as "append-forever PATH": appends records of one session until killed.
+constexpr const char* AppendForever = "append-forever";
+
+JournalRecord recordNumber(int n) {
+    JournalRecord record{QStringLiteral("2026-12-08T10:00:00+01:00"),
+                         QStringLiteral("session-%1").arg(n),
+                         QStringLiteral("COM2"),
+                         QStringLiteral("/dev/serial/by-id/usb-FTDI_FT232R-if00-port0"),
+                         ParameterBlock::atStartUp(),
+                         n % 2 == 0};
+    record.block.value[9] = static_cast<std::uint8_t>(n % 5);
+    return record;
+}
+
+QString run(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    process.waitForFinished(30000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+qint64 sizeOf(const QString& path) {
+    return QFileInfo(path).size();
+}
+
+// The text of a PDF, or "" when the PDF tools are missing.
+QString pdfText(const QString& pdf) {
+    return run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+}
+
+}  // namespace
+
+class TestJournal : public QObject {
+    Q_OBJECT
+private:
+    QTemporaryDir state_;
+    QString journal() const { return state_.filePath(QStringLiteral("Rotaline/journal")); }
+
+private slots:
+    void initTestCase() { qputenv("XDG_STATE_HOME", QFile::encodeName(state_.path())); }
+    void init() {
+        QFile::remove(journal());
+        QFile::remove(journal() + ".1");
+    }
+
+    // One record a programming session, the later lines of a session superseding the earlier.
+    void windowSessionsReadBackByTheTool() {
+        {
+            SendJournal sent;
+            FormFixture f(FormFixture::Start::Loaded);
+            f.form.setJournal(&sent, [](int position) {
+                return std::pair(portName(position + 1), QStringLiteral("/dev/ttyUSB0"));
+            });
+            f.controls.ComboCTRmodel[0]->setListIndex(1);
+            f.options("OptionBrake").select(4);
+            f.form.mnuSendAll_Click();
+            f.port.failNextWrite();
+            f.options("OptionBrake").select(2);
+            QCOMPARE(f.dialogs.shown().size(), 1);  // the invalid-port message
+            f.dialogs.clear();
+        }
+        const QString history = run(PROGRAM_TOOL, {"--history"});
+        const QStringList records = history.split("\n\n", Qt::SkipEmptyParts);
+        QCOMPARE(records.size(), 2);
+        // The Send all's session, then the model choice's: brake Hard, sent in full.
+        QVERIFY2(records[0].contains("COM1  /dev/ttyUSB0  NOT sent in full"), qPrintable(history));
+        QVERIFY2(records[0].endsWith("\nBrake type: Soft"), qPrintable(history));
+        QVERIFY2(records[1].contains("COM1  /dev/ttyUSB0  sent in full  1 changed from factory\n"
+                                     "Airplane ESC type  : >=40A for aireplane\n"),
+                 qPrintable(history));
+        QVERIFY2(records[1].endsWith("\nBrake type: Hard"), qPrintable(history));
+        QCOMPARE(run(PROGRAM_TOOL, {"--history", "--last", "1"}), records[0] + "\n\n");
+    }
+
+    // The newest first; the one selected is described, compared and loaded as a file is.
+    void historyDialogShowsComparesAndLoads() {
+        FormFixture f(FormFixture::Start::Loaded);
+        f.controls.ComboCTRmodel[0]->setListIndex(1);
+        f.options("OptionBrake").select(4);
+        JournalRecord hard{"2026-12-08T10:00:00+01:00", "a", "COM1", "", f.form.block(), true};
+        f.options("OptionBrake").select(0);
+        const std::vector<JournalRecord> records{hard, recordNumber(2)};
+        HistoryDialog dialog(records, f.form, f.dialogs);
+        QTreeWidgetItem* newest = dialog.list()->topLevelItem(0);
+        QCOMPARE(newest->text(0) + "|" + newest->text(1) + "|" + newest->text(3) + "|" +
+                     newest->text(4) + "|" + newest->text(5) + "|" + newest->text(6),
+                 "2026-12-08T10:00:00+01:00|COM1|Airplane|>=40A for aireplane|1|yes");
+        QVERIFY(dialog.details()->toPlainText().endsWith("\nBrake type: Hard"));
+        dialog.compareWithWindow();
+        QCOMPARE(dialog.details()->toPlainText(), "Brake type: Hard \u2192 OFF");
+        f.port.clearWritten();
+        dialog.loadIntoWindow();
+        // As a file load: the model with its factory settings, then brake Hard and the timing.
+        QVERIFY(f.port.written().endsWith(QByteArray::fromHex("850689058e01")));
+        QCOMPARE(f.form.block().value[9], 4);
+    }
+
+    // What a writer killed mid-write or a damaged disk block leaves costs that line alone.
+    void damageCostsOnlyTheDamagedLine_data() {
+        QTest::addColumn<QByteArray>("damage");
+        QTest::newRow("torn last line") << journalLine(recordNumber(7)).left(60);
+        QTest::newRow("changed byte") << journalLine(recordNumber(7)).replace("COM2", "COM3");
+        QTest::newRow("binary garbage") << QByteArray("\0\xff\x01garbage\n", 12);
+    }
+    void damageCostsOnlyTheDamagedLine() {
+        QFETCH(QByteArray, damage);
+        QString error;
+        for (int n = 0; n < 3; ++n) {
+            QVERIFY(appendLogLine(journal(), journalLine(recordNumber(n)), 1 << 20, &error));
+        }
+        QFile file(journal());
+        QVERIFY(file.open(QIODevice::Append));
+        file.write(damage);
+        file.close();
+        QVERIFY(appendLogLine(journal(), journalLine(recordNumber(3)), 1 << 20, &error));
+
+        const std::vector<JournalRecord> records = readJournal(journal());
+        QCOMPARE(records.size(), std::size_t(4));
+        for (int n = 0; n < 4; ++n) {
+            QCOMPARE(records[3 - n].session, recordNumber(n).session);
+            QCOMPARE(records[3 - n].block, recordNumber(n).block);
+            QCOMPARE(records[3 - n].complete, n % 2 == 0);
+        }
+    }
+
+    void writerKilledMidWriteLeavesEarlierRecordsReadable() {
+        QProcess writer;
+        writer.start(QCoreApplication::applicationFilePath(), {AppendForever, journal()});
+        QTRY_VERIFY_WITH_TIMEOUT(readLogLines(journal()).size() > 200, 20000);
+        ::kill(static_cast<pid_t>(writer.processId()), SIGKILL);
+        QVERIFY(writer.waitForFinished());
+        const QList<QByteArray> lines = readLogLines(journal());
+        for (const QByteArray& line : lines) {
+            QVERIFY2(parseJournalLine(line).has_value(), line.constData());
+        }
+        QString error;
+        QVERIFY(appendLogLine(journal(), journalLine(recordNumber(1)), 1 << 20, &error));
+        QCOMPARE(readJournal(journal()).front().session, recordNumber(1).session);
+    }
+
+    // Said once, and again only after a record was written meanwhile.
+    void writeFailureIsToldOnce() {
+        QStringList told;
+        {
+            SendJournal sent(QStringLiteral("/dev/null/Rotaline/journal"));
+            sent.onFailure([&told](const QString& reason) { told << reason; });
+            sent.record(recordNumber(1));
+            sent.record(recordNumber(2));
+        }
+        QCOMPARE(told, QStringList{"/dev/null/Rotaline/journal: cannot make the folder "
+                                   "/dev/null/Rotaline"});
+    }
+
+    // Two files of at most the bound and a line each, the newest records kept.
+    void sizeStaysBoundedOverTenThousandSends() {
+        {
+            SendJournal sent(journal());
+            for (int n = 0; n < 10000; ++n) {
+                sent.record(recordNumber(n));
+            }
+        }
+        const qint64 line = journalLine(recordNumber(9999)).size();
+        QVERIFY(sizeOf(journal()) <= JournalFileBound + line);
+        QVERIFY(sizeOf(journal() + ".1") <= JournalFileBound + line);
+        const std::vector<JournalRecord> records = readJournal(journal());
+        QCOMPARE(records.front().session, recordNumber(9999).session);
+        QVERIFY(records.size() > std::size_t(JournalFileBound / line));
+    }
+
+    // The window's export and the tool's sheet are one sheet; every setting in use is on it.
+    void sheetHoldsEverySettingInUse_data() {
+        QTest::addColumn<bool>("chinese");
+        QTest::newRow("English") << false;
+        QTest::newRow("Chinese") << true;
+    }
+    void sheetHoldsEverySettingInUse() {
+        QFETCH(bool, chinese);
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) {
+            QSKIP("pdftotext (poppler-utils) is not installed");
+        }
+        const QString file = QStringLiteral(TEST_DATA "/car.esc");
+        const QString lang = chinese ? "zh" : "en";
+        const QString tool = state_.filePath("tool.pdf"), window = state_.filePath("window.pdf");
+        run(PROGRAM_TOOL, {"--sheet", tool, "--lang", lang, file});
+        FormFixture f(FormFixture::Start::Loaded);
+        if (chinese) {
+            f.switchToChinese();
+        }
+        f.form.OpenSettingsFile(file);
+        SheetCommands commands(f.form, f.dialogs, nullptr, journal());
+        commands.setFile(file);
+        f.dialogs.nextFileName(window);
+        commands.exportPdf();
+
+        QVERIFY(run("pdfinfo", {tool}).contains(QRegularExpression("Pages: +1\n")));
+        const QString text = pdfText(tool);
+        QCOMPARE(pdfText(window), text);
+        const QStringList described =
+            run(PROGRAM_TOOL, {"--describe", "--lang", lang, file}).split('\n', Qt::SkipEmptyParts);
+        QVERIFY(text.contains(chinese ? ">=50A车用" : ">=50A for car"));
+        for (const QString& setting : described.mid(1)) {
+            const QString caption = setting.section(':', 0, 0).trimmed();
+            const QString value = setting.section(':', 1).trimmed();
+            QVERIFY2(text.contains(QRegularExpression("\n" + QRegularExpression::escape(caption) +
+                                                      " +" + QRegularExpression::escape(value))),
+                     qPrintable(setting + "\n" + text));
+        }
+    }
+};
+
+int main(int argc, char** argv) {
+    if (argc == 3 && qstrcmp(argv[1], AppendForever) == 0) {
+        QString error;
+        for (int n = 0;; ++n) {
+            appendLogLine(QString::fromLocal8Bit(argv[2]), journalLine(recordNumber(n)), 1 << 24,
+                          &error);
+        }
+    }
+    QApplication app(argc, argv);
+    TestJournal test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "TestJournal.moc"
