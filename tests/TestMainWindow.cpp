@@ -10,6 +10,7 @@
 #include "support/FormFixture.h"
 #include "ui/AdaptersDialog.h"
 #include "ui/MainWindow.h"
+#include "ui/QtDialogs.h"
 #include "ui/StatusText.h"
 #include "window/SettingsDescription.h"
 
@@ -230,6 +231,66 @@ private slots:
 
         QCOMPARE(f.wire(), QList<int>({137, 5, 137, 1, 137, 5}));
         QCOMPARE(f.note(), QStringLiteral("Brake type: OFF\r\nBrake type: Hard\r\n"));
+    }
+
+    // With the adapter pulled, one press on the timing bar's right arrow, or the Right key held,
+    // is one step and one box: the box ends the press and the held key's repeats. With the
+    // adapter back, Send all and Factory Default send the factory timing and no step after it.
+    void oneGestureIsOneStepWhateverBoxesItBrings_data() {
+        QTest::addColumn<bool>("byKey");
+        QTest::newRow("arrow held") << false;
+        QTest::newRow("key held") << true;
+    }
+    void oneGestureIsOneStepWhateverBoxesItBrings() {
+        QFETCH(bool, byKey);
+        FakeSerialPort port;
+        ProgrammingLink link{port};
+        QtDialogs dialogs;
+        MemorySettingsStore settings;
+        MainForm form{link, dialogs, settings};
+        form.Form_Load();
+        form.controls().ComboCTRmodel[0]->setListIndex(0);
+        MainWindow window(form);
+        dialogs.setParent(&window);
+        window.show();
+        auto* bar = widget<QScrollBar>(window, "HScrollTiming");
+        int boxes = 0;
+        QTimer okLater;  // each box stays up longer than a held arrow waits to repeat
+        okLater.callOnTimeout([&boxes] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                ++boxes;
+                box->accept();
+            }
+        });
+        okLater.start(800);
+        port.setPresentPorts({});
+        port.pull();
+
+        const QPoint rightArrow(bar->width() - 4, bar->height() / 2);
+        byKey ? QTest::keyPress(bar, Qt::Key_Right)
+              : QTest::mousePress(bar, Qt::LeftButton, {}, rightArrow);
+        for (int repeat = 0; byKey && repeat < 3; ++repeat) {
+            QKeyEvent again(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier, QString(), true);
+            QApplication::sendEvent(bar, &again);
+        }
+        QTest::qWait(1000);
+        byKey ? QTest::keyRelease(bar, Qt::Key_Right)
+              : QTest::mouseRelease(bar, Qt::LeftButton, {}, rightArrow);
+        QCOMPARE(bar->value(), 1);
+        QCOMPARE(boxes, 1);
+        QCOMPARE(port.log().filter("failed").size(), 1);
+
+        port.setPresentPorts({1});
+        window.action("mnuSendAll")->trigger();
+        QCOMPARE(port.writes().constLast(), QByteArray("\x8E\x02"));  // the step made meanwhile
+        port.clearWritten();
+        widget<QPushButton>(window, "CommandSetFactory")->click();
+        QTest::qWait(1000);
+        QCOMPARE(boxes, 1);
+        QList<QByteArray> timing = port.writes();
+        timing.removeIf([](const QByteArray& message) { return message[0] != '\x8E'; });
+        QCOMPARE(timing, QList<QByteArray>({"\x8E\x01", "\x8E\x01"}));
+        QCOMPARE(port.writes().constLast(), QByteArray("\x9F\x01"));  // the last factory value
     }
 
     // A CR LF split between two notes still ends one line.

@@ -160,6 +160,23 @@ private slots:
         QCOMPARE(QDir("/proc/self/fd").count(), descriptors);
     }
 
+    // Nobody takes the bytes: the send that finds the kernel's queue full fails at once and says
+    // so, rather than keep bytes that will never leave.
+    void aLineThatTakesNothingMoreFailsTheSendThatFindsItFull() {
+        PtyForm f;
+        f.form.Form_Load();
+        int sent = 0;
+        while (sent < 100000 && f.form.SendParameter(137, 1)) {
+            ++sent;
+        }
+        QVERIFY(sent > 0 && sent < 100000);
+        QCOMPARE(f.dialogs.texts(),
+                 QStringList("COM1 is invalild ! \r\nPlease slect other COM port !"));
+        QVERIFY(!f.link.isOpen() && f.controls.ImageOff->isVisible());
+        QVERIFY2(f.form.lineStatus().text.contains(" stopped taking bytes; "),
+                 qPrintable(f.form.lineStatus().text));
+    }
+
     // A megabyte arrives while the user keeps changing a setting: the window keeps answering,
     // the note keeps its size and every change reaches the wire in order.
     void aFloodOfReceivedBytesKeepsTheWindowResponsiveAndTheWireInOrder() {

@@ -3,6 +3,8 @@
 // case runs on both kinds of adapter: one whose drain is exact (16550, FTDI, CP210x) and one
 // whose chip keeps 32 bytes out of the kernel's sight (CH340/CH341, PL2303, CDC-ACM).
 #include <QElapsedTimer>
+#include <QLabel>
+#include <QMessageBox>
 #include <QPointer>
 #include <QProcess>
 #include <QPushButton>
@@ -157,6 +159,66 @@ private slots:
         QVERIFY(!p.controls.ImageOn->isVisible() && p.controls.ImageOff->isVisible());
     }
 
+    // The cable pulled and put back, a new device behind the same link: each change meanwhile
+    // fails at once with one box, the lamp goes out; once the device is back the lamp lights,
+    // the status bar counts what the controller lacks, and Send all sends the whole block with
+    // no box and readies the link for Factory Default.
+    void aPulledAdapterIsUsedAgainWhenItReturns_data() {
+        QTest::addColumn<QByteArray>("hidden");
+        onBothKinds("pulled and put back");
+    }
+    void aPulledAdapterIsUsedAgainWhenItReturns() {
+        QFETCH(QByteArray, hidden);
+        OnTheLine line(hidden);
+        QTemporaryDir byId;
+        const QString name = byId.filePath(QStringLiteral("usb-FTDI_A-if00-port0"));
+        QVERIFY(QFile::link(line.device, name));
+        QSettings(QSettings::NativeFormat, QSettings::UserScope, "Rotaline", "Rotaline")
+            .setValue(QStringLiteral("Ports/COM1"), name);
+        Programmer programmer;
+        programmer.start();
+        MainForm& form = programmer.form();
+        Controls& c = form.controls();
+        FormFixture expected(FormFixture::Start::Loaded);
+        for (MainForm* each : {&form, &expected.form}) {
+            each->controls().ComboCTRmodel[0]->setListIndex(0);
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(form.lineStatus().text.startsWith("All settings sent"), 5000);
+        QStringList boxes;
+        QTimer ok;
+        ok.callOnTimeout([&boxes] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                boxes << box->text();
+                box->accept();
+            }
+        });
+        ok.start(50);
+
+        line.adapter.closeMaster();
+        QFile::remove(name);
+        for (MainForm* each : {&form, &expected.form}) {
+            dynamic_cast<OptionGroup&>(*each->find("OptionBrake")).select(2);
+            dynamic_cast<ScrollBar&>(*each->find("HScrollTiming")).setValue(5);
+        }
+        QCOMPARE(boxes, QStringList(2, "COM1 is invalild ! \nPlease slect other COM port !"));
+        QVERIFY(c.ImageOff->isVisible() && !c.ImageOn->isVisible());
+
+        PseudoTerminal back;
+        qputenv("ROTALINE_LINE_DEVICE", pathOf(back).toLocal8Bit());
+        QVERIFY(QFile::link(pathOf(back), name));
+        QTRY_COMPARE(form.lineStatus().text,
+                     "COM1 is back — 2 settings not sent: File > Send all settings again");
+        QVERIFY(c.ImageOn->isVisible() && !c.ImageOff->isVisible());
+        expected.port.clearWritten();
+        c.mnuSendAll->click();
+        expected.controls.mnuSendAll->click();
+        c.CommandSetFactory->click();
+        QCOMPARE(boxes.size(), 2);
+        QCOMPARE(form.unsentCount(), 0);
+        QCOMPARE(bytesOf(back.read(1000ms)).left(expected.port.written().size()),
+                 expected.port.written());
+    }
+
     // It waits for the line before it ends, and gives a stuck adapter two seconds more; a lost
     // one is a failure. A second SIGTERM gives up at once, but the device is still set back as
     // it was and the lock is removed.
@@ -211,19 +273,23 @@ private slots:
         QVERIFY(!QFile::exists("/var/lock/" + lock) && !QFile::exists("/tmp/" + lock));
     }
 
-    // Exit waits for the bytes on the line in a window that closes when they are gone, when
-    // Quit now gives them up, or when a stuck adapter is pulled.
+    // Exit waits for the bytes on the line in a window that closes when they are gone or when
+    // Quit now gives them up. A stuck adapter pulled or given up is a failure the window says,
+    // until it is closed.
     void leavingWhileSendingFinishesTheLineOrQuitsAtOnce_data() {
         QTest::addColumn<QByteArray>("hidden");
         QTest::addColumn<QString>("adapter");
-        onBothKinds("working", QString("working"));
-        onBothKinds("stuck, Quit now", QString("stuck"));
-        onBothKinds("stuck, then pulled", QString("pulled"));
-        onBothKinds("stuck, given up after its line time", QString("given up"));
+        QTest::addColumn<QString>("says");
+        onBothKinds("working", QString("working"), QString());
+        onBothKinds("stuck, Quit now", QString("stuck"), QString());
+        onBothKinds("stuck, then pulled", QString("pulled"), QString(" bytes not yet sent."));
+        onBothKinds("stuck, given up after its line time", QString("given up"),
+                    QString(" stopped taking bytes; "));
     }
     void leavingWhileSendingFinishesTheLineOrQuitsAtOnce() {
         QFETCH(QByteArray, hidden);
         QFETCH(QString, adapter);
+        QFETCH(QString, says);
         OnTheLine line(hidden, adapter != "working");
         Programmer programmer;
         line.startOnCom1(programmer);
@@ -245,7 +311,15 @@ private slots:
         } else if (adapter == "pulled") {
             line.adapter.closeMaster();
         }
-        QTRY_VERIFY_WITH_TIMEOUT(!finishing, adapter == "given up" ? 1800 + 2000 + 1000 : 5000);
+        if (!says.isEmpty()) {
+            // The line is idle by then, and the failure stays.
+            QTRY_VERIFY_WITH_TIMEOUT(
+                finishing && finishing->findChild<QLabel*>()->text().contains(says),
+                1800 + 2000 + 1000);
+            QCOMPARE(finishing->findChild<QPushButton*>()->text(), QStringLiteral("Close"));
+            QTest::mouseClick(finishing->findChild<QPushButton*>(), Qt::LeftButton);
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(!finishing, 5000);
         QCOMPARE(line.log().garbled, 0);
         QVERIFY(line.log().longestMainWait < 50);
     }

@@ -8,6 +8,7 @@
 #include "about/SystemInformation.h"
 #include "link/ProgrammingLink.h"
 #include "platform/AdapterDiagnosis.h"
+#include "platform/DevicePath.h"
 #include "platform/DeviceWatch.h"
 #include "platform/ExitSignals.h"
 #include "platform/PortResolver.h"
@@ -79,6 +80,11 @@ Programmer::Programmer() : parts_(std::make_unique<Parts>()) {
             Qt::QueuedConnection);
     });
     QObject::connect(&p.window, &MainWindow::closed, &p.window, [this] { finishSending(); });
+    QObject::connect(&p.devices, &DeviceWatch::changed, &p.window, [&p] {
+        if (p.resolver.isPresent(p.form.controls().ComboCOM->listIndex() + 1)) {
+            p.form.deviceReturned();
+        }
+    });
     QObject::connect(&p.exitSignals, &ExitSignals::received, &p.window, [this] { endOnSignal(); });
 }
 
@@ -115,6 +121,7 @@ Programmer::~Programmer() = default;
 
 void Programmer::start(const QString& file) {
     Parts& p = *parts_;
+    followAssignedDevices();
     p.form.Form_Load();
     p.window.show();
     // Looking through the system's serial devices draws nothing: the window comes first.
@@ -153,6 +160,8 @@ void Programmer::finishSending() {
         new FinishingDialog([&p] { return p.form.lineStatus(); },
                             [&p] { p.port.abandonDraining(); }, p.form.flags().chinese);
     QObject::connect(&p.port, &SerialPort::lineIdle, finishing, &FinishingDialog::finished);
+    QObject::connect(&p.port, &SerialPort::sendingFailed, finishing,
+                     [&p, finishing] { finishing->failed(p.form.lineStatus().text); });
     finishing->show();
 }
 
@@ -164,15 +173,27 @@ void Programmer::showAdapters() {
             p.resolver, [] { return surveyAdapters(); }, p.form.flags().chinese, &p.window);
         p.adapters->setAttribute(Qt::WA_DeleteOnClose);
         QObject::connect(&p.devices, &DeviceWatch::changed, p.adapters, &AdaptersDialog::refresh);
-        QObject::connect(p.adapters, &AdaptersDialog::assigned, &p.window, [&p](int portNumber) {
-            if (portNumber == p.form.controls().ComboCOM->listIndex() + 1) {
-                p.form.ComboCOM_Click();
-            }
-        });
+        QObject::connect(p.adapters, &AdaptersDialog::assigned, &p.window,
+                         [this, &p](int portNumber) {
+                             followAssignedDevices();
+                             if (portNumber == p.form.controls().ComboCOM->listIndex() + 1) {
+                                 p.form.ComboCOM_Click();
+                             }
+                         });
     }
     p.adapters->show();
     p.adapters->raise();
     p.adapters->activateWindow();
+}
+
+// A device given a COM number by hand may lie in a folder of its own.
+void Programmer::followAssignedDevices() {
+    Parts& p = *parts_;
+    for (int number = 1; number <= PortCount; ++number) {
+        if (const QString device = p.resolver.deviceFor(number); !device.isEmpty()) {
+            p.devices.follow(devicePath(device));
+        }
+    }
 }
 
 MainForm& Programmer::form() {

@@ -26,6 +26,7 @@ private:
     void endOnSignal();
     void showAdapters();
     void offerTheOneAdapter();
+    void followAssignedDevices();
 
     struct Parts;
     std::unique_ptr<Parts> parts_;

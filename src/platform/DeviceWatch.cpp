@@ -14,6 +14,13 @@ DeviceWatch::DeviceWatch(DeviceFolders folders, QObject* parent)
     });
 }
 
+void DeviceWatch::follow(const QString& device) {
+    const QString folder = QFileInfo(device).absolutePath();
+    if (QFileInfo(folder).isDir() && !watcher_.directories().contains(folder)) {
+        watcher_.addPath(folder);
+    }
+}
+
 // /dev/serial appears with the first adapter that has a stable name, and goes with the last.
 void DeviceWatch::watchLinks() {
     for (const QString& folder : {folders_.dev + QStringLiteral("/serial"),

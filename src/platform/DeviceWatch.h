@@ -15,6 +15,9 @@ class DeviceWatch : public QObject {
 public:
     explicit DeviceWatch(DeviceFolders folders = {}, QObject* parent = nullptr);
 
+    // Also the folder of a device named outside those folders, such as a COM number's by hand.
+    void follow(const QString& device);
+
 signals:
     void changed();
 

@@ -1,5 +1,6 @@
 #include "platform/QtSerialPort.h"
 
+#include <poll.h>
 #include <termios.h>
 
 #include <QFileInfo>
@@ -311,11 +312,13 @@ bool QtSerialPort::write(const QByteArray& bytes) {
     if (deviceLost()) {
         return failLost();
     }
-    // flush() hands the bytes to the device at once, so a close right after loses none.
+    // flush() hands the bytes to the device at once, so a close right after loses none. What
+    // the kernel does not take fails the send: a line hung up is a lost device, a full queue
+    // an adapter that takes nothing more.
     const bool taken = port_->write(bytes) == bytes.size();
     port_->flush();
     if (!taken || deviceLost()) {
-        return failLost();
+        return port_->bytesToWrite() > 0 && !hungUp() ? failStuck() : failLost();
     }
     written_ = true;
     line_.handedOver(static_cast<int>(bytes.size()));
@@ -328,12 +331,33 @@ bool QtSerialPort::deviceLost() const {
 }
 
 // A port left open on a vanished device would report it over and over; what was on its line
-// is gone with it.
+// is gone with it, and said to be.
 bool QtSerialPort::failLost() {
     const QString why = port_->errorString();
+    const int unsent = line_.bytesLeft();
     written_ = false;
     close();
-    return fail(PortProblem::Absent, QStringLiteral("%1 was disconnected (%2).").arg(device_, why));
+    fail(PortProblem::Absent, QStringLiteral("%1 was disconnected (%2).").arg(device_, why));
+    if (unsent > 0) {
+        emit sendingFailed(PortProblem::Disconnected, device_, unsent);
+    }
+    return false;
+}
+
+// The kernel's queue is full and the line has not hung up: the adapter takes nothing more.
+bool QtSerialPort::failStuck() {
+    const int unsent = line_.bytesLeft() + static_cast<int>(port_->bytesToWrite());
+    port_->clear(QSerialPort::Output);
+    written_ = false;
+    close();
+    fail(PortProblem::Stuck, QStringLiteral("%1 takes no more bytes.").arg(device_));
+    emit sendingFailed(PortProblem::Stuck, device_, unsent);
+    return false;
+}
+
+bool QtSerialPort::hungUp() const {
+    pollfd state{static_cast<int>(port_->handle()), POLLOUT, 0};
+    return ::poll(&state, 1, 0) > 0 && (state.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0;
 }
 
 // An unplugged adapter hangs the line up: every read then fails at once, over and over, so
@@ -345,11 +369,7 @@ void QtSerialPort::onError(QSerialPort::SerialPortError error) {
     if (error == QSerialPort::ResourceError || error == QSerialPort::ReadError) {
         QTimer::singleShot(0, this, [this, error] {
             if (port_->isOpen() && port_->error() == error) {
-                const int unsent = line_.bytesLeft();
                 failLost();
-                if (unsent > 0) {
-                    emit sendingFailed(PortProblem::Disconnected, device_, unsent);
-                }
             }
         });
     }

@@ -59,6 +59,8 @@ private:
     bool fail(PortProblem problem, const QString& why);
     bool failOpen(const QString& device);
     bool failLost();
+    bool failStuck();
+    bool hungUp() const;
     bool deviceLost() const;
     Assignment resolveDevice() const;
     bool applySettings();

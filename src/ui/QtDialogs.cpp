@@ -8,9 +8,14 @@
 #include <QMessageBox>
 #include <QTreeView>
 
+#include "ui/GestureEnd.h"
 #include "version.h"
 
 namespace rotaline {
+
+QtDialogs::QtDialogs(SettingsStore* store) : store_(store) {
+    followGestures();
+}
 
 Dialogs::Answer QtDialogs::message(const QString& text, Icon icon, Buttons buttons) {
     QMessageBox box(
@@ -18,6 +23,7 @@ Dialogs::Answer QtDialogs::message(const QString& text, Icon icon, Buttons butto
         QLatin1String(ApplicationTitle), QString(text).replace("\r\n", "\n"),
         buttons == Buttons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent_);
     keepTitleWhole(box);
+    endGesture();
     const int pressed = box.exec();
     if (buttons == Buttons::Ok) {
         return Answer::Ok;
@@ -122,6 +128,7 @@ QString QtDialogs::chooseFile(QFileDialog::AcceptMode mode, const QString& filte
         dialog.selectFile(current);
     }
     fitColumns(dialog);
+    endGesture();
     const bool chosen = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty();
     return remember(chosen ? dialog.selectedFiles().constFirst() : QString());
 }

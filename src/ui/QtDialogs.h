@@ -12,10 +12,11 @@ namespace rotaline {
 
 // Message boxes and file dialogs titled "Rotaline", over the given window. With a settings
 // store, the file dialogs start in the folder of the last file chosen. The file dialogs are
-// Qt's own, so that they speak the interface's language, sizes and dates included.
+// Qt's own, so that they speak the interface's language, sizes and dates included. Each ends
+// the gesture it interrupts, so that one click is one step whatever boxes it brings.
 class QtDialogs : public Dialogs {
 public:
-    explicit QtDialogs(SettingsStore* store = nullptr) : store_(store) {}
+    explicit QtDialogs(SettingsStore* store = nullptr);
 
     void setParent(QWidget* parent) { parent_ = parent; }
 

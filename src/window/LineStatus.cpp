@@ -21,8 +21,16 @@ constexpr Bilingual OneUnsent{
 constexpr Bilingual SomeUnsent{
     "%1 settings not sent to the controller — File > Send all settings again",
     "%1 项设置未发送到控制器 — 文件 > 重新发送全部设置"};
+constexpr Bilingual Back{"%1 is back", "%1 已重新连接"};
+constexpr Bilingual BackOneUnsent{
+    "%1 is back — %2 setting not sent: File > Send all settings again",
+    "%1 已重新连接 — %2 项设置未发送：文件 > 重新发送全部设置"};
+constexpr Bilingual BackSomeUnsent{
+    "%1 is back — %2 settings not sent: File > Send all settings again",
+    "%1 已重新连接 — %2 项设置未发送：文件 > 重新发送全部设置"};
 constexpr Bilingual Finishing{"Finishing sending to the controller…", "正在完成向控制器的发送…"};
 constexpr Bilingual QuitNow{"Quit now", "立即退出"};
+constexpr Bilingual Close{"Close", "关闭"};
 
 }  // namespace
 
@@ -60,12 +68,23 @@ QString unsentText(int count, bool chinese) {
     return (count == 1 ? OneUnsent : SomeUnsent).in(chinese).arg(count);
 }
 
+QString backText(const QString& port, int unsent, bool chinese) {
+    if (unsent == 0) {
+        return Back.in(chinese).arg(port);
+    }
+    return (unsent == 1 ? BackOneUnsent : BackSomeUnsent).in(chinese).arg(port).arg(unsent);
+}
+
 QString finishingText(bool chinese) {
     return Finishing.in(chinese);
 }
 
 QString quitNowText(bool chinese) {
     return QuitNow.in(chinese);
+}
+
+QString closeText(bool chinese) {
+    return Close.in(chinese);
 }
 
 }  // namespace rotaline

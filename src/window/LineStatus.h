@@ -29,8 +29,13 @@ LineStatus lineStatusOf(const LineClock& line, const QString& port, bool chinese
 // "2 settings not sent to the controller — File > Send all settings again".
 QString unsentText(int count, bool chinese);
 
+// "COM1 is back — 3 settings not sent: File > Send all settings again", once the adapter of
+// the COM number chosen returns after a send found it gone.
+QString backText(const QString& port, int unsent, bool chinese);
+
 // The window that waits for the line when the program ends.
 QString finishingText(bool chinese);
 QString quitNowText(bool chinese);
+QString closeText(bool chinese);
 
 }  // namespace rotaline

@@ -86,6 +86,9 @@ public:
     // value is sent.
     bool SendParameter(std::uint8_t address, std::uint8_t value);
     bool ModelHandshake();
+    // The device of the COM number chosen is there (again): after a send found it gone, the
+    // lamp lights and the status bar says what the controller still lacks.
+    void deviceReturned();
     void MSComm1_OnComm();
     void mnuExit_Click();
     // The window is closing, by Exit or otherwise: the port is released.
@@ -180,7 +183,9 @@ private:
     void showInvalidPortMessage();
     void reportPortProblem(const LinkOutcome& outcome);
     void showLampHelp();
+    void showSendingFailure(const LinkOutcome& failure);
     void sendingFailed(const LinkOutcome& failure);
+    void sent();
     void refillModelLists(bool chinese);
     void refillPointList(ComboList& list);
     void appendNote(const QString& line);
@@ -224,6 +229,8 @@ private:
     bool handshakeOnly_ = false;  // nothing but a handshake went out since the port was chosen
     QString file_;                // opened or saved last
     std::optional<std::string> fileBlock_;  // the block as it was then
+    bool deviceLost_ = false;               // a send found the device gone
+    bool deviceBack_ = false;               // and it has returned since, with nothing sent yet
     struct {
         SendJournal* journal = nullptr;
         JournalPortOf portOf;

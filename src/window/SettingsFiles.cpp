@@ -84,12 +84,12 @@ void MainForm::allowSendAll(bool allowed) {
 }
 
 // The next controller gets what the last one got: the block goes out as loading a file with it
-// would, on the port chosen now.
+// would, on the port chosen now. A port closed by a failed send is opened again first.
 void MainForm::mnuSendAll_Click() {
     if (!controls_.mnuSendAll->isEnabled()) {
         return;
     }
-    if (!link_.isReady()) {
+    if (!link_.isReady() && !link_.reopen().ok) {
         showInvalidPortMessage();
         return;
     }

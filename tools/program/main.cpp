@@ -150,6 +150,7 @@ int main(int argc, char** argv) {
     const QString file = request.files[0];
     const QString device = request.files[1];
     // The whole load is tried without the device first: a bad file writes nothing.
+    qsizetype wanted = 0;  // bytes the load writes
     {
         RecordingPort nowhere;
         HeadlessForm trial(nowhere);
@@ -158,6 +159,7 @@ int main(int argc, char** argv) {
             reportProblems(file, trial.console.problems);
             return 2;
         }
+        wanted = nowhere.written().size();
     }
     // A signal lets the run end and close the port properly, then ends the tool.
     const ExitSignals exitSignals;
@@ -185,11 +187,21 @@ int main(int argc, char** argv) {
                          failure = sendingFailureText(problem, device, unsent);
                      });
     headless.form.LoadSettingsFile(file);
+    // A write the device did not take is said at once, with what it left unsent.
+    const qsizetype notWritten = (wanted - port.written().size()) / 2;
+    if (notWritten > 0) {
+        std::fprintf(stderr, "%s\n%lld of %lld messages were not sent\n",
+                     qPrintable(port.errorString()), static_cast<long long>(notWritten),
+                     static_cast<long long>(wanted / 2));
+    }
     link.close();
     if (waitForIdleLine(port, exitSignals)) {
         std::fprintf(stderr, "stopped by signal %d; the rest of the settings was not sent\n",
                      ExitSignals::caught());
         return 128 + ExitSignals::caught();
+    }
+    if (notWritten > 0) {
+        return 3;
     }
     if (!failure.isEmpty() || !link.isReady()) {
         std::fprintf(stderr, "%s\n", qPrintable(failure.isEmpty() ? port.errorString() : failure));
