@@ -3,12 +3,16 @@
 #include <QtTest>
 #include <QtWidgets>
 
+#include "model/EscCatalogue.h"
+#include "model/SlotTable.h"
 #include "platform/PortResolver.h"
+#include "pty/PseudoTerminal.h"
 #include "support/FormFixture.h"
 #include "ui/AdaptersDialog.h"
 #include "ui/MainWindow.h"
 #include "ui/QtDialogs.h"
 #include "ui/StatusText.h"
+#include "window/SettingsDescription.h"
 
 using namespace rotaline;
 using namespace rotaline::testing;
@@ -56,12 +60,14 @@ private slots:
                                 open->text() + ' ' + open->shortcut().toString(),
                                 redo->text() + ' ' + redo->shortcut().toString(),
                                 window.action("mnuSendAll")->toolTip(),
-                                QCoreApplication::translate("QPlatformTheme", "&Yes")})
+                                QCoreApplication::translate("QPlatformTheme", "&Yes"),
+                                window.action("mnuChinese")->isChecked() ? "中文✓" : "English✓",
+                                window.menuBar()->actions().value(1)->text()})
                 .join('|');
         };
-        const auto switchTo = [&f, &shown](bool chinese, Dialogs::Answer answer) {
+        const auto switchTo = [&f, &window, &shown](bool chinese, Dialogs::Answer answer) {
             f.dialogs.nextAnswer(answer);
-            chinese ? f.form.mnuChinese_Click() : f.form.mnuEnglish_Click();
+            window.action(chinese ? "mnuChinese" : "mnuEnglish")->trigger();
             f.dialogs.clear();
             return shown();
         };
@@ -69,13 +75,14 @@ private slots:
             "Redo(&R) Ctrl+Shift+Z|Choose a model first: choosing it sends the factory settings");
         const QString chinese =
             QStringLiteral("重做(&R) Ctrl+Shift+Z|请先选择型号：选择型号即发送出厂设置");
-        QCOMPARE(shown(), "Forward && Reverse Point|Open(&O) Ctrl+O|" + english + "|&Yes");
+        QCOMPARE(shown(),
+                 "Forward && Reverse Point|Open(&O) Ctrl+O|" + english + "|&Yes|English✓|Edit(&E)");
         QCOMPARE(switchTo(true, Dialogs::Answer::Yes),
-                 "向前/倒退点|打开... Ctrl+O|" + chinese + "|是(&Y)");
+                 "向前/倒退点|打开... Ctrl+O|" + chinese + "|是(&Y)|中文✓|编辑");
         QCOMPARE(switchTo(false, Dialogs::Answer::No),
-                 "向前/倒退点|打开... Ctrl+O|" + chinese + "|是(&Y)");
+                 "向前/倒退点|打开... Ctrl+O|" + chinese + "|是(&Y)|中文✓|编辑");
         QCOMPARE(switchTo(false, Dialogs::Answer::Yes),
-                 "Forward && Revervse Point|Open... Ctrl+O|" + english + "|&Yes");
+                 "Forward && Revervse Point|Open... Ctrl+O|" + english + "|&Yes|English✓|Edit");
     }
 
     // Each shows what the other changes, and nothing echoes back onto the line.
@@ -299,6 +306,74 @@ private slots:
         QVERIFY(note->isReadOnly());
     }
 
+    // Help > How to use opens the guide in the language shown, each setting with its hint.
+    void theGuideOpensInTheLanguageShown_data() {
+        QTest::addColumn<bool>("chinese");
+        QTest::addColumn<QStringList>("seen");  // the title, then texts the guide holds
+        QTest::newRow("English") << false
+                                 << QStringList{"How to use Rotaline", "Connecting the controller",
+                                                "Brake type", "Settings files", "The keyboard"};
+        QTest::newRow("Chinese") << true
+                                 << QStringList{"Rotaline 使用说明", "连接控制器", "刹车类型",
+                                                "设置文件", "键盘"};
+    }
+    void theGuideOpensInTheLanguageShown() {
+        QFETCH(bool, chinese);
+        QFETCH(QStringList, seen);
+        FormFixture f(Start::Loaded);
+        MainWindow window(f.form);
+        if (chinese) {
+            f.switchToChinese();
+        }
+        window.action("mnuHow")->trigger();
+        const auto* guide = window.findChild<QTextBrowser*>();
+        QVERIFY(guide != nullptr && guide->isVisible());
+        const QString text = guide->toPlainText();
+        QStringList parts = seen.mid(1);
+        parts << window.widget("OptionBrake(0)")->toolTip();
+        QStringList missing;
+        for (const QString& part : parts) {
+            if (!text.contains(part)) {
+                missing << part;
+            }
+        }
+        QCOMPARE(guide->window()->windowTitle() + missing.join('|'), seen.first());
+    }
+
+    // A setting the batch tool calls in use is one the window lets the user set, on every model.
+    void describedInUseIsWhatTheWindowLetsSet_data() {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<int>("model");
+        for (const ControllerModel& model : ControllerModels) {
+            QTest::newRow(model.english.data()) << model.type << model.index;
+        }
+    }
+    void describedInUseIsWhatTheWindowLetsSet() {
+        QFETCH(int, type);
+        QFETCH(int, model);
+        FormFixture f(Start::Loaded);
+        MainWindow window(f.form);
+        window.show();
+        f.controls.SSTab1->select(type);
+        f.controls.ComboCTRmodel[type]->setListIndex(model);
+        QStringList described;
+        QStringList settable;
+        for (const SlotDescription& parameter :
+             describeSettings(f.form, f.form.block()).parameters) {
+            described << (parameter.inUse ? parameter.name : "-");
+            const QString owner = fromView(slotInfo(parameter.slot).owner);
+            const QWidget* shown = window.widget(owner) != nullptr ? window.widget(owner)
+                                                                   : window.widget(owner + "(0)");
+            settable << (f.form.block().inUse[parameter.slot] && shown->isVisible() &&
+                                 shown->isEnabled()
+                             ? parameter.name
+                             : "-");
+        }
+        QCOMPARE(described, settable);
+        QVERIFY(settable.contains("Timing Degree"));
+    }
+
+    // The title marks a window that differs from its file; the next save starts on that file.
     void aSaveIsShownInTheStatusBarAndTheTitle() {
         FormFixture f(FormFixture::Start::Loaded);
         MainWindow window(f.form);
@@ -308,6 +383,18 @@ private slots:
         f.form.SaveSettingsFile();
         QCOMPARE(window.lineText()->toolTip() + '|' + window.windowTitle(),
                  "Saved to " + path + QStringLiteral("|glider.esc \u2014 Rotaline"));
+        auto& brake = f.options("OptionBrake");
+        const int saved = brake.selected();
+        QStringList titles;
+        for (int value : {saved == 4 ? 3 : 4, saved}) {
+            brake.select(value);
+            titles << window.windowTitle();
+        }
+        QCOMPARE(titles, QStringList({QStringLiteral("glider.esc* \u2014 Rotaline"),
+                                      QStringLiteral("glider.esc \u2014 Rotaline")}));
+        f.dialogs.nextFileName(QString());
+        f.form.SaveSettingsFile();
+        QCOMPARE(f.dialogs.saveStart(), path);
     }
 
     void theAdaptersWindowGivesEachAdapterOneNumberThatFollowsIt() {
@@ -381,12 +468,36 @@ private slots:
                                       "COM2 | assigned, not present | /dev/rotaline-absent | "
                                       "COM1 (null)"}));
 
-        dialog.assignPath("pts/999", 4);  // a name alone is one under /dev
-        QCOMPARE(resolver.deviceFor(4), QStringLiteral("/dev/pts/999"));
-        dialog.assignPath(" /dev/pts/999 ", 3);
-        QCOMPARE(rows().last(),
-                 QStringLiteral("COM3 | assigned, not present | /dev/pts/999 | COM1 (null)"));
-        QCOMPARE(resolver.deviceFor(3) + resolver.deviceFor(4), QStringLiteral("/dev/pts/999"));
+        // A typed path the port would refuse is refused at once, for the port's reason.
+        QStringList refused;
+        for (const QString typed : {"pts/999", "/dev/null"}) {  // a name alone is under /dev
+            dialog.assignPath(typed, 4);
+            refused << dialog.refusal()->text() + " " + resolver.deviceFor(4);
+        }
+        QCOMPARE(refused, QStringList({"/dev/pts/999 is not present. ",
+                                       "/dev/null is not a serial device. "}));
+
+        // Enter assigns the typed line; a number another device holds is taken only on Yes.
+        PseudoTerminal adapter;
+        const QString pty = QString::fromStdString(adapter.slavePath());
+        QStringList asked;
+        for (auto answer : {QMessageBox::No, QMessageBox::Yes}) {
+            QTimer::singleShot(0, [&asked, answer] {
+                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                asked << (box != nullptr ? box->text() : QStringLiteral("no question"));
+                if (box != nullptr) {
+                    box->button(answer)->click();
+                }
+            });
+            dialog.pathField()->setText(pty);
+            dialog.pathField()->parentWidget()->findChild<QComboBox*>()->setCurrentIndex(1);
+            QTest::keyClick(dialog.pathField(), Qt::Key_Return);
+            asked << resolver.deviceFor(2);
+        }
+        const QString question =
+            "COM2 is given to rotaline-absent. Give it to " + pty.mid(5) + " instead?";
+        QCOMPARE(asked, QStringList({question, "/dev/rotaline-absent", question, pty}));
+        QVERIFY(dialog.isVisible() && dialog.refusal()->isHidden());
 
         dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Close)->click();
         QVERIFY(!dialog.isVisible());

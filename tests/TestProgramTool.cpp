@@ -50,9 +50,12 @@ private slots:
         QTest::newRow("car in JSON")
             << QStringList{"--describe", "--format", "json", data("car.esc")} << QByteArray() << 0
             << contentOf(data("car.json")) << "";
+        QTest::newRow("car in JSON, the value after =")
+            << QStringList{"--describe", "--format=json", data("car.esc")} << QByteArray() << 0
+            << contentOf(data("car.json")) << "";
         QTest::newRow("helicopter in Chinese")
-            << QStringList{"--describe", "--lang", "zh", data("helicopter.esc")} << QByteArray()
-            << 0 << contentOf(data("helicopter-zh.txt")) << "";
+            << QStringList{"--describe", "--lang=zh", data("helicopter.esc")} << QByteArray() << 0
+            << contentOf(data("helicopter-zh.txt")) << "";
         QTest::newRow("dry run of a >=50A for car with three settings of its own")
             << QStringList{"--dry-run", data("small-car.esc"), "/dev/rotaline-absent"}
             << QByteArray() << 0 << contentOf(data("small-car-load.txt"))
@@ -68,11 +71,23 @@ private slots:
                                 const QByteArray& line = QByteArray()) {
             QTest::newRow(row) << arguments << line << 2 << QByteArray() << err;
         };
-        refused("diff, bad flag", diff, "COPY:  File is error !\n", "9;$");
-        const QString damaged = "COPY: File is not found or file is error!\n";
+        refused("diff, bad flag", diff, "COPY: not a settings file at line 10: File is error !\n",
+                "9;$");
+        const QString damaged =
+            "COPY: not a settings file at line 21: File is not found or file is error!\n";
         refused("damaged file", {"COPY", "/dev/rotaline-absent"}, damaged, "D");
         refused("damaged file described", {"--describe", "COPY"}, damaged, "D");
-        refused("20 GB file described at once", {"--describe", "COPY"}, damaged, "20G");
+        refused("model that is none", {"--describe", "COPY"},
+                "COPY: File is not found or file is error!\n", "519");
+        refused("20 GB file described at once", {"--describe", "COPY"},
+                "COPY: is larger than 64 KiB, too large for a settings file\n", "20G");
+        refused("empty file", {"--describe", data("empty.esc")},
+                data("empty.esc") + ": is empty, not a settings file\n");
+        refused("empty device", {data("car.esc"), ""},
+                "rotaline-program: DEVICE is empty: name the adapter's device, such as "
+                "/dev/ttyUSB0\n");
+        refused("value given to an option that takes none", {"--dry-run=yes", "COPY", "/dev/x"},
+                "rotaline-program: --dry-run takes no value\n");
         QTest::newRow("options after the file")
             << QStringList{data("car.esc"), "--describe"} << QByteArray() << 0
             << contentOf(data("car.txt")) << "";

@@ -8,12 +8,15 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
 #include "platform/SerialDevices.h"
+#include "version.h"
 #include "window/AdapterAdvice.h"
+#include "window/PortHelp.h"
 #include "window/Texts.h"
 
 namespace rotaline {
@@ -29,6 +32,8 @@ constexpr Bilingual NotPresent{"assigned, not present", "已指定，不存在"}
 constexpr Bilingual PathLabel{"Device path:", "设备路径："};
 constexpr Bilingual AssignPath{"Assign", "指定"};
 constexpr Bilingual NoNumber{"none", "无"};
+constexpr Bilingual Replace{"%1 is given to %2. Give it to %3 instead?",
+                            "%1 已指定给 %2。改为指定给 %3 吗？"};
 constexpr std::array<Bilingual, 5> Headers{{{"COM port", "COM口"},
                                             {"Adapter", "适配器"},
                                             {"State", "状态"},
@@ -60,7 +65,8 @@ AdaptersDialog::AdaptersDialog(PortResolver& resolver, Survey survey, bool chine
       survey_(std::move(survey)),
       chinese_(chinese),
       table_(new QTableWidget(this)),
-      empty_(new QLabel(this)) {
+      empty_(new QLabel(this)),
+      refusal_(new QLabel(this)) {
     setWindowTitle(Title.in(chinese));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(Explanation.in(chinese), this));
@@ -77,7 +83,11 @@ AdaptersDialog::AdaptersDialog(PortResolver& resolver, Survey survey, bool chine
     empty_->setWordWrap(true);
     layout->addWidget(empty_);
     layout->addWidget(buildPathRow());
+    refusal_->setWordWrap(true);
+    refusal_->hide();
+    layout->addWidget(refusal_);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    buttons->button(QDialogButtonBox::Close)->setAutoDefault(false);  // Enter is the path's
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
     resize(720, 320);
@@ -99,8 +109,9 @@ QWidget* AdaptersDialog::buildPathRow() {
     }
     auto* assign = new QPushButton(AssignPath.in(chinese_), row);
     assign->setAutoDefault(false);
-    connect(assign, &QPushButton::clicked, this,
-            [this] { assignPath(path_->text(), pathNumber_->currentIndex() + 1); });
+    const auto assignTyped = [this] { assignPath(path_->text(), pathNumber_->currentIndex() + 1); };
+    connect(assign, &QPushButton::clicked, this, assignTyped);
+    connect(path_, &QLineEdit::returnPressed, this, assignTyped);
     layout->addWidget(label);
     layout->addWidget(path_, 1);
     layout->addWidget(pathNumber_);
@@ -175,7 +186,47 @@ void AdaptersDialog::fill() {
         table_->setItem(row, 3, new QTableWidgetItem(device.device));
         table_->setItem(row, 4, new QTableWidgetItem(readableDeviceName(device.stableName)));
     }
+    keepColumnsWide();
+}
+
+// Columns only widen, so that an assignment does not make the table jump.
+void AdaptersDialog::keepColumnsWide() {
+    QList<int> widths;
+    for (int column = 0; column < table_->columnCount(); ++column) {
+        widths << table_->columnWidth(column);
+    }
     table_->resizeColumnsToContents();
+    for (int column = 0; column < table_->columnCount(); ++column) {
+        table_->setColumnWidth(column, std::max(widths[column], table_->columnWidth(column)));
+    }
+}
+
+// A number another device holds is taken from it only when the user says so.
+bool AdaptersDialog::mayGive(int portNumber, const QString& device) {
+    const QString holder = portNumber > 0 ? resolver_.deviceFor(portNumber) : QString();
+    if (holder.isEmpty() || holder == device) {
+        return true;
+    }
+    const QString question = Replace.in(chinese_).arg(
+        portName(portNumber), readableDeviceName(holder), readableDeviceName(device));
+    return QMessageBox::question(this, QLatin1String(ApplicationTitle), question,
+                                 QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No) == QMessageBox::Yes;
+}
+
+// Why the port would refuse `device`, in the words it would use; "" when it would try it.
+QString AdaptersDialog::refusalOf(const QString& device, int portNumber) const {
+    const QString path = devicePath(device);
+    LinkOutcome outcome = LinkOutcome::failure(QString(), PortProblem::None);
+    outcome.device = path;
+    if (!QFileInfo::exists(path)) {
+        outcome.problem = PortProblem::Absent;
+    } else if (!isSerialLine(path)) {
+        outcome.problem = PortProblem::NotSerial;
+    } else {
+        return {};
+    }
+    return portTrouble(outcome, portNumber, chinese_);
 }
 
 // Ready or why not; the tooltip says what to do.
@@ -208,9 +259,12 @@ QComboBox* AdaptersDialog::numbersFor(const QString& stableName) {
 }
 
 void AdaptersDialog::assignRow(int row, int portNumber) {
-    resolver_.assign(shown_.at(row).stableName, portNumber);
+    const QString device = shown_.at(row).stableName;
+    if (mayGive(portNumber, device)) {
+        resolver_.assign(device, portNumber);
+        emit assigned(portNumber);
+    }
     fill();
-    emit assigned(portNumber);
 }
 
 // Only a whole path is taken: a name alone would depend on the folder the program started in.
@@ -223,6 +277,13 @@ void AdaptersDialog::assignPath(const QString& path, int portNumber) {
     // A name alone is one under /dev, as everywhere a device is named.
     const QString device = QDir::cleanPath(
         typed.startsWith(QLatin1Char('/')) ? typed : QStringLiteral("/dev/") + typed);
+    const QString refusal = refusalOf(device, portNumber);
+    refusal_->setText(refusal);
+    refusal_->setVisible(!refusal.isEmpty());
+    if (!refusal.isEmpty() || !mayGive(portNumber, device)) {
+        path_->setFocus();
+        return;
+    }
     resolver_.assign(device, portNumber);
     path_->clear();
     fill();

@@ -14,8 +14,10 @@
 #include <QSignalBlocker>
 #include <QStatusBar>
 #include <QTabBar>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QToolBar>
+#include <QVBoxLayout>
 
 #include "ui/AboutDialog.h"
 #include "ui/AccessibleControls.h"
@@ -35,6 +37,7 @@
 #include "ui/WidgetBinding.h"
 #include "window/ControlNames.h"
 #include "window/MainForm.h"
+#include "window/UserGuide.h"
 
 // The drawings live in this static library; they must be registered before first use.
 static void loadPictures() {
@@ -132,6 +135,21 @@ void MainWindow::showAdapters() {
     }
 }
 
+// One guide window beside the main one, written anew in the language shown.
+void MainWindow::showGuide() {
+    if (guide_ == nullptr) {
+        guide_ = new QDialog(this);
+        auto* layout = new QVBoxLayout(guide_);
+        layout->addWidget(new QTextBrowser(guide_));
+        guide_->resize(560, 620);
+    }
+    guide_->setWindowTitle(userGuideTitle(chinese_));
+    guide_->findChild<QTextBrowser*>()->setHtml(userGuide(form_));
+    guide_->show();
+    guide_->raise();
+    guide_->activateWindow();
+}
+
 void MainWindow::showJournal() {
     if (sheets_ != nullptr) {
         sheets_->showHistory();
@@ -194,18 +212,24 @@ void MainWindow::showStatus(const Say& text) {
     lineText_->setWholeText(shown);
 }
 
-// The title names the file, as desktops write it: the file first.
-void MainWindow::fileShown(const QString& path) {
+// The title names the file, as desktops write it: the file first, marked when the window
+// differs from it.
+void MainWindow::fileShown(const QString& path, bool changed) {
+    if (path.isEmpty()) {
+        return;
+    }
     if (sheets_ != nullptr) {
         sheets_->setFile(path);
     }
-    setWindowTitle(QFileInfo(path).fileName() + QStringLiteral(" \u2014 Rotaline"));
+    setWindowTitle(QFileInfo(path).fileName() + (changed ? QStringLiteral("*") : QString()) +
+                   QStringLiteral(" \u2014 Rotaline"));
 }
 
 void MainWindow::useLanguage(bool chinese) {
     qtTexts_.use(chinese);
     chinese_ = chinese;
     nameStatusBar();
+    checkLanguage();
     if (offer_ != nullptr) {
         offer_->setText(offerText_(chinese));
     }
@@ -273,6 +297,19 @@ void MainWindow::buildMenus() {
             connect(action, &QAction::triggered, this, [control] { control->click(); });
         }
     }
+    // The Language menu checks the language shown, also after a switch declined.
+    for (QAction* language :
+         {actions_.value(c.mnuChinese->name()), actions_.value(c.mnuEnglish->name())}) {
+        language->setCheckable(true);
+        connect(language, &QAction::triggered, this, &MainWindow::checkLanguage);
+    }
+    checkLanguage();
+}
+
+void MainWindow::checkLanguage() {
+    const Controls& c = form_.controls();
+    actions_.value(c.mnuChinese->name())->setChecked(chinese_);
+    actions_.value(c.mnuEnglish->name())->setChecked(!chinese_);
 }
 
 QWidget* MainWindow::parentWidgetOf(const Control& control) const {

@@ -68,6 +68,31 @@ public:
     }
 };
 
+// Replacing a file asks first, in Qt's own words, unless it is the file the window shows.
+class SaveDialog : public QFileDialog {
+public:
+    SaveDialog(QWidget* parent, const QString& folder, const QString& filter, QString current)
+        : QFileDialog(parent, QString(), folder, filter), current_(std::move(current)) {}
+
+    void accept() override {
+        const QStringList chosen = selectedFiles();
+        const QFileInfo file(chosen.isEmpty() ? QString() : chosen.constFirst());
+        if (acceptMode() == AcceptSave && file.isFile() &&
+            file.absoluteFilePath() != QFileInfo(current_).absoluteFilePath() &&
+            QMessageBox::warning(this, windowTitle(),
+                                 QFileDialog::tr("%1 already exists.\nDo you want to replace it?")
+                                     .arg(file.fileName()),
+                                 QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No) != QMessageBox::Yes) {
+            return;
+        }
+        QFileDialog::accept();
+    }
+
+private:
+    QString current_;
+};
+
 // Every column as wide as its widest entry; the name takes the rest.
 void fitColumns(QFileDialog& dialog) {
     constexpr QSize Roomy(760, 460);
@@ -86,18 +111,22 @@ QString QtDialogs::openFileName(const QString& filter) {
     return chooseFile(QFileDialog::AcceptOpen, filter);
 }
 
-QString QtDialogs::saveFileName(const QString& filter) {
-    return chooseFile(QFileDialog::AcceptSave, filter);
+QString QtDialogs::saveFileName(const QString& filter, const QString& current) {
+    return chooseFile(QFileDialog::AcceptSave, filter, current);
 }
 
-QString QtDialogs::chooseFile(QFileDialog::AcceptMode mode, const QString& filter) {
-    QFileDialog dialog(parent_, QString(), startFolder(), qtFilter(filter));
+QString QtDialogs::chooseFile(QFileDialog::AcceptMode mode, const QString& filter,
+                              const QString& current) {
+    SaveDialog dialog(parent_, startFolder(), qtFilter(filter), current);
     dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::DontConfirmOverwrite);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                        : QFileDialog::AnyFile);
     dialog.setViewMode(QFileDialog::Detail);
     dialog.setProxyModel(new LocalFiles(&dialog));
+    if (!current.isEmpty()) {
+        dialog.selectFile(current);
+    }
     fitColumns(dialog);
     endGesture();
     const bool chosen = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty();

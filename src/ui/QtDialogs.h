@@ -22,14 +22,15 @@ public:
 
     Answer message(const QString& text, Icon icon, Buttons buttons) override;
     QString openFileName(const QString& filter) override;
-    QString saveFileName(const QString& filter) override;
+    QString saveFileName(const QString& filter, const QString& current) override;
 
     // "ESC Files|*.esc" as Qt writes it, "ESC Files (*.esc)", each filter once, then all files.
     static QString qtFilter(const QString& filter);
 
 private:
     static void keepTitleWhole(QMessageBox& box);
-    QString chooseFile(QFileDialog::AcceptMode mode, const QString& filter);
+    QString chooseFile(QFileDialog::AcceptMode mode, const QString& filter,
+                       const QString& current = QString());
     QString startFolder() const;
     QString remember(const QString& chosen);
 

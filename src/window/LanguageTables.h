@@ -24,7 +24,7 @@ inline constexpr std::array<CaptionRow, 21> LeadingCaptions{{
     {"mnuPrintSheet", {"Print setup sheet...(&P)", "打印设置单...(&P)"}, true},
     {"mnuExportSheet", {"Export setup sheet as PDF...(&D)", "导出设置单为 PDF...(&D)"}, true},
     {"mnuExit", {"Exit", "退出"}},
-    {"mnuEdit", {"Edit(&E)", "编辑(&E)"}, true},
+    {"mnuEdit", {"Edit", "编辑"}},
     {"mnuUndo", {"Undo(&U)", "撤销(&U)"}, true},
     {"mnuRedo", {"Redo(&R)", "重做(&R)"}, true},
     {"mnuLanguage", {"Langage", "语言"}},

@@ -133,6 +133,9 @@ public:
     // ": ", and the choice text for a value ("" where the control has no such choice).
     QString notePrefix(int slot) const;
     QString choiceText(int slot, int value) const;
+    // Whether the window lets the user set `slot` now: its control shown and enabled, and every
+    // frame around it.
+    bool letsSet(int slot) const;
     void CommandClear_Click();
     void FillValueLists();
 
@@ -203,6 +206,8 @@ private:
     Control& ownerOf(int slot);
     bool setOwnerValue(int slot, int value);
     bool loadTried(const std::optional<QList<QByteArray>>& lines);
+    void fileIs(const QString& path);
+    void showFileState();
     SettingsFault loadSettingsLines(const QList<QByteArray>& lines);
     SettingsFault tryLoadOnCopy(const QList<QByteArray>& lines) const;
     void takeStateOf(const MainForm& other);
@@ -222,8 +227,10 @@ private:
     bool replaying_ = false;
     std::bitset<SlotCount> unsent_;
     bool handshakeOnly_ = false;  // nothing but a handshake went out since the port was chosen
-    bool deviceLost_ = false;     // a send found the device gone
-    bool deviceBack_ = false;     // and it has returned since, with nothing sent yet
+    QString file_;                // opened or saved last
+    std::optional<std::string> fileBlock_;  // the block as it was then
+    bool deviceLost_ = false;               // a send found the device gone
+    bool deviceBack_ = false;               // and it has returned since, with nothing sent yet
     struct {
         SendJournal* journal = nullptr;
         JournalPortOf portOf;

@@ -65,6 +65,7 @@ void MainForm::bindHandlers() {
     c.mnuChinese->onClick = [this] { mnuChinese_Click(); };
     c.mnuEnglish->onClick = [this] { mnuEnglish_Click(); };
     c.mnuAbout->onClick = [this] { host_->showAbout(); };
+    c.mnuHow->onClick = [this] { host_->showGuide(); };
     for (Control* adapters : {c.mnuAdapters, c.ImageOn, c.ImageOff}) {
         adapters->onClick = [this] { host_->showAdapters(); };
     }

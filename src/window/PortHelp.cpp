@@ -63,8 +63,9 @@ struct Reason {
     Bilingual text;
 };
 
-constexpr std::array<Reason, 8> Reasons{{
+constexpr std::array<Reason, 9> Reasons{{
     {PortProblem::Unassigned, {"No adapter is assigned to COM%1.", "COM%1 还没有指定适配器。"}},
+    {PortProblem::NotSerial, {"%2 is not a serial device.", "%2 不是串口设备。"}},
     {PortProblem::Absent, {"%2 is not present.", "%2 不存在。"}},
     {PortProblem::TakenByBrltty, {"%2 is not present.", "%2 不存在。"}},
     {PortProblem::PermissionDenied, {"You may not use %2.", "您无权使用 %2。"}},

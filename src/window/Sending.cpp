@@ -67,6 +67,7 @@ void MainForm::deviceReturned() {
 bool MainForm::SendParameter(std::uint8_t address, std::uint8_t value) {
     const LinkOutcome outcome = link_.sendParameter(address, value);
     markUnsent(slotOf(address), !outcome.ok);
+    showFileState();
     journalSent(outcome.ok);
     if (!outcome.ok) {
         showSendingFailure(outcome);

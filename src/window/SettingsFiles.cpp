@@ -31,7 +31,7 @@ QString settingsFaultMessage(SettingsFault fault, bool chinese) {
 }
 
 void MainForm::SaveSettingsFile() {
-    const QString path = dialogs_.saveFileName(QLatin1String(SaveFilter));
+    const QString path = dialogs_.saveFileName(QLatin1String(SaveFilter), file_);
     if (path.isEmpty()) {
         return;
     }
@@ -43,8 +43,18 @@ void MainForm::SaveSettingsFile() {
         return;
     }
     UpdateFileMenu(path);
-    host_->fileShown(path);
+    fileIs(path);
     host_->showStatus([path](bool chinese) { return SavedStatus.in(chinese).arg(path); });
+}
+
+void MainForm::fileIs(const QString& path) {
+    file_ = path;
+    fileBlock_ = encodeSettingsFile(block_);
+    showFileState();
+}
+
+void MainForm::showFileState() {
+    host_->fileShown(file_, encodeSettingsFile(block_) != fileBlock_);
 }
 
 void MainForm::mnuOpen_Click() {
@@ -57,7 +67,7 @@ void MainForm::mnuOpen_Click() {
 void MainForm::OpenSettingsFile(const QString& path) {
     UpdateFileMenu(path);
     if (loadTried(readSettingsLines(path))) {
-        host_->fileShown(path);
+        fileIs(path);
     }
     controls_.Text1->setText(QLatin1String(texts::LoadNote) + path + texts::CrLf);
 }

@@ -37,7 +37,7 @@ struct HeadlessForm {
 };
 
 void reportProblems(const QString& file, const QStringList& problems) {
-    std::fprintf(stderr, "%s: %s\n", qPrintable(file), qPrintable(problems.join("; ")));
+    std::fprintf(stderr, "%s\n", qPrintable(loadProblem(file, problems)));
 }
 
 double seconds(LineClock::Clock::duration duration) {
@@ -70,14 +70,15 @@ constexpr const char* Usage =
     "       rotaline-program --sheet OUT.pdf [--lang en|zh] SETTINGS-FILE\n"
     "       rotaline-program --history [--format text|json] [--lang en|zh] [--last N]\n"
     "       rotaline-program --adapters [--format text|json] [--lang en|zh]\n"
-    "Sends to the controller on DEVICE what loading SETTINGS-FILE into Rotaline sends,\n"
-    "printing each message. --dry-run prints the messages without opening DEVICE.\n"
+    "Sends to the controller on DEVICE what loading SETTINGS-FILE into Rotaline just started\n"
+    "sends, printing each message. --dry-run prints the messages without opening DEVICE.\n"
     "--describe prints the controller a file is for and each setting it uses; --diff prints\n"
     "the settings two files set otherwise (exit status 0 alike, 1 different, 2 trouble).\n"
     "--sheet writes a file's one-page setup sheet as PDF; --history prints what each\n"
     "controller was left with, newest first.\n"
     "--adapters lists the serial adapters, why one cannot be used and how to fix it\n"
-    "(exit status 0 when one can be used, 1 when none can, 2 trouble).\n";
+    "(exit status 0 when one can be used, 1 when none can, 2 trouble).\n"
+    "A value may follow its option after \"=\": --format=json.\n";
 
 int usage(const QString& problem) {
     std::fprintf(stderr, "rotaline-program: %s\n%s", qPrintable(problem), Usage);
