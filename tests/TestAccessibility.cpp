@@ -3,6 +3,7 @@
 #include <QtTest>
 #include <QtWidgets>
 
+#include "model/ParameterTable.h"
 #include "support/FormFixture.h"
 #include "ui/MainWindow.h"
 #include "ui/StatusText.h"
@@ -65,6 +66,17 @@ void findFaults(QAccessibleInterface* node, QStringList& faults, int& checked) {
             findFaults(child, faults, checked);
         }
     }
+}
+
+// What the control of a parameter shows: the selected option, the chosen entry, the degrees.
+QString shownValue(const FormFixture& f, const Control& control) {
+    if (const auto* group = dynamic_cast<const OptionGroup*>(&control)) {
+        return group->button(group->selected()).caption().trimmed();
+    }
+    if (const auto* list = dynamic_cast<const ComboList*>(&control)) {
+        return list->text();
+    }
+    return f.controls.LabelDegree->caption();
 }
 
 }  // namespace
@@ -150,6 +162,27 @@ private slots:
         QCOMPARE(status->toolTip(), whole);
         QVERIFY(status->text().endsWith(QChar(0x2026)));
         QVERIFY(status->fontMetrics().horizontalAdvance(status->text()) <= status->width());
+    }
+
+    void everyParameterHintGivesItsFactoryDefaultInTheLanguageShown() {
+        FormFixture f(FormFixture::Start::Loaded);
+        QHash<int, QString> english;
+        for (const bool chinese : {false, true}) {
+            if (chinese) {
+                f.switchToChinese();
+            }
+            for (const Parameter& parameter : Parameters) {
+                const Control& control = f.control(fromView(parameter.control));
+                const QString hint = control.toolTip();
+                QVERIFY2(
+                    hint.contains(shownValue(f, control)) && hint != english.value(parameter.slot),
+                    qPrintable(control.name() + ": " + hint));
+                english.insert(parameter.slot, hint);
+            }
+        }
+        f.controls.SSTab1->select(0);
+        f.controls.ComboCTRmodel[0]->setListIndex(1);  // its cell list starts at "2"
+        QVERIFY(f.controls.ComboNoOfCell->toolTip().contains(QStringLiteral("出厂默认值：2")));
     }
 };
 

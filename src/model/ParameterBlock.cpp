@@ -1,5 +1,7 @@
 #include "model/ParameterBlock.h"
 
+#include "model/ParameterTable.h"
+
 namespace rotaline {
 
 ParameterBlock ParameterBlock::atStartUp() {
@@ -7,8 +9,9 @@ ParameterBlock ParameterBlock::atStartUp() {
     for (int slot = 3; slot < SlotCount; ++slot) {
         block.inUse[slot] = true;
     }
-    block.value[10] = 1;
-    block.value[24] = 1;
+    for (const Parameter& parameter : Parameters) {
+        block.value[parameter.slot] = static_cast<std::uint8_t>(parameter.startUpValue);
+    }
     return block;
 }
 

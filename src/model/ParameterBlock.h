@@ -16,7 +16,8 @@ struct ParameterBlock {
     std::array<std::uint8_t, SlotCount> value{};
     std::array<bool, SlotCount> inUse{};
 
-    // Slots 10 and 24 hold 1, every other slot 0; slots 0..2 are not in use, 3..40 are.
+    // Every slot holds its start-up value (0 but for the parameters that start at another);
+    // slots 0..2 are not in use, 3..40 are.
     static ParameterBlock atStartUp();
 
     bool operator==(const ParameterBlock& other) const {

@@ -66,6 +66,33 @@ struct Caption {
     Words words;
 };
 
+// Frames that hold the controls of several parameters, named by their row here.
+enum class Group { None = -1, Battery, PointIniEnd, PointForRev, Power };
+inline constexpr Caption GroupFrames[] = {
+    {"FrameBattery", false, "Battery", {"Battery", "电池"}},
+    {"FramePointIniEnd", false, "Initial && End Point", {"Initial & End Point", "启动/停止点"}},
+    {"FramePointForRev",
+     false,
+     "Forward && Reverse Point",
+     {"Forward & Revervse Point", "向前/倒退点"}},
+    {"FramePower", false, "Power Limit ", {"Power Limit", "功率限制"}},
+};
+
+// A scroll bar's values, the steps of its arrows and its track, and the unit its values read in.
+struct Range {
+    int minimum = 0;
+    int maximum = 0;
+    int smallStep = 0;
+    int largeStep = 0;
+    std::string_view unit;
+
+    constexpr bool empty() const { return maximum <= minimum; }
+    constexpr bool holds(int value) const { return value >= minimum && value <= maximum; }
+};
+
+// The slot whose frame follows the helicopter mode.
+inline constexpr int MotorPoleSlot = 11;
+
 // A label that stands beside a parameter's control, in its frame.
 struct Beside {
     std::string_view name;
@@ -79,7 +106,7 @@ struct Parameter {
     std::string_view control;  // the option group, list or bar that writes it
     ValueKind kind = ValueKind::Unused;
     WireEncoding encoding = WireEncoding::ValuePlusOne;
-    std::string_view group;  // a frame of GroupFrames that holds it, "" for none
+    Group frame = Group::None;  // the frame of GroupFrames that holds it
     // The frame or label that names it; a label named by an earlier row is made there.
     Caption caption;
     std::array<Beside, 3> beside{};
@@ -88,7 +115,9 @@ struct Parameter {
     std::string_view items;
     Words switchedItems;
     int firstOption = 0;  // option selected as designed
+    Range range;          // a bar's
     int factoryValue = 0;
+    int startUpValue = 0;  // in the block before anything is chosen
     bool defaultsRunHandler = true;
     // The change note: the captions of these controls joined ("" before: the caption's), or
     // a fixed text.
@@ -102,8 +131,8 @@ struct Parameter {
     int page = -1;  // tab page that carries it, -1 for the window
     bool hiddenAtFirst = false;
 
+    // (Ahead of its callers: clang 14 evaluates them only when it has seen it.)
 private:
-    // Defined ahead of the builders below, as clang 14 evaluates them only so.
     template <class T, class V>
     constexpr Parameter with(T Parameter::*field, V value) const {
         Parameter changed = *this;
@@ -112,7 +141,7 @@ private:
     }
 
 public:
-    constexpr Parameter in(std::string_view frame) const { return with(&Parameter::group, frame); }
+    constexpr Parameter in(Group group) const { return with(&Parameter::frame, group); }
     constexpr Parameter framed(std::string_view name, std::string_view designed,
                                Words words = {}) const {
         return with(&Parameter::caption, Caption{name, false, designed, words});
@@ -129,6 +158,10 @@ public:
     }
     constexpr Parameter firstSelected(int option) const {
         return with(&Parameter::firstOption, option);
+    }
+    constexpr Parameter ranging(Range values) const { return with(&Parameter::range, values); }
+    constexpr Parameter startingAt(int value) const {
+        return with(&Parameter::startUpValue, value);
     }
     constexpr Parameter factory(int value) const { return with(&Parameter::factoryValue, value); }
     constexpr Parameter factoryWithoutHandler(int value) const {
@@ -154,10 +187,17 @@ public:
     constexpr Parameter onPage(int tab) const { return with(&Parameter::page, tab); }
     constexpr Parameter hidden() const { return with(&Parameter::hiddenAtFirst, true); }
 
+    // The name of its group's frame, "" for none.
+    constexpr std::string_view group() const {
+        return frame == Group::None ? std::string_view()
+                                    : GroupFrames[static_cast<int>(frame)].name;
+    }
     // The frame the tabs show or hide: the group's, else the caption's.
-    constexpr std::string_view outerFrame() const { return group.empty() ? caption.name : group; }
+    constexpr std::string_view outerFrame() const {
+        return frame == Group::None ? caption.name : group();
+    }
     // The control's parent: its caption frame, else its group.
-    constexpr std::string_view parent() const { return caption.label ? group : caption.name; }
+    constexpr std::string_view parent() const { return caption.label ? group() : caption.name; }
 };
 
 constexpr Parameter options(int slot, std::string_view control, std::string_view role) {
@@ -187,17 +227,6 @@ constexpr Parameter cellList(int slot, std::string_view control, std::string_vie
     return parameter;
 }
 
-// Frames that hold the controls of several parameters.
-inline constexpr Caption GroupFrames[] = {
-    {"FrameBattery", false, "Battery", {"Battery", "电池"}},
-    {"FramePointIniEnd", false, "Initial && End Point", {"Initial & End Point", "启动/停止点"}},
-    {"FramePointForRev",
-     false,
-     "Forward && Reverse Point",
-     {"Forward & Revervse Point", "向前/倒退点"}},
-    {"FramePower", false, "Power Limit ", {"Power Limit", "功率限制"}},
-};
-
 // In the order the window makes their controls; a group's frame comes before its first row.
 inline constexpr Parameter Parameters[] = {
     list(13, "ComboCurentLimit", "current limit")
@@ -210,6 +239,7 @@ inline constexpr Parameter Parameters[] = {
     bar(14, "HScrollTiming", "timing advance")
         .framed("FrameTiming", "Timing Degree", {"Timing Degree", "提前角度数"})
         .besideLabels({{{"Label2", "0°"}, {"Label4", "30°"}, {"LabelDegree", "0°"}}})
+        .ranging({0, 30, 1, 5, "°"})
         .doing(ExtraStep::TimingLabel)
         .hinted("How far ahead the controller switches the motor's windings. More timing gives "
                 "more speed and power, but also more current and heat.",
@@ -221,7 +251,7 @@ inline constexpr Parameter Parameters[] = {
         .hinted("Whether the controller watches the motor's timing while it runs and corrects it.",
                 "控制器是否在运转中监测电机的换相时机并自动修正。"),
     options(17, "OptionBatType", "battery type")
-        .in("FrameBattery")
+        .in(Group::Battery)
         .framed("FrameAccType", "Accumulator Type", {"Accumulator Type", "电池种类"})
         .choices("NiCd/NiMH |Li-ion/Poly ",
                  {"NiCd/NiMH |Li-ion/Poly ", "镍镉/镍氢|锂离子/锂聚合物"})
@@ -232,13 +262,13 @@ inline constexpr Parameter Parameters[] = {
                 "apply.",
                 "为模型供电的电池种类，决定采用哪一组关断电压。"),
     cellList(19, "ComboNoOfCell", "number of cells")
-        .in("FrameBattery")
+        .in(Group::Battery)
         .labelled("LabelNumCell", "Number of Cell", {"Number of Cell", "电池节数"})
         .hinted("How many cells the battery has in series. Auto counts them when the battery is "
                 "plugged in.",
                 "电池串联的节数。选“Auto”时，插上电池后自动识别。"),
     list(18, "ComboPerCellNi", "cut-off per NiCd/NiMH cell")
-        .in("FrameBattery")
+        .in(Group::Battery)
         .labelled("LabelCut", "Cut off per cell", {"Cut Off Per Cell", "关断电压/每节"})
         .choices("\u00d70.05|0.4V|0.5V|0.6V|0.7V|0.8V|0.9V|1.0V")
         .factory(6)
@@ -247,7 +277,7 @@ inline constexpr Parameter Parameters[] = {
                 "power so that the battery is not run flat.",
                 "镍镉/镍氢电池：每节电压降到此值时，控制器降低电机功率，以免电池过放。"),
     options(21, "OptionCutOffType", "cut-off type")
-        .in("FrameBattery")
+        .in(Group::Battery)
         .framed("FrameCutType", "Cut Off Type", {"Cut Off Type", "关断方式"})
         .choices("Slow Down|Hard", {"Slow Down|Hard", "缓慢|快速"})
         .enabledOn(tabs::Airplane | tabs::Boat | tabs::Car)
@@ -266,6 +296,7 @@ inline constexpr Parameter Parameters[] = {
         .framed("FrameThCurve", "Throttle Curve", {"Throttle Curve", "油门曲线"})
         .choices("Logarithmical|linear|Exponetial",
                  {"Logarithmical|Linear|Exponetial", "对数型|线性|指数型"})
+        .startingAt(1)
         .factory(1)
         .hinted("How the motor's power follows the throttle stick: logarithmical gives more power "
                 "early, exponential more near the top, linear in step with the stick.",
@@ -285,7 +316,7 @@ inline constexpr Parameter Parameters[] = {
                 "smoother, lower keeps the controller cooler.",
                 "控制器驱动电机的开关频率（PWM）。频率高运转更平顺，频率低控制器发热更少。"),
     list(22, "ComboIniPoint", "initial point")
-        .in("FramePointIniEnd")
+        .in(Group::PointIniEnd)
         .labelled("LabelIniPoint", "Initial Point", {"Initial Point", "启动点"})
         .choices(
             "Automatic|Fixed 1.0mS|Fixed 1.1mS|Fixed 1.2mS|Fixed 1.3mS|Fixed 1.4mS|Fixed 1.5mS",
@@ -295,7 +326,7 @@ inline constexpr Parameter Parameters[] = {
                 "transmitter.",
                 "电机开始转动时的油门信号。选“自动”时从遥控器学习。"),
     list(23, "ComboEndPoint", "end point")
-        .in("FramePointIniEnd")
+        .in(Group::PointIniEnd)
         .labelled("LabelEndPoint", "End Point", {"End Point", "停止点"})
         .choices("Automatic|Fixed 1.7mS|Fixed 1.8mS|Fixed 1.9mS|Fixed 2.0mS",
                  {{}, "自动|固定1.7mS|固定1.8mS|固定1.9mS|固定2.0mS"})
@@ -304,7 +335,7 @@ inline constexpr Parameter Parameters[] = {
                 "transmitter.",
                 "达到全油门时的油门信号。选“自动”时从遥控器学习。"),
     list(30, "ComboForPoint", "forward point")
-        .in("FramePointForRev")
+        .in(Group::PointForRev)
         .labelled("LabelForPoint", "Forward Point", {"Forward Point", "向前点"})
         .choices("Automatic|Fixed 1.7mS|Fixed 1.8mS|Fixed 1.9mS",
                  {{}, "自动|固定1.7mS|固定1.8mS|固定1.9mS"})
@@ -313,7 +344,7 @@ inline constexpr Parameter Parameters[] = {
                 "transmitter.",
                 "前进达到全功率时的油门信号。选“自动”时从遥控器学习。"),
     list(31, "ComboRevPoint", "reverse point")
-        .in("FramePointForRev")
+        .in(Group::PointForRev)
         .labelled("LabelRevPoint", "Reverse Point", {"Reverse Point", "倒退点"})
         .choices("Automatic|Fixed 1.0mS|Fixed 1.1mS|Fixed 1.2mS|Fixed 1.3mS",
                  {{}, "自动|固定1.0mS|固定1.1mS|固定1.2mS|固定1.3mS"})
@@ -333,7 +364,7 @@ inline constexpr Parameter Parameters[] = {
         .shownOn(tabs::Boat | tabs::Car)
         .hinted("Whether the motor may also run in reverse.", "是否允许电机反转（倒车）。"),
     list(27, "ComboPowerLimitF", "forward power limit")
-        .in("FramePower")
+        .in(Group::Power)
         .labelled("LabelFor", "Forward ", {"Forward ", "向前"})
         .choices("OFF|75%|50%|25%")
         .notedAs("LabelFor", "FramePower")
@@ -341,7 +372,7 @@ inline constexpr Parameter Parameters[] = {
         .hinted("Holds the power back when going forward. OFF gives full power.",
                 "限制前进时的功率。选“OFF”为全功率。"),
     list(28, "ComboPowerLimitR", "reverse power limit")
-        .in("FramePower")
+        .in(Group::Power)
         .labelled("LabelRev", "Reverse ", {"Reverse ", "倒退"})
         .choices("OFF|75%|50%|25%")
         .notedAs("LabelRev", "FramePower")
@@ -373,6 +404,7 @@ inline constexpr Parameter Parameters[] = {
     options(10, "OptionHeliMode", "helicopter mode")
         .framed("FrameHeMode", "Helicopter Mode", {"Helicopter Mode", "直升机模式"})
         .choices("Constant RPM|Normal", {"Constant RPM|Normal", "定速|普通"})
+        .startingAt(1)
         .factory(1)
         .doing(ExtraStep::MotorPole)
         .shownOn(tabs::Helicopter)
@@ -380,7 +412,7 @@ inline constexpr Parameter Parameters[] = {
         .hinted("Constant RPM holds the rotor speed steady whatever the load; Normal follows the "
                 "throttle directly.",
                 "定速模式在负载变化时保持旋翼转速不变；普通模式下转速直接跟随油门。"),
-    options(11, "OpMotorPole", "motor poles")
+    options(MotorPoleSlot, "OpMotorPole", "motor poles")
         .framed("FrameMotorPole", "Motor Pole No.", {"Motor Pole No.", "马达极数"})
         .choices("2-4|6-10|12-14")
         .shownOn(0)

@@ -22,6 +22,9 @@ struct SlotInfo {
     constexpr std::string_view choice(int value) const { return itemAt(choices, value); }
 };
 
+inline constexpr int PortSlot = 0;
+inline constexpr int TypeSlot = 4;
+
 inline constexpr std::array<std::string_view, EscTypeCount> ModelListNames{
     "ComboCTRmodel(0)", "ComboCTRmodel(1)", "ComboCTRmodel(2)", "ComboCTRmodel(3)"};
 inline constexpr std::array<std::string_view, EscTypeCount> ModelRoles{
@@ -34,9 +37,10 @@ constexpr std::array<SlotInfo, SlotCount> makeSlotTable() {
     for (int slot = 0; slot < SlotCount; ++slot) {
         table[slot].slot = slot;
     }
-    table[0] = {0, WireEncoding::NotSent, ValueKind::PortPosition, "ComboCOM", "port", {}};
-    table[4] = {4,          WireEncoding::ValuePlusOne,    ValueKind::EscType, "SSTab1",
-                "ESC type", "Airplane|Helicopter|Boat|Car"};
+    table[PortSlot] = {PortSlot, WireEncoding::NotSent, ValueKind::PortPosition, "ComboCOM", "port",
+                       {}};
+    table[TypeSlot] = {TypeSlot,   WireEncoding::ValuePlusOne,    ValueKind::EscType, "SSTab1",
+                       "ESC type", "Airplane|Helicopter|Boat|Car"};
     for (int type = 0; type < EscTypeCount; ++type) {
         table[modelSlotOf(type)] = {modelSlotOf(type),        WireEncoding::ModelCode,
                                     ValueKind::ModelPosition, ModelListNames[type],
@@ -53,14 +57,6 @@ constexpr std::array<SlotInfo, SlotCount> makeSlotTable() {
 
 // Slot k is row k.
 inline constexpr std::array<SlotInfo, SlotCount> SlotTable = detail::makeSlotTable();
-static_assert([] {
-    for (const EscType& type : EscTypes) {
-        if (itemAt(SlotTable[4].choices, type.tab) != type.english) {
-            return false;
-        }
-    }
-    return true;
-}());
 
 constexpr const SlotInfo& slotInfo(int slot) {
     return SlotTable.at(static_cast<std::size_t>(slot));
@@ -76,8 +72,6 @@ constexpr int slotOwnedBy(std::string_view owner) {
     return -1;
 }
 
-inline constexpr int PortSlot = slotOwnedBy("ComboCOM");
-inline constexpr int TypeSlot = slotOwnedBy("SSTab1");
 // Port, type and models come first; the parameters follow.
 inline constexpr int FirstParameterSlot = [] {
     int first = SlotCount;
@@ -86,10 +80,5 @@ inline constexpr int FirstParameterSlot = [] {
     }
     return first;
 }();
-inline constexpr int MotorPoleSlot = slotOwnedBy("OpMotorPole");
-static_assert(PortSlot >= 0 && TypeSlot >= 0 &&
-              FirstParameterSlot > modelSlotOf(EscTypeCount - 1) && MotorPoleSlot >= 0);
-static_assert(slotOwnedBy("ComboCTRmodel(0)") == modelSlotOf(0) &&
-              slotOwnedBy("ComboCTRmodel(3)") == modelSlotOf(3));
 
 }  // namespace rotaline

@@ -1,8 +1,5 @@
 #include "platform/QtSerialPort.h"
 
-#include <poll.h>
-#include <termios.h>
-
 #include <QFileInfo>
 #include <QTimer>
 #include <algorithm>
@@ -362,8 +359,7 @@ bool QtSerialPort::failStuck() {
 }
 
 bool QtSerialPort::hungUp() const {
-    pollfd state{static_cast<int>(port_->handle()), POLLOUT, 0};
-    return ::poll(&state, 1, 0) > 0 && (state.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0;
+    return lineHungUp(static_cast<int>(port_->handle()));
 }
 
 // An unplugged adapter hangs the line up: every read then fails at once, over and over, so

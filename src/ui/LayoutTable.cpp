@@ -4,6 +4,8 @@
 #include <iterator>
 
 #include "model/EscCatalogue.h"
+#include "model/Items.h"
+#include "model/TableRules.h"
 #include "window/ControlTable.h"
 
 namespace rotaline {
@@ -111,7 +113,8 @@ constexpr Placement PagePlacement[] = {
 };
 constexpr std::array<std::string_view, EscTypeCount> PagePictures{"airplane", "helicopter", "boat",
                                                                   "car"};
-static_assert(std::size(PagePlacement) == PageControls.size());
+static_assert(std::size(PagePlacement) == PageControls.size(),
+              "every control of a tab page has a place, in the order the pages make them");
 
 constexpr auto PagePlacements = [] {
     std::array<Placement, EscTypeCount * PageControls.size()> placements{};
@@ -127,16 +130,55 @@ constexpr auto PagePlacements = [] {
     return placements;
 }();
 
-// Every placement names a control of the window, or a button of one of its option arrays.
-constexpr bool placementsAreDesigned() {
+constexpr int PlaceUndesigned = firstRowBreaking(
+    Placements, [](const Placement& placement, int) { return isDesignedName(placement.name); });
+static_assert(PlaceUndesigned == EveryRowHolds,
+              "every place is a designed control's, or a button's of one of its option arrays");
+
+constexpr const Placement* placementOf(std::string_view name) {
     for (const Placement& placement : Placements) {
-        if (!isDesignedName(placement.name)) {
+        if (placement.name == name) {
+            return &placement;
+        }
+    }
+    for (const Placement& placement : PagePlacements) {
+        if (placement.name == name) {
+            return &placement;
+        }
+    }
+    return nullptr;
+}
+
+// Menus live in the menu bar; an option array's buttons stand in its place.
+constexpr bool hasWidget(ControlKind kind) {
+    return kind != ControlKind::Menu && kind != ControlKind::MenuItem &&
+           kind != ControlKind::OptionGroup;
+}
+
+constexpr int ControlUnplaced =
+    firstRowBreaking(ControlTable, [](const ControlDesign& design, int) {
+        return !hasWidget(design.kind) || placementOf(design.name) != nullptr;
+    });
+static_assert(ControlUnplaced == EveryRowHolds,
+              "every designed control that has a widget has a place");
+
+constexpr int ButtonUnplaced = firstRowBreaking(ControlTable, [](const ControlDesign& design, int) {
+    const int buttons = design.kind == ControlKind::OptionGroup ? itemCount(design.items) : 0;
+    for (int i = 0; i < buttons; ++i) {
+        const MadeName button = makeName(design.name, i, true);
+        if (placementOf(button.view()) == nullptr) {
             return false;
         }
     }
     return true;
-}
-static_assert(placementsAreDesigned());
+});
+static_assert(ButtonUnplaced == EveryRowHolds,
+              "every button of a designed option array has a place");
+
+constexpr int PictureMissing = firstRowBreaking(ControlTable, [](const ControlDesign& design, int) {
+    return design.kind != ControlKind::Image || !placementOf(design.name)->picture.empty();
+});
+static_assert(PictureMissing == EveryRowHolds, "every image's place names its picture");
 
 }  // namespace
 

@@ -366,12 +366,10 @@ QList<TabStop> MainWindow::tabStops() const {
     QList<TabStop> stops;
     for (Control* control : form_.controlsInOrder()) {
         TabStop stop;
-        if (control->kind() == ControlKind::OptionGroup) {
-            const auto& group = static_cast<const OptionGroup&>(*control);
-            for (int i = 0; i < group.count(); ++i) {
-                stop << widgets_.value(group.button(i).name());
-            }
-        } else if (control->kind() == ControlKind::TabStrip) {
+        for (const Control* part : control->parts()) {
+            stop << widgets_.value(part->name());
+        }
+        if (control->kind() == ControlKind::TabStrip) {
             stop << tabBar_;
         } else if (QWidget* widget = widgets_.value(control->name());
                    widget != nullptr && (widget->focusPolicy() & Qt::TabFocus)) {

@@ -16,11 +16,12 @@ QString toolbarButtonName(const QString& key, bool chinese) {
 }
 
 // Lists and the bar show their value, never what they set: they are named by the words of
-// their change note; the model pictures by their tab.
+// their change note (an option group's buttons say it by their captions); the model pictures
+// by their tab.
 void MainForm::nameControls() {
     for (const Parameter& parameter : Parameters) {
         Control& owner = ownerOf(parameter.slot);
-        if (owner.kind() == ControlKind::ComboList || owner.kind() == ControlKind::ScrollBar) {
+        if (owner.parts().empty()) {
             owner.setAccessible(notePrefix(parameter.slot).simplified());
         }
     }

@@ -45,8 +45,17 @@ std::unique_ptr<Control> makeControl(const ControlDesign& design) {
         }
         case ControlKind::ComboList:
             return std::make_unique<ComboList>(name, parent);
-        case ControlKind::ScrollBar:
-            return std::make_unique<ScrollBar>(name, parent, 0, 30, 1, 5);
+        case ControlKind::ScrollBar: {
+            const Range& range = design.range;
+            auto bar = std::make_unique<ScrollBar>(name, parent, range.minimum, range.maximum,
+                                                   range.smallStep, range.largeStep);
+            QStringList texts;
+            for (int value = range.minimum; value <= range.maximum; ++value) {
+                texts << QString::number(value) + fromView(range.unit);
+            }
+            bar->setChoiceTexts(texts);
+            return bar;
+        }
         case ControlKind::TabStrip:
             return std::make_unique<TabStrip>(name, parent, escTypeNames(), design.selected);
         case ControlKind::TextBox: {
@@ -72,10 +81,8 @@ ControlSet::ControlSet() {
         control->setVisible(design.visible);
         pages_.insert(control->name(), design.page);
         byName_.insert(control->name(), control.get());
-        if (auto* group = dynamic_cast<OptionGroup*>(control.get())) {
-            for (int i = 0; i < group->count(); ++i) {
-                byName_.insert(group->button(i).name(), &group->button(i));
-            }
+        for (Control* part : control->parts()) {
+            byName_.insert(part->name(), part);
         }
         order_.push_back(control.get());
         owned_.push_back(std::move(control));

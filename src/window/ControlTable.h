@@ -23,6 +23,7 @@ struct ControlDesign {
     // the tab strip a tab for each ESC type.
     std::string_view items = {};
     int selected = -1;  // option array: initially selected button; tab strip: current tab
+    Range range = {};   // scroll bar
 };
 
 // The toolbar's buttons, in the order of their actions.
@@ -151,20 +152,11 @@ namespace detail {
 // group: the frame or label is made there.
 constexpr bool firstToName(int index, std::string_view name) {
     for (int row = 0; row < index; ++row) {
-        if (Parameters[row].caption.name == name || Parameters[row].group == name) {
+        if (Parameters[row].caption.name == name || Parameters[row].group() == name) {
             return false;
         }
     }
     return true;
-}
-
-constexpr const Caption& groupFrame(std::string_view name) {
-    for (const Caption& frame : GroupFrames) {
-        if (frame.name == name) {
-            return frame;
-        }
-    }
-    return GroupFrames[0];
 }
 
 constexpr ControlKind controlKindOf(ValueKind kind) {
@@ -179,14 +171,14 @@ template <class Add>
 constexpr void forEachParameterRow(int index, Add add) {
     const Parameter& p = Parameters[index];
     const std::string_view outer = p.page >= 0 ? "SSTab1" : "";
-    if (!p.group.empty() && firstToName(index, p.group)) {
-        add(ControlDesign{p.group, ControlKind::Frame, outer, groupFrame(p.group).designed, true,
-                          p.page});
+    if (p.frame != Group::None && firstToName(index, p.group())) {
+        add(ControlDesign{p.group(), ControlKind::Frame, outer,
+                          GroupFrames[static_cast<int>(p.frame)].designed, true, p.page});
     }
     if (firstToName(index, p.caption.name)) {
         add(ControlDesign{p.caption.name, p.caption.label ? ControlKind::Label : ControlKind::Frame,
-                          p.group.empty() ? outer : p.group, p.caption.designed, !p.hiddenAtFirst,
-                          p.page});
+                          p.frame == Group::None ? outer : p.group(), p.caption.designed,
+                          !p.hiddenAtFirst, p.page});
     }
     for (const Beside& label : p.beside) {
         if (!label.name.empty()) {
@@ -196,7 +188,7 @@ constexpr void forEachParameterRow(int index, Add add) {
     }
     const bool options = p.kind == ValueKind::OptionIndex;
     add(ControlDesign{p.control, controlKindOf(p.kind), p.parent(), "", true, p.page,
-                      options ? p.items : "", options ? p.firstOption : -1});
+                      options ? p.items : "", options ? p.firstOption : -1, p.range});
 }
 
 constexpr int parameterRowCount() {

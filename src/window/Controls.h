@@ -48,6 +48,7 @@ using ReadOnly = const T*;
     ONE(TextBox, Text2)                     \
     ONE(TabStrip, SSTab1)                   \
     ARRAY(ComboList, ComboCTRmodel, 4)      \
+    ONE(ScrollBar, HScrollTiming)           \
     ONE(Control, LabelDegree)               \
     ONE(Control, LabelNumCell)              \
     ONE(ComboList, ComboNoOfCell)           \

@@ -16,7 +16,7 @@ void MainForm::ApplyFactoryDefaults() {
         if (const Parameter* parameter = findParameter(slot)) {
             setOwnerValue(slot, parameter->factoryValue);
             if (parameter->defaultsRunHandler) {
-                runChangeHandler(slot, parameter->factoryValue);
+                runChangeHandler(slot);
             }
         }
     }
@@ -35,17 +35,7 @@ void MainForm::CommandSetFactory_Click() {
 
 // The control that writes `slot`, set to `value` as a user's choice would set it.
 bool MainForm::setOwnerValue(int slot, int value) {
-    Control& control = ownerOf(slot);
-    switch (slotInfo(slot).kind) {
-        case ValueKind::OptionIndex:
-            return static_cast<OptionGroup&>(control).select(value);
-        case ValueKind::ListPosition:
-            return static_cast<ComboList&>(control).setListIndex(value);
-        case ValueKind::ScrollValue:
-            return static_cast<ScrollBar&>(control).setValue(value);
-        default:
-            return true;
-    }
+    return ownerOf(slot).setValue(value);
 }
 
 bool MainForm::letsSet(int slot) const {
@@ -64,8 +54,13 @@ bool MainForm::letsSet(int slot) const {
     return true;
 }
 
-Control& MainForm::ownerOf(int slot) {
-    return *set_.find(fromView(slotInfo(slot).owner));
+// Every slot's writer is an option group, a list or a bar (the tab strip's is never asked).
+ValueControl& MainForm::ownerOf(int slot) {
+    return static_cast<ValueControl&>(*set_.find(fromView(slotInfo(slot).owner)));
+}
+
+const ValueControl& MainForm::ownerOf(int slot) const {
+    return static_cast<const ValueControl&>(*set_.find(fromView(slotInfo(slot).owner)));
 }
 
 }  // namespace rotaline

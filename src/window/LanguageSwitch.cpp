@@ -32,11 +32,8 @@ void MainForm::setParameterCaptions(bool chinese) {
     for (const Parameter& parameter : Parameters) {
         setWords(*find(fromView(parameter.caption.name)), parameter.caption.words, chinese);
         const std::string_view items = parameter.switchedItems.in(chinese);
-        if (auto* group = dynamic_cast<OptionGroup*>(&ownerOf(parameter.slot));
-            !items.empty() && group) {
-            for (int i = 0; i < group->count(); ++i) {
-                group->button(i).setCaption(fromView(itemAt(items, i)));
-            }
+        if (!items.empty() && parameter.kind == ValueKind::OptionIndex) {
+            ownerOf(parameter.slot).setChoiceTexts(fromView(items).split('|'));
         }
     }
 }

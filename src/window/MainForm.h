@@ -128,7 +128,7 @@ public:
     void mnuEnglish_Click();
 
     // Parameter changes.
-    void runChangeHandler(int slot, int index = -1);
+    void runChangeHandler(int slot);
     // The words of the change note of a slot that has a change handler: the prefix before
     // ": ", and the choice text for a value ("" where the control has no such choice).
     QString notePrefix(int slot) const;
@@ -172,7 +172,7 @@ private:
     void journalUpdate();
 
     void bindHandlers();
-    void watchShownValue(int slot, Control& control);
+    void watchShownValue(int slot, ValueControl& control);
     void replay(const std::optional<ChangeHistory::Change>& change, bool forward);
     void endHistory();
     void showHistory();
@@ -203,7 +203,8 @@ private:
     void rebuildCellList(const ControllerModel& model);
     void adaptModelGroups(const ControllerModel& model);
     void enableByModel(bool enabled);
-    Control& ownerOf(int slot);
+    ValueControl& ownerOf(int slot);
+    const ValueControl& ownerOf(int slot) const;
     bool setOwnerValue(int slot, int value);
     bool loadTried(const std::optional<QList<QByteArray>>& lines);
     void fileIs(const QString& path);

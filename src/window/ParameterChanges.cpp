@@ -6,41 +6,13 @@
 
 namespace rotaline {
 
-namespace {
-
-// The value the control now stands for, or -1 when nothing is chosen.
-int chosenValue(const Control& control, int index) {
-    switch (control.kind()) {
-        case ControlKind::OptionGroup: {
-            const auto& group = static_cast<const OptionGroup&>(control);
-            return index >= 0 && index < group.count() ? index : -1;
-        }
-        case ControlKind::ComboList:
-            return static_cast<const ComboList&>(control).listIndex();
-        case ControlKind::ScrollBar:
-            return static_cast<const ScrollBar&>(control).value();
-        default:
-            return -1;
-    }
-}
-
-// The value the control shows, whoever set it.
-int shownValue(const Control& control) {
-    if (control.kind() == ControlKind::OptionGroup) {
-        return static_cast<const OptionGroup&>(control).selected();
-    }
-    return chosenValue(control, -1);
-}
-
-}  // namespace
-
 // The history learns every value a parameter's control shows, so that a change knows the
 // value before it even where that was set with the handlers held back.
-void MainForm::watchShownValue(int slot, Control& control) {
-    history_.shown(slot, shownValue(control));
+void MainForm::watchShownValue(int slot, ValueControl& control) {
+    history_.shown(slot, control.value());
     control.observe([this, slot, &control](Property property) {
         if (property == Property::Value || property == Property::Items) {
-            history_.shown(slot, shownValue(control));
+            history_.shown(slot, control.value());
         }
     });
 }
@@ -48,18 +20,12 @@ void MainForm::watchShownValue(int slot, Control& control) {
 void MainForm::bindHandlers() {
     for (const Parameter& parameter : Parameters) {
         const int slot = parameter.slot;
-        Control& control = ownerOf(slot);
+        ValueControl& control = ownerOf(slot);
         watchShownValue(slot, control);
-        if (auto* group = dynamic_cast<OptionGroup*>(&control)) {
-            group->onClick = [this, slot](int index) { runChangeHandler(slot, index); };
-        } else if (auto* list = dynamic_cast<ComboList*>(&control)) {
-            list->onClick = [this, slot] { runChangeHandler(slot); };
-        } else if (auto* bar = dynamic_cast<ScrollBar*>(&control)) {
-            bar->onChange = [this, slot] { runChangeHandler(slot); };
-        }
+        control.onChange = [this, slot] { runChangeHandler(slot); };
     }
     Controls& c = controls_;
-    c.ComboCOM->onClick = [this] { ComboCOM_Click(); };
+    c.ComboCOM->onChange = [this] { ComboCOM_Click(); };
     c.CommandClear->onClick = [this] { CommandClear_Click(); };
     c.mnuExit->onClick = [this] { mnuExit_Click(); };
     c.mnuChinese->onClick = [this] { mnuChinese_Click(); };
@@ -84,7 +50,7 @@ void MainForm::bindHandlers() {
     c.CommandSetFactory->onClick = [this] { CommandSetFactory_Click(); };
     c.SSTab1->onClick = [this](int previousTab) { SSTab1_Click(previousTab); };
     for (int type = 0; type < EscTypeCount; ++type) {
-        c.ComboCTRmodel[type]->onClick = [this, type] { ComboCTRmodel_Click(type); };
+        c.ComboCTRmodel[type]->onChange = [this, type] { ComboCTRmodel_Click(type); };
     }
 }
 
@@ -104,15 +70,7 @@ QString MainForm::notePrefix(int slot) const {
 }
 
 QString MainForm::choiceText(int slot, int value) const {
-    const Control& control = *find(fromView(slotInfo(slot).owner));
-    if (control.kind() == ControlKind::OptionGroup) {
-        const auto& group = static_cast<const OptionGroup&>(control);
-        return value >= 0 && value < group.count() ? group.button(value).caption() : QString();
-    }
-    if (control.kind() == ControlKind::ComboList) {
-        return static_cast<const ComboList&>(control).items().value(value);
-    }
-    return degreeText(value);
+    return ownerOf(slot).choiceText(value);
 }
 
 QString MainForm::noteOf(const Parameter& parameter, int value) const {
@@ -120,13 +78,13 @@ QString MainForm::noteOf(const Parameter& parameter, int value) const {
            texts::CrLf;
 }
 
-void MainForm::runChangeHandler(int slot, int index) {
+void MainForm::runChangeHandler(int slot) {
     const Parameter* parameter = findParameter(slot);
     if (parameter == nullptr || flags_.suppress) {
         return;
     }
-    const Control& control = ownerOf(slot);
-    const int value = chosenValue(control, index);
+    const ValueControl& control = ownerOf(slot);
+    const int value = control.value();
     if (value < 0) {
         return;
     }
@@ -139,7 +97,7 @@ void MainForm::runChangeHandler(int slot, int index) {
     block_.value[slot] = static_cast<std::uint8_t>(value);
     std::uint8_t sent = block_.value[slot];
     if (parameter->encoding == WireEncoding::CellCode) {
-        sent = cellCode(static_cast<const ComboList&>(control).text().toStdString());
+        sent = cellCode(control.choiceText(value).toStdString());
     }
     SendParameter(addressOf(slot), sent);
     runExtraAfterSend(parameter->extra, value);
@@ -148,7 +106,7 @@ void MainForm::runChangeHandler(int slot, int index) {
 void MainForm::runExtraBeforeNote(ExtraStep extra, int value) {
     Controls& c = controls_;
     if (extra == ExtraStep::TimingLabel) {
-        c.LabelDegree->setCaption(degreeText(value));
+        c.LabelDegree->setCaption(c.HScrollTiming->choiceText(value));
     } else if (extra == ExtraStep::BatteryType) {
         const bool lithium = value != 0;
         c.ComboPerCellNi->setVisible(!lithium);

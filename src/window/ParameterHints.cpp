@@ -30,33 +30,9 @@ const UnitName* unitOf(const QStringList& texts) {
     return nullptr;
 }
 
-// The texts a parameter's control shows: its options, its entries, or the labels beside a bar.
-QStringList shownTexts(const Control& control, const std::vector<Control*>& controls) {
-    QStringList texts;
-    if (const auto* group = dynamic_cast<const OptionGroup*>(&control)) {
-        for (int i = 0; i < group->count(); ++i) {
-            texts << group->button(i).caption();
-        }
-    } else if (const auto* list = dynamic_cast<const ComboList*>(&control)) {
-        texts = list->items();
-    } else {
-        for (const Control* beside : controls) {
-            if (beside->kind() == ControlKind::Label &&
-                beside->parentName() == control.parentName()) {
-                texts << beside->caption();
-            }
-        }
-    }
-    return texts;
-}
-
-QString hintOf(const Parameter& parameter, const Control& control, const QStringList& texts,
-               bool chinese) {
-    const UnitName* unit = unitOf(texts);
-    const int value = parameter.factoryValue;
-    const QString factory = control.kind() == ControlKind::ScrollBar
-                                ? QString::number(value) + (unit ? fromView(unit->symbol) : "")
-                                : texts.value(value).trimmed();
+QString hintOf(const Parameter& parameter, const ValueControl& control, bool chinese) {
+    const UnitName* unit = unitOf(control.choiceTexts());
+    const QString factory = control.choiceText(parameter.factoryValue).trimmed();
     QString text = fromView(parameter.hint.in(chinese)) + '\n' +
                    texts::FactoryDefaultHint.in(chinese) + factory;
     if (unit != nullptr) {
@@ -74,14 +50,11 @@ void MainForm::showParameterHints() {
         if (parameter == nullptr) {
             continue;
         }
-        Control& control = ownerOf(slot);
-        const QString text =
-            hintOf(*parameter, control, shownTexts(control, controlsInOrder()), flags_.chinese);
+        ValueControl& control = ownerOf(slot);
+        const QString text = hintOf(*parameter, control, flags_.chinese);
         control.setToolTip(text);
-        if (auto* group = dynamic_cast<OptionGroup*>(&control)) {
-            for (int i = 0; i < group->count(); ++i) {
-                group->button(i).setToolTip(text);
-            }
+        for (Control* part : control.parts()) {
+            part->setToolTip(text);
         }
         captionHints[fromView(parameter->caption.name)] << text;
     }

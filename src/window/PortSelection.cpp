@@ -15,11 +15,9 @@ void MainForm::refillModelLists(bool chinese) {
 }
 
 void MainForm::refillPointList(ComboList& list) {
-    list.clear();
-    const QStringList entries =
-        listEntries(*findParameter(slotOwnedBy(list.name().toStdString())), flags_.chinese);
-    list.addItems(entries);
-    list.setText(entries.first());
+    list.setChoiceTexts(
+        listEntries(*findParameter(slotOwnedBy(list.name().toStdString())), flags_.chinese));
+    list.setValue(0);
 }
 
 void MainForm::ComboCOM_Click() {

@@ -48,11 +48,6 @@ inline QString fromView(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// The timing label's caption for a value of the timing scroll bar.
-inline QString degreeText(int degrees) {
-    return QString::number(degrees) + QChar(0x00B0);
-}
-
 // The entry of the port list for port `number` (1..PortCount).
 inline QString portName(int number) {
     return QStringLiteral("COM%1").arg(number);

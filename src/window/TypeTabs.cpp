@@ -4,6 +4,7 @@
 #include "model/EscCatalogue.h"
 #include "model/ParameterTable.h"
 #include "model/SlotTable.h"
+#include "model/TableRules.h"
 #include "model/WireFormat.h"
 #include "window/MainForm.h"
 #include "window/Texts.h"
@@ -15,27 +16,25 @@ namespace {
 // A group frame follows the tabs' enabling when every parameter in it does, on the same tabs.
 constexpr bool groupFollowsTabs(std::string_view group) {
     for (const Parameter& parameter : Parameters) {
-        if (parameter.group == group && parameter.tabRule != TabRule::Enables) {
+        if (parameter.group() == group && parameter.tabRule != TabRule::Enables) {
             return false;
         }
     }
     return true;
 }
 
-// Parameters that share a frame agree on the tabs that show it.
-constexpr bool sharedFramesAgree() {
-    for (const Parameter& one : Parameters) {
-        for (const Parameter& other : Parameters) {
-            const bool shown = one.tabRule == TabRule::Shows || other.tabRule == TabRule::Shows;
-            if (shown && one.outerFrame() == other.outerFrame() &&
-                (one.tabRule != other.tabRule || one.tabs != other.tabs)) {
-                return false;
-            }
+constexpr int SharedFrameDisagrees = firstRowBreaking(Parameters, [](const Parameter& one, int) {
+    for (const Parameter& other : Parameters) {
+        const bool shown = one.tabRule == TabRule::Shows || other.tabRule == TabRule::Shows;
+        if (shown && one.outerFrame() == other.outerFrame() &&
+            (one.tabRule != other.tabRule || one.tabs != other.tabs)) {
+            return false;
         }
     }
     return true;
-}
-static_assert(sharedFramesAgree());
+});
+static_assert(SharedFrameDisagrees == EveryRowHolds,
+              "parameters that share a frame the tabs show agree on the tabs");
 
 // On the car the reverse power limit works as the brake.
 constexpr Bilingual ReverseLabel{"Reverse ", "倒退"};
@@ -52,7 +51,7 @@ void MainForm::arrangeGroupsFor(int type) {
         if (parameter.tabRule == TabRule::Shows) {
             find(fromView(parameter.outerFrame()))->setVisible(onThisTab);
         } else if (parameter.tabRule == TabRule::Enables) {
-            enableParameter(parameter, onThisTab, groupFollowsTabs(parameter.group));
+            enableParameter(parameter, onThisTab, groupFollowsTabs(parameter.group()));
         }
     }
     const Bilingual& label = column == CarTab ? CarReverseLabel : ReverseLabel;
@@ -61,18 +60,11 @@ void MainForm::arrangeGroupsFor(int type) {
 
 // Its caption and control (an option group's buttons), and its group's frame where asked.
 void MainForm::enableParameter(const Parameter& parameter, bool enabled, bool withGroup) {
-    if (withGroup && !parameter.group.empty()) {
-        find(fromView(parameter.group))->setEnabled(enabled);
+    if (withGroup && parameter.frame != Group::None) {
+        find(fromView(parameter.group()))->setEnabled(enabled);
     }
     find(fromView(parameter.caption.name))->setEnabled(enabled);
-    Control& control = ownerOf(parameter.slot);
-    if (auto* options = dynamic_cast<OptionGroup*>(&control)) {
-        for (int i = 0; i < options->count(); ++i) {
-            options->button(i).setEnabled(enabled);
-        }
-    } else {
-        control.setEnabled(enabled);
-    }
+    ownerOf(parameter.slot).setChoosingEnabled(enabled);
 }
 
 void MainForm::recordSlotsFor(int type) {

@@ -12,8 +12,7 @@ void MainForm::FillValueLists() {
     refillModelLists(false);
     for (const Parameter& parameter : Parameters) {
         if (parameter.kind == ValueKind::ListPosition) {
-            static_cast<ComboList&>(ownerOf(parameter.slot))
-                .addItems(listEntries(parameter, false));
+            ownerOf(parameter.slot).setChoiceTexts(listEntries(parameter, false));
         }
     }
 }

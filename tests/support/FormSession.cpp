@@ -114,12 +114,8 @@ private:
             f_.form.Form_Load();
         } else if (verb == "set") {
             Control& control = f_.control(args.value(0));
-            if (auto* group = dynamic_cast<OptionGroup*>(&control)) {
-                group->select(number);
-            } else if (auto* list = dynamic_cast<ComboList*>(&control)) {
-                list->setListIndex(number);
-            } else if (auto* bar = dynamic_cast<ScrollBar*>(&control)) {
-                bar->setValue(number);
+            if (auto* chosen = dynamic_cast<ValueControl*>(&control)) {
+                chosen->setValue(number);
             } else {
                 dynamic_cast<TabStrip&>(control).select(number);
             }

@@ -3,7 +3,7 @@
 namespace rotaline {
 
 ComboList::ComboList(QString name, QString parent)
-    : Control(std::move(name), ControlKind::ComboList, std::move(parent)) {}
+    : ValueControl(std::move(name), ControlKind::ComboList, std::move(parent)) {}
 
 QString ComboList::text() const {
     return listIndex_ < 0 ? QString() : items_.at(listIndex_);
@@ -39,12 +39,17 @@ void ComboList::removeItem(int position) {
 }
 
 bool ComboList::setListIndex(int position) {
-    return changeValue(listIndex_, position, -1, count() - 1, onClick);
+    return changeValue(listIndex_, position, -1, count() - 1, onChange);
 }
 
 bool ComboList::setText(const QString& entry) {
     const int position = static_cast<int>(items_.indexOf(entry));
     return position >= 0 && setListIndex(position);
+}
+
+void ComboList::setChoiceTexts(const QStringList& texts) {
+    clear();
+    addItems(texts);
 }
 
 void ComboList::copyStateOf(const Control& other) {

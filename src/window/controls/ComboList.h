@@ -2,13 +2,14 @@
 
 #include <QStringList>
 
-#include "window/controls/Control.h"
+#include "window/controls/ValueControl.h"
 
 namespace rotaline {
 
-// A pick-only drop-down list. Clearing and filling select nothing and raise nothing; a change
-// of the chosen position, by code or by the user, raises the click event.
-class ComboList : public Control {
+// A pick-only drop-down list; its value is the chosen position. Clearing and filling select
+// nothing and raise nothing; a change of the chosen position, by code or by the user, raises the
+// change event.
+class ComboList : public ValueControl {
 public:
     ComboList(QString name, QString parent);
 
@@ -25,9 +26,13 @@ public:
     bool setListIndex(int position);     // -1 .. count-1; false for any other position
     bool setText(const QString& entry);  // chooses the entry with that text; false if none has it
 
-    void copyStateOf(const Control& other) override;
+    int value() const override { return listIndex_; }
+    bool setValue(int value) override { return setListIndex(value); }
+    QString choiceText(int value) const override { return items_.value(value); }
+    QStringList choiceTexts() const override { return items_; }
+    void setChoiceTexts(const QStringList& texts) override;
 
-    std::function<void()> onClick;
+    void copyStateOf(const Control& other) override;
 
 private:
     QStringList items_;

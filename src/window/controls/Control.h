@@ -83,6 +83,9 @@ public:
 
     void observe(Observer observer) { observers_.push_back(std::move(observer)); }
 
+    // The controls it is made of, each with a name of its own: an option group's buttons.
+    virtual std::vector<Control*> parts() const { return {}; }
+
     // Takes on the state of `other`, a control of the same name and kind on another form;
     // observers hear of it, and no event is raised.
     virtual void copyStateOf(const Control& other);

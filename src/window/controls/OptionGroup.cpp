@@ -5,7 +5,7 @@
 namespace rotaline {
 
 OptionGroup::OptionGroup(QString name, QString parent, const QStringList& captions)
-    : Control(name, ControlKind::OptionGroup, parent) {
+    : ValueControl(name, ControlKind::OptionGroup, parent) {
     for (int i = 0; i < captions.size(); ++i) {
         auto button = std::make_unique<Control>(QStringLiteral("%1(%2)").arg(name).arg(i),
                                                 ControlKind::OptionButton, parent);
@@ -15,7 +15,39 @@ OptionGroup::OptionGroup(QString name, QString parent, const QStringList& captio
 }
 
 bool OptionGroup::select(int index) {
-    return changeValue(selected_, index, 0, count() - 1, onClick, index);
+    return changeValue(selected_, index, 0, count() - 1, onChange);
+}
+
+QString OptionGroup::choiceText(int value) const {
+    return value >= 0 && value < count() ? buttons_[value]->caption() : QString();
+}
+
+QStringList OptionGroup::choiceTexts() const {
+    QStringList texts;
+    for (const auto& button : buttons_) {
+        texts << button->caption();
+    }
+    return texts;
+}
+
+void OptionGroup::setChoiceTexts(const QStringList& texts) {
+    for (int i = 0; i < count() && i < texts.size(); ++i) {
+        buttons_[i]->setCaption(texts[i]);
+    }
+}
+
+void OptionGroup::setChoosingEnabled(bool enabled) {
+    for (const auto& button : buttons_) {
+        button->setEnabled(enabled);
+    }
+}
+
+std::vector<Control*> OptionGroup::parts() const {
+    std::vector<Control*> buttons;
+    for (const auto& button : buttons_) {
+        buttons.push_back(button.get());
+    }
+    return buttons;
 }
 
 void OptionGroup::copyStateOf(const Control& other) {

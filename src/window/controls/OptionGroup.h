@@ -2,13 +2,14 @@
 
 #include <memory>
 
-#include "window/controls/Control.h"
+#include "window/controls/ValueControl.h"
 
 namespace rotaline {
 
-// An array of option buttons of which at most one is selected. Selecting a button that was
-// not selected raises the click event with its index; selecting the selected one raises nothing.
-class OptionGroup : public Control {
+// An array of option buttons of which at most one is selected; its value is the selected
+// button's index. Selecting a button that was not selected raises the change event; selecting
+// the selected one raises nothing.
+class OptionGroup : public ValueControl {
 public:
     OptionGroup(QString name, QString parent, const QStringList& captions);
 
@@ -18,9 +19,15 @@ public:
     int selected() const { return selected_; }
     bool select(int index);
 
-    void copyStateOf(const Control& other) override;
+    int value() const override { return selected_; }
+    bool setValue(int value) override { return select(value); }
+    QString choiceText(int value) const override;
+    QStringList choiceTexts() const override;
+    void setChoiceTexts(const QStringList& texts) override;
+    void setChoosingEnabled(bool enabled) override;
+    std::vector<Control*> parts() const override;
 
-    std::function<void(int)> onClick;
+    void copyStateOf(const Control& other) override;
 
 private:
     std::vector<std::unique_ptr<Control>> buttons_;

@@ -4,7 +4,7 @@ namespace rotaline {
 
 ScrollBar::ScrollBar(QString name, QString parent, int minimum, int maximum, int smallStep,
                      int largeStep)
-    : Control(std::move(name), ControlKind::ScrollBar, std::move(parent)),
+    : ValueControl(std::move(name), ControlKind::ScrollBar, std::move(parent)),
       minimum_(minimum),
       maximum_(maximum),
       smallStep_(smallStep),
@@ -17,7 +17,9 @@ bool ScrollBar::setValue(int value) {
 
 void ScrollBar::copyStateOf(const Control& other) {
     Control::copyStateOf(other);
-    value_ = static_cast<const ScrollBar&>(other).value_;
+    const auto& bar = static_cast<const ScrollBar&>(other);
+    value_ = bar.value_;
+    texts_ = bar.texts_;
     notify(Property::Value);
 }
 

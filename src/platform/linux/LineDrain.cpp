@@ -12,17 +12,17 @@ namespace {
 
 constexpr int SliceMilliseconds = 20;
 
-bool hungUp(int fd) {
-    pollfd state{fd, 0, 0};
-    return ::poll(&state, 1, 0) > 0 && (state.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0;
-}
-
 int kernelQueue(int fd) {
     int queued = 0;
     return ::ioctl(fd, TIOCOUTQ, &queued) == 0 ? queued : 0;
 }
 
 }  // namespace
+
+bool lineHungUp(int fd) {
+    pollfd state{fd, 0, 0};
+    return ::poll(&state, 1, 0) > 0 && (state.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0;
+}
 
 // The kernel's queue is watched rather than waited for with tcdrain, which nothing but a flush
 // of that very descriptor ends: a released or given-up wait then ends within a slice. On a
@@ -33,7 +33,7 @@ void LineDrain::wait() {
         if (givenUp_) {
             return;
         }
-        if (hungUp(fd_)) {
+        if (lineHungUp(fd_)) {
             return end(Outcome::HungUp, line_.bytesLeft(now));
         }
         if (!line_.isBusy(now) && kernelQueue(fd_) == 0) {
