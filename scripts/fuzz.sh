@@ -7,17 +7,6 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
 bash scripts/setup.sh >/dev/null
-missing=()
-for package in clang libclang-rt-14-dev; do
-    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
-        missing+=("$package")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    sudo_cmd=()
-    [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
-    "${sudo_cmd[@]}" apt-get update
-    "${sudo_cmd[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
-fi
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
     -DROTALINE_FUZZ=ON >/dev/null
 cmake --build build-fuzz --target fuzz-settings-file

@@ -1,7 +1,8 @@
 // Starts the programmer as a user does, makes one change so that its port stays open, says
 // "ready" and runs until something ends it. Asked "missing-file", it opens a file that is not
-// there; "model", it chooses a model, which keeps a slow line busy; a menu command ("mnuOpen",
-// "mnuAbout", "mnuAdapters"), it chooses it. Dialogs coming and going are told as
+// there; "model", it chooses a model, which keeps a slow line busy; "port round trip", it then
+// chooses COM2 and COM1 again, taking back the port still draining; a menu command ("mnuOpen",
+// "mnuAbout", "mnuAdapters", "mnuExit"), it chooses it. Dialogs coming and going are told as
 // "shown CLASS" and "closed CLASS".
 #include <QApplication>
 #include <QDialog>
@@ -23,7 +24,11 @@ int main(int argc, char** argv) {
     if (asked.contains("model")) {
         c.ComboCTRmodel[0]->setListIndex(1);
     }
-    for (Control* command : {c.mnuOpen, c.mnuAbout, c.mnuAdapters}) {
+    if (asked.contains("port round trip")) {
+        c.ComboCOM->setListIndex(1);
+        c.ComboCOM->setListIndex(0);
+    }
+    for (Control* command : {c.mnuOpen, c.mnuAbout, c.mnuAdapters, c.mnuExit}) {
         if (asked.contains(command->name())) {
             QTimer::singleShot(0, [command] { command->click(); });
         }
@@ -51,5 +56,5 @@ int main(int argc, char** argv) {
     watching.start(50);
     std::printf("ready\n");
     std::fflush(stdout);
-    return app.exec();
+    return programmer.exec();
 }

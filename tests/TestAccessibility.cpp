@@ -167,8 +167,8 @@ private slots:
     void everyParameterHintGivesItsFactoryDefaultInTheLanguageShown() {
         FormFixture f(FormFixture::Start::Loaded);
         QHash<int, QString> english;
-        for (const bool chinese : {false, true}) {
-            if (chinese) {
+        for (const bool switched : {false, true}) {
+            if (switched) {
                 f.switchToChinese();
             }
             for (const Parameter& parameter : Parameters) {

@@ -77,7 +77,8 @@ private slots:
     }
 
     // A symlink stays a symlink, a file keeps its permissions, and a file with a second name
-    // is written over in place so that both names hold the new settings.
+    // is written over in place so that both names hold the new settings. A name as long as the
+    // filesystem takes is saved too.
     void aSaveWritesTheFileItselfAndKeepsWhatPointsToIt() {
         QTemporaryDir dir;
         put(dir.filePath("target.esc"), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
@@ -86,13 +87,18 @@ private slots:
         put(dir.filePath("one.esc"));
         QVERIFY(::link(QFile::encodeName(dir.filePath("one.esc")),
                        QFile::encodeName(dir.filePath("two.esc"))) == 0);
+        const QString longName = QString(251, 'l') + ".esc";
+        put(dir.filePath(longName));
 
-        QCOMPARE(saveTo({dir.filePath("link.esc"), dir.filePath("one.esc")}), QStringList());
+        QCOMPARE(
+            saveTo({dir.filePath("link.esc"), dir.filePath("one.esc"), dir.filePath(longName)}),
+            QStringList());
 
-        QCOMPARE(listing(dir.path()), QStringLiteral("link.esc 120777 1 links 10 bytes\n"
-                                                     "one.esc 100600 2 links 205 bytes\n"
-                                                     "target.esc 100640 1 links 205 bytes\n"
-                                                     "two.esc 100600 2 links 205 bytes\n"));
+        QCOMPARE(listing(dir.path()), "link.esc 120777 1 links 10 bytes\n" + longName +
+                                          " 100600 1 links 205 bytes\n"
+                                          "one.esc 100600 2 links 205 bytes\n"
+                                          "target.esc 100640 1 links 205 bytes\n"
+                                          "two.esc 100600 2 links 205 bytes\n");
     }
 
     // Without the right to make a file beside it, a writable file is written over in place.
@@ -109,34 +115,38 @@ private slots:
     }
 
     // A device is not read without end; a fifo is not written into; a dangling symlink is not
-    // followed to make a file.
+    // followed to make a file; a read-only file stays as it is, also for the superuser.
     void whatIsNotARegularFileIsRefused() {
         FormFixture f(FormFixture::Start::Loaded);
         f.form.LoadSettingsFile(QStringLiteral("/dev/zero"));
         QCOMPARE(f.dialogs.texts(), QStringList({"File is not found or file is error!"}));
         QTemporaryDir dir;
         const QStringList paths = {dir.filePath("fifo.esc"), dir.filePath("folder.esc"),
-                                   dir.filePath("dangling.esc")};
+                                   dir.filePath("dangling.esc"), dir.filePath("kept.esc")};
         QVERIFY(::mkfifo(QFile::encodeName(paths[0]).constData(), 0666) == 0);
         QVERIFY(QDir().mkdir(paths[1]));
         QVERIFY(::symlink("gone.esc", QFile::encodeName(paths[2]).constData()) == 0);
+        put(paths[3], QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
         const QString before = listing(dir.path());
 
         QCOMPARE(saveTo(paths), QStringList({saveFailed(paths[0], "It is not a regular file."),
                                              saveFailed(paths[1], "Is a directory"),
-                                             saveFailed(paths[2], "No such file or directory")}));
+                                             saveFailed(paths[2], "No such file or directory"),
+                                             saveFailed(paths[3], "It is read-only.")}));
         QCOMPARE(listing(dir.path()), before);
     }
 
     // A save killed mid-way (SIGKILL, as the system's OOM killer does) leaves its hidden copy
     // beside the old file; the next start removes it, and keeps a copy a running save holds
-    // and files of other names.
+    // and the hidden files of other programs (rsync's among them, of the same shape).
     void aSaveKilledMidWayLeavesOnlyTheOldFileOnTheNextStart() {
         QTemporaryDir dir;
         const QString old = dir.filePath("old.esc");
         put(old);
-        put(dir.filePath(".old.esc.bak"));
-        QFile running(dir.filePath(".old.esc.Run123"));
+        for (const char* other : {".old.esc.bak", ".old.esc.backup", ".old.esc.201224"}) {
+            put(dir.filePath(other));
+        }
+        QFile running(dir.filePath(".old.esc.rotaline-Run123"));
         QVERIFY(running.open(QIODevice::WriteOnly) && ::flock(running.handle(), LOCK_EX) == 0);
         const QString before = listing(dir.path());
         const pid_t saver = ::fork();

@@ -3,11 +3,16 @@
 #include <QtTest>
 #include <QtWidgets>
 
+#include "model/EscCatalogue.h"
+#include "model/SlotTable.h"
 #include "platform/PortResolver.h"
+#include "pty/PseudoTerminal.h"
 #include "support/FormFixture.h"
 #include "ui/AdaptersDialog.h"
 #include "ui/MainWindow.h"
+#include "ui/QtDialogs.h"
 #include "ui/StatusText.h"
+#include "window/SettingsDescription.h"
 #include "window/Translation.h"
 
 using namespace rotaline;
@@ -78,14 +83,29 @@ private slots:
         QVERIFY(!window.widget("Text2")->isVisible());  // the trace lies outside the client area
         QVERIFY(window.action("mnu_")->isSeparator());
         QTRY_VERIFY(!window.windowIcon().isNull());  // given once the window has been drawn
-        const auto shown = [&window] {
+        // Each checked item of the Language menu, named as it stands after a switch.
+        const auto checkedLanguages = [&window] {
+            QString checked;
+            for (const Language& language : Languages) {
+                if (window
+                        .action(
+                            QString::fromUtf8(language.menuItem.data(), language.menuItem.size()))
+                        ->isChecked()) {
+                    checked += QString::fromUtf8(language.caption.data(), language.caption.size()) +
+                               QStringLiteral("✓");
+                }
+            }
+            return checked;
+        };
+        const auto shown = [&window, &checkedLanguages] {
             const QAction* open = window.action("mnuOpen");
             const QAction* redo = window.action("mnuRedo");
             return QStringList({widget<QGroupBox>(window, "FramePointForRev")->title(),
                                 open->text() + ' ' + open->shortcut().toString(),
                                 redo->text() + ' ' + redo->shortcut().toString(),
                                 window.action("mnuSendAll")->toolTip(),
-                                QCoreApplication::translate("QPlatformTheme", "&Yes")})
+                                QCoreApplication::translate("QPlatformTheme", "&Yes"),
+                                checkedLanguages(), window.menuBar()->actions().value(1)->text()})
                 .join('|');
         };
         const auto switchTo = [&](const char* item, Dialogs::Answer answer) {
@@ -98,16 +118,18 @@ private slots:
             "Redo(&R) Ctrl+Shift+Z|Choose a model first: choosing it sends the factory settings");
         const QString chinese =
             QStringLiteral("重做(&R) Ctrl+Shift+Z|请先选择型号：选择型号即发送出厂设置");
-        QCOMPARE(shown(), "Forward && Reverse Point|Open(&O) Ctrl+O|" + english + "|&Yes");
+        QCOMPARE(shown(),
+                 "Forward && Reverse Point|Open(&O) Ctrl+O|" + english + "|&Yes|English✓|Edit(&E)");
         QCOMPARE(switchTo("mnuChinese", Dialogs::Answer::Yes),
-                 "向前/倒退点|打开... Ctrl+O|" + chinese + "|是(&Y)");
+                 "向前/倒退点|打开... Ctrl+O|" + chinese + "|是(&Y)|中文✓|编辑");
         QCOMPARE(switchTo("mnuEnglish", Dialogs::Answer::No),
-                 "向前/倒退点|打开... Ctrl+O|" + chinese + "|是(&Y)");
+                 "向前/倒退点|打开... Ctrl+O|" + chinese + "|是(&Y)|中文✓|编辑");
         QCOMPARE(switchTo("mnuEnglish", Dialogs::Answer::Yes),
-                 "Forward && Revervse Point|Open... Ctrl+O|" + english + "|&Yes");
+                 "Forward && Revervse Point|Open... Ctrl+O|" + english + "|&Yes|English✓|Edit");
         QCOMPARE(switchTo("mnuGerman", Dialogs::Answer::Yes),
                  "Gasweg vorwärts && rückwärts|Öffnen... Ctrl+O|Wiederholen(&W) Ctrl+Shift+Z|"
-                 "Wählen Sie zuerst ein Modell: Die Auswahl sendet die Werkseinstellungen|&Ja");
+                 "Wählen Sie zuerst ein Modell: Die Auswahl sendet die Werkseinstellungen|&Ja|"
+                 "Deutsch✓|Bearbeiten");
         QCOMPARE(f.note(), "Sprache:Deutsch\r\n");
     }
 
@@ -323,6 +345,66 @@ private slots:
         QCOMPARE(f.note(), QStringLiteral("Brake type: OFF\r\nBrake type: Hard\r\n"));
     }
 
+    // With the adapter pulled, one press on the timing bar's right arrow, or the Right key held,
+    // is one step and one box: the box ends the press and the held key's repeats. With the
+    // adapter back, Send all and Factory Default send the factory timing and no step after it.
+    void oneGestureIsOneStepWhateverBoxesItBrings_data() {
+        QTest::addColumn<bool>("byKey");
+        QTest::newRow("arrow held") << false;
+        QTest::newRow("key held") << true;
+    }
+    void oneGestureIsOneStepWhateverBoxesItBrings() {
+        QFETCH(bool, byKey);
+        FakeSerialPort port;
+        ProgrammingLink link{port};
+        QtDialogs dialogs;
+        MemorySettingsStore settings;
+        MainForm form{link, dialogs, settings};
+        form.Form_Load();
+        form.controls().ComboCTRmodel[0]->setListIndex(0);
+        MainWindow window(form);
+        dialogs.setParent(&window);
+        window.show();
+        auto* bar = widget<QScrollBar>(window, "HScrollTiming");
+        int boxes = 0;
+        QTimer okLater;  // each box stays up longer than a held arrow waits to repeat
+        okLater.callOnTimeout([&boxes] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                ++boxes;
+                box->accept();
+            }
+        });
+        okLater.start(800);
+        port.setPresentPorts({});
+        port.pull();
+
+        const QPoint rightArrow(bar->width() - 4, bar->height() / 2);
+        byKey ? QTest::keyPress(bar, Qt::Key_Right)
+              : QTest::mousePress(bar, Qt::LeftButton, {}, rightArrow);
+        for (int repeat = 0; byKey && repeat < 3; ++repeat) {
+            QKeyEvent again(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier, QString(), true);
+            QApplication::sendEvent(bar, &again);
+        }
+        QTest::qWait(1000);
+        byKey ? QTest::keyRelease(bar, Qt::Key_Right)
+              : QTest::mouseRelease(bar, Qt::LeftButton, {}, rightArrow);
+        QCOMPARE(bar->value(), 1);
+        QCOMPARE(boxes, 1);
+        QCOMPARE(port.log().filter("failed").size(), 1);
+
+        port.setPresentPorts({1});
+        window.action("mnuSendAll")->trigger();
+        QCOMPARE(port.writes().constLast(), QByteArray("\x8E\x02"));  // the step made meanwhile
+        port.clearWritten();
+        widget<QPushButton>(window, "CommandSetFactory")->click();
+        QTest::qWait(1000);
+        QCOMPARE(boxes, 1);
+        QList<QByteArray> timing = port.writes();
+        timing.removeIf([](const QByteArray& message) { return message[0] != '\x8E'; });
+        QCOMPARE(timing, QList<QByteArray>({"\x8E\x01", "\x8E\x01"}));
+        QCOMPARE(port.writes().constLast(), QByteArray("\x9F\x01"));  // the last factory value
+    }
+
     // A CR LF split between two notes still ends one line.
     void theNoteBoxShowsEachLineEndAsOneBreak() {
         FormFixture f;
@@ -336,6 +418,77 @@ private slots:
         QVERIFY(note->isReadOnly());
     }
 
+    // Help > How to use opens the guide in the language shown, each setting with its hint.
+    void theGuideOpensInTheLanguageShown_data() {
+        QTest::addColumn<int>("language");      // of Languages
+        QTest::addColumn<QStringList>("seen");  // the title, then texts the guide holds
+        QTest::newRow("English") << 1
+                                 << QStringList{"How to use Rotaline", "Connecting the controller",
+                                                "Brake type", "Settings files", "The keyboard"};
+        QTest::newRow("Chinese") << 0
+                                 << QStringList{"Rotaline 使用说明", "连接控制器", "刹车类型",
+                                                "设置文件", "键盘"};
+        QTest::newRow("German") << 2
+                                << QStringList{"Bedienung von Rotaline", "Den Regler anschließen",
+                                               "Bremse", "Einstellungsdateien", "Die Tastatur"};
+    }
+    void theGuideOpensInTheLanguageShown() {
+        QFETCH(int, language);
+        QFETCH(QStringList, seen);
+        FormFixture f(Start::Loaded);
+        MainWindow window(f.form);
+        f.dialogs.nextAnswer(Dialogs::Answer::Yes);
+        f.form.switchLanguage(Languages[language]);
+        f.dialogs.clear();
+        window.action("mnuHow")->trigger();
+        const auto* guide = window.findChild<QTextBrowser*>();
+        QVERIFY(guide != nullptr && guide->isVisible());
+        const QString text = guide->toPlainText();
+        QStringList parts = seen.mid(1);
+        parts << window.widget("OptionBrake(0)")->toolTip();
+        QStringList missing;
+        for (const QString& part : parts) {
+            if (!text.contains(part)) {
+                missing << part;
+            }
+        }
+        QCOMPARE(guide->window()->windowTitle() + missing.join('|'), seen.first());
+    }
+
+    // A setting the batch tool calls in use is one the window lets the user set, on every model.
+    void describedInUseIsWhatTheWindowLetsSet_data() {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<int>("model");
+        for (const ControllerModel& model : ControllerModels) {
+            QTest::newRow(model.name.data()) << model.type << model.index;
+        }
+    }
+    void describedInUseIsWhatTheWindowLetsSet() {
+        QFETCH(int, type);
+        QFETCH(int, model);
+        FormFixture f(Start::Loaded);
+        MainWindow window(f.form);
+        window.show();
+        f.controls.SSTab1->select(type);
+        f.controls.ComboCTRmodel[type]->setListIndex(model);
+        QStringList described;
+        QStringList settable;
+        for (const SlotDescription& parameter :
+             describeSettings(f.form, f.form.block()).parameters) {
+            described << (parameter.inUse ? parameter.name : "-");
+            const QString owner = fromView(slotInfo(parameter.slot).owner);
+            const QWidget* shown = window.widget(owner) != nullptr ? window.widget(owner)
+                                                                   : window.widget(owner + "(0)");
+            settable << (f.form.block().inUse[parameter.slot] && shown->isVisible() &&
+                                 shown->isEnabled()
+                             ? parameter.name
+                             : "-");
+        }
+        QCOMPARE(described, settable);
+        QVERIFY(settable.contains("Timing Degree"));
+    }
+
+    // The title marks a window that differs from its file; the next save starts on that file.
     void aSaveIsShownInTheStatusBarAndTheTitle() {
         FormFixture f(FormFixture::Start::Loaded);
         MainWindow window(f.form);
@@ -345,6 +498,18 @@ private slots:
         f.form.SaveSettingsFile();
         QCOMPARE(window.lineText()->toolTip() + '|' + window.windowTitle(),
                  "Saved to " + path + QStringLiteral("|glider.esc \u2014 Rotaline"));
+        auto& brake = f.options("OptionBrake");
+        const int saved = brake.selected();
+        QStringList titles;
+        for (int value : {saved == 4 ? 3 : 4, saved}) {
+            brake.select(value);
+            titles << window.windowTitle();
+        }
+        QCOMPARE(titles, QStringList({QStringLiteral("glider.esc* \u2014 Rotaline"),
+                                      QStringLiteral("glider.esc \u2014 Rotaline")}));
+        f.dialogs.nextFileName(QString());
+        f.form.SaveSettingsFile();
+        QCOMPARE(f.dialogs.saveStart(), path);
     }
 
     void theAdaptersWindowGivesEachAdapterOneNumberThatFollowsIt() {
@@ -418,12 +583,36 @@ private slots:
                                       "COM2 | assigned, not present | /dev/rotaline-absent | "
                                       "COM1 (null)"}));
 
-        dialog.assignPath("pts/999", 4);  // a name alone is one under /dev
-        QCOMPARE(resolver.deviceFor(4), QStringLiteral("/dev/pts/999"));
-        dialog.assignPath(" /dev/pts/999 ", 3);
-        QCOMPARE(rows().last(),
-                 QStringLiteral("COM3 | assigned, not present | /dev/pts/999 | COM1 (null)"));
-        QCOMPARE(resolver.deviceFor(3) + resolver.deviceFor(4), QStringLiteral("/dev/pts/999"));
+        // A typed path the port would refuse is refused at once, for the port's reason.
+        QStringList refused;
+        for (const QString typed : {"pts/999", "/dev/null"}) {  // a name alone is under /dev
+            dialog.assignPath(typed, 4);
+            refused << dialog.refusal()->text() + " " + resolver.deviceFor(4);
+        }
+        QCOMPARE(refused, QStringList({"/dev/pts/999 is not present. ",
+                                       "/dev/null is not a serial device. "}));
+
+        // Enter assigns the typed line; a number another device holds is taken only on Yes.
+        PseudoTerminal adapter;
+        const QString pty = QString::fromStdString(adapter.slavePath());
+        QStringList asked;
+        for (auto answer : {QMessageBox::No, QMessageBox::Yes}) {
+            QTimer::singleShot(0, [&asked, answer] {
+                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                asked << (box != nullptr ? box->text() : QStringLiteral("no question"));
+                if (box != nullptr) {
+                    box->button(answer)->click();
+                }
+            });
+            dialog.pathField()->setText(pty);
+            dialog.pathField()->parentWidget()->findChild<QComboBox*>()->setCurrentIndex(1);
+            QTest::keyClick(dialog.pathField(), Qt::Key_Return);
+            asked << resolver.deviceFor(2);
+        }
+        const QString question =
+            "COM2 is given to rotaline-absent. Give it to " + pty.mid(5) + " instead?";
+        QCOMPARE(asked, QStringList({question, "/dev/rotaline-absent", question, pty}));
+        QVERIFY(dialog.isVisible() && dialog.refusal()->isHidden());
 
         dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Close)->click();
         QVERIFY(!dialog.isVisible());

@@ -1,3 +1,6 @@
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <QtTest>
 
 #include "platform/DeviceWatch.h"
@@ -116,6 +119,19 @@ private slots:
             QTest::qWait(50);
             changed.clear();
         }
+
+        // A flapping adapter: thousands of changes are told a few times a second.
+        QElapsedTimer storm;
+        storm.start();
+        const QByteArray node = QFile::encodeName(root.filePath("dev/ttyUSB1"));
+        for (int n = 0; n < 3000; ++n) {
+            ::close(::creat(node.constData(), 0600));
+            ::unlink(node.constData());
+            QCoreApplication::processEvents();
+        }
+        QVERIFY(changed.wait(5000));
+        QVERIFY2(changed.size() <= 2 + storm.elapsed() / 250,
+                 qPrintable(QString::number(changed.size())));
     }
 
     void eachDeviceHasAReadableName_data() {

@@ -5,9 +5,13 @@
 
 namespace {
 
-// The exit status, output and error output of one run of the tool.
-std::tuple<int, QByteArray, QString> program(const QStringList& arguments) {
+// The exit status, output and error output of one run of the tool; a last argument ">FILE"
+// sends the output to FILE.
+std::tuple<int, QByteArray, QString> program(QStringList arguments) {
     QProcess tool;
+    if (arguments.last().startsWith('>')) {
+        tool.setStandardOutputFile(arguments.takeLast().mid(1));
+    }
     tool.start(QStringLiteral(PROGRAM_TOOL), arguments);
     tool.waitForFinished(20000);
     return {tool.exitCode(), tool.readAllStandardOutput(),
@@ -46,9 +50,12 @@ private slots:
         QTest::newRow("car in JSON")
             << QStringList{"--describe", "--format", "json", data("car.esc")} << QByteArray() << 0
             << contentOf(data("car.json")) << "";
+        QTest::newRow("car in JSON, the value after =")
+            << QStringList{"--describe", "--format=json", data("car.esc")} << QByteArray() << 0
+            << contentOf(data("car.json")) << "";
         QTest::newRow("helicopter in Chinese")
-            << QStringList{"--describe", "--lang", "zh", data("helicopter.esc")} << QByteArray()
-            << 0 << contentOf(data("helicopter-zh.txt")) << "";
+            << QStringList{"--describe", "--lang=zh", data("helicopter.esc")} << QByteArray() << 0
+            << contentOf(data("helicopter-zh.txt")) << "";
         QTest::newRow("dry run of a >=50A for car with three settings of its own")
             << QStringList{"--dry-run", data("small-car.esc"), "/dev/rotaline-absent"}
             << QByteArray() << 0 << contentOf(data("small-car-load.txt"))
@@ -64,11 +71,23 @@ private slots:
                                 const QByteArray& line = QByteArray()) {
             QTest::newRow(row) << arguments << line << 2 << QByteArray() << err;
         };
-        refused("diff, bad flag", diff, "COPY:  File is error !\n", "9;$");
-        const QString damaged = "COPY: File is not found or file is error!\n";
+        refused("diff, bad flag", diff, "COPY: not a settings file at line 10: File is error !\n",
+                "9;$");
+        const QString damaged =
+            "COPY: not a settings file at line 21: File is not found or file is error!\n";
         refused("damaged file", {"COPY", "/dev/rotaline-absent"}, damaged, "D");
         refused("damaged file described", {"--describe", "COPY"}, damaged, "D");
-        refused("20 GB file described at once", {"--describe", "COPY"}, damaged, "20G");
+        refused("model that is none", {"--describe", "COPY"},
+                "COPY: File is not found or file is error!\n", "519");
+        refused("20 GB file described at once", {"--describe", "COPY"},
+                "COPY: is larger than 64 KiB, too large for a settings file\n", "20G");
+        refused("empty file", {"--describe", data("empty.esc")},
+                data("empty.esc") + ": is empty, not a settings file\n");
+        refused("empty device", {data("car.esc"), ""},
+                "rotaline-program: DEVICE is empty: name the adapter's device, such as "
+                "/dev/ttyUSB0\n");
+        refused("value given to an option that takes none", {"--dry-run=yes", "COPY", "/dev/x"},
+                "rotaline-program: --dry-run takes no value\n");
         QTest::newRow("options after the file")
             << QStringList{data("car.esc"), "--describe"} << QByteArray() << 0
             << contentOf(data("car.txt")) << "";
@@ -93,6 +112,13 @@ private slots:
         // Write-only even for root, as /proc/sys checks the mode for every user.
         refused("unreadable file", {"/proc/sys/vm/compact_memory", "/dev/rotaline-absent"},
                 "/proc/sys/vm/compact_memory: cannot be read: Permission denied\n");
+        const QString full =
+            "rotaline-program: the output could not be written: No space left on "
+            "device\n";
+        refused("described to a full disk", {"--describe", data("car.esc"), ">/dev/full"}, full);
+        refused("dry run to a full disk",
+                {"--dry-run", data("small-car.esc"), "/dev/rotaline-absent", ">/dev/full"},
+                "A real run takes 2.9 s on the line.\n" + full);
         QTest::newRow("port that cannot be used")
             << QStringList{data("airplane.esc"), "/dev/rotaline-absent"} << QByteArray() << 3
             << QByteArray() << "/dev/rotaline-absent cannot be used: ";

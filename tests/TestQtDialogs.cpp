@@ -73,8 +73,49 @@ private slots:
             startedIn = dialog.directory().path();
             dialog.reject();
         });
-        QCOMPARE(dialogs.saveFileName("ESC Files(*.esc)|*.esc"), QString());
+        QCOMPARE(dialogs.saveFileName("ESC Files(*.esc)|*.esc", QString()), QString());
         QCOMPARE(startedIn, dir.path());
+    }
+
+    // The save dialog starts on the file shown; it replaces that one without a word, any other
+    // only after Qt's own question, in the interface's language.
+    void savingOverAnotherFileAsksFirst_data() {
+        QTest::addColumn<bool>("chinese");
+        QTest::newRow("English") << false;
+        QTest::newRow("Chinese") << true;
+    }
+    void savingOverAnotherFileAsksFirst() {
+        QFETCH(bool, chinese);
+        QtTranslation translation;
+        translation.use(chinese ? Chinese : English);
+        const QString question =
+            QFileDialog::tr("%1 already exists.\nDo you want to replace it?").arg("other.esc");
+        QCOMPARE(question.startsWith("other.esc already exists."), !chinese);
+        QTemporaryDir dir;
+        const QString shown = dir.filePath("shown.esc");
+        const QString other = dir.filePath("other.esc");
+        for (const QString& path : {shown, other}) {
+            QFile(path).open(QIODevice::WriteOnly);
+        }
+        QStringList seen;
+        whenShown<QFileDialog>([&](QFileDialog& dialog) {
+            seen << QFileInfo(dialog.selectedFiles().value(0)).fileName();
+            for (auto answer : {QMessageBox::No, QMessageBox::Yes}) {
+                dialog.selectFile(other);
+                whenShown<QMessageBox>([&seen, answer](QMessageBox& box) {
+                    seen << box.text();
+                    box.button(answer)->click();
+                });
+                static_cast<QDialog&>(dialog).accept();
+                seen << (dialog.isVisible() ? "still open" : "closed");
+            }
+        });
+        QtDialogs dialogs;
+        QCOMPARE(dialogs.saveFileName("ESC Files(*.esc)|*.esc", shown), other);
+        whenShown<QFileDialog>([](QFileDialog& dialog) { static_cast<QDialog&>(dialog).accept(); });
+        QCOMPARE(dialogs.saveFileName("ESC Files(*.esc)|*.esc", shown), shown);
+        translation.use(English);
+        QCOMPARE(seen, QStringList({"shown.esc", question, "still open", question, "closed"}));
     }
 
     // Sizes and dates in the interface's language, each column wide enough for them.
@@ -94,11 +135,18 @@ private slots:
                     [view] { return view->model()->rowCount(view->rootIndex()) > 0; })) {
                 shown << QStringLiteral("no file listed");
             }
+            const auto text = [view](int column) {
+                return view->model()->index(0, column, view->rootIndex()).data().toString();
+            };
+            const auto fits = [view, text](int column) {
+                return view->fontMetrics().horizontalAdvance(text(column)) <=
+                       view->columnWidth(column);
+            };
+            static_cast<void>(
+                QTest::qWaitFor([fits] { return fits(1) && fits(3); }));  // resized later
             for (int column : {1, 3}) {
-                const QModelIndex cell = view->model()->index(0, column, view->rootIndex());
-                const QString text = cell.data().toString();
-                shown << text;
-                if (view->fontMetrics().horizontalAdvance(text) > view->columnWidth(column)) {
+                shown << text(column);
+                if (!fits(column)) {
                     shown << QStringLiteral("cut off");
                 }
             }

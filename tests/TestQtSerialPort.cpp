@@ -1,4 +1,5 @@
 #include <fcntl.h>
+#include <sys/ioctl.h>
 #include <unistd.h>
 
 #include <QDir>
@@ -67,6 +68,8 @@ private slots:
         row("this program", "pty", "self", PortProblem::Busy, inUse);
         row("another program", "pty", "sleep", PortProblem::Busy, bySleep);
         row("another program, named under /dev", "pts/N", "sleep", PortProblem::Busy, bySleep);
+        row("a bridge holding a terminal of its own too", "pty", "socat", PortProblem::Busy,
+            "%1 is in use by socat (process %2).");
         row("ModemManager", "pty", "ModemManager", PortProblem::ProbedByModemManager,
             "%1 is in use by ModemManager (process %2).");
         row("no permission", "pty", "mode", PortProblem::PermissionDenied, "You may not use %1.");
@@ -103,7 +106,9 @@ private slots:
         } else if (!holder.isEmpty()) {
             QVERIFY(QFile::link(QStringLiteral("/bin/sleep"), programs.filePath(holder)));
             const QString held = path == "/dev/null" ? path : pathOf(adapter);
-            other.start("sh", {"-c", "exec " + programs.filePath(holder) + " 30 <>" + held});
+            const QString bridge = holder == "socat" ? " 3<>/dev/ptmx" : "";
+            other.start("sh",
+                        {"-c", "exec " + programs.filePath(holder) + " 30 <>" + held + bridge});
             QTRY_VERIFY(otherHolderOf(held).has_value());
         }
 
@@ -132,6 +137,15 @@ private slots:
         QtSerialPort port([&](int) { return link; });
         QVERIFY(port.open() && port.write("\xAA\x55"));
         QCOMPARE(adapter.read(1000ms), std::string("\xAA\x55"));
+
+        // Held for exclusive use, under the lock file other serial programs look for: named
+        // after the device itself, not the link.
+        const int other = ::open(qPrintable(pathOf(adapter)), O_RDWR | O_NOCTTY | O_CLOEXEC);
+        int exclusive = 0;
+        QVERIFY(other < 0 || (::ioctl(other, TIOCGEXCL, &exclusive) == 0 && exclusive == 1));
+        ::close(other);
+        const QString lock = "LCK.." + pathOf(adapter).mid(5).replace('/', '_');
+        QVERIFY(QFile::exists("/var/lock/" + lock) || QFile::exists("/tmp/" + lock));
     }
 
     // Each round the adapter is pulled after a change and another plugged in on the other
@@ -158,6 +172,23 @@ private slots:
         }
         f.link.close();
         QCOMPARE(QDir("/proc/self/fd").count(), descriptors);
+    }
+
+    // Nobody takes the bytes: the send that finds the kernel's queue full fails at once and says
+    // so, rather than keep bytes that will never leave.
+    void aLineThatTakesNothingMoreFailsTheSendThatFindsItFull() {
+        PtyForm f;
+        f.form.Form_Load();
+        int sent = 0;
+        while (sent < 100000 && f.form.SendParameter(137, 1)) {
+            ++sent;
+        }
+        QVERIFY(sent > 0 && sent < 100000);
+        QCOMPARE(f.dialogs.texts(),
+                 QStringList("COM1 is invalild ! \r\nPlease slect other COM port !"));
+        QVERIFY(!f.link.isOpen() && f.controls.ImageOff->isVisible());
+        QVERIFY2(f.form.lineStatus().text.contains(" stopped taking bytes; "),
+                 qPrintable(f.form.lineStatus().text));
     }
 
     // A megabyte arrives while the user keeps changing a setting: the window keeps answering,

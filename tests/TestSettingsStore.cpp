@@ -1,4 +1,5 @@
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -15,7 +16,8 @@ using namespace rotaline::testing;
 class TestSettingsStore : public QObject {
     Q_OBJECT
 private slots:
-    // A FIFO or a device would keep an open waiting for ever: it is never opened.
+    // A FIFO or a device would keep an open waiting for ever: it is never opened, nor taken as
+    // a lock. The second change is made holding the store's own lock.
     void aStoreThatCannotBeReadOrKeptSaysWhyOnce_data() {
         QTest::addColumn<QString>("config");
         QTest::addColumn<QString>("told");  // at start (0) or at which change, what
@@ -29,6 +31,11 @@ private slots:
         row("well", "file", "", "");
         unread("a FIFO", "fifo", "It is not a regular file.");
         unread("a folder", "folder", "It is a folder.");
+        unread("larger than 64 KiB", "large", "It is larger than 64 KiB.");
+        for (const char* lock : {".lock", ".update-lock"}) {
+            row(qPrintable(QString("a FIFO as its %1").arg(lock)), lock,
+                QString("1 not kept CONF%1: It is not a regular file.").arg(lock), "");
+        }
         unread("unreadable", "mode 0", "Permission denied");
         row("a comma in the value", "comma", "",
             "In the settings file CONF, COM1 holds a comma outside quotes, so it is no single "
@@ -57,7 +64,9 @@ private slots:
         } else {
             QVERIFY(file.open(QIODevice::WriteOnly));
             file.write(config == "comma" ? "[Ports]\nCOM1=/dev/pts/1,x\n" : "[Ports]\n");
+            QVERIFY(config != "large" || file.resize(64 * 1024 + 1));
             file.close();
+            QVERIFY(!config.startsWith('.') || ::mkfifo(qPrintable(conf + config), 0600) == 0);
             file.setPermissions(config == "mode 0" ? QFile::Permissions()
                                                    : QFile::ReadOwner | QFile::WriteOwner);
             QFile::setPermissions(folder,
@@ -87,9 +96,10 @@ private slots:
                          .arg(changes)
                          .arg(trouble.unread ? "unread" : "not kept", trouble.file, trouble.reason);
         });
-        for (changes = 1; changes <= 2; ++changes) {
-            store.setValue("Recent Files", "RecentFile1", QString("/%1.esc").arg(changes));
-        }
+        changes = 1;
+        store.setValue("Recent Files", "RecentFile1", "/1.esc");
+        changes = 2;
+        store.exclusively([&store] { store.setValue("Recent Files", "RecentFile1", "/2.esc"); });
 
         QCOMPARE(heard.join("\n"), told.replace("CONF", conf));
         QCOMPARE(PortResolver(store).assignmentOf(1).unreadable, com1.replace("CONF", conf));

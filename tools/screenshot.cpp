@@ -1,6 +1,7 @@
 // Renders the programmer's window to PNG files without a display: each tab after start-up,
 // in English, then the window after a switch to Chinese, then that again under a dark desktop
-// palette; each once the line is idle.
+// palette; each once the line is idle. With --unsent every setting is marked as not sent, and
+// each tab is rendered in Chinese too.
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -11,10 +12,12 @@
 
 #include "DarkPalette.h"
 #include "link/ProgrammingLink.h"
+#include "model/SlotTable.h"
 #include "platform/QtSerialPort.h"
 #include "pty/PseudoTerminal.h"
 #include "ui/MainWindow.h"
 #include "window/MainForm.h"
+#include "window/Texts.h"
 
 using namespace rotaline;
 
@@ -27,7 +30,7 @@ public:
         return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
     }
     QString openFileName(const QString&) override { return {}; }
-    QString saveFileName(const QString&) override { return {}; }
+    QString saveFileName(const QString&, const QString&) override { return {}; }
     QString value(const QString&, const QString&) const override { return {}; }
     void setValue(const QString&, const QString&, const QString&) override {}
     QList<QPair<QString, QString>> section(const QString&) const override { return {}; }
@@ -52,17 +55,28 @@ bool save(MainWindow& window, const MainForm& form, const QString& path) {
     return saved;
 }
 
+// Every parameter's group shows the not-sent mark.
+void markAllUnsent(MainForm& form) {
+    for (int slot = FirstParameterSlot; slot < SlotCount; ++slot) {
+        if (slotInfo(slot).kind != ValueKind::Unused) {
+            form.find(fromView(slotInfo(slot).owner))->setUnsentMark(QStringLiteral("!"));
+        }
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     const char* scale = nullptr;
-    for (int i = 1; i + 1 < argc; ++i) {
-        if (std::strcmp(argv[i], "--scale") == 0) {
+    bool unsent = false;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--scale") == 0 && i + 1 < argc) {
             scale = argv[i + 1];
         }
+        unsent |= std::strcmp(argv[i], "--unsent") == 0;
     }
     if (argc < 2 || argv[1][0] == '-') {
-        std::puts("Usage: rotaline-screenshot OUTPUT-FOLDER [--scale FACTOR]");
+        std::puts("Usage: rotaline-screenshot OUTPUT-FOLDER [--scale FACTOR] [--unsent]");
         return 2;
     }
     if (scale != nullptr) {
@@ -87,12 +101,23 @@ int main(int argc, char** argv) {
 
     bool saved = true;
     static const char* const names[] = {"airplane", "helicopter", "boat", "car"};
-    for (int tab = 0; tab < 4; ++tab) {
-        form.controls().SSTab1->select(tab);
-        saved &= save(window, form,
-                      out.filePath(QStringLiteral("tab-%1%2.png").arg(names[tab], suffix)));
-    }
+    const auto eachTab = [&](const char* prefix) {
+        for (int tab = 0; tab < 4; ++tab) {
+            form.controls().SSTab1->select(tab);
+            if (unsent) {
+                markAllUnsent(form);
+            }
+            saved &= save(
+                window, form,
+                out.filePath(
+                    QStringLiteral("%1-%2%3.png").arg(QLatin1String(prefix), names[tab], suffix)));
+        }
+    };
+    eachTab("tab");
     form.mnuChinese_Click();
+    if (unsent) {
+        eachTab("chinese");
+    }
     saved &= save(window, form, out.filePath(QStringLiteral("chinese%1.png").arg(suffix)));
     QApplication::setPalette(darkPalette());
     saved &= save(window, form, out.filePath(QStringLiteral("chinese-dark%1.png").arg(suffix)));

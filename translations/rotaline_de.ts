@@ -185,6 +185,10 @@
         <source>State</source>
         <translation>Zustand</translation>
     </message>
+    <message>
+        <source>%1 is given to %2. Give it to %3 instead?</source>
+        <translation>%1 ist %2 zugewiesen. Stattdessen %3 zuweisen?</translation>
+    </message>
 </context>
 <context>
     <name>Catalogue</name>
@@ -427,10 +431,6 @@
         <translation>Beenden</translation>
     </message>
     <message>
-        <source>Edit(&amp;E)</source>
-        <translation>Bearbeiten(&amp;B)</translation>
-    </message>
-    <message>
         <source>Undo(&amp;U)</source>
         <translation>Rückgängig(&amp;R)</translation>
     </message>
@@ -494,6 +494,10 @@
         <source>Export setup sheet as PDF...(&amp;D)</source>
         <translation>Einstellblatt als PDF exportieren...(&amp;P)</translation>
     </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
 </context>
 <context>
     <name>LineStatus</name>
@@ -528,6 +532,22 @@
     <message>
         <source>Quit now</source>
         <translation>Jetzt beenden</translation>
+    </message>
+    <message>
+        <source>%1 is back</source>
+        <translation>%1 ist wieder da</translation>
+    </message>
+    <message>
+        <source>%1 is back — %2 setting not sent: File &gt; Send all settings again</source>
+        <translation>%1 ist wieder da — %2 Einstellung nicht gesendet: Datei &gt; Alle Einstellungen erneut senden</translation>
+    </message>
+    <message>
+        <source>%1 is back — %2 settings not sent: File &gt; Send all settings again</source>
+        <translation>%1 ist wieder da — %2 Einstellungen nicht gesendet: Datei &gt; Alle Einstellungen erneut senden</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
@@ -944,6 +964,10 @@ Das Programmieren geht weiter; in Datei &gt; Verlauf fehlt, was gesendet wird, b
         <source>Installed from its package, Rotaline lets the user at the desktop open %2 adapters (plug the adapter in again after installing). For other devices, add yourself to the dialout group with &quot;sudo adduser $USER dialout&quot;, then log out and in again.</source>
         <translation>Aus seinem Paket installiert, lässt Rotaline den Benutzer am Desktop %2-Adapter öffnen (stecken Sie den Adapter nach der Installation neu ein). Für andere Geräte fügen Sie sich mit &quot;sudo adduser $USER dialout&quot; der Gruppe dialout hinzu und melden sich dann ab und wieder an.</translation>
     </message>
+    <message>
+        <source>%2 is not a serial device.</source>
+        <translation>%2 ist kein serielles Gerät.</translation>
+    </message>
 </context>
 <context>
     <name>Sending</name>
@@ -1053,6 +1077,69 @@ Das Programmieren geht weiter; in Datei &gt; Verlauf fehlt, was gesendet wird, b
     <message>
         <source>Rev./Brake</source>
         <translation>Rückw./Bremse</translation>
+    </message>
+</context>
+<context>
+    <name>UserGuide</name>
+    <message>
+        <source>How to use Rotaline</source>
+        <translation>Bedienung von Rotaline</translation>
+    </message>
+    <message>
+        <source>Connecting the controller</source>
+        <translation>Den Regler anschließen</translation>
+    </message>
+    <message>
+        <source>Plug the programming adapter into a USB port and its cable into the controller&apos;s programming socket (for most controllers, the throttle lead), then power the controller as its manual says.
+Open File &gt; Serial adapters... (or click the lamp): it lists the serial adapters the system sees, says when none is plugged in and whether your user may open one, and gives your adapter a COM number. The adapter keeps that number when it is plugged in again.
+The lamp beside the port list lights when the port opens. When it stays off, the status bar and the lamp&apos;s tooltip say why and how to fix it.</source>
+        <translation>Stecken Sie den Programmieradapter in eine USB-Buchse und sein Kabel in die Programmierbuchse des Reglers (bei den meisten Reglern das Gaskabel), dann versorgen Sie den Regler so mit Strom, wie seine Anleitung es sagt.
+Öffnen Sie Datei &gt; Serielle Adapter... (oder klicken Sie auf die Lampe): Das Fenster listet die seriellen Adapter, die das System sieht, sagt, wenn keiner eingesteckt ist und ob Ihr Benutzer einen öffnen darf, und gibt Ihrem Adapter eine COM-Nummer. Der Adapter behält diese Nummer, wenn er wieder eingesteckt wird.
+Die Lampe neben der Portliste leuchtet, wenn der Port geöffnet ist. Bleibt sie aus, sagen die Statusleiste und der Tooltip der Lampe, warum und wie es sich beheben lässt.</translation>
+    </message>
+    <message>
+        <source>Port, type and model</source>
+        <translation>Port, Typ und Modell</translation>
+    </message>
+    <message>
+        <source>Choose the COM number of your adapter in the port list. Then choose the tab of your controller&apos;s type (airplane, helicopter, boat or car) and its model in the list on that tab: choosing the model sends the model&apos;s factory settings to the controller.
+Every change of a setting is sent at once and written in the note box. A setting that could not be sent is framed in red with a &quot;!&quot; until File &gt; Send all settings again sends it.</source>
+        <translation>Wählen Sie die COM-Nummer Ihres Adapters in der Portliste. Wählen Sie dann die Registerkarte für den Typ Ihres Reglers (Flugzeug, Hubschrauber, Boot oder Auto) und sein Modell in der Liste dieser Registerkarte: Die Auswahl des Modells sendet dessen Werkseinstellungen an den Regler.
+Jede Änderung einer Einstellung wird sofort gesendet und im Protokollfeld notiert. Eine Einstellung, die nicht gesendet werden konnte, ist rot mit einem &quot;!&quot; umrahmt, bis Datei &gt; Alle Einstellungen erneut senden sie sendet.</translation>
+    </message>
+    <message>
+        <source>What each setting does</source>
+        <translation>Was jede Einstellung bewirkt</translation>
+    </message>
+    <message>
+        <source>Only the settings your controller&apos;s type and model offer can be changed; the others are hidden or greyed. Factory Default sends every factory setting again.</source>
+        <translation>Nur die Einstellungen, die Typ und Modell Ihres Reglers bieten, lassen sich ändern; die anderen sind ausgeblendet oder ausgegraut. Werkseinstellung sendet alle Werkseinstellungen erneut.</translation>
+    </message>
+    <message>
+        <source>Settings files</source>
+        <translation>Einstellungsdateien</translation>
+    </message>
+    <message>
+        <source>File &gt; Save... writes the settings shown to a *.esc file, File &gt; Open... loads one and sends its settings to the controller; the File menu lists the last four files. The save dialog starts on the file opened or saved last, and asks before it replaces any other file. The window&apos;s title names that file and marks it with &quot;*&quot; while the settings shown differ from it.</source>
+        <translation>Datei &gt; Speichern... schreibt die angezeigten Einstellungen in eine *.esc-Datei, Datei &gt; Öffnen... lädt eine und sendet ihre Einstellungen an den Regler; das Menü Datei listet die letzten vier Dateien. Der Speichern-Dialog beginnt bei der zuletzt geöffneten oder gespeicherten Datei und fragt, bevor er eine andere Datei ersetzt. Der Fenstertitel nennt diese Datei und markiert sie mit &quot;*&quot;, solange die angezeigten Einstellungen von ihr abweichen.</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Edit &gt; Undo puts your last change of a setting back and Edit &gt; Redo makes it again; each is sent like a change of your own. Choosing a model, a tab, a port, the factory defaults or loading a file starts the history afresh.</source>
+        <translation>Bearbeiten &gt; Rückgängig nimmt Ihre letzte Änderung einer Einstellung zurück und Bearbeiten &gt; Wiederholen macht sie erneut; beides wird wie eine eigene Änderung gesendet. Die Wahl eines Modells, einer Registerkarte, eines Ports, der Werkseinstellungen oder das Laden einer Datei beginnt den Verlauf neu.</translation>
+    </message>
+    <message>
+        <source>The keyboard</source>
+        <translation>Die Tastatur</translation>
+    </message>
+    <message>
+        <source>Tab goes through the window from the top left, row by row; an option group is one stop and the arrow keys choose inside it. The timing bar steps 1 with Left/Right and 5 with Page Up/Page Down.
+Ctrl+O opens, Ctrl+S saves, Ctrl+Q exits, Ctrl+Z undoes and Ctrl+Shift+Z redoes; Alt with a menu&apos;s underlined letter opens that menu.</source>
+        <translation>Tab geht von oben links Zeile für Zeile durch das Fenster; eine Optionsgruppe ist ein Halt, und die Pfeiltasten wählen darin. Die Timing-Leiste springt mit Links/Rechts um 1 und mit Bild auf/Bild ab um 5.
+Strg+O öffnet, Strg+S speichert, Strg+Q beendet, Strg+Z macht rückgängig und Strg+Shift+Z wiederholt; Alt mit dem unterstrichenen Buchstaben eines Menüs öffnet dieses Menü.</translation>
     </message>
 </context>
 </TS>

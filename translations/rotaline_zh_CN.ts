@@ -185,6 +185,10 @@
         <source>State</source>
         <translation>状态</translation>
     </message>
+    <message>
+        <source>%1 is given to %2. Give it to %3 instead?</source>
+        <translation>%1 已指定给 %2。改为指定给 %3 吗？</translation>
+    </message>
 </context>
 <context>
     <name>Catalogue</name>
@@ -427,10 +431,6 @@
         <translation>退出</translation>
     </message>
     <message>
-        <source>Edit(&amp;E)</source>
-        <translation>编辑(&amp;E)</translation>
-    </message>
-    <message>
         <source>Undo(&amp;U)</source>
         <translation>撤销(&amp;U)</translation>
     </message>
@@ -494,6 +494,10 @@
         <source>Export setup sheet as PDF...(&amp;D)</source>
         <translation>导出设置单为 PDF...(&amp;D)</translation>
     </message>
+    <message>
+        <source>Edit</source>
+        <translation>编辑</translation>
+    </message>
 </context>
 <context>
     <name>LineStatus</name>
@@ -528,6 +532,22 @@
     <message>
         <source>Quit now</source>
         <translation>立即退出</translation>
+    </message>
+    <message>
+        <source>%1 is back</source>
+        <translation>%1 已重新连接</translation>
+    </message>
+    <message>
+        <source>%1 is back — %2 setting not sent: File &gt; Send all settings again</source>
+        <translation>%1 已重新连接 — %2 项设置未发送：文件 &gt; 重新发送全部设置</translation>
+    </message>
+    <message>
+        <source>%1 is back — %2 settings not sent: File &gt; Send all settings again</source>
+        <translation>%1 已重新连接 — %2 项设置未发送：文件 &gt; 重新发送全部设置</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
     </message>
 </context>
 <context>
@@ -944,6 +964,10 @@ Programming goes on; File &gt; History lacks what is sent until the journal can 
         <source>Installed from its package, Rotaline lets the user at the desktop open %2 adapters (plug the adapter in again after installing). For other devices, add yourself to the dialout group with &quot;sudo adduser $USER dialout&quot;, then log out and in again.</source>
         <translation>从软件包安装后，Rotaline 允许桌面用户直接打开 %2 适配器（安装后请重新插上适配器）。其他设备请用 &quot;sudo adduser $USER dialout&quot; 把自己加入 dialout 组，然后重新登录。</translation>
     </message>
+    <message>
+        <source>%2 is not a serial device.</source>
+        <translation>%2 不是串口设备。</translation>
+    </message>
 </context>
 <context>
     <name>Sending</name>
@@ -1053,6 +1077,69 @@ Programming goes on; File &gt; History lacks what is sent until the journal can 
     <message>
         <source>Rev./Brake</source>
         <translation>倒退/刹车</translation>
+    </message>
+</context>
+<context>
+    <name>UserGuide</name>
+    <message>
+        <source>How to use Rotaline</source>
+        <translation>Rotaline 使用说明</translation>
+    </message>
+    <message>
+        <source>Connecting the controller</source>
+        <translation>连接控制器</translation>
+    </message>
+    <message>
+        <source>Plug the programming adapter into a USB port and its cable into the controller&apos;s programming socket (for most controllers, the throttle lead), then power the controller as its manual says.
+Open File &gt; Serial adapters... (or click the lamp): it lists the serial adapters the system sees, says when none is plugged in and whether your user may open one, and gives your adapter a COM number. The adapter keeps that number when it is plugged in again.
+The lamp beside the port list lights when the port opens. When it stays off, the status bar and the lamp&apos;s tooltip say why and how to fix it.</source>
+        <translation>把编程适配器插入 USB 口，把它的连线接到控制器的编程插口（大多数控制器为油门线），然后按控制器说明书给它通电。
+打开 文件 &gt; 串口适配器...（或单击指示灯）：窗口列出系统看到的串口适配器，没有插上时会说明，并说明您的用户能否打开它；在这里为适配器指定一个 COM 口号，重新插上后仍然保持。
+端口打开后，端口列表旁的指示灯会亮。指示灯不亮时，状态栏和指示灯的提示会说明原因及解决办法。</translation>
+    </message>
+    <message>
+        <source>Port, type and model</source>
+        <translation>端口、类型和型号</translation>
+    </message>
+    <message>
+        <source>Choose the COM number of your adapter in the port list. Then choose the tab of your controller&apos;s type (airplane, helicopter, boat or car) and its model in the list on that tab: choosing the model sends the model&apos;s factory settings to the controller.
+Every change of a setting is sent at once and written in the note box. A setting that could not be sent is framed in red with a &quot;!&quot; until File &gt; Send all settings again sends it.</source>
+        <translation>在端口列表中选择适配器的 COM 口号。然后选择控制器类型的选项卡（固定翼飞机、直升飞机、船用或车用），再在该页的列表中选择型号：选择型号即向控制器发送该型号的出厂设置。
+每次更改设置都会立即发送，并记录在记录框中。未能发送的设置以红框和“!”标出，直到 文件 &gt; 重新发送全部设置 把它发出。</translation>
+    </message>
+    <message>
+        <source>What each setting does</source>
+        <translation>各项设置的作用</translation>
+    </message>
+    <message>
+        <source>Only the settings your controller&apos;s type and model offer can be changed; the others are hidden or greyed. Factory Default sends every factory setting again.</source>
+        <translation>只能更改控制器类型和型号所提供的设置，其他设置隐藏或变灰。“恢复工厂默认值”会重新发送全部出厂设置。</translation>
+    </message>
+    <message>
+        <source>Settings files</source>
+        <translation>设置文件</translation>
+    </message>
+    <message>
+        <source>File &gt; Save... writes the settings shown to a *.esc file, File &gt; Open... loads one and sends its settings to the controller; the File menu lists the last four files. The save dialog starts on the file opened or saved last, and asks before it replaces any other file. The window&apos;s title names that file and marks it with &quot;*&quot; while the settings shown differ from it.</source>
+        <translation>文件 &gt; 保存... 把当前设置写入 *.esc 文件，文件 &gt; 打开... 载入设置文件并把其中的设置发送给控制器；文件菜单列出最近的四个文件。保存对话框从最近打开或保存的文件开始，替换其他已有文件前会先询问。窗口标题显示该文件名，当前设置与它不同时标有“*”。</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>撤销</translation>
+    </message>
+    <message>
+        <source>Edit &gt; Undo puts your last change of a setting back and Edit &gt; Redo makes it again; each is sent like a change of your own. Choosing a model, a tab, a port, the factory defaults or loading a file starts the history afresh.</source>
+        <translation>编辑 &gt; 撤销 恢复您对设置的上一次更改，编辑 &gt; 重做 再次进行该更改；两者都像您自己的更改一样发送。选择型号、选项卡、端口、恢复出厂设置或载入文件后，历史重新开始。</translation>
+    </message>
+    <message>
+        <source>The keyboard</source>
+        <translation>键盘</translation>
+    </message>
+    <message>
+        <source>Tab goes through the window from the top left, row by row; an option group is one stop and the arrow keys choose inside it. The timing bar steps 1 with Left/Right and 5 with Page Up/Page Down.
+Ctrl+O opens, Ctrl+S saves, Ctrl+Q exits, Ctrl+Z undoes and Ctrl+Shift+Z redoes; Alt with a menu&apos;s underlined letter opens that menu.</source>
+        <translation>Tab 键从左上角起逐行经过窗口中的控件；一个选项组为一站，用方向键在组内选择。提前角度滑块用左/右方向键每次调整 1，用 Page Up/Page Down 每次调整 5。
+Ctrl+O 打开，Ctrl+S 保存，Ctrl+Q 退出，Ctrl+Z 撤销，Ctrl+Shift+Z 重做；Alt 加菜单中带下划线的字母可打开该菜单。</translation>
     </message>
 </context>
 </TS>

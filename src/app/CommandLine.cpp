@@ -4,13 +4,44 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <array>
 
 namespace rotaline {
 
 namespace {
 
 StartRequest refused(const QString& reason) {
-    return {QString(), CommandLineStatus, QStringLiteral("rotaline: %1\n").arg(reason)};
+    return {QString(), CommandLineStatus, QStringLiteral("rotaline: %1\n").arg(reason), {}};
+}
+
+// The options QApplication takes for itself: with a value, then without.
+constexpr std::array<const char*, 12> QtValueOptions{"platform",        "platformpluginpath",
+                                                     "platformtheme",   "plugin",
+                                                     "qwindowgeometry", "qwindowicon",
+                                                     "qwindowtitle",    "display",
+                                                     "geometry",        "style",
+                                                     "stylesheet",      "session"};
+constexpr std::array<const char*, 2> QtFlagOptions{"reverse", "widgetcount"};
+
+void letQtOptionsThrough(QCommandLineParser& options) {
+    for (const char* name : QtValueOptions) {
+        QCommandLineOption option(QLatin1String(name), QString(), QStringLiteral("value"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        options.addOption(option);
+    }
+    for (const char* name : QtFlagOptions) {
+        QCommandLineOption option{QString::fromLatin1(name)};
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        options.addOption(option);
+    }
+}
+
+// Qt names the program by the path it was started as.
+QString helpText(const QCommandLineParser& options, const QString& started) {
+    QString text = options.helpText();
+    const QString usage = QStringLiteral("Usage: ") + started;
+    return text.startsWith(usage) ? text.replace(0, usage.size(), QStringLiteral("Usage: rotaline"))
+                                  : text;
 }
 
 }  // namespace
@@ -25,6 +56,9 @@ StartRequest readCommandLine(const QStringList& arguments) {
                                   QStringLiteral("Displays help on commandline options."));
     options.addOption(help);
     const QCommandLineOption version = options.addVersionOption();
+    // "-style" is one option, as Qt reads it, not five letters.
+    options.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    letQtOptionsThrough(options);
     options.addPositionalArgument(QStringLiteral("file"),
                                   QStringLiteral("A settings file (*.esc) to open after start-up."),
                                   QStringLiteral("[file]"));
@@ -32,12 +66,14 @@ StartRequest readCommandLine(const QStringList& arguments) {
         return refused(options.errorText());
     }
     if (options.isSet(help)) {
-        return {QString(), 0, options.helpText()};
+        return {QString(), 0, helpText(options, QCoreApplication::arguments().value(0)), {}};
     }
     if (options.isSet(version)) {
-        return {QString(), 0,
+        return {QString(),
+                0,
                 QCoreApplication::applicationName() + QLatin1Char(' ') +
-                    QCoreApplication::applicationVersion() + QLatin1Char('\n')};
+                    QCoreApplication::applicationVersion() + QLatin1Char('\n'),
+                {}};
     }
     const QStringList files = options.positionalArguments();
     if (files.size() > 1) {
@@ -45,10 +81,20 @@ StartRequest readCommandLine(const QStringList& arguments) {
                            .arg(files.size())
                            .arg(files.join(QStringLiteral(", "))));
     }
-    if (files.isEmpty() || files.first().isEmpty()) {
-        return {};
+    StartRequest request;
+    request.platform = options.value(QStringLiteral("platform"));
+    if (!files.isEmpty() && !files.first().isEmpty()) {
+        request.file = QDir::cleanPath(QFileInfo(files.first()).absoluteFilePath());
     }
-    return {QDir::cleanPath(QFileInfo(files.first()).absoluteFilePath()), std::nullopt, QString()};
+    return request;
+}
+
+bool displayFor(const QString& platform) {
+    const QString chosen = platform.isEmpty() ? qEnvironmentVariable("QT_QPA_PLATFORM") : platform;
+    const bool desktop = chosen.isEmpty() || chosen.startsWith(QLatin1String("xcb")) ||
+                         chosen.startsWith(QLatin1String("wayland"));
+    return !desktop || !qEnvironmentVariableIsEmpty("DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
 }
 
 }  // namespace rotaline

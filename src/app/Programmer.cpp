@@ -8,6 +8,7 @@
 #include "about/SystemInformation.h"
 #include "link/ProgrammingLink.h"
 #include "platform/AdapterDiagnosis.h"
+#include "platform/DevicePath.h"
 #include "platform/DeviceWatch.h"
 #include "platform/ExitSignals.h"
 #include "platform/PortResolver.h"
@@ -28,7 +29,9 @@
 
 namespace rotaline {
 
+// Signals stay handled until the port, declared after them, has closed.
 struct Programmer::Parts {
+    ExitSignals exitSignals;
     QSettingsStore settings;
     PortResolver resolver{settings};
     QtSerialPort port{[this](int number) { return resolver.assignmentOf(number); }};
@@ -41,10 +44,14 @@ struct Programmer::Parts {
     QtDialogs aboutDialogs;
     MainWindow window{form};
     SheetCommands sheets{form, dialogs, &window, defaultJournalPath()};
-    ExitSignals exitSignals;
     DeviceWatch devices;
     QPointer<AdaptersDialog> adapters;
+    QPointer<FinishingDialog> finishing;
     bool ending = false;  // a signal came
+    int exitStatus = 0;
+
+    // What was still on the line was not sent: the first reason counts.
+    void gaveUp(int status) { exitStatus = exitStatus == 0 ? status : exitStatus; }
 };
 
 Programmer::Programmer() : parts_(std::make_unique<Parts>()) {
@@ -81,18 +88,31 @@ Programmer::Programmer() : parts_(std::make_unique<Parts>()) {
             Qt::QueuedConnection);
     });
     QObject::connect(&p.window, &MainWindow::closed, &p.window, [this] { finishSending(); });
-    QObject::connect(&p.exitSignals, &ExitSignals::received, &p.window, [this] { endOnSignal(); });
+    QObject::connect(&p.devices, &DeviceWatch::changed, &p.window, [&p] {
+        if (p.resolver.isPresent(p.form.controls().ComboCOM->listIndex() + 1)) {
+            p.form.deviceReturned();
+        }
+    });
+    QObject::connect(&p.exitSignals, &ExitSignals::received, &p.window,
+                     [this](int signal) { endOnSignal(signal); });
 }
 
 // A signal ends the program as Exit does, once the line is idle: a message box, a file dialog,
 // the About box or the adapters window open at that moment is closed first, so that nothing
 // waits for an answer nobody will give. Exit comes once the handler that opened a box has run
-// to its end, so that nothing it still sends finds the port closed. A second signal gives up
-// what is still on the line, as Quit now does.
-void Programmer::endOnSignal() {
+// to its end, so that nothing it still sends finds the port closed. While the line is being
+// finished the user has already asked to quit, and it goes on. A second signal gives up what
+// is still on the line, as Quit now does.
+void Programmer::endOnSignal(int signal) {
     Parts& p = *parts_;
     if (std::exchange(p.ending, true)) {
-        p.port.abandonDraining();
+        if (p.port.isDraining()) {
+            p.gaveUp(128 + signal);
+            p.port.abandonDraining();
+        }
+        return;
+    }
+    if (!p.finishing.isNull()) {
         return;
     }
     for (QWidget* window : QApplication::topLevelWidgets()) {
@@ -117,6 +137,7 @@ Programmer::~Programmer() = default;
 
 void Programmer::start(const QString& file) {
     Parts& p = *parts_;
+    followAssignedDevices();
     p.form.Form_Load();
     p.window.show();
     // Looking through the system's serial devices draws nothing: the window comes first.
@@ -151,11 +172,18 @@ void Programmer::finishSending() {
     if (!p.port.isDraining()) {
         return;
     }
-    auto* finishing =
-        new FinishingDialog([&p] { return p.form.lineStatus(); },
-                            [&p] { p.port.abandonDraining(); }, *p.form.flags().language);
-    QObject::connect(&p.port, &SerialPort::lineIdle, finishing, &FinishingDialog::finished);
-    finishing->show();
+    p.finishing = new FinishingDialog([&p] { return p.form.lineStatus(); },
+                                      [&p] {
+                                          p.gaveUp(NotAllSent);
+                                          p.port.abandonDraining();
+                                      },
+                                      *p.form.flags().language);
+    QObject::connect(&p.port, &SerialPort::lineIdle, p.finishing, &FinishingDialog::finished);
+    QObject::connect(&p.port, &SerialPort::sendingFailed, p.finishing, [&p] {
+        p.gaveUp(NotAllSent);
+        p.finishing->failed(p.form.lineStatus().text);
+    });
+    p.finishing->show();
 }
 
 // One window at a time; assigning the COM number now selected selects it again at once.
@@ -166,15 +194,32 @@ void Programmer::showAdapters() {
             p.resolver, [] { return surveyAdapters(); }, *p.form.flags().language, &p.window);
         p.adapters->setAttribute(Qt::WA_DeleteOnClose);
         QObject::connect(&p.devices, &DeviceWatch::changed, p.adapters, &AdaptersDialog::refresh);
-        QObject::connect(p.adapters, &AdaptersDialog::assigned, &p.window, [&p](int portNumber) {
-            if (portNumber == p.form.controls().ComboCOM->listIndex() + 1) {
-                p.form.ComboCOM_Click();
-            }
-        });
+        QObject::connect(p.adapters, &AdaptersDialog::assigned, &p.window,
+                         [this, &p](int portNumber) {
+                             followAssignedDevices();
+                             if (portNumber == p.form.controls().ComboCOM->listIndex() + 1) {
+                                 p.form.ComboCOM_Click();
+                             }
+                         });
     }
     p.adapters->show();
     p.adapters->raise();
     p.adapters->activateWindow();
+}
+
+// A device given a COM number by hand may lie in a folder of its own.
+void Programmer::followAssignedDevices() {
+    Parts& p = *parts_;
+    for (int number = 1; number <= PortCount; ++number) {
+        if (const QString device = p.resolver.deviceFor(number); !device.isEmpty()) {
+            p.devices.follow(devicePath(device));
+        }
+    }
+}
+
+int Programmer::exec() {
+    const int status = QApplication::exec();
+    return status != 0 ? status : parts_->exitStatus;
 }
 
 MainForm& Programmer::form() {

@@ -19,13 +19,20 @@ public:
     // Runs start-up and shows the window; then, once the event loop runs, opens `file`, when
     // given, as File > Open does.
     void start(const QString& file = QString());
+    // Runs the event loop until the program ends; gives its exit status: 0, `NotAllSent` when
+    // a line that went away, took nothing or Quit now left bytes unsent, 128 + N when a
+    // second signal N gave them up.
+    int exec();
     MainForm& form();
+
+    static constexpr int NotAllSent = 3;
 
 private:
     void finishSending();
-    void endOnSignal();
+    void endOnSignal(int signal);
     void showAdapters();
     void offerTheOneAdapter();
+    void followAssignedDevices();
 
     struct Parts;
     std::unique_ptr<Parts> parts_;

@@ -27,8 +27,12 @@ int main(int argc, char** argv) {
                    *request.exitStatus == 0 ? stdout : stderr);
         return *request.exitStatus;
     }
+    if (!displayFor(request.platform)) {
+        std::fputs(NoDisplay, stderr);
+        return NoDisplayStatus;
+    }
     QApplication app(argc, argv);
     Programmer programmer;
     programmer.start(request.file);
-    return app.exec();
+    return programmer.exec();
 }

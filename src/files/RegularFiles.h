@@ -19,13 +19,14 @@ bool readRegularFile(const QString& path, qint64 limit,
 // content byte for byte. A lone file is replaced by renaming a full copy over it; a file with
 // other hard links, or one whose folder takes no new file, is rewritten in place after a full
 // copy proved the room where the folder allows one, and put back as it was if that fails.
-// Devices, pipes, sockets and folders are refused without being opened. `error` says why.
+// Devices, pipes, sockets, folders and files that may not be written (read-only ones also for
+// the superuser) are refused without being opened. `error` says why.
 bool replaceFileContents(const QString& path, const QByteArray& bytes, QString* error);
 
-// A save writes its copy beside the file as ".NAME.XXXXXX" and holds it locked until it is
-// renamed or removed; a save killed mid-way leaves it behind. Removes such copies of the file at
-// `path` that no running save holds (a save sweeps before it writes; start-up sweeps beside the
-// recent files).
+// A save writes its copy beside the file as ".NAME.rotaline-XXXXXX" (NAME cut short for a long
+// name) and holds it locked until it is renamed or removed; a save killed mid-way leaves it
+// behind. Removes such copies of the file at `path` that no running save holds, and nothing
+// else (a save sweeps before it writes; start-up sweeps beside the recent files).
 void sweepStaleCopies(const QString& path);
 
 }  // namespace rotaline

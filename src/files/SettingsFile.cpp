@@ -8,8 +8,6 @@ namespace rotaline {
 namespace {
 
 constexpr qsizetype KeptBytes = 3;
-// A settings file is 205 bytes; far more is no settings file, and is not read at all.
-constexpr qint64 MaxSettingsFileBytes = 64 * 1024;
 
 }  // namespace
 

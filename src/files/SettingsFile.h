@@ -26,6 +26,9 @@ private:
     bool afterCr_ = false;
 };
 
+// A settings file is 205 bytes; far more is no settings file, and is not read at all.
+inline constexpr qint64 MaxSettingsFileBytes = 64 * 1024;
+
 // The lines of the settings file at `path`, read as far as loading reads them. Nothing when
 // the file is missing, unreadable, not a regular file or larger than 64 KiB.
 std::optional<QList<QByteArray>> readSettingsLines(const QString& path);

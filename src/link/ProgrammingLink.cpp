@@ -41,11 +41,14 @@ LinkOutcome ProgrammingLink::openIfClosed() {
 LinkOutcome ProgrammingLink::writeBuffer() {
     const QByteArray bytes(reinterpret_cast<const char*>(buffer_.data()),
                            static_cast<int>(buffer_.size()));
+    failure_.reset();
     if (!port_.write(bytes)) {
-        return LinkOutcome::failureOf(port_);
+        // Bytes on the line lost with the device are said, not only the write.
+        const LinkOutcome failed = failure_.value_or(LinkOutcome::failureOf(port_));
+        close();
+        return failed;
     }
     line_.handedOver(static_cast<int>(bytes.size()));
-    failure_.reset();
     return {};
 }
 
@@ -104,6 +107,12 @@ LinkOutcome ProgrammingLink::sendModelHandshake() {
     if (!outcome.ok) {
         ready_ = false;
     }
+    return outcome;
+}
+
+LinkOutcome ProgrammingLink::reopen() {
+    LinkOutcome outcome = openIfClosed();
+    ready_ = outcome.ok;
     return outcome;
 }
 

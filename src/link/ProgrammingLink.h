@@ -32,7 +32,8 @@ struct LinkOutcome {
 };
 
 // The serial link to the programming adapter: the port, the send buffer and whether the last
-// port selection or parameter send succeeded.
+// port selection or parameter send succeeded. A write that fails closes the port, so that the
+// next send opens the device of the COM number afresh.
 class ProgrammingLink {
 public:
     explicit ProgrammingLink(SerialPort& port);
@@ -47,6 +48,8 @@ public:
     LinkOutcome sendParameter(std::uint8_t address, std::uint8_t value);
     // AA 55; opens the port when it is closed, and leaves it open.
     LinkOutcome sendModelHandshake();
+    // Opens the port when it is closed: a port that opens makes the link ready, as a send does.
+    LinkOutcome reopen();
     void close();
 
     bool isReady() const { return ready_; }

@@ -15,7 +15,9 @@ public:
     virtual Answer message(const QString& text, Icon icon, Buttons buttons) = 0;
     // The chosen file name, or "" when the user cancels. Filters read "Shown text|pattern".
     virtual QString openFileName(const QString& filter) = 0;
-    virtual QString saveFileName(const QString& filter) = 0;
+    // Starts on `current`, the file the window shows (none: ""); replacing any other file that
+    // exists is asked first.
+    virtual QString saveFileName(const QString& filter, const QString& current) = 0;
 };
 
 }  // namespace rotaline

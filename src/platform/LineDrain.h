@@ -6,10 +6,13 @@
 
 namespace rotaline {
 
+// Whether the line behind `fd` has hung up (a pulled adapter, a closed pseudo-terminal).
+bool lineHungUp(int fd);
+
 // The wait of a closed port for its line, run on a worker thread: the kernel must have sent
-// its queue (tcdrain) and the line clock must say the last byte has left. tcdrain alone is
+// its queue (TIOCOUTQ) and the line clock must say the last byte has left. The kernel alone is
 // exact for 16550 UARTs, FTDI and CP210x adapters; the Linux drivers of CH340/CH341, PL2303 and
-// CDC-ACM adapters cannot see the chip's own buffer and return while it still holds bytes.
+// CDC-ACM adapters cannot see the chip's own buffer and report it empty while it still holds bytes.
 class LineDrain {
 public:
     enum class Outcome { Waiting, Idle, HungUp, GivenUp };

@@ -17,9 +17,10 @@ struct StoreTrouble {
 };
 
 // The per-user store: $XDG_CONFIG_HOME/Rotaline/Rotaline.conf, or ~/.config/Rotaline/Rotaline.conf.
-// A file that is not a readable regular file (a folder, a FIFO, a device) is never opened, and
-// nothing is written where there is no folder for the file (HOME unset, XDG_CONFIG_HOME naming
-// a file): the store then keeps its values in memory until the program ends.
+// A file that is not a readable regular file (a folder, a FIFO, a device) or is larger than
+// 64 KiB is never opened, nor is a lock file beside it that is not a regular file; nothing is
+// written where there is no folder for the file (HOME unset, XDG_CONFIG_HOME naming a file):
+// the store then keeps its values in memory until the program ends.
 class QSettingsStore : public SettingsStore {
 public:
     QSettingsStore();
@@ -37,6 +38,7 @@ public:
     void onTrouble(std::function<void(const StoreTrouble&)> tell);
 
 private:
+    bool keepInMemory();
     void syncAndCheck();
     void troubled(const StoreTrouble& trouble);
 

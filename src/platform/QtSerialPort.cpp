@@ -145,7 +145,10 @@ bool QtSerialPort::open() {
                     QStringLiteral("%1 is not a serial device.").arg(device_));
     }
     // Linux lets two programs open one tty, and our settings would break the other's link.
-    if (const std::optional<PortHolder> holder = otherHolderOf(device_)) {
+    // What this user cannot see, the open keeps out: QSerialPort takes the device for
+    // exclusive use (TIOCEXCL) under the lock file other serial programs look for.
+    const HolderSearch search = searchHolders(device_);
+    if (const std::optional<PortHolder> holder = search.holder) {
         fail(holder->program == QLatin1String("ModemManager") ? PortProblem::ProbedByModemManager
                                                               : PortProblem::Busy,
              QStringLiteral("%1 is in use by %2 (process %3).")
@@ -160,7 +163,7 @@ bool QtSerialPort::open() {
                     QStringLiteral("%1 cannot be set to %2.").arg(device_, settings_));
     }
     if (!port_->open(QIODevice::ReadWrite)) {
-        failOpen(device_);
+        failOpen(device_, search.unseen);
         if (problem_ == PortProblem::PermissionDenied) {
             finding_ = findingFor(device_);
         }
@@ -175,7 +178,7 @@ bool QtSerialPort::open() {
     return true;
 }
 
-bool QtSerialPort::failOpen(const QString& device) {
+bool QtSerialPort::failOpen(const QString& device, bool holderUnseen) {
     const QFileInfo info(device);
     switch (port_->error()) {
         case QSerialPort::DeviceNotFoundError:
@@ -186,7 +189,10 @@ bool QtSerialPort::failOpen(const QString& device) {
                             QStringLiteral("You may not use %1.").arg(device));
             }
             return fail(PortProblem::Busy,
-                        QStringLiteral("%1 is in use by another program.").arg(device));
+                        (holderUnseen ? QStringLiteral("%1 is in use by another program, perhaps "
+                                                       "another user's, which you cannot see.")
+                                      : QStringLiteral("%1 is in use by another program."))
+                            .arg(device));
         default:
             return fail(
                 PortProblem::Other,
@@ -309,11 +315,13 @@ bool QtSerialPort::write(const QByteArray& bytes) {
     if (deviceLost()) {
         return failLost();
     }
-    // flush() hands the bytes to the device at once, so a close right after loses none.
+    // flush() hands the bytes to the device at once, so a close right after loses none. What
+    // the kernel does not take fails the send: a line hung up is a lost device, a full queue
+    // an adapter that takes nothing more.
     const bool taken = port_->write(bytes) == bytes.size();
     port_->flush();
     if (!taken || deviceLost()) {
-        return failLost();
+        return port_->bytesToWrite() > 0 && !hungUp() ? failStuck() : failLost();
     }
     written_ = true;
     line_.handedOver(static_cast<int>(bytes.size()));
@@ -326,12 +334,32 @@ bool QtSerialPort::deviceLost() const {
 }
 
 // A port left open on a vanished device would report it over and over; what was on its line
-// is gone with it.
+// is gone with it, and said to be.
 bool QtSerialPort::failLost() {
     const QString why = port_->errorString();
+    const int unsent = line_.bytesLeft();
     written_ = false;
     close();
-    return fail(PortProblem::Absent, QStringLiteral("%1 was disconnected (%2).").arg(device_, why));
+    fail(PortProblem::Absent, QStringLiteral("%1 was disconnected (%2).").arg(device_, why));
+    if (unsent > 0) {
+        emit sendingFailed(PortProblem::Disconnected, device_, unsent);
+    }
+    return false;
+}
+
+// The kernel's queue is full and the line has not hung up: the adapter takes nothing more.
+bool QtSerialPort::failStuck() {
+    const int unsent = line_.bytesLeft() + static_cast<int>(port_->bytesToWrite());
+    port_->clear(QSerialPort::Output);
+    written_ = false;
+    close();
+    fail(PortProblem::Stuck, QStringLiteral("%1 takes no more bytes.").arg(device_));
+    emit sendingFailed(PortProblem::Stuck, device_, unsent);
+    return false;
+}
+
+bool QtSerialPort::hungUp() const {
+    return lineHungUp(static_cast<int>(port_->handle()));
 }
 
 // An unplugged adapter hangs the line up: every read then fails at once, over and over, so
@@ -343,11 +371,7 @@ void QtSerialPort::onError(QSerialPort::SerialPortError error) {
     if (error == QSerialPort::ResourceError || error == QSerialPort::ReadError) {
         QTimer::singleShot(0, this, [this, error] {
             if (port_->isOpen() && port_->error() == error) {
-                const int unsent = line_.bytesLeft();
                 failLost();
-                if (unsent > 0) {
-                    emit sendingFailed(PortProblem::Disconnected, device_, unsent);
-                }
             }
         });
     }

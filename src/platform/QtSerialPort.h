@@ -57,8 +57,10 @@ public:
 
 private:
     bool fail(PortProblem problem, const QString& why);
-    bool failOpen(const QString& device);
+    bool failOpen(const QString& device, bool holderUnseen);
     bool failLost();
+    bool failStuck();
+    bool hungUp() const;
     bool deviceLost() const;
     Assignment resolveDevice() const;
     bool applySettings();

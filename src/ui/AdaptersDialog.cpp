@@ -8,12 +8,15 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
 #include "platform/SerialDevices.h"
+#include "version.h"
 #include "window/AdapterAdvice.h"
+#include "window/PortHelp.h"
 #include "window/Texts.h"
 
 namespace rotaline {
@@ -31,6 +34,8 @@ constexpr const char* NotPresent = QT_TRANSLATE_NOOP("AdaptersDialog", "assigned
 constexpr const char* PathLabel = QT_TRANSLATE_NOOP("AdaptersDialog", "Device path:");
 constexpr const char* AssignPath = QT_TRANSLATE_NOOP("AdaptersDialog", "Assign");
 constexpr const char* NoNumber = QT_TRANSLATE_NOOP("AdaptersDialog", "none");
+constexpr const char* Replace =
+    QT_TRANSLATE_NOOP("AdaptersDialog", "%1 is given to %2. Give it to %3 instead?");
 constexpr std::array<const char*, 5> Headers{{QT_TRANSLATE_NOOP("AdaptersDialog", "COM port"),
                                               QT_TRANSLATE_NOOP("AdaptersDialog", "Adapter"),
                                               QT_TRANSLATE_NOOP("AdaptersDialog", "State"),
@@ -63,7 +68,8 @@ AdaptersDialog::AdaptersDialog(PortResolver& resolver, Survey survey, const Lang
       survey_(std::move(survey)),
       language_(&language),
       table_(new QTableWidget(this)),
-      empty_(new QLabel(this)) {
+      empty_(new QLabel(this)),
+      refusal_(new QLabel(this)) {
     setWindowTitle(catalogue(language, Title));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(catalogue(language, Explanation), this));
@@ -80,7 +86,11 @@ AdaptersDialog::AdaptersDialog(PortResolver& resolver, Survey survey, const Lang
     empty_->setWordWrap(true);
     layout->addWidget(empty_);
     layout->addWidget(buildPathRow());
+    refusal_->setWordWrap(true);
+    refusal_->hide();
+    layout->addWidget(refusal_);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    buttons->button(QDialogButtonBox::Close)->setAutoDefault(false);  // Enter is the path's
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
     resize(720, 320);
@@ -102,8 +112,9 @@ QWidget* AdaptersDialog::buildPathRow() {
     }
     auto* assign = new QPushButton(catalogue(*language_, AssignPath), row);
     assign->setAutoDefault(false);
-    connect(assign, &QPushButton::clicked, this,
-            [this] { assignPath(path_->text(), pathNumber_->currentIndex() + 1); });
+    const auto assignTyped = [this] { assignPath(path_->text(), pathNumber_->currentIndex() + 1); };
+    connect(assign, &QPushButton::clicked, this, assignTyped);
+    connect(path_, &QLineEdit::returnPressed, this, assignTyped);
     layout->addWidget(label);
     layout->addWidget(path_, 1);
     layout->addWidget(pathNumber_);
@@ -178,7 +189,48 @@ void AdaptersDialog::fill() {
         table_->setItem(row, 3, new QTableWidgetItem(device.device));
         table_->setItem(row, 4, new QTableWidgetItem(readableDeviceName(device.stableName)));
     }
+    keepColumnsWide();
+}
+
+// Columns only widen, so that an assignment does not make the table jump.
+void AdaptersDialog::keepColumnsWide() {
+    QList<int> widths;
+    for (int column = 0; column < table_->columnCount(); ++column) {
+        widths << table_->columnWidth(column);
+    }
     table_->resizeColumnsToContents();
+    for (int column = 0; column < table_->columnCount(); ++column) {
+        table_->setColumnWidth(column, std::max(widths[column], table_->columnWidth(column)));
+    }
+}
+
+// A number another device holds is taken from it only when the user says so.
+bool AdaptersDialog::mayGive(int portNumber, const QString& device) {
+    const QString holder = portNumber > 0 ? resolver_.deviceFor(portNumber) : QString();
+    if (holder.isEmpty() || holder == device) {
+        return true;
+    }
+    const QString question =
+        catalogue(*language_, Replace)
+            .arg(portName(portNumber), readableDeviceName(holder), readableDeviceName(device));
+    return QMessageBox::question(this, QLatin1String(ApplicationTitle), question,
+                                 QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No) == QMessageBox::Yes;
+}
+
+// Why the port would refuse `device`, in the words it would use; "" when it would try it.
+QString AdaptersDialog::refusalOf(const QString& device, int portNumber) const {
+    const QString path = devicePath(device);
+    LinkOutcome outcome = LinkOutcome::failure(QString(), PortProblem::None);
+    outcome.device = path;
+    if (!QFileInfo::exists(path)) {
+        outcome.problem = PortProblem::Absent;
+    } else if (!isSerialLine(path)) {
+        outcome.problem = PortProblem::NotSerial;
+    } else {
+        return {};
+    }
+    return portTrouble(outcome, portNumber, *language_);
 }
 
 // Ready or why not; the tooltip says what to do.
@@ -211,9 +263,12 @@ QComboBox* AdaptersDialog::numbersFor(const QString& stableName) {
 }
 
 void AdaptersDialog::assignRow(int row, int portNumber) {
-    resolver_.assign(shown_.at(row).stableName, portNumber);
+    const QString device = shown_.at(row).stableName;
+    if (mayGive(portNumber, device)) {
+        resolver_.assign(device, portNumber);
+        emit assigned(portNumber);
+    }
     fill();
-    emit assigned(portNumber);
 }
 
 // Only a whole path is taken: a name alone would depend on the folder the program started in.
@@ -226,6 +281,13 @@ void AdaptersDialog::assignPath(const QString& path, int portNumber) {
     // A name alone is one under /dev, as everywhere a device is named.
     const QString device = QDir::cleanPath(
         typed.startsWith(QLatin1Char('/')) ? typed : QStringLiteral("/dev/") + typed);
+    const QString refusal = refusalOf(device, portNumber);
+    refusal_->setText(refusal);
+    refusal_->setVisible(!refusal.isEmpty());
+    if (!refusal.isEmpty() || !mayGive(portNumber, device)) {
+        path_->setFocus();
+        return;
+    }
     resolver_.assign(device, portNumber);
     path_->clear();
     fill();

@@ -29,6 +29,9 @@ public:
 
     QTableWidget* table() const { return table_; }
     QLabel* emptyState() const { return empty_; }
+    // Why the path typed last was refused; hidden when it was not.
+    QLabel* refusal() const { return refusal_; }
+    QLineEdit* pathField() const { return path_; }
     // Gives the device of `row` COM `portNumber` (0: none), as its list in the table does.
     void assignRow(int row, int portNumber);
     // Gives the typed device path COM `portNumber`, as the row under the table does.
@@ -45,6 +48,9 @@ private:
     QWidget* buildPathRow();
     void fill();
     QComboBox* numbersFor(const QString& stableName);
+    void keepColumnsWide();
+    bool mayGive(int portNumber, const QString& device);
+    QString refusalOf(const QString& device, int portNumber) const;
     QTableWidgetItem* stateOf(const AdapterFinding& finding, bool present) const;
 
     PortResolver& resolver_;
@@ -52,6 +58,7 @@ private:
     const Language* language_;
     QTableWidget* table_;
     QLabel* empty_;
+    QLabel* refusal_;
     QLineEdit* path_ = nullptr;
     QComboBox* pathNumber_ = nullptr;
     QList<AdapterFinding> present_;

@@ -150,7 +150,7 @@ void HistoryDialog::loadIntoWindow() {
 }
 
 void HistoryDialog::saveAsFile() {
-    const QString path = dialogs_.saveFileName(QLatin1String(SaveFilter));
+    const QString path = dialogs_.saveFileName(QLatin1String(SaveFilter), QString());
     if (path.isEmpty()) {
         return;
     }

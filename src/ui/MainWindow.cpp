@@ -14,8 +14,10 @@
 #include <QSignalBlocker>
 #include <QStatusBar>
 #include <QTabBar>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QToolBar>
+#include <QVBoxLayout>
 
 #include "ui/AboutDialog.h"
 #include "ui/AccessibleControls.h"
@@ -35,6 +37,7 @@
 #include "ui/WidgetBinding.h"
 #include "window/ControlNames.h"
 #include "window/MainForm.h"
+#include "window/UserGuide.h"
 
 // The drawings live in this static library; they must be registered before first use.
 static void loadPictures() {
@@ -132,6 +135,21 @@ void MainWindow::showAdapters() {
     }
 }
 
+// One guide window beside the main one, written anew in the language shown.
+void MainWindow::showGuide() {
+    if (guide_ == nullptr) {
+        guide_ = new QDialog(this);
+        auto* layout = new QVBoxLayout(guide_);
+        layout->addWidget(new QTextBrowser(guide_));
+        guide_->resize(560, 620);
+    }
+    guide_->setWindowTitle(userGuideTitle(*language_));
+    guide_->findChild<QTextBrowser*>()->setHtml(userGuide(form_));
+    guide_->show();
+    guide_->raise();
+    guide_->activateWindow();
+}
+
 void MainWindow::showJournal() {
     if (sheets_ != nullptr) {
         sheets_->showHistory();
@@ -194,18 +212,24 @@ void MainWindow::showStatus(const Say& text) {
     lineText_->setWholeText(shown);
 }
 
-// The title names the file, as desktops write it: the file first.
-void MainWindow::fileShown(const QString& path) {
+// The title names the file, as desktops write it: the file first, marked when the window
+// differs from it.
+void MainWindow::fileShown(const QString& path, bool changed) {
+    if (path.isEmpty()) {
+        return;
+    }
     if (sheets_ != nullptr) {
         sheets_->setFile(path);
     }
-    setWindowTitle(QFileInfo(path).fileName() + QStringLiteral(" \u2014 Rotaline"));
+    setWindowTitle(QFileInfo(path).fileName() + (changed ? QStringLiteral("*") : QString()) +
+                   QStringLiteral(" \u2014 Rotaline"));
 }
 
 void MainWindow::useLanguage(const Language& language) {
     qtTexts_.use(language);
     language_ = &language;
     nameStatusBar();
+    checkLanguage();
     if (offer_ != nullptr) {
         offer_->setText(offerText_(language));
     }
@@ -272,6 +296,19 @@ void MainWindow::buildMenus() {
             watch(*control, action, [show](Property) { show(); });
             connect(action, &QAction::triggered, this, [control] { control->click(); });
         }
+    }
+    // The Language menu checks the language shown, also after a switch declined.
+    for (const Language& language : Languages) {
+        QAction* item = actions_.value(fromView(language.menuItem));
+        item->setCheckable(true);
+        connect(item, &QAction::triggered, this, &MainWindow::checkLanguage);
+    }
+    checkLanguage();
+}
+
+void MainWindow::checkLanguage() {
+    for (const Language& language : Languages) {
+        actions_.value(fromView(language.menuItem))->setChecked(&language == language_);
     }
 }
 

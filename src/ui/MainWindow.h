@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QDialog>
 #include <QHash>
 #include <QMainWindow>
+#include <QPointer>
 #include <QTimer>
 #include <functional>
 
@@ -50,13 +52,14 @@ public:
 
     void showAbout() override;
     void showAdapters() override;
+    void showGuide() override;
     void showJournal() override;
     void printSheet() override;
     void exportSheet() override;
     void unload() override;
     void lineBusy() override;
     void showStatus(const Say& text) override;
-    void fileShown(const QString& path) override;
+    void fileShown(const QString& path, bool changed) override;
     void useLanguage(const Language& language) override;
 
     StatusText* lineText() const { return lineText_; }
@@ -70,6 +73,7 @@ protected:
 
 private:
     void buildMenus();
+    void checkLanguage();
     void buildControls();
     QWidget* parentWidgetOf(const Control& control) const;
     QWidget* createWidget(Control& control, QWidget* parent);
@@ -102,6 +106,7 @@ private:
     Say offerText_;
     QTimer lineTimer_;
     QtTranslation qtTexts_;
+    QPointer<QDialog> guide_;
 };
 
 }  // namespace rotaline

@@ -8,9 +8,14 @@
 #include <QMessageBox>
 #include <QTreeView>
 
+#include "ui/GestureEnd.h"
 #include "version.h"
 
 namespace rotaline {
+
+QtDialogs::QtDialogs(SettingsStore* store) : store_(store) {
+    followGestures();
+}
 
 Dialogs::Answer QtDialogs::message(const QString& text, Icon icon, Buttons buttons) {
     QMessageBox box(
@@ -18,6 +23,7 @@ Dialogs::Answer QtDialogs::message(const QString& text, Icon icon, Buttons butto
         QLatin1String(ApplicationTitle), QString(text).replace("\r\n", "\n"),
         buttons == Buttons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent_);
     keepTitleWhole(box);
+    endGesture();
     const int pressed = box.exec();
     if (buttons == Buttons::Ok) {
         return Answer::Ok;
@@ -62,6 +68,31 @@ public:
     }
 };
 
+// Replacing a file asks first, in Qt's own words, unless it is the file the window shows.
+class SaveDialog : public QFileDialog {
+public:
+    SaveDialog(QWidget* parent, const QString& folder, const QString& filter, QString current)
+        : QFileDialog(parent, QString(), folder, filter), current_(std::move(current)) {}
+
+    void accept() override {
+        const QStringList chosen = selectedFiles();
+        const QFileInfo file(chosen.isEmpty() ? QString() : chosen.constFirst());
+        if (acceptMode() == AcceptSave && file.isFile() &&
+            file.absoluteFilePath() != QFileInfo(current_).absoluteFilePath() &&
+            QMessageBox::warning(this, windowTitle(),
+                                 QFileDialog::tr("%1 already exists.\nDo you want to replace it?")
+                                     .arg(file.fileName()),
+                                 QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No) != QMessageBox::Yes) {
+            return;
+        }
+        QFileDialog::accept();
+    }
+
+private:
+    QString current_;
+};
+
 // Every column as wide as its widest entry; the name takes the rest.
 void fitColumns(QFileDialog& dialog) {
     constexpr QSize Roomy(760, 460);
@@ -80,19 +111,24 @@ QString QtDialogs::openFileName(const QString& filter) {
     return chooseFile(QFileDialog::AcceptOpen, filter);
 }
 
-QString QtDialogs::saveFileName(const QString& filter) {
-    return chooseFile(QFileDialog::AcceptSave, filter);
+QString QtDialogs::saveFileName(const QString& filter, const QString& current) {
+    return chooseFile(QFileDialog::AcceptSave, filter, current);
 }
 
-QString QtDialogs::chooseFile(QFileDialog::AcceptMode mode, const QString& filter) {
-    QFileDialog dialog(parent_, QString(), startFolder(), qtFilter(filter));
+QString QtDialogs::chooseFile(QFileDialog::AcceptMode mode, const QString& filter,
+                              const QString& current) {
+    SaveDialog dialog(parent_, startFolder(), qtFilter(filter), current);
     dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::DontConfirmOverwrite);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                        : QFileDialog::AnyFile);
     dialog.setViewMode(QFileDialog::Detail);
     dialog.setProxyModel(new LocalFiles(&dialog));
+    if (!current.isEmpty()) {
+        dialog.selectFile(current);
+    }
     fitColumns(dialog);
+    endGesture();
     const bool chosen = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty();
     return remember(chosen ? dialog.selectedFiles().constFirst() : QString());
 }

@@ -70,7 +70,7 @@ void SheetCommands::exportPdf() {
         cannotDescribe();
         return;
     }
-    const QString path = dialogs_.saveFileName(QLatin1String(PdfFilter));
+    const QString path = dialogs_.saveFileName(QLatin1String(PdfFilter), QString());
     if (QString error; !path.isEmpty() && !writeSheetPdf(*shown, path, &error)) {
         dialogs_.message(catalogue(*form_.flags().language, ExportFailed).arg(path, error),
                          Dialogs::Icon::None, Dialogs::Buttons::Ok);

@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QSet>
+#include <QStyle>
+#include <QStyleOptionGroupBox>
 
 #include "ui/WidgetBinding.h"
 
@@ -12,11 +14,12 @@ namespace rotaline {
 namespace {
 
 constexpr int BadgeSize = 12;
+constexpr int CaptionGap = 2;
 
 // Drawn over the whole group, to the mouse as if it were not there.
 class UnsentFrame : public QWidget {
 public:
-    explicit UnsentFrame(QGroupBox* group) : QWidget(group) {
+    explicit UnsentFrame(QGroupBox* group) : QWidget(group), group_(group) {
         setAttribute(Qt::WA_TransparentForMouseEvents);
         setGeometry(group->rect());
         hide();
@@ -33,13 +36,32 @@ public:
     }
 
 protected:
+    // Along the group's own frame, leaving its caption clear as the frame does; the badge
+    // sits on the top right corner, or the bottom right one where the caption reaches it.
     void paintEvent(QPaintEvent*) override {
+        QStyleOptionGroupBox option;
+        option.initFrom(group_);
+        option.text = group_->title();
+        option.textAlignment = group_->alignment();
+        option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+        const QRect frame =
+            style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxFrame, group_);
+        const QRect caption = option.text.isEmpty()
+                                  ? QRect()
+                                  : style()
+                                        ->subControlRect(QStyle::CC_GroupBox, &option,
+                                                         QStyle::SC_GroupBoxLabel, group_)
+                                        .adjusted(-CaptionGap, 0, CaptionGap, 0);
         QPainter painter(this);
         painter.setRenderHint(QPainter::Antialiasing);
         const QColor colour = unsentColour(palette());
+        painter.setClipRegion(QRegion(rect()).subtracted(caption));
         painter.setPen(QPen(colour, 2));
-        painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
-        const QRectF badge(width() - BadgeSize, 0, BadgeSize, BadgeSize);
+        painter.drawRect(QRectF(frame).adjusted(1, 1, -1, -1));
+        QRectF badge(frame.right() - BadgeSize + 1, frame.top(), BadgeSize, BadgeSize);
+        if (badge.intersects(caption)) {
+            badge.moveBottom(frame.bottom());
+        }
         painter.setPen(Qt::NoPen);
         painter.setBrush(colour);
         painter.drawEllipse(badge);
@@ -52,6 +74,7 @@ protected:
     }
 
 private:
+    QGroupBox* group_;
     QSet<QString> marked_;
 };
 

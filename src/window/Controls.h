@@ -36,6 +36,7 @@ using ReadOnly = const T*;
     ONE(Control, mnuRedo)                   \
     ONE(Control, mnuChinese)                \
     ONE(Control, mnuEnglish)                \
+    ONE(Control, mnuHow)                    \
     ONE(Control, mnuAbout)                  \
     ONE(Control, FrameSelectCom)            \
     ONE(ComboList, ComboCOM)                \

@@ -40,6 +40,22 @@ bool MainForm::setOwnerValue(int slot, int value) {
     return ownerOf(slot).setValue(value);
 }
 
+bool MainForm::letsSet(int slot) const {
+    const Control* control = set_.find(fromView(slotInfo(slot).owner));
+    if (const auto* options = dynamic_cast<const OptionGroup*>(control);
+        options != nullptr && options->count() > 0 && !options->button(0).isEnabled()) {
+        return false;
+    }
+    for (; control != nullptr; control = set_.find(control->parentName())) {
+        const int page = set_.pageOf(control->name());
+        if (!control->isVisible() || !control->isEnabled() ||
+            (page >= 0 && page != constControls_.SSTab1->selected())) {
+            return false;
+        }
+    }
+    return true;
+}
+
 // Every slot's writer is an option group, a list or a bar (the tab strip's is never asked).
 ValueControl& MainForm::ownerOf(int slot) {
     return static_cast<ValueControl&>(*set_.find(fromView(slotInfo(slot).owner)));

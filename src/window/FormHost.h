@@ -17,6 +17,8 @@ public:
     virtual ~FormHost() = default;
     // Shows the About dialog without waiting for it.
     virtual void showAbout() {}
+    // Shows the user guide, in the language the window speaks.
+    virtual void showGuide() {}
     // Shows where serial adapters get their COM numbers.
     virtual void showAdapters() {}
     // Shows what each controller was left with, from the journal.
@@ -34,8 +36,12 @@ public:
     virtual void showStatus(const Say& text) { static_cast<void>(text); }
     // A port could not be used: why, and how to fix it.
     virtual void portProblem(const Say& help) { showStatus(help); }
-    // The settings shown are those of the file `path`, just saved or opened.
-    virtual void fileShown(const QString& path) { static_cast<void>(path); }
+    // The settings shown come from the file `path`, opened or saved last ("": none), and
+    // `changed` since.
+    virtual void fileShown(const QString& path, bool changed) {
+        static_cast<void>(path);
+        static_cast<void>(changed);
+    }
     // Qt's own texts (standard buttons, file dialogs) speak this language from now on.
     virtual void useLanguage(const Language& language) { static_cast<void>(language); }
 };

@@ -26,7 +26,7 @@ inline constexpr std::array<CaptionRow, 19> LeadingCaptions{{
     {"mnuExportSheet", QT_TRANSLATE_NOOP("LanguageSwitch", "Export setup sheet as PDF...(&D)"),
      true},
     {"mnuExit", QT_TRANSLATE_NOOP("LanguageSwitch", "Exit")},
-    {"mnuEdit", QT_TRANSLATE_NOOP("LanguageSwitch", "Edit(&E)"), true},
+    {"mnuEdit", QT_TRANSLATE_NOOP("LanguageSwitch", "Edit")},
     {"mnuUndo", QT_TRANSLATE_NOOP("LanguageSwitch", "Undo(&U)"), true},
     {"mnuRedo", QT_TRANSLATE_NOOP("LanguageSwitch", "Redo(&R)"), true},
     {"mnuLanguage", QT_TRANSLATE_NOOP("LanguageSwitch", "Langage")},

@@ -23,7 +23,13 @@ constexpr const char* SomeUnsent = QT_TRANSLATE_NOOP(
     "LineStatus", "%1 settings not sent to the controller — File > Send all settings again");
 constexpr const char* Finishing =
     QT_TRANSLATE_NOOP("LineStatus", "Finishing sending to the controller…");
+constexpr const char* Back = QT_TRANSLATE_NOOP("LineStatus", "%1 is back");
+constexpr const char* BackOneUnsent = QT_TRANSLATE_NOOP(
+    "LineStatus", "%1 is back — %2 setting not sent: File > Send all settings again");
+constexpr const char* BackSomeUnsent = QT_TRANSLATE_NOOP(
+    "LineStatus", "%1 is back — %2 settings not sent: File > Send all settings again");
 constexpr const char* QuitNow = QT_TRANSLATE_NOOP("LineStatus", "Quit now");
+constexpr const char* Close = QT_TRANSLATE_NOOP("LineStatus", "Close");
 
 }  // namespace
 
@@ -60,12 +66,23 @@ QString unsentText(int count, const Language& language) {
     return catalogue(language, count == 1 ? OneUnsent : SomeUnsent).arg(count);
 }
 
+QString backText(const QString& port, int unsent, const Language& language) {
+    if (unsent == 0) {
+        return catalogue(language, Back).arg(port);
+    }
+    return catalogue(language, unsent == 1 ? BackOneUnsent : BackSomeUnsent).arg(port).arg(unsent);
+}
+
 QString finishingText(const Language& language) {
     return catalogue(language, Finishing);
 }
 
 QString quitNowText(const Language& language) {
     return catalogue(language, QuitNow);
+}
+
+QString closeText(const Language& language) {
+    return catalogue(language, Close);
 }
 
 }  // namespace rotaline

@@ -30,8 +30,13 @@ LineStatus lineStatusOf(const LineClock& line, const QString& port, const Langua
 // "2 settings not sent to the controller — File > Send all settings again".
 QString unsentText(int count, const Language& language);
 
+// "COM1 is back — 3 settings not sent: File > Send all settings again", once the adapter of
+// the COM number chosen returns after a send found it gone.
+QString backText(const QString& port, int unsent, const Language& language);
+
 // The window that waits for the line when the program ends.
 QString finishingText(const Language& language);
 QString quitNowText(const Language& language);
+QString closeText(const Language& language);
 
 }  // namespace rotaline

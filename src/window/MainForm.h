@@ -86,6 +86,9 @@ public:
     // value is sent.
     bool SendParameter(std::uint8_t address, std::uint8_t value);
     bool ModelHandshake();
+    // The device of the COM number chosen is there (again): after a send found it gone, the
+    // lamp lights and the status bar says what the controller still lacks.
+    void deviceReturned();
     void MSComm1_OnComm();
     void mnuExit_Click();
     // The window is closing, by Exit or otherwise: the port is released.
@@ -132,6 +135,9 @@ public:
     // ": ", and the choice text for a value ("" where the control has no such choice).
     QString notePrefix(int slot) const;
     QString choiceText(int slot, int value) const;
+    // Whether the window lets the user set `slot` now: its control shown and enabled, and every
+    // frame around it.
+    bool letsSet(int slot) const;
     void CommandClear_Click();
     void FillValueLists();
 
@@ -179,7 +185,9 @@ private:
     void showInvalidPortMessage();
     void reportPortProblem(const LinkOutcome& outcome);
     void showLampHelp();
+    void showSendingFailure(const LinkOutcome& failure);
     void sendingFailed(const LinkOutcome& failure);
+    void sent();
     void refillModelLists(const Language& language);
     void refillPointList(ComboList& list);
     void appendNote(const QString& line);
@@ -200,6 +208,8 @@ private:
     const ValueControl& ownerOf(int slot) const;
     bool setOwnerValue(int slot, int value);
     bool loadTried(const std::optional<QList<QByteArray>>& lines);
+    void fileIs(const QString& path);
+    void showFileState();
     SettingsFault loadSettingsLines(const QList<QByteArray>& lines);
     SettingsFault tryLoadOnCopy(const QList<QByteArray>& lines) const;
     void takeStateOf(const MainForm& other);
@@ -219,6 +229,10 @@ private:
     bool replaying_ = false;
     std::bitset<SlotCount> unsent_;
     bool handshakeOnly_ = false;  // nothing but a handshake went out since the port was chosen
+    QString file_;                // opened or saved last
+    std::optional<std::string> fileBlock_;  // the block as it was then
+    bool deviceLost_ = false;               // a send found the device gone
+    bool deviceBack_ = false;               // and it has returned since, with nothing sent yet
     struct {
         SendJournal* journal = nullptr;
         JournalPortOf portOf;

@@ -34,6 +34,7 @@ void MainForm::bindHandlers() {
         };
     }
     c.mnuAbout->onClick = [this] { host_->showAbout(); };
+    c.mnuHow->onClick = [this] { host_->showGuide(); };
     for (Control* adapters : {c.mnuAdapters, c.ImageOn, c.ImageOff}) {
         adapters->onClick = [this] { host_->showAdapters(); };
     }

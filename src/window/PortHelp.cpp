@@ -67,8 +67,9 @@ struct Reason {
     const char* text;
 };
 
-constexpr std::array<Reason, 8> Reasons{{
+constexpr std::array<Reason, 9> Reasons{{
     {PortProblem::Unassigned, QT_TRANSLATE_NOOP("PortHelp", "No adapter is assigned to COM%1.")},
+    {PortProblem::NotSerial, QT_TRANSLATE_NOOP("PortHelp", "%2 is not a serial device.")},
     {PortProblem::Absent, QT_TRANSLATE_NOOP("PortHelp", "%2 is not present.")},
     {PortProblem::TakenByBrltty, QT_TRANSLATE_NOOP("PortHelp", "%2 is not present.")},
     {PortProblem::PermissionDenied, QT_TRANSLATE_NOOP("PortHelp", "You may not use %2.")},

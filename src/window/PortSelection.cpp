@@ -45,6 +45,8 @@ void MainForm::ComboCOM_Click() {
     lamp_ = {outcome, ports.listIndex() + 1};
     showLampHelp();
     handshakeOnly_ = outcome.ok;
+    deviceLost_ = false;
+    deviceBack_ = false;
     endHistory();
 }
 

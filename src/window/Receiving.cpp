@@ -31,6 +31,9 @@ void MainForm::Form_Unload() {
 }
 
 LineStatus MainForm::lineStatus() const {
+    if (deviceBack_ && !link_.line().isBusy()) {
+        return {backText(controls_.ComboCOM->text(), unsentCount(), *flags_.language), 100, false};
+    }
     if (const std::optional<LinkOutcome>& failure = link_.sendingFailure()) {
         return {portTrouble(*failure, controls_.ComboCOM->listIndex() + 1, *flags_.language), 100,
                 false};

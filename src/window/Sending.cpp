@@ -1,3 +1,5 @@
+#include <utility>
+
 #include "model/ParameterTable.h"
 #include "model/WireFormat.h"
 #include "window/MainForm.h"
@@ -26,42 +28,69 @@ void MainForm::reportPortProblem(const LinkOutcome& outcome) {
                            const Language& language) { return portHelp(outcome, port, language); });
 }
 
-// What was handed over did not all leave: the lamp goes off and the status bar says why.
-void MainForm::sendingFailed(const LinkOutcome& failure) {
+// A send failed, or what was handed over did not all leave: the lamp goes off and the status
+// bar says why. A device that is gone is watched for.
+void MainForm::showSendingFailure(const LinkOutcome& failure) {
     reportPortProblem(failure);
     controls_.ImageOn->setVisible(false);
     controls_.ImageOff->setVisible(true);
     lamp_ = {failure, controls_.ComboCOM->listIndex() + 1};
     showLampHelp();
+    deviceLost_ =
+        failure.problem == PortProblem::Absent || failure.problem == PortProblem::Disconnected;
+    deviceBack_ = false;
+}
+
+// What was handed over did not all leave.
+void MainForm::sendingFailed(const LinkOutcome& failure) {
+    showSendingFailure(failure);
     if (!journaling_.session.isEmpty()) {
         journalSent(false);
     }
 }
 
+void MainForm::sent() {
+    deviceBack_ = false;
+    host_->lineBusy();
+}
+
+void MainForm::deviceReturned() {
+    if (!std::exchange(deviceLost_, false)) {
+        return;
+    }
+    deviceBack_ = true;
+    controls_.ImageOn->setVisible(true);
+    controls_.ImageOff->setVisible(false);
+    lamp_ = {LinkOutcome{}, controls_.ComboCOM->listIndex() + 1};
+    showLampHelp();
+    host_->lineBusy();
+}
+
 bool MainForm::SendParameter(std::uint8_t address, std::uint8_t value) {
-    const LinkOutcome sent = link_.sendParameter(address, value);
-    markUnsent(slotOf(address), !sent.ok);
-    journalSent(sent.ok);
-    if (!sent.ok) {
-        reportPortProblem(sent);
+    const LinkOutcome outcome = link_.sendParameter(address, value);
+    markUnsent(slotOf(address), !outcome.ok);
+    showFileState();
+    journalSent(outcome.ok);
+    if (!outcome.ok) {
+        showSendingFailure(outcome);
         showInvalidPortMessage();
         return false;
     }
     handshakeOnly_ = false;
-    host_->lineBusy();
+    sent();
     const std::array<char16_t, 2> trace = traceOf(link_.sendBuffer());
     controls_.Text2->append(QString(QChar(trace[0])) + QChar(trace[1]));
     return true;
 }
 
 bool MainForm::ModelHandshake() {
-    if (const LinkOutcome sent = link_.sendModelHandshake(); !sent.ok) {
+    if (const LinkOutcome outcome = link_.sendModelHandshake(); !outcome.ok) {
         journaling_.complete = false;
-        reportPortProblem(sent);
+        showSendingFailure(outcome);
         showInvalidPortMessage();
         return false;
     }
-    host_->lineBusy();
+    sent();
     controls_.Text2->append(QString::fromLatin1(HandshakeTrace));
     return true;
 }

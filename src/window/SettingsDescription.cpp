@@ -42,7 +42,7 @@ SettingsDescription describeSettings(const MainForm& form, const ParameterBlock&
         const int slot = parameter.slot;
         description.parameters.push_back({slot, form.notePrefix(slot), file.value[slot],
                                           form.choiceText(slot, file.value[slot]),
-                                          file.inUse[slot]});
+                                          file.inUse[slot] && form.letsSet(slot)});
     }
     return description;
 }
@@ -66,9 +66,10 @@ QJsonObject describedObject(const SettingsDescription& description) {
     for (const SlotDescription& parameter : description.parameters) {
         parameters.append(QJsonObject{
             {"slot", parameter.slot},
-            {"name", parameter.name},
+            {"name", parameter.name.trimmed()},
             {"value", parameter.value},
-            {"choice", parameter.choice.isEmpty() ? QJsonValue() : QJsonValue(parameter.choice)},
+            {"choice",
+             parameter.choice.isEmpty() ? QJsonValue() : QJsonValue(parameter.choice.trimmed())},
             {"inUse", parameter.inUse}});
     }
     return QJsonObject{

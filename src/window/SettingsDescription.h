@@ -17,8 +17,8 @@ struct SlotDescription {
     int slot = 0;
     QString name;  // the note's prefix
     int value = 0;
-    QString choice;  // the note's choice text; "" where the control has no such choice
-    bool inUse = false;
+    QString choice;      // the note's choice text; "" where the control has no such choice
+    bool inUse = false;  // the file sets it and the window lets the user set it
 };
 
 // The controller a settings file is for, and every parameter in the order of the window's

@@ -33,7 +33,7 @@ QString settingsFaultMessage(SettingsFault fault, const Language& language) {
 }
 
 void MainForm::SaveSettingsFile() {
-    const QString path = dialogs_.saveFileName(QLatin1String(SaveFilter));
+    const QString path = dialogs_.saveFileName(QLatin1String(SaveFilter), file_);
     if (path.isEmpty()) {
         return;
     }
@@ -45,9 +45,19 @@ void MainForm::SaveSettingsFile() {
         return;
     }
     UpdateFileMenu(path);
-    host_->fileShown(path);
+    fileIs(path);
     host_->showStatus(
         [path](const Language& language) { return catalogue(language, SavedStatus).arg(path); });
+}
+
+void MainForm::fileIs(const QString& path) {
+    file_ = path;
+    fileBlock_ = encodeSettingsFile(block_);
+    showFileState();
+}
+
+void MainForm::showFileState() {
+    host_->fileShown(file_, encodeSettingsFile(block_) != fileBlock_);
 }
 
 void MainForm::mnuOpen_Click() {
@@ -60,7 +70,7 @@ void MainForm::mnuOpen_Click() {
 void MainForm::OpenSettingsFile(const QString& path) {
     UpdateFileMenu(path);
     if (loadTried(readSettingsLines(path))) {
-        host_->fileShown(path);
+        fileIs(path);
     }
     controls_.Text1->setText(QLatin1String(texts::LoadNote) + path + texts::CrLf);
 }
@@ -78,12 +88,12 @@ void MainForm::allowSendAll(bool allowed) {
 }
 
 // The next controller gets what the last one got: the block goes out as loading a file with it
-// would, on the port chosen now.
+// would, on the port chosen now. A port closed by a failed send is opened again first.
 void MainForm::mnuSendAll_Click() {
     if (!controls_.mnuSendAll->isEnabled()) {
         return;
     }
-    if (!link_.isReady()) {
+    if (!link_.isReady() && !link_.reopen().ok) {
         showInvalidPortMessage();
         return;
     }

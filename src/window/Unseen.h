@@ -10,7 +10,7 @@ class Unseen : public Dialogs, public SettingsStore {
 public:
     Answer message(const QString&, Icon, Buttons) override { return Answer::Ok; }
     QString openFileName(const QString&) override { return {}; }
-    QString saveFileName(const QString&) override { return {}; }
+    QString saveFileName(const QString&, const QString&) override { return {}; }
     QString value(const QString&, const QString&) const override { return {}; }
     void setValue(const QString&, const QString&, const QString&) override {}
     QList<QPair<QString, QString>> section(const QString&) const override { return {}; }

@@ -9,8 +9,9 @@
 // still leaving. So do the Linux 6.x drivers of CH340/CH341 (ch341), PL2303 (pl2303) and
 // CDC-ACM (cdc_acm) adapters, which cannot ask the chip what it still holds; 16550 UARTs, FTDI
 // (ftdi_sio) and CP210x (cp210x) adapters are exact, as the model is without N.
-// With ROTALINE_LINE_STUCK set the adapter takes nothing: the line stays busy until its output
-// is flushed. What it sees goes to the file named by ROTALINE_LINE_LOG, a line each:
+// With ROTALINE_LINE_STUCK set the adapter takes nothing: the line stays busy, and TIOCOUTQ
+// counts every byte, until its output is flushed. What it sees goes to the file named by
+// ROTALINE_LINE_LOG, a line each:
 //   garbled N          N bytes were on the line when its speed changed
 //   wait MS main|other a call waited MS milliseconds for the line, on the main thread or not
 #include <dlfcn.h>
@@ -91,8 +92,14 @@ Clock::time_point kernelEmptyAt() {
     return bytes.size() > hidden ? bytes[bytes.size() - 1 - hidden] : Clock::time_point{};
 }
 
+bool isStuck() {
+    return std::getenv("ROTALINE_LINE_STUCK") != nullptr;
+}
+
+// A stuck adapter leaves every byte in the kernel's queue, as ch341 and ftdi_sio do with the
+// flow control held off.
 void dropLeft(Clock::time_point now) {
-    while (!bytes.empty() && bytes.front() <= now) {
+    while (!isStuck() && !bytes.empty() && bytes.front() <= now) {
         bytes.pop_front();
     }
 }
@@ -102,17 +109,21 @@ bool hungUp(int fd) {
     return poll(&state, 1, 0) > 0 && (state.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0;
 }
 
+// A hung-up line takes nothing more: the kernel throws away what it held.
+void forgetIfHungUp(int fd) {
+    if (hungUp(fd)) {
+        bytes.clear();
+    }
+}
+
 // Waits, with the lock held, until the kernel has handed every byte on, the output was flushed
 // or the adapter is gone (a hung-up line takes nothing more).
 void waitForIdle(std::unique_lock<std::mutex>& held, int fd) {
     const Clock::time_point start = Clock::now();
-    const bool stuck = std::getenv("ROTALINE_LINE_STUCK") != nullptr;
-    while (!bytes.empty() && (stuck || Clock::now() < kernelEmptyAt()) && !hungUp(fd)) {
+    while (!bytes.empty() && (isStuck() || Clock::now() < kernelEmptyAt()) && !hungUp(fd)) {
         lineIdle.wait_for(held, std::chrono::milliseconds(20));
     }
-    if (hungUp(fd)) {
-        bytes.clear();
-    }
+    forgetIfHungUp(fd);
     dropLeft(Clock::now());
     const long waited =
         std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count();
@@ -217,6 +228,7 @@ int tcsetattr(int fd, int when, const termios* settings) {
             }
             termios now{};
             tcgetattr(fd, &now);
+            forgetIfHungUp(fd);
             dropLeft(Clock::now());
             if (cfgetospeed(&now) != cfgetospeed(settings) && !bytes.empty()) {
                 note("garbled %ld%s\n", static_cast<long>(bytes.size()));

@@ -26,8 +26,9 @@ QString ScriptedDialogs::openFileName(const QString& filter) {
     return fileNames_.dequeue();
 }
 
-QString ScriptedDialogs::saveFileName(const QString& filter) {
+QString ScriptedDialogs::saveFileName(const QString& filter, const QString& current) {
     filters_ << filter;
+    saveStart_ = current;
     if (fileNames_.isEmpty()) {
         unexpected_ << QStringLiteral("save dialog without answer");
         return {};

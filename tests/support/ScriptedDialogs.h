@@ -27,7 +27,7 @@ public:
 
     Answer message(const QString& text, Icon icon, Buttons buttons) override;
     QString openFileName(const QString& filter) override;
-    QString saveFileName(const QString& filter) override;
+    QString saveFileName(const QString& filter, const QString& current) override;
 
     void nextAnswer(Answer answer) { answers_.enqueue(answer); }
     void nextFileName(const QString& path) { fileNames_.enqueue(path); }
@@ -38,6 +38,8 @@ public:
     }
     QStringList texts() const;
     const QStringList& filters() const { return filters_; }
+    // The file the last save dialog started on.
+    const QString& saveStart() const { return saveStart_; }
     void clear() {
         shown_.clear();
         seen_ = 0;
@@ -46,6 +48,7 @@ public:
     QStringList problems() const;
 
 private:
+    QString saveStart_;
     QList<Shown> shown_;
     mutable qsizetype seen_ = 0;
     QQueue<Answer> answers_;

@@ -7,6 +7,9 @@
 #include <QFile>
 #include <cerrno>
 #include <cstring>
+#include <optional>
+
+#include "files/SettingsFile.h"
 
 namespace rotaline {
 
@@ -21,14 +24,16 @@ struct Choice {
 const Choice Format{"--format", "format", {"text", "json"}};
 const Choice LanguageChoice{"--lang", "language", languageOptions()};
 
-// Takes the value after the choice option at `i` into `value`; the reason when none fits.
-QString takeValue(const Choice& choice, const QStringList& arguments, int& i, QString& value) {
+// Takes the choice option's value, given after "=" or as the next argument, into `value`; the
+// reason when none fits.
+QString takeValue(const Choice& choice, const std::optional<QString>& attached,
+                  const QStringList& arguments, int& i, QString& value) {
     const QString allowed = choice.values.join(QStringLiteral(" or "));
-    if (i + 1 >= arguments.size()) {
+    if (!attached && i + 1 >= arguments.size()) {
         return QStringLiteral("%1 needs a %2: %3")
             .arg(QLatin1String(choice.option), QLatin1String(choice.what), allowed);
     }
-    value = arguments[++i];
+    value = attached ? *attached : arguments[++i];
     return choice.values.contains(value) ? QString()
                                          : QStringLiteral("\"%1\" is not a %2: %3")
                                                .arg(value, QLatin1String(choice.what), allowed);
@@ -37,6 +42,13 @@ QString takeValue(const Choice& choice, const QStringList& arguments, int& i, QS
 // The files each mode takes, and how to say it when the count is wrong.
 QString countProblem(const Request& request) {
     const auto given = QString::number(request.files.size());
+    if (request.files.contains(QString())) {
+        return request.mode == Request::Mode::Send && request.files.indexOf(QString()) == 1
+                   ? QStringLiteral(
+                         "DEVICE is empty: name the adapter's device, such as "
+                         "/dev/ttyUSB0")
+                   : QStringLiteral("a settings file's name is empty");
+    }
     switch (request.mode) {
         case Request::Mode::Describe:
             return request.files.size() == 1
@@ -90,7 +102,18 @@ std::variant<Request, QString> parseArguments(const QStringList& arguments) {
     bool json = false;
     bool language = false;
     for (int i = 0; i < arguments.size(); ++i) {
-        const QString& argument = arguments[i];
+        QString argument = arguments[i];
+        std::optional<QString> attached;  // --option=value
+        if (const qsizetype equals = argument.indexOf(QLatin1Char('='));
+            argument.startsWith(QLatin1String("--")) && equals > 2) {
+            attached = argument.mid(equals + 1);
+            argument.truncate(equals);
+        }
+        const bool takesValue = argument == QLatin1String(Format.option) ||
+                                argument == QLatin1String(LanguageChoice.option);
+        if (attached && !takesValue) {
+            return argument + QStringLiteral(" takes no value");
+        }
         if (argument == QLatin1String("--help")) {
             request.mode = Request::Mode::Help;
             return request;
@@ -112,12 +135,11 @@ std::variant<Request, QString> parseArguments(const QStringList& arguments) {
             }
         } else if (argument == QLatin1String("--dry-run")) {
             request.dryRun = true;
-        } else if (argument == QLatin1String(Format.option) ||
-                   argument == QLatin1String(LanguageChoice.option)) {
+        } else if (takesValue) {
             const bool isFormat = argument == QLatin1String(Format.option);
             QString value;
             if (QString problem =
-                    takeValue(isFormat ? Format : LanguageChoice, arguments, i, value);
+                    takeValue(isFormat ? Format : LanguageChoice, attached, arguments, i, value);
                 !problem.isEmpty()) {
                 return problem;
             }
@@ -185,7 +207,29 @@ QString fileProblem(const QString& path) {
         return QStringLiteral("cannot be read: ") + QString::fromLocal8Bit(std::strerror(errno));
     }
     ::close(fd);
+    if (status.st_size == 0) {
+        return QStringLiteral("is empty, not a settings file");
+    }
+    if (status.st_size > MaxSettingsFileBytes) {
+        return QStringLiteral("is larger than %1 KiB, too large for a settings file")
+            .arg(MaxSettingsFileBytes / 1024);
+    }
     return {};
+}
+
+QString loadProblem(const QString& path, const QStringList& problems) {
+    QString problem = problems.join(QStringLiteral("; ")).trimmed();
+    if (const std::optional<QList<QByteArray>> lines = readSettingsLines(path)) {
+        ParameterBlock block;
+        for (int slot = 0; slot < SlotCount; ++slot) {
+            if (decodeSettingsLines(*lines, slot, slot + 1, block) != SettingsFault::None) {
+                problem =
+                    QStringLiteral("not a settings file at line %1: ").arg(slot + 1) + problem;
+                break;
+            }
+        }
+    }
+    return path + QStringLiteral(": ") + problem;
 }
 
 }  // namespace rotaline

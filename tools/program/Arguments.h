@@ -32,4 +32,8 @@ QStringList languageOptions();
 // reason), or nothing when it can be tried. Nothing waits on a pipe or a device.
 QString fileProblem(const QString& path);
 
+// "FILE: " and why loading refused the file: the problems it reported, after the line at fault
+// where a line is not one of a settings file.
+QString loadProblem(const QString& path, const QStringList& problems);
+
 }  // namespace rotaline

@@ -16,7 +16,7 @@ public:
         return answer;
     }
     QString openFileName(const QString&) override { return {}; }
-    QString saveFileName(const QString&) override { return {}; }
+    QString saveFileName(const QString&, const QString&) override { return {}; }
     QString value(const QString&, const QString&) const override { return {}; }
     void setValue(const QString&, const QString&, const QString&) override {}
     QList<QPair<QString, QString>> section(const QString&) const override { return {}; }

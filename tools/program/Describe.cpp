@@ -31,8 +31,7 @@ std::optional<SettingsDescription> describeFile(const QString& path, const Langu
     form.LoadSettingsFile(path);
     const std::optional<QList<QByteArray>> lines = readSettingsLines(path);
     if (!console.problems.isEmpty() || !lines) {
-        std::fprintf(stderr, "%s: %s\n", qPrintable(path),
-                     console.problems.join(QStringLiteral("; ")).toUtf8().constData());
+        std::fprintf(stderr, "%s\n", loadProblem(path, console.problems).toUtf8().constData());
         return std::nullopt;
     }
     ParameterBlock block;  // as the file writes it: the load may set some flags otherwise

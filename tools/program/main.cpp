@@ -3,7 +3,9 @@
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QGuiApplication>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 
 #include "link/ProgrammingLink.h"
@@ -35,7 +37,7 @@ struct HeadlessForm {
 };
 
 void reportProblems(const QString& file, const QStringList& problems) {
-    std::fprintf(stderr, "%s: %s\n", qPrintable(file), qPrintable(problems.join("; ")));
+    std::fprintf(stderr, "%s\n", qPrintable(loadProblem(file, problems)));
 }
 
 double seconds(LineClock::Clock::duration duration) {
@@ -68,14 +70,15 @@ constexpr const char* Usage =
     "       rotaline-program --sheet OUT.pdf [--lang LANGUAGE] SETTINGS-FILE\n"
     "       rotaline-program --history [--format text|json] [--lang LANGUAGE] [--last N]\n"
     "       rotaline-program --adapters [--format text|json] [--lang LANGUAGE]\n"
-    "Sends to the controller on DEVICE what loading SETTINGS-FILE into Rotaline sends,\n"
-    "printing each message. --dry-run prints the messages without opening DEVICE.\n"
+    "Sends to the controller on DEVICE what loading SETTINGS-FILE into Rotaline just started\n"
+    "sends, printing each message. --dry-run prints the messages without opening DEVICE.\n"
     "--describe prints the controller a file is for and each setting it uses; --diff prints\n"
     "the settings two files set otherwise (exit status 0 alike, 1 different, 2 trouble).\n"
     "--sheet writes a file's one-page setup sheet as PDF; --history prints what each\n"
     "controller was left with, newest first.\n"
     "--adapters lists the serial adapters, why one cannot be used and how to fix it\n"
-    "(exit status 0 when one can be used, 1 when none can, 2 trouble).\n";
+    "(exit status 0 when one can be used, 1 when none can, 2 trouble).\n"
+    "A value may follow its option after \"=\": --format=json.\n";
 
 // The usage with the languages --lang takes.
 QString usageText() {
@@ -118,9 +121,7 @@ std::unique_ptr<QCoreApplication> application(int& argc, char** argv, Request::M
     return std::make_unique<QGuiApplication>(argc, argv);
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int run(int argc, char** argv) {
     QStringList arguments;
     for (int i = 1; i < argc; ++i) {
         arguments << QString::fromLocal8Bit(argv[i]);
@@ -155,6 +156,7 @@ int main(int argc, char** argv) {
     const QString file = request.files[0];
     const QString device = request.files[1];
     // The whole load is tried without the device first: a bad file writes nothing.
+    qsizetype wanted = 0;  // bytes the load writes
     {
         RecordingPort nowhere;
         HeadlessForm trial(nowhere);
@@ -163,6 +165,7 @@ int main(int argc, char** argv) {
             reportProblems(file, trial.console.problems);
             return 2;
         }
+        wanted = nowhere.written().size();
     }
     // A signal lets the run end and close the port properly, then ends the tool.
     const ExitSignals exitSignals;
@@ -190,11 +193,21 @@ int main(int argc, char** argv) {
                          failure = sendingFailureText(problem, device, unsent);
                      });
     headless.form.LoadSettingsFile(file);
+    // A write the device did not take is said at once, with what it left unsent.
+    const qsizetype notWritten = (wanted - port.written().size()) / 2;
+    if (notWritten > 0) {
+        std::fprintf(stderr, "%s\n%lld of %lld messages were not sent\n",
+                     qPrintable(port.errorString()), static_cast<long long>(notWritten),
+                     static_cast<long long>(wanted / 2));
+    }
     link.close();
     if (waitForIdleLine(port, exitSignals)) {
         std::fprintf(stderr, "stopped by signal %d; the rest of the settings was not sent\n",
                      ExitSignals::caught());
         return 128 + ExitSignals::caught();
+    }
+    if (notWritten > 0) {
+        return 3;
     }
     if (!failure.isEmpty() || !link.isReady()) {
         std::fprintf(stderr, "%s\n", qPrintable(failure.isEmpty() ? port.errorString() : failure));
@@ -212,4 +225,23 @@ int main(int argc, char** argv) {
         return link.isReady() ? 2 : 3;
     }
     return 0;
+}
+
+// What was printed reached its file: a full disk or a closed pipe is a failure too.
+bool outputWritten() {
+    const bool flushed = std::fflush(stdout) == 0;
+    const int error = errno;
+    if (flushed && std::ferror(stdout) == 0) {
+        return true;
+    }
+    std::fprintf(stderr, "rotaline-program: the output could not be written: %s\n",
+                 std::strerror(flushed ? EIO : error));
+    return false;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const int status = run(argc, argv);
+    return outputWritten() || status != 0 ? status : 2;
 }

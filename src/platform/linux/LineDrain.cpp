@@ -12,11 +12,6 @@ namespace {
 
 constexpr int SliceMilliseconds = 20;
 
-bool hungUp(int fd) {
-    pollfd state{fd, 0, 0};
-    return ::poll(&state, 1, 0) > 0 && (state.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0;
-}
-
 int kernelQueue(int fd) {
     int queued = 0;
     return ::ioctl(fd, TIOCOUTQ, &queued) == 0 ? queued : 0;
@@ -24,21 +19,29 @@ int kernelQueue(int fd) {
 
 }  // namespace
 
-// A hang-up also ends tcdrain; the kernel then throws away what it held.
+bool lineHungUp(int fd) {
+    pollfd state{fd, 0, 0};
+    return ::poll(&state, 1, 0) > 0 && (state.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0;
+}
+
+// The kernel's queue is watched rather than waited for with tcdrain, which nothing but a flush
+// of that very descriptor ends: a released or given-up wait then ends within a slice. On a
+// hang-up the kernel throws away what it held.
 void LineDrain::wait() {
-    ::tcdrain(fd_);
     for (;;) {
         const auto now = LineClock::Clock::now();
         if (givenUp_) {
             return;
         }
-        if (hungUp(fd_)) {
+        if (lineHungUp(fd_)) {
             return end(Outcome::HungUp, line_.bytesLeft(now));
         }
-        if (!line_.isBusy(now)) {
+        if (!line_.isBusy(now) && kernelQueue(fd_) == 0) {
             return end(Outcome::Idle, 0);
         }
-        const auto left = std::chrono::ceil<std::chrono::milliseconds>(line_.timeLeft(now));
+        const auto left =
+            std::chrono::ceil<std::chrono::milliseconds>(std::max<LineClock::Clock::duration>(
+                line_.timeLeft(now), std::chrono::milliseconds(1)));
         pollfd state{fd_, 0, 0};
         ::poll(&state, 1, static_cast<int>(std::min<long long>(left.count(), SliceMilliseconds)));
     }

@@ -5,25 +5,51 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <cerrno>
 
 namespace rotaline {
 
 namespace {
 
-struct Holds {
-    bool device = false;
-    bool ptyMaster = false;
-};
+// The number N of /dev/pts/N, or -1 for a device that is no pseudo-terminal.
+int ptyIndexOf(const QString& device) {
+    bool numeric = false;
+    const int index =
+        device.startsWith(QLatin1String("/dev/pts/")) ? device.mid(9).toInt(&numeric) : -1;
+    return numeric ? index : -1;
+}
 
-Holds holdsOf(const QDir& descriptors, const QString& device) {
-    Holds holds;
+// The pseudo-terminal whose master side the descriptor `fd` of a process is, or -1.
+int masterIndexOf(const QString& process, const QString& fd) {
+    QFile info(process + QStringLiteral("/fdinfo/") + fd);
+    if (!info.open(QIODevice::ReadOnly)) {
+        return -1;
+    }
+    for (const QByteArray& line : info.readAll().split('\n')) {
+        if (line.startsWith("tty-index:")) {
+            return line.mid(10).trimmed().toInt();
+        }
+    }
+    return -1;
+}
+
+// Whether the process has `device` open as a user of the line. The one holding the master side
+// of that very pseudo-terminal is its other end (the virtual controller, a test), whatever
+// else it holds; holding another one's (a socat bridge, a terminal program) changes nothing.
+bool holds(const QString& process, const QString& device) {
+    const QDir descriptors(process + QStringLiteral("/fd"));
+    const int pty = ptyIndexOf(device);
+    bool opened = false;
     for (const QString& fd : descriptors.entryList(QDir::Files | QDir::System)) {
         const QString target = QFile::symLinkTarget(descriptors.filePath(fd));
-        holds.device = holds.device || target == device;
-        holds.ptyMaster = holds.ptyMaster || target == QLatin1String("/dev/ptmx") ||
-                          target == QLatin1String("/dev/pts/ptmx");
+        if (pty >= 0 &&
+            (target == QLatin1String("/dev/ptmx") || target == QLatin1String("/dev/pts/ptmx")) &&
+            masterIndexOf(process, fd) == pty) {
+            return false;
+        }
+        opened = opened || target == device;
     }
-    return holds;
+    return opened;
 }
 
 QString programOf(const QString& process) {
@@ -34,10 +60,11 @@ QString programOf(const QString& process) {
 
 }  // namespace
 
-std::optional<PortHolder> otherHolderOf(const QString& device, const QString& proc) {
+HolderSearch searchHolders(const QString& device, const QString& proc) {
+    HolderSearch search;
     const QString canonical = QFileInfo(device).canonicalFilePath();
     if (canonical.isEmpty()) {
-        return std::nullopt;
+        return search;
     }
     const QDir processes(proc);
     const QString self = QString::number(::getpid());
@@ -47,13 +74,19 @@ std::optional<PortHolder> otherHolderOf(const QString& device, const QString& pr
         if (!numeric || pid == self) {
             continue;
         }
-        const Holds holds =
-            holdsOf(QDir(processes.filePath(pid) + QStringLiteral("/fd")), canonical);
-        if (holds.device && !holds.ptyMaster) {
-            return PortHolder{pid.toLongLong(), programOf(processes.filePath(pid))};
+        const QString process = processes.filePath(pid);
+        if (::access(QFile::encodeName(process + QStringLiteral("/fd")).constData(), R_OK) != 0) {
+            search.unseen = search.unseen || errno == EACCES;
+        } else if (holds(process, canonical)) {
+            search.holder = PortHolder{pid.toLongLong(), programOf(process)};
+            return search;
         }
     }
-    return std::nullopt;
+    return search;
+}
+
+std::optional<PortHolder> otherHolderOf(const QString& device, const QString& proc) {
+    return searchHolders(device, proc).holder;
 }
 
 bool isRunning(const QString& program, const QString& proc) {

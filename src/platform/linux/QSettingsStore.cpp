@@ -14,8 +14,27 @@ namespace rotaline {
 
 namespace {
 
+constexpr qint64 MaxFileBytes = 64 * 1024;  // as settings files: many times what it holds
+
 QString reasonOf(int error) {
     return QString::fromLocal8Bit(std::strerror(error));
+}
+
+// The lock files beside the store: the one taken inside every sync, and our own.
+QStringList lockFiles(const QString& file) {
+    return {file + QStringLiteral(".lock"), file + QStringLiteral(".update-lock")};
+}
+
+// A lock file that is there and not a regular file, which taking the lock would open and wait
+// on for ever; "" when there is none.
+QString specialLock(const QString& file) {
+    for (const QString& lock : lockFiles(file)) {
+        struct stat st {};
+        if (::stat(QFile::encodeName(lock).constData(), &st) == 0 && !S_ISREG(st.st_mode)) {
+            return lock;
+        }
+    }
+    return {};
 }
 
 // Where the file belongs; "" when there is no folder for it. A relative XDG_CONFIG_HOME is
@@ -45,6 +64,9 @@ StoreTrouble troubleWith(const QString& file) {
         return {true, file,
                 S_ISDIR(st.st_mode) ? QStringLiteral("It is a folder.")
                                     : QStringLiteral("It is not a regular file.")};
+    }
+    if (st.st_size > MaxFileBytes) {
+        return {true, file, QStringLiteral("It is larger than 64 KiB.")};
     }
     const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) {
@@ -116,8 +138,30 @@ QString QSettingsStore::unreadable(const QString& section, const QString& key) c
     return {};
 }
 
-void QSettingsStore::setValue(const QString& section, const QString& key, const QString& value) {
+// The file or a lock beside it turned into something that would keep a sync waiting: from
+// then on the values live in memory. Checked before a change, so that no change waits to be
+// written when the file store is dropped.
+bool QSettingsStore::keepInMemory() {
     if (!settings_) {
+        return true;
+    }
+    const StoreTrouble trouble = troubleWith(file_);
+    const QString lock = specialLock(file_);
+    if (!trouble.unread && lock.isEmpty()) {
+        return false;
+    }
+    for (const QString& key : settings_->allKeys()) {
+        memory_.insert(key, settings_->value(key).toString());
+    }
+    settings_.reset();
+    trouble_ = lock.isEmpty()
+                   ? StoreTrouble{false, trouble.file, trouble.reason}
+                   : StoreTrouble{false, lock, QStringLiteral("It is not a regular file.")};
+    return true;
+}
+
+void QSettingsStore::setValue(const QString& section, const QString& key, const QString& value) {
+    if (keepInMemory()) {
         memory_.insert(keyOf(section, key), value);
         troubled(trouble_);
         return;
@@ -157,7 +201,7 @@ void QSettingsStore::syncAndCheck() {
 // beside the file (the store's own lock is taken inside every sync) keeps the two apart. A
 // store that cannot be locked, such as one in a read-only folder, is changed all the same.
 void QSettingsStore::exclusively(const std::function<void()>& change) {
-    if (!settings_) {
+    if (keepInMemory()) {
         change();
         return;
     }

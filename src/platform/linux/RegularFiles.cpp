@@ -21,12 +21,28 @@ namespace {
 
 // Old content kept in memory to put back when a rewrite in place fails.
 constexpr off_t MaxKeptBytes = 16 * 1024 * 1024;
-constexpr int NotRegular = -1;  // our own error code beside errno's
+constexpr int NotRegular = -1;  // our own error codes beside errno's
+constexpr int ReadOnly = -2;
 constexpr std::size_t ReadPiece = 64 * 1024;
+constexpr qsizetype MaxNameBytes = 255;  // NAME_MAX of every Linux filesystem
+const QByteArray CopyMark = ".rotaline-";
+constexpr qsizetype CopyLetters = 6;  // the XXXXXX of mkostemp
 
 QString reasonOf(int error) {
-    return error == NotRegular ? QStringLiteral("It is not a regular file.")
-                               : QString::fromLocal8Bit(std::strerror(error));
+    switch (error) {
+        case NotRegular:
+            return QStringLiteral("It is not a regular file.");
+        case ReadOnly:
+            return QStringLiteral("It is read-only.");
+        default:
+            return QString::fromLocal8Bit(std::strerror(error));
+    }
+}
+
+// ".NAME.rotaline-" before the six letters of a copy of the file named `name`, NAME cut short
+// so that the whole stays a name the filesystem takes.
+QByteArray copyPrefix(const QByteArray& name) {
+    return '.' + name.left(MaxNameBytes - 1 - CopyMark.size() - CopyLetters) + CopyMark;
 }
 
 int openFlags(int access) {
@@ -87,7 +103,7 @@ class Companion {
 public:
     explicit Companion(const QByteArray& target) {
         const qsizetype slash = target.lastIndexOf('/');
-        name_ = target.left(slash + 1) + '.' + target.mid(slash + 1) + ".XXXXXX";
+        name_ = target.left(slash + 1) + copyPrefix(target.mid(slash + 1)) + "XXXXXX";
         fd_ = ::mkostemp(name_.data(), O_CLOEXEC);
         error_ = fd_ < 0 ? errno : 0;
         created_ = fd_ >= 0;
@@ -197,14 +213,14 @@ int createFile(const QByteArray& name, const QByteArray& bytes) {
     return error != 0 ? error : copy.renameOnto(name);
 }
 
-// Whether `entry` of `folder` is a copy of ours for the file named `name`: "." name "." and the
-// six letters or digits mkostemp puts in.
+// Whether `entry` is a copy of ours for the file named `name`: its prefix and the six letters
+// or digits mkostemp puts in.
 bool isCopyName(const QByteArray& entry, const QByteArray& name) {
-    const QByteArray prefix = '.' + name + '.';
-    if (entry.size() != prefix.size() + 6 || !entry.startsWith(prefix)) {
+    const QByteArray prefix = copyPrefix(name);
+    if (entry.size() != prefix.size() + CopyLetters || !entry.startsWith(prefix)) {
         return false;
     }
-    return std::all_of(entry.end() - 6, entry.end(),
+    return std::all_of(entry.end() - CopyLetters, entry.end(),
                        [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; });
 }
 
@@ -290,6 +306,10 @@ bool replaceFileContents(const QString& path, const QByteArray& bytes, QString* 
         problem = EISDIR;
     } else if (!S_ISREG(st.st_mode)) {
         problem = NotRegular;
+    } else if ((st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {
+        problem = ReadOnly;  // also for the superuser, as editors do
+    } else if (::access(name.constData(), W_OK) != 0) {
+        problem = errno;
     } else {
         const std::unique_ptr<char, decltype(&std::free)> target(
             ::realpath(name.constData(), nullptr), &std::free);
