@@ -1,38 +1,13 @@
 // Times the form model's cascades on a serial double and prints median and spread.
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QTemporaryDir>
-#include <algorithm>
-#include <cstdio>
-#include <functional>
-#include <vector>
 
+#include "Timing.h"
 #include "support/FormFixture.h"
 
 using namespace rotaline;
+using namespace rotaline::bench;
 using namespace rotaline::testing;
-
-namespace {
-
-void report(const char* what, std::vector<double> micros) {
-    std::sort(micros.begin(), micros.end());
-    const auto at = [&](double q) { return micros[static_cast<size_t>(q * (micros.size() - 1))]; };
-    std::printf("%-44s median %9.1f us   p10 %9.1f   p90 %9.1f   (n=%zu)\n", what, at(0.5), at(0.1),
-                at(0.9), micros.size());
-}
-
-std::vector<double> repeat(int times, const std::function<void(int)>& run) {
-    std::vector<double> micros;
-    QElapsedTimer timer;
-    for (int i = 0; i < times; ++i) {
-        timer.start();
-        run(i);
-        micros.push_back(timer.nsecsElapsed() / 1000.0);
-    }
-    return micros;
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);

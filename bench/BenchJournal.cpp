@@ -2,39 +2,18 @@
 // appended under the lock, the whole journal read back and one record described; then prints
 // the journal's size after 10 000 sessions against its bound.
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QTemporaryDir>
-#include <algorithm>
-#include <cstdio>
-#include <functional>
-#include <vector>
 
+#include "Timing.h"
 #include "files/SendJournal.h"
 #include "platform/AppendLog.h"
 #include "window/BlockDescription.h"
 
 using namespace rotaline;
+using namespace rotaline::bench;
 
 namespace {
-
-void report(const char* what, std::vector<double> micros) {
-    std::sort(micros.begin(), micros.end());
-    const auto at = [&](double q) { return micros[static_cast<size_t>(q * (micros.size() - 1))]; };
-    std::printf("%-44s median %9.1f us   p10 %9.1f   p90 %9.1f   (n=%zu)\n", what, at(0.5), at(0.1),
-                at(0.9), micros.size());
-}
-
-std::vector<double> repeat(int times, const std::function<void(int)>& run) {
-    std::vector<double> micros;
-    QElapsedTimer timer;
-    for (int i = 0; i < times; ++i) {
-        timer.start();
-        run(i);
-        micros.push_back(static_cast<double>(timer.nsecsElapsed()) / 1000.0);
-    }
-    return micros;
-}
 
 JournalRecord record(int n) {
     return {journalTime(),

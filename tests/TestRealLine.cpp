@@ -348,7 +348,7 @@ private slots:
         const QStringList exiting{"model", "mnuExit"};
         QTest::addRow("About box open") << QStringList{"model", "mnuAbout"} << false << 1 << 0 << 0;
         QTest::addRow("Exit, then a signal") << exiting << false << 1 << 0 << 0;
-        QTest::addRow("Exit, stuck") << exiting << true << 0 << 3 << 2000;
+        QTest::addRow("Exit, stuck, then a signal") << exiting << true << 1 << 3 << 2000;
         QTest::addRow("Exit, stuck, then two signals")
             << exiting << true << 2 << 128 + SIGTERM << -1;
         QTest::addRow("port taken back, Exit, stuck, then a signal")

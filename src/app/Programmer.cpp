@@ -105,14 +105,20 @@ Programmer::Programmer() : parts_(std::make_unique<Parts>()) {
 // is still on the line, as Quit now does.
 void Programmer::endOnSignal(int signal) {
     Parts& p = *parts_;
-    if (std::exchange(p.ending, true)) {
-        if (p.port.isDraining()) {
-            p.gaveUp(128 + signal);
-            p.port.abandonDraining();
-        }
+    const bool again = std::exchange(p.ending, true);
+    if (again && p.port.isDraining()) {
+        p.gaveUp(128 + signal);
+        p.port.abandonDraining();
         return;
     }
     if (!p.finishing.isNull()) {
+        // A failure the window shows waits for nobody once a signal came.
+        if (!p.port.isDraining()) {
+            p.finishing->close();
+        }
+        return;
+    }
+    if (again) {
         return;
     }
     for (QWidget* window : QApplication::topLevelWidgets()) {
@@ -181,7 +187,11 @@ void Programmer::finishSending() {
     QObject::connect(&p.port, &SerialPort::lineIdle, p.finishing, &FinishingDialog::finished);
     QObject::connect(&p.port, &SerialPort::sendingFailed, p.finishing, [&p] {
         p.gaveUp(NotAllSent);
-        p.finishing->failed(p.form.lineStatus().text);
+        if (p.ending) {
+            p.finishing->finished();
+        } else {
+            p.finishing->failed(p.form.lineStatus().text);
+        }
     });
     p.finishing->show();
 }
