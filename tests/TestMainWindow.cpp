@@ -437,9 +437,11 @@ private slots:
         QFETCH(QStringList, seen);
         FormFixture f(Start::Loaded);
         MainWindow window(f.form);
-        f.dialogs.nextAnswer(Dialogs::Answer::Yes);
-        f.form.switchLanguage(Languages[language]);
-        f.dialogs.clear();
+        if (&Languages[language] != &English) {
+            f.dialogs.nextAnswer(Dialogs::Answer::Yes);
+            f.form.switchLanguage(Languages[language]);
+            f.dialogs.clear();
+        }
         window.action("mnuHow")->trigger();
         const auto* guide = window.findChild<QTextBrowser*>();
         QVERIFY(guide != nullptr && guide->isVisible());
