@@ -42,8 +42,8 @@ bool MainForm::setOwnerValue(int slot, int value) {
 
 bool MainForm::letsSet(int slot) const {
     const Control* control = set_.find(fromView(slotInfo(slot).owner));
-    if (const auto* options = dynamic_cast<const OptionGroup*>(control);
-        options != nullptr && options->count() > 0 && !options->button(0).isEnabled()) {
+    if (const auto* owner = dynamic_cast<const ValueControl*>(control);
+        owner != nullptr && !owner->isChoosingEnabled()) {
         return false;
     }
     for (; control != nullptr; control = set_.find(control->parentName())) {

@@ -42,6 +42,10 @@ void OptionGroup::setChoosingEnabled(bool enabled) {
     }
 }
 
+bool OptionGroup::isChoosingEnabled() const {
+    return buttons_.empty() || buttons_.front()->isEnabled();
+}
+
 std::vector<Control*> OptionGroup::parts() const {
     std::vector<Control*> buttons;
     for (const auto& button : buttons_) {

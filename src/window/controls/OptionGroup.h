@@ -25,6 +25,7 @@ public:
     QStringList choiceTexts() const override;
     void setChoiceTexts(const QStringList& texts) override;
     void setChoosingEnabled(bool enabled) override;
+    bool isChoosingEnabled() const override;
     std::vector<Control*> parts() const override;
 
     void copyStateOf(const Control& other) override;

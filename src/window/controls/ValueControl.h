@@ -25,6 +25,7 @@ public:
     virtual void setChoiceTexts(const QStringList& texts) = 0;
     // What the user chooses with: an option group's buttons, any other control itself.
     virtual void setChoosingEnabled(bool enabled) { setEnabled(enabled); }
+    virtual bool isChoosingEnabled() const { return isEnabled(); }
 
     std::function<void()> onChange;
 };
