@@ -1,13 +1,25 @@
 #!/usr/bin/env bash
-# Puts each fault of scripts/mutants.txt into the sources in turn, builds into build-mutate/,
-# runs the test suite and says which tests caught it. Every file is put back afterwards, also
-# when the run is interrupted. Exit status: 0 all caught, 1 some missed, 2 the run itself failed.
+# Puts each fault of a list into the sources in turn and says which test caught it.
+#   scripts/mutate.sh [list [name-regex]]   the faults of list (scripts/mutants.txt) whose name matches
+#   scripts/mutate.sh --check [list]        only checks that each row's pattern matches one line
+# The whole suite runs first without any fault and must pass. Then, for each fault, the tests
+# built from the faulty file run one at a time, each built into build-mutate/ just before it
+# runs: the one that caught the fault last time first, then the quickest. A test catches the fault
+# when it fails, and fails again run once more (a test that fails only now and then on a busy
+# machine does not count). Every file is put back afterwards, also when the run is interrupted.
+# Exit status: 0 all caught, 1 some missed, 2 the run itself failed.
 set -uo pipefail
 cd "$(dirname "$0")/.."
+if [[ ${1:-} == --check ]]; then
+    python3 scripts/mutants.py rows "${2:-scripts/mutants.txt}" >/dev/null && echo "rows ok"
+    exit
+fi
 list=${1:-scripts/mutants.txt}
 build=build-mutate
+caught_before=$build/mutate-caught.txt  # name<TAB>test of the last run, to try first
 work=$(mktemp -d)
 saved=""
+rows=$(python3 scripts/mutants.py rows "$list" "${2:-}") || exit 2
 
 restore() {
     if [[ -n "$saved" ]]; then
@@ -18,84 +30,59 @@ restore() {
 trap 'restore; rm -rf "$work"' EXIT
 trap 'echo "interrupted" >&2; exit 2' INT TERM
 
-# Replaces the one line of FILE that PATTERN matches; fails when not exactly one line does.
-apply_fault() {
-    python3 - "$@" <<'PY'
-import re, sys
-path, pattern, replacement = sys.argv[1:4]
-with open(path, encoding="utf-8") as f:
-    lines = f.readlines()
-hits = [i for i, line in enumerate(lines) if re.search(pattern, line)]
-if len(hits) != 1:
-    sys.exit(f"{path}: /{pattern}/ matches {len(hits)} lines, not one")
-line = lines[hits[0]]
-match = re.search(pattern, line)
-lines[hits[0]] = line[:match.start()] + replacement + line[match.end():]
-if lines[hits[0]] == line:
-    sys.exit(f"{path}: the replacement changes nothing")
-with open(path, "w", encoding="utf-8") as f:
-    f.writelines(lines)
-PY
-}
-
-run_suite() {
-    ctest --test-dir "$build" -j2 --timeout 120 >"$work/ctest.log" 2>&1
-}
-
-failed_tests() {
-    sed -n '/The following tests FAILED:/,$p' "$work/ctest.log" |
-        sed -n 's/^[[:space:]]*[0-9]* - \([^ ]*\) .*/\1/p' | paste -sd, -
-}
-
-# The tests that fail again when run once more on their own: a test that fails only now and
-# then on a busy machine does not count as catching a fault.
-failing_again() {
-    local failed
-    failed=$(failed_tests)
-    [[ -z $failed ]] && return
-    ctest --test-dir "$build" --timeout 120 -R "^(${failed//,/|})\$" >"$work/ctest.log" 2>&1
-    failed_tests
-}
-
-if [[ ! -f $build/build.ninja ]]; then
-    cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null || exit 2
-fi
-cmake --build "$build" -j2 >"$work/build.log" 2>&1 || { cat "$work/build.log"; exit 2; }
-if ! run_suite && [[ -n $(failing_again) ]]; then
-    echo "The suite fails without any fault: $(failed_tests)" >&2
-    exit 2
-fi
-
-total=0
-caught=0
-missed=()
-while IFS= read -r entry; do
-    [[ -z $entry || $entry == \#* ]] && continue
-    name=${entry%% @@ *}; rest=${entry#* @@ }
-    file=${rest%% @@ *}; rest=${rest#* @@ }
-    pattern=${rest%% @@ *}; replacement=${rest#* @@ }
-    total=$((total + 1))
-    cp -p "$file" "$work/original"
-    saved=$file
-    if ! apply_fault "$file" "$pattern" "$replacement"; then
-        exit 2
-    fi
-    if ! cmake --build "$build" -j2 >"$work/build.log" 2>&1; then
+# Fails when TEST fails twice in a row; its files are built first.
+fails() {
+    cmake --build "$build" -j2 --target $2 </dev/null >"$work/build.log" 2>&1 || {
         tail -20 "$work/build.log"
         echo "$name: the fault does not build" >&2
         exit 2
+    }
+    ! ctest --test-dir "$build" --timeout 120 -R "^$1\$" </dev/null >/dev/null 2>&1 &&
+        ! ctest --test-dir "$build" --timeout 120 -R "^$1\$" </dev/null >/dev/null 2>&1
+}
+
+if [[ ! -f $build/build.ninja ]]; then
+    cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DCMAKE_CXX_COMPILER_LAUNCHER=ccache >/dev/null || exit 2
+fi
+cmake --build "$build" -j2 >"$work/build.log" 2>&1 || { cat "$work/build.log"; exit 2; }
+if ! ctest --test-dir "$build" -j2 --timeout 120 >"$work/ctest.log" 2>&1; then
+    failed=$(sed -n 's/^[[:space:]]*[0-9]* - \([^ ]*\) .*/\1/p' "$work/ctest.log" | paste -sd'|')
+    if ! ctest --test-dir "$build" --timeout 120 -R "^($failed)\$" >/dev/null 2>&1; then
+        echo "The suite fails without any fault: ${failed//|/,}" >&2
+        exit 2
     fi
-    catchers=""
-    run_suite || catchers=$(failing_again)
-    if [[ -z $catchers ]]; then
+fi
+python3 scripts/mutants.py reach "$build" || exit 2
+touch "$caught_before"
+
+total=0
+missed=()
+while IFS=$'\t' read -r name file pattern replacement; do
+    [[ -z $name ]] && continue
+    total=$((total + 1))
+    cp -p "$file" "$work/original"
+    saved=$file
+    python3 scripts/mutants.py apply "$file" "$pattern" "$replacement" || exit 2
+    last=$(awk -F'\t' -v n="$name" '$1 == n { print $2 }' "$caught_before")
+    catcher=""
+    while IFS=$'\t' read -r test files; do
+        if fails "$test" "$files"; then
+            catcher=$test
+            break
+        fi
+    done < <(python3 scripts/mutants.py order "$build" "$file" $last)
+    if [[ -z $catcher ]]; then
         echo "MISSED  $name ($file)"
         missed+=("$name")
     else
-        echo "CAUGHT  $name ($file) by $catchers"
-        caught=$((caught + 1))
+        echo "CAUGHT  $name ($file) by $catcher"
+        printf '%s\t%s\n' "$name" "$catcher" >>"$work/caught"
     fi
     restore
-done <"$list"
+done <<<"$rows"
+[[ -z ${2:-} && -f $work/caught ]] && cp "$work/caught" "$caught_before"
+[[ -n ${2:-} && -f $work/caught ]] && cat "$work/caught" >>"$caught_before"
 
-echo "$caught of $total caught"
+echo "$((total - ${#missed[@]})) of $total caught"
 [[ ${#missed[@]} -eq 0 ]]

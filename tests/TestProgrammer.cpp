@@ -171,9 +171,11 @@ private slots:
         c.mnuEnglish->click();
         c.mnuAbout->click();
         c.mnuAdapters->click();
-        QTest::qWait(200);
+        QTRY_VERIFY(firstPaintWorkDone());
         QApplication::closeAllWindows();
-        QTest::qWait(200);
+        QTRY_VERIFY(std::none_of(QApplication::topLevelWidgets().cbegin(),
+                                 QApplication::topLevelWidgets().cend(),
+                                 [](const QWidget* shown) { return shown->isVisible(); }));
 
         QVERIFY(QFile::exists(file));
     }

@@ -3,7 +3,6 @@
 #include <unistd.h>
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -191,8 +190,9 @@ private slots:
                  qPrintable(f.form.lineStatus().text));
     }
 
-    // A megabyte arrives while the user keeps changing a setting: the window keeps answering,
-    // the note keeps its size and every change reaches the wire in order.
+    // A megabyte arrives while the user keeps changing a setting: the window keeps taking the
+    // changes (how quickly: rotaline-bench-widgets), the note keeps its size and every change
+    // reaches the wire in order.
     void aFloodOfReceivedBytesKeepsTheWindowResponsiveAndTheWireInOrder() {
         PtyForm f;
         MainWindow window(f.form);
@@ -204,25 +204,19 @@ private slots:
         QByteArray expected("\xAA\x55");
         qsizetype sent = 0;
         int tick = 0;
-        qint64 longestGap = 0;
-        QElapsedTimer clock;
         QTimer flood;
         connect(&flood, &QTimer::timeout, this, [&] {
-            longestGap = std::max(longestGap, clock.restart());
             sent += std::max<ssize_t>(::write(master, burst.constData(), burst.size()), 0);
             if (++tick % 8 == 0) {
                 f.options("OptionBrake").select(1 + tick / 8 % 5);
                 expected += QByteArray("\x89") + char(2 + tick / 8 % 5);
             }
         });
-        clock.start();
         flood.start(2);
         QTRY_VERIFY_WITH_TIMEOUT(sent >= TextBox::Capacity && tick >= 480, 120000);
         flood.stop();
 
         QCOMPARE(f.heard(), expected);
-        QVERIFY2(longestGap < 250,
-                 qPrintable(QString::number(longestGap)));  // only a frozen window
         QVERIFY(
             qobject_cast<QPlainTextEdit*>(window.widget("Text1"))->document()->characterCount() <=
             TextBox::Capacity + 4096);

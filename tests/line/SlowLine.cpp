@@ -13,7 +13,9 @@
 // counts every byte, until its output is flushed. What it sees goes to the file named by
 // ROTALINE_LINE_LOG, a line each:
 //   garbled N          N bytes were on the line when its speed changed
-//   wait MS main|other a call waited MS milliseconds for the line, on the main thread or not
+//   flushed N          N bytes still to go on the line were thrown away
+//   wait MS main|other a call found the line busy and waited MS milliseconds for it, on the
+//                      main thread or not
 #include <dlfcn.h>
 #include <fcntl.h>
 #include <poll.h>
@@ -120,14 +122,18 @@ void forgetIfHungUp(int fd) {
 // or the adapter is gone (a hung-up line takes nothing more).
 void waitForIdle(std::unique_lock<std::mutex>& held, int fd) {
     const Clock::time_point start = Clock::now();
-    while (!bytes.empty() && (isStuck() || Clock::now() < kernelEmptyAt()) && !hungUp(fd)) {
+    const auto busy = [fd] {
+        return !bytes.empty() && (isStuck() || Clock::now() < kernelEmptyAt()) && !hungUp(fd);
+    };
+    const bool waits = busy();
+    while (busy()) {
         lineIdle.wait_for(held, std::chrono::milliseconds(20));
     }
     forgetIfHungUp(fd);
     dropLeft(Clock::now());
     const long waited =
         std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count();
-    if (waited > 0) {
+    if (waits) {
         const bool main = syscall(SYS_gettid) == getpid();
         note("wait %ld %s\n", waited, main ? "main" : "other");
     }
@@ -195,6 +201,10 @@ int tcflush(int fd, int queue) {
     {
         const std::lock_guard<std::mutex> held(lock);
         if (isModelled(fd) && queue != TCIFLUSH) {
+            dropLeft(Clock::now());
+            if (!bytes.empty()) {
+                note("flushed %ld%s\n", static_cast<long>(bytes.size()));
+            }
             bytes.clear();
             lineIdle.notify_all();
         }

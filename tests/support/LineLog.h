@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QApplication>
 #include <QFile>
+#include <QMainWindow>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
@@ -13,8 +15,9 @@ namespace rotaline::testing {
 // What the slow-line model (tests/line/SlowLine.cpp) wrote to its log.
 struct LineLog {
     int garbled = 0;
-    int longestMainWait = 0;  // ms
-    QStringList opened;       // devices, in the order they were opened
+    int flushed = 0;     // bytes thrown away before they were on the line
+    int mainWaits = 0;   // calls on the window's thread that waited for the line
+    QStringList opened;  // devices, in the order they were opened
 
     static LineLog read(const QString& path) {
         LineLog log;
@@ -24,10 +27,12 @@ struct LineLog {
                 const QList<QByteArray> words = line.split(' ');
                 if (words.value(0) == "garbled") {
                     log.garbled += words.value(1).toInt();
+                } else if (words.value(0) == "flushed") {
+                    log.flushed += words.value(1).toInt();
                 } else if (words.value(0) == "open") {
                     log.opened << QString::fromLocal8Bit(words.value(2));
                 } else if (words.value(0) == "wait" && words.value(2) == "main") {
-                    log.longestMainWait = std::max(log.longestMainWait, words.value(1).toInt());
+                    ++log.mainWaits;
                 }
             }
         }
@@ -37,10 +42,21 @@ struct LineLog {
 
 // Reads what `process` prints into `told` until it holds `line`; false when it ends first.
 inline bool waitForOutput(QProcess& process, QByteArray& told, const QByteArray& line) {
+    told += process.readAllStandardOutput();  // what came while the events ran
     while (!told.contains(line) && process.waitForReadyRead(20000)) {
         told += process.readAllStandardOutput();
     }
     return told.contains(line);
+}
+
+// Whether the programmer's window has done the work that waits for its first paint: the icon
+// it is given then, and the search for an adapter to offer, which runs beside it.
+inline bool firstPaintWorkDone() {
+    const QWidgetList shown = QApplication::topLevelWidgets();
+    return std::any_of(shown.cbegin(), shown.cend(), [](const QWidget* window) {
+        return qobject_cast<const QMainWindow*>(window) &&
+               window->testAttribute(Qt::WA_SetWindowIcon);
+    });
 }
 
 // A settings file of the block as the window starts; false when it cannot be written.
