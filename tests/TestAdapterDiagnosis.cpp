@@ -3,6 +3,7 @@
 
 #include "link/ProgrammingLink.h"
 #include "platform/AdapterDiagnosis.h"
+#include "support/FileTree.h"
 #include "support/MemorySettingsStore.h"
 #include "ui/AdaptersDialog.h"
 #include "window/AdapterReport.h"
@@ -15,30 +16,6 @@ namespace {
 
 // One xHCI controller, as sysfs shows it on a PC: USB devices under its root hub usb1.
 const QString Hub = "devices/pci0000:00/0000:00:14.0/usb1";
-
-// Lays out `entries` under `root`: "path=text" a file, "path->target" a symbolic link as
-// written (a target starting with / is one in the tree, as /proc shows descriptors); a sysfs
-// folder a link leads to is made.
-void layOut(const QString& root, const QStringList& entries) {
-    const QDir tree(root);
-    for (const QString& entry : entries) {
-        const bool link = entry.contains("->");
-        const QStringList parts = entry.split(link ? "->" : "=");
-        const QString path = tree.filePath(parts[0]);
-        tree.mkpath(QFileInfo(path).path());
-        if (!link) {
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(parts[1].toUtf8() + "\n");
-            continue;
-        }
-        const QString target = parts[1].startsWith('/') ? root + parts[1] : parts[1];
-        if (parts[0].startsWith("sys/")) {
-            tree.mkpath(QDir::cleanPath(QFileInfo(path).path() + '/' + target));
-        }
-        QVERIFY(QFile::link(target, path));
-    }
-}
 
 // A USB device in socket `port` of the hub, its interface 1.0 bound to `driver` ("" none), and
 // its tty when the driver made one: ttyUSB as the usb-serial drivers make it.

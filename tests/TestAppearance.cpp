@@ -95,15 +95,19 @@ QStringList clippedOrCovered(const QList<Shown>& shown) {
     return found;
 }
 
-// How far two colours stand apart, 1 : 1 to 21 : 1.
-double contrast(const QColor& one, const QColor& other);
-
 double luminance(const QColor& colour) {
     const auto linear = [](double c) {
         return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
     };
     return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
            0.0722 * linear(colour.blueF());
+}
+
+// How far two colours stand apart, 1 : 1 to 21 : 1.
+double contrast(const QColor& one, const QColor& other) {
+    const double a = luminance(one);
+    const double b = luminance(other);
+    return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
 }
 
 // Captions that stand out from what lies behind them less than 4.5 : 1.
@@ -127,12 +131,6 @@ QStringList hardToRead(const QList<Shown>& shown) {
         }
     }
     return found;
-}
-
-double contrast(const QColor& one, const QColor& other) {
-    const double a = luminance(one);
-    const double b = luminance(other);
-    return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
 }
 
 }  // namespace

@@ -166,21 +166,6 @@ private slots:
 
         QCOMPARE(listing(dir.path()), before);
     }
-
-    // A save the system refuses: /proc takes no new file, from any user.
-    void aSaveThatCannotBeWrittenSaysSoAndKeepsTheRecentList() {
-        FormFixture f(FormFixture::Start::Loaded);
-        f.dialogs.nextFileName(QStringLiteral("/proc/version"));
-
-        f.form.SaveSettingsFile();
-
-        QCOMPARE(f.dialogs.shown().size(), 1);
-        QVERIFY2(f.dialogs.texts().first().startsWith(
-                     QStringLiteral("The settings could not be saved to /proc/version:\r\n")),
-                 qPrintable(f.dialogs.texts().first()));
-        QCOMPARE(f.dialogs.shown().first().icon, Dialogs::Icon::None);
-        QVERIFY(!f.controls.mnuFileMRU[0]->isVisible());
-    }
 };
 
 QTEST_GUILESS_MAIN(TestFileSafety)

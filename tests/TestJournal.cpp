@@ -1,5 +1,3 @@
-#include <signal.h>
-
 #include <QApplication>
 #include <QPlainTextEdit>
 #include <QProcess>
@@ -17,9 +15,6 @@ using namespace rotaline;
 using namespace rotaline::testing;
 
 namespace {
-
-// Run as "append-forever PATH": appends records of one session until killed.
-constexpr const char* AppendForever = "append-forever";
 
 JournalRecord recordNumber(int n) {
     JournalRecord record{QStringLiteral("2026-12-08T10:00:00+01:00"),
@@ -115,7 +110,8 @@ private slots:
         QCOMPARE(f.form.block().value[9], 4);
     }
 
-    // What a writer killed mid-write or a damaged disk block leaves costs that line alone.
+    // What a writer killed mid-write (a torn line) or a damaged disk block leaves costs that
+    // line alone.
     void damageCostsOnlyTheDamagedLine_data() {
         QTest::addColumn<QByteArray>("damage");
         QTest::newRow("torn last line") << journalLine(recordNumber(7)).left(60);
@@ -141,21 +137,6 @@ private slots:
             QCOMPARE(records[3 - n].block, recordNumber(n).block);
             QCOMPARE(records[3 - n].complete, n % 2 == 0);
         }
-    }
-
-    void writerKilledMidWriteLeavesEarlierRecordsReadable() {
-        QProcess writer;
-        writer.start(QCoreApplication::applicationFilePath(), {AppendForever, journal()});
-        QTRY_VERIFY_WITH_TIMEOUT(readLogLines(journal()).size() > 200, 20000);
-        ::kill(static_cast<pid_t>(writer.processId()), SIGKILL);
-        QVERIFY(writer.waitForFinished());
-        const QList<QByteArray> lines = readLogLines(journal());
-        for (const QByteArray& line : lines) {
-            QVERIFY2(parseJournalLine(line).has_value(), line.constData());
-        }
-        QString error;
-        QVERIFY(appendLogLine(journal(), journalLine(recordNumber(1)), 1 << 20, &error));
-        QCOMPARE(readJournal(journal()).front().session, recordNumber(1).session);
     }
 
     // Said once, and again only after a record was written meanwhile.
@@ -228,17 +209,5 @@ private slots:
     }
 };
 
-int main(int argc, char** argv) {
-    if (argc == 3 && qstrcmp(argv[1], AppendForever) == 0) {
-        QString error;
-        for (int n = 0;; ++n) {
-            appendLogLine(QString::fromLocal8Bit(argv[2]), journalLine(recordNumber(n)), 1 << 24,
-                          &error);
-        }
-    }
-    QApplication app(argc, argv);
-    TestJournal test;
-    return QTest::qExec(&test, argc, argv);
-}
-
+QTEST_MAIN(TestJournal)
 #include "TestJournal.moc"

@@ -60,24 +60,6 @@ private slots:
                  qPrintable(shown.text));
     }
 
-    // The adapter back after a send found it gone, with what the controller still lacks.
-    void aReturnedAdapterIsSaidWithWhatItLacks_data() {
-        QTest::addColumn<int>("unsent");
-        QTest::addColumn<bool>("chinese");
-        QTest::addColumn<QString>("status");
-        QTest::newRow("nothing unsent") << 0 << false << "COM1 is back";
-        QTest::newRow("one unsent")
-            << 1 << false << "COM1 is back — 1 setting not sent: File > Send all settings again";
-        QTest::newRow("three unsent, in Chinese")
-            << 3 << true << "COM1 已重新连接 — 3 项设置未发送：文件 > 重新发送全部设置";
-    }
-    void aReturnedAdapterIsSaidWithWhatItLacks() {
-        QFETCH(int, unsent);
-        QFETCH(bool, chinese);
-        QFETCH(QString, status);
-        QCOMPARE(backText(QStringLiteral("COM1"), unsent, chinese ? Chinese : English), status);
-    }
-
     // Bytes that never left are said in the user's language, with what to do about it.
     void aLostLineIsSaidInTheUsersLanguage_data() {
         QTest::addColumn<PortProblem>("problem");

@@ -8,6 +8,7 @@
 #include "platform/PortResolver.h"
 #include "pty/PseudoTerminal.h"
 #include "support/FormFixture.h"
+#include "support/ModalAnswers.h"
 #include "ui/AdaptersDialog.h"
 #include "ui/MainWindow.h"
 #include "ui/QtDialogs.h"
@@ -328,23 +329,6 @@ private slots:
         window.client()->removeEventFilter(&reachedWindow);
     }
 
-    // Brake Hard, then Ctrl+Z and Ctrl+Shift+Z: each sends and notes as the user's own change.
-    void undoAndRedoKeysSendAsAChangeWould() {
-        FormFixture f(Start::Loaded);
-        MainWindow window(f.form);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        QTest::mouseClick(window.widget("OptionBrake(4)"), Qt::LeftButton);
-        f.controls.Text1->setText(QString());
-
-        QTest::keyClick(window.widget("OptionBrake(4)"), Qt::Key_Z, Qt::ControlModifier);
-        QTest::keyClick(window.widget("OptionBrake(0)"), Qt::Key_Z,
-                        Qt::ControlModifier | Qt::ShiftModifier);
-
-        QCOMPARE(f.wire(), QList<int>({137, 5, 137, 1, 137, 5}));
-        QCOMPARE(f.note(), QStringLiteral("Brake type: OFF\r\nBrake type: Hard\r\n"));
-    }
-
     // With the adapter pulled, one press on the timing bar's right arrow, or the Right key held,
     // is one step and one box: the box ends the press and the held key's repeats. With the
     // adapter back, Send all and Factory Default send the factory timing and no step after it.
@@ -366,15 +350,7 @@ private slots:
         dialogs.setParent(&window);
         window.show();
         auto* bar = widget<QScrollBar>(window, "HScrollTiming");
-        int boxes = 0;
-        QTimer okLater;  // each box stays up longer than a held arrow waits to repeat
-        okLater.callOnTimeout([&boxes] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                ++boxes;
-                box->accept();
-            }
-        });
-        okLater.start(800);
+        ModalAnswers okLater(800);  // each box stays up longer than a held arrow waits to repeat
         port.setPresentPorts({});
         port.pull();
 
@@ -392,7 +368,7 @@ private slots:
         byKey ? QTest::keyRelease(bar, Qt::Key_Right)
               : QTest::mouseRelease(bar, Qt::LeftButton, {}, rightArrow);
         QCOMPARE(bar->value(), 1);
-        QCOMPARE(boxes, 1);
+        QCOMPARE(okLater.boxes.size(), 1);
         QCOMPARE(port.log().filter("failed").size(), 1);
 
         port.setPresentPorts({1});
@@ -400,7 +376,7 @@ private slots:
         QCOMPARE(port.writes().constLast(), QByteArray("\x8E\x02"));  // the step made meanwhile
         port.clearWritten();
         widget<QPushButton>(window, "CommandSetFactory")->click();
-        QCOMPARE(boxes, 1);
+        QCOMPARE(okLater.boxes.size(), 1);
         QList<QByteArray> timing = port.writes();
         timing.removeIf([](const QByteArray& message) { return message[0] != '\x8E'; });
         QCOMPARE(timing, QList<QByteArray>({"\x8E\x01", "\x8E\x01"}));

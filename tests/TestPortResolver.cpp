@@ -7,37 +7,13 @@
 #include "platform/PortResolver.h"
 #include "platform/QtSerialPort.h"
 #include "platform/SerialDevices.h"
+#include "support/FileTree.h"
 #include "support/MemorySettingsStore.h"
 #include "support/ScriptedDialogs.h"
 #include "window/MainForm.h"
 
 using namespace rotaline;
 using namespace rotaline::testing;
-
-namespace {
-
-// Lays out a tree under `root`: "path=text" is a file, "path->target" a symbolic link, to
-// root/target when the target starts with "sys/" (made as a folder), else to the target as given.
-void layOut(const QString& root, const QStringList& entries) {
-    const QDir tree(root);
-    for (const QString& entry : entries) {
-        const bool link = entry.contains("->");
-        const QStringList parts = entry.split(link ? "->" : "=");
-        tree.mkpath(QFileInfo(tree.filePath(parts[0])).path());
-        if (!link) {
-            QFile file(tree.filePath(parts[0]));
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(parts[1].toUtf8());
-        } else if (parts[1].startsWith("sys/")) {
-            tree.mkpath(parts[1]);
-            QVERIFY(QFile::link(tree.filePath(parts[1]), tree.filePath(parts[0])));
-        } else {
-            QVERIFY(QFile::link(parts[1], tree.filePath(parts[0])));
-        }
-    }
-}
-
-}  // namespace
 
 // How COM numbers lead to devices; what the form does on a port is in the session transcripts.
 class TestPortResolver : public QObject {
@@ -68,6 +44,7 @@ private slots:
     void theListingReadsSysfsAlone() {
         QTemporaryDir root;
         const QString usb = "sys/devices/pci0/usb1/", tty = "sys/class/tty/";
+        const QString up = "../../../devices/";  // from a device link in sys/class/tty
         layOut(root.path(),
                {usb + "1-2/idVendor=0403",
                 usb + "1-2/manufacturer=FTDI",
@@ -75,21 +52,21 @@ private slots:
                 usb + "1-2/serial=A50285BI",
                 usb + "1-4/idVendor=2341",
                 usb + "1-4/product=Arduino Uno",
-                tty + "ttyUSB10/device->" + usb + "1-2/1-2:1.0/ttyUSB10",
+                tty + "ttyUSB10/device->" + up + "pci0/usb1/1-2/1-2:1.0/ttyUSB10",
                 "dev/ttyUSB10=",
-                tty + "ttyUSB2/device->" + usb + "1-3/1-3:1.0/ttyUSB2",
+                tty + "ttyUSB2/device->" + up + "pci0/usb1/1-3/1-3:1.0/ttyUSB2",
                 "dev/ttyUSB2=",
-                tty + "ttyACM0/device->" + usb + "1-4/1-4:1.0",
+                tty + "ttyACM0/device->" + up + "pci0/usb1/1-4/1-4:1.0",
                 "dev/ttyACM0=",
-                tty + "ttyS0/device->sys/devices/pnp0/00:04",
+                tty + "ttyS0/device->" + up + "pnp0/00:04",
                 tty + "ttyS0/type=4",
                 "dev/ttyS0=",
-                tty + "ttyS1/device->sys/devices/platform/serial8250",
+                tty + "ttyS1/device->" + up + "platform/serial8250",
                 tty + "ttyS1/type=0",
                 "dev/ttyS1=",
                 tty + "tty0/dev=4:0",
                 "dev/tty0=",
-                tty + "ttyUSB3/device->" + usb + "1-5/1-5:1.0/ttyUSB3",
+                tty + "ttyUSB3/device->" + up + "pci0/usb1/1-5/1-5:1.0/ttyUSB3",
                 "dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0->../../ttyUSB10"});
 
         const QList<SerialDevice> present =

@@ -12,23 +12,12 @@
 
 #include "app/Programmer.h"
 #include "support/LineLog.h"
+#include "support/ModalAnswers.h"
 #include "support/PtyForm.h"
 
 using namespace rotaline;
 using namespace rotaline::testing;
 using namespace std::chrono_literals;
-
-namespace {
-
-// Starts `program` with a settings store of its own in `config`, in which COM1 is `device`.
-void startWithOwnStore(QProcess& process, const QTemporaryDir& config, const QString& device,
-                       const QStringList& command) {
-    QSettings(config.filePath("Rotaline/Rotaline.conf"), QSettings::IniFormat)
-        .setValue("Ports/COM1", device);
-    process.start("env", QStringList{"XDG_CONFIG_HOME=" + config.path()} + command);
-}
-
-}  // namespace
 
 class TestProgrammer : public QObject {
     Q_OBJECT
@@ -144,18 +133,7 @@ private slots:
             .setValue("Ports/COM1", pathOf(adapter));
         QTemporaryDir folder;
         const QString file = folder.filePath("quiet.esc");
-        QTimer answering;  // the user at every modal dialog: Yes, OK, or the file above
-        connect(&answering, &QTimer::timeout, [&] {
-            QWidget* modal = QApplication::activeModalWidget();
-            if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-                box->button(box->button(QMessageBox::Yes) ? QMessageBox::Yes : QMessageBox::Ok)
-                    ->click();
-            } else if (auto* files = qobject_cast<QFileDialog*>(modal)) {
-                files->selectFile(file);
-                static_cast<QDialog*>(files)->accept();
-            }
-        });
-        answering.start(20);
+        ModalAnswers answering(20, file);  // Yes, OK, or the file above
 
         Programmer programmer;
         programmer.start();

@@ -15,6 +15,7 @@
 #include "app/Programmer.h"
 #include "support/FormFixture.h"
 #include "support/LineLog.h"
+#include "support/ModalAnswers.h"
 #include "support/PtyForm.h"
 #include "ui/FinishingDialog.h"
 
@@ -63,12 +64,6 @@ void onBothKinds(const char* name, Values... values) {
     for (const char* hidden : {"0", "32"}) {
         ((QTest::addRow("%s, %s hidden", name, hidden) << QByteArray(hidden)) << ... << values);
     }
-}
-
-// The lock file serial programs leave beside each other for a device they hold.
-bool lockLeft(const QString& device) {
-    const QString lock = "LCK.." + QString(device).remove("/dev/").replace('/', '_');
-    return QFile::exists("/var/lock/" + lock) || QFile::exists("/tmp/" + lock);
 }
 
 // Sends SIGTERM and waits until the process has taken it: a second one sent before would merge
@@ -145,35 +140,6 @@ private slots:
         QCOMPARE(p.log().mainWaits, 0);
     }
 
-    // Hanging up or no longer taking bytes before the line clock is done is a failure, in the
-    // status bar with the lamp off, and never "All settings sent".
-    void aLostAdapterIsAFailure_data() {
-        QTest::addColumn<QByteArray>("hidden");
-        QTest::addColumn<QString>("port");
-        onBothKinds("open port", QString("open"));
-        onBothKinds("closed port", QString("closed"));
-    }
-    void aLostAdapterIsAFailure() {
-        QFETCH(QByteArray, hidden);
-        QFETCH(QString, port);
-        OnTheLine p(hidden);
-        p.form.Form_Load();
-        p.controls.ComboCTRmodel[0]->setListIndex(1);
-        if (port == "closed") {
-            p.link.close();
-        }
-
-        QByteArray onTheLine;
-        QTRY_VERIFY(!(onTheLine += p.heard(0ms)).isEmpty());
-        p.adapter.closeMaster();
-
-        QTRY_VERIFY_WITH_TIMEOUT(!p.port.isDraining() && !p.port.isOpen(), 5000);
-        QTRY_VERIFY_WITH_TIMEOUT(p.link.line().timeLeft().count() == 0, 10000);
-        QVERIFY2(p.form.lineStatus().text.contains(" was disconnected with "),
-                 qPrintable(p.form.lineStatus().text));
-        QVERIFY(!p.controls.ImageOn->isVisible() && p.controls.ImageOff->isVisible());
-    }
-
     // The cable pulled and put back, a new device behind the same link: each change meanwhile
     // fails at once with one box, the lamp goes out; once the device is back the lamp lights,
     // the status bar counts what the controller lacks, and Send all sends the whole block with
@@ -199,15 +165,7 @@ private slots:
             each->controls().ComboCTRmodel[0]->setListIndex(0);
         }
         QTRY_VERIFY_WITH_TIMEOUT(form.lineStatus().text.startsWith("All settings sent"), 5000);
-        QStringList boxes;
-        QTimer ok;
-        ok.callOnTimeout([&boxes] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                boxes << box->text();
-                box->accept();
-            }
-        });
-        ok.start(50);
+        ModalAnswers ok(50);
 
         line.adapter.closeMaster();
         QFile::remove(name);
@@ -215,7 +173,7 @@ private slots:
             dynamic_cast<OptionGroup&>(*each->find("OptionBrake")).select(2);
             dynamic_cast<ScrollBar&>(*each->find("HScrollTiming")).setValue(5);
         }
-        QCOMPARE(boxes, QStringList(2, "COM1 is invalild ! \nPlease slect other COM port !"));
+        QCOMPARE(ok.boxes, QStringList(2, "COM1 is invalild ! \nPlease slect other COM port !"));
         QVERIFY(c.ImageOff->isVisible() && !c.ImageOn->isVisible());
 
         PseudoTerminal back;
@@ -228,7 +186,7 @@ private slots:
         c.mnuSendAll->click();
         expected.controls.mnuSendAll->click();
         c.CommandSetFactory->click();
-        QCOMPARE(boxes.size(), 2);
+        QCOMPARE(ok.boxes.size(), 2);
         QCOMPARE(form.unsentCount(), 0);
         QCOMPARE(bytesOf(back.read(1000ms)).left(expected.port.written().size()),
                  expected.port.written());
@@ -284,7 +242,7 @@ private slots:
         if (adapter != "pulled") {
             QCOMPARE(p.adapter.baud(), baudBefore);
         }
-        QVERIFY(!lockLeft(p.device));
+        QVERIFY(!isLocked(p.device));
     }
 
     // Exit waits for the bytes on the line in a window that closes when they are gone or when
@@ -360,11 +318,8 @@ private slots:
         OnTheLine line("0", stuck);
         const int baudBefore = line.adapter.baud();
         QTemporaryDir config;
-        QSettings(config.filePath("Rotaline/Rotaline.conf"), QSettings::IniFormat)
-            .setValue("Ports/COM1", line.device);
         QProcess probe;
-        probe.start("env",
-                    QStringList{"XDG_CONFIG_HOME=" + config.path(), PROGRAMMER_PROBE} + steps);
+        startWithOwnStore(probe, config, line.device, QStringList{PROGRAMMER_PROBE} + steps);
         QByteArray told;
         const bool about = steps.contains("mnuAbout");
         QVERIFY(waitForOutput(
@@ -383,7 +338,7 @@ private slots:
         QVERIFY(stuck || line.log().flushed == 0);
         QCOMPARE(line.log().garbled, 0);
         QCOMPARE(line.adapter.baud(), baudBefore);
-        QVERIFY(!lockLeft(line.device));
+        QVERIFY(!isLocked(line.device));
     }
 
     // A UART or a board on the desk is never opened to be listed: start-up and the adapters

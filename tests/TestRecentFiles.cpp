@@ -10,20 +10,16 @@ using namespace rotaline::testing;
 
 namespace {
 
-// Opens a file by name, or by choosing "recent entry N" from the File menu. No file is there,
-// so each open ends in the not-found message.
+// Opens a file by name. No file is there, so each open ends in the not-found message.
 void open(MainForm& form, ScriptedDialogs& dialogs, const QString& path) {
-    if (path.startsWith(QStringLiteral("recent entry "))) {
-        form.controls().mnuFileMRU[path.back().digitValue()]->click();
-    } else {
-        dialogs.nextFileName(path);
-        form.mnuOpen_Click();
-    }
+    dialogs.nextFileName(path);
+    form.mnuOpen_Click();
     QCOMPARE(dialogs.texts(), QStringList({"File is not found or file is error!"}));
     dialogs.clear();
 }
 
-// The entries the File menu shows from its recent-file separator on.
+// The entries the File menu shows (how it orders them: the session transcripts) from its
+// recent-file separator on.
 QString menu(MainForm& form) {
     QStringList captions;
     for (const auto& entry : form.controls().mnuFileMRU) {
@@ -39,26 +35,6 @@ QString menu(MainForm& form) {
 class TestRecentFiles : public QObject {
     Q_OBJECT
 private slots:
-    // Each step opens a file, or chooses an entry of the menu, and the menu shows then.
-    void theNewestFileComesFirstAndStandsInTheListOnce() {
-        const QList<QPair<QString, QString>> steps = {
-            {"/a.esc", "- | &1 /a.esc"},
-            {"/b.esc", "- | &1 /b.esc | &2 /a.esc"},
-            {"/c.esc", "- | &1 /c.esc | &2 /b.esc | &3 /a.esc"},
-            {"/d.esc", "- | &1 /d.esc | &2 /c.esc | &3 /b.esc | &4 /a.esc"},
-            {"/e.esc", "- | &1 /e.esc | &2 /d.esc | &3 /c.esc | &4 /b.esc"},
-            {"/c.esc", "- | &1 /c.esc | &2 /e.esc | &3 /d.esc | &4 /b.esc"},
-            {"/C.esc", "- | &1 /C.esc | &2 /c.esc | &3 /e.esc | &4 /d.esc"},
-            {"recent entry 3", "- | &1 /e.esc | &2 /C.esc | &3 /c.esc | &4 /d.esc"},
-        };
-        FormFixture f(FormFixture::Start::Loaded);
-        for (const auto& [path, expected] : steps) {
-            open(f.form, f.dialogs, path);
-            QCOMPARE(menu(f.form), expected);
-        }
-        QVERIFY(f.controls.mnuFileMRU[1]->captionHasAccessKeys());
-    }
-
     // Another instance may write the store at any time: a change starts from what it wrote.
     // One that cannot be locked or written still takes the change for this run.
     void theListIsKeptInTheUsersStore() {

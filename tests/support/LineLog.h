@@ -4,8 +4,10 @@
 #include <QFile>
 #include <QMainWindow>
 #include <QProcess>
+#include <QSettings>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <algorithm>
 
 #include "model/SettingsFileCodec.h"
@@ -47,6 +49,14 @@ inline bool waitForOutput(QProcess& process, QByteArray& told, const QByteArray&
         told += process.readAllStandardOutput();
     }
     return told.contains(line);
+}
+
+// Starts `command` with a settings store of its own in `config`, in which COM1 is `device`.
+inline void startWithOwnStore(QProcess& process, const QTemporaryDir& config, const QString& device,
+                              const QStringList& command) {
+    QSettings(config.filePath("Rotaline/Rotaline.conf"), QSettings::IniFormat)
+        .setValue("Ports/COM1", device);
+    process.start("env", QStringList{"XDG_CONFIG_HOME=" + config.path()} + command);
 }
 
 // Whether the programmer's window has done the work that waits for its first paint: the icon

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QFile>
 #include <QHash>
 #include <QTest>
 #include <chrono>
@@ -27,6 +28,12 @@ inline QByteArray bytesOf(const std::string& text) {
 
 inline QString pathOf(const PseudoTerminal& terminal) {
     return QString::fromStdString(terminal.slavePath());
+}
+
+// Whether the lock file serial programs leave beside each other for a device they hold is there.
+inline bool isLocked(const QString& device) {
+    const QString lock = "LCK.." + QString(device).remove("/dev/").replace('/', '_');
+    return QFile::exists("/var/lock/" + lock) || QFile::exists("/tmp/" + lock);
 }
 
 // The programmer's form, its lists filled, on the real serial port: COMn leads to `devices[n]`
