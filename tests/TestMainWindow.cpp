@@ -13,6 +13,7 @@
 #include "ui/QtDialogs.h"
 #include "ui/StatusText.h"
 #include "window/SettingsDescription.h"
+#include "window/Texts.h"
 #include "window/Translation.h"
 
 using namespace rotaline;
