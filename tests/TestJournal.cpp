@@ -10,6 +10,7 @@
 #include "support/FormFixture.h"
 #include "ui/HistoryDialog.h"
 #include "ui/SheetCommands.h"
+#include "window/Texts.h"
 
 using namespace rotaline;
 using namespace rotaline::testing;

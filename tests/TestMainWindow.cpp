@@ -14,6 +14,7 @@
 #include "ui/QtDialogs.h"
 #include "ui/StatusText.h"
 #include "window/SettingsDescription.h"
+#include "window/Texts.h"
 #include "window/Translation.h"
 
 using namespace rotaline;

@@ -164,7 +164,7 @@ struct SendJournal::Writer {
     bool stopping = false;
     bool failing = false;
     std::function<void(const QString&)> failed;
-    std::thread thread{[this] { run(); }};
+    std::thread thread;  // started by the first record: a window that sends nothing needs none
 
     Writer(QString p, qint64 b) : path(std::move(p)), bound(b) {}
 
@@ -198,7 +198,9 @@ SendJournal::~SendJournal() {
         writer_->stopping = true;
     }
     writer_->wake.notify_one();
-    writer_->thread.join();
+    if (writer_->thread.joinable()) {
+        writer_->thread.join();
+    }
 }
 
 void SendJournal::record(const JournalRecord& record) {
@@ -212,6 +214,9 @@ void SendJournal::record(const JournalRecord& record) {
             *queued = record;
         } else {
             queue.push_back(record);
+        }
+        if (!writer_->thread.joinable()) {
+            writer_->thread = std::thread([writer = writer_.get()] { writer->run(); });
         }
     }
     writer_->wake.notify_one();

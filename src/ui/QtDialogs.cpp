@@ -1,5 +1,6 @@
 #include "ui/QtDialogs.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QFileSystemModel>
 #include <QGridLayout>
@@ -45,6 +46,13 @@ void QtDialogs::keepTitleWhole(QMessageBox& box) {
 
 namespace {
 
+// Texts Qt's own file dialog says, in Qt's own translations: not ours to translate, so the
+// context is passed as a name the catalogue tools do not collect.
+QString fileDialogText(const char* text) {
+    static constexpr const char* QtContext = "QFileDialog";
+    return QCoreApplication::translate(QtContext, text);
+}
+
 enum Column { NameColumn, SizeColumn, TypeColumn, DateColumn };
 
 // Sizes and dates as the interface's language writes them; the dialog's own model writes them
@@ -80,7 +88,7 @@ public:
         if (acceptMode() == AcceptSave && file.isFile() &&
             file.absoluteFilePath() != QFileInfo(current_).absoluteFilePath() &&
             QMessageBox::warning(this, windowTitle(),
-                                 QFileDialog::tr("%1 already exists.\nDo you want to replace it?")
+                                 fileDialogText("%1 already exists.\nDo you want to replace it?")
                                      .arg(file.fileName()),
                                  QMessageBox::Yes | QMessageBox::No,
                                  QMessageBox::No) != QMessageBox::Yes) {
@@ -155,7 +163,7 @@ QString QtDialogs::qtFilter(const QString& filter) {
         const bool shown = parts[i].endsWith(QLatin1Char('(') + parts[i + 1] + QLatin1Char(')'));
         entries << (shown ? parts[i] : parts[i] + QStringLiteral(" (") + patterns + ')');
     }
-    entries << QFileDialog::tr("All Files (*)");
+    entries << fileDialogText("All Files (*)");
     return entries.join(QStringLiteral(";;"));
 }
 

@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "window/ControlSet.h"
+#include "window/Controls.h"
 #include "window/Texts.h"
 
 namespace rotaline {
@@ -77,5 +79,11 @@ inline constexpr const char* LineProgressName = QT_TRANSLATE_NOOP("ControlNames"
 
 // What a screen reader calls the toolbar's button of that key.
 QString toolbarButtonName(const QString& key, const Language& language);
+
+// The words before ": " in the change note of a slot that has a change handler.
+QString notePrefix(const ControlSet& set, int slot);
+
+// Names every control for a screen reader, in `language`.
+void nameControls(const ControlSet& set, const ConstControls& controls, const Language& language);
 
 }  // namespace rotaline

@@ -1,6 +1,7 @@
 #include "window/ControlSet.h"
 
 #include "model/EscCatalogue.h"
+#include "model/SlotTable.h"
 #include "window/ControlTable.h"
 #include "window/Texts.h"
 #include "window/controls/ComboList.h"
@@ -87,6 +88,10 @@ ControlSet::ControlSet() {
         order_.push_back(control.get());
         owned_.push_back(std::move(control));
     }
+}
+
+ValueControl& ControlSet::owner(int slot) const {
+    return static_cast<ValueControl&>(*find(fromView(slotInfo(slot).owner)));
 }
 
 }  // namespace rotaline

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "window/controls/Control.h"
+#include "window/controls/ValueControl.h"
 
 namespace rotaline {
 
@@ -23,6 +24,8 @@ public:
     Control* find(const QString& name) const { return byName_.value(name); }
     // The tab page that carries the control, or -1.
     int pageOf(const QString& name) const { return pages_.value(name, -1); }
+    // The control that writes `slot`: an option group, a list or a bar (never the tab strip's).
+    ValueControl& owner(int slot) const;
 
 private:
     std::vector<std::unique_ptr<Control>> owned_;

@@ -23,7 +23,7 @@ void MainForm::ApplyFactoryDefaults() {
         }
     }
     controls_.Text1->setText(QString());
-    endHistory();
+    edits_.end();
 }
 
 void MainForm::CommandSetFactory_Click() {
@@ -33,11 +33,6 @@ void MainForm::CommandSetFactory_Click() {
     }
     ApplyFactoryDefaults();
     controls_.Text1->setText(catalogue(*flags_.language, FactoryDefaultNote) + texts::CrLf);
-}
-
-// The control that writes `slot`, set to `value` as a user's choice would set it.
-bool MainForm::setOwnerValue(int slot, int value) {
-    return ownerOf(slot).setValue(value);
 }
 
 bool MainForm::letsSet(int slot) const {
@@ -54,15 +49,6 @@ bool MainForm::letsSet(int slot) const {
         }
     }
     return true;
-}
-
-// Every slot's writer is an option group, a list or a bar (the tab strip's is never asked).
-ValueControl& MainForm::ownerOf(int slot) {
-    return static_cast<ValueControl&>(*set_.find(fromView(slotInfo(slot).owner)));
-}
-
-const ValueControl& MainForm::ownerOf(int slot) const {
-    return static_cast<const ValueControl&>(*set_.find(fromView(slotInfo(slot).owner)));
 }
 
 }  // namespace rotaline

@@ -1,56 +1,65 @@
+#include "window/Journaling.h"
+
 #include <algorithm>
 
 #include "model/SlotTable.h"
-#include "window/MainForm.h"
 
 namespace rotaline {
 
-void MainForm::setJournal(SendJournal* journal, JournalPortOf portOf) {
-    journaling_.journal = journal;
-    journaling_.portOf = std::move(portOf);
+Journaling::Journaling(const ParameterBlock& block, const Controls& controls)
+    : block_(block), controls_(controls) {}
+
+void Journaling::setJournal(SendJournal* journal, PortOf portOf) {
+    journal_ = journal;
+    portOf_ = std::move(portOf);
 }
 
-MainForm::JournalSession::JournalSession(MainForm& form)
-    : form_(form), earlier_(form.journaling_.session), sentBefore_(form.journaling_.sent) {
-    if (form_.journaling_.depth++ == 0) {
-        form_.journaling_.session = newJournalSession();
-        form_.journaling_.complete = true;
+Journaling::Session::Session(Journaling& journaling)
+    : journaling_(journaling), earlier_(journaling.session_), sentBefore_(journaling.sent_) {
+    if (journaling_.depth_++ == 0) {
+        journaling_.session_ = newJournalSession();
+        journaling_.complete_ = true;
     }
 }
 
 // A session that sent nothing (a file refused, a port not ready) is none: the controller still
 // holds what the earlier one left.
-MainForm::JournalSession::~JournalSession() {
-    if (--form_.journaling_.depth > 0) {
+Journaling::Session::~Session() {
+    if (--journaling_.depth_ > 0) {
         return;
     }
-    if (form_.journaling_.sent == sentBefore_) {
-        form_.journaling_.session = earlier_;
+    if (journaling_.sent_ == sentBefore_) {
+        journaling_.session_ = earlier_;
     } else {
-        form_.journalUpdate();
+        journaling_.update();
     }
 }
 
-void MainForm::journalSent(bool ok) {
-    ++journaling_.sent;
-    journaling_.complete = journaling_.complete && ok;
-    if (journaling_.depth == 0) {
-        journalUpdate();
+void Journaling::sent(bool ok) {
+    ++sent_;
+    complete_ = complete_ && ok;
+    if (depth_ == 0) {
+        update();
     }
 }
 
-void MainForm::journalUpdate() {
-    if (journaling_.journal == nullptr) {
+void Journaling::sendingFailed() {
+    if (!session_.isEmpty()) {
+        sent(false);
+    }
+}
+
+void Journaling::update() {
+    if (journal_ == nullptr) {
         return;
     }
-    if (journaling_.session.isEmpty()) {  // changes before any model was chosen
-        journaling_.session = newJournalSession();
+    if (session_.isEmpty()) {  // changes before any model was chosen
+        session_ = newJournalSession();
     }
-    const auto [port, adapter] = journaling_.portOf(controls_.ComboCOM->listIndex());
+    const auto [port, adapter] = portOf_(controls_.ComboCOM->listIndex());
     ParameterBlock block = block_;
     block.value[PortSlot] = static_cast<std::uint8_t>(std::max(0, controls_.ComboCOM->listIndex()));
-    journaling_.journal->record(
-        {journalTime(), journaling_.session, port, adapter, block, journaling_.complete});
+    journal_->record({journalTime(), session_, port, adapter, block, complete_});
 }
 
 }  // namespace rotaline

@@ -1,7 +1,9 @@
+#include "window/LanguageSwitch.h"
+
 #include "model/EscCatalogue.h"
 #include "model/ParameterTable.h"
 #include "window/LanguageTables.h"
-#include "window/MainForm.h"
+#include "window/Texts.h"
 
 namespace rotaline {
 
@@ -15,72 +17,61 @@ void setWords(Control& control, Words words, const Language& language) {
 
 }  // namespace
 
-void MainForm::setCaptions(const Language& language) {
-    for (const CaptionRow& row : LeadingCaptions) {
-        find(QString::fromUtf8(row.control))
-            ->setCaption(SwitchTexts(language, row.text), row.accessKeys);
-        if (std::string_view(row.control) == "mnuLanguage") {
-            for (const Language& item : Languages) {
-                find(fromView(item.menuItem))->setCaption(fromView(item.caption));
-            }
-        }
-    }
-}
+LanguageSwitch::LanguageSwitch(const ControlSet& set, Controls& controls, SharedFlags& flags,
+                               Dialogs& dialogs, FormHost* const& host)
+    : set_(set), controls_(controls), flags_(flags), dialogs_(dialogs), host_(host) {}
 
-void MainForm::setParameterCaptions(const Language& language) {
-    for (int type = 0; type < EscTypeCount; ++type) {
-        find(QStringLiteral("FrameEscType(%1)").arg(type))
-            ->setCaption(SwitchTexts(language, PageGroupCaption));
-    }
-    for (const Caption& frame : GroupFrames) {
-        setWords(*find(fromView(frame.name)), frame.words, language);
-    }
-    for (const Parameter& parameter : Parameters) {
-        setWords(*find(fromView(parameter.caption.name)), parameter.caption.words, language);
-        if (!parameter.switchedItems.empty() && parameter.kind == ValueKind::OptionIndex) {
-            ownerOf(parameter.slot)
-                .setChoiceTexts(parameterText(language, parameter.switchedItems).split('|'));
-        }
-    }
-}
-
-void MainForm::switchLanguage(const Language& language) {
+bool LanguageSwitch::switchTo(const Language& language) {
     const QString question = SwitchTexts(language, texts::SwitchQuestion) + texts::CrLf +
                              SwitchTexts(language, texts::SwitchQuestionEnd);
     host_->useLanguage(language);  // the question's buttons speak its language
     if (dialogs_.message(question, Dialogs::Icon::None, Dialogs::Buttons::YesNo) ==
         Dialogs::Answer::No) {
         host_->useLanguage(*flags_.language);
-        return;
+        return false;
     }
     flags_.language = &language;
     setCaptions(language);
-    Controls& c = controls_;
-    for (const EscType& type : EscTypes) {
-        c.SSTab1->select(type.tab);
-        c.SSTab1->setSelectedCaption(translated(language, "Catalogue", type.name.data()));
-    }
+    setTabCaptions(language);
     setParameterCaptions(language);
-    refillPointList(*c.ComboIniPoint);
-    refillModelLists(language);
-    refillPointList(*c.ComboEndPoint);
-    refillPointList(*c.ComboForPoint);
-    refillPointList(*c.ComboRevPoint);
-    showParameterHints();
-    nameControls();
-    showLampHelp();
-    showUnsentMarks();
-    allowSendAll(c.mnuSendAll->isEnabled());
-    CommandSetFactory_Click();
-    c.Text1->setText(SwitchTexts(language, texts::SwitchNote) + texts::CrLf);
+    return true;
 }
 
-void MainForm::mnuChinese_Click() {
-    switchLanguage(Chinese);
+void LanguageSwitch::setCaptions(const Language& language) {
+    for (const CaptionRow& row : LeadingCaptions) {
+        set_.find(QString::fromUtf8(row.control))
+            ->setCaption(SwitchTexts(language, row.text), row.accessKeys);
+        if (std::string_view(row.control) == "mnuLanguage") {
+            for (const Language& item : Languages) {
+                set_.find(fromView(item.menuItem))->setCaption(fromView(item.caption));
+            }
+        }
+    }
 }
 
-void MainForm::mnuEnglish_Click() {
-    switchLanguage(English);
+// Each tab is chosen in turn to word it: the tab strip words only the tab it shows.
+void LanguageSwitch::setTabCaptions(const Language& language) {
+    for (const EscType& type : EscTypes) {
+        controls_.SSTab1->select(type.tab);
+        controls_.SSTab1->setSelectedCaption(translated(language, "Catalogue", type.name.data()));
+    }
+}
+
+void LanguageSwitch::setParameterCaptions(const Language& language) {
+    for (int type = 0; type < EscTypeCount; ++type) {
+        set_.find(QStringLiteral("FrameEscType(%1)").arg(type))
+            ->setCaption(SwitchTexts(language, PageGroupCaption));
+    }
+    for (const Caption& frame : GroupFrames) {
+        setWords(*set_.find(fromView(frame.name)), frame.words, language);
+    }
+    for (const Parameter& parameter : Parameters) {
+        setWords(*set_.find(fromView(parameter.caption.name)), parameter.caption.words, language);
+        if (!parameter.switchedItems.empty() && parameter.kind == ValueKind::OptionIndex) {
+            set_.owner(parameter.slot)
+                .setChoiceTexts(parameterText(language, parameter.switchedItems).split('|'));
+        }
+    }
 }
 
 }  // namespace rotaline

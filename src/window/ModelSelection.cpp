@@ -5,6 +5,7 @@
 #include "model/SlotTable.h"
 #include "model/WireFormat.h"
 #include "window/MainForm.h"
+#include "window/ParameterHints.h"
 #include "window/Texts.h"
 
 namespace rotaline {
@@ -35,7 +36,8 @@ void MainForm::rebuildCellList(const ControllerModel& model) {
     flags_.suppress = true;
     cells.setText(entries.first());
     flags_.suppress = false;
-    showParameterHints();  // the cell count's factory entry may read otherwise now
+    showParameterHints(set_,
+                       *flags_.language);  // the cell count's factory entry may read otherwise now
 }
 
 void MainForm::adaptModelGroups(const ControllerModel& model) {
@@ -75,9 +77,9 @@ void MainForm::ComboCTRmodel_Click(int index) {
         showInvalidPortMessage();
         return;
     }
-    const JournalSession session(*this);
+    const Journaling::Session session(journaling_);
     if (ModelHandshake()) {
-        clearUnsent();  // the controller is set anew
+        edits_.clearUnsent();  // the controller is set anew
     }
     block_.value[PortSlot] =
         static_cast<std::uint8_t>(std::max(0, controls_.ComboCOM->listIndex()));

@@ -4,7 +4,6 @@
 
 #include "model/ParameterTable.h"
 #include "model/SlotTable.h"
-#include "window/MainForm.h"
 
 namespace rotaline {
 
@@ -43,15 +42,15 @@ QString hintOf(const Parameter& parameter, const ValueControl& control, const La
 
 }  // namespace
 
-void MainForm::showParameterHints() {
+void showParameterHints(const ControlSet& set, const Language& language) {
     QHash<QString, QStringList> captionHints;
     for (int slot = FirstParameterSlot; slot < SlotCount; ++slot) {
         const Parameter* parameter = findParameter(slot);
         if (parameter == nullptr) {
             continue;
         }
-        ValueControl& control = ownerOf(slot);
-        const QString text = hintOf(*parameter, control, *flags_.language);
+        ValueControl& control = set.owner(slot);
+        const QString text = hintOf(*parameter, control, language);
         control.setToolTip(text);
         for (Control* part : control.parts()) {
             part->setToolTip(text);
@@ -59,7 +58,7 @@ void MainForm::showParameterHints() {
         captionHints[fromView(parameter->caption.name)] << text;
     }
     for (auto caption = captionHints.cbegin(); caption != captionHints.cend(); ++caption) {
-        find(caption.key())->setToolTip(caption.value().join(QStringLiteral("\n\n")));
+        set.find(caption.key())->setToolTip(caption.value().join(QStringLiteral("\n\n")));
     }
 }
 

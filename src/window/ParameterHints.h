@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "window/ControlSet.h"
 #include "window/Texts.h"
 
 namespace rotaline {
@@ -32,5 +33,8 @@ inline constexpr const char* FactoryDefaultHint =
     QT_TRANSLATE_NOOP("ParameterHints", "Factory default: ");
 inline constexpr const char* UnitHint = QT_TRANSLATE_NOOP("ParameterHints", "Unit: ");
 }  // namespace texts
+
+// Sets the hint of every parameter's controls and captions, in `language`.
+void showParameterHints(const ControlSet& set, const Language& language);
 
 }  // namespace rotaline

@@ -1,7 +1,6 @@
 #include "model/EscCatalogue.h"
 #include "model/SlotTable.h"
 #include "window/MainForm.h"
-#include "window/PortHelp.h"
 #include "window/Texts.h"
 
 namespace rotaline {
@@ -35,24 +34,8 @@ void MainForm::ComboCOM_Click() {
     } else {
         appendNote(ports.text() + texts::Messages(language, texts::PortInvalidNote) + texts::CrLf);
     }
-    if (outcome.ok) {
-        host_->lineBusy();
-    } else {
-        reportPortProblem(outcome);
-    }
-    c.ImageOn->setVisible(outcome.ok);
-    c.ImageOff->setVisible(!outcome.ok);
-    lamp_ = {outcome, ports.listIndex() + 1};
-    showLampHelp();
-    handshakeOnly_ = outcome.ok;
-    deviceLost_ = false;
-    deviceBack_ = false;
-    endHistory();
-}
-
-// The lamp says why the port selected last could not be used, in the current language.
-void MainForm::showLampHelp() {
-    controls_.ImageOff->setToolTip(portHelp(lamp_.outcome, lamp_.portNumber, *flags_.language));
+    port_.chosen(outcome);
+    edits_.end();
 }
 
 }  // namespace rotaline

@@ -1,7 +1,6 @@
 #include <optional>
 
 #include "window/MainForm.h"
-#include "window/PortHelp.h"
 
 namespace rotaline {
 
@@ -28,18 +27,6 @@ void MainForm::mnuExit_Click() {
 
 void MainForm::Form_Unload() {
     link_.close();
-}
-
-LineStatus MainForm::lineStatus() const {
-    if (deviceBack_ && !link_.line().isBusy()) {
-        return {backText(controls_.ComboCOM->text(), unsentCount(), *flags_.language), 100, false};
-    }
-    if (const std::optional<LinkOutcome>& failure = link_.sendingFailure()) {
-        return {portTrouble(*failure, controls_.ComboCOM->listIndex() + 1, *flags_.language), 100,
-                false};
-    }
-    return lineStatusOf(link_.line(), controls_.ComboCOM->text(), *flags_.language,
-                        {handshakeOnly_, unsentCount()});
 }
 
 }  // namespace rotaline

@@ -1,17 +1,16 @@
-#include "files/RegularFiles.h"
+#include "window/ControlNames.h"
 #include "window/MainForm.h"
+#include "window/ParameterHints.h"
 
 namespace rotaline {
 
 void MainForm::Form_Load() {
     flags_.suppress = true;
     FillValueLists();
-    showParameterHints();
-    nameControls();
+    showParameterHints(set_, *flags_.language);
+    nameControls(set_, constControls_, *flags_.language);
     GetRecentFiles();
-    for (const QString& file : recentFiles_.files()) {
-        sweepStaleCopies(file);
-    }
+    files_.sweepStaleCopies();
     block_ = ParameterBlock::atStartUp();
     ApplyFactoryDefaults();
     controls_.SSTab1->select(0);

@@ -66,7 +66,7 @@ void MainForm::enableParameter(const Parameter& parameter, bool enabled, bool wi
         find(fromView(parameter.group()))->setEnabled(enabled);
     }
     find(fromView(parameter.caption.name))->setEnabled(enabled);
-    ownerOf(parameter.slot).setChoosingEnabled(enabled);
+    set_.owner(parameter.slot).setChoosingEnabled(enabled);
 }
 
 void MainForm::recordSlotsFor(int type) {
@@ -90,7 +90,7 @@ void MainForm::SSTab1_Click(int previousTab) {
     }
     if (type != previousTab) {
         allowSendAll(false);  // the block's model is not the one this tab shows
-        endHistory();
+        edits_.end();
     }
     if (!link_.isReady()) {
         showInvalidPortMessage();
@@ -108,7 +108,7 @@ void MainForm::SSTab1_Click(int previousTab) {
     block_.value[TypeSlot] = static_cast<std::uint8_t>(type);
     SendParameter(addressOf(TypeSlot), block_.value[TypeSlot]);
     controls_.Text1->setText(tabs.tabCaption(type) + texts::CrLf);
-    endHistory();
+    edits_.end();
 }
 
 }  // namespace rotaline

@@ -12,7 +12,7 @@ void MainForm::FillValueLists() {
     refillModelLists(English);
     for (const Parameter& parameter : Parameters) {
         if (parameter.kind == ValueKind::ListPosition) {
-            ownerOf(parameter.slot).setChoiceTexts(listEntries(parameter, English));
+            set_.owner(parameter.slot).setChoiceTexts(listEntries(parameter, English));
         }
     }
 }

@@ -1,0 +1,85 @@
+#include "window/EditHistory.h"
+
+#include "model/ParameterTable.h"
+#include "window/Texts.h"
+
+namespace rotaline {
+
+namespace {
+
+constexpr TextContext catalogue{"Sending"};
+
+constexpr const char* UnsentMark = QT_TRANSLATE_NOOP("Sending", "Not sent to the controller");
+
+}  // namespace
+
+EditHistory::EditHistory(const ControlSet& set, Controls& controls, const SharedFlags& flags)
+    : set_(set), controls_(controls), flags_(flags) {}
+
+// The history learns every value a parameter's control shows, so that a change knows the
+// value before it even where that was set with the handlers held back.
+void EditHistory::watch(int slot, ValueControl& control) {
+    history_.shown(slot, control.value());
+    control.observe([this, slot, &control](Property property) {
+        if (property == Property::Value || property == Property::Items) {
+            history_.shown(slot, control.value());
+        }
+    });
+}
+
+void EditHistory::changed(int slot) {
+    if (!replaying_) {
+        history_.changed(slot);
+        showHistory();
+    }
+}
+
+void EditHistory::undo() {
+    replay(history_.takeUndo(), false);
+}
+
+void EditHistory::redo() {
+    replay(history_.takeRedo(), true);
+}
+
+// The control is set as the user would set it: its handler notes, stores and sends the value.
+void EditHistory::replay(const std::optional<ChangeHistory::Change>& change, bool forward) {
+    if (change) {
+        replaying_ = true;
+        set_.owner(change->slot).setValue(forward ? change->after : change->before);
+        replaying_ = false;
+    }
+    showHistory();
+}
+
+void EditHistory::end() {
+    history_.clear();
+    showHistory();
+}
+
+void EditHistory::showHistory() {
+    controls_.mnuUndo->setEnabled(history_.canUndo());
+    controls_.mnuRedo->setEnabled(history_.canRedo());
+}
+
+// Only what a parameter's control changes is marked: the window shows it, the controller lacks it.
+void EditHistory::markUnsent(int slot, bool unsent) {
+    if (slot >= 0 && slot < SlotCount && findParameter(slot) != nullptr) {
+        unsent_[static_cast<std::size_t>(slot)] = unsent;
+        set_.owner(slot).setUnsentMark(unsent ? catalogue(*flags_.language, UnsentMark)
+                                              : QString());
+    }
+}
+
+void EditHistory::clearUnsent() {
+    unsent_.reset();
+    showUnsentMarks();
+}
+
+void EditHistory::showUnsentMarks() {
+    for (const Parameter& parameter : Parameters) {
+        markUnsent(parameter.slot, unsent_[static_cast<std::size_t>(parameter.slot)]);
+    }
+}
+
+}  // namespace rotaline

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <bitset>
+
+#include "model/ParameterBlock.h"
+#include "window/ChangeHistory.h"
+#include "window/ControlSet.h"
+#include "window/Controls.h"
+
+namespace rotaline {
+
+// What the user changed, for Undo and Redo, and which settings shown the controller still lacks
+// (each such control carries a mark, in the current language).
+class EditHistory {
+public:
+    EditHistory(const ControlSet& set, Controls& controls, const SharedFlags& flags);
+
+    // Follows every value `slot`'s control shows, whoever sets it.
+    void watch(int slot, ValueControl& control);
+    // The handler of `slot` took the user's change; a change made by Undo or Redo is not one.
+    void changed(int slot);
+    // The last change taken back, or made again, by setting its control as the user would.
+    void undo();
+    void redo();
+    // Whatever sets the controller anew ends the history.
+    void end();
+
+    void markUnsent(int slot, bool unsent);
+    void clearUnsent();
+    // The marks again, in the language now used.
+    void showUnsentMarks();
+    int unsentCount() const { return static_cast<int>(unsent_.count()); }
+    bool isUnsent(int slot) const { return unsent_[static_cast<std::size_t>(slot)]; }
+
+private:
+    void replay(const std::optional<ChangeHistory::Change>& change, bool forward);
+    void showHistory();
+
+    const ControlSet& set_;
+    Controls& controls_;
+    const SharedFlags& flags_;
+    ChangeHistory history_;
+    bool replaying_ = false;
+    std::bitset<SlotCount> unsent_;
+};
+
+}  // namespace rotaline
