@@ -2,7 +2,8 @@
 """What scripts/mutate.sh needs done in Python: the rows of a fault list, a fault put into its
 file, and which tests a fault in a file can reach.
 
-  mutants.py rows LIST [NAME-REGEX]      checks every row, prints the chosen ones, tab-separated
+  mutants.py rows LIST [NAME-REGEX]      checks every row, prints the chosen ones, fields split
+                                         by \x1f
   mutants.py apply FILE PATTERN REPLACEMENT
   mutants.py reach BUILD                 maps the tests to the sources they are built from
   mutants.py order BUILD FILE [TEST...]  the tests FILE reaches: TESTs first, then the quickest
@@ -29,10 +30,10 @@ def rows(listing, chosen=""):
         entries = [line.rstrip("\n") for line in f if line.strip() and not line.startswith("#")]
     for entry in entries:
         fields = entry.split(SEP)
-        if len(fields) != 4:
-            problems.append(f"not four fields: {entry}")
+        if len(fields) not in (4, 5):
+            problems.append(f"not four or five fields: {entry}")
             continue
-        name, path, pattern, _ = fields
+        name, path, pattern = fields[:3]
         if name in names:
             problems.append(f"{name}: listed twice")
         names.add(name)
@@ -43,7 +44,7 @@ def rows(listing, chosen=""):
         if found != 1:
             problems.append(f"{name}: /{pattern}/ matches {found} lines of {path}, not one")
         if re.search(chosen, name):
-            picked.append("\t".join(fields))
+            picked.append("\x1f".join(fields + [""] * (5 - len(fields))))
     if problems:
         fail("\n".join(problems))
     print("\n".join(picked))

@@ -4,7 +4,7 @@
 #   scripts/mutate.sh --check [list]        only checks that each row's pattern matches one line
 # The whole suite runs first without any fault and must pass. Then, for each fault, the tests
 # built from the faulty file run one at a time, each built into build-mutate/ just before it
-# runs: the one that caught the fault last time first, then the quickest. A test catches the fault
+# runs: the test the row names as its catcher first, then the quickest. A test catches the fault
 # when it fails, and fails again run once more (a test that fails only now and then on a busy
 # machine does not count). Every file is put back afterwards, also when the run is interrupted.
 # Exit status: 0 all caught, 1 some missed, 2 the run itself failed.
@@ -16,7 +16,6 @@ if [[ ${1:-} == --check ]]; then
 fi
 list=${1:-scripts/mutants.txt}
 build=build-mutate
-caught_before=$build/mutate-caught.txt  # name<TAB>test of the last run, to try first
 work=$(mktemp -d)
 saved=""
 rows=$(python3 scripts/mutants.py rows "$list" "${2:-}") || exit 2
@@ -54,35 +53,31 @@ if ! ctest --test-dir "$build" -j2 --timeout 120 >"$work/ctest.log" 2>&1; then
     fi
 fi
 python3 scripts/mutants.py reach "$build" || exit 2
-touch "$caught_before"
 
 total=0
 missed=()
-while IFS=$'\t' read -r name file pattern replacement; do
+while IFS=$'\x1f' read -r name file pattern replacement named; do
     [[ -z $name ]] && continue
     total=$((total + 1))
     cp -p "$file" "$work/original"
     saved=$file
     python3 scripts/mutants.py apply "$file" "$pattern" "$replacement" || exit 2
-    last=$(awk -F'\t' -v n="$name" '$1 == n { print $2 }' "$caught_before")
     catcher=""
     while IFS=$'\t' read -r test files; do
         if fails "$test" "$files"; then
             catcher=$test
             break
         fi
-    done < <(python3 scripts/mutants.py order "$build" "$file" $last)
+    done < <(python3 scripts/mutants.py order "$build" "$file" $named)
     if [[ -z $catcher ]]; then
         echo "MISSED  $name ($file)"
         missed+=("$name")
     else
+        [[ -n $named && $named != "$catcher" ]] && catcher+=" (the row names $named)"
         echo "CAUGHT  $name ($file) by $catcher"
-        printf '%s\t%s\n' "$name" "$catcher" >>"$work/caught"
     fi
     restore
 done <<<"$rows"
-[[ -z ${2:-} && -f $work/caught ]] && cp "$work/caught" "$caught_before"
-[[ -n ${2:-} && -f $work/caught ]] && cat "$work/caught" >>"$caught_before"
 
 echo "$((total - ${#missed[@]})) of $total caught"
 [[ ${#missed[@]} -eq 0 ]]
