@@ -2,6 +2,7 @@
 # Installs the build into a temporary prefix and checks that a desktop finds everything.
 set -euo pipefail
 build=$1
+print_module=$2  # relative to the program's folder
 prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 cmake --install "$build" --prefix "$prefix" >/dev/null
@@ -15,6 +16,8 @@ for file in bin/rotaline $desktop share/metainfo/org.rotaline.rotaline.metainfo.
     fi
 done
 [ -x "$prefix/bin/rotaline" ] || { echo "bin/rotaline is not executable"; exit 1; }
+nm -D --defined-only "$prefix/bin/$print_module" | grep -qw rotalinePrintPages ||
+    { echo "no print module where the program looks for it: bin/$print_module"; exit 1; }
 if command -v desktop-file-validate >/dev/null; then
     desktop-file-validate "$prefix/$desktop"
 fi

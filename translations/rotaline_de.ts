@@ -1067,6 +1067,12 @@ Das Programmieren geht weiter; in Datei &gt; Verlauf fehlt, was gesendet wird, b
         <translation>Das Einstellblatt konnte nicht in %1 gespeichert werden:<byte value="xd"/>
 %2</translation>
     </message>
+    <message>
+        <source>Printing is not available:<byte value="xd"/>
+%1</source>
+        <translation>Drucken ist nicht möglich:<byte value="xd"/>
+%1</translation>
+    </message>
 </context>
 <context>
     <name>TypeTabs</name>

@@ -1067,6 +1067,12 @@ Programming goes on; File &gt; History lacks what is sent until the journal can 
         <translation>设置单无法保存到 %1：<byte value="xd"/>
 %2</translation>
     </message>
+    <message>
+        <source>Printing is not available:<byte value="xd"/>
+%1</source>
+        <translation>无法打印：<byte value="xd"/>
+%1</translation>
+    </message>
 </context>
 <context>
     <name>TypeTabs</name>

@@ -1,13 +1,15 @@
 #include "ui/SheetCommands.h"
 
+#include <QCoreApplication>
 #include <QDate>
+#include <QLibrary>
+#include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPrintDialog>
-#include <QPrinter>
 
 #include "platform/Dialogs.h"
 #include "sheet/SheetPrinting.h"
 #include "ui/HistoryDialog.h"
+#include "ui/print/PrintPages.h"
 #include "window/MainForm.h"
 #include "window/Texts.h"
 
@@ -21,6 +23,12 @@ constexpr const char* NotDescribed =
     QT_TRANSLATE_NOOP("SheetCommands", "The settings shown cannot be put on a sheet.");
 constexpr const char* ExportFailed =
     QT_TRANSLATE_NOOP("SheetCommands", "The setup sheet could not be saved to %1:\r\n%2");
+constexpr const char* PrintingMissing =
+    QT_TRANSLATE_NOOP("SheetCommands", "Printing is not available:\r\n%1");
+
+QString printModulePath() {
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/" ROTALINE_PRINT_MODULE);
+}
 
 }  // namespace
 
@@ -54,14 +62,18 @@ void SheetCommands::print() {
         cannotDescribe();
         return;
     }
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPageSize(sheetPageSize());
-    printer.setDocName(shown->title);
-    QPrintDialog dialog(&printer, parent_);
-    if (dialog.exec() == QDialog::Accepted) {
-        QPainter painter(&printer);
-        paintSheet(painter, printer, *shown);
+    QLibrary module(printModulePath());
+    const auto printPages = reinterpret_cast<PrintPages>(module.resolve(PrintPagesSymbol));
+    if (printPages == nullptr) {
+        dialogs_.message(
+            catalogue(*form_.flags().language, PrintingMissing).arg(module.errorString()),
+            Dialogs::Icon::Exclamation, Dialogs::Buttons::Ok);
+        return;
     }
+    printPages(parent_, shown->title, sheetPageSize(), [&shown](QPagedPaintDevice& device) {
+        QPainter painter(&device);
+        paintSheet(painter, device, *shown);
+    });
 }
 
 void SheetCommands::exportPdf() {
