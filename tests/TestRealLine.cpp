@@ -1,7 +1,7 @@
 // Runs under the slow-line model (LD_PRELOAD): the adapter's pseudo-terminal takes 11/300 s a
-// byte, and the model logs bytes garbled by a speed change and every wait for the line. Every
-// case runs on both kinds of adapter: one whose drain is exact (16550, FTDI, CP210x) and one
-// whose chip keeps 32 bytes out of the kernel's sight (CH340/CH341, PL2303, CDC-ACM).
+// byte, and the model logs bytes garbled by a speed change or thrown away and every wait for the
+// line. Every case runs on both kinds of adapter: one whose drain is exact (16550, FTDI, CP210x)
+// and one whose chip keeps 32 bytes out of the kernel's sight (CH340/CH341, PL2303, CDC-ACM).
 #include <QLabel>
 #include <QMessageBox>
 #include <QPointer>
