@@ -120,15 +120,9 @@ bool MainForm::ApplyParameterBlock() {
     return true;
 }
 
-void MainForm::UpdateFileMenu(const QString& fileName) {
-    WriteRecentFiles(fileName);
-    GetRecentFiles();
-}
-
 void MainForm::mnuFileMRU_Click(int index) {
     const QString fileName = files_.recentFile(index);
-    WriteRecentFiles(fileName);
-    GetRecentFiles();
+    UpdateFileMenu(fileName);
     LoadSettingsFile(fileName);
     controls_.Text1->setText(QLatin1String(texts::LoadNote) + fileName + texts::CrLf);
 }

@@ -96,7 +96,7 @@ public:
     void Toolbar1_ButtonClick(const QString& key);
     void WriteRecentFiles(const QString& fileName) { files_.writeRecent(fileName); }
     void GetRecentFiles() { files_.showRecent(); }
-    void UpdateFileMenu(const QString& fileName);
+    void UpdateFileMenu(const QString& fileName) { files_.rememberRecent(fileName); }
     void mnuFileMRU_Click(int index);
 
     // Language.

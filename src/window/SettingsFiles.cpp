@@ -56,8 +56,7 @@ void SettingsFiles::save() {
                          Dialogs::Icon::None, Dialogs::Buttons::Ok);
         return;
     }
-    writeRecent(path);
-    showRecent();
+    rememberRecent(path);
     opened(path);
     host_->showStatus(
         [path](const Language& language) { return catalogue(language, SavedStatus).arg(path); });
@@ -93,6 +92,11 @@ void SettingsFiles::showFileState() {
 
 void SettingsFiles::writeRecent(const QString& fileName) {
     recentFiles_.write(fileName);
+}
+
+void SettingsFiles::rememberRecent(const QString& fileName) {
+    writeRecent(fileName);
+    showRecent();
 }
 
 // Where a file stands is taken from the store as it is now, not from this window's menu:

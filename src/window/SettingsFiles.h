@@ -45,6 +45,8 @@ public:
     void writeRecent(const QString& fileName);
     // The menu's entries of the recent files, as the store holds them now.
     void showRecent();
+    // `fileName` first in the recent files, and the menu showing them.
+    void rememberRecent(const QString& fileName);
     QString recentFile(int index) const { return recentFiles_.file(index); }
     // Hidden copies that an interrupted save left beside the recent files go.
     void sweepStaleCopies();
