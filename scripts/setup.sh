@@ -9,22 +9,7 @@ packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-serialport-dev qt6-s
           lintian appstream qt6-translations-l10n poppler-utils clang libclang-rt-14-dev
           qt6-tools-dev qt6-l10n-tools qt6-tools-dev-tools)
 
-missing=()
-for package in "${packages[@]}"; do
-    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
-        missing+=("$package")
-    fi
-done
-
-if [ ${#missing[@]} -gt 0 ]; then
-    echo "Installing: ${missing[*]}"
-    sudo_cmd=()
-    if [ "$(id -u)" -ne 0 ]; then
-        sudo_cmd=(sudo)
-    fi
-    "${sudo_cmd[@]}" apt-get update
-    DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
-fi
+bash scripts/install-packages.sh "${packages[@]}"
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-RelWithDebInfo}"
 cmake --build build ${1:+--target "$@"}
