@@ -975,6 +975,10 @@ Das Programmieren geht weiter; in Datei &gt; Verlauf fehlt, was gesendet wird, b
         <source>Not sent to the controller</source>
         <translation>Nicht an den Regler gesendet</translation>
     </message>
+    <message>
+        <source>The controller counts the cells itself (Auto): choose their number</source>
+        <translation>Der Regler zählt die Zellen selbst (Auto): Zellenzahl wählen</translation>
+    </message>
 </context>
 <context>
     <name>SettingsDescription</name>

@@ -975,6 +975,10 @@ Programming goes on; File &gt; History lacks what is sent until the journal can 
         <source>Not sent to the controller</source>
         <translation>未发送到控制器</translation>
     </message>
+    <message>
+        <source>The controller counts the cells itself (Auto): choose their number</source>
+        <translation>控制器自行检测电池节数（Auto）：请选择节数</translation>
+    </message>
 </context>
 <context>
     <name>SettingsDescription</name>
