@@ -182,8 +182,8 @@ private slots:
             }
         }
         f.controls.SSTab1->select(0);
-        f.controls.ComboCTRmodel[0]->setListIndex(1);  // its cell list starts at "2"
-        QVERIFY(f.controls.ComboNoOfCell->toolTip().contains(QStringLiteral("出厂默认值：2")));
+        f.controls.ComboCTRmodel[0]->setListIndex(1);  // its cell list has no "Auto"
+        QVERIFY(f.controls.ComboNoOfCell->toolTip().contains(QStringLiteral("出厂默认值：Auto")));
     }
 };
 

@@ -460,10 +460,11 @@ private slots:
             const QString owner = fromView(slotInfo(parameter.slot).owner);
             const QWidget* shown = window.widget(owner) != nullptr ? window.widget(owner)
                                                                    : window.widget(owner + "(0)");
-            settable << (f.form.block().inUse[parameter.slot] && shown->isVisible() &&
-                                 shown->isEnabled()
-                             ? parameter.name
-                             : "-");
+            // A cell list without "Auto" shows no number after the choice: the block keeps none.
+            const bool applies =
+                f.form.block().inUse[parameter.slot] || owner == f.controls.ComboNoOfCell->name();
+            settable << (applies && shown->isVisible() && shown->isEnabled() ? parameter.name
+                                                                             : "-");
         }
         QCOMPARE(described, settable);
         QVERIFY(settable.contains("Timing Degree"));

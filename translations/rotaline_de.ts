@@ -975,6 +975,10 @@ Das Programmieren geht weiter; in Datei &gt; Verlauf fehlt, was gesendet wird, b
         <source>Not sent to the controller</source>
         <translation>Nicht an den Regler gesendet</translation>
     </message>
+    <message>
+        <source>The controller counts the cells itself (Auto): choose their number</source>
+        <translation>Der Regler zählt die Zellen selbst (Auto): Zellenzahl wählen</translation>
+    </message>
 </context>
 <context>
     <name>SettingsDescription</name>
@@ -1134,8 +1138,8 @@ Jede Änderung einer Einstellung wird sofort gesendet und im Protokollfeld notie
         <translation>Rückgängig</translation>
     </message>
     <message>
-        <source>Edit &gt; Undo puts your last change of a setting back and Edit &gt; Redo makes it again; each is sent like a change of your own. Choosing a model, a tab, a port, the factory defaults or loading a file starts the history afresh.</source>
-        <translation>Bearbeiten &gt; Rückgängig nimmt Ihre letzte Änderung einer Einstellung zurück und Bearbeiten &gt; Wiederholen macht sie erneut; beides wird wie eine eigene Änderung gesendet. Die Wahl eines Modells, einer Registerkarte, eines Ports, der Werkseinstellungen oder das Laden einer Datei beginnt den Verlauf neu.</translation>
+        <source>Edit &gt; Undo puts your last change of a setting back and Edit &gt; Redo makes it again; each is sent like a change of your own. Factory Default is one step: Undo sends back every value it replaced. Choosing a model, a tab, a port or loading a file starts the history afresh.</source>
+        <translation>Bearbeiten &gt; Rückgängig nimmt Ihre letzte Änderung einer Einstellung zurück und Bearbeiten &gt; Wiederholen macht sie erneut; beides wird wie eine eigene Änderung gesendet. Werkseinstellungen sind ein Schritt: Rückgängig sendet jeden Wert zurück, den sie ersetzt haben. Die Wahl eines Modells, einer Registerkarte, eines Ports oder das Laden einer Datei beginnt den Verlauf neu.</translation>
     </message>
     <message>
         <source>The keyboard</source>

@@ -975,6 +975,10 @@ Programming goes on; File &gt; History lacks what is sent until the journal can 
         <source>Not sent to the controller</source>
         <translation>未发送到控制器</translation>
     </message>
+    <message>
+        <source>The controller counts the cells itself (Auto): choose their number</source>
+        <translation>控制器自行检测电池节数（Auto）：请选择节数</translation>
+    </message>
 </context>
 <context>
     <name>SettingsDescription</name>
@@ -1134,8 +1138,8 @@ Every change of a setting is sent at once and written in the note box. A setting
         <translation>撤销</translation>
     </message>
     <message>
-        <source>Edit &gt; Undo puts your last change of a setting back and Edit &gt; Redo makes it again; each is sent like a change of your own. Choosing a model, a tab, a port, the factory defaults or loading a file starts the history afresh.</source>
-        <translation>编辑 &gt; 撤销 恢复您对设置的上一次更改，编辑 &gt; 重做 再次进行该更改；两者都像您自己的更改一样发送。选择型号、选项卡、端口、恢复出厂设置或载入文件后，历史重新开始。</translation>
+        <source>Edit &gt; Undo puts your last change of a setting back and Edit &gt; Redo makes it again; each is sent like a change of your own. Factory Default is one step: Undo sends back every value it replaced. Choosing a model, a tab, a port or loading a file starts the history afresh.</source>
+        <translation>编辑 &gt; 撤销 恢复您对设置的上一次更改，编辑 &gt; 重做 再次进行该更改；两者都像您自己的更改一样发送。恢复出厂设置算作一步：撤销会把它替换的每个值发送回去。选择型号、选项卡、端口或载入文件后，历史重新开始。</translation>
     </message>
     <message>
         <source>The keyboard</source>

@@ -101,6 +101,7 @@ void showItems(const ComboList& list, QComboBox* box) {
         box->clear();
         box->addItems(list.items());
     }
+    box->setPlaceholderText(list.placeholder());
     box->setCurrentIndex(list.listIndex());
 }
 

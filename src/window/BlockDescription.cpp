@@ -45,7 +45,8 @@ std::optional<DescribedBlock> describeBlock(const ParameterBlock& block, const L
 
 bool differsFromFactory(const DescribedBlock& described, std::size_t parameter) {
     const SlotDescription& set = described.settings.parameters[parameter];
-    return set.inUse && set.value != described.factory.parameters[parameter].value;
+    const SlotDescription& factory = described.factory.parameters[parameter];
+    return set.inUse && (set.value != factory.value || set.choice != factory.choice);
 }
 
 int changedFromFactory(const DescribedBlock& described) {

@@ -1,13 +1,14 @@
 #include "window/ChangeHistory.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace rotaline {
 
 namespace {
 
-std::optional<ChangeHistory::Change> moveLast(std::vector<ChangeHistory::Change>& from,
-                                              std::vector<ChangeHistory::Change>& to) {
+std::optional<ChangeHistory::Step> moveLast(std::vector<ChangeHistory::Step>& from,
+                                            std::vector<ChangeHistory::Step>& to) {
     if (from.empty()) {
         return std::nullopt;
     }
@@ -22,23 +23,47 @@ void ChangeHistory::shown(int slot, int value) {
     before_[slot] = std::exchange(shown_[slot], value);
 }
 
+// A handler run again on a value it took already changes nothing.
 void ChangeHistory::changed(int slot) {
-    if (before_[slot] < 0 || before_[slot] == shown_[slot]) {
+    const int before = std::exchange(before_[slot], shown_[slot]);
+    if (before == shown_[slot]) {
         return;
     }
-    done_.push_back({slot, before_[slot], shown_[slot]});
     undone_.clear();
+    if (!open_) {
+        done_.push_back({{slot, before, shown_[slot]}});
+        return;
+    }
+    const auto same = std::find_if(open_->begin(), open_->end(),
+                                   [slot](const Change& change) { return change.slot == slot; });
+    if (same == open_->end()) {
+        open_->push_back({slot, before, shown_[slot]});
+    } else {
+        same->after = shown_[slot];
+    }
 }
 
-std::optional<ChangeHistory::Change> ChangeHistory::takeUndo() {
+void ChangeHistory::openStep() {
+    open_.emplace();
+}
+
+void ChangeHistory::closeStep() {
+    if (open_ && !open_->empty()) {
+        done_.push_back(std::move(*open_));
+    }
+    open_.reset();
+}
+
+std::optional<ChangeHistory::Step> ChangeHistory::takeUndo() {
     return moveLast(done_, undone_);
 }
 
-std::optional<ChangeHistory::Change> ChangeHistory::takeRedo() {
+std::optional<ChangeHistory::Step> ChangeHistory::takeRedo() {
     return moveLast(undone_, done_);
 }
 
 void ChangeHistory::clear() {
+    open_.reset();
     done_.clear();
     undone_.clear();
 }

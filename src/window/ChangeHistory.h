@@ -9,8 +9,9 @@
 namespace rotaline {
 
 // The user's changes of parameters, for Undo and Redo, each with the value its control showed
-// before it. Whatever sets the controller anew (a model, a tab, the factory defaults, a file, a
-// port) ends it: nothing before that can be taken back.
+// before it. A step is one change, or all that one command changed (the factory defaults).
+// Whatever else sets the controller anew (a model, a tab, a file, a port) ends it: nothing
+// before that can be taken back.
 class ChangeHistory {
 public:
     struct Change {
@@ -18,15 +19,18 @@ public:
         int before;
         int after;
     };
+    using Step = std::vector<Change>;
 
     // The control of `slot` shows `value` now, whoever set it (-1: nothing chosen).
     void shown(int slot, int value);
-    // The handler of `slot` took the change to what the control shows now. A change from
-    // nothing chosen cannot be taken back and is not kept.
+    // The handler of `slot` took the change to what the control shows now.
     void changed(int slot);
-    // The last change done, now counted as undone; the last undone, now counted as done again.
-    std::optional<Change> takeUndo();
-    std::optional<Change> takeRedo();
+    // The changes until `closeStep` are one step.
+    void openStep();
+    void closeStep();
+    // The last step done, now counted as undone; the last undone, now counted as done again.
+    std::optional<Step> takeUndo();
+    std::optional<Step> takeRedo();
     void clear();
 
     bool canUndo() const { return !done_.empty(); }
@@ -35,8 +39,9 @@ public:
 private:
     std::array<int, SlotCount> shown_{};
     std::array<int, SlotCount> before_{};
-    std::vector<Change> done_;
-    std::vector<Change> undone_;
+    std::optional<Step> open_;
+    std::vector<Step> done_;
+    std::vector<Step> undone_;
 };
 
 }  // namespace rotaline

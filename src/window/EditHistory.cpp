@@ -10,6 +10,8 @@ namespace {
 constexpr TextContext catalogue{"Sending"};
 
 constexpr const char* UnsentMark = QT_TRANSLATE_NOOP("Sending", "Not sent to the controller");
+constexpr const char* AutomaticMark = QT_TRANSLATE_NOOP(
+    "Sending", "The controller counts the cells itself (Auto): choose their number");
 
 }  // namespace
 
@@ -42,11 +44,25 @@ void EditHistory::redo() {
     replay(history_.takeRedo(), true);
 }
 
-// The control is set as the user would set it: its handler notes, stores and sends the value.
-void EditHistory::replay(const std::optional<ChangeHistory::Change>& change, bool forward) {
-    if (change) {
+void EditHistory::closeStep() {
+    history_.closeStep();
+    showHistory();
+}
+
+// Each control is set as the user would set it: its handler notes, stores and sends the value.
+// A step is taken back last change first.
+void EditHistory::replay(const std::optional<ChangeHistory::Step>& step, bool forward) {
+    if (step) {
         replaying_ = true;
-        set_.owner(change->slot).setValue(forward ? change->after : change->before);
+        if (forward) {
+            for (const ChangeHistory::Change& change : *step) {
+                set_.owner(change.slot).setValue(change.after);
+            }
+        } else {
+            for (auto change = step->rbegin(); change != step->rend(); ++change) {
+                set_.owner(change->slot).setValue(change->before);
+            }
+        }
         replaying_ = false;
     }
     showHistory();
@@ -66,9 +82,19 @@ void EditHistory::showHistory() {
 void EditHistory::markUnsent(int slot, bool unsent) {
     if (slot >= 0 && slot < SlotCount && findParameter(slot) != nullptr) {
         unsent_[static_cast<std::size_t>(slot)] = unsent;
-        set_.owner(slot).setUnsentMark(unsent ? catalogue(*flags_.language, UnsentMark)
-                                              : QString());
+        showMark(slot);
     }
+}
+
+void EditHistory::markAutomatic(int slot, bool automatic) {
+    automatic_[static_cast<std::size_t>(slot)] = automatic;
+    showMark(slot);
+}
+
+void EditHistory::showMark(int slot) {
+    const auto at = static_cast<std::size_t>(slot);
+    const char* mark = unsent_[at] ? UnsentMark : automatic_[at] ? AutomaticMark : nullptr;
+    set_.owner(slot).setUnsentMark(mark != nullptr ? catalogue(*flags_.language, mark) : QString());
 }
 
 void EditHistory::clearUnsent() {
@@ -78,7 +104,7 @@ void EditHistory::clearUnsent() {
 
 void EditHistory::showUnsentMarks() {
     for (const Parameter& parameter : Parameters) {
-        markUnsent(parameter.slot, unsent_[static_cast<std::size_t>(parameter.slot)]);
+        showMark(parameter.slot);
     }
 }
 

@@ -19,13 +19,19 @@ public:
     void watch(int slot, ValueControl& control);
     // The handler of `slot` took the user's change; a change made by Undo or Redo is not one.
     void changed(int slot);
-    // The last change taken back, or made again, by setting its control as the user would.
+    // The changes of one command, until `closeStep`, are one step of Undo.
+    void openStep() { history_.openStep(); }
+    void closeStep();
+    // The last step taken back, or made again, by setting its controls as the user would.
     void undo();
     void redo();
     // Whatever sets the controller anew ends the history.
     void end();
 
     void markUnsent(int slot, bool unsent);
+    // The control of `slot` chose nothing, and the controller was told to count the cells
+    // itself; its mark says so while no unsent value takes its place.
+    void markAutomatic(int slot, bool automatic);
     void clearUnsent();
     // The marks again, in the language now used.
     void showUnsentMarks();
@@ -33,7 +39,8 @@ public:
     bool isUnsent(int slot) const { return unsent_[static_cast<std::size_t>(slot)]; }
 
 private:
-    void replay(const std::optional<ChangeHistory::Change>& change, bool forward);
+    void replay(const std::optional<ChangeHistory::Step>& step, bool forward);
+    void showMark(int slot);
     void showHistory();
 
     const ControlSet& set_;
@@ -42,6 +49,7 @@ private:
     ChangeHistory history_;
     bool replaying_ = false;
     std::bitset<SlotCount> unsent_;
+    std::bitset<SlotCount> automatic_;
 };
 
 }  // namespace rotaline

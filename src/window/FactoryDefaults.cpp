@@ -16,22 +16,25 @@ constexpr const char* FactoryDefaultNote =
 void MainForm::ApplyFactoryDefaults() {
     for (int slot = FirstParameterSlot; slot < SlotCount; ++slot) {
         if (const Parameter* parameter = findParameter(slot)) {
-            setOwnerValue(slot, parameter->factoryValue);
+            setOwnerValue(slot, factoryValueOf(*parameter));
             if (parameter->defaultsRunHandler) {
                 runChangeHandler(slot);
             }
         }
     }
     controls_.Text1->setText(QString());
-    edits_.end();
 }
 
+// One step of Undo: undone, every value it replaced is set and sent again.
 void MainForm::CommandSetFactory_Click() {
     if (!link_.isReady()) {
         showInvalidPortMessage();
         return;
     }
+    const Command command(*this, false);
+    edits_.openStep();
     ApplyFactoryDefaults();
+    edits_.closeStep();
     controls_.Text1->setText(catalogue(*flags_.language, FactoryDefaultNote) + texts::CrLf);
 }
 

@@ -77,6 +77,7 @@ bool MainForm::loadTried(const std::optional<QList<QByteArray>>& lines) {
 // The head first: port, type and models are chosen as a user would choose them, and their
 // logic resets the other slots before the file's values replace them.
 SettingsFault MainForm::loadSettingsLines(const QList<QByteArray>& lines) {
+    const Command command(*this);
     if (const SettingsFault fault = decodeSettingsLines(lines, 0, FirstParameterSlot, block_);
         fault != SettingsFault::None) {
         return fault;

@@ -118,8 +118,8 @@ public:
     void FillValueLists();
 
     // The user's last change of a parameter taken back, or made again, through its control.
-    void mnuUndo_Click() { edits_.undo(); }
-    void mnuRedo_Click() { edits_.redo(); }
+    void mnuUndo_Click();
+    void mnuRedo_Click();
     // Settings stored but not written to the controller.
     int unsentCount() const { return edits_.unsentCount(); }
     bool isUnsent(int slot) const { return edits_.isUnsent(slot); }
@@ -133,6 +133,20 @@ public:
     bool LoadParameterBlock(const ParameterBlock& block);
 
 private:
+    // A command shows one invalid-port box at most, the first. Begun while the link is not
+    // ready, it tries no port where it may go on: what it would send is marked as not sent.
+    class Command {
+    public:
+        explicit Command(MainForm& form, bool goesOnOffline = true);
+        ~Command() { --form_.commands_; }
+        Command(const Command&) = delete;
+        Command& operator=(const Command&) = delete;
+
+    private:
+        MainForm& form_;
+    };
+    bool holdsSends() const { return commands_ > 0 && offline_ && !link_.isReady(); }
+
     void bindHandlers();
     void bindCommands();
     void allowSendAll(bool allowed);
@@ -142,6 +156,9 @@ private:
     void refillPointList(ComboList& list);
     void appendNote(const QString& line);
     QString noteOf(const Parameter& parameter, int value) const;
+    void runCellCountChange(int slot, int value);
+    void recordCellCount(int slot, bool automatic);
+    int factoryValueOf(const Parameter& parameter) const;
     void runExtraBeforeNote(ExtraStep extra, int value);
     void runExtraAfterSend(ExtraStep extra, int value);
     void arrangeGroupsFor(int type);
@@ -160,6 +177,9 @@ private:
     Dialogs& dialogs_;
     FormHost noWindow_;
     FormHost* host_ = &noWindow_;
+    int commands_ = 0;
+    bool offline_ = false;
+    bool boxShown_ = false;
     ParameterBlock block_ = ParameterBlock::atStartUp();
     SharedFlags flags_;
     ControlSet set_;

@@ -5,7 +5,6 @@
 #include "model/SlotTable.h"
 #include "model/WireFormat.h"
 #include "window/MainForm.h"
-#include "window/ParameterHints.h"
 #include "window/Texts.h"
 
 namespace rotaline {
@@ -28,16 +27,17 @@ QStringList cellEntries(const ControllerModel& model) {
 
 }  // namespace
 
+// The factory defaults told the controller to count the cells itself: the list shows "Auto"
+// where the model has it, and no number otherwise.
 void MainForm::rebuildCellList(const ControllerModel& model) {
     ComboList& cells = *controls_.ComboNoOfCell;
+    const int slot = slotOwnedBy(cells.name().toStdString());
     cells.clear();
-    const QStringList entries = cellEntries(model);
-    cells.addItems(entries);
+    cells.addItems(cellEntries(model));
     flags_.suppress = true;
-    cells.setText(entries.first());
+    cells.setValue(factoryValueOf(*findParameter(slot)));
     flags_.suppress = false;
-    showParameterHints(set_,
-                       *flags_.language);  // the cell count's factory entry may read otherwise now
+    recordCellCount(slot, cells.value() < 0);
 }
 
 void MainForm::adaptModelGroups(const ControllerModel& model) {
@@ -73,17 +73,21 @@ void MainForm::ComboCTRmodel_Click(int index) {
     if (index != type || model == nullptr) {
         return;
     }
+    const Command command(*this);
     if (!link_.isReady()) {
         showInvalidPortMessage();
-        return;
+        if (!holdsSends()) {
+            return;
+        }
     }
     const Journaling::Session session(journaling_);
-    if (ModelHandshake()) {
+    if (!holdsSends() && ModelHandshake()) {
         edits_.clearUnsent();  // the controller is set anew
     }
     block_.value[PortSlot] =
         static_cast<std::uint8_t>(std::max(0, controls_.ComboCOM->listIndex()));
     ApplyFactoryDefaults();
+    edits_.end();
     adaptModelGroups(*model);
     rebuildCellList(*model);
     controls_.Text1->setText(modelNote(type) + texts::CrLf);

@@ -2,6 +2,7 @@
 
 #include <QHash>
 
+#include "model/EscCatalogue.h"
 #include "model/ParameterTable.h"
 #include "model/SlotTable.h"
 
@@ -31,7 +32,9 @@ const UnitName* unitOf(const QStringList& texts) {
 
 QString hintOf(const Parameter& parameter, const ValueControl& control, const Language& language) {
     const UnitName* unit = unitOf(control.choiceTexts());
-    const QString factory = control.choiceText(parameter.factoryValue).trimmed();
+    const QString factory = parameter.encoding == WireEncoding::CellCode
+                                ? fromView(InitialCells.front())  // whatever the model's list
+                                : control.choiceText(parameter.factoryValue).trimmed();
     QString text = parameterText(language, parameter.hint) + '\n' +
                    texts::Hints(language, texts::FactoryDefaultHint) + factory;
     if (unit != nullptr) {

@@ -1,3 +1,5 @@
+#include <utility>
+
 #include "model/SlotTable.h"
 #include "model/WireFormat.h"
 #include "window/MainForm.h"
@@ -5,7 +7,17 @@
 
 namespace rotaline {
 
+MainForm::Command::Command(MainForm& form, bool goesOnOffline) : form_(form) {
+    if (form_.commands_++ == 0) {
+        form_.boxShown_ = false;
+        form_.offline_ = goesOnOffline && !form_.link_.isReady();
+    }
+}
+
 void MainForm::showInvalidPortMessage() {
+    if (commands_ > 0 && std::exchange(boxShown_, true)) {
+        return;
+    }
     const QString text = controls_.ComboCOM->text() +
                          texts::Messages(*flags_.language, texts::InvalidPortFirst) + texts::CrLf +
                          texts::Messages(*flags_.language, texts::InvalidPortSecond);
@@ -19,6 +31,12 @@ void MainForm::sendingFailed(const LinkOutcome& failure) {
 }
 
 bool MainForm::SendParameter(std::uint8_t address, std::uint8_t value) {
+    if (holdsSends()) {
+        edits_.markUnsent(slotOf(address), true);
+        files_.showFileState();
+        showInvalidPortMessage();
+        return false;
+    }
     const LinkOutcome outcome = link_.sendParameter(address, value);
     edits_.markUnsent(slotOf(address), !outcome.ok);
     files_.showFileState();

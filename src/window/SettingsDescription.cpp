@@ -40,9 +40,12 @@ SettingsDescription describeSettings(const MainForm& form, const ParameterBlock&
     description.heading = description.model.isEmpty() ? description.type : form.modelNote(type);
     for (const Parameter& parameter : Parameters) {  // in the order the window makes them
         const int slot = parameter.slot;
-        description.parameters.push_back({slot, form.notePrefix(slot), file.value[slot],
-                                          form.choiceText(slot, file.value[slot]),
-                                          file.inUse[slot] && form.letsSet(slot)});
+        // A file that keeps no cell count leaves the controller counting the cells itself.
+        const bool automatic = parameter.encoding == WireEncoding::CellCode && !file.inUse[slot];
+        description.parameters.push_back(
+            {slot, form.notePrefix(slot), file.value[slot],
+             automatic ? fromView(InitialCells.front()) : form.choiceText(slot, file.value[slot]),
+             (file.inUse[slot] || automatic) && form.letsSet(slot)});
     }
     return description;
 }

@@ -92,9 +92,12 @@ void MainForm::SSTab1_Click(int previousTab) {
         allowSendAll(false);  // the block's model is not the one this tab shows
         edits_.end();
     }
+    const Command command(*this);
     if (!link_.isReady()) {
         showInvalidPortMessage();
-        return;
+        if (!holdsSends()) {
+            return;
+        }
     }
     if (type != previousTab) {
         for (int other = 0; other < EscTypeCount; ++other) {

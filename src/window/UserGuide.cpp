@@ -66,8 +66,9 @@ constexpr std::array<Section, 3> After{{
      QT_TRANSLATE_NOOP(
          "UserGuide",
          "Edit > Undo puts your last change of a setting back and Edit > Redo makes it again; "
-         "each is sent like a change of your own. Choosing a model, a tab, a port, the factory "
-         "defaults or loading a file starts the history afresh.")},
+         "each is sent like a change of your own. Factory Default is one step: Undo sends back "
+         "every value it replaced. Choosing a model, a tab, a port or loading a file starts the "
+         "history afresh.")},
     {QT_TRANSLATE_NOOP("UserGuide", "The keyboard"),
      QT_TRANSLATE_NOOP(
          "UserGuide",

@@ -1,3 +1,4 @@
+#include "model/EscCatalogue.h"
 #include "model/ParameterTable.h"
 #include "platform/SerialPort.h"
 #include "window/MainForm.h"
@@ -15,6 +16,8 @@ void MainForm::FillValueLists() {
             set_.owner(parameter.slot).setChoiceTexts(listEntries(parameter, English));
         }
     }
+    controls_.ComboNoOfCell->setPlaceholder(
+        fromView(InitialCells.front()));  // where a model has no "Auto"
 }
 
 }  // namespace rotaline

@@ -9,6 +9,11 @@ QString ComboList::text() const {
     return listIndex_ < 0 ? QString() : items_.at(listIndex_);
 }
 
+void ComboList::setPlaceholder(const QString& text) {
+    placeholder_ = text;
+    notify(Property::Items);
+}
+
 void ComboList::clear() {
     items_.clear();
     listIndex_ = -1;
@@ -56,6 +61,7 @@ void ComboList::copyStateOf(const Control& other) {
     Control::copyStateOf(other);
     const auto& list = static_cast<const ComboList&>(other);
     items_ = list.items_;
+    placeholder_ = list.placeholder_;
     listIndex_ = list.listIndex_;
     notify(Property::Items);
 }

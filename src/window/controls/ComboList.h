@@ -17,6 +17,9 @@ public:
     int count() const { return static_cast<int>(items_.size()); }
     int listIndex() const { return listIndex_; }
     QString text() const;  // the chosen entry, or "" with none chosen
+    // Shown, greyed, while no entry is chosen.
+    const QString& placeholder() const { return placeholder_; }
+    void setPlaceholder(const QString& text);
 
     void clear();
     void addItem(const QString& item);
@@ -36,6 +39,7 @@ public:
 
 private:
     QStringList items_;
+    QString placeholder_;
     int listIndex_ = -1;
 };
 
