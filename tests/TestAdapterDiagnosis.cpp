@@ -1,3 +1,5 @@
+#include <sys/stat.h>
+
 #include <QtTest>
 #include <QtWidgets>
 
@@ -53,6 +55,25 @@ const QStringList RootHub{"sys/" + Hub + "/idVendor=1d6b", "sys/" + Hub + "/idPr
                           "sys/bus/usb/devices/usb1->../../../" + Hub, "sys/class/tty/.made="};
 const QStringList Ch340{"product=USB Serial"};
 const QString Groups = "root:x:0:\ndialout:x:20:\nplugdev:x:46:pilot\npilot:x:1000:\n";
+
+// A user in its login session, on the machine laid out under `root`; udev made each tty
+// root:dialout 0660.
+SystemView viewOf(const QTemporaryDir& root, uint uid, bool acl) {
+    SystemView view;
+    view.folders = {root.filePath("sys"), root.filePath("dev")};
+    view.proc = root.filePath("proc");
+    view.groupFile = root.filePath("etc/group");
+    view.flatpakInfo = root.filePath(".flatpak-info");
+    view.uid = uid;
+    view.user = "pilot";
+    view.sessionGroups = {1000, 46};
+    view.owner = [acl](const QString&) { return NodeOwner{true, 0, 20, 0660, acl}; };
+    return view;
+}
+
+bool holdsControlCharacters(const QString& text) {
+    return text.contains(QRegularExpression("[\\x00-\\x09\\x0b-\\x1f\\x7f-\\x9f]"));
+}
 
 }  // namespace
 
@@ -140,16 +161,7 @@ private slots:
         QFETCH(QStringList, stableNames);
         QTemporaryDir root;
         layOut(root.path(), RootHub + tree + QStringList{"etc/group=" + groups});
-        // A user in its login session; udev made each tty root:dialout 0660.
-        SystemView view;
-        view.folders = {root.filePath("sys"), root.filePath("dev")};
-        view.proc = root.filePath("proc");
-        view.groupFile = root.filePath("etc/group");
-        view.flatpakInfo = root.filePath(".flatpak-info");
-        view.uid = uid;
-        view.user = "pilot";
-        view.sessionGroups = {1000, 46};
-        view.owner = [acl](const QString&) { return NodeOwner{true, 0, 20, 0660, acl}; };
+        const SystemView view = viewOf(root, uid, acl);
 
         const QList<AdapterFinding> findings = diagnoseAdapters(view);
         const QString tool = adaptersText(
@@ -185,6 +197,75 @@ private slots:
             QVERIFY(failed.finding);
             QVERIFY(portHelp(failed, 1, English).contains(english));
         }
+    }
+
+    // A device's strings are its own choice, and anything may stand in sysfs or /dev: nothing of
+    // it acts on a terminal or in the table, nothing is waited on, and only a character device
+    // behind a device link into /sys/devices is an adapter ready for use.
+    void hostileDevicesAreShownInertAndNeverReadyByMistake_data() {
+        QTest::addColumn<QStringList>("tree");
+        QTest::addColumn<QString>("fifo");     // an attribute that is a FIFO
+        QTest::addColumn<bool>("realNodes");   // nodes judged as they are, regular files here
+        QTest::addColumn<QString>("heading");  // the tool's first line
+        QTest::addColumn<int>("exitStatus");
+        const QString usb2 = "sys/" + Hub + "/1-2/";
+        QTest::newRow("escapes, a bell and a line end in its strings")
+            << usbDevice(
+                   2, "0403:6001",
+                   {"manufacturer=\x1b]0;owned\x07"
+                    "FTDI",
+                    "product=FT232R\nstate: Ready.", "serial=\x1b]8;;http://x\x1b\\A5\u009b2J"},
+                   "ftdi_sio", "ttyUSB0")
+            << "" << false
+            << "DEV/ttyUSB0: FT232R 0403:6001, \\x1b]0;owned\\x07FTDI FT232R\\nstate: Ready. "
+               "#\\x1b]8;;http://x\\x1b\\A5\\x9b2J"
+            << 0;
+        QTest::newRow("a FIFO as its serial number")
+            << usbDevice(2, "0403:6001", {"manufacturer=FTDI", "product=FT232R USB UART"},
+                         "ftdi_sio", "ttyUSB0")
+            << usb2 + "serial" << false << "DEV/ttyUSB0: FT232R 0403:6001, FTDI FT232R USB UART"
+            << 0;
+        QTest::newRow("device links leading back into sysfs's own folders")
+            << QStringList{"sys/class/tty/ttyUSB0/device->.",
+                           "dev/ttyUSB0=", "sys/class/tty/ttyUSB1/device->..", "dev/ttyUSB1="}
+            << "" << false << "no serial device" << 1;
+        QTest::newRow("a regular file where the node should be")
+            << usbDevice(1, "1a86:7523", Ch340, "ch341", "ttyUSB0") << "" << true
+            << "no serial device" << 1;
+    }
+    void hostileDevicesAreShownInertAndNeverReadyByMistake() {
+        QFETCH(QStringList, tree);
+        QFETCH(QString, fifo);
+        QFETCH(bool, realNodes);
+        QFETCH(QString, heading);
+        QFETCH(int, exitStatus);
+        QTemporaryDir root;
+        layOut(root.path(), RootHub + tree + QStringList{"etc/group=" + Groups});
+        QVERIFY(fifo.isEmpty() || ::mkfifo(QFile::encodeName(root.filePath(fifo)), 0600) == 0);
+        SystemView view = viewOf(root, 1000, true);
+        if (realNodes) {
+            view.owner = SystemView::current().owner;
+        }
+
+        const QList<AdapterFinding> findings = diagnoseAdapters(view);
+        const QString tool = adaptersText(
+            findings, [](const QString&) { return 0; }, English);
+        QCOMPARE(tool.section('\n', 0, 0), QString(heading).replace("DEV", root.filePath("dev")));
+        QCOMPARE(adaptersExitStatus(findings), exitStatus);
+        QVERIFY2(!holdsControlCharacters(tool), qPrintable(tool));
+
+        MemorySettingsStore store;
+        PortResolver resolver(store);
+        AdaptersDialog dialog(
+            resolver, [&view] { return surveyAdapters(view); }, English);
+        QStringList shown{dialog.emptyState()->text()};
+        for (int row = 0; row < dialog.table()->rowCount(); ++row) {
+            for (int column = 1; column < dialog.table()->columnCount(); ++column) {
+                shown << dialog.table()->item(row, column)->text()
+                      << dialog.table()->item(row, column)->toolTip();
+            }
+        }
+        QVERIFY2(!holdsControlCharacters(shown.join(' ')), qPrintable(shown.join('|')));
     }
 };
 
