@@ -1,4 +1,9 @@
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QApplication>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QStandardPaths>
@@ -35,6 +40,60 @@ QString run(const QString& program, const QStringList& arguments) {
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
+struct Run {
+    QString out, err;
+    int status = -1;  // -1: it did not end
+};
+
+Run runTool(const QStringList& arguments) {
+    QProcess process;
+    process.start(PROGRAM_TOOL, arguments);
+    if (!process.waitForFinished(10000)) {
+        process.kill();
+        process.waitForFinished();
+        return {};
+    }
+    return {QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError()), process.exitCode()};
+}
+
+bool holdsControlCharacters(const QString& text) {
+    return text.contains(QRegularExpression("[\\x00-\\x09\\x0b-\\x1f\\x7f-\\x9f]"));
+}
+
+void put(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+// Lines of record 0 enough to take `bytes`, then records 1 and 2.
+void putValidLines(const QString& path, qint64 bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    const QByteArray line = journalLine(recordNumber(0));
+    const QByteArray lines = line.repeated(std::min<qint64>(4096, bytes / line.size() + 1));
+    for (qint64 written = 0; written <= bytes; written += lines.size()) {
+        QCOMPARE(file.write(lines), lines.size());
+    }
+    file.write(journalLine(recordNumber(1)) + journalLine(recordNumber(2)));
+}
+
+// Every regular file under `folder` but the writers' lock, links not followed, with its bytes.
+QMap<QString, QByteArray> filesUnder(const QString& folder) {
+    QMap<QString, QByteArray> files;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::NoSymLinks,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        QFile file(it.next());
+        if (!file.fileName().endsWith(".lock")) {
+            files[file.fileName()] =
+                file.open(QIODevice::ReadOnly) ? file.readAll() : "(unreadable)";
+        }
+    }
+    return files;
+}
+
 qint64 sizeOf(const QString& path) {
     return QFileInfo(path).size();
 }
@@ -55,8 +114,10 @@ private:
 private slots:
     void initTestCase() { qputenv("XDG_STATE_HOME", QFile::encodeName(state_.path())); }
     void init() {
-        QFile::remove(journal());
-        QFile::remove(journal() + ".1");
+        const QString folder = state_.filePath(QStringLiteral("Rotaline"));
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QDir(folder).removeRecursively();
+        QDir().mkpath(folder);
     }
 
     // One record a programming session, the later lines of a session superseding the earlier.
@@ -151,6 +212,158 @@ private slots:
         }
         QCOMPARE(told, QStringList{"/dev/null/Rotaline/journal: cannot make the folder "
                                    "/dev/null/Rotaline"});
+    }
+
+    // Whatever stands in the journal's place, nothing waits on it, nothing is read or written
+    // through a link, no more than the writer leaves is read, and what went wrong is said once:
+    // by --history with its exit status, by the History window, by the writer of a record (""
+    // when the record was written; when not, no file changed).
+    void hostileJournals_data() {
+        QTest::addColumn<QString>("layout");
+        QTest::addColumn<QString>("history");  // what --history --last 2 says on stderr
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("told");
+        const QString unread = "rotaline-program: the journal cannot be read: J";
+        const QString notRead = "The journal J cannot be read: ";
+        QTest::newRow("a FIFO") << "fifo" << unread + ": It is not a regular file.\n"
+                                << 2 << notRead + "It is not a regular file."
+                                << "J: It is not a regular file.";
+        QTest::newRow("a link to /dev/zero")
+            << "link /dev/zero" << unread + ": It is a symbolic link.\n"
+            << 2 << notRead + "It is a symbolic link."
+            << "J: It is a symbolic link.";
+        QTest::newRow("a link to another file")
+            << "link other" << unread + ": It is a symbolic link.\n"
+            << 2 << notRead + "It is a symbolic link."
+            << "J: It is a symbolic link.";
+        QTest::newRow("the older file a link to /dev/urandom")
+            << "older /dev/urandom" << unread + ".1: It is a symbolic link.\n"
+            << 2 << "The journal J.1 cannot be read: It is a symbolic link."
+            << "";
+        // Unreadable also for the superuser, who may read any file.
+        QTest::newRow("a folder in its place") << "folder" << unread + ": Is a directory\n"
+                                               << 2 << notRead + "Is a directory"
+                                               << "J: Is a directory";
+        QTest::newRow("unreadable") << "mode 000" << unread + ": Permission denied\n"
+                                    << 2 << notRead + "Permission denied"
+                                    << "J: Permission denied";
+        QTest::newRow("full, and a folder where it is rotated to")
+            << "full, older a folder" << unread + ".1: Is a directory\n"
+            << 2 << "The journal J.1 cannot be read: Is a directory"
+            << "J: It is full and cannot be rotated: Is a directory";
+        QTest::newRow("full, in a read-only folder")
+            << "full, folder read-only"
+            << "" << 0 << ""
+            << "J: It is full and cannot be rotated: Permission denied";
+        QTest::newRow("100 MB of valid lines")
+            << "100 MB"
+            << "rotaline-program: J is larger than the journal grows; only its last 512 KiB were "
+               "read\n"
+            << 0 << "J is larger than the journal grows: only its newest records are shown."
+            << "";
+        QTest::newRow("damaged lines") << "damaged"
+                                       << "" << 0 << ""
+                                       << "";
+        QTest::newRow("escapes and bells in its fields") << "escapes"
+                                                         << "" << 0 << ""
+                                                         << "";
+    }
+    void hostileJournals() {
+        QFETCH(QString, layout);
+        QFETCH(QString, history);
+        QFETCH(int, status);
+        QFETCH(QString, window);
+        QFETCH(QString, told);
+        const QString j = journal();
+        const QByteArray name = QFile::encodeName(j);
+        if (layout == "mode 000" || layout == "full, folder read-only") {
+            if (::geteuid() == 0) {
+                QSKIP("the superuser reads and renames regardless of permissions");
+            }
+        }
+        if (layout == "fifo") {
+            QCOMPARE(::mkfifo(name.constData(), 0600), 0);
+        } else if (layout.startsWith("link ")) {
+            put(state_.filePath("Rotaline/other"), journalLine(recordNumber(5)));
+            QVERIFY(QFile::link(layout.mid(5), j));
+        } else if (layout.startsWith("older ")) {
+            put(j, journalLine(recordNumber(1)));
+            QVERIFY(QFile::link(layout.mid(6), j + ".1"));
+        } else if (layout == "folder") {
+            QVERIFY(QDir().mkpath(j));
+        } else if (layout == "mode 000") {
+            put(j, journalLine(recordNumber(1)));
+            QVERIFY(QFile::setPermissions(j, {}));
+        } else if (layout.startsWith("full")) {
+            putValidLines(j, JournalFileBound);
+            put(j + ".lock", "");
+            if (layout.endsWith("older a folder")) {
+                QVERIFY(QDir().mkpath(j + ".1"));
+                put(j + ".1/kept", "");
+            } else {
+                QVERIFY(
+                    QFile::setPermissions(QFileInfo(j).path(), QFile::ReadOwner | QFile::ExeOwner));
+            }
+        } else if (layout == "100 MB") {
+            putValidLines(j, 100 << 20);
+        } else if (layout == "damaged") {
+            put(j, journalLine(recordNumber(1)) + QByteArray("\0\xff\x1b[2J\x07\n", 8) +
+                       journalLine(recordNumber(2)).replace("COM2", "COM3") +
+                       journalLine(recordNumber(2)));
+        } else if (layout == "escapes") {
+            JournalRecord record = recordNumber(2);
+            record.time += "\x1b]0;owned\x07";
+            record.port = "COM1\x1b[2J\x07";
+            record.adapter = "/dev/ttyUSB0\nstate: Ready\x1b]8;;http://x\x1b\\";
+            put(j, journalLine(record));
+        }
+        history.replace("J", j);
+        window.replace("J", j);
+        told.replace("J", j);
+
+        const Run listed = runTool({"--history", "--last", "2"});
+        QCOMPARE(listed.err, history);
+        QCOMPARE(listed.status, status);
+        QVERIFY2(!holdsControlCharacters(listed.out), qPrintable(listed.out));
+        const Run json = runTool({"--history", "--format", "json"});
+        QCOMPARE(json.status, status);
+        QVERIFY(QJsonDocument::fromJson(json.out.toUtf8()).isArray());
+        // A child starts with what it shares of this process; beyond that, little.
+        rusage self{}, children{};
+        QCOMPARE(::getrusage(RUSAGE_SELF, &self) + ::getrusage(RUSAGE_CHILDREN, &children), 0);
+        QVERIFY2(
+            children.ru_maxrss < self.ru_maxrss + 128 * 1024,
+            qPrintable(
+                QString("%1 kB, this process %2 kB").arg(children.ru_maxrss).arg(self.ru_maxrss)));
+
+        {
+            FormFixture f(FormFixture::Start::Loaded);
+            LogTrouble trouble;
+            HistoryDialog dialog(readJournal(j, &trouble), f.form, f.dialogs);
+            dialog.showTrouble(trouble);
+            QCOMPARE(dialog.trouble()->isHidden() ? QString() : dialog.trouble()->text(), window);
+            for (int row = 0; row < dialog.list()->topLevelItemCount(); ++row) {
+                for (int column = 0; column < dialog.list()->columnCount(); ++column) {
+                    const QString shown = dialog.list()->topLevelItem(row)->text(column);
+                    QVERIFY2(!holdsControlCharacters(shown), qPrintable(shown));
+                }
+            }
+        }
+
+        const QMap<QString, QByteArray> before = filesUnder(state_.path());
+        QStringList reasons;
+        {
+            SendJournal sent(j);
+            sent.onFailure([&reasons](const QString& reason) { reasons << reason; });
+            sent.record(recordNumber(9));
+        }
+        QCOMPARE(reasons.join('\n'), told);
+        if (told.isEmpty()) {
+            QCOMPARE(readJournal(j).front().session, recordNumber(9).session);
+        } else {
+            QCOMPARE(filesUnder(state_.path()), before);
+        }
     }
 
     // Two files of at most the bound and a line each, the newest records kept.
