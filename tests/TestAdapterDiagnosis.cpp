@@ -54,6 +54,25 @@ const QStringList RootHub{"sys/" + Hub + "/idVendor=1d6b", "sys/" + Hub + "/idPr
 const QStringList Ch340{"product=USB Serial"};
 const QString Groups = "root:x:0:\ndialout:x:20:\nplugdev:x:46:pilot\npilot:x:1000:\n";
 
+// A user in its login session, on the machine laid out under `root`; udev made each tty
+// root:dialout 0660.
+SystemView viewOf(const QTemporaryDir& root, uint uid, bool acl) {
+    SystemView view;
+    view.folders = {root.filePath("sys"), root.filePath("dev")};
+    view.proc = root.filePath("proc");
+    view.groupFile = root.filePath("etc/group");
+    view.flatpakInfo = root.filePath(".flatpak-info");
+    view.uid = uid;
+    view.user = "pilot";
+    view.sessionGroups = {1000, 46};
+    view.owner = [acl](const QString&) { return NodeOwner{true, 0, 20, 0660, acl}; };
+    return view;
+}
+
+bool holdsControlCharacters(const QString& text) {
+    return text.contains(QRegularExpression("[\\x00-\\x09\\x0b-\\x1f\\x7f-\\x9f]"));
+}
+
 }  // namespace
 
 // What the adapters window, the lamp and rotaline-program say of a machine, from what its
@@ -115,6 +134,30 @@ private slots:
             << 1000u << true << Groups << ""
             << "keep the cable in that socket"
             << "插口" << 0 << QStringList{byPath.arg(1), byPath.arg(2)};
+        // A device's strings are its own choice, and anything may stand in sysfs.
+        QTest::newRow("escapes, a bell and a line end in its strings")
+            << usbDevice(
+                   2, "0403:6001",
+                   {"manufacturer=\x1b]0;owned\x07"
+                    "FTDI",
+                    "product=FT232R\nstate: Ready.", "serial=\x1b]8;;http://x\x1b\\A5\u009b2J"},
+                   "ftdi_sio", "ttyUSB0")
+            << 1000u << true << Groups << ""
+            << "\\x1b]0;owned\\x07FTDI FT232R\\nstate: Ready. #\\x1b]8;;http://x\\x1b\\A5\\x9b2J"
+            << "可以使用" << 0 << QStringList{"dev/ttyUSB0"};
+        QTest::newRow("a FIFO as its serial number")
+            << usbDevice(2, "0403:6001",
+                         {"manufacturer=FTDI", "product=FT232R USB UART", "serial|"}, "ftdi_sio",
+                         "ttyUSB0")
+            << 1000u << true << Groups << ""
+            << "FTDI FT232R USB UART\n"
+            << "可以使用" << 0 << QStringList{"dev/ttyUSB0"};
+        QTest::newRow("device links leading back into sysfs's own folders")
+            << QStringList{"sys/class/tty/ttyUSB0/device->.",
+                           "dev/ttyUSB0=", "sys/class/tty/ttyUSB1/device->..", "dev/ttyUSB1="}
+            << 1000u << true << Groups << ""
+            << "a charge-only cable"
+            << "只能充电" << 1 << QStringList();
         QTest::newRow("root, with no access list") << oneCh340 << 0u << false << Groups << ""
                                                    << "Ready."
                                                    << "可以使用" << 0 << QStringList{byId};
@@ -140,21 +183,13 @@ private slots:
         QFETCH(QStringList, stableNames);
         QTemporaryDir root;
         layOut(root.path(), RootHub + tree + QStringList{"etc/group=" + groups});
-        // A user in its login session; udev made each tty root:dialout 0660.
-        SystemView view;
-        view.folders = {root.filePath("sys"), root.filePath("dev")};
-        view.proc = root.filePath("proc");
-        view.groupFile = root.filePath("etc/group");
-        view.flatpakInfo = root.filePath(".flatpak-info");
-        view.uid = uid;
-        view.user = "pilot";
-        view.sessionGroups = {1000, 46};
-        view.owner = [acl](const QString&) { return NodeOwner{true, 0, 20, 0660, acl}; };
+        const SystemView view = viewOf(root, uid, acl);
 
         const QList<AdapterFinding> findings = diagnoseAdapters(view);
         const QString tool = adaptersText(
             findings, [](const QString&) { return 0; }, English);
         QVERIFY2(tool.contains(english), qPrintable(tool));
+        QVERIFY2(!holdsControlCharacters(tool), qPrintable(tool));
         QCOMPARE(adaptersExitStatus(findings), exitStatus);
         QStringList named;
         for (const AdapterFinding& finding : findings) {
@@ -173,8 +208,12 @@ private slots:
                 dialog.emptyState()->isVisibleTo(&dialog) ? dialog.emptyState()->text() : QString();
             for (int row = 0; row < dialog.table()->rowCount(); ++row) {
                 shown += '\n' + dialog.table()->item(row, 2)->toolTip();
+                for (int column = 1; column < dialog.table()->columnCount(); ++column) {
+                    shown += '\n' + dialog.table()->item(row, column)->text();
+                }
             }
             QVERIFY2(shown.contains(inChinese ? chinese : english), qPrintable(shown));
+            QVERIFY2(!holdsControlCharacters(shown.remove('\n')), qPrintable(shown));
             QVERIFY2(uid != 0 || !shown.contains("dialout"), qPrintable(shown));
         }
 
@@ -185,6 +224,17 @@ private slots:
             QVERIFY(failed.finding);
             QVERIFY(portHelp(failed, 1, English).contains(english));
         }
+    }
+
+    // A file where udev makes the node is no adapter, whatever sysfs says of it.
+    void aNodeThatIsNoDeviceIsNoAdapter() {
+        QTemporaryDir root;
+        layOut(root.path(), RootHub + usbDevice(1, "1a86:7523", Ch340, "ch341", "ttyUSB0"));
+        SystemView view = viewOf(root, 1000, true);
+        view.owner = SystemView::current().owner;
+        const QList<AdapterFinding> findings = diagnoseAdapters(view);
+        QCOMPARE(findings.size(), 1);
+        QCOMPARE(findings[0].cause, AdapterCause::NothingPlugged);
     }
 };
 

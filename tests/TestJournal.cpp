@@ -1,4 +1,9 @@
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QApplication>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QStandardPaths>
@@ -28,11 +33,49 @@ JournalRecord recordNumber(int n) {
     return record;
 }
 
-QString run(const QString& program, const QStringList& arguments) {
-    QProcess process;
+struct Run {
+    QString out, err;
+    int status = -1;  // -1: it did not end
+};
+
+Run run(const QString& program, const QStringList& arguments) {
+    QProcess process;  // killed when it did not end
     process.start(program, arguments);
-    process.waitForFinished(30000);
-    return QString::fromUtf8(process.readAllStandardOutput());
+    const bool ended = process.waitForFinished(30000);
+    return {QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError()), ended ? process.exitCode() : -1};
+}
+
+bool holdsControlCharacters(const QString& text) {
+    return text.contains(QRegularExpression("[\\x00-\\x09\\x0b-\\x1f\\x7f-\\x9f]"));
+}
+
+void put(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+// Lines of record 0 enough to take `bytes`, then records 1 and 2.
+void putValidLines(const QString& path, qint64 bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    const QByteArray line = journalLine(recordNumber(0));
+    const QByteArray lines = line.repeated(std::min<qint64>(4096, bytes / line.size() + 1));
+    for (qint64 written = 0; written <= bytes; written += file.write(lines)) {
+    }
+    file.write(journalLine(recordNumber(1)) + journalLine(recordNumber(2)));
+}
+
+// Every regular file under `folder`, links not followed, with its bytes.
+QMap<QString, QByteArray> filesUnder(const QString& folder) {
+    QMap<QString, QByteArray> files;
+    QDirIterator it(folder, QDir::Files | QDir::NoSymLinks, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        QFile file(it.next());
+        files[file.fileName()] = file.open(QIODevice::ReadOnly) ? file.readAll() : "(unreadable)";
+    }
+    return files;
 }
 
 qint64 sizeOf(const QString& path) {
@@ -41,7 +84,8 @@ qint64 sizeOf(const QString& path) {
 
 // The text of a PDF, or "" when the PDF tools are missing.
 QString pdfText(const QString& pdf) {
-    return run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    return run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")})
+        .out;
 }
 
 }  // namespace
@@ -55,8 +99,12 @@ private:
 private slots:
     void initTestCase() { qputenv("XDG_STATE_HOME", QFile::encodeName(state_.path())); }
     void init() {
-        QFile::remove(journal());
-        QFile::remove(journal() + ".1");
+        const QString folder = state_.filePath(QStringLiteral("Rotaline"));
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QDir(folder).removeRecursively();
+        QFile::remove(folder);
+        QDir().mkpath(folder);
+        put(journal() + ".lock", "");  // as the first writer leaves it
     }
 
     // One record a programming session, the later lines of a session superseding the earlier.
@@ -75,7 +123,7 @@ private slots:
             QCOMPARE(f.dialogs.shown().size(), 1);  // the invalid-port message
             f.dialogs.clear();
         }
-        const QString history = run(PROGRAM_TOOL, {"--history"});
+        const QString history = run(PROGRAM_TOOL, {"--history"}).out;
         const QStringList records = history.split("\n\n", Qt::SkipEmptyParts);
         QCOMPARE(records.size(), 2);
         // The Send all's session, then the model choice's: brake Hard, sent in full.
@@ -85,7 +133,7 @@ private slots:
                                      "Airplane ESC type  : >=40A for aireplane\n"),
                  qPrintable(history));
         QVERIFY2(records[1].endsWith("\nBrake type: Hard"), qPrintable(history));
-        QCOMPARE(run(PROGRAM_TOOL, {"--history", "--last", "1"}), records[0] + "\n\n");
+        QCOMPARE(run(PROGRAM_TOOL, {"--history", "--last", "1"}).out, records[0] + "\n\n");
     }
 
     // The newest first; the one selected is described, compared and loaded as a file is.
@@ -111,46 +159,165 @@ private slots:
         QCOMPARE(f.form.block().value[9], 4);
     }
 
-    // What a writer killed mid-write (a torn line) or a damaged disk block leaves costs that
-    // line alone.
-    void damageCostsOnlyTheDamagedLine_data() {
-        QTest::addColumn<QByteArray>("damage");
-        QTest::newRow("torn last line") << journalLine(recordNumber(7)).left(60);
-        QTest::newRow("changed byte") << journalLine(recordNumber(7)).replace("COM2", "COM3");
-        QTest::newRow("binary garbage") << QByteArray("\0\xff\x01garbage\n", 12);
+    // Whatever stands in the journal's place, nothing waits on it, nothing is read or written
+    // through a link, no more than the writer leaves is read, and what went wrong is said once:
+    // by --history with its exit status, above the History window's list, and by the writer of
+    // two records ("" when written; when not, no file changed). A torn, changed or binary line
+    // costs that line alone; "sessions" are those --history lists, newest first, each sent in
+    // full or not ("!").
+    void hostileJournals_data() {
+        QTest::addColumn<QString>("layout");
+        QTest::addColumn<QString>("history");  // what --history --last 2 says on stderr
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("told");
+        QTest::addColumn<QStringList>("sessions");
+        const QString unread = "rotaline-program: the journal cannot be read: J";
+        const QString notRead = "The journal J cannot be read: ";
+        const QStringList none, all{"session-2", "session-1!", "session-0"};
+        QTest::newRow("a FIFO") << "fifo" << unread + ": It is not a regular file.\n"
+                                << 2 << notRead + "It is not a regular file."
+                                << "J: It is not a regular file." << none;
+        QTest::newRow("a link to /dev/zero")
+            << "link /dev/zero" << unread + ": It is a symbolic link.\n"
+            << 2 << notRead + "It is a symbolic link."
+            << "J: It is a symbolic link." << none;
+        QTest::newRow("a link to another file")
+            << "link other" << unread + ": It is a symbolic link.\n"
+            << 2 << notRead + "It is a symbolic link."
+            << "J: It is a symbolic link." << none;
+        QTest::newRow("the older file a link to /dev/urandom")
+            << "older /dev/urandom" << unread + ".1: It is a symbolic link.\n"
+            << 2 << "The journal J.1 cannot be read: It is a symbolic link."
+            << "" << QStringList{"session-1!"};
+        // Unreadable also for the superuser, who may read any file.
+        QTest::newRow("a folder in its place") << "folder" << unread + ": Is a directory\n"
+                                               << 2 << notRead + "Is a directory"
+                                               << "J: Is a directory" << none;
+        QTest::newRow("a file in place of its folder")
+            << "file for folder" << unread + ".1: Not a directory\n"
+            << 2 << "The journal J.1 cannot be read: Not a directory"
+            << "J: cannot make the folder FOLDER" << none;
+        QTest::newRow("unreadable") << "mode 000" << unread + ": Permission denied\n"
+                                    << 2 << notRead + "Permission denied"
+                                    << "J: Permission denied" << none;
+        QTest::newRow("full, and a folder where it is rotated to")
+            << "full, older a folder" << unread + ".1: Is a directory\n"
+            << 2 << "The journal J.1 cannot be read: Is a directory"
+            << "J: It is full and cannot be rotated: Is a directory" << all;
+        QTest::newRow("full, in a read-only folder")
+            << "full, folder read-only"
+            << "" << 0 << ""
+            << "J: It is full and cannot be rotated: Permission denied" << all;
+        QTest::newRow("100 MB of valid lines")
+            << "100 MB"
+            << "rotaline-program: J is larger than the journal grows; only its last 512 KiB were "
+               "read\n"
+            << 0 << "J is larger than the journal grows: only its newest records are shown."
+            << "" << all;
+        QTest::newRow("damaged lines") << "damaged"
+                                       << "" << 0 << ""
+                                       << "" << QStringList{"session-3!", "session-1!"};
+        QTest::newRow("escapes and bells in its fields") << "escapes"
+                                                         << "" << 0 << ""
+                                                         << "" << QStringList{"session-2"};
     }
-    void damageCostsOnlyTheDamagedLine() {
-        QFETCH(QByteArray, damage);
-        QString error;
-        for (int n = 0; n < 3; ++n) {
-            QVERIFY(appendLogLine(journal(), journalLine(recordNumber(n)), 1 << 20, &error));
+    void hostileJournals() {
+        QFETCH(QString, layout);
+        QFETCH(QString, history);
+        QFETCH(int, status);
+        QFETCH(QString, window);
+        QFETCH(QString, told);
+        QFETCH(QStringList, sessions);
+        const QString j = journal();
+        if ((layout == "mode 000" || layout == "full, folder read-only") && ::geteuid() == 0) {
+            QSKIP("the superuser reads and renames regardless of permissions");
         }
-        QFile file(journal());
-        QVERIFY(file.open(QIODevice::Append));
-        file.write(damage);
-        file.close();
-        QVERIFY(appendLogLine(journal(), journalLine(recordNumber(3)), 1 << 20, &error));
-
-        const std::vector<JournalRecord> records = readJournal(journal());
-        QCOMPARE(records.size(), std::size_t(4));
-        for (int n = 0; n < 4; ++n) {
-            QCOMPARE(records[3 - n].session, recordNumber(n).session);
-            QCOMPARE(records[3 - n].block, recordNumber(n).block);
-            QCOMPARE(records[3 - n].complete, n % 2 == 0);
+        if (layout == "fifo") {
+            QCOMPARE(::mkfifo(QFile::encodeName(j).constData(), 0600), 0);
+        } else if (layout.startsWith("link ")) {
+            put(state_.filePath("Rotaline/other"), journalLine(recordNumber(5)));
+            QVERIFY(QFile::link(layout.mid(5), j));
+        } else if (layout.startsWith("older ")) {
+            put(j, journalLine(recordNumber(1)));
+            QVERIFY(QFile::link(layout.mid(6), j + ".1"));
+        } else if (layout == "folder") {
+            QVERIFY(QDir().mkpath(j));
+        } else if (layout == "file for folder") {
+            QVERIFY(QDir(QFileInfo(j).path()).removeRecursively());
+            put(QFileInfo(j).path(), "");
+        } else if (layout == "mode 000") {
+            put(j, journalLine(recordNumber(1)));
+            QVERIFY(QFile::setPermissions(j, {}));
+        } else if (layout.startsWith("full")) {
+            putValidLines(j, JournalFileBound);
+            QVERIFY(layout.endsWith("older a folder")
+                        ? QDir().mkpath(j + ".1/kept")
+                        : QFile::setPermissions(QFileInfo(j).path(),
+                                                QFile::ReadOwner | QFile::ExeOwner));
+        } else if (layout == "100 MB") {
+            putValidLines(j, 100 << 20);
+        } else if (layout == "damaged") {
+            put(j, journalLine(recordNumber(1)) + QByteArray("\0\xff\x1b[2J\x07\n", 8) +
+                       journalLine(recordNumber(2)).replace("COM2", "COM3") +
+                       journalLine(recordNumber(3)) + journalLine(recordNumber(4)).left(60));
+        } else if (layout == "escapes") {
+            JournalRecord record = recordNumber(2);
+            record.time += "\x1b]0;owned\x07";
+            record.port = "COM1\x1b[2J\x07";
+            record.adapter = "/dev/ttyUSB0\nstate: Ready\x1b]8;;http://x\x1b\\";
+            put(j, journalLine(record));
         }
-    }
+        for (QString* text : {&history, &window, &told}) {
+            text->replace("J", j).replace("FOLDER", QFileInfo(j).path());
+        }
 
-    // Said once, and again only after a record was written meanwhile.
-    void writeFailureIsToldOnce() {
-        QStringList told;
+        const Run listed = run(PROGRAM_TOOL, {"--history", "--last", "2"});
+        QCOMPARE(listed.err, history);
+        QCOMPARE(listed.status, status);
+        QVERIFY2(!holdsControlCharacters(listed.out), qPrintable(listed.out));
+        const Run json = run(PROGRAM_TOOL, {"--history", "--format", "json"});
+        QCOMPARE(json.status, status);
+        QStringList listedSessions;
+        for (const QJsonValue record : QJsonDocument::fromJson(json.out.toUtf8()).array()) {
+            listedSessions << record["session"].toString() +
+                                  (record["sentInFull"].toBool() ? "" : "!");
+        }
+        QCOMPARE(listedSessions, sessions);
+        // A child starts with what it shares of this process; beyond that, little (in KiB).
+        rusage self{}, children{};
+        QCOMPARE(::getrusage(RUSAGE_SELF, &self) + ::getrusage(RUSAGE_CHILDREN, &children), 0);
+        QCOMPARE_LT(children.ru_maxrss, self.ru_maxrss + 128 * 1024);
+
         {
-            SendJournal sent(QStringLiteral("/dev/null/Rotaline/journal"));
-            sent.onFailure([&told](const QString& reason) { told << reason; });
-            sent.record(recordNumber(1));
-            sent.record(recordNumber(2));
+            FormFixture f(FormFixture::Start::Loaded);
+            LogTrouble trouble;
+            HistoryDialog dialog(readJournal(j, &trouble), f.form, f.dialogs);
+            dialog.showTrouble(trouble);
+            QCOMPARE(dialog.trouble()->isHidden() ? QString() : dialog.trouble()->text(), window);
+            for (int row = 0; row < dialog.list()->topLevelItemCount(); ++row) {
+                for (int column = 0; column < dialog.list()->columnCount(); ++column) {
+                    const QString shown = dialog.list()->topLevelItem(row)->text(column);
+                    QVERIFY2(!holdsControlCharacters(shown), qPrintable(shown));
+                }
+            }
         }
-        QCOMPARE(told, QStringList{"/dev/null/Rotaline/journal: cannot make the folder "
-                                   "/dev/null/Rotaline"});
+
+        const QMap<QString, QByteArray> before = filesUnder(state_.path());
+        QStringList reasons;
+        {
+            SendJournal sent(j);
+            sent.onFailure([&reasons](const QString& reason) { reasons << reason; });
+            sent.record(recordNumber(8));
+            sent.record(recordNumber(9));
+        }
+        QCOMPARE(reasons.join('\n'), told);
+        if (told.isEmpty()) {
+            const std::vector<JournalRecord> now = readJournal(j);
+            QCOMPARE(now.at(0).session + ", " + now.at(1).session, "session-9, session-8");
+        } else {
+            QCOMPARE(filesUnder(state_.path()), before);
+        }
     }
 
     // Two files of at most the bound and a line each, the newest records kept.
@@ -194,11 +361,11 @@ private slots:
         f.dialogs.nextFileName(window);
         commands.exportPdf();
 
-        QVERIFY(run("pdfinfo", {tool}).contains(QRegularExpression("Pages: +1\n")));
+        QVERIFY(run("pdfinfo", {tool}).out.contains(QRegularExpression("Pages: +1\n")));
         const QString text = pdfText(tool);
         QCOMPARE(pdfText(window), text);
-        const QStringList described =
-            run(PROGRAM_TOOL, {"--describe", "--lang", lang, file}).split('\n', Qt::SkipEmptyParts);
+        const QStringList described = run(PROGRAM_TOOL, {"--describe", "--lang", lang, file})
+                                          .out.split('\n', Qt::SkipEmptyParts);
         QVERIFY(text.contains(chinese ? ">=50A车用" : ">=50A for car"));
         for (const QString& setting : described.mid(1)) {
             const QString caption = setting.section(':', 0, 0).trimmed();

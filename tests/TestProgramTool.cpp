@@ -1,3 +1,5 @@
+#include <unistd.h>
+
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -6,10 +8,13 @@
 namespace {
 
 // The exit status, output and error output of one run of the tool; a last argument ">FILE"
-// sends the output to FILE.
+// sends the output to FILE, ">&-" closes it.
 std::tuple<int, QByteArray, QString> program(QStringList arguments) {
     QProcess tool;
-    if (arguments.last().startsWith('>')) {
+    if (arguments.last() == ">&-") {
+        arguments.removeLast();
+        tool.setChildProcessModifier([] { ::close(STDOUT_FILENO); });
+    } else if (arguments.last().startsWith('>')) {
         tool.setStandardOutputFile(arguments.takeLast().mid(1));
     }
     tool.start(QStringLiteral(PROGRAM_TOOL), arguments);
@@ -115,10 +120,19 @@ private slots:
         const QString full =
             "rotaline-program: the output could not be written: No space left on "
             "device\n";
-        refused("described to a full disk", {"--describe", data("car.esc"), ">/dev/full"}, full);
         refused("dry run to a full disk",
                 {"--dry-run", data("small-car.esc"), "/dev/rotaline-absent", ">/dev/full"},
                 "A real run takes 2.9 s on the line.\n" + full);
+        // Whatever the mode and the status it would end with, in the system's own words.
+        refused("described to a full disk", {"--describe", data("car.esc"), ">/dev/full"}, full);
+        refused("described in JSON to a full disk",
+                {"--describe", "--format", "json", data("car.esc"), ">/dev/full"}, full);
+        refused("differences to a full disk", diff + QStringList{">/dev/full"}, full, "91$");
+        refused("adapters to a full disk", {"--adapters", ">/dev/full"}, full);
+        refused("history in JSON to a full disk", {"--history", "--format", "json", ">/dev/full"},
+                full);
+        refused("described with the output closed", {"--describe", data("car.esc"), ">&-"},
+                "rotaline-program: the output could not be written: Bad file descriptor\n");
         QTest::newRow("port that cannot be used")
             << QStringList{data("airplane.esc"), "/dev/rotaline-absent"} << QByteArray() << 3
             << QByteArray() << "/dev/rotaline-absent cannot be used: ";

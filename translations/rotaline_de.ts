@@ -378,6 +378,14 @@
         <translation>Bisher wurde nichts an einen Regler gesendet.</translation>
     </message>
     <message>
+        <source>The journal %1 cannot be read: %2</source>
+        <translation>Das Journal %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 is larger than the journal grows: only its newest records are shown.</source>
+        <translation>%1 ist größer, als das Journal wird: nur die neuesten Einträge werden gezeigt.</translation>
+    </message>
+    <message>
         <source>This record cannot be shown.</source>
         <translation>Dieser Eintrag kann nicht angezeigt werden.</translation>
     </message>

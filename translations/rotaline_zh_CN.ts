@@ -378,6 +378,14 @@
         <translation>尚未向控制器发送任何设置。</translation>
     </message>
     <message>
+        <source>The journal %1 cannot be read: %2</source>
+        <translation>无法读取日志 %1：%2</translation>
+    </message>
+    <message>
+        <source>%1 is larger than the journal grows: only its newest records are shown.</source>
+        <translation>%1 超出日志应有的大小：只显示最新的记录。</translation>
+    </message>
+    <message>
         <source>This record cannot be shown.</source>
         <translation>无法显示这条记录。</translation>
     </message>

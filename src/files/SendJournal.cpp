@@ -127,10 +127,12 @@ QString defaultJournalPath() {
     return state + QStringLiteral("/Rotaline/journal");
 }
 
-std::vector<JournalRecord> readJournal(const QString& path) {
+std::vector<JournalRecord> readJournal(const QString& path, LogTrouble* trouble) {
     std::vector<JournalRecord> records;  // newest last while reading
     std::unordered_map<QString, std::size_t> latest;
-    for (const QByteArray& line : readLogLines(path)) {
+    LogTrouble ignored;
+    for (const QByteArray& line :
+         readLogLines(path, JournalFileBound, trouble != nullptr ? trouble : &ignored)) {
         if (std::optional<JournalRecord> record = parseJournalLine(line)) {
             if (const auto earlier = latest.find(record->session); earlier != latest.end()) {
                 records[earlier->second].session.clear();  // superseded

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "model/ParameterBlock.h"
+#include "platform/AppendLog.h"
 
 namespace rotaline {
 
@@ -32,8 +33,9 @@ QString defaultJournalPath();
 // Each file of the journal is renamed away past this size, the older one dropped.
 inline constexpr qint64 JournalFileBound = 256 * 1024;
 
-// Each session's last record, the most recently written first.
-std::vector<JournalRecord> readJournal(const QString& path);
+// Each session's last record, the most recently written first; of a journal larger than its
+// bound allows only the newest lines. `trouble` says what could not be read.
+std::vector<JournalRecord> readJournal(const QString& path, LogTrouble* trouble = nullptr);
 
 // Writes records on a thread of its own, so that nothing waits on the disk. A record still
 // queued when a newer one of its session comes is replaced by it. The destructor writes what

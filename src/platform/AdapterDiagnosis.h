@@ -17,6 +17,7 @@ struct NodeOwner {
     uint gid = 0;
     uint mode = 0;
     bool aclGrants = false;
+    bool characterDevice = true;  // as a serial line's node is; a file or a pipe is no adapter
 };
 
 // What the diagnosis reads and who asks: the system's own by default, a made-up tree in tests.

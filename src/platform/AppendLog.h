@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 
 namespace rotaline {
@@ -8,14 +9,27 @@ namespace rotaline {
 // A log of whole lines that several processes append to at once. Each line goes out in one
 // write under a lock shared with every other writer, so lines never interleave; a line torn
 // by a writer killed mid-write is ended before the next one, so it spoils nothing after it.
-// Once the log passes `bound` bytes it becomes `path` + ".1" (the older one dropped), so the
-// two files together stay within twice the bound and one line.
+// Once the log passes `bound` bytes it becomes `path` + ".1" (the older one dropped), so each
+// file holds at most the bound and one line; a line longer than the bound is refused. While
+// that renaming fails the log takes no more lines rather than grow past the bound.
+// Only a regular file is written: a link, a pipe or a device in its place is refused before
+// anything waits on it or is written through it.
 //
-// False with the system's reason in `error` when the line could not be written.
+// False with the reason in `error` when the line was not written.
 bool appendLogLine(const QString& path, const QByteArray& line, qint64 bound, QString* error);
 
+// What kept a log from being read whole: a file of it that could not be read and why, and a
+// file longer than its writers make one, of which only the end was read.
+struct LogTrouble {
+    QString unreadFile;
+    QString reason;
+    QString cutFile;
+    qint64 readBytes = 0;  // what was read of it
+};
+
 // The log's lines, oldest first, the older file's before the newer's; a last line without its
-// line end is left out.
-QList<QByteArray> readLogLines(const QString& path);
+// line end is left out. Of each file only the last twice `bound` bytes are read, as much as a
+// writer bounded so leaves, and nothing but a regular file; links are not followed.
+QList<QByteArray> readLogLines(const QString& path, qint64 bound, LogTrouble* trouble);
 
 }  // namespace rotaline

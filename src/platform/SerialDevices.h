@@ -24,6 +24,10 @@ QList<SerialDevice> presentSerialDevices(const DeviceFolders& folders = {});
 // outside /dev stays whole.
 QString readableDeviceName(const QString& device, const QString& dev = QStringLiteral("/dev"));
 
+// At most the first `limit` bytes of a file the system keeps (a sysfs attribute, the group
+// database), read only from a regular file: a pipe or a device in its place is not waited on.
+QByteArray readSystemFile(const QString& path, qint64 limit);
+
 // The sysfs folder of the USB device a device folder belongs to ("" when it is on no USB), and
 // one of its attributes ("idVendor", "serial", ...; "" when it has none).
 QString usbDeviceAbove(QString device, const QString& sys);

@@ -17,6 +17,7 @@
 #include "version.h"
 #include "window/AdapterAdvice.h"
 #include "window/PortHelp.h"
+#include "window/Printable.h"
 #include "window/Texts.h"
 
 namespace rotaline {
@@ -83,9 +84,12 @@ AdaptersDialog::AdaptersDialog(PortResolver& resolver, Survey survey, const Lang
     table_->verticalHeader()->hide();
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     layout->addWidget(table_);
+    // What the system says of a device is shown as it is, never as markup.
+    empty_->setTextFormat(Qt::PlainText);
     empty_->setWordWrap(true);
     layout->addWidget(empty_);
     layout->addWidget(buildPathRow());
+    refusal_->setTextFormat(Qt::PlainText);
     refusal_->setWordWrap(true);
     refusal_->hide();
     layout->addWidget(refusal_);
@@ -153,6 +157,7 @@ void AdaptersDialog::refresh() {
     if ((noneUsable && !deviceTrouble) || (why.isEmpty() && outsideGroup)) {
         why << standingText(survey.standing, *language_);
     }
+    std::transform(why.begin(), why.end(), why.begin(), printable);
     empty_->setText(why.join(QLatin1Char('\n')));
     empty_->setVisible(!why.isEmpty());
     fill();
@@ -180,14 +185,15 @@ void AdaptersDialog::fill() {
         table_->setCellWidget(row, 0, numbers);
         const QString identity = device.identity.isEmpty() ? notes[row] : device.identity;
         // The chip as the table names it, then what the device says of itself.
-        table_->setItem(
-            row, 1,
-            new QTableWidgetItem(device.chip.isEmpty() || identity.isEmpty()
-                                     ? device.chip + identity
-                                     : device.chip + QStringLiteral(" \u2014 ") + identity));
+        table_->setItem(row, 1,
+                        new QTableWidgetItem(
+                            printable(device.chip.isEmpty() || identity.isEmpty()
+                                          ? device.chip + identity
+                                          : device.chip + QStringLiteral(" \u2014 ") + identity)));
         table_->setItem(row, 2, stateOf(device, row < present_.size()));
-        table_->setItem(row, 3, new QTableWidgetItem(device.device));
-        table_->setItem(row, 4, new QTableWidgetItem(readableDeviceName(device.stableName)));
+        table_->setItem(row, 3, new QTableWidgetItem(printable(device.device)));
+        table_->setItem(row, 4,
+                        new QTableWidgetItem(printable(readableDeviceName(device.stableName))));
     }
     keepColumnsWide();
 }
@@ -210,12 +216,14 @@ bool AdaptersDialog::mayGive(int portNumber, const QString& device) {
     if (holder.isEmpty() || holder == device) {
         return true;
     }
-    const QString question =
-        catalogue(*language_, Replace)
-            .arg(portName(portNumber), readableDeviceName(holder), readableDeviceName(device));
-    return QMessageBox::question(this, QLatin1String(ApplicationTitle), question,
-                                 QMessageBox::Yes | QMessageBox::No,
-                                 QMessageBox::No) == QMessageBox::Yes;
+    const QString question = catalogue(*language_, Replace)
+                                 .arg(portName(portNumber), printable(readableDeviceName(holder)),
+                                      printable(readableDeviceName(device)));
+    QMessageBox box(QMessageBox::Question, QLatin1String(ApplicationTitle), question,
+                    QMessageBox::Yes | QMessageBox::No, this);
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
 }
 
 // Why the port would refuse `device`, in the words it would use; "" when it would try it.
@@ -242,8 +250,10 @@ QTableWidgetItem* AdaptersDialog::stateOf(const AdapterFinding& finding, bool pr
     if (finding.namedBySocket()) {
         state += sentenceJoint(*language_) + socketNote(*language_);
     }
-    auto* item = new QTableWidgetItem(state);
-    item->setToolTip((state + QLatin1Char('\n') + adapterFix(finding, *language_)).trimmed());
+    auto* item = new QTableWidgetItem(printable(state));
+    const QString tip =
+        printable(state) + QLatin1Char('\n') + printable(adapterFix(finding, *language_));
+    item->setToolTip(Qt::convertFromPlainText(tip.trimmed(), Qt::WhiteSpaceNormal));
     return item;
 }
 
@@ -255,8 +265,8 @@ QComboBox* AdaptersDialog::numbersFor(const QString& stableName) {
         const QString holder = resolver_.deviceFor(n);
         numbers->addItem(holder.isEmpty() || holder == stableName
                              ? portName(n)
-                             : portName(n) + QStringLiteral(" (") + readableDeviceName(holder) +
-                                   QLatin1Char(')'));
+                             : portName(n) + QStringLiteral(" (") +
+                                   printable(readableDeviceName(holder)) + QLatin1Char(')'));
     }
     numbers->setCurrentIndex(resolver_.portOf(stableName));
     return numbers;

@@ -3,6 +3,7 @@
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTreeWidget>
@@ -14,6 +15,7 @@
 #include "model/SlotTable.h"
 #include "platform/Dialogs.h"
 #include "window/MainForm.h"
+#include "window/Printable.h"
 #include "window/Texts.h"
 
 namespace rotaline {
@@ -34,6 +36,10 @@ constexpr const char* ListName = QT_TRANSLATE_NOOP("HistoryDialog", "Records, ne
 constexpr const char* DetailsName = QT_TRANSLATE_NOOP("HistoryDialog", "Settings of the record");
 constexpr const char* Empty =
     QT_TRANSLATE_NOOP("HistoryDialog", "Nothing has been sent to a controller yet.");
+constexpr const char* NotRead =
+    QT_TRANSLATE_NOOP("HistoryDialog", "The journal %1 cannot be read: %2");
+constexpr const char* Cut = QT_TRANSLATE_NOOP(
+    "HistoryDialog", "%1 is larger than the journal grows: only its newest records are shown.");
 constexpr const char* Unreadable =
     QT_TRANSLATE_NOOP("HistoryDialog", "This record cannot be shown.");
 constexpr const char* Compare = QT_TRANSLATE_NOOP("HistoryDialog", "&Compare with window");
@@ -47,13 +53,13 @@ constexpr const char* SaveFilter = "ESC Files(*.esc)|*.esc";
 
 QStringList rowOf(const JournalRecord& record, const std::optional<DescribedBlock>& described,
                   const Language& language) {
-    const QString port = record.port.isEmpty() ? QStringLiteral("-") : record.port;
+    const QString port = record.port.isEmpty() ? QStringLiteral("-") : printable(record.port);
     if (!described) {
-        return {record.time, port, record.adapter};
+        return {printable(record.time), port, printable(record.adapter)};
     }
-    return {record.time,
+    return {printable(record.time),
             port,
-            record.adapter,
+            printable(record.adapter),
             described->settings.type,
             described->settings.model,
             QString::number(changedFromFactory(*described)),
@@ -69,6 +75,7 @@ HistoryDialog::HistoryDialog(std::vector<JournalRecord> records, MainForm& form,
       form_(form),
       dialogs_(dialogs),
       language_(form.flags().language),
+      trouble_(new QLabel(this)),
       list_(new QTreeWidget(this)),
       details_(new QPlainTextEdit(this)) {
     setWindowTitle(catalogue(*language_, Title));
@@ -102,7 +109,11 @@ HistoryDialog::HistoryDialog(std::vector<JournalRecord> records, MainForm& form,
     }
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(list_, &QTreeWidget::currentItemChanged, this, &HistoryDialog::showSelected);
+    trouble_->setTextFormat(Qt::PlainText);
+    trouble_->setWordWrap(true);
+    trouble_->hide();
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(trouble_);
     layout->addWidget(list_, 3);
     layout->addWidget(details_, 2);
     layout->addWidget(buttons);
@@ -110,6 +121,21 @@ HistoryDialog::HistoryDialog(std::vector<JournalRecord> records, MainForm& form,
     if (list_->topLevelItemCount() > 0) {
         list_->setCurrentItem(list_->topLevelItem(0));
     }
+}
+
+void HistoryDialog::showTrouble(const LogTrouble& trouble) {
+    QStringList said;
+    if (!trouble.unreadFile.isEmpty()) {
+        said << catalogue(*language_, NotRead).arg(printable(trouble.unreadFile), trouble.reason);
+        if (records_.empty()) {
+            details_->clear();  // nothing was read, which is not nothing sent
+        }
+    }
+    if (!trouble.cutFile.isEmpty()) {
+        said << catalogue(*language_, Cut).arg(printable(trouble.cutFile));
+    }
+    trouble_->setText(said.join(QLatin1Char('\n')));
+    trouble_->setVisible(!said.isEmpty());
 }
 
 const JournalRecord* HistoryDialog::selected() const {

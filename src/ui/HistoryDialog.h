@@ -7,6 +7,7 @@
 #include "files/SendJournal.h"
 #include "window/BlockDescription.h"
 
+class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 class QTreeWidget;
@@ -24,7 +25,11 @@ public:
     HistoryDialog(std::vector<JournalRecord> records, MainForm& form, Dialogs& dialogs,
                   QWidget* parent = nullptr);
 
+    // Says above the list what kept the journal from being read whole.
+    void showTrouble(const LogTrouble& trouble);
+
     QTreeWidget* list() const { return list_; }
+    QLabel* trouble() const { return trouble_; }
     QPlainTextEdit* details() const { return details_; }
     void compareWithWindow();
     void loadIntoWindow();
@@ -40,6 +45,7 @@ private:
     MainForm& form_;
     Dialogs& dialogs_;
     const Language* language_;
+    QLabel* trouble_;
     QTreeWidget* list_;
     QPlainTextEdit* details_;
     QList<QPushButton*> actions_;

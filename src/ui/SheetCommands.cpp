@@ -36,7 +36,9 @@ SheetCommands::SheetCommands(MainForm& form, Dialogs& dialogs, QWidget* parent, 
     : form_(form), dialogs_(dialogs), parent_(parent), journalPath_(std::move(journalPath)) {}
 
 void SheetCommands::showHistory() {
-    HistoryDialog dialog(readJournal(journalPath_), form_, dialogs_, parent_);
+    LogTrouble trouble;
+    HistoryDialog dialog(readJournal(journalPath_, &trouble), form_, dialogs_, parent_);
+    dialog.showTrouble(trouble);
     dialog.exec();
 }
 

@@ -7,6 +7,7 @@
 #include <array>
 
 #include "window/AdapterAdvice.h"
+#include "window/Printable.h"
 #include "window/Texts.h"
 
 namespace rotaline {
@@ -73,6 +74,8 @@ QByteArray adaptersText(const QList<AdapterFinding>& findings,
             line(Fix, adapterFix(f, language));
         }
     }
+    // What a device says of itself, its names and the programs named come from outside.
+    std::transform(lines.begin(), lines.end(), lines.begin(), printable);
     return (lines.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8();
 }
 

@@ -1,5 +1,6 @@
 #include "window/SetupSheet.h"
 
+#include "window/Printable.h"
 #include "window/Texts.h"
 
 namespace rotaline {
@@ -33,7 +34,8 @@ SetupSheet setupSheet(const DescribedBlock& described, const QString& file, cons
     const SettingsDescription& settings = described.settings;
     SetupSheet sheet{
         catalogue(language, Title),
-        {catalogue(language, FileFact).arg(file.isEmpty() ? catalogue(language, NotSaved) : file),
+        {catalogue(language, FileFact)
+             .arg(file.isEmpty() ? catalogue(language, NotSaved) : printable(file)),
          catalogue(language, DateFact).arg(date), catalogue(language, TypeFact).arg(settings.type),
          catalogue(language, ModelFact)
              .arg(settings.model.isEmpty() ? catalogue(language, NoModel) : settings.model)},

@@ -6,6 +6,7 @@
 #include "platform/AdapterDiagnosis.h"
 #include "platform/PortResolver.h"
 #include "platform/QSettingsStore.h"
+#include "program/Output.h"
 #include "window/AdapterReport.h"
 
 namespace rotaline {
@@ -23,7 +24,7 @@ int runAdaptersCommand(const Request& request) {
     const auto portOf = [&resolver](const QString& name) { return resolver.portOf(name); };
     const QByteArray report = request.json ? adaptersJson(findings, portOf)
                                            : adaptersText(findings, portOf, *request.language);
-    std::fwrite(report.constData(), 1, static_cast<size_t>(report.size()), stdout);
+    printOut(report);
     return adaptersExitStatus(findings);
 }
 

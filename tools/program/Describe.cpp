@@ -7,6 +7,7 @@
 #include "link/ProgrammingLink.h"
 #include "platform/RecordingPort.h"
 #include "program/Console.h"
+#include "program/Output.h"
 #include "window/MainForm.h"
 #include "window/SettingsDescription.h"
 
@@ -39,12 +40,6 @@ std::optional<SettingsDescription> describeFile(const QString& path, const Langu
     return describeSettings(form, block);
 }
 
-void print(const QStringList& lines) {
-    for (const QString& line : lines) {
-        std::printf("%s\n", line.toUtf8().constData());
-    }
-}
-
 }  // namespace
 
 int runDescribeCommand(const Request& request) {
@@ -58,13 +53,13 @@ int runDescribeCommand(const Request& request) {
     }
     if (request.mode == Request::Mode::Diff) {
         const QStringList lines = differences(described[0], described[1], *request.language);
-        print(lines);
+        printLines(lines);
         return lines.isEmpty() ? 0 : 1;
     }
     if (request.json) {
-        std::fputs(describedJson(described[0]).constData(), stdout);
+        printOut(describedJson(described[0]));
     } else {
-        print(describedLines(described[0]));
+        printLines(describedLines(described[0]));
     }
     return 0;
 }

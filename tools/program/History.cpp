@@ -7,9 +7,11 @@
 
 #include "files/SendJournal.h"
 #include "files/SettingsFile.h"
+#include "program/Output.h"
 #include "sheet/SheetPrinting.h"
 #include "window/BlockDescription.h"
 #include "window/MainForm.h"
+#include "window/Printable.h"
 #include "window/SetupSheet.h"
 
 namespace rotaline {
@@ -22,10 +24,11 @@ QString sentText(bool complete) {
 
 // "2026-12-08T10:02:11+01:00  COM1  /dev/serial/by-id/…  sent in full  2 changed"
 QString headline(const JournalRecord& record, const DescribedBlock& described) {
-    return QStringList{record.time, record.port,
-                       record.adapter.isEmpty() ? QStringLiteral("no adapter") : record.adapter,
-                       sentText(record.complete),
-                       QStringLiteral("%1 changed from factory").arg(changedFromFactory(described))}
+    return QStringList{
+        printable(record.time), printable(record.port),
+        record.adapter.isEmpty() ? QStringLiteral("no adapter") : printable(record.adapter),
+        sentText(record.complete),
+        QStringLiteral("%1 changed from factory").arg(changedFromFactory(described))}
         .join(QStringLiteral("  "));
 }
 
@@ -40,10 +43,27 @@ QJsonObject jsonOf(const JournalRecord& record, const DescribedBlock& described)
     return object;
 }
 
+// What kept the journal from being read whole; true when a file of it could not be read.
+bool reportTrouble(const LogTrouble& trouble) {
+    if (!trouble.cutFile.isEmpty()) {
+        std::fprintf(stderr,
+                     "rotaline-program: %s is larger than the journal grows; only its last %lld "
+                     "KiB were read\n",
+                     qPrintable(printable(trouble.cutFile)), trouble.readBytes / 1024);
+    }
+    if (!trouble.unreadFile.isEmpty()) {
+        std::fprintf(stderr, "rotaline-program: the journal cannot be read: %s: %s\n",
+                     qPrintable(printable(trouble.unreadFile)), qPrintable(trouble.reason));
+    }
+    return !trouble.unreadFile.isEmpty();
+}
+
 }  // namespace
 
 int runHistoryCommand(const Request& request) {
-    std::vector<JournalRecord> records = readJournal(defaultJournalPath());
+    LogTrouble trouble;
+    std::vector<JournalRecord> records = readJournal(defaultJournalPath(), &trouble);
+    const bool unread = reportTrouble(trouble);
     if (request.last >= 0 && records.size() > static_cast<std::size_t>(request.last)) {
         records.resize(static_cast<std::size_t>(request.last));
     }
@@ -53,20 +73,18 @@ int runHistoryCommand(const Request& request) {
             describeBlock(record.block, *request.language);
         if (!described) {
             std::fprintf(stderr, "%s: a record the window cannot load, skipped\n",
-                         qPrintable(record.time));
+                         qPrintable(printable(record.time)));
         } else if (request.json) {
             json.append(jsonOf(record, *described));
         } else {
-            const QStringList lines = QStringList{headline(record, *described)} +
-                                      describedLines(described->settings) + QStringList{""};
-            std::fputs(lines.join('\n').toUtf8().constData(), stdout);
-            std::fputs("\n", stdout);
+            printLines(QStringList{headline(record, *described)} +
+                       describedLines(described->settings) + QStringList{""});
         }
     }
     if (request.json) {
-        std::fputs(QJsonDocument(json).toJson().constData(), stdout);
+        printOut(QJsonDocument(json).toJson());
     }
-    return 0;
+    return unread ? 2 : 0;
 }
 
 int runSheetCommand(const Request& request) {

@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QGuiApplication>
+#include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -19,11 +21,15 @@
 #include "program/Console.h"
 #include "program/Describe.h"
 #include "program/History.h"
+#include "program/Output.h"
 #include "window/MainForm.h"
+#include "window/Printable.h"
 
 using namespace rotaline;
 
 namespace {
+
+std::atomic<bool> journalNotWritten{false};  // set on the journal's own thread
 
 // The programmer's form over `port`, started up as the window starts.
 struct HeadlessForm {
@@ -96,7 +102,7 @@ bool settingsFilesReadable(const Request& request) {
     const qsizetype count = request.mode == Request::Mode::Send ? 1 : request.files.size();
     for (const QString& file : request.files.mid(0, count)) {
         if (const QString problem = fileProblem(file); !problem.isEmpty()) {
-            std::fprintf(stderr, "%s: %s\n", qPrintable(file), qPrintable(problem));
+            std::fprintf(stderr, "%s: %s\n", qPrintable(printable(file)), qPrintable(problem));
             return false;
         }
     }
@@ -105,9 +111,11 @@ bool settingsFilesReadable(const Request& request) {
 
 void print(const QByteArray& bytes) {
     MessageDecoder decoder;
+    QStringList lines;
     for (const DecodedMessage& message : decoder.feed(bytes.toStdString())) {
-        std::printf("%s\n", message.text().c_str());
+        lines << QString::fromStdString(message.text());
     }
+    printLines(lines);
 }
 
 // Drawing a sheet needs fonts, which come with a GUI application; no display is needed.
@@ -133,7 +141,7 @@ int run(int argc, char** argv) {
     const Request& request = std::get<Request>(parsed);
     const std::unique_ptr<QCoreApplication> app = application(argc, argv, request.mode);
     if (request.mode == Request::Mode::Help) {
-        std::fputs(qPrintable(usageText()), stdout);
+        printOut(usageText().toUtf8());
         return 0;
     }
     if (request.mode == Request::Mode::Adapters) {
@@ -173,7 +181,8 @@ int run(int argc, char** argv) {
                               : std::make_unique<QtSerialPort>([device](int) { return device; }));
     SendJournal journal;  // outlives the form that records in it
     journal.onFailure([](const QString& reason) {
-        std::fprintf(stderr, "the journal cannot be written: %s\n", qPrintable(reason));
+        std::fprintf(stderr, "the journal cannot be written: %s\n", qPrintable(printable(reason)));
+        journalNotWritten = true;
     });
     HeadlessForm headless(port);
     if (!dryRun) {
@@ -227,21 +236,20 @@ int run(int argc, char** argv) {
     return 0;
 }
 
-// What was printed reached its file: a full disk or a closed pipe is a failure too.
-bool outputWritten() {
-    const bool flushed = std::fflush(stdout) == 0;
-    const int error = errno;
-    if (flushed && std::ferror(stdout) == 0) {
-        return true;
-    }
-    std::fprintf(stderr, "rotaline-program: the output could not be written: %s\n",
-                 std::strerror(flushed ? EIO : error));
-    return false;
-}
-
 }  // namespace
 
+// What was printed must reach its file, and a record the journal: a full disk or a closed output
+// is trouble whatever the mode, said in the system's words.
 int main(int argc, char** argv) {
-    const int status = run(argc, argv);
-    return outputWritten() || status != 0 ? status : 2;
+    guardOutput();
+    int status = run(argc, argv);
+    if (journalNotWritten && status == 0) {
+        status = 2;  // programmed, but not kept in the journal
+    }
+    if (const int error = outputError()) {
+        std::fprintf(stderr, "rotaline-program: the output could not be written: %s\n",
+                     std::strerror(error));
+        return std::max(status, 2);
+    }
+    return status;
 }

@@ -18,6 +18,8 @@ namespace rotaline {
 
 namespace {
 
+constexpr qint64 GroupFileBytes = 4 * 1024 * 1024;
+
 QString fromView(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
@@ -31,11 +33,7 @@ struct Group {
 // The group database as /etc/group writes it: "name:password:gid:member,member".
 QList<Group> readGroups(const QString& file) {
     QList<Group> groups;
-    QFile database(file);
-    if (!database.open(QIODevice::ReadOnly)) {
-        return groups;
-    }
-    for (const QByteArray& line : database.readAll().split('\n')) {
+    for (const QByteArray& line : readSystemFile(file, GroupFileBytes).split('\n')) {
         const QList<QByteArray> fields = line.trimmed().split(':');
         if (fields.size() == 4 && !fields[0].isEmpty()) {
             groups << Group{QString::fromUtf8(fields[0]), fields[2].toUInt(),
@@ -59,8 +57,7 @@ bool mayOpen(const NodeOwner& node, const SystemView& view) {
 }
 
 // A device node present: whether this user may open it, and whether another program has.
-void judgeNode(AdapterFinding& finding, const SystemView& view) {
-    const NodeOwner node = view.owner(QFileInfo(finding.device).canonicalFilePath());
+void judgeNode(AdapterFinding& finding, const NodeOwner& node, const SystemView& view) {
     if (!mayOpen(node, view)) {
         const std::optional<Group> group = groupWhere(
             readGroups(view.groupFile), [&node](const Group& g) { return g.gid == node.gid; });
@@ -159,8 +156,12 @@ SystemView SystemView::current() {
             return NodeOwner{};
         }
         // An access list (udev's uaccess) shows only in what access() allows.
-        return NodeOwner{true, status.st_uid, status.st_gid, status.st_mode & 07777U,
-                         ::access(path.constData(), R_OK | W_OK) == 0};
+        return NodeOwner{true,
+                         status.st_uid,
+                         status.st_gid,
+                         status.st_mode & 07777U,
+                         ::access(path.constData(), R_OK | W_OK) == 0,
+                         S_ISCHR(status.st_mode)};
     };
     return view;
 }
@@ -170,6 +171,10 @@ QList<AdapterFinding> diagnoseAdapters(const SystemView& view) {
     QList<AdapterFinding> findings;
     QSet<QString> seen;
     for (const SerialDevice& device : presentSerialDevices(view.folders)) {
+        const NodeOwner node = view.owner(QFileInfo(device.path).canonicalFilePath());
+        if (!node.characterDevice) {
+            continue;  // a file or a pipe put where the node should be
+        }
         const auto [usb, driver] = usbBehind(
             view.folders.sys + QStringLiteral("/class/tty/") + QFileInfo(device.path).fileName(),
             sys);
@@ -177,7 +182,7 @@ QList<AdapterFinding> diagnoseAdapters(const SystemView& view) {
         finding.device = device.path;
         finding.stableName = device.stableName;
         describeUsb(finding, usb, driver);
-        judgeNode(finding, view);
+        judgeNode(finding, node, view);
         findings << finding;
         seen << usb;
     }

@@ -15,29 +15,60 @@ namespace rotaline {
 
 namespace {
 
-QString systemReason() {
-    return QString::fromLocal8Bit(std::strerror(errno));
+constexpr int NotRegular = -1;  // our own error codes beside errno's
+constexpr int Link = -2;
+
+QString reasonOf(int error) {
+    switch (error) {
+        case NotRegular:
+            return QStringLiteral("It is not a regular file.");
+        case Link:
+            return QStringLiteral("It is a symbolic link.");
+        default:
+            return QString::fromLocal8Bit(std::strerror(error));
+    }
 }
 
 // Closes a descriptor, releasing its lock with it.
 struct Descriptor {
     explicit Descriptor(int descriptor) : fd(descriptor) {}
-    ~Descriptor() {
+    ~Descriptor() { reset(-1); }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    void reset(int descriptor) {
         if (fd >= 0) {
             ::close(fd);
         }
+        fd = descriptor;
     }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
     int fd;
 };
+
+// Opens `name` without following a link and without waiting on a pipe or a device, and keeps
+// it only when it is a regular file: its size in `size`, or -1 with the error in `error`.
+int openRegular(const QByteArray& name, int access, off_t* size, int* error) {
+    const int fd =
+        ::open(name.constData(), access | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0600);
+    struct stat status {};
+    *error = fd < 0                      ? (errno == ELOOP ? Link : errno)
+             : ::fstat(fd, &status) != 0 ? errno
+             : S_ISDIR(status.st_mode)   ? EISDIR
+             : !S_ISREG(status.st_mode)  ? NotRegular
+                                         : 0;
+    if (*error != 0 && fd >= 0) {
+        ::close(fd);
+    }
+    *size = status.st_size;
+    return *error == 0 ? fd : -1;
+}
 
 bool endsTorn(int fd, off_t size) {
     char last = '\n';
     return size > 0 && ::pread(fd, &last, 1, size - 1) == 1 && last != '\n';
 }
 
-bool writeAll(int fd, const QByteArray& bytes) {
+// 0 or the error.
+int writeAll(int fd, const QByteArray& bytes) {
     qsizetype done = 0;
     while (done < bytes.size()) {
         const ssize_t written =
@@ -46,57 +77,106 @@ bool writeAll(int fd, const QByteArray& bytes) {
             continue;
         }
         if (written <= 0) {
-            return false;
+            return written < 0 ? errno : EIO;
         }
         done += written;
     }
-    return true;
+    return 0;
 }
 
-QByteArray contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+// The last `limit` bytes of the file at `name` from its first whole line on; nothing, and no
+// error, when there is no such file.
+QByteArray tailOf(const QByteArray& name, qint64 limit, bool* cut, int* error) {
+    off_t size = 0;
+    const Descriptor file(openRegular(name, O_RDONLY, &size, error));
+    if (*error == ENOENT) {
+        *error = 0;
+    }
+    *cut = size > limit;
+    const off_t start = *cut ? size - limit : 0;
+    QByteArray bytes(file.fd < 0 ? 0 : std::min<qint64>(size, limit), Qt::Uninitialized);
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::pread(file.fd, bytes.data() + done,
+                                  static_cast<size_t>(bytes.size() - done), start + done);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            *error = n < 0 ? errno : 0;  // a file cut short meanwhile ends where it ends
+            break;
+        }
+        done += n;
+    }
+    bytes.truncate(done);
+    return *cut ? bytes.mid(bytes.indexOf('\n') + 1) : bytes;
 }
 
 }  // namespace
 
 bool appendLogLine(const QString& path, const QByteArray& line, qint64 bound, QString* error) {
+    if (line.size() > bound) {
+        *error = QStringLiteral("A line is longer than the file may grow.");
+        return false;
+    }
     if (!QDir().mkpath(QFileInfo(path).absolutePath())) {
         *error = QStringLiteral("cannot make the folder ") + QFileInfo(path).absolutePath();
         return false;
     }
     const QByteArray name = QFile::encodeName(path);
+    const QByteArray older = name + ".1";
+    int problem = 0;
+    off_t size = 0;
     // Every writer opens the log afresh under this lock, so none holds a file renamed away.
-    const Descriptor lock(::open((name + ".lock").constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600));
+    const Descriptor lock(::open((name + ".lock").constData(),
+                                 O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC,
+                                 0600));
     if (lock.fd < 0 || ::flock(lock.fd, LOCK_EX) != 0) {
-        *error = systemReason();
+        problem = errno == ELOOP ? Link : errno;
+    }
+    Descriptor log(problem != 0 ? -1
+                                : openRegular(name, O_RDWR | O_APPEND | O_CREAT, &size, &problem));
+    // Past the bound only when renaming it failed after the last line: now or never.
+    if (log.fd >= 0 && size > bound) {
+        log.reset(-1);
+        if (::rename(name.constData(), older.constData()) != 0) {
+            *error = QStringLiteral("It is full and cannot be rotated: ") + reasonOf(errno);
+            return false;
+        }
+        log.reset(openRegular(name, O_RDWR | O_APPEND | O_CREAT, &size, &problem));
+    }
+    const QByteArray bytes = endsTorn(log.fd, size) ? '\n' + line : line;
+    if (problem == 0) {
+        problem = writeAll(log.fd, bytes);
+    }
+    if (problem != 0) {
+        *error = reasonOf(problem);
         return false;
     }
-    const Descriptor log(::open(name.constData(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC, 0600));
-    struct stat status {};
-    if (log.fd < 0 || ::fstat(log.fd, &status) != 0) {
-        *error = systemReason();
-        return false;
-    }
-    const QByteArray bytes = endsTorn(log.fd, status.st_size) ? '\n' + line : line;
-    if (!writeAll(log.fd, bytes)) {
-        *error = systemReason();
-        return false;
-    }
-    if (status.st_size + bytes.size() > bound &&
-        ::rename(name.constData(), (name + ".1").constData()) != 0) {
-        *error = systemReason();
-        return false;
+    // The line is written: a rename that fails here is tried again by the next line.
+    if (size + bytes.size() > bound) {
+        ::rename(name.constData(), older.constData());
     }
     return true;
 }
 
-QList<QByteArray> readLogLines(const QString& path) {
+QList<QByteArray> readLogLines(const QString& path, qint64 bound, LogTrouble* trouble) {
     QList<QByteArray> lines;
     for (const QString& file : {path + QStringLiteral(".1"), path}) {
-        QList<QByteArray> pieces = contents(file).split('\n');
+        bool cut = false;
+        int error = 0;
+        QList<QByteArray> pieces =
+            tailOf(QFile::encodeName(file), 2 * bound, &cut, &error).split('\n');
         pieces.removeLast();  // empty after a whole last line, torn otherwise
         lines += pieces;
+        if (error != 0 && trouble->unreadFile.isEmpty()) {
+            trouble->unreadFile = file;
+            trouble->reason = reasonOf(error);
+        }
+        if (cut && trouble->cutFile.isEmpty()) {
+            trouble->cutFile = file;
+            trouble->readBytes = 2 * bound;
+        }
     }
     return lines;
 }

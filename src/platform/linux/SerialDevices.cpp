@@ -1,5 +1,9 @@
 #include "platform/SerialDevices.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -10,12 +14,38 @@ namespace rotaline {
 
 namespace {
 
+constexpr qint64 AttributeBytes = 256;
+
 QString attribute(const QString& folder, const char* name) {
-    QFile file(folder + QLatin1Char('/') + QLatin1String(name));
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.read(256)).trimmed() : QString();
+    return QString::fromUtf8(
+               readSystemFile(folder + QLatin1Char('/') + QLatin1String(name), AttributeBytes))
+        .trimmed();
 }
 
 }  // namespace
+
+QByteArray readSystemFile(const QString& path, qint64 limit) {
+    const int fd = ::open(QFile::encodeName(path).constData(),
+                          O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    struct stat status {};
+    QByteArray bytes;
+    if (fd >= 0 && ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode)) {
+        bytes.resize(limit);
+        qsizetype done = 0;
+        while (done < limit) {
+            const ssize_t n = ::read(fd, bytes.data() + done, static_cast<size_t>(limit - done));
+            if (n <= 0) {
+                break;
+            }
+            done += n;
+        }
+        bytes.truncate(done);
+    }
+    if (fd >= 0) {
+        ::close(fd);
+    }
+    return bytes;
+}
 
 QString usbDeviceAbove(QString device, const QString& sys) {
     for (int up = 0; up < 4 && device.startsWith(sys) && device.size() > sys.size(); ++up) {
@@ -82,8 +112,9 @@ QList<SerialDevice> presentSerialDevices(const DeviceFolders& folders) {
         const QString entry = ttys.filePath(name);
         const QString device = QFileInfo(entry + QStringLiteral("/device")).canonicalFilePath();
         const QString path = folders.dev + QLatin1Char('/') + name;
-        if (device.isEmpty() || attribute(entry, "type") == QLatin1String("0") ||
-            !QFileInfo::exists(path)) {
+        // Every device lies under /sys/devices; a link that loops or leads elsewhere is none.
+        if (!device.startsWith(sys + QStringLiteral("/devices/")) ||
+            attribute(entry, "type") == QLatin1String("0") || !QFileInfo::exists(path)) {
             continue;
         }
         usbOf.insert(path, usbDeviceAbove(device, sys));
