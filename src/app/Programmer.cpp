@@ -165,9 +165,7 @@ void Programmer::offerTheOneAdapter() {
     const auto text = [name](const Language& language) { return adapterOfferText(name, language); };
     p.window.offer(text, [&p, stable = adapter->stableName] {
         p.resolver.assign(stable, 1);
-        if (p.form.controls().ComboCOM->listIndex() == 0) {
-            p.form.ComboCOM_Click();
-        }
+        p.form.adapterAssigned(1, 0);
     });
 }
 
@@ -196,7 +194,7 @@ void Programmer::finishSending() {
     p.finishing->show();
 }
 
-// One window at a time; assigning the COM number now selected selects it again at once.
+// One window at a time; an assignment that changes the COM number selected takes effect at once.
 void Programmer::showAdapters() {
     Parts& p = *parts_;
     if (p.adapters.isNull()) {
@@ -205,11 +203,9 @@ void Programmer::showAdapters() {
         p.adapters->setAttribute(Qt::WA_DeleteOnClose);
         QObject::connect(&p.devices, &DeviceWatch::changed, p.adapters, &AdaptersDialog::refresh);
         QObject::connect(p.adapters, &AdaptersDialog::assigned, &p.window,
-                         [this, &p](int portNumber) {
+                         [this, &p](int portNumber, int previousNumber) {
                              followAssignedDevices();
-                             if (portNumber == p.form.controls().ComboCOM->listIndex() + 1) {
-                                 p.form.ComboCOM_Click();
-                             }
+                             p.form.adapterAssigned(portNumber, previousNumber);
                          });
     }
     p.adapters->show();

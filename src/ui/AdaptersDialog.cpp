@@ -265,8 +265,9 @@ QComboBox* AdaptersDialog::numbersFor(const QString& stableName) {
 void AdaptersDialog::assignRow(int row, int portNumber) {
     const QString device = shown_.at(row).stableName;
     if (mayGive(portNumber, device)) {
+        const int previous = resolver_.portOf(device);
         resolver_.assign(device, portNumber);
-        emit assigned(portNumber);
+        emit assigned(portNumber, previous);
     }
     fill();
 }
@@ -288,10 +289,11 @@ void AdaptersDialog::assignPath(const QString& path, int portNumber) {
         path_->setFocus();
         return;
     }
+    const int previous = resolver_.portOf(device);
     resolver_.assign(device, portNumber);
     path_->clear();
     fill();
-    emit assigned(portNumber);
+    emit assigned(portNumber, previous);
 }
 
 }  // namespace rotaline
