@@ -78,6 +78,7 @@ void MainForm::ComboCTRmodel_Click(int index) {
         return;
     }
     const Journaling::Session session(journaling_);
+    journaling_.modelChosen();
     if (ModelHandshake()) {
         edits_.clearUnsent();  // the controller is set anew
     }

@@ -35,6 +35,7 @@ void MainForm::ComboCOM_Click() {
         appendNote(ports.text() + texts::Messages(language, texts::PortInvalidNote) + texts::CrLf);
     }
     port_.chosen(outcome);
+    journaling_.portChanged();
     edits_.end();
 }
 
