@@ -91,6 +91,8 @@ private slots:
             << PortProblem::Stuck << true << true
             << "/dev/ttyUSB0 不再接收字节，其中 12 个未发送。\n"
                "请检查适配器及其连线，然后选择 文件 > 重新发送全部设置。";
+        QTest::newRow("given up") << PortProblem::GivenUp << false << true
+                                  << "12 bytes for /dev/ttyUSB0 were given up and not sent.";
     }
     void aLostLineIsSaidInTheUsersLanguage() {
         QFETCH(PortProblem, problem);

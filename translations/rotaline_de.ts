@@ -977,6 +977,10 @@ Das Programmieren geht weiter; in Datei &gt; Verlauf fehlt, was gesendet wird, b
         <translation>%2 nimmt keine Bytes mehr an; %5 davon wurden nicht gesendet.</translation>
     </message>
     <message>
+        <source>%5 bytes for %2 were given up and not sent.</source>
+        <translation>%5 Bytes für %2 wurden aufgegeben und nicht gesendet.</translation>
+    </message>
+    <message>
         <source>Use %1 as COM1</source>
         <translation>%1 als COM1 verwenden</translation>
     </message>

@@ -977,6 +977,10 @@ Programming goes on; File &gt; History lacks what is sent until the journal can 
         <translation>%2 不再接收字节，其中 %5 个未发送。</translation>
     </message>
     <message>
+        <source>%5 bytes for %2 were given up and not sent.</source>
+        <translation>%2 的 %5 个字节已放弃，未发送。</translation>
+    </message>
+    <message>
         <source>Use %1 as COM1</source>
         <translation>把 %1 用作 COM1</translation>
     </message>

@@ -170,24 +170,21 @@ void Programmer::offerTheOneAdapter() {
 }
 
 // Bytes still on the line are sent before the program ends: the program goes on while the
-// finishing window shows, and ends when the window closes.
+// finishing window shows, and ends when the window closes. Whatever did not leave, given up or
+// lost, is one failed send for the exit status, as for the journal.
 void Programmer::finishSending() {
     Parts& p = *parts_;
     if (!p.port.isDraining()) {
         return;
     }
     p.finishing = new FinishingDialog([&p] { return p.form.lineStatus(); },
-                                      [&p] {
-                                          p.gaveUp(NotAllSent);
-                                          p.port.abandonDraining();
-                                      },
-                                      *p.form.flags().language);
+                                      [&p] { p.port.abandonDraining(); }, *p.form.flags().language);
     QObject::connect(&p.port, &SerialPort::lineIdle, p.finishing, &FinishingDialog::finished);
-    QObject::connect(&p.port, &SerialPort::sendingFailed, p.finishing, [&p] {
+    QObject::connect(&p.port, &SerialPort::sendingFailed, p.finishing, [&p](PortProblem problem) {
         p.gaveUp(NotAllSent);
         if (p.ending) {
             p.finishing->finished();
-        } else {
+        } else if (problem != PortProblem::GivenUp) {  // Quit now closes the window itself
             p.finishing->failed(p.form.lineStatus().text);
         }
     });

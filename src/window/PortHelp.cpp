@@ -70,7 +70,7 @@ struct Reason {
     const char* text;
 };
 
-constexpr std::array<Reason, 9> Reasons{{
+constexpr std::array<Reason, 10> Reasons{{
     {PortProblem::Unassigned, QT_TRANSLATE_NOOP("PortHelp", "No adapter is assigned to COM%1.")},
     {PortProblem::NotSerial, QT_TRANSLATE_NOOP("PortHelp", "%2 is not a serial device.")},
     {PortProblem::Absent, QT_TRANSLATE_NOOP("PortHelp", "%2 is not present.")},
@@ -83,6 +83,8 @@ constexpr std::array<Reason, 9> Reasons{{
      QT_TRANSLATE_NOOP("PortHelp", "%2 was disconnected with %5 bytes not yet sent.")},
     {PortProblem::Stuck,
      QT_TRANSLATE_NOOP("PortHelp", "%2 stopped taking bytes; %5 of them were not sent.")},
+    {PortProblem::GivenUp,
+     QT_TRANSLATE_NOOP("PortHelp", "%5 bytes for %2 were given up and not sent.")},
 }};
 constexpr const char* AdapterOffer = QT_TRANSLATE_NOOP("PortHelp", "Use %1 as COM1");
 constexpr const char* HeldBy = QT_TRANSLATE_NOOP("PortHelp", "%2 is in use by %3 (process %4).");
