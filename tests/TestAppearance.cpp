@@ -185,7 +185,7 @@ private slots:
                  qPrintable(marked.name()));
         QCOMPARE(said(), "Not sent to the controller\n" + hint);
         QVERIFY(window.lineText()->text().startsWith(
-            "1 setting not sent to the controller — File > Send all settings again. "));
+            "1 setting not sent to the controller — choose the model first. "));
 
         f.options("OptionBrake").select(2);
         QCOMPARE(border(), unmarked);

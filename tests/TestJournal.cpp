@@ -136,6 +136,67 @@ private slots:
         QCOMPARE(run(PROGRAM_TOOL, {"--history", "--last", "1"}).out, records[0] + "\n\n");
     }
 
+    // A record names a model only where the controller was sent one: a tab change after a model
+    // is a reset, a language switch one record, and a controller on another port nothing until
+    // it is sent a model. Each row's records newest first, as "type|model|sent".
+    void eachRecordIsWhatTheControllerReceived_data() {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QStringList>("records");
+        const QString model = "Airplane|>=40A for aireplane|in full";
+        QTest::newRow("a tab, no model") << QStringList{"tab 3", "brake 4"} << QStringList{};
+        QTest::newRow("a model") << QStringList{"model 1", "brake 4"} << QStringList{model};
+        QTest::newRow("a tab after a model") << QStringList{"model 1", "tab 3", "tab 1"}
+                                             << QStringList{"Helicopter|-|in full", model};
+        QTest::newRow("a language switch")
+            << QStringList{"model 1", "Chinese"} << QStringList{"Car|-|in full", model};
+        QTest::newRow("a language switch before a model")
+            << QStringList{"Chinese"} << QStringList{"Car|-|in full"};
+        QTest::newRow("another port, then Send all")
+            << QStringList{"model 1", "port 1", "brake 4", "send all"}
+            << QStringList{"Airplane|>=40A for aireplane|in full", model};
+        QTest::newRow("a model, then a failed write")
+            << QStringList{"model 1", "fail", "brake 4"}
+            << QStringList{"Airplane|>=40A for aireplane|not in full"};
+    }
+    void eachRecordIsWhatTheControllerReceived() {
+        QFETCH(QStringList, steps);
+        QFETCH(QStringList, records);
+        {
+            SendJournal sent;
+            FormFixture f(FormFixture::Start::Loaded);
+            f.form.setJournal(&sent, [](int position) {
+                return std::pair(portName(position + 1), QStringLiteral("/dev/ttyUSB0"));
+            });
+            for (const QString& step : steps) {
+                const int n = step.section(' ', -1).toInt();
+                if (step.startsWith("model")) {
+                    f.controls.ComboCTRmodel[0]->setListIndex(n);
+                } else if (step.startsWith("tab")) {
+                    f.controls.SSTab1->select(n);
+                } else if (step.startsWith("port")) {
+                    f.controls.ComboCOM->setListIndex(n);
+                } else if (step.startsWith("brake")) {
+                    f.options("OptionBrake").select(n);
+                } else if (step == "send all") {
+                    f.form.mnuSendAll_Click();
+                } else if (step == "fail") {
+                    f.port.failNextWrite();
+                } else {
+                    f.switchToChinese();
+                }
+            }
+            f.dialogs.clear();
+        }
+
+        QStringList read;
+        for (const JournalRecord& record : readJournal(journal())) {
+            const QList<QByteArray> fields = journalLine(record).split('\t');
+            read << fields[5] + '|' + fields[6] + '|' +
+                        (record.complete ? "in full" : "not in full");
+        }
+        QCOMPARE(read, records);
+    }
+
     // The newest first; the one selected is described, compared and loaded as a file is.
     void historyDialogShowsComparesAndLoads() {
         FormFixture f(FormFixture::Start::Loaded);

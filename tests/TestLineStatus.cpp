@@ -16,26 +16,33 @@ private slots:
         QTest::addColumn<int>("unsent");
         QTest::addColumn<bool>("chinese");
         QTest::addColumn<QString>("status");
-        QTest::newRow("nothing sent yet") << 0 << 0.0 << false << 0 << false << "";
+        QTest::addColumn<bool>("sendAll");  // File > Send all settings again can be used
+        QTest::newRow("nothing sent yet") << 0 << 0.0 << false << 0 << false << "" << true;
         QTest::newRow("the port's handshake only")
-            << 2 << 1.0 << true << 0 << false << "Handshake sent to COM1";
+            << 2 << 1.0 << true << 0 << false << "Handshake sent to COM1" << true;
         QTest::newRow("settings") << 4 << 1.0 << false << 0 << false
-                                  << "All settings sent to COM1 at";
+                                  << "All settings sent to COM1 at" << true;
         QTest::newRow("one message on the line")
-            << 4 << 0.1 << false << 1 << false << "Sending to COM1… 1 message left (";
+            << 4 << 0.1 << false << 1 << false << "Sending to COM1… 1 message left (" << true;
         QTest::newRow("two messages on the line")
-            << 6 << 0.1 << false << 0 << false << "Sending to COM1… 2 messages left (";
+            << 6 << 0.1 << false << 0 << false << "Sending to COM1… 2 messages left (" << true;
         QTest::newRow("one unsent")
             << 4 << 1.0 << false << 1 << false
-            << "1 setting not sent to the controller — File > Send all settings again";
+            << "1 setting not sent to the controller — File > Send all settings again" << true;
         QTest::newRow("two unsent, after a handshake")
             << 2 << 1.0 << true << 2 << false
-            << "2 settings not sent to the controller — File > Send all settings again";
+            << "2 settings not sent to the controller — File > Send all settings again" << true;
         QTest::newRow("two unsent, in Chinese")
-            << 4 << 1.0 << false << 2 << true << "2 项设置未发送到控制器 — 文件 > 重新发送全部设置";
+            << 4 << 1.0 << false << 2 << true << "2 项设置未发送到控制器 — 文件 > 重新发送全部设置"
+            << true;
         QTest::newRow("unsent before anything went out")
             << 0 << 0.0 << false << 1 << false
-            << "1 setting not sent to the controller — File > Send all settings again";
+            << "1 setting not sent to the controller — File > Send all settings again" << true;
+        QTest::newRow("two unsent, no model chosen")
+            << 2 << 1.0 << true << 2 << false
+            << "2 settings not sent to the controller — choose the model first" << false;
+        QTest::newRow("one unsent, no model chosen, in Chinese")
+            << 4 << 1.0 << false << 1 << true << "1 项设置未发送到控制器 — 请先选择型号" << false;
     }
     void theStatusSaysWhatTheControllerHas() {
         QFETCH(int, bytes);
@@ -44,6 +51,7 @@ private slots:
         QFETCH(int, unsent);
         QFETCH(bool, chinese);
         QFETCH(QString, status);
+        QFETCH(bool, sendAll);
         LineClock line;
         const auto start = LineClock::Clock::now();
         if (bytes > 0) {
@@ -54,40 +62,49 @@ private slots:
 
         const LineStatus shown =
             lineStatusOf(line, QStringLiteral("COM1"), chinese ? Chinese : English,
-                         {handshakeOnly, unsent}, now);
+                         {handshakeOnly, unsent, sendAll}, now);
 
         QVERIFY2(status.isEmpty() ? shown.text.isEmpty() : shown.text.startsWith(status),
                  qPrintable(shown.text));
     }
 
-    // Bytes that never left are said in the user's language, with what to do about it.
+    // Bytes that never left are said in the user's language, with what to do about it: Send
+    // all, or a model first while Send all waits for one.
     void aLostLineIsSaidInTheUsersLanguage_data() {
         QTest::addColumn<PortProblem>("problem");
         QTest::addColumn<bool>("chinese");
+        QTest::addColumn<bool>("sendAll");
         QTest::addColumn<QString>("help");
         QTest::newRow("pulled")
-            << PortProblem::Disconnected << false
+            << PortProblem::Disconnected << false << true
             << "/dev/ttyUSB0 was disconnected with 12 bytes not yet sent.\n"
                "Plug the adapter in again, then File > Send all settings again.";
+        QTest::newRow("pulled, no model chosen")
+            << PortProblem::Disconnected << false << false
+            << "/dev/ttyUSB0 was disconnected with 12 bytes not yet sent.\n"
+               "Plug the adapter in again, then choose the model.";
         QTest::newRow("pulled, in Chinese")
-            << PortProblem::Disconnected << true
+            << PortProblem::Disconnected << true << true
             << "/dev/ttyUSB0 已断开，还有 12 个字节未发送。\n"
                "请重新插上适配器，然后选择 文件 > 重新发送全部设置。";
         QTest::newRow("stuck, in Chinese")
-            << PortProblem::Stuck << true
+            << PortProblem::Stuck << true << true
             << "/dev/ttyUSB0 不再接收字节，其中 12 个未发送。\n"
                "请检查适配器及其连线，然后选择 文件 > 重新发送全部设置。";
+        QTest::newRow("given up") << PortProblem::GivenUp << false << true
+                                  << "12 bytes for /dev/ttyUSB0 were given up and not sent.";
     }
     void aLostLineIsSaidInTheUsersLanguage() {
         QFETCH(PortProblem, problem);
         QFETCH(bool, chinese);
+        QFETCH(bool, sendAll);
         QFETCH(QString, help);
         const LinkOutcome lost{false,        sendingFailureText(problem, "/dev/ttyUSB0", 12),
                                problem,      "/dev/ttyUSB0",
                                std::nullopt, 12,
                                std::nullopt};
 
-        QCOMPARE(portHelp(lost, 1, chinese ? Chinese : English), help);
+        QCOMPARE(portHelp(lost, 1, chinese ? Chinese : English, sendAll), help);
     }
 };
 

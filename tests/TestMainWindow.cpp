@@ -524,6 +524,10 @@ private slots:
             return qobject_cast<QComboBox*>(dialog.table()->cellWidget(row, 0))->currentText();
         };
         QCOMPARE(number(0) + ' ' + number(1), QStringLiteral("COM3 COM1"));
+
+        // A move names the number it leaves, for the window to follow.
+        dialog.assignRow(0, 5);
+        QCOMPARE(assigned.last(), (QVariantList{5, 3}));
     }
 
     // A desk with a board's UART and no USB adapter: the window says why none is listed, and

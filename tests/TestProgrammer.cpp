@@ -151,9 +151,11 @@ private slots:
         c.mnuAdapters->click();
         QTRY_VERIFY(firstPaintWorkDone());
         QApplication::closeAllWindows();
-        QTRY_VERIFY(std::none_of(QApplication::topLevelWidgets().cbegin(),
-                                 QApplication::topLevelWidgets().cend(),
-                                 [](const QWidget* shown) { return shown->isVisible(); }));
+        QTRY_VERIFY([] {
+            const QWidgetList windows = QApplication::topLevelWidgets();  // one list to walk
+            return std::none_of(windows.cbegin(), windows.cend(),
+                                [](const QWidget* shown) { return shown->isVisible(); });
+        }());
 
         QVERIFY(QFile::exists(file));
     }

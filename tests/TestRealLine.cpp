@@ -13,6 +13,7 @@
 #include <csignal>
 
 #include "app/Programmer.h"
+#include "files/SendJournal.h"
 #include "support/FormFixture.h"
 #include "support/LineLog.h"
 #include "support/ModalAnswers.h"
@@ -27,15 +28,17 @@ namespace {
 
 // The form on the real serial port: COM2 leads to a second adapter, every other COM number to
 // the first, whose line is the modelled one. A stuck adapter takes nothing, here and in the
-// programs started from here.
+// programs started from here, which keep their journal in the test's folder.
 struct OnTheLine : PtyForm {
     PseudoTerminal second;
     QTemporaryDir dir;
     QString device = pathOf(adapter);
     QString file = dir.filePath(QStringLiteral("start.esc"));  // the block as the window starts
+    QByteArray stateHome = qgetenv("XDG_STATE_HOME");
 
     explicit OnTheLine(const QByteArray& hidden = "0", bool stuck = false) {
         devices[2] = pathOf(second);
+        qputenv("XDG_STATE_HOME", QFile::encodeName(dir.path()));
         qputenv("ROTALINE_LINE_ADAPTER_BYTES", hidden);
         qputenv("ROTALINE_LINE_DEVICE", device.toLocal8Bit());
         qputenv("ROTALINE_LINE_LOG", dir.filePath(QStringLiteral("line.log")).toLocal8Bit());
@@ -45,6 +48,7 @@ struct OnTheLine : PtyForm {
         writeStartUpFile(file);
     }
     ~OnTheLine() {
+        qputenv("XDG_STATE_HOME", stateHome);
         qunsetenv("ROTALINE_LINE_DEVICE");
         qunsetenv("ROTALINE_LINE_STUCK");
         qunsetenv("ROTALINE_LINE_ADAPTER_BYTES");
@@ -56,7 +60,20 @@ struct OnTheLine : PtyForm {
         programmer.start();
     }
     LineLog log() const { return LineLog::read(dir.filePath(QStringLiteral("line.log"))); }
+    // What the journal says of the newest session.
+    QString lastRecord() const {
+        const std::vector<JournalRecord> records =
+            readJournal(dir.filePath(QStringLiteral("Rotaline/journal")));
+        return records.empty()            ? QStringLiteral("no record")
+               : records.front().complete ? QStringLiteral("sent in full")
+                                          : QStringLiteral("not sent in full");
+    }
 };
+
+// A record says "sent in full" exactly when every byte left.
+QString recordOf(bool allSent) {
+    return allSent ? QStringLiteral("sent in full") : QStringLiteral("not sent in full");
+}
 
 // A row for each kind of adapter, its hidden bytes first.
 template <class... Values>
@@ -194,7 +211,8 @@ private slots:
 
     // It waits for the line before it ends, throwing nothing away, and gives a stuck adapter up
     // (when: rotaline-bench-line); a lost one is a failure. A second SIGTERM gives up at once,
-    // but the device is still set back as it was and the lock is removed.
+    // but the device is still set back as it was and the lock is removed. The journal says
+    // "not sent in full" whenever a byte did not leave.
     void theHeadlessToolEndsWhenTheLineIsIdleOrSaysWhyNot_data() {
         QTest::addColumn<QByteArray>("hidden");
         QTest::addColumn<QString>("adapter");
@@ -237,6 +255,7 @@ private slots:
         }
         QVERIFY(tool.readAllStandardError().contains(says));
         QCOMPARE(tool.readAllStandardOutput().count('\n') * 2, status == 0 ? heard.size() : 0);
+        QCOMPARE(p.lastRecord(), recordOf(status == 0));
         QCOMPARE(p.log().garbled, 0);
         QCOMPARE(p.log().flushed > 0, adapter == "stuck" || adapter == "signals");  // given up
         if (adapter != "pulled") {
@@ -247,7 +266,7 @@ private slots:
 
     // Exit waits for the bytes on the line in a window that closes when they are gone or when
     // Quit now throws them away. A stuck adapter pulled or given up is a failure the window says,
-    // until it is closed.
+    // until it is closed. Only a line that finished leaves a record sent in full.
     void leavingWhileSendingFinishesTheLineOrQuitsAtOnce_data() {
         QTest::addColumn<QByteArray>("hidden");
         QTest::addColumn<QString>("adapter");
@@ -289,6 +308,7 @@ private slots:
             QTest::mouseClick(finishing->findChild<QPushButton*>(), Qt::LeftButton);
         }
         QTRY_VERIFY_WITH_TIMEOUT(!finishing, 5000);
+        QTRY_COMPARE(line.lastRecord(), recordOf(adapter == "working"));
         QCOMPARE(line.log().garbled, 0);
         QCOMPARE(line.log().flushed > 0, adapter != "working" && adapter != "pulled");  // given up
         QCOMPARE(line.log().mainWaits, 0);
@@ -297,7 +317,8 @@ private slots:
     // A signal while the line is busy closes the open windows at once, then ends as Exit does;
     // once Exit is finishing the line, a signal lets it finish and a second throws the rest away.
     // A stuck line is given up, also with a wait taken back by a port change. The device is set
-    // back as it was, its lock is removed, and the exit status says whether all was sent.
+    // back as it was, its lock is removed, and the exit status and the journal say whether all
+    // was sent.
     void aSignalEndsTheWindowAsExitDoesAndASecondGivesUp_data() {
         QTest::addColumn<QStringList>("steps");
         QTest::addColumn<bool>("stuck");
@@ -336,6 +357,7 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(probe.state(), QProcess::NotRunning, 20000);
         QCOMPARE(probe.exitStatus(), QProcess::NormalExit);
         QCOMPARE(probe.exitCode(), status);
+        QCOMPARE(line.lastRecord(), recordOf(status == 0));
         QCOMPARE(line.log().flushed > 0, stuck || kills == 2);  // given up
         QCOMPARE(line.log().garbled, 0);
         QCOMPARE(line.adapter.baud(), baudBefore);

@@ -534,6 +534,14 @@
         <translation>%1 Einstellungen nicht an den Regler gesendet — Datei &gt; Alle Einstellungen erneut senden</translation>
     </message>
     <message>
+        <source>%1 setting not sent to the controller — choose the model first</source>
+        <translation>%1 Einstellung nicht an den Regler gesendet — wählen Sie zuerst das Modell</translation>
+    </message>
+    <message>
+        <source>%1 settings not sent to the controller — choose the model first</source>
+        <translation>%1 Einstellungen nicht an den Regler gesendet — wählen Sie zuerst das Modell</translation>
+    </message>
+    <message>
         <source>Finishing sending to the controller…</source>
         <translation>Senden an den Regler wird abgeschlossen…</translation>
     </message>
@@ -552,6 +560,14 @@
     <message>
         <source>%1 is back — %2 settings not sent: File &gt; Send all settings again</source>
         <translation>%1 ist wieder da — %2 Einstellungen nicht gesendet: Datei &gt; Alle Einstellungen erneut senden</translation>
+    </message>
+    <message>
+        <source>%1 is back — %2 setting not sent: choose the model first</source>
+        <translation>%1 ist wieder da — %2 Einstellung nicht gesendet: wählen Sie zuerst das Modell</translation>
+    </message>
+    <message>
+        <source>%1 is back — %2 settings not sent: choose the model first</source>
+        <translation>%1 ist wieder da — %2 Einstellungen nicht gesendet: wählen Sie zuerst das Modell</translation>
     </message>
     <message>
         <source>Close</source>
@@ -933,8 +949,16 @@ Das Programmieren geht weiter; in Datei &gt; Verlauf fehlt, was gesendet wird, b
         <translation>Stecken Sie den Adapter wieder ein, dann Datei &gt; Alle Einstellungen erneut senden.</translation>
     </message>
     <message>
+        <source>Plug the adapter in again, then choose the model.</source>
+        <translation>Stecken Sie den Adapter wieder ein, dann wählen Sie das Modell.</translation>
+    </message>
+    <message>
         <source>Check the adapter and its cable, then File &gt; Send all settings again.</source>
         <translation>Prüfen Sie den Adapter und sein Kabel, dann Datei &gt; Alle Einstellungen erneut senden.</translation>
+    </message>
+    <message>
+        <source>Check the adapter and its cable, then choose the model.</source>
+        <translation>Prüfen Sie den Adapter und sein Kabel, dann wählen Sie das Modell.</translation>
     </message>
     <message>
         <source>No adapter is assigned to COM%1.</source>
@@ -959,6 +983,10 @@ Das Programmieren geht weiter; in Datei &gt; Verlauf fehlt, was gesendet wird, b
     <message>
         <source>%2 stopped taking bytes; %5 of them were not sent.</source>
         <translation>%2 nimmt keine Bytes mehr an; %5 davon wurden nicht gesendet.</translation>
+    </message>
+    <message>
+        <source>%5 bytes for %2 were given up and not sent.</source>
+        <translation>%5 Bytes für %2 wurden aufgegeben und nicht gesendet.</translation>
     </message>
     <message>
         <source>Use %1 as COM1</source>

@@ -534,6 +534,14 @@
         <translation>%1 项设置未发送到控制器 — 文件 &gt; 重新发送全部设置</translation>
     </message>
     <message>
+        <source>%1 setting not sent to the controller — choose the model first</source>
+        <translation>%1 项设置未发送到控制器 — 请先选择型号</translation>
+    </message>
+    <message>
+        <source>%1 settings not sent to the controller — choose the model first</source>
+        <translation>%1 项设置未发送到控制器 — 请先选择型号</translation>
+    </message>
+    <message>
         <source>Finishing sending to the controller…</source>
         <translation>正在完成向控制器的发送…</translation>
     </message>
@@ -552,6 +560,14 @@
     <message>
         <source>%1 is back — %2 settings not sent: File &gt; Send all settings again</source>
         <translation>%1 已重新连接 — %2 项设置未发送：文件 &gt; 重新发送全部设置</translation>
+    </message>
+    <message>
+        <source>%1 is back — %2 setting not sent: choose the model first</source>
+        <translation>%1 已重新连接 — %2 项设置未发送：请先选择型号</translation>
+    </message>
+    <message>
+        <source>%1 is back — %2 settings not sent: choose the model first</source>
+        <translation>%1 已重新连接 — %2 项设置未发送：请先选择型号</translation>
     </message>
     <message>
         <source>Close</source>
@@ -933,8 +949,16 @@ Programming goes on; File &gt; History lacks what is sent until the journal can 
         <translation>请重新插上适配器，然后选择 文件 &gt; 重新发送全部设置。</translation>
     </message>
     <message>
+        <source>Plug the adapter in again, then choose the model.</source>
+        <translation>请重新插上适配器，然后选择型号。</translation>
+    </message>
+    <message>
         <source>Check the adapter and its cable, then File &gt; Send all settings again.</source>
         <translation>请检查适配器及其连线，然后选择 文件 &gt; 重新发送全部设置。</translation>
+    </message>
+    <message>
+        <source>Check the adapter and its cable, then choose the model.</source>
+        <translation>请检查适配器及其连线，然后选择型号。</translation>
     </message>
     <message>
         <source>No adapter is assigned to COM%1.</source>
@@ -959,6 +983,10 @@ Programming goes on; File &gt; History lacks what is sent until the journal can 
     <message>
         <source>%2 stopped taking bytes; %5 of them were not sent.</source>
         <translation>%2 不再接收字节，其中 %5 个未发送。</translation>
+    </message>
+    <message>
+        <source>%5 bytes for %2 were given up and not sent.</source>
+        <translation>%2 的 %5 个字节已放弃，未发送。</translation>
     </message>
     <message>
         <source>Use %1 as COM1</source>

@@ -165,38 +165,33 @@ void Programmer::offerTheOneAdapter() {
     const auto text = [name](const Language& language) { return adapterOfferText(name, language); };
     p.window.offer(text, [&p, stable = adapter->stableName] {
         p.resolver.assign(stable, 1);
-        if (p.form.controls().ComboCOM->listIndex() == 0) {
-            p.form.ComboCOM_Click();
-        }
+        p.form.adapterAssigned(1, 0);
     });
 }
 
 // Bytes still on the line are sent before the program ends: the program goes on while the
-// finishing window shows, and ends when the window closes.
+// finishing window shows, and ends when the window closes. Whatever did not leave, given up or
+// lost, is one failed send for the exit status, as for the journal.
 void Programmer::finishSending() {
     Parts& p = *parts_;
     if (!p.port.isDraining()) {
         return;
     }
     p.finishing = new FinishingDialog([&p] { return p.form.lineStatus(); },
-                                      [&p] {
-                                          p.gaveUp(NotAllSent);
-                                          p.port.abandonDraining();
-                                      },
-                                      *p.form.flags().language);
+                                      [&p] { p.port.abandonDraining(); }, *p.form.flags().language);
     QObject::connect(&p.port, &SerialPort::lineIdle, p.finishing, &FinishingDialog::finished);
-    QObject::connect(&p.port, &SerialPort::sendingFailed, p.finishing, [&p] {
+    QObject::connect(&p.port, &SerialPort::sendingFailed, p.finishing, [&p](PortProblem problem) {
         p.gaveUp(NotAllSent);
         if (p.ending) {
             p.finishing->finished();
-        } else {
+        } else if (problem != PortProblem::GivenUp) {  // Quit now closes the window itself
             p.finishing->failed(p.form.lineStatus().text);
         }
     });
     p.finishing->show();
 }
 
-// One window at a time; assigning the COM number now selected selects it again at once.
+// One window at a time; an assignment that changes the COM number selected takes effect at once.
 void Programmer::showAdapters() {
     Parts& p = *parts_;
     if (p.adapters.isNull()) {
@@ -205,11 +200,9 @@ void Programmer::showAdapters() {
         p.adapters->setAttribute(Qt::WA_DeleteOnClose);
         QObject::connect(&p.devices, &DeviceWatch::changed, p.adapters, &AdaptersDialog::refresh);
         QObject::connect(p.adapters, &AdaptersDialog::assigned, &p.window,
-                         [this, &p](int portNumber) {
+                         [this, &p](int portNumber, int previousNumber) {
                              followAssignedDevices();
-                             if (portNumber == p.form.controls().ComboCOM->listIndex() + 1) {
-                                 p.form.ComboCOM_Click();
-                             }
+                             p.form.adapterAssigned(portNumber, previousNumber);
                          });
     }
     p.adapters->show();

@@ -4,6 +4,7 @@
 #include <QTimer>
 #include <algorithm>
 #include <optional>
+#include <utility>
 
 #include "platform/AdapterDiagnosis.h"
 #include "platform/DevicePath.h"
@@ -263,7 +264,7 @@ void QtSerialPort::finishDraining(QThread* worker) {
     }
 }
 
-// Quit now gives the bytes up on purpose: only a hang-up or a stuck line is a failure.
+// Bytes given up on purpose were reported when they were given up.
 PortProblem QtSerialPort::drainFailure(const Draining& draining) {
     switch (draining.drain->outcome()) {
         case LineDrain::Outcome::HungUp:
@@ -276,11 +277,12 @@ PortProblem QtSerialPort::drainFailure(const Draining& draining) {
 }
 
 QString sendingFailureText(PortProblem problem, const QString& device, int unsent) {
-    return (problem == PortProblem::Stuck
-                ? QStringLiteral("%1 stopped taking bytes; %2 of them were not sent.")
-                : QStringLiteral("%1 was disconnected with %2 bytes not yet sent."))
-        .arg(device)
-        .arg(unsent);
+    const QString text = problem == PortProblem::Stuck
+                             ? QStringLiteral("%1 stopped taking bytes; %2 of them were not sent.")
+                         : problem == PortProblem::GivenUp
+                             ? QStringLiteral("%2 bytes for %1 were given up and not sent.")
+                             : QStringLiteral("%1 was disconnected with %2 bytes not yet sent.");
+    return text.arg(device).arg(unsent);
 }
 
 // Opening the device of a port that is still draining takes that port back: it is open and
@@ -302,9 +304,19 @@ bool QtSerialPort::takeBackDraining() {
     return true;
 }
 
+// What is thrown away is a failed send like any other, said before anything else can end.
 void QtSerialPort::abandonDraining() {
+    std::vector<std::pair<QString, int>> thrownAway;
     for (const Draining& draining : draining_) {
+        const bool waiting = draining.drain->outcome() == LineDrain::Outcome::Waiting;
         draining.drain->giveUp();
+        if (waiting && draining.drain->outcome() == LineDrain::Outcome::GivenUp &&
+            draining.drain->unsentBytes() > 0) {
+            thrownAway.emplace_back(draining.device, draining.drain->unsentBytes());
+        }
+    }
+    for (const auto& [device, unsent] : thrownAway) {
+        emit sendingFailed(PortProblem::GivenUp, device, unsent);
     }
 }
 

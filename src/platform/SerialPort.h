@@ -25,9 +25,11 @@ enum class PortProblem {
     ProbedByModemManager,
     ConfigUnreadable,
     NotSerial,
-    // Bytes handed over that never left: the adapter hung up, or stopped taking them.
+    // Bytes handed over that never left: the adapter hung up, or stopped taking them, or they
+    // were given up (Quit now, a second signal).
     Disconnected,
     Stuck,
+    GivenUp,
     Other
 };
 
@@ -73,7 +75,8 @@ public:
 
     // A closed port may still have bytes on the line: it closes for good once they have left,
     // and then lineIdle() is emitted. Abandoning drops what is left. Bytes that never left (the
-    // adapter hung up or stopped taking them) are reported by sendingFailed() first.
+    // adapter hung up or stopped taking them, or they were abandoned) are reported by
+    // sendingFailed() first; abandoned ones at once, before abandonDraining() returns.
     virtual bool isDraining() const { return false; }
     virtual void abandonDraining() {}
 

@@ -275,8 +275,9 @@ QComboBox* AdaptersDialog::numbersFor(const QString& stableName) {
 void AdaptersDialog::assignRow(int row, int portNumber) {
     const QString device = shown_.at(row).stableName;
     if (mayGive(portNumber, device)) {
+        const int previous = resolver_.portOf(device);
         resolver_.assign(device, portNumber);
-        emit assigned(portNumber);
+        emit assigned(portNumber, previous);
     }
     fill();
 }
@@ -298,10 +299,11 @@ void AdaptersDialog::assignPath(const QString& path, int portNumber) {
         path_->setFocus();
         return;
     }
+    const int previous = resolver_.portOf(device);
     resolver_.assign(device, portNumber);
     path_->clear();
     fill();
-    emit assigned(portNumber);
+    emit assigned(portNumber, previous);
 }
 
 }  // namespace rotaline

@@ -42,7 +42,8 @@ public slots:
     void refresh();
 
 signals:
-    void assigned(int portNumber);
+    // `portNumber` 0: none; `previousNumber` the device's number before, 0: none.
+    void assigned(int portNumber, int previousNumber);
 
 private:
     QWidget* buildPathRow();

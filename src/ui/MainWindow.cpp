@@ -207,7 +207,8 @@ void MainWindow::showStatus(const Say& text) {
     status_ = text;
     QString shown = text(*language_).replace(QLatin1Char('\n'), QLatin1Char(' '));
     if (const int unsent = form_.unsentCount(); unsent > 0) {
-        shown = unsentText(unsent, *language_) + QStringLiteral(". ") + shown;
+        shown = unsentText(unsent, form_.controls().mnuSendAll->isEnabled(), *language_) +
+                QStringLiteral(". ") + shown;
     }
     lineText_->setWholeText(shown);
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "model/EscCatalogue.h"
 #include "model/SlotTable.h"
 
 namespace rotaline {
@@ -14,11 +15,14 @@ void Journaling::setJournal(SendJournal* journal, PortOf portOf) {
     portOf_ = std::move(portOf);
 }
 
+void Journaling::begin() {
+    state_ = {newJournalSession(), true, state_.model};
+}
+
 Journaling::Session::Session(Journaling& journaling)
-    : journaling_(journaling), earlier_(journaling.session_), sentBefore_(journaling.sent_) {
+    : journaling_(journaling), earlier_(journaling.state_), sentBefore_(journaling.sent_) {
     if (journaling_.depth_++ == 0) {
-        journaling_.session_ = newJournalSession();
-        journaling_.complete_ = true;
+        journaling_.begin();
     }
 }
 
@@ -29,7 +33,7 @@ Journaling::Session::~Session() {
         return;
     }
     if (journaling_.sent_ == sentBefore_) {
-        journaling_.session_ = earlier_;
+        journaling_.state_ = earlier_;
     } else {
         journaling_.update();
     }
@@ -37,29 +41,47 @@ Journaling::Session::~Session() {
 
 void Journaling::sent(bool ok) {
     ++sent_;
-    complete_ = complete_ && ok;
+    state_.complete = state_.complete && ok;
     if (depth_ == 0) {
         update();
     }
 }
 
 void Journaling::sendingFailed() {
-    if (!session_.isEmpty()) {
+    if (!state_.session.isEmpty()) {
         sent(false);
+    } else if (last_ && last_->complete) {
+        last_->complete = false;
+        last_->time = journalTime();
+        journal_->record(*last_);
+    }
+}
+
+void Journaling::modelsReset() {
+    if (depth_ == 0 && state_.model) {
+        begin();
+    }
+    state_.model = false;
+}
+
+void Journaling::portChanged() {
+    if (depth_ == 0) {
+        state_ = {};
     }
 }
 
 void Journaling::update() {
-    if (journal_ == nullptr) {
+    if (journal_ == nullptr || state_.session.isEmpty()) {
         return;
-    }
-    if (session_.isEmpty()) {  // changes before any model was chosen
-        session_ = newJournalSession();
     }
     const auto [port, adapter] = portOf_(controls_.ComboCOM->listIndex());
     ParameterBlock block = block_;
     block.value[PortSlot] = static_cast<std::uint8_t>(std::max(0, controls_.ComboCOM->listIndex()));
-    journal_->record({journalTime(), session_, port, adapter, block, complete_});
+    for (int type = 0; type < EscTypeCount && !state_.model; ++type) {
+        block.inUse[modelSlotOf(type)] = false;  // reset: the record names no model
+    }
+    last_ = {journalTime(), state_.session, port, adapter, block, state_.complete};
+    journal_->record(*last_);
 }
 
 }  // namespace rotaline

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <functional>
+#include <optional>
 #include <utility>
 
 #include "files/SendJournal.h"
@@ -12,7 +13,14 @@ namespace rotaline {
 
 // What the form sends, kept in the journal: one record a programming session, with the block
 // the controller was left with, the port and adapter, and whether every message went out.
+// Nothing is recorded for a controller that was sent no model.
 class Journaling {
+    struct State {
+        QString session;  // "": none, nothing is recorded
+        bool complete = true;
+        bool model = false;  // the controller was sent the model the block names
+    };
+
 public:
     // Names the port and adapter of a position in the port list.
     using PortOf = std::function<std::pair<QString, QString>(int listPosition)>;
@@ -21,8 +29,8 @@ public:
 
     void setJournal(SendJournal* journal, PortOf portOf);
 
-    // A model choice, a file load or a Send all: a session of its own in the journal,
-    // recorded when the outermost one ends having sent something.
+    // A model choice, a file load, a Send all or a language switch: a session of its own in the
+    // journal, recorded when the outermost one ends having sent something.
     class Session {
     public:
         explicit Session(Journaling& journaling);
@@ -32,28 +40,38 @@ public:
 
     private:
         Journaling& journaling_;
-        QString earlier_;
+        State earlier_;
         int sentBefore_;
     };
 
     // A message was handed over, or could not be.
     void sent(bool ok);
     // A session's handshake failed: what follows does not complete it.
-    void incomplete() { complete_ = false; }
-    // What was handed over did not all leave.
+    void incomplete() { state_.complete = false; }
+    // What was handed over did not all leave: on a port chosen since the last session, that
+    // session's bytes may have been on the line.
     void sendingFailed();
+    // The controller was sent the model the window shows.
+    void modelChosen() { state_.model = true; }
+    // The controller's models are reset (a change of tab): the record names none. Outside a
+    // session the reset of a model is a session of its own.
+    void modelsReset();
+    // Another controller may be on the line (a change of port): nothing is recorded until it
+    // is sent a model.
+    void portChanged();
 
 private:
+    void begin();
     void update();
 
     const ParameterBlock& block_;
     const Controls& controls_;
     SendJournal* journal_ = nullptr;
     PortOf portOf_;
-    QString session_;
+    State state_;
+    std::optional<JournalRecord> last_;  // written last
     int depth_ = 0;
     int sent_ = 0;
-    bool complete_ = true;
 };
 
 }  // namespace rotaline

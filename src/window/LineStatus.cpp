@@ -21,6 +21,10 @@ constexpr const char* OneUnsent = QT_TRANSLATE_NOOP(
     "LineStatus", "%1 setting not sent to the controller — File > Send all settings again");
 constexpr const char* SomeUnsent = QT_TRANSLATE_NOOP(
     "LineStatus", "%1 settings not sent to the controller — File > Send all settings again");
+constexpr const char* OneUnsentNoModel = QT_TRANSLATE_NOOP(
+    "LineStatus", "%1 setting not sent to the controller — choose the model first");
+constexpr const char* SomeUnsentNoModel = QT_TRANSLATE_NOOP(
+    "LineStatus", "%1 settings not sent to the controller — choose the model first");
 constexpr const char* Finishing =
     QT_TRANSLATE_NOOP("LineStatus", "Finishing sending to the controller…");
 constexpr const char* Back = QT_TRANSLATE_NOOP("LineStatus", "%1 is back");
@@ -28,6 +32,10 @@ constexpr const char* BackOneUnsent = QT_TRANSLATE_NOOP(
     "LineStatus", "%1 is back — %2 setting not sent: File > Send all settings again");
 constexpr const char* BackSomeUnsent = QT_TRANSLATE_NOOP(
     "LineStatus", "%1 is back — %2 settings not sent: File > Send all settings again");
+constexpr const char* BackOneUnsentNoModel =
+    QT_TRANSLATE_NOOP("LineStatus", "%1 is back — %2 setting not sent: choose the model first");
+constexpr const char* BackSomeUnsentNoModel =
+    QT_TRANSLATE_NOOP("LineStatus", "%1 is back — %2 settings not sent: choose the model first");
 constexpr const char* QuitNow = QT_TRANSLATE_NOOP("LineStatus", "Quit now");
 constexpr const char* Close = QT_TRANSLATE_NOOP("LineStatus", "Close");
 
@@ -37,7 +45,7 @@ LineStatus lineStatusOf(const LineClock& line, const QString& port, const Langua
                         const LineRecord& record, LineClock::Clock::time_point now) {
     const bool busy = line.runBytes() > 0 && line.isBusy(now);
     if (record.unsent > 0 && !busy) {
-        return {unsentText(record.unsent, language), 100, false};
+        return {unsentText(record.unsent, record.sendAll, language), 100, false};
     }
     if (line.runBytes() == 0) {
         return {};
@@ -62,15 +70,19 @@ LineStatus lineStatusOf(const LineClock& line, const QString& port, const Langua
             line.percentDone(now), true};
 }
 
-QString unsentText(int count, const Language& language) {
-    return catalogue(language, count == 1 ? OneUnsent : SomeUnsent).arg(count);
+QString unsentText(int count, bool sendAll, const Language& language) {
+    const char* text = sendAll ? (count == 1 ? OneUnsent : SomeUnsent)
+                               : (count == 1 ? OneUnsentNoModel : SomeUnsentNoModel);
+    return catalogue(language, text).arg(count);
 }
 
-QString backText(const QString& port, int unsent, const Language& language) {
+QString backText(const QString& port, int unsent, bool sendAll, const Language& language) {
     if (unsent == 0) {
         return catalogue(language, Back).arg(port);
     }
-    return catalogue(language, unsent == 1 ? BackOneUnsent : BackSomeUnsent).arg(port).arg(unsent);
+    const char* text = sendAll ? (unsent == 1 ? BackOneUnsent : BackSomeUnsent)
+                               : (unsent == 1 ? BackOneUnsentNoModel : BackSomeUnsentNoModel);
+    return catalogue(language, text).arg(port).arg(unsent);
 }
 
 QString finishingText(const Language& language) {

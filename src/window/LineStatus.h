@@ -17,7 +17,8 @@ struct LineStatus {
 // What the line has carried since the port was chosen, beyond the clock's count of bytes.
 struct LineRecord {
     bool handshakeOnly = false;
-    int unsent = 0;  // settings stored that could not be written
+    int unsent = 0;       // settings stored that could not be written
+    bool sendAll = true;  // File > Send all settings again can send them; otherwise a model first
 };
 
 // "Sending to COM1… 23 messages left (0.8 s)" while bytes are on the line; then, by priority,
@@ -27,12 +28,13 @@ LineStatus lineStatusOf(const LineClock& line, const QString& port, const Langua
                         const LineRecord& record = {},
                         LineClock::Clock::time_point now = LineClock::Clock::now());
 
-// "2 settings not sent to the controller — File > Send all settings again".
-QString unsentText(int count, const Language& language);
+// "2 settings not sent to the controller — File > Send all settings again", or "— choose the
+// model first" while that command waits for a model.
+QString unsentText(int count, bool sendAll, const Language& language);
 
 // "COM1 is back — 3 settings not sent: File > Send all settings again", once the adapter of
 // the COM number chosen returns after a send found it gone.
-QString backText(const QString& port, int unsent, const Language& language);
+QString backText(const QString& port, int unsent, bool sendAll, const Language& language);
 
 // The window that waits for the line when the program ends.
 QString finishingText(const Language& language);

@@ -42,6 +42,7 @@ void MainForm::allowSendAll(bool allowed) {
     controls_.mnuSendAll->setEnabled(allowed);
     controls_.mnuSendAll->setToolTip(allowed ? QString()
                                              : catalogue(*flags_.language, ChooseModelFirst));
+    port_.showLampHelp();  // its fix names Send all, or the model first
 }
 
 // The next controller gets what the last one got: the block goes out as loading a file with it

@@ -58,6 +58,9 @@ public:
 
     // Port and link.
     void ComboCOM_Click();
+    // The adapter that had COM number `previousNumber` now has `portNumber` (0: none): the
+    // selection follows it, or the number selected is selected again when its adapter changed.
+    void adapterAssigned(int portNumber, int previousNumber);
     // False when the message could not be written; a parameter's control is marked until its
     // value is sent.
     bool SendParameter(std::uint8_t address, std::uint8_t value);

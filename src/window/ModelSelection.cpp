@@ -81,6 +81,7 @@ void MainForm::ComboCTRmodel_Click(int index) {
         }
     }
     const Journaling::Session session(journaling_);
+    journaling_.modelChosen();
     if (!holdsSends() && ModelHandshake()) {
         edits_.clearUnsent();  // the controller is set anew
     }

@@ -14,6 +14,7 @@ constexpr TextContext catalogue{"PortHelp"};
 struct Fix {
     PortProblem problem;
     const char* text;
+    const char* beforeModel = nullptr;  // while Send all waits for a model, where it differs
 };
 
 constexpr std::array<Fix, 10> Fixes{{
@@ -53,10 +54,12 @@ constexpr std::array<Fix, 10> Fixes{{
      QT_TRANSLATE_NOOP("PortHelp", "Close the other program and choose the port again.")},
     {PortProblem::Disconnected,
      QT_TRANSLATE_NOOP("PortHelp",
-                       "Plug the adapter in again, then File > Send all settings again.")},
+                       "Plug the adapter in again, then File > Send all settings again."),
+     QT_TRANSLATE_NOOP("PortHelp", "Plug the adapter in again, then choose the model.")},
     {PortProblem::Stuck,
      QT_TRANSLATE_NOOP("PortHelp",
-                       "Check the adapter and its cable, then File > Send all settings again.")},
+                       "Check the adapter and its cable, then File > Send all settings again."),
+     QT_TRANSLATE_NOOP("PortHelp", "Check the adapter and its cable, then choose the model.")},
 }};
 
 // Why, by what kept the port from working: %1 is the COM number, %2 the device (or "COMn"
@@ -67,7 +70,7 @@ struct Reason {
     const char* text;
 };
 
-constexpr std::array<Reason, 9> Reasons{{
+constexpr std::array<Reason, 10> Reasons{{
     {PortProblem::Unassigned, QT_TRANSLATE_NOOP("PortHelp", "No adapter is assigned to COM%1.")},
     {PortProblem::NotSerial, QT_TRANSLATE_NOOP("PortHelp", "%2 is not a serial device.")},
     {PortProblem::Absent, QT_TRANSLATE_NOOP("PortHelp", "%2 is not present.")},
@@ -80,6 +83,8 @@ constexpr std::array<Reason, 9> Reasons{{
      QT_TRANSLATE_NOOP("PortHelp", "%2 was disconnected with %5 bytes not yet sent.")},
     {PortProblem::Stuck,
      QT_TRANSLATE_NOOP("PortHelp", "%2 stopped taking bytes; %5 of them were not sent.")},
+    {PortProblem::GivenUp,
+     QT_TRANSLATE_NOOP("PortHelp", "%5 bytes for %2 were given up and not sent.")},
 }};
 constexpr const char* AdapterOffer = QT_TRANSLATE_NOOP("PortHelp", "Use %1 as COM1");
 constexpr const char* HeldBy = QT_TRANSLATE_NOOP("PortHelp", "%2 is in use by %3 (process %4).");
@@ -125,7 +130,8 @@ QString portTrouble(const LinkOutcome& outcome, int portNumber, const Language& 
     return outcome.ok ? QString() : reasonOf(outcome, portNumber, language);
 }
 
-QString portHelp(const LinkOutcome& outcome, int portNumber, const Language& language) {
+QString portHelp(const LinkOutcome& outcome, int portNumber, const Language& language,
+                 bool sendAll) {
     if (outcome.ok) {
         return {};
     }
@@ -135,7 +141,8 @@ QString portHelp(const LinkOutcome& outcome, int portNumber, const Language& lan
     }
     for (const Fix& fix : Fixes) {
         if (fix.problem == outcome.problem) {
-            help += QLatin1Char('\n') + filled(catalogue(language, fix.text),
+            const char* text = sendAll || fix.beforeModel == nullptr ? fix.text : fix.beforeModel;
+            help += QLatin1Char('\n') + filled(catalogue(language, text),
                                                {QString::number(portNumber), ruleChips(language)});
         }
     }

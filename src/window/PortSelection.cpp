@@ -35,7 +35,19 @@ void MainForm::ComboCOM_Click() {
         appendNote(ports.text() + texts::Messages(language, texts::PortInvalidNote) + texts::CrLf);
     }
     port_.chosen(outcome);
+    journaling_.portChanged();
     edits_.end();
+}
+
+// The next send goes where the list says, never to the device the number had before.
+void MainForm::adapterAssigned(int portNumber, int previousNumber) {
+    ComboList& ports = *controls_.ComboCOM;
+    const int selected = ports.listIndex() + 1;
+    if (previousNumber == selected && portNumber > 0 && portNumber != selected) {
+        ports.setListIndex(portNumber - 1);
+    } else if (portNumber == selected || previousNumber == selected) {
+        ComboCOM_Click();
+    }
 }
 
 }  // namespace rotaline

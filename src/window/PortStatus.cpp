@@ -62,24 +62,31 @@ void PortStatus::light(bool on, const LinkOutcome& outcome) {
 
 // The lamp says why the port selected last could not be used, in the current language.
 void PortStatus::showLampHelp() {
-    controls_.ImageOff->setToolTip(portHelp(lamp_, lampPort_, *flags_.language));
+    controls_.ImageOff->setToolTip(portHelp(lamp_, lampPort_, *flags_.language, sendAll()));
 }
 
 void PortStatus::reportPortProblem(const LinkOutcome& outcome) {
-    host_->portProblem([outcome, port = portNumber()](const Language& language) {
-        return portHelp(outcome, port, language);
-    });
+    host_->portProblem(
+        [outcome, port = portNumber(), sendAll = sendAll()](const Language& language) {
+            return portHelp(outcome, port, language, sendAll);
+        });
+}
+
+// Whether what the controller lacks can go out by Send all, or waits for a model.
+bool PortStatus::sendAll() const {
+    return controls_.mnuSendAll->isEnabled();
 }
 
 LineStatus PortStatus::lineStatus(int unsent) const {
     if (deviceBack_ && !link_.line().isBusy()) {
-        return {backText(controls_.ComboCOM->text(), unsent, *flags_.language), 100, false};
+        return {backText(controls_.ComboCOM->text(), unsent, sendAll(), *flags_.language), 100,
+                false};
     }
     if (const std::optional<LinkOutcome>& failure = link_.sendingFailure()) {
         return {portTrouble(*failure, portNumber(), *flags_.language), 100, false};
     }
     return lineStatusOf(link_.line(), controls_.ComboCOM->text(), *flags_.language,
-                        {handshakeOnly_, unsent});
+                        {handshakeOnly_, unsent, sendAll()});
 }
 
 }  // namespace rotaline

@@ -32,6 +32,7 @@ private:
     void light(bool on, const LinkOutcome& outcome);
     void reportPortProblem(const LinkOutcome& outcome);
     int portNumber() const;
+    bool sendAll() const;
 
     const ProgrammingLink& link_;
     Controls& controls_;

@@ -100,6 +100,7 @@ void MainForm::SSTab1_Click(int previousTab) {
         }
     }
     if (type != previousTab) {
+        journaling_.modelsReset();
         for (int other = 0; other < EscTypeCount; ++other) {
             SendParameter(addressOf(modelSlotOf(other)), ModelResetValue);
         }

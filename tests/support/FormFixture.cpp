@@ -58,7 +58,12 @@ QStringList FormFixture::state() {
                      .arg(form.block().inUse[slot] ? "in use" : "unused");
     }
     lines << QStringLiteral("link: ") + (link.isReady() ? "ready" : "not ready");
-    lines << QStringLiteral("settings not sent: %1").arg(form.unsentCount());
+    const int unsent = form.unsentCount();
+    lines << QStringLiteral("settings not sent: %1").arg(unsent) +
+                 (unsent > 0 ? QStringLiteral(", said ") +
+                                   quoted(unsentText(unsent, controls.mnuSendAll->isEnabled(),
+                                                     *form.flags().language))
+                             : QString());
     lines << QStringLiteral("note: ") + quoted(note())
           << QStringLiteral("trace: ") + quoted(trace());
     return lines;

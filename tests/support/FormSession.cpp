@@ -134,6 +134,8 @@ private:
                 ports.insert(port.toInt());
             }
             f_.port.setPresentPorts(ports);
+        } else if (verb == "assigned") {  // the adapter of COM PREVIOUS given COM N
+            f_.form.adapterAssigned(args.value(0).toInt(), number);
         } else if (verb == "fail") {
             if (args.value(0) == "write") {
                 f_.port.failNextWrite();
