@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QPlainTextEdit>
 #include <QProcess>
+#include <QScrollBar>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTreeWidget>
@@ -109,6 +110,54 @@ private slots:
         // As a file load: the model with its factory settings, then brake Hard and the timing.
         QVERIFY(f.port.written().endsWith(QByteArray::fromHex("850689058e01")));
         QCOMPARE(f.form.block().value[9], 4);
+    }
+
+    // The history in the language shown, every column in sight without scrolling (the
+    // adapter's long name shortened, whole in its tooltip); the tool's headline in the
+    // language asked for.
+    void historySpeaksTheLanguageAndFits_data() {
+        QTest::addColumn<int>("language");  // of Languages
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QString>("headers");
+        QTest::addColumn<QString>("headline");
+        QTest::newRow("English") << 1 << "en"
+                                 << "When|COM port|Adapter|Type|Model|Changed|Sent in full"
+                                 << "sent in full  %1 changed from factory";
+        QTest::newRow("Chinese") << 0 << "zh"
+                                 << "时间|COM口|适配器|类型|型号|已更改|全部发送"
+                                 << "全部发送  %1 项与出厂设置不同";
+        QTest::newRow("German") << 2 << "de"
+                                << "Wann|COM-Port|Adapter|Typ|Modell|Geändert|Vollständig gesendet"
+                                << "vollständig gesendet  %1 von der Werkseinstellung abweichend";
+    }
+    void historySpeaksTheLanguageAndFits() {
+        QFETCH(int, language);
+        QFETCH(QString, option);
+        QFETCH(QString, headers);
+        QFETCH(QString, headline);
+        const QString adapter = "/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0";
+        FormFixture f(FormFixture::Start::Loaded);
+        f.controls.ComboCTRmodel[1]->setListIndex(1);
+        const JournalRecord record{
+            "2026-12-08T10:00:00+01:00", "a", "COM1", adapter, f.form.block(), true};
+        SendJournal().record(record);
+        if (&Languages[language] != &English) {
+            f.switchTo(Languages[language]);
+        }
+        HistoryDialog dialog({record}, f.form, f.dialogs);
+        dialog.show();
+
+        QTreeWidget* list = dialog.list();
+        QStringList shown;
+        for (int column = 0; column < list->columnCount(); ++column) {
+            shown << list->headerItem()->text(column);
+        }
+        QCOMPARE(shown.join('|'), headers);
+        QCOMPARE(list->horizontalScrollBar()->maximum(), 0);
+        QCOMPARE(list->topLevelItem(0)->toolTip(2), adapter);
+        QCOMPARE(run(PROGRAM_TOOL, {"--history", "--lang", option}).section('\n', 0, 0),
+                 "2026-12-08T10:00:00+01:00  COM1  " + adapter + "  " +
+                     headline.arg(changedFromFactory(*describeBlock(record.block, English))));
     }
 
     // What a writer killed mid-write (a torn line) or a damaged disk block leaves costs that

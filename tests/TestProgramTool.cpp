@@ -56,6 +56,9 @@ private slots:
         QTest::newRow("helicopter in Chinese")
             << QStringList{"--describe", "--lang=zh", data("helicopter.esc")} << QByteArray() << 0
             << contentOf(data("helicopter-zh.txt")) << "";
+        QTest::newRow("boat in German")
+            << QStringList{"--describe", "--lang=de", data("boat.esc")} << QByteArray() << 0
+            << contentOf(data("boat-de.txt")) << "";
         QTest::newRow("dry run of a >=50A for car with three settings of its own")
             << QStringList{"--dry-run", data("small-car.esc"), "/dev/rotaline-absent"}
             << QByteArray() << 0 << contentOf(data("small-car-load.txt"))

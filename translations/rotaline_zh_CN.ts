@@ -324,6 +324,25 @@
     </message>
 </context>
 <context>
+    <name>History</name>
+    <message>
+        <source>no adapter</source>
+        <translation>无适配器</translation>
+    </message>
+    <message>
+        <source>sent in full</source>
+        <translation>全部发送</translation>
+    </message>
+    <message>
+        <source>NOT sent in full</source>
+        <translation>未全部发送</translation>
+    </message>
+    <message>
+        <source>%1 changed from factory</source>
+        <translation>%1 项与出厂设置不同</translation>
+    </message>
+</context>
+<context>
     <name>HistoryDialog</name>
     <message>
         <source>History</source>

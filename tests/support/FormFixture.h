@@ -35,15 +35,16 @@ struct FormFixture {
         }
     }
 
-    // Switches to Chinese as the user does, answering Yes, and forgets what that wrote, showed
+    // Switches language as the user does, answering Yes, and forgets what that wrote, showed
     // and noted.
-    void switchToChinese() {
+    void switchTo(const Language& language) {
         dialogs.nextAnswer(Dialogs::Answer::Yes);
-        form.mnuChinese_Click();
+        form.switchLanguage(language);
         port.clearWritten();
         dialogs.clear();
         controls.Text1->setText(QString());
     }
+    void switchToChinese() { switchTo(Chinese); }
 
     QList<int> wire() const {
         QList<int> bytes;

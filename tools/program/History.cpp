@@ -11,21 +11,26 @@
 #include "window/BlockDescription.h"
 #include "window/MainForm.h"
 #include "window/SetupSheet.h"
+#include "window/Texts.h"
 
 namespace rotaline {
 
 namespace {
 
-QString sentText(bool complete) {
-    return complete ? QStringLiteral("sent in full") : QStringLiteral("NOT sent in full");
-}
+constexpr TextContext catalogue{"History"};
 
-// "2026-12-08T10:02:11+01:00  COM1  /dev/serial/by-id/…  sent in full  2 changed"
-QString headline(const JournalRecord& record, const DescribedBlock& described) {
+constexpr const char* NoAdapter = QT_TRANSLATE_NOOP("History", "no adapter");
+constexpr const char* SentInFull = QT_TRANSLATE_NOOP("History", "sent in full");
+constexpr const char* NotSentInFull = QT_TRANSLATE_NOOP("History", "NOT sent in full");
+constexpr const char* Changed = QT_TRANSLATE_NOOP("History", "%1 changed from factory");
+
+// "2026-12-08T10:02:11+01:00  COM1  /dev/serial/by-id/…  sent in full  2 changed from factory"
+QString headline(const JournalRecord& record, const DescribedBlock& described,
+                 const Language& language) {
     return QStringList{record.time, record.port,
-                       record.adapter.isEmpty() ? QStringLiteral("no adapter") : record.adapter,
-                       sentText(record.complete),
-                       QStringLiteral("%1 changed from factory").arg(changedFromFactory(described))}
+                       record.adapter.isEmpty() ? catalogue(language, NoAdapter) : record.adapter,
+                       catalogue(language, record.complete ? SentInFull : NotSentInFull),
+                       catalogue(language, Changed).arg(changedFromFactory(described))}
         .join(QStringLiteral("  "));
 }
 
@@ -57,7 +62,7 @@ int runHistoryCommand(const Request& request) {
         } else if (request.json) {
             json.append(jsonOf(record, *described));
         } else {
-            const QStringList lines = QStringList{headline(record, *described)} +
+            const QStringList lines = QStringList{headline(record, *described, *request.language)} +
                                       describedLines(described->settings) + QStringList{""};
             std::fputs(lines.join('\n').toUtf8().constData(), stdout);
             std::fputs("\n", stdout);
