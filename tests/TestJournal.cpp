@@ -8,9 +8,12 @@
 #include <QtTest>
 
 #include "platform/AppendLog.h"
+#include "sheet/SheetPrinting.h"
 #include "support/FormFixture.h"
 #include "ui/HistoryDialog.h"
+#include "ui/MainWindow.h"
 #include "ui/SheetCommands.h"
+#include "ui/StatusText.h"
 #include "window/Texts.h"
 
 using namespace rotaline;
@@ -239,7 +242,7 @@ private slots:
         }
         f.form.OpenSettingsFile(file);
         SheetCommands commands(f.form, f.dialogs, nullptr, journal());
-        commands.setFile(file);
+        commands.setFile(file, false);
         f.dialogs.nextFileName(window);
         commands.exportPdf();
 
@@ -256,6 +259,81 @@ private slots:
                                                       " +" + QRegularExpression::escape(value))),
                      qPrintable(setting + "\n" + text));
         }
+    }
+
+    // The sheet names the file only while the window shows it unchanged. A name given without
+    // an extension is a PDF's; a file of that name is asked about first; the status bar says
+    // where the sheet went.
+    void theSheetNamesTheFileTheWindowShows() {
+        FormFixture f(FormFixture::Start::Loaded);
+        MainWindow window(f.form);
+        SheetCommands commands(f.form, f.dialogs, &window, journal());
+        window.setSheetCommands(&commands);
+        const QString file = state_.filePath("glider2.esc");
+        QVERIFY(QFile::copy(TEST_DATA "/airplane.esc", file));
+        f.form.OpenSettingsFile(file);
+        const auto named = [&commands] { return commands.sheet()->facts.first(); };
+        QCOMPARE(named(), "Settings file: " + file);
+        const int brake = f.options("OptionBrake").selected();
+        f.options("OptionBrake").select(brake == 0 ? 1 : 0);
+        QCOMPARE(named(), "Settings file: " + file + ", changed since saved");
+        f.options("OptionBrake").select(brake);
+        QCOMPARE(named(), "Settings file: " + file);
+
+        const QString sheet = state_.filePath("sheet");
+        f.dialogs.nextFileName(sheet);
+        commands.exportPdf();
+        QVERIFY(QFileInfo(sheet + ".pdf").size() > 0 && !QFile::exists(sheet));
+        QCOMPARE(window.lineText()->wholeText(), "Setup sheet saved to " + sheet + ".pdf");
+        f.dialogs.nextFileName(sheet);
+        f.dialogs.nextAnswer(Dialogs::Answer::No);
+        QFile::remove(sheet + ".pdf");
+        QVERIFY(QFile(sheet + ".pdf").open(QIODevice::WriteOnly));
+        commands.exportPdf();
+        QCOMPARE(f.dialogs.texts(), {"sheet.pdf already exists.\nDo you want to replace it?"});
+        QCOMPARE(QFileInfo(sheet + ".pdf").size(), 0);
+    }
+
+    // On A4 and Letter everything the sheet draws stays inside the printable area, 15 mm from
+    // each edge, also a file name longer than the page is wide.
+    void theSheetStaysInsideThePrintableArea_data() {
+        QTest::addColumn<int>("size");  // a QPageSize::PageSizeId
+        QTest::newRow("A4") << int(QPageSize::A4);
+        QTest::newRow("Letter") << int(QPageSize::Letter);
+    }
+    void theSheetStaysInsideThePrintableArea() {
+        QFETCH(int, size);
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty()) {
+            QSKIP("pdftoppm (poppler-utils) is not installed");
+        }
+        FormFixture f(FormFixture::Start::Loaded);
+        f.form.OpenSettingsFile(QStringLiteral(TEST_DATA "/car.esc"));
+        SheetCommands commands(f.form, f.dialogs, nullptr, journal());
+        commands.setFile("/home/pilot/" + QString("models/").repeated(40) + "glider2.esc", true);
+        const QString pdf = state_.filePath("sheet.pdf");
+        const QPageSize page(static_cast<QPageSize::PageSizeId>(size));
+        QString error;
+        QVERIFY(writeSheetPdf(*commands.sheet(), pdf, &error, page));
+
+        // At 72 dots an inch a dot is a point: 15 mm are 42.5 dots.
+        run("pdftoppm", {"-r", "72", "-gray", "-singlefile", pdf, state_.filePath("sheet")});
+        const QImage drawn(state_.filePath("sheet.pgm"));
+        QCOMPARE(drawn.size(), page.sizePoints());
+        QRect ink;
+        for (int y = 0; y < drawn.height(); ++y) {
+            for (int x = 0; x < drawn.width(); ++x) {
+                if (qGray(drawn.pixel(x, y)) < 200) {
+                    ink |= QRect(x, y, 1, 1);
+                }
+            }
+        }
+        const QRect printable = drawn.rect().adjusted(42, 42, -42, -42);
+        QVERIFY2(printable.contains(ink), qPrintable(QStringLiteral("ink %1,%2 to %3,%4")
+                                                         .arg(ink.left())
+                                                         .arg(ink.top())
+                                                         .arg(ink.right())
+                                                         .arg(ink.bottom())));
+        QVERIFY(ink.width() > drawn.width() / 2 && ink.height() > drawn.height() / 2);
     }
 };
 

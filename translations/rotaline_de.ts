@@ -1073,6 +1073,10 @@ Das Programmieren geht weiter; in Datei &gt; Verlauf fehlt, was gesendet wird, b
         <source>Notes</source>
         <translation>Notizen</translation>
     </message>
+    <message>
+        <source>%1, changed since saved</source>
+        <translation>%1, seit dem Speichern geändert</translation>
+    </message>
 </context>
 <context>
     <name>SheetCommands</name>
@@ -1091,6 +1095,10 @@ Das Programmieren geht weiter; in Datei &gt; Verlauf fehlt, was gesendet wird, b
 %1</source>
         <translation>Drucken ist nicht möglich:<byte value="xd"/>
 %1</translation>
+    </message>
+    <message>
+        <source>Setup sheet saved to %1</source>
+        <translation>Einstellblatt gespeichert in %1</translation>
     </message>
 </context>
 <context>

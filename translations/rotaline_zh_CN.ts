@@ -1073,6 +1073,10 @@ Programming goes on; File &gt; History lacks what is sent until the journal can 
         <source>Notes</source>
         <translation>备注</translation>
     </message>
+    <message>
+        <source>%1, changed since saved</source>
+        <translation>%1（保存后已更改）</translation>
+    </message>
 </context>
 <context>
     <name>SheetCommands</name>
@@ -1091,6 +1095,10 @@ Programming goes on; File &gt; History lacks what is sent until the journal can 
 %1</source>
         <translation>无法打印：<byte value="xd"/>
 %1</translation>
+    </message>
+    <message>
+        <source>Setup sheet saved to %1</source>
+        <translation>设置单已保存到 %1</translation>
     </message>
 </context>
 <context>

@@ -89,8 +89,8 @@ int runSheetCommand(const Request& request) {
         return 2;
     }
     const SetupSheet sheet = setupSheet(
-        *described, path, QDate::currentDate().toString(Qt::ISODate), [](int) { return false; },
-        *request.language);
+        *described, path, false, QDate::currentDate().toString(Qt::ISODate),
+        [](int) { return false; }, *request.language);
     if (QString error; !writeSheetPdf(sheet, request.sheet, &error)) {
         std::fprintf(stderr, "%s: %s\n", qPrintable(request.sheet), qPrintable(error));
         return 1;
