@@ -6,10 +6,13 @@
 namespace {
 
 // The exit status, output and error output of one run of the tool; a last argument ">FILE"
-// sends the output to FILE.
+// sends the output to FILE, "2>&1" the error output to the output.
 std::tuple<int, QByteArray, QString> program(QStringList arguments) {
     QProcess tool;
-    if (arguments.last().startsWith('>')) {
+    if (arguments.last() == QLatin1String("2>&1")) {
+        arguments.removeLast();
+        tool.setProcessChannelMode(QProcess::MergedChannels);
+    } else if (arguments.last().startsWith('>')) {
         tool.setStandardOutputFile(arguments.takeLast().mid(1));
     }
     tool.start(QStringLiteral(PROGRAM_TOOL), arguments);
@@ -63,6 +66,11 @@ private slots:
             << QStringList{"--dry-run", data("small-car.esc"), "/dev/rotaline-absent"}
             << QByteArray() << 0 << contentOf(data("small-car-load.txt"))
             << "A real run takes 2.9 s on the line.\n";
+        QTest::newRow("dry run with both outputs in one, the line time last")
+            << QStringList{"--dry-run", data("small-car.esc"), "/dev/rotaline-absent", "2>&1"}
+            << QByteArray() << 0
+            << contentOf(data("small-car-load.txt")) + "A real run takes 2.9 s on the line.\n"
+            << "";
         const QStringList diff = {"--diff", data("airplane.esc"), "COPY"};
         QTest::newRow("diff, brake")
             << diff << QByteArray("91$") << 1 << QByteArray("Brake type: Soft \u2192 Hard\n") << "";

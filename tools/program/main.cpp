@@ -103,6 +103,15 @@ bool settingsFilesReadable(const Request& request) {
     return true;
 }
 
+// Why the output could not be written first, 0 while it could.
+int outputError = 0;
+
+void flushOutput() {
+    if (std::fflush(stdout) != 0 && outputError == 0) {
+        outputError = errno;
+    }
+}
+
 void print(const QByteArray& bytes) {
     MessageDecoder decoder;
     for (const DecodedMessage& message : decoder.feed(bytes.toStdString())) {
@@ -214,6 +223,7 @@ int run(int argc, char** argv) {
         return 3;
     }
     print(port.written());
+    flushOutput();  // the line time comes after the messages it times
     std::fprintf(stderr, dryRun ? "A real run takes %.1f s on the line.\n" : "Line time: %.1f s\n",
                  seconds(link.line().timeFor(port.written().size())));
     if (const int signal = ExitSignals::caught()) {
@@ -229,13 +239,12 @@ int run(int argc, char** argv) {
 
 // What was printed reached its file: a full disk or a closed pipe is a failure too.
 bool outputWritten() {
-    const bool flushed = std::fflush(stdout) == 0;
-    const int error = errno;
-    if (flushed && std::ferror(stdout) == 0) {
+    flushOutput();
+    if (std::ferror(stdout) == 0) {
         return true;
     }
     std::fprintf(stderr, "rotaline-program: the output could not be written: %s\n",
-                 std::strerror(flushed ? EIO : error));
+                 std::strerror(outputError != 0 ? outputError : EIO));
     return false;
 }
 
