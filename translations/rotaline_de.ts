@@ -103,6 +103,22 @@
         <source>%1 %2</source>
         <translation>%1 %2</translation>
     </message>
+    <message>
+        <source>%1 is not present.</source>
+        <translation>%1 ist nicht vorhanden.</translation>
+    </message>
+    <message>
+        <source>Plug the adapter in, or give its COM number to the adapter&apos;s device.</source>
+        <translation>Stecken Sie den Adapter ein, oder weisen Sie die COM-Nummer dem Gerät des Adapters zu.</translation>
+    </message>
+    <message>
+        <source>%1 is not a serial device.</source>
+        <translation>%1 ist kein serielles Gerät.</translation>
+    </message>
+    <message>
+        <source>Give its COM number to the adapter&apos;s device.</source>
+        <translation>Weisen Sie die COM-Nummer dem Gerät des Adapters zu.</translation>
+    </message>
 </context>
 <context>
     <name>AdapterReport</name>

@@ -103,6 +103,22 @@
         <source>%1 %2</source>
         <translation>%1%2</translation>
     </message>
+    <message>
+        <source>%1 is not present.</source>
+        <translation>%1 不存在。</translation>
+    </message>
+    <message>
+        <source>Plug the adapter in, or give its COM number to the adapter&apos;s device.</source>
+        <translation>请插入适配器，或将此 COM 号分配给适配器的设备。</translation>
+    </message>
+    <message>
+        <source>%1 is not a serial device.</source>
+        <translation>%1 不是串口设备。</translation>
+    </message>
+    <message>
+        <source>Give its COM number to the adapter&apos;s device.</source>
+        <translation>请将此 COM 号分配给适配器的设备。</translation>
+    </message>
 </context>
 <context>
     <name>AdapterReport</name>
