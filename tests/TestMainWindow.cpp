@@ -13,6 +13,7 @@
 #include "ui/MainWindow.h"
 #include "ui/QtDialogs.h"
 #include "ui/StatusText.h"
+#include "window/AdapterReport.h"
 #include "window/SettingsDescription.h"
 #include "window/Texts.h"
 #include "window/Translation.h"
@@ -567,6 +568,12 @@ private slots:
                          "/dev/null | COM1",
                          "COM2 | assigned, not present | /dev/rotaline-absent is not present. | "
                          "/dev/rotaline-absent | COM1 (null)"}));
+        // rotaline-program --adapters says the same.
+        const auto judge = [](const QString& device) { return judgeAssigned(device); };
+        const auto portOf = [&resolver](const QString& name) { return resolver.portOf(name); };
+        QVERIFY(adaptersText(assignedElsewhere({}, resolver, judge), portOf, English)
+                    .startsWith("/dev/null\n  stable name: /dev/null\n  COM number: COM1\n"
+                                "  problem: /dev/null is not a serial device.\n"));
 
         // A typed path the port would refuse is refused at once, for the port's reason.
         QStringList refused;

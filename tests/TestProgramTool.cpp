@@ -157,33 +157,6 @@ private slots:
         QCOMPARE(ranOut, out);
         QCOMPARE(ranErr.left(err.size()), err);
     }
-
-    // A device given a number by hand is listed with its number and state, after what the
-    // system lists.
-    void adaptersListWhatIsAssignedByHand() {
-        const QString config = qEnvironmentVariable("XDG_CONFIG_HOME") + "/Rotaline";
-        QVERIFY(QDir().mkpath(config));
-        QFile settings(config + "/Rotaline.conf");
-        QVERIFY(settings.open(QIODevice::WriteOnly));
-        settings.write("[Ports]\nCOM1=/dev/null\nCOM2=/dev/rotaline-absent\n");
-        settings.close();
-        const auto [status, out, err] = program({"--adapters"});
-        settings.remove();
-        QVERIFY2(out.endsWith("/dev/null\n"
-                              "  stable name: /dev/null\n"
-                              "  COM number: COM1\n"
-                              "  problem: /dev/null is not a serial device.\n"
-                              "  fix: Give its COM number to the adapter's device.\n"
-                              "/dev/rotaline-absent\n"
-                              "  stable name: /dev/rotaline-absent\n"
-                              "  COM number: COM2\n"
-                              "  problem: /dev/rotaline-absent is not present.\n"
-                              "  fix: Plug the adapter in, or give its COM number to the adapter's "
-                              "device.\n"),
-                 out.constData());
-        QVERIFY(status == 0 || status == 1);
-        QCOMPARE(err, QString());
-    }
 };
 
 QTEST_GUILESS_MAIN(TestProgramTool)
