@@ -41,8 +41,12 @@ fails() {
 }
 
 if [[ ! -f $build/build.ninja ]]; then
-    cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-        -DCMAKE_CXX_COMPILER_LAUNCHER=ccache >/dev/null || exit 2
+    launcher=()
+    if command -v ccache >/dev/null; then
+        launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+    fi
+    cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" \
+        >/dev/null || exit 2
 fi
 cmake --build "$build" -j2 >"$work/build.log" 2>&1 || { cat "$work/build.log"; exit 2; }
 if ! ctest --test-dir "$build" -j2 --timeout 120 >"$work/ctest.log" 2>&1; then

@@ -6,15 +6,19 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QProcess>
+#include <QScrollBar>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTreeWidget>
 #include <QtTest>
 
 #include "platform/AppendLog.h"
+#include "sheet/SheetPrinting.h"
 #include "support/FormFixture.h"
 #include "ui/HistoryDialog.h"
+#include "ui/MainWindow.h"
 #include "ui/SheetCommands.h"
+#include "ui/StatusText.h"
 #include "window/Texts.h"
 
 using namespace rotaline;
@@ -220,6 +224,48 @@ private slots:
         QCOMPARE(f.form.block().value[9], 4);
     }
 
+    // The history in the language shown, every column in sight without scrolling (the
+    // adapter's long name shortened, whole in its tooltip); the tool's headline in the
+    // language asked for.
+    void historySpeaksTheLanguageAndFits_data() {
+        QTest::addColumn<int>("language");  // of Languages
+        QTest::addColumn<QString>("headers");
+        QTest::addColumn<QString>("headline");
+        QTest::newRow("en") << 1 << "When|COM port|Adapter|Type|Model|Changed|Sent in full"
+                            << "sent in full  %1 changed from factory";
+        QTest::newRow("zh") << 0 << "时间|COM口|适配器|类型|型号|已更改|全部发送"
+                            << "全部发送  %1 项与出厂设置不同";
+        QTest::newRow("de") << 2 << "Wann|COM-Port|Adapter|Typ|Modell|Geändert|Vollständig gesendet"
+                            << "vollständig gesendet  %1 von der Werkseinstellung abweichend";
+    }
+    void historySpeaksTheLanguageAndFits() {
+        QFETCH(int, language);
+        QFETCH(QString, headers);
+        QFETCH(QString, headline);
+        const QString adapter = "/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0";
+        FormFixture f(FormFixture::Start::Loaded);
+        f.controls.ComboCTRmodel[1]->setListIndex(1);
+        const JournalRecord record{
+            "2026-12-08T10:00:00+01:00", "a", "COM1", adapter, f.form.block(), true};
+        SendJournal().record(record);
+        f.switchTo(Languages[language]);
+        HistoryDialog dialog({record}, f.form, f.dialogs);
+        dialog.show();
+
+        QTreeWidget* list = dialog.list();
+        QStringList shown;
+        for (int column = 0; column < list->columnCount(); ++column) {
+            shown << list->headerItem()->text(column);
+        }
+        QCOMPARE(shown.join('|'), headers);
+        QCOMPARE(list->horizontalScrollBar()->maximum(), 0);
+        QCOMPARE(list->topLevelItem(0)->toolTip(2), adapter);
+        QCOMPARE(run(PROGRAM_TOOL, {"--history", "--lang", QTest::currentDataTag()})
+                     .out.section('\n', 0, 0),
+                 "2026-12-08T10:00:00+01:00  COM1  " + adapter + "  " +
+                     headline.arg(changedFromFactory(*describeBlock(record.block, English))));
+    }
+
     // Whatever stands in the journal's place, nothing waits on it, nothing is read or written
     // through a link, no more than the writer leaves is read, and what went wrong is said once:
     // by --history with its exit status, above the History window's list, and by the writer of
@@ -418,7 +464,7 @@ private slots:
         }
         f.form.OpenSettingsFile(file);
         SheetCommands commands(f.form, f.dialogs, nullptr, journal());
-        commands.setFile(file);
+        commands.setFile(file, false);
         f.dialogs.nextFileName(window);
         commands.exportPdf();
 
@@ -435,6 +481,64 @@ private slots:
                                                       " +" + QRegularExpression::escape(value))),
                      qPrintable(setting + "\n" + text));
         }
+    }
+
+    // The sheet names the file only while the window shows it unchanged, and stays inside the
+    // printable area of A4 and Letter (15 mm from each edge), also with a file name longer than
+    // the page is wide. A name given without an extension is a PDF's; a file of that name is
+    // asked about first; the status bar says where the sheet went.
+    void theSheetNamesTheFileAndStaysInsideThePrintableArea_data() {
+        QTest::addColumn<int>("size");  // a QPageSize::PageSizeId
+        QTest::newRow("A4") << int(QPageSize::A4);
+        QTest::newRow("Letter") << int(QPageSize::Letter);
+    }
+    void theSheetNamesTheFileAndStaysInsideThePrintableArea() {
+        QFETCH(int, size);
+        FormFixture f(FormFixture::Start::Loaded);
+        MainWindow window(f.form);
+        SheetCommands commands(f.form, f.dialogs, &window, journal());
+        window.setSheetCommands(&commands);
+        const QString file = QStringLiteral(TEST_DATA "/airplane.esc");
+        f.form.OpenSettingsFile(file);
+        const auto named = [&commands] { return commands.sheet()->facts.first(); };
+        QCOMPARE(named(), "Settings file: " + file);
+        const int brake = f.options("OptionBrake").selected();
+        f.options("OptionBrake").select(brake == 0 ? 1 : 0);
+        QCOMPARE(named(), "Settings file: " + file + ", changed since saved");
+        f.options("OptionBrake").select(brake);
+        QCOMPARE(named(), "Settings file: " + file);
+
+        const QString sheet = state_.filePath("sheet");
+        QFile::remove(sheet + ".pdf");
+        f.dialogs.nextFileName(sheet);
+        commands.exportPdf();
+        QVERIFY(QFileInfo(sheet + ".pdf").size() > 0 && !QFile::exists(sheet));
+        QCOMPARE(window.lineText()->wholeText(), "Setup sheet saved to " + sheet + ".pdf");
+        f.dialogs.nextFileName(sheet);
+        f.dialogs.nextAnswer(Dialogs::Answer::No);
+        QVERIFY(QFile(sheet + ".pdf").open(QIODevice::WriteOnly));
+        commands.exportPdf();
+        QCOMPARE(f.dialogs.texts(), {"sheet.pdf already exists.\nDo you want to replace it?"});
+        QCOMPARE(QFileInfo(sheet + ".pdf").size(), 0);
+
+        commands.setFile("/home/pilot/" + QString("models/").repeated(40) + "glider2.esc", true);
+        const QPageSize page(static_cast<QPageSize::PageSizeId>(size));
+        QString error;
+        QVERIFY(writeSheetPdf(*commands.sheet(), sheet + ".pdf", &error, page));
+        // At 72 dots an inch a dot is a point: 15 mm are 42.5 dots.
+        run("pdftoppm", {"-r", "72", "-gray", "-singlefile", sheet + ".pdf", sheet});
+        const QImage drawn(sheet + ".pgm");
+        QCOMPARE(drawn.size(), page.sizePoints());
+        QRect ink;
+        for (int y = 0; y < drawn.height(); ++y) {
+            for (int x = 0; x < drawn.width(); ++x) {
+                if (qGray(drawn.pixel(x, y)) < 200) {
+                    ink |= QRect(x, y, 1, 1);
+                }
+            }
+        }
+        QVERIFY(drawn.rect().adjusted(42, 42, -42, -42).contains(ink));
+        QVERIFY(ink.width() > drawn.width() / 2 && ink.height() > drawn.height() / 2);
     }
 };
 

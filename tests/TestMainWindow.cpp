@@ -13,6 +13,7 @@
 #include "ui/MainWindow.h"
 #include "ui/QtDialogs.h"
 #include "ui/StatusText.h"
+#include "window/AdapterReport.h"
 #include "window/SettingsDescription.h"
 #include "window/Texts.h"
 #include "window/Translation.h"
@@ -547,13 +548,14 @@ private slots:
             },
             English);
         dialog.show();
-        // Each row: its number, what it is, its device, and how its list offers COM1.
+        // Each row: its number, what it is, its state, its device, and how its list offers COM1.
         const auto rows = [table = dialog.table()] {
             QStringList rows;
             for (int row = 0; row < table->rowCount(); ++row) {
                 auto* numbers = qobject_cast<QComboBox*>(table->cellWidget(row, 0));
                 rows << QStringList{numbers->currentText(), table->item(row, 1)->text(),
-                                    table->item(row, 3)->text(), numbers->itemText(1)}
+                                    table->item(row, 2)->text(), table->item(row, 3)->text(),
+                                    numbers->itemText(1)}
                             .join(" | ");
             }
             return rows;
@@ -564,10 +566,19 @@ private slots:
             "No serial adapter is plugged in: the system shows none on USB. Plug the adapter in."));
         QVERIFY(dialog.emptyState()->text().endsWith(
             "\nRotaline runs as root, which may open any serial device."));
-        QCOMPARE(rows(), QStringList({"none |  | /dev/ttyS0 | COM1 (null)",
-                                      "COM1 | assigned by hand | /dev/null | COM1",
-                                      "COM2 | assigned, not present | /dev/rotaline-absent | "
-                                      "COM1 (null)"}));
+        QCOMPARE(
+            rows(),
+            QStringList({"none |  | Ready. | /dev/ttyS0 | COM1 (null)",
+                         "COM1 | assigned by hand | /dev/null is not a serial device. | "
+                         "/dev/null | COM1",
+                         "COM2 | assigned, not present | /dev/rotaline-absent is not present. | "
+                         "/dev/rotaline-absent | COM1 (null)"}));
+        // rotaline-program --adapters says the same.
+        const auto judge = [](const QString& device) { return judgeAssigned(device); };
+        const auto portOf = [&resolver](const QString& name) { return resolver.portOf(name); };
+        QVERIFY(adaptersText(assignedElsewhere({}, resolver, judge), portOf, English)
+                    .startsWith("/dev/null\n  stable name: /dev/null\n  COM number: COM1\n"
+                                "  problem: /dev/null is not a serial device.\n"));
 
         // A typed path the port would refuse is refused at once, for the port's reason.
         QStringList refused;
@@ -598,6 +609,7 @@ private slots:
         const QString question =
             "COM2 is given to rotaline-absent. Give it to " + pty.mid(5) + " instead?";
         QCOMPARE(asked, QStringList({question, "/dev/rotaline-absent", question, pty}));
+        QCOMPARE(rows().last(), "COM2 | assigned by hand | Ready. | " + pty + " | COM1 (null)");
         QVERIFY(dialog.isVisible() && dialog.refusal()->isHidden());
 
         dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Close)->click();

@@ -8,12 +8,15 @@
 namespace {
 
 // The exit status, output and error output of one run of the tool; a last argument ">FILE"
-// sends the output to FILE, ">&-" closes it.
+// sends the output to FILE, ">&-" closes it, "2>&1" sends the error output to the output.
 std::tuple<int, QByteArray, QString> program(QStringList arguments) {
     QProcess tool;
     if (arguments.last() == ">&-") {
         arguments.removeLast();
         tool.setChildProcessModifier([] { ::close(STDOUT_FILENO); });
+    } else if (arguments.last() == QLatin1String("2>&1")) {
+        arguments.removeLast();
+        tool.setProcessChannelMode(QProcess::MergedChannels);
     } else if (arguments.last().startsWith('>')) {
         tool.setStandardOutputFile(arguments.takeLast().mid(1));
     }
@@ -61,10 +64,18 @@ private slots:
         QTest::newRow("helicopter in Chinese")
             << QStringList{"--describe", "--lang=zh", data("helicopter.esc")} << QByteArray() << 0
             << contentOf(data("helicopter-zh.txt")) << "";
+        QTest::newRow("boat in German")
+            << QStringList{"--describe", "--lang=de", data("boat.esc")} << QByteArray() << 0
+            << contentOf(data("boat-de.txt")) << "";
         QTest::newRow("dry run of a >=50A for car with three settings of its own")
             << QStringList{"--dry-run", data("small-car.esc"), "/dev/rotaline-absent"}
             << QByteArray() << 0 << contentOf(data("small-car-load.txt"))
             << "A real run takes 2.9 s on the line.\n";
+        QTest::newRow("dry run with both outputs in one, the line time last")
+            << QStringList{"--dry-run", data("small-car.esc"), "/dev/rotaline-absent", "2>&1"}
+            << QByteArray() << 0
+            << contentOf(data("small-car-load.txt")) + "A real run takes 2.9 s on the line.\n"
+            << "";
         const QStringList diff = {"--diff", data("airplane.esc"), "COPY"};
         QTest::newRow("diff, brake")
             << diff << QByteArray("91$") << 1 << QByteArray("Brake type: Soft \u2192 Hard\n") << "";

@@ -1,7 +1,7 @@
 // Renders the programmer's window to PNG files without a display: each tab after start-up,
 // in English, then the window after a switch to Chinese, then that again under a dark desktop
-// palette; each once the line is idle. With --unsent every setting is marked as not sent, and
-// each tab is rendered in Chinese too.
+// palette, then each tab in German; each once the line is idle. With --unsent every setting is
+// marked as not sent, and each tab is rendered in Chinese too.
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -121,5 +121,8 @@ int main(int argc, char** argv) {
     saved &= save(window, form, out.filePath(QStringLiteral("chinese%1.png").arg(suffix)));
     QApplication::setPalette(darkPalette());
     saved &= save(window, form, out.filePath(QStringLiteral("chinese-dark%1.png").arg(suffix)));
+    QApplication::setPalette(QPalette());
+    form.switchLanguage(German);
+    eachTab("german");
     return saved ? 0 : 1;
 }

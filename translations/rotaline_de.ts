@@ -103,6 +103,22 @@
         <source>%1 %2</source>
         <translation>%1 %2</translation>
     </message>
+    <message>
+        <source>%1 is not present.</source>
+        <translation>%1 ist nicht vorhanden.</translation>
+    </message>
+    <message>
+        <source>Plug the adapter in, or give its COM number to the adapter&apos;s device.</source>
+        <translation>Stecken Sie den Adapter ein, oder weisen Sie die COM-Nummer dem Gerät des Adapters zu.</translation>
+    </message>
+    <message>
+        <source>%1 is not a serial device.</source>
+        <translation>%1 ist kein serielles Gerät.</translation>
+    </message>
+    <message>
+        <source>Give its COM number to the adapter&apos;s device.</source>
+        <translation>Weisen Sie die COM-Nummer dem Gerät des Adapters zu.</translation>
+    </message>
 </context>
 <context>
     <name>AdapterReport</name>
@@ -218,11 +234,11 @@
     </message>
     <message>
         <source>&lt;=30A for helicopter</source>
-        <translation>&lt;=30A für Hubschrauber</translation>
+        <translation>&lt;=30A für Heli</translation>
     </message>
     <message>
         <source>&gt;=40A for helicopter</source>
-        <translation>&gt;=40A für Hubschrauber</translation>
+        <translation>&gt;=40A für Heli</translation>
     </message>
     <message>
         <source>&gt;=40A for boat</source>
@@ -321,6 +337,25 @@
     <message>
         <source>All setting is in factory default</source>
         <translation>Alle Einstellungen stehen auf Werkseinstellung</translation>
+    </message>
+</context>
+<context>
+    <name>History</name>
+    <message>
+        <source>no adapter</source>
+        <translation>kein Adapter</translation>
+    </message>
+    <message>
+        <source>sent in full</source>
+        <translation>vollständig gesendet</translation>
+    </message>
+    <message>
+        <source>NOT sent in full</source>
+        <translation>NICHT vollständig gesendet</translation>
+    </message>
+    <message>
+        <source>%1 changed from factory</source>
+        <translation>%1 von der Werkseinstellung abweichend</translation>
     </message>
 </context>
 <context>
@@ -468,7 +503,7 @@
     </message>
     <message>
         <source>Factory Default</source>
-        <translation>Werkseinstellung</translation>
+        <translation>Standard</translation>
     </message>
     <message>
         <source>Clear Note</source>
@@ -695,7 +730,7 @@ Das Programmieren geht weiter; in Datei &gt; Verlauf fehlt, was gesendet wird, b
     </message>
     <message>
         <source>Timing Montor</source>
-        <translation>Timing-Überwachung</translation>
+        <translation>Timing-Check</translation>
     </message>
     <message>
         <source>ON|OFF</source>
@@ -727,7 +762,7 @@ Das Programmieren geht weiter; in Datei &gt; Verlauf fehlt, was gesendet wird, b
     </message>
     <message>
         <source>Cut Off Per Cell</source>
-        <translation>Unterspannungsabschaltung pro Zelle</translation>
+        <translation>Abschalten bei</translation>
     </message>
     <message>
         <source>NiCd/NiMH: when a cell drops to this voltage, the controller cuts the motor&apos;s power so that the battery is not run flat.</source>
@@ -763,7 +798,7 @@ Das Programmieren geht weiter; in Datei &gt; Verlauf fehlt, was gesendet wird, b
     </message>
     <message>
         <source> Acceleration</source>
-        <translation> Beschleunigung</translation>
+        <translation>Gasannahme</translation>
     </message>
     <message>
         <source>Soft|Midium|Hard</source>
@@ -791,11 +826,11 @@ Das Programmieren geht weiter; in Datei &gt; Verlauf fehlt, was gesendet wird, b
     </message>
     <message>
         <source>Automatic|Fixed 1.0mS|Fixed 1.1mS|Fixed 1.2mS|Fixed 1.3mS|Fixed 1.4mS|Fixed 1.5mS</source>
-        <translation>Automatisch|Fest 1.0mS|Fest 1.1mS|Fest 1.2mS|Fest 1.3mS|Fest 1.4mS|Fest 1.5mS</translation>
+        <translation>Auto|Fest 1.0mS|Fest 1.1mS|Fest 1.2mS|Fest 1.3mS|Fest 1.4mS|Fest 1.5mS</translation>
     </message>
     <message>
         <source>The throttle signal at which the motor starts. Automatic learns it from the transmitter.</source>
-        <translation>Das Gassignal, bei dem der Motor anläuft. Automatisch lernt es vom Sender.</translation>
+        <translation>Das Gassignal, bei dem der Motor anläuft. Auto lernt es vom Sender.</translation>
     </message>
     <message>
         <source>End Point</source>
@@ -803,11 +838,11 @@ Das Programmieren geht weiter; in Datei &gt; Verlauf fehlt, was gesendet wird, b
     </message>
     <message>
         <source>Automatic|Fixed 1.7mS|Fixed 1.8mS|Fixed 1.9mS|Fixed 2.0mS</source>
-        <translation>Automatisch|Fest 1.7mS|Fest 1.8mS|Fest 1.9mS|Fest 2.0mS</translation>
+        <translation>Auto|Fest 1.7mS|Fest 1.8mS|Fest 1.9mS|Fest 2.0mS</translation>
     </message>
     <message>
         <source>The throttle signal that gives full power. Automatic learns it from the transmitter.</source>
-        <translation>Das Gassignal für volle Leistung. Automatisch lernt es vom Sender.</translation>
+        <translation>Das Gassignal für volle Leistung. Auto lernt es vom Sender.</translation>
     </message>
     <message>
         <source>Forward Point</source>
@@ -815,11 +850,11 @@ Das Programmieren geht weiter; in Datei &gt; Verlauf fehlt, was gesendet wird, b
     </message>
     <message>
         <source>Automatic|Fixed 1.7mS|Fixed 1.8mS|Fixed 1.9mS</source>
-        <translation>Automatisch|Fest 1.7mS|Fest 1.8mS|Fest 1.9mS</translation>
+        <translation>Auto|Fest 1.7mS|Fest 1.8mS|Fest 1.9mS</translation>
     </message>
     <message>
         <source>The throttle signal that gives full forward power. Automatic learns it from the transmitter.</source>
-        <translation>Das Gassignal für volle Leistung vorwärts. Automatisch lernt es vom Sender.</translation>
+        <translation>Das Gassignal für volle Leistung vorwärts. Auto lernt es vom Sender.</translation>
     </message>
     <message>
         <source>Reverse Point</source>
@@ -827,15 +862,15 @@ Das Programmieren geht weiter; in Datei &gt; Verlauf fehlt, was gesendet wird, b
     </message>
     <message>
         <source>Automatic|Fixed 1.0mS|Fixed 1.1mS|Fixed 1.2mS|Fixed 1.3mS</source>
-        <translation>Automatisch|Fest 1.0mS|Fest 1.1mS|Fest 1.2mS|Fest 1.3mS</translation>
+        <translation>Auto|Fest 1.0mS|Fest 1.1mS|Fest 1.2mS|Fest 1.3mS</translation>
     </message>
     <message>
         <source>The throttle signal that gives full reverse power. Automatic learns it from the transmitter.</source>
-        <translation>Das Gassignal für volle Leistung rückwärts. Automatisch lernt es vom Sender.</translation>
+        <translation>Das Gassignal für volle Leistung rückwärts. Auto lernt es vom Sender.</translation>
     </message>
     <message>
         <source>Rotation</source>
-        <translation>Drehrichtung</translation>
+        <translation>Drehsinn</translation>
     </message>
     <message>
         <source>Left|Right</source>
@@ -847,7 +882,7 @@ Das Programmieren geht weiter; in Datei &gt; Verlauf fehlt, was gesendet wird, b
     </message>
     <message>
         <source>Reverse</source>
-        <translation>Rückwärtsfahrt</translation>
+        <translation>Rückwärts</translation>
     </message>
     <message>
         <source>Whether the motor may also run in reverse.</source>
@@ -895,15 +930,15 @@ Das Programmieren geht weiter; in Datei &gt; Verlauf fehlt, was gesendet wird, b
     </message>
     <message>
         <source>Helicopter Mode</source>
-        <translation>Hubschraubermodus</translation>
+        <translation>Heli-Modus</translation>
     </message>
     <message>
         <source>Constant RPM|Normal</source>
-        <translation>Konstante Drehzahl|Normal</translation>
+        <translation>Konstant|Normal</translation>
     </message>
     <message>
         <source>Constant RPM holds the rotor speed steady whatever the load; Normal follows the throttle directly.</source>
-        <translation>Konstante Drehzahl hält die Rotordrehzahl bei jeder Last gleich; Normal folgt direkt dem Gas.</translation>
+        <translation>Konstant hält die Rotordrehzahl bei jeder Last gleich; Normal folgt direkt dem Gas.</translation>
     </message>
     <message>
         <source>Motor Pole No.</source>
@@ -1094,6 +1129,10 @@ Das Programmieren geht weiter; in Datei &gt; Verlauf fehlt, was gesendet wird, b
         <source>Notes</source>
         <translation>Notizen</translation>
     </message>
+    <message>
+        <source>%1, changed since saved</source>
+        <translation>%1, seit dem Speichern geändert</translation>
+    </message>
 </context>
 <context>
     <name>SheetCommands</name>
@@ -1113,6 +1152,10 @@ Das Programmieren geht weiter; in Datei &gt; Verlauf fehlt, was gesendet wird, b
         <translation>Drucken ist nicht möglich:<byte value="xd"/>
 %1</translation>
     </message>
+    <message>
+        <source>Setup sheet saved to %1</source>
+        <translation>Einstellblatt gespeichert in %1</translation>
+    </message>
 </context>
 <context>
     <name>TypeTabs</name>
@@ -1122,7 +1165,7 @@ Das Programmieren geht weiter; in Datei &gt; Verlauf fehlt, was gesendet wird, b
     </message>
     <message>
         <source>Rev./Brake</source>
-        <translation>Rückw./Bremse</translation>
+        <translation>Rückw./Br.</translation>
     </message>
 </context>
 <context>
@@ -1159,7 +1202,7 @@ Jede Änderung einer Einstellung wird sofort gesendet und im Protokollfeld notie
     </message>
     <message>
         <source>Only the settings your controller&apos;s type and model offer can be changed; the others are hidden or greyed. Factory Default sends every factory setting again.</source>
-        <translation>Nur die Einstellungen, die Typ und Modell Ihres Reglers bieten, lassen sich ändern; die anderen sind ausgeblendet oder ausgegraut. Werkseinstellung sendet alle Werkseinstellungen erneut.</translation>
+        <translation>Nur die Einstellungen, die Typ und Modell Ihres Reglers bieten, lassen sich ändern; die anderen sind ausgeblendet oder ausgegraut. Standard sendet alle Werkseinstellungen erneut.</translation>
     </message>
     <message>
         <source>Settings files</source>

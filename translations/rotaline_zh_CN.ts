@@ -103,6 +103,22 @@
         <source>%1 %2</source>
         <translation>%1%2</translation>
     </message>
+    <message>
+        <source>%1 is not present.</source>
+        <translation>%1 不存在。</translation>
+    </message>
+    <message>
+        <source>Plug the adapter in, or give its COM number to the adapter&apos;s device.</source>
+        <translation>请插入适配器，或将此 COM 号分配给适配器的设备。</translation>
+    </message>
+    <message>
+        <source>%1 is not a serial device.</source>
+        <translation>%1 不是串口设备。</translation>
+    </message>
+    <message>
+        <source>Give its COM number to the adapter&apos;s device.</source>
+        <translation>请将此 COM 号分配给适配器的设备。</translation>
+    </message>
 </context>
 <context>
     <name>AdapterReport</name>
@@ -321,6 +337,25 @@
     <message>
         <source>All setting is in factory default</source>
         <translation>所有设置已恢复到出厂默认值</translation>
+    </message>
+</context>
+<context>
+    <name>History</name>
+    <message>
+        <source>no adapter</source>
+        <translation>无适配器</translation>
+    </message>
+    <message>
+        <source>sent in full</source>
+        <translation>全部发送</translation>
+    </message>
+    <message>
+        <source>NOT sent in full</source>
+        <translation>未全部发送</translation>
+    </message>
+    <message>
+        <source>%1 changed from factory</source>
+        <translation>%1 项与出厂设置不同</translation>
     </message>
 </context>
 <context>
@@ -1094,6 +1129,10 @@ Programming goes on; File &gt; History lacks what is sent until the journal can 
         <source>Notes</source>
         <translation>备注</translation>
     </message>
+    <message>
+        <source>%1, changed since saved</source>
+        <translation>%1（保存后已更改）</translation>
+    </message>
 </context>
 <context>
     <name>SheetCommands</name>
@@ -1112,6 +1151,10 @@ Programming goes on; File &gt; History lacks what is sent until the journal can 
 %1</source>
         <translation>无法打印：<byte value="xd"/>
 %1</translation>
+    </message>
+    <message>
+        <source>Setup sheet saved to %1</source>
+        <translation>设置单已保存到 %1</translation>
     </message>
 </context>
 <context>

@@ -29,5 +29,6 @@ inline constexpr Language Languages[] = {
 };
 inline constexpr const Language& Chinese = Languages[0];
 inline constexpr const Language& English = Languages[1];
+inline constexpr const Language& German = Languages[2];
 
 }  // namespace rotaline

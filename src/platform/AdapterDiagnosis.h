@@ -45,6 +45,11 @@ QList<AdapterFinding> diagnoseAdapters(const SystemView& view = SystemView::curr
 std::optional<AdapterFinding> findingFor(const QString& device,
                                          const SystemView& view = SystemView::current());
 
+// A device given a COM number by hand that the system does not list (a pseudo-terminal, a
+// device gone): whether it is there, a serial line, and one this user may open and no other
+// program holds. Opens no device.
+AdapterFinding judgeAssigned(const QString& device, const SystemView& view = SystemView::current());
+
 // Where this user stands with the group serial devices belong to.
 enum class GroupStanding { Root, Member, NotYetInSession, NotMember };
 GroupStanding dialoutStanding(const SystemView& view = SystemView::current());

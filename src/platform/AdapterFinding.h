@@ -13,7 +13,9 @@ enum class AdapterCause {
     ProbedByModemManager,
     Busy,
     Sandbox,
-    NothingPlugged
+    NothingPlugged,
+    Absent,    // a device given a COM number by hand that is not there
+    NotSerial  // the same, that is no serial line
 };
 
 // One adapter as the system shows it, or, with no device, what keeps any from showing.

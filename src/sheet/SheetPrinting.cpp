@@ -34,15 +34,18 @@ public:
     int lineHeight() const {
         return QFontMetrics(painter_.font(), painter_.device()).lineSpacing();
     }
-    // One line with its columns starting at the given shares of the width.
+    // One line with its columns starting at the given shares of the width; a text too long for
+    // its column is shortened in the middle.
     void line(const QStringList& texts, const std::vector<double>& starts, int height) {
         for (int i = 0; i < texts.size(); ++i) {
             const int left = area_.left() + static_cast<int>(starts[i] * area_.width());
             const int right = i + 1 < texts.size()
                                   ? area_.left() + static_cast<int>(starts[i + 1] * area_.width())
                                   : area_.right();
-            painter_.drawText(QRect(left, y_, right - left, height),
-                              Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, texts[i]);
+            painter_.drawText(
+                QRect(left, y_, right - left, height),
+                Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                painter_.fontMetrics().elidedText(texts[i], Qt::ElideMiddle, right - left));
         }
         y_ += height;
     }
@@ -76,7 +79,9 @@ QPageSize sheetPageSize() {
 }
 
 void paintSheet(QPainter& painter, QPagedPaintDevice& device, const SetupSheet& sheet) {
-    const QRect page = device.pageLayout().paintRectPixels(device.logicalDpiX());
+    // The painter starts at the printable area's corner.
+    const QRect page(QPoint(0, 0),
+                     device.pageLayout().paintRectPixels(device.logicalDpiX()).size());
     Pen pen(painter, page);
     pen.font(TitlePoints, true);
     pen.line({sheet.title}, {0.0}, pen.lineHeight() * 3 / 2);
@@ -103,12 +108,13 @@ void paintSheet(QPainter& painter, QPagedPaintDevice& device, const SetupSheet& 
     painter.drawRect(QRect(page.left(), pen.y(), page.width(), std::max(0, pen.left())));
 }
 
-bool writeSheetPdf(const SetupSheet& sheet, const QString& path, QString* error) {
+bool writeSheetPdf(const SetupSheet& sheet, const QString& path, QString* error,
+                   const QPageSize& size) {
     QBuffer pdf;
     pdf.open(QIODevice::WriteOnly);
     {
         QPdfWriter writer(&pdf);
-        writer.setPageSize(sheetPageSize());
+        writer.setPageSize(size);
         writer.setPageMargins(QMarginsF(MarginMm, MarginMm, MarginMm, MarginMm),
                               QPageLayout::Millimeter);
         writer.setTitle(sheet.title);

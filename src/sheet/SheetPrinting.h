@@ -17,6 +17,7 @@ QPageSize sheetPageSize();
 void paintSheet(QPainter& painter, QPagedPaintDevice& device, const SetupSheet& sheet);
 
 // The sheet as a one-page PDF with its fonts embedded; false with the reason in `error`.
-bool writeSheetPdf(const SetupSheet& sheet, const QString& path, QString* error);
+bool writeSheetPdf(const SetupSheet& sheet, const QString& path, QString* error,
+                   const QPageSize& size = sheetPageSize());
 
 }  // namespace rotaline

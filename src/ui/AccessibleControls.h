@@ -2,10 +2,11 @@
 
 namespace rotaline {
 
-// Qt on Linux names a drop-down list by the entry it shows, whatever name it was given, and
-// reads option buttons that are not auto-exclusive (ours: the form decides which is selected)
-// as check boxes. From this call on, a list is named by its accessible name, with the entry as
-// its value, and option buttons are radio buttons.
+// Qt reads option buttons that are not auto-exclusive (ours: the form decides which is
+// selected) as check boxes. From this call on they are radio buttons, and a list says the entry
+// it shows and what it sets as screen readers of the platform hear them: on Linux named by the
+// entry and labelled by its accessible name, elsewhere named by that name with the entry as its
+// value.
 void installAccessibleControls();
 
 }  // namespace rotaline

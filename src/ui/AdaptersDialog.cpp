@@ -16,6 +16,7 @@
 #include "platform/SerialDevices.h"
 #include "version.h"
 #include "window/AdapterAdvice.h"
+#include "window/AdapterReport.h"
 #include "window/PortHelp.h"
 #include "window/Printable.h"
 #include "window/Texts.h"
@@ -42,12 +43,6 @@ constexpr std::array<const char*, 5> Headers{{QT_TRANSLATE_NOOP("AdaptersDialog"
                                               QT_TRANSLATE_NOOP("AdaptersDialog", "State"),
                                               QT_TRANSLATE_NOOP("AdaptersDialog", "Device"),
                                               QT_TRANSLATE_NOOP("AdaptersDialog", "Stable name")}};
-
-bool listed(const QList<AdapterFinding>& findings, const QString& name) {
-    return std::any_of(findings.begin(), findings.end(), [&name](const AdapterFinding& finding) {
-        return !finding.device.isEmpty() && (finding.stableName == name || finding.device == name);
-    });
-}
 
 // What the system shows and the user can tell apart; a change of it fills the table again.
 QStringList shownOf(const AdapterSurvey& survey) {
@@ -167,14 +162,11 @@ void AdaptersDialog::refresh() {
 void AdaptersDialog::fill() {
     shown_ = present_;
     QStringList notes(shown_.size());
-    for (int n = 1; n <= PortCount; ++n) {
-        const QString device = resolver_.deviceFor(n);
-        if (!device.isEmpty() && !listed(shown_, device)) {
-            AdapterFinding assigned;
-            assigned.device = assigned.stableName = device;
-            shown_ << assigned;
-            notes << catalogue(*language_, QFileInfo::exists(device) ? AssignedByHand : NotPresent);
-        }
+    for (const AdapterFinding& assigned : assignedElsewhere(
+             present_, resolver_, [](const QString& device) { return judgeAssigned(device); })) {
+        shown_ << assigned;
+        notes << catalogue(*language_,
+                           assigned.cause == AdapterCause::Absent ? NotPresent : AssignedByHand);
     }
     table_->setRowCount(static_cast<int>(shown_.size()));
     for (int row = 0; row < shown_.size(); ++row) {
@@ -190,7 +182,7 @@ void AdaptersDialog::fill() {
                             printable(device.chip.isEmpty() || identity.isEmpty()
                                           ? device.chip + identity
                                           : device.chip + QStringLiteral(" \u2014 ") + identity)));
-        table_->setItem(row, 2, stateOf(device, row < present_.size()));
+        table_->setItem(row, 2, stateOf(device));
         table_->setItem(row, 3, new QTableWidgetItem(printable(device.device)));
         table_->setItem(row, 4,
                         new QTableWidgetItem(printable(readableDeviceName(device.stableName))));
@@ -242,10 +234,7 @@ QString AdaptersDialog::refusalOf(const QString& device, int portNumber) const {
 }
 
 // Ready or why not; the tooltip says what to do.
-QTableWidgetItem* AdaptersDialog::stateOf(const AdapterFinding& finding, bool present) const {
-    if (!present) {
-        return new QTableWidgetItem();
-    }
+QTableWidgetItem* AdaptersDialog::stateOf(const AdapterFinding& finding) const {
     QString state = adapterCause(finding, *language_);
     if (finding.namedBySocket()) {
         state += sentenceJoint(*language_) + socketNote(*language_);

@@ -52,7 +52,7 @@ private:
     void keepColumnsWide();
     bool mayGive(int portNumber, const QString& device);
     QString refusalOf(const QString& device, int portNumber) const;
-    QTableWidgetItem* stateOf(const AdapterFinding& finding, bool present) const;
+    QTableWidgetItem* stateOf(const AdapterFinding& finding) const;
 
     PortResolver& resolver_;
     Survey survey_;

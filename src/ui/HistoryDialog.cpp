@@ -30,6 +30,7 @@ constexpr std::array<const char*, 7> Headers{
      QT_TRANSLATE_NOOP("HistoryDialog", "Adapter"), QT_TRANSLATE_NOOP("HistoryDialog", "Type"),
      QT_TRANSLATE_NOOP("HistoryDialog", "Model"), QT_TRANSLATE_NOOP("HistoryDialog", "Changed"),
      QT_TRANSLATE_NOOP("HistoryDialog", "Sent in full")}};
+constexpr int AdapterColumn = 2;
 constexpr const char* Yes = QT_TRANSLATE_NOOP("HistoryDialog", "yes");
 constexpr const char* No = QT_TRANSLATE_NOOP("HistoryDialog", "no");
 constexpr const char* ListName = QT_TRANSLATE_NOOP("HistoryDialog", "Records, newest first");
@@ -86,10 +87,17 @@ HistoryDialog::HistoryDialog(std::vector<JournalRecord> records, MainForm& form,
     list_->setHeaderLabels(headers);
     list_->setRootIsDecorated(false);
     list_->setAccessibleName(catalogue(*language_, ListName));
+    // The adapter's long stable name gives way, shortened in the middle, so that the columns
+    // after it stay in sight.
     list_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    list_->header()->setSectionResizeMode(AdapterColumn, QHeaderView::Stretch);
+    list_->header()->setStretchLastSection(false);
+    list_->setTextElideMode(Qt::ElideMiddle);
     for (const JournalRecord& record : records_) {
         described_.push_back(describeBlock(record.block, *language_));
-        list_->addTopLevelItem(new QTreeWidgetItem(rowOf(record, described_.back(), *language_)));
+        auto* row = new QTreeWidgetItem(rowOf(record, described_.back(), *language_));
+        row->setToolTip(AdapterColumn, row->text(AdapterColumn));
+        list_->addTopLevelItem(row);
     }
     details_->setReadOnly(true);
     details_->setAccessibleName(catalogue(*language_, DetailsName));

@@ -220,7 +220,7 @@ void MainWindow::fileShown(const QString& path, bool changed) {
         return;
     }
     if (sheets_ != nullptr) {
-        sheets_->setFile(path);
+        sheets_->setFile(path, changed);
     }
     setWindowTitle(QFileInfo(path).fileName() + (changed ? QStringLiteral("*") : QString()) +
                    QStringLiteral(" \u2014 Rotaline"));

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDate>
+#include <QFileInfo>
 #include <QLibrary>
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -23,8 +24,19 @@ constexpr const char* NotDescribed =
     QT_TRANSLATE_NOOP("SheetCommands", "The settings shown cannot be put on a sheet.");
 constexpr const char* ExportFailed =
     QT_TRANSLATE_NOOP("SheetCommands", "The setup sheet could not be saved to %1:\r\n%2");
+constexpr const char* Exported = QT_TRANSLATE_NOOP("SheetCommands", "Setup sheet saved to %1");
 constexpr const char* PrintingMissing =
     QT_TRANSLATE_NOOP("SheetCommands", "Printing is not available:\r\n%1");
+
+// Qt's own file dialog's question, in Qt's own translations.
+constexpr const char* QtFileDialog = "QFileDialog";
+constexpr const char* ReplaceQuestion = "%1 already exists.\nDo you want to replace it?";
+
+// A name typed without an extension is a PDF's.
+QString withPdfSuffix(const QString& path) {
+    return path.isEmpty() || !QFileInfo(path).suffix().isEmpty() ? path
+                                                                 : path + QStringLiteral(".pdf");
+}
 
 QString printModulePath() {
     return QCoreApplication::applicationDirPath() + QStringLiteral("/" ROTALINE_PRINT_MODULE);
@@ -49,7 +61,7 @@ std::optional<SetupSheet> SheetCommands::sheet() const {
         return std::nullopt;
     }
     return setupSheet(
-        *described, file_, QDate::currentDate().toString(Qt::ISODate),
+        *described, file_, fileChanged_, QDate::currentDate().toString(Qt::ISODate),
         [this](int slot) { return form_.isUnsent(slot); }, language);
 }
 
@@ -84,11 +96,29 @@ void SheetCommands::exportPdf() {
         cannotDescribe();
         return;
     }
-    const QString path = dialogs_.saveFileName(QLatin1String(PdfFilter), QString());
-    if (QString error; !path.isEmpty() && !writeSheetPdf(*shown, path, &error)) {
-        dialogs_.message(catalogue(*form_.flags().language, ExportFailed).arg(path, error),
-                         Dialogs::Icon::None, Dialogs::Buttons::Ok);
+    const QString chosen = dialogs_.saveFileName(QLatin1String(PdfFilter), QString());
+    const QString path = withPdfSuffix(chosen);
+    if (path.isEmpty() || (path != chosen && !mayReplace(path))) {
+        return;
     }
+    const Language& language = *form_.flags().language;
+    if (QString error; !writeSheetPdf(*shown, path, &error)) {
+        dialogs_.message(catalogue(language, ExportFailed).arg(path, error), Dialogs::Icon::None,
+                         Dialogs::Buttons::Ok);
+        return;
+    }
+    form_.host().showStatus(
+        [path](const Language& shownIn) { return catalogue(shownIn, Exported).arg(path); });
+}
+
+// The file dialog asked about the name as typed; a file of the name with ".pdf" is asked
+// about here, in the dialog's own words.
+bool SheetCommands::mayReplace(const QString& path) {
+    return !QFileInfo(path).isFile() ||
+           dialogs_.message(QCoreApplication::translate(QtFileDialog, ReplaceQuestion)
+                                .arg(QFileInfo(path).fileName()),
+                            Dialogs::Icon::Exclamation,
+                            Dialogs::Buttons::YesNo) == Dialogs::Answer::Yes;
 }
 
 }  // namespace rotaline

@@ -20,20 +20,25 @@ public:
     void showHistory();
     void print();
     void exportPdf();
-    // The settings file shown, named on the sheet.
-    void setFile(const QString& path) { file_ = path; }
+    // The settings file shown, named on the sheet, and whether the settings changed since.
+    void setFile(const QString& path, bool changed) {
+        file_ = path;
+        fileChanged_ = changed;
+    }
     // The sheet of the settings shown, in the language shown; nothing when they cannot be
     // described.
     std::optional<SetupSheet> sheet() const;
 
 private:
     void cannotDescribe();
+    bool mayReplace(const QString& path);
 
     MainForm& form_;
     Dialogs& dialogs_;
     QWidget* parent_;
     QString journalPath_;
     QString file_;
+    bool fileChanged_ = false;
 };
 
 }  // namespace rotaline

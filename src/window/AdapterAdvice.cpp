@@ -19,7 +19,7 @@ struct Advice {
     const char* fix;
 };
 
-constexpr std::array<Advice, 9> Advices{{
+constexpr std::array<Advice, 11> Advices{{
     {AdapterCause::Usable, QT_TRANSLATE_NOOP("AdapterAdvice", "Ready."), ""},
     {AdapterCause::TakenByBrltty,
      QT_TRANSLATE_NOOP(
@@ -66,6 +66,11 @@ constexpr std::array<Advice, 9> Advices{{
          "AdapterAdvice",
          "Plug the adapter in. If it still does not show, its cable may be a charge-only cable "
          "(without data lines) or its hub may have no power: try another cable or socket.")},
+    {AdapterCause::Absent, QT_TRANSLATE_NOOP("AdapterAdvice", "%1 is not present."),
+     QT_TRANSLATE_NOOP("AdapterAdvice",
+                       "Plug the adapter in, or give its COM number to the adapter's device.")},
+    {AdapterCause::NotSerial, QT_TRANSLATE_NOOP("AdapterAdvice", "%1 is not a serial device."),
+     QT_TRANSLATE_NOOP("AdapterAdvice", "Give its COM number to the adapter's device.")},
 }};
 
 constexpr const char* SocketNote = QT_TRANSLATE_NOOP(

@@ -25,9 +25,9 @@ constexpr const char* Fix = QT_TRANSLATE_NOOP("AdapterReport", "fix");
 constexpr const char* NoDevice = QT_TRANSLATE_NOOP("AdapterReport", "no serial device");
 
 // In the order of AdapterCause, for the JSON form.
-constexpr std::array<const char*, 9> CauseNames{"usable",        "brltty",       "no-driver",
-                                                "no-permission", "log-in-again", "modemmanager",
-                                                "in-use",        "sandbox",      "nothing-plugged"};
+constexpr std::array<const char*, 11> CauseNames{
+    "usable", "brltty",  "no-driver",       "no-permission", "log-in-again", "modemmanager",
+    "in-use", "sandbox", "nothing-plugged", "absent",        "not-serial"};
 
 QString numberOf(int port) {
     return port > 0 ? portName(port) : QString();
@@ -50,6 +50,25 @@ QString headingOf(const AdapterFinding& f, const Language& language) {
 }
 
 }  // namespace
+
+bool listed(const QList<AdapterFinding>& findings, const QString& device) {
+    return std::any_of(findings.begin(), findings.end(), [&device](const AdapterFinding& f) {
+        return !f.device.isEmpty() && (f.stableName == device || f.device == device);
+    });
+}
+
+QList<AdapterFinding> assignedElsewhere(
+    const QList<AdapterFinding>& findings, const PortResolver& resolver,
+    const std::function<AdapterFinding(const QString&)>& judge) {
+    QList<AdapterFinding> assigned;
+    for (int n = 1; n <= PortCount; ++n) {
+        const QString device = resolver.deviceFor(n);
+        if (!device.isEmpty() && !listed(findings, device) && !listed(assigned, device)) {
+            assigned << judge(device);
+        }
+    }
+    return assigned;
+}
 
 QByteArray adaptersText(const QList<AdapterFinding>& findings,
                         const std::function<int(const QString&)>& portOf,

@@ -41,6 +41,7 @@ public:
 
     // The window that shows the form; nullptr: none.
     void setHost(FormHost* host) { host_ = host != nullptr ? host : &noWindow_; }
+    FormHost& host() const { return *host_; }
 
     Controls& controls() { return controls_; }
     const ConstControls& controls() const { return constControls_; }

@@ -17,6 +17,7 @@ QString shown(const SlotDescription& parameter) {
 constexpr const char* Title = QT_TRANSLATE_NOOP("SetupSheet", "Rotaline setup sheet");
 constexpr const char* FileFact = QT_TRANSLATE_NOOP("SetupSheet", "Settings file: %1");
 constexpr const char* NotSaved = QT_TRANSLATE_NOOP("SetupSheet", "not saved");
+constexpr const char* ChangedFile = QT_TRANSLATE_NOOP("SetupSheet", "%1, changed since saved");
 constexpr const char* DateFact = QT_TRANSLATE_NOOP("SetupSheet", "Date: %1");
 constexpr const char* TypeFact = QT_TRANSLATE_NOOP("SetupSheet", "ESC type: %1");
 constexpr const char* ModelFact = QT_TRANSLATE_NOOP("SetupSheet", "Model: %1");
@@ -29,14 +30,17 @@ constexpr const char* Notes = QT_TRANSLATE_NOOP("SetupSheet", "Notes");
 
 }  // namespace
 
-SetupSheet setupSheet(const DescribedBlock& described, const QString& file, const QString& date,
-                      const std::function<bool(int slot)>& unsent, const Language& language) {
+SetupSheet setupSheet(const DescribedBlock& described, const QString& file, bool changed,
+                      const QString& date, const std::function<bool(int slot)>& unsent,
+                      const Language& language) {
     const SettingsDescription& settings = described.settings;
+    const QString shownFile = file.isEmpty() ? catalogue(language, NotSaved)
+                              : changed      ? catalogue(language, ChangedFile).arg(printable(file))
+                                             : printable(file);
     SetupSheet sheet{
         catalogue(language, Title),
-        {catalogue(language, FileFact)
-             .arg(file.isEmpty() ? catalogue(language, NotSaved) : printable(file)),
-         catalogue(language, DateFact).arg(date), catalogue(language, TypeFact).arg(settings.type),
+        {catalogue(language, FileFact).arg(shownFile), catalogue(language, DateFact).arg(date),
+         catalogue(language, TypeFact).arg(settings.type),
          catalogue(language, ModelFact)
              .arg(settings.model.isEmpty() ? catalogue(language, NoModel) : settings.model)},
         {catalogue(language, SettingColumn), catalogue(language, ValueColumn),

@@ -27,9 +27,11 @@ struct SetupSheet {
     QString notes;       // over the space left for handwritten notes
 };
 
-// The sheet of `described`: `file` is the settings file shown ("" when not saved), `date`
-// the day it is made, and `unsent` tells a setting not sent to the controller by its slot.
-SetupSheet setupSheet(const DescribedBlock& described, const QString& file, const QString& date,
-                      const std::function<bool(int slot)>& unsent, const Language& language);
+// The sheet of `described`: `file` is the settings file shown ("" when not saved), `changed`
+// whether the settings differ from it since, `date` the day it is made, and `unsent` tells a
+// setting not sent to the controller by its slot.
+SetupSheet setupSheet(const DescribedBlock& described, const QString& file, bool changed,
+                      const QString& date, const std::function<bool(int slot)>& unsent,
+                      const Language& language);
 
 }  // namespace rotaline

@@ -35,15 +35,19 @@ struct FormFixture {
         }
     }
 
-    // Switches to Chinese as the user does, answering Yes, and forgets what that wrote, showed
-    // and noted.
-    void switchToChinese() {
+    // Switches language as the user does, answering Yes, and forgets what that wrote, showed
+    // and noted; the language shown stays as it is.
+    void switchTo(const Language& language) {
+        if (form.flags().language == &language) {
+            return;
+        }
         dialogs.nextAnswer(Dialogs::Answer::Yes);
-        form.mnuChinese_Click();
+        form.switchLanguage(language);
         port.clearWritten();
         dialogs.clear();
         controls.Text1->setText(QString());
     }
+    void switchToChinese() { switchTo(Chinese); }
 
     QList<int> wire() const {
         QList<int> bytes;

@@ -18,9 +18,11 @@ int runAdaptersCommand(const Request& request) {
         std::fprintf(stderr, "rotaline-program: %s cannot be read\n", qPrintable(ttys));
         return 2;
     }
-    const QList<AdapterFinding> findings = diagnoseAdapters(view);
+    QList<AdapterFinding> findings = diagnoseAdapters(view);
     QSettingsStore settings;
     const PortResolver resolver(settings);
+    findings << assignedElsewhere(
+        findings, resolver, [&view](const QString& device) { return judgeAssigned(device, view); });
     const auto portOf = [&resolver](const QString& name) { return resolver.portOf(name); };
     const QByteArray report = request.json ? adaptersJson(findings, portOf)
                                            : adaptersText(findings, portOf, *request.language);

@@ -13,22 +13,27 @@
 #include "window/MainForm.h"
 #include "window/Printable.h"
 #include "window/SetupSheet.h"
+#include "window/Texts.h"
 
 namespace rotaline {
 
 namespace {
 
-QString sentText(bool complete) {
-    return complete ? QStringLiteral("sent in full") : QStringLiteral("NOT sent in full");
-}
+constexpr TextContext catalogue{"History"};
 
-// "2026-12-08T10:02:11+01:00  COM1  /dev/serial/by-id/…  sent in full  2 changed"
-QString headline(const JournalRecord& record, const DescribedBlock& described) {
+constexpr const char* NoAdapter = QT_TRANSLATE_NOOP("History", "no adapter");
+constexpr const char* SentInFull = QT_TRANSLATE_NOOP("History", "sent in full");
+constexpr const char* NotSentInFull = QT_TRANSLATE_NOOP("History", "NOT sent in full");
+constexpr const char* Changed = QT_TRANSLATE_NOOP("History", "%1 changed from factory");
+
+// "2026-12-08T10:02:11+01:00  COM1  /dev/serial/by-id/…  sent in full  2 changed from factory"
+QString headline(const JournalRecord& record, const DescribedBlock& described,
+                 const Language& language) {
     return QStringList{
         printable(record.time), printable(record.port),
-        record.adapter.isEmpty() ? QStringLiteral("no adapter") : printable(record.adapter),
-        sentText(record.complete),
-        QStringLiteral("%1 changed from factory").arg(changedFromFactory(described))}
+        record.adapter.isEmpty() ? catalogue(language, NoAdapter) : printable(record.adapter),
+        catalogue(language, record.complete ? SentInFull : NotSentInFull),
+        catalogue(language, Changed).arg(changedFromFactory(described))}
         .join(QStringLiteral("  "));
 }
 
@@ -77,7 +82,7 @@ int runHistoryCommand(const Request& request) {
         } else if (request.json) {
             json.append(jsonOf(record, *described));
         } else {
-            printLines(QStringList{headline(record, *described)} +
+            printLines(QStringList{headline(record, *described, *request.language)} +
                        describedLines(described->settings) + QStringList{""});
         }
     }
@@ -102,8 +107,8 @@ int runSheetCommand(const Request& request) {
         return 2;
     }
     const SetupSheet sheet = setupSheet(
-        *described, path, QDate::currentDate().toString(Qt::ISODate), [](int) { return false; },
-        *request.language);
+        *described, path, false, QDate::currentDate().toString(Qt::ISODate),
+        [](int) { return false; }, *request.language);
     if (QString error; !writeSheetPdf(sheet, request.sheet, &error)) {
         std::fprintf(stderr, "%s: %s\n", qPrintable(request.sheet), qPrintable(error));
         return 1;

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "model/AdapterChips.h"
+#include "platform/DevicePath.h"
 #include "platform/PortHolders.h"
 
 namespace rotaline {
@@ -224,6 +225,20 @@ std::optional<AdapterFinding> findingFor(const QString& device, const SystemView
         }
     }
     return std::nullopt;
+}
+
+AdapterFinding judgeAssigned(const QString& device, const SystemView& view) {
+    AdapterFinding finding;
+    finding.device = finding.stableName = device;
+    const QString path = devicePath(device);
+    if (!QFileInfo::exists(path)) {
+        finding.cause = AdapterCause::Absent;
+    } else if (!isSerialLine(path)) {
+        finding.cause = AdapterCause::NotSerial;
+    } else {
+        judgeNode(finding, view.owner(QFileInfo(path).canonicalFilePath()), view);
+    }
+    return finding;
 }
 
 AdapterSurvey surveyAdapters(const SystemView& view) {
