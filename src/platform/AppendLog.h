@@ -14,6 +14,10 @@ namespace rotaline {
 // False with the system's reason in `error` when the line could not be written.
 bool appendLogLine(const QString& path, const QByteArray& line, qint64 bound, QString* error);
 
+// The per-user folder for this program's logs: $XDG_STATE_HOME/Rotaline (~/.local/state/Rotaline)
+// on Linux, %LOCALAPPDATA%\Rotaline on Windows.
+QString userLogFolder();
+
 // The log's lines, oldest first, the older file's before the newer's; a last line without its
 // line end is left out.
 QList<QByteArray> readLogLines(const QString& path);

@@ -53,11 +53,6 @@ bool writeAll(int fd, const QByteArray& bytes) {
     return true;
 }
 
-QByteArray contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 }  // namespace
 
 bool appendLogLine(const QString& path, const QByteArray& line, qint64 bound, QString* error) {
@@ -91,14 +86,12 @@ bool appendLogLine(const QString& path, const QByteArray& line, qint64 bound, QS
     return true;
 }
 
-QList<QByteArray> readLogLines(const QString& path) {
-    QList<QByteArray> lines;
-    for (const QString& file : {path + QStringLiteral(".1"), path}) {
-        QList<QByteArray> pieces = contents(file).split('\n');
-        pieces.removeLast();  // empty after a whole last line, torn otherwise
-        lines += pieces;
+QString userLogFolder() {
+    QString state = qEnvironmentVariable("XDG_STATE_HOME");
+    if (!QDir::isAbsolutePath(state)) {
+        state = QDir::homePath() + QStringLiteral("/.local/state");
     }
-    return lines;
+    return state + QStringLiteral("/Rotaline");
 }
 
 }  // namespace rotaline
