@@ -1,5 +1,10 @@
 // Programs a controller from a settings file without the window: the same steps as loading
 // the file into the programmer, so a batch of controllers can be set from one file.
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QGuiApplication>
@@ -242,6 +247,11 @@ bool outputWritten() {
 }  // namespace
 
 int main(int argc, char** argv) {
+#ifdef _WIN32
+    // The same bytes as the Linux build prints, lines ending in LF also in a file or a pipe.
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
+#endif
     const int status = run(argc, argv);
     return outputWritten() || status != 0 ? status : 2;
 }
