@@ -14,9 +14,9 @@
 #include "platform/PortResolver.h"
 #include "platform/QSettingsStore.h"
 #include "platform/QtSerialPort.h"
-#include "platform/Registry.h"
 #include "platform/SerialDevices.h"
 #include "platform/SystemLauncher.h"
+#include "platform/SystemRegistry.h"
 #include "ui/AdaptersDialog.h"
 #include "ui/FinishingDialog.h"
 #include "ui/FirstPaint.h"
@@ -39,7 +39,7 @@ struct Programmer::Parts {
     QtDialogs dialogs{&settings};
     MainForm form{link, dialogs, settings};
     SendJournal journal;
-    NoRegistry registry;
+    SystemRegistry registry;
     SystemLauncher launcher;
     QtDialogs aboutDialogs;
     MainWindow window{form};

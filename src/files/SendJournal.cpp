@@ -120,11 +120,7 @@ std::optional<JournalRecord> parseJournalLine(const QByteArray& line) {
 }
 
 QString defaultJournalPath() {
-    QString state = qEnvironmentVariable("XDG_STATE_HOME");
-    if (!QDir::isAbsolutePath(state)) {
-        state = QDir::homePath() + QStringLiteral("/.local/state");
-    }
-    return state + QStringLiteral("/Rotaline/journal");
+    return userLogFolder() + QStringLiteral("/journal");
 }
 
 std::vector<JournalRecord> readJournal(const QString& path, LogTrouble* trouble) {

@@ -36,6 +36,10 @@ struct SystemView {
     static SystemView current();
 };
 
+// Where the system keeps the records the diagnosis reads, when they cannot be read; "" when
+// they can.
+QString unreadableRecords(const SystemView& view = SystemView::current());
+
 // Each serial device and each USB device of a known chip, usable or why not; with none, one
 // finding that says why. Reads sysfs, /dev, /proc and the group database; opens no device.
 QList<AdapterFinding> diagnoseAdapters(const SystemView& view = SystemView::current());

@@ -18,6 +18,10 @@ namespace rotaline {
 // False with the reason in `error` when the line was not written.
 bool appendLogLine(const QString& path, const QByteArray& line, qint64 bound, QString* error);
 
+// The per-user folder for this program's logs: $XDG_STATE_HOME/Rotaline (~/.local/state/Rotaline)
+// on Linux, %LOCALAPPDATA%\Rotaline on Windows.
+QString userLogFolder();
+
 // What kept a log from being read whole: a file of it that could not be read and why, and a
 // file longer than its writers make one, of which only the end was read.
 struct LogTrouble {

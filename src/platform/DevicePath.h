@@ -26,4 +26,15 @@ QString devicePath(const QString& name);
 bool isSerialLine(const QString& path,
                   const QString& drivers = QStringLiteral("/proc/tty/drivers"));
 
+// The system's own port of the list's number, "COM5" for 5 on Windows; "" where the system
+// numbers none (Linux).
+QString systemPortName(int number);
+
+// Whether the device `devicePath` gave is there now.
+bool deviceExists(const QString& device);
+
+// Whether this user's rights let the device be opened; where it is there and they do, a refused
+// open means another program holds it.
+bool userMayOpen(const QString& device);
+
 }  // namespace rotaline

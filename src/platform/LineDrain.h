@@ -1,13 +1,15 @@
 #pragma once
 
+#include <QtGlobal>
 #include <atomic>
 
 #include "model/LineClock.h"
 
 namespace rotaline {
 
-// Whether the line behind `fd` has hung up (a pulled adapter, a closed pseudo-terminal).
-bool lineHungUp(int fd);
+// Whether the line behind `handle` (a descriptor, or a Windows handle) has hung up: a pulled
+// adapter, a closed pseudo-terminal.
+bool lineHungUp(qintptr handle);
 
 // The wait of a closed port for its line, run on a worker thread: the kernel must have sent
 // its queue (TIOCOUTQ) and the line clock must say the last byte has left. The kernel alone is
@@ -17,7 +19,7 @@ class LineDrain {
 public:
     enum class Outcome { Waiting, Idle, HungUp, GivenUp };
 
-    LineDrain(int fd, const LineClock& line) : fd_(fd), line_(line) {}
+    LineDrain(qintptr handle, const LineClock& line) : handle_(handle), line_(line) {}
 
     void wait();
     // From any thread: drops what is left and ends the wait.
@@ -32,9 +34,14 @@ public:
     const LineClock& line() const { return line_; }
 
 private:
-    void end(Outcome outcome, int unsent);
+    void end(Outcome outcome, int unsent) {
+        Outcome waiting = Outcome::Waiting;
+        if (outcome_.compare_exchange_strong(waiting, outcome)) {
+            unsent_ = unsent;
+        }
+    }
 
-    int fd_;
+    qintptr handle_;
     LineClock line_;
     std::atomic<bool> givenUp_{false};
     std::atomic<Outcome> outcome_{Outcome::Waiting};

@@ -27,10 +27,30 @@ bool PortResolver::isUsbAdapter(const QString& device) {
     return name.startsWith(QLatin1String("ttyUSB")) || name.startsWith(QLatin1String("ttyACM"));
 }
 
-QString PortResolver::deviceFor(int portNumber) const {
-    return store_
+namespace {
+
+QString storedDevice(const SettingsStore& store, int portNumber) {
+    return store
         .value(QLatin1String(settings::PortsSection), QStringLiteral("COM%1").arg(portNumber))
         .trimmed();
+}
+
+}  // namespace
+
+// Where the system numbers its ports as the list does, a number nobody assigned is the system's
+// port of that number, unless another number was given that port.
+QString PortResolver::deviceFor(int portNumber) const {
+    const QString assigned = storedDevice(store_, portNumber);
+    const QString own = systemPortName(portNumber);
+    if (!assigned.isEmpty() || own.isEmpty()) {
+        return assigned;
+    }
+    for (int n = 1; n <= PortCount; ++n) {
+        if (storedDevice(store_, n) == own) {
+            return {};
+        }
+    }
+    return own;
 }
 
 Assignment PortResolver::assignmentOf(int portNumber) const {
@@ -51,7 +71,7 @@ QString PortResolver::describe(int portNumber) const {
 
 bool PortResolver::isPresent(int portNumber) const {
     const QString device = deviceFor(portNumber);
-    return !device.isEmpty() && QFileInfo::exists(devicePath(device));
+    return !device.isEmpty() && deviceExists(devicePath(device));
 }
 
 int PortResolver::portOf(const QString& stableName) const {

@@ -1,6 +1,6 @@
 #include "platform/QtSerialPort.h"
 
-#include <QFileInfo>
+#include <QHash>
 #include <QTimer>
 #include <algorithm>
 #include <optional>
@@ -16,25 +16,26 @@ namespace {
 
 constexpr std::chrono::seconds StuckMargin{2};
 
-std::optional<QSerialPort::Parity> parityOf(const QString& letter) {
-    static const QHash<QString, QSerialPort::Parity> parities{{"n", QSerialPort::NoParity},
-                                                              {"e", QSerialPort::EvenParity},
-                                                              {"o", QSerialPort::OddParity},
-                                                              {"m", QSerialPort::MarkParity},
-                                                              {"s", QSerialPort::SpaceParity}};
+std::optional<SystemSerialPort::Parity> parityOf(const QString& letter) {
+    static const QHash<QString, SystemSerialPort::Parity> parities{
+        {"n", SystemSerialPort::NoParity},
+        {"e", SystemSerialPort::EvenParity},
+        {"o", SystemSerialPort::OddParity},
+        {"m", SystemSerialPort::MarkParity},
+        {"s", SystemSerialPort::SpaceParity}};
     const auto it = parities.find(letter.toLower());
     return it == parities.end() ? std::nullopt : std::optional(*it);
 }
 
-std::optional<QSerialPort::StopBits> stopBitsOf(const QString& text) {
+std::optional<SystemSerialPort::StopBits> stopBitsOf(const QString& text) {
     if (text == QLatin1String("1")) {
-        return QSerialPort::OneStop;
+        return SystemSerialPort::OneStop;
     }
     if (text == QLatin1String("1.5")) {
-        return QSerialPort::OneAndHalfStop;
+        return SystemSerialPort::OneAndHalfStop;
     }
     if (text == QLatin1String("2")) {
-        return QSerialPort::TwoStop;
+        return SystemSerialPort::TwoStop;
     }
     return std::nullopt;
 }
@@ -55,7 +56,7 @@ std::optional<LineParameters> parseLineSettings(const QString& settings) {
     if (!baudOk || baud <= 0 || !bitsOk || bits < 5 || bits > 8 || !parity || !stop) {
         return std::nullopt;
     }
-    return LineParameters{baud, *parity, static_cast<QSerialPort::DataBits>(bits), *stop};
+    return LineParameters{baud, *parity, static_cast<SystemSerialPort::DataBits>(bits), *stop};
 }
 
 QtSerialPort::QtSerialPort(Resolver resolve, QObject* parent)
@@ -75,13 +76,13 @@ QtSerialPort::~QtSerialPort() {
     }
 }
 
-void QtSerialPort::listenTo(QSerialPort& port) {
-    connect(&port, &QSerialPort::readyRead, this, [this] {
+void QtSerialPort::listenTo(SystemSerialPort& port) {
+    connect(&port, &SystemSerialPort::readyRead, this, [this] {
         if (threshold_ > 0) {
             emit commEvent(CommEvent::DataReceived);
         }
     });
-    connect(&port, &QSerialPort::errorOccurred, this, &QtSerialPort::onError);
+    connect(&port, &SystemSerialPort::errorOccurred, this, &QtSerialPort::onError);
 }
 
 bool QtSerialPort::fail(PortProblem problem, const QString& why) {
@@ -135,7 +136,7 @@ bool QtSerialPort::open() {
         error_.clear();
         return true;
     }
-    if (!QFileInfo::exists(device_)) {
+    if (!deviceExists(device_)) {
         fail(isRunning(QStringLiteral("brltty")) ? PortProblem::TakenByBrltty : PortProblem::Absent,
              QStringLiteral("%1 does not exist.").arg(device_));
         finding_ = findingFor(device_);
@@ -180,12 +181,11 @@ bool QtSerialPort::open() {
 }
 
 bool QtSerialPort::failOpen(const QString& device, bool holderUnseen) {
-    const QFileInfo info(device);
     switch (port_->error()) {
-        case QSerialPort::DeviceNotFoundError:
+        case SystemSerialPort::DeviceNotFoundError:
             return fail(PortProblem::Absent, QStringLiteral("%1 does not exist.").arg(device));
-        case QSerialPort::PermissionError:
-            if (!info.isReadable() || !info.isWritable()) {
+        case SystemSerialPort::PermissionError:
+            if (!userMayOpen(device)) {
                 return fail(PortProblem::PermissionDenied,
                             QStringLiteral("You may not use %1.").arg(device));
             }
@@ -206,7 +206,7 @@ bool QtSerialPort::applySettings() {
     const std::optional<LineParameters> line = parseLineSettings(settings_);
     return line && port_->setBaudRate(line->baud) && port_->setParity(line->parity) &&
            port_->setDataBits(line->dataBits) && port_->setStopBits(line->stopBits) &&
-           port_->setFlowControl(QSerialPort::NoFlowControl);
+           port_->setFlowControl(SystemSerialPort::NoFlowControl);
 }
 
 void QtSerialPort::close() {
@@ -219,7 +219,8 @@ void QtSerialPort::close() {
 }
 
 void QtSerialPort::startDraining() {
-    std::unique_ptr<QSerialPort> closing = std::exchange(port_, std::make_unique<QSerialPort>());
+    std::unique_ptr<SystemSerialPort> closing =
+        std::exchange(port_, std::make_unique<SystemSerialPort>());
     closing->disconnect(this);
     listenTo(*port_);
     auto drain = std::make_shared<LineDrain>(closing->handle(), line_);
@@ -341,8 +342,9 @@ bool QtSerialPort::write(const QByteArray& bytes) {
 }
 
 bool QtSerialPort::deviceLost() const {
-    return !port_->isOpen() || port_->error() == QSerialPort::ResourceError ||
-           port_->error() == QSerialPort::ReadError || port_->error() == QSerialPort::WriteError;
+    return !port_->isOpen() || port_->error() == SystemSerialPort::ResourceError ||
+           port_->error() == SystemSerialPort::ReadError ||
+           port_->error() == SystemSerialPort::WriteError;
 }
 
 // A port left open on a vanished device would report it over and over; what was on its line
@@ -362,7 +364,7 @@ bool QtSerialPort::failLost() {
 // The kernel's queue is full and the line has not hung up: the adapter takes nothing more.
 bool QtSerialPort::failStuck() {
     const int unsent = line_.bytesLeft() + static_cast<int>(port_->bytesToWrite());
-    port_->clear(QSerialPort::Output);
+    port_->clear(SystemSerialPort::Output);
     written_ = false;
     close();
     fail(PortProblem::Stuck, QStringLiteral("%1 takes no more bytes.").arg(device_));
@@ -371,16 +373,16 @@ bool QtSerialPort::failStuck() {
 }
 
 bool QtSerialPort::hungUp() const {
-    return lineHungUp(static_cast<int>(port_->handle()));
+    return lineHungUp(port_->handle());
 }
 
 // An unplugged adapter hangs the line up: every read then fails at once, over and over, so
 // a read error closes the port like a vanished device.
-void QtSerialPort::onError(QSerialPort::SerialPortError error) {
-    if (error == QSerialPort::NoError) {
+void QtSerialPort::onError(SystemSerialPort::SerialPortError error) {
+    if (error == SystemSerialPort::NoError) {
         return;
     }
-    if (error == QSerialPort::ResourceError || error == QSerialPort::ReadError) {
+    if (error == SystemSerialPort::ResourceError || error == SystemSerialPort::ReadError) {
         QTimer::singleShot(0, this, [this, error] {
             if (port_->isOpen() && port_->error() == error) {
                 failLost();

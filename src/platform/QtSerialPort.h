@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QSerialPort>
 #include <QThread>
 #include <functional>
 #include <memory>
@@ -12,21 +11,22 @@
 #include "platform/DevicePath.h"
 #include "platform/LineDrain.h"
 #include "platform/SerialPort.h"
+#include "platform/SystemSerialPort.h"
 
 namespace rotaline {
 
 struct LineParameters {
     qint32 baud;
-    QSerialPort::Parity parity;
-    QSerialPort::DataBits dataBits;
-    QSerialPort::StopBits stopBits;
+    SystemSerialPort::Parity parity;
+    SystemSerialPort::DataBits dataBits;
+    SystemSerialPort::StopBits stopBits;
 };
 
 // "300,e,8,1": baud, parity (n, e, o, m, s), data bits (5..8), stop bits (1, 1.5, 2).
 std::optional<LineParameters> parseLineSettings(const QString& settings);
 
-// The serial port on QSerialPort. The port number is resolved to a device at every open; a
-// relative name is one under /dev.
+// The serial port on QSerialPort, or its stand-in. The port number is resolved to a device at every
+// open; a relative name is one under /dev.
 class QtSerialPort : public SerialPort {
     Q_OBJECT
 public:
@@ -51,7 +51,7 @@ public:
     QString device() const override { return device_; }
     std::optional<PortHolder> holder() const override { return holder_; }
     std::optional<AdapterFinding> finding() const override { return finding_; }
-    const QSerialPort& port() const { return *port_; }
+    const SystemSerialPort& port() const { return *port_; }
     bool isDraining() const override { return !draining_.empty(); }
     void abandonDraining() override;
 
@@ -64,9 +64,9 @@ private:
     bool deviceLost() const;
     Assignment resolveDevice() const;
     bool applySettings();
-    void onError(QSerialPort::SerialPortError error);
+    void onError(SystemSerialPort::SerialPortError error);
     void notifyIfWaiting();
-    void listenTo(QSerialPort& port);
+    void listenTo(SystemSerialPort& port);
     void startDraining();
     void finishDraining(QThread* worker);
     void giveUpStuck(QThread* worker);
@@ -75,7 +75,7 @@ private:
     // A port closed with bytes still on the line: a worker waits for them to leave, then the
     // port closes here. A line that takes nothing is given up two seconds after its line time.
     struct Draining {
-        std::unique_ptr<QSerialPort> port;
+        std::unique_ptr<SystemSerialPort> port;
         QString device;
         QThread* worker;
         std::shared_ptr<LineDrain> drain;
@@ -88,7 +88,7 @@ private:
     static PortProblem drainFailure(const Draining& draining);
 
     Resolver resolve_;
-    std::unique_ptr<QSerialPort> port_ = std::make_unique<QSerialPort>();
+    std::unique_ptr<SystemSerialPort> port_ = std::make_unique<SystemSerialPort>();
     bool written_ = false;  // since the port was opened
     std::vector<Draining> draining_;
     std::vector<Worker> workers_;

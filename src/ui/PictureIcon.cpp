@@ -2,7 +2,6 @@
 
 #include <QIconEngine>
 #include <QPainter>
-#include <QSvgRenderer>
 #include <memory>
 
 #include "ui/PictureWidget.h"
@@ -17,7 +16,7 @@ public:
 
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override {
         if (!renderer_) {
-            renderer_ = std::make_shared<QSvgRenderer>(pictureFile(picture_));
+            renderer_ = std::make_shared<PictureRenderer>(pictureFile(picture_));
         }
         painter->setRenderHint(QPainter::Antialiasing);
         renderer_->render(painter, rect);
@@ -28,7 +27,7 @@ public:
 
 private:
     QString picture_;
-    std::shared_ptr<QSvgRenderer> renderer_;
+    std::shared_ptr<PictureRenderer> renderer_;
 };
 
 }  // namespace

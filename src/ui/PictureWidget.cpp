@@ -6,7 +6,7 @@
 namespace rotaline {
 
 QString pictureFile(const QString& picture) {
-    return QStringLiteral(":/pictures/") + picture + QStringLiteral(".svg");
+    return QStringLiteral(":/pictures/") + picture + QLatin1String(PictureSuffix);
 }
 
 PictureWidget::PictureWidget(const QString& picture, QWidget* parent)
@@ -20,7 +20,7 @@ void PictureWidget::mouseReleaseEvent(QMouseEvent* event) {
 
 void PictureWidget::paintEvent(QPaintEvent*) {
     if (!renderer_) {
-        renderer_ = std::make_unique<QSvgRenderer>(pictureFile(picture_));
+        renderer_ = std::make_unique<PictureRenderer>(pictureFile(picture_));
     }
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);

@@ -1,8 +1,9 @@
 #pragma once
 
-#include <QSvgRenderer>
 #include <QWidget>
 #include <memory>
+
+#include "ui/PictureRenderer.h"
 
 namespace rotaline {
 
@@ -26,7 +27,7 @@ protected:
 
 private:
     QString picture_;
-    std::unique_ptr<QSvgRenderer> renderer_;
+    std::unique_ptr<PictureRenderer> renderer_;
 };
 
 }  // namespace rotaline

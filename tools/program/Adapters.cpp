@@ -1,6 +1,5 @@
 #include "program/Adapters.h"
 
-#include <QDir>
 #include <cstdio>
 
 #include "platform/AdapterDiagnosis.h"
@@ -13,9 +12,8 @@ namespace rotaline {
 
 int runAdaptersCommand(const Request& request) {
     const SystemView view = SystemView::current();
-    const QString ttys = view.folders.sys + QStringLiteral("/class/tty");
-    if (!QDir(ttys).exists()) {
-        std::fprintf(stderr, "rotaline-program: %s cannot be read\n", qPrintable(ttys));
+    if (const QString records = unreadableRecords(view); !records.isEmpty()) {
+        std::fprintf(stderr, "rotaline-program: %s cannot be read\n", qPrintable(records));
         return 2;
     }
     QList<AdapterFinding> findings = diagnoseAdapters(view);

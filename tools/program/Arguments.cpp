@@ -15,6 +15,13 @@ namespace rotaline {
 
 namespace {
 
+// Windows has neither: a regular file's open waits for nothing there, and no child inherits it.
+#ifdef O_CLOEXEC
+constexpr int ReadFlags = O_RDONLY | O_NONBLOCK | O_CLOEXEC;
+#else
+constexpr int ReadFlags = O_RDONLY | O_BINARY;
+#endif
+
 struct Choice {
     const char* option;
     const char* what;  // as in: "xml" is not a format
@@ -202,7 +209,7 @@ QString fileProblem(const QString& path) {
     if (!S_ISREG(status.st_mode)) {
         return QStringLiteral("is not a regular file");
     }
-    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const int fd = ::open(name.constData(), ReadFlags);
     if (fd < 0) {
         return QStringLiteral("cannot be read: ") + QString::fromLocal8Bit(std::strerror(errno));
     }

@@ -2,6 +2,9 @@
 
 #include <fcntl.h>
 #include <unistd.h>
+#ifdef _WIN32
+#include <io.h>
+#endif
 
 #include <cerrno>
 
@@ -15,11 +18,19 @@ bool closed = false;  // when the program started
 }  // namespace
 
 void guardOutput() {
+#ifdef _WIN32
+    if (::_get_osfhandle(STDOUT_FILENO) >= 0) {
+        return;
+    }
+    closed = true;
+    const int null = ::open("NUL", O_WRONLY);
+#else
     if (::fcntl(STDOUT_FILENO, F_GETFD) >= 0 || errno != EBADF) {
         return;
     }
     closed = true;
     const int null = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+#endif
     if (null >= 0 && null != STDOUT_FILENO) {
         ::dup2(null, STDOUT_FILENO);
         ::close(null);

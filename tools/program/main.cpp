@@ -1,5 +1,10 @@
 // Programs a controller from a settings file without the window: the same steps as loading
 // the file into the programmer, so a batch of controllers can be set from one file.
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QGuiApplication>
@@ -241,6 +246,11 @@ int run(int argc, char** argv) {
 // What was printed must reach its file, and a record the journal: a full disk or a closed output
 // is trouble whatever the mode, said in the system's words.
 int main(int argc, char** argv) {
+#ifdef _WIN32
+    // The same bytes as the Linux build prints, lines ending in LF also in a file or a pipe.
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
+#endif
     guardOutput();
     int status = run(argc, argv);
     if (journalNotWritten && status == 0) {

@@ -167,6 +167,11 @@ SystemView SystemView::current() {
     return view;
 }
 
+QString unreadableRecords(const SystemView& view) {
+    const QString ttys = view.folders.sys + QStringLiteral("/class/tty");
+    return QDir(ttys).exists() ? QString() : ttys;
+}
+
 QList<AdapterFinding> diagnoseAdapters(const SystemView& view) {
     const QString sys = QDir(view.folders.sys).canonicalPath();
     QList<AdapterFinding> findings;

@@ -181,4 +181,12 @@ QList<QByteArray> readLogLines(const QString& path, qint64 bound, LogTrouble* tr
     return lines;
 }
 
+QString userLogFolder() {
+    QString state = qEnvironmentVariable("XDG_STATE_HOME");
+    if (!QDir::isAbsolutePath(state)) {
+        state = QDir::homePath() + QStringLiteral("/.local/state");
+    }
+    return state + QStringLiteral("/Rotaline");
+}
+
 }  // namespace rotaline

@@ -32,6 +32,19 @@ QString devicePath(const QString& name) {
     return canonical.isEmpty() ? QDir::cleanPath(absolute) : canonical;
 }
 
+QString systemPortName(int) {
+    return {};
+}
+
+bool deviceExists(const QString& device) {
+    return QFileInfo::exists(device);
+}
+
+bool userMayOpen(const QString& device) {
+    const QFileInfo info(device);
+    return info.isReadable() && info.isWritable();
+}
+
 bool isSerialLine(const QString& path, const QString& drivers) {
     struct stat st {};
     if (::stat(QFile::encodeName(path).constData(), &st) != 0 || !S_ISCHR(st.st_mode)) {

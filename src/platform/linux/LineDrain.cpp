@@ -19,8 +19,8 @@ int kernelQueue(int fd) {
 
 }  // namespace
 
-bool lineHungUp(int fd) {
-    pollfd state{fd, 0, 0};
+bool lineHungUp(qintptr handle) {
+    pollfd state{static_cast<int>(handle), 0, 0};
     return ::poll(&state, 1, 0) > 0 && (state.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0;
 }
 
@@ -28,21 +28,22 @@ bool lineHungUp(int fd) {
 // of that very descriptor ends: a released or given-up wait then ends within a slice. On a
 // hang-up the kernel throws away what it held.
 void LineDrain::wait() {
+    const int fd = static_cast<int>(handle_);
     for (;;) {
         const auto now = LineClock::Clock::now();
         if (givenUp_) {
             return;
         }
-        if (lineHungUp(fd_)) {
+        if (lineHungUp(fd)) {
             return end(Outcome::HungUp, line_.bytesLeft(now));
         }
-        if (!line_.isBusy(now) && kernelQueue(fd_) == 0) {
+        if (!line_.isBusy(now) && kernelQueue(fd) == 0) {
             return end(Outcome::Idle, 0);
         }
         const auto left =
             std::chrono::ceil<std::chrono::milliseconds>(std::max<LineClock::Clock::duration>(
                 line_.timeLeft(now), std::chrono::milliseconds(1)));
-        pollfd state{fd_, 0, 0};
+        pollfd state{fd, 0, 0};
         ::poll(&state, 1, static_cast<int>(std::min<long long>(left.count(), SliceMilliseconds)));
     }
 }
@@ -51,15 +52,9 @@ void LineDrain::giveUp() {
     if (givenUp_.exchange(true)) {
         return;
     }
-    end(Outcome::GivenUp, std::max(line_.bytesLeft(), kernelQueue(fd_)));
-    ::tcflush(fd_, TCOFLUSH);
-}
-
-void LineDrain::end(Outcome outcome, int unsent) {
-    Outcome waiting = Outcome::Waiting;
-    if (outcome_.compare_exchange_strong(waiting, outcome)) {
-        unsent_ = unsent;
-    }
+    const int fd = static_cast<int>(handle_);
+    end(Outcome::GivenUp, std::max(line_.bytesLeft(), kernelQueue(fd)));
+    ::tcflush(fd, TCOFLUSH);
 }
 
 }  // namespace rotaline

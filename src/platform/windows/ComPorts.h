@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace rotaline {
+
+// The COM ports the serial drivers have made, as the registry's device map lists them
+// ("COM1", "COM23"), in number order.
+QStringList comPortsPresent();
+
+// "COM23" for "COM23", "com23" and "\\.\COM23"; any other name without the "\\.\" before it.
+QString comPortName(const QString& name);
+
+// The number of "COM23", or 0 for a name of no COM port.
+int comNumber(const QString& name);
+
+}  // namespace rotaline

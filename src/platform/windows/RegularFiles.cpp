@@ -1,0 +1,189 @@
+#include "files/RegularFiles.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QRandomGenerator>
+#include <QRegularExpression>
+#include <array>
+
+#include "platform/windows/Handle.h"
+#include "platform/windows/SystemError.h"
+
+namespace rotaline {
+
+namespace {
+
+constexpr DWORD ReadPiece = 64 * 1024;
+constexpr int CopyLetters = 6;
+constexpr int CopyAttempts = 100;
+
+// ".NAME.rotaline-" before the six letters of a copy of the file named `name`.
+QString copyPrefix(const QString& name) {
+    return QLatin1Char('.') + name + QStringLiteral(".rotaline-");
+}
+
+// A regular file: no folder, no device (CON, a COM port), no pipe.
+bool isRegular(HANDLE file) {
+    BY_HANDLE_FILE_INFORMATION info{};
+    return GetFileType(file) == FILE_TYPE_DISK && GetFileInformationByHandle(file, &info) &&
+           (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+bool writeAll(HANDLE file, const QByteArray& bytes) {
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        DWORD written = 0;
+        const auto piece = static_cast<DWORD>(std::min<qsizetype>(bytes.size() - done, ReadPiece));
+        if (!WriteFile(file, bytes.constData() + done, piece, &written, nullptr) || written == 0) {
+            return false;
+        }
+        done += written;
+    }
+    return true;
+}
+
+// A new file beside the target, held open without sharing while it is written, so that no
+// sweep removes it meanwhile; gone again unless it was moved onto the target.
+class Companion {
+public:
+    explicit Companion(const QString& target) {
+        const QFileInfo info(target);
+        static constexpr char Letters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+        for (int attempt = 0; attempt < CopyAttempts && !file_.valid(); ++attempt) {
+            QString letters;
+            for (int n = 0; n < CopyLetters; ++n) {
+                letters += QLatin1Char(Letters[QRandomGenerator::global()->bounded(36)]);
+            }
+            name_ = QDir::toNativeSeparators(info.absolutePath() + QLatin1Char('/') +
+                                             copyPrefix(info.fileName()) + letters);
+            file_.reset(CreateFileW(wide(name_), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr));
+            if (!file_.valid() && GetLastError() != ERROR_FILE_EXISTS) {
+                break;
+            }
+        }
+        error_ = file_.valid() ? QString() : lastSystemMessage();
+    }
+    ~Companion() {
+        file_.close();
+        if (!error_.isEmpty() || !moved_) {
+            DeleteFileW(wide(name_));
+        }
+    }
+    Companion(const Companion&) = delete;
+    Companion& operator=(const Companion&) = delete;
+
+    const QString& error() const { return error_; }
+
+    // The whole content on the disk, then the copy in the target's place: ReplaceFileW keeps
+    // the target's attributes and permissions, and a new file is moved into place.
+    QString putInPlaceOf(const QString& target, bool exists, const QByteArray& bytes) {
+        if (!writeAll(file_.get(), bytes) || !FlushFileBuffers(file_.get())) {
+            return lastSystemMessage();
+        }
+        if (!file_.close()) {
+            return lastSystemMessage();
+        }
+        const QString native = QDir::toNativeSeparators(target);
+        moved_ = exists ? ReplaceFileW(wide(native), wide(name_), nullptr,
+                                       REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr) ||
+                              MoveFileExW(wide(name_), wide(native),
+                                          MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)
+                        : MoveFileExW(wide(name_), wide(native), MOVEFILE_WRITE_THROUGH);
+        return moved_ ? QString() : lastSystemMessage();
+    }
+
+private:
+    QString name_;
+    Handle file_{INVALID_HANDLE_VALUE};
+    QString error_;
+    bool moved_ = false;
+};
+
+}  // namespace
+
+// A copy a running save holds cannot be removed: it is open without sharing.
+void sweepStaleCopies(const QString& path) {
+    const QFileInfo info(path);
+    if (info.fileName().isEmpty()) {
+        return;
+    }
+    const QDir folder = info.absoluteDir();
+    const QString prefix = copyPrefix(info.fileName());
+    static const QRegularExpression letters(QStringLiteral("^[a-z0-9]{%1}$").arg(CopyLetters));
+    for (const QString& entry :
+         folder.entryList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks)) {
+        if (entry.startsWith(prefix) && letters.match(entry.mid(prefix.size())).hasMatch()) {
+            DeleteFileW(wide(QDir::toNativeSeparators(folder.filePath(entry))));
+        }
+    }
+}
+
+bool readRegularFile(const QString& path, qint64 limit,
+                     const std::function<bool(const char* bytes, qsizetype size)>& take) {
+    if (!QFileInfo(path).isFile()) {
+        return false;
+    }
+    const Handle file(CreateFileW(wide(QDir::toNativeSeparators(path)), GENERIC_READ,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    LARGE_INTEGER size{};
+    if (!file.valid() || !isRegular(file.get()) || !GetFileSizeEx(file.get(), &size) ||
+        size.QuadPart > limit) {
+        return false;
+    }
+    std::array<char, ReadPiece> piece;
+    for (qint64 total = 0;;) {
+        DWORD read = 0;
+        if (!ReadFile(file.get(), piece.data(), ReadPiece, &read, nullptr)) {
+            return false;
+        }
+        total += read;
+        if (total > limit) {
+            return false;
+        }
+        if (read == 0 || !take(piece.data(), read)) {
+            return true;
+        }
+    }
+}
+
+// Files with other hard links lose them, as with every program that saves through a copy.
+bool replaceFileContents(const QString& path, const QByteArray& bytes, QString* error) {
+    sweepStaleCopies(path);
+    const QFileInfo info(path);
+    const QString target = info.isSymLink() ? info.canonicalFilePath() : info.absoluteFilePath();
+    const DWORD attributes = GetFileAttributesW(wide(QDir::toNativeSeparators(target)));
+    const DWORD missing = attributes == INVALID_FILE_ATTRIBUTES ? GetLastError() : 0;
+    const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
+    if (exists && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+        *error = QStringLiteral("It is a folder.");
+        return false;
+    }
+    if (exists && (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
+        *error = QStringLiteral("It is read-only.");
+        return false;
+    }
+    if (exists) {
+        const Handle existing(CreateFileW(wide(QDir::toNativeSeparators(target)), 0,
+                                          FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                          nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!existing.valid() || !isRegular(existing.get())) {
+            *error = existing.valid() ? QStringLiteral("It is not a regular file.")
+                                      : lastSystemMessage();
+            return false;
+        }
+    } else if (info.isSymLink() || missing != ERROR_FILE_NOT_FOUND) {
+        *error = systemMessage(missing);
+        return false;
+    }
+    Companion copy(target);
+    if (!copy.error().isEmpty()) {
+        *error = copy.error();
+        return false;
+    }
+    *error = copy.putInPlaceOf(target, exists, bytes);
+    return error->isEmpty();
+}
+
+}  // namespace rotaline
