@@ -1,10 +1,9 @@
 #include "platform/AppendLog.h"
 
-#include <algorithm>
-
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <algorithm>
 
 #include "platform/windows/Handle.h"
 #include "platform/windows/SystemError.h"
