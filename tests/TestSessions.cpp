@@ -55,9 +55,14 @@ class TestSessions : public QObject {
 private slots:
     void sessionsGiveTheirTranscripts_data() {
         QTest::addColumn<QString>("path");
-        const QDir sessions(QStringLiteral(TEST_DATA "/sessions"));
-        for (const QString& name : sessions.entryList({"*.txt"}, QDir::Files, QDir::Name)) {
-            QTest::newRow(qPrintable(name)) << sessions.filePath(name);
+        QStringList folders{QStringLiteral(TEST_DATA "/sessions")};
+#ifdef Q_OS_LINUX
+        folders << QStringLiteral(TEST_DATA "/sessions/linux");  // Linux's own files (/proc)
+#endif
+        for (const QDir sessions : folders) {
+            for (const QString& name : sessions.entryList({"*.txt"}, QDir::Files, QDir::Name)) {
+                QTest::newRow(qPrintable(name)) << sessions.filePath(name);
+            }
         }
     }
     void sessionsGiveTheirTranscripts() {

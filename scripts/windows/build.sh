@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds Rotaline for 64-bit Windows on Debian 12 and writes into build-windows/dist/ the portable
-# zip and the setup program. Qt is built once into a cache outside the tree, keyed by its recipe
-# (ROTALINE_QT_CACHE, by default ~/.cache/rotaline); later runs reuse it.
+# zip and the setup program. Qt is built once into a cache outside the tree (ROTALINE_QT_CACHE, by
+# default ~/.cache/rotaline) and reused while its recipe (qt-recipe.sh and the toolchain file) is
+# the one it was built from.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 here=scripts/windows
@@ -10,9 +11,9 @@ source "$here/qt-recipe.sh"
 bash scripts/install-packages.sh cmake ninja-build g++-mingw-w64-x86-64-posix dpkg-dev xz-utils \
     qt6-base-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n librsvg2-bin nsis zip
 
-key=$(cat "$here/qt-recipe.sh" "$here/mingw-w64.cmake" | sha256sum | cut -c1-12)
+recipe=$(cat "$here/qt-recipe.sh" "$here/mingw-w64.cmake" | sha256sum | cut -c1-16)
 cache=${ROTALINE_QT_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/rotaline}
-qt="$cache/qt-$qt_version-mingw-$key"
+qt="$cache/qt-$qt_version-mingw"
 
 # apt-get source needs the archive's source index beside the binary one.
 source_index() {
@@ -30,7 +31,7 @@ source_index() {
 }
 
 build_qt() {
-    local work="$cache/work-$key"
+    local work="$cache/work"
     rm -rf "$work" "$qt"
     mkdir -p "$work/download"
     source_index
@@ -42,10 +43,10 @@ build_qt() {
     cmake --build "$work/build"
     cmake --install "$work/build"
     rm -rf "$work"
-    touch "$qt/.complete"
+    echo "$recipe" >"$qt/.recipe"
 }
 
-if [ -f "$qt/.complete" ]; then
+if [ "$(cat "$qt/.recipe" 2>/dev/null)" = "$recipe" ]; then
     echo "Qt $qt_version for Windows: $qt (cached)"
 else
     echo "Qt $qt_version for Windows: building into $qt"

@@ -3,7 +3,8 @@
 # Qt libraries and plugins they load, the MinGW runtime, Qt's own catalogues), then writes
 # DIST/Rotaline-VERSION-windows-x64.zip and DIST/Rotaline-VERSION-setup.exe.
 set -euo pipefail
-qt=$1 build=$2 dist=$3
+qt=$1 build=$2
+dist=$(mkdir -p "$3" && cd "$3" && pwd)
 top=$(cd "$(dirname "$0")/../.." && pwd)
 version=$(sed -n 's/^project(Rotaline VERSION \([0-9.]*\).*/\1/p' "$top/CMakeLists.txt")
 name="Rotaline-$version-windows-x64"

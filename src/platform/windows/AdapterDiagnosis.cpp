@@ -92,6 +92,19 @@ std::optional<AdapterFinding> findingFor(const QString& device, const SystemView
     return std::nullopt;
 }
 
+// Windows names no holder and lets every user open a port: there, or not a serial line.
+AdapterFinding judgeAssigned(const QString& device, const SystemView&) {
+    AdapterFinding finding;
+    finding.device = finding.stableName = device;
+    const QString path = devicePath(device);
+    if (!deviceExists(path)) {
+        finding.cause = AdapterCause::Absent;
+    } else if (!isSerialLine(path)) {
+        finding.cause = AdapterCause::NotSerial;
+    }
+    return finding;
+}
+
 // Windows lets every user open the serial ports.
 GroupStanding dialoutStanding(const SystemView&) {
     return GroupStanding::Member;

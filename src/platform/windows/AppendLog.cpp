@@ -33,7 +33,7 @@ HANDLE openRegular(const QString& name, DWORD access, DWORD disposition, LONGLON
     } else if (info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) {
         *error = QStringLiteral("It is a symbolic link.");
     } else if (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-        *error = systemMessage(ERROR_DIRECTORY_NOT_SUPPORTED);
+        *error = QStringLiteral("Is a directory");
     } else {
         *size = (static_cast<LONGLONG>(info.nFileSizeHigh) << 32) | info.nFileSizeLow;
         return file.release();

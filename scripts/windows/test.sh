@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Builds the Windows leg (build.sh) and tests it under Wine: the setup program installed and
+# uninstalled silently; the portable programs against the Linux build of the same source, end to
+# end through a COM port mapped to a pseudo-terminal; then the suite's portable tests, with Wine
+# as CTest's emulator, so that CTest's summary closes the run.
+set -euo pipefail
+cd "$(dirname "$0")/../.."
+bash scripts/install-packages.sh wine64
+bash scripts/windows/build.sh
+bash scripts/setup.sh rotaline-program rotaline-virtual-controller
+dist=build-windows/dist
+bash tests/windows/setup-program.sh "$(ls "$dist"/Rotaline-*-setup.exe)"
+bash tests/windows/end-to-end.sh build "$(ls -d "$dist"/Rotaline-*-windows-x64/)" \
+    tests/data/{airplane,boat,car,helicopter,small-car}.esc
+ctest --test-dir build-windows/build --output-on-failure --timeout 300
