@@ -183,7 +183,7 @@ private slots:
         QVERIFY(f.port.written().isEmpty());
         QFile described(QStringLiteral(TEST_DATA "/") + name + QStringLiteral(".txt"));
         QVERIFY(described.open(QIODevice::ReadOnly));
-        QCOMPARE(describedLines(describeSettings(f.form, fileBlock(path))).join('\n') + '\n',
+        QCOMPARE(describedLines(describeSettings(f.form, f.form.block())).join('\n') + '\n',
                  QString::fromUtf8(described.readAll()));
         QSet<int> sent;
         for (const DecodedMessage& m :
