@@ -391,35 +391,59 @@ private slots:
         QVERIFY(records.size() > std::size_t(JournalFileBound / line));
     }
 
-    // The window's export and the tool's sheet are one sheet of one page; every setting in use
-    // is on it, and it stays inside the printable area of A4 and Letter (15 mm from each edge),
-    // also with a file name longer than the page is wide.
-    void sheetHoldsEverySettingInUseInsideThePrintableArea_data() {
+    // The sheet names the file only while the window shows it unchanged. A name given without an
+    // extension is a PDF's; a file of that name is asked about first; the status bar says where
+    // the sheet went. The window's export and the tool's sheet are one sheet of one page; every
+    // setting in use is on it, and it stays inside the printable area of A4 and Letter (15 mm
+    // from each edge), also with a file name longer than the page is wide.
+    void theSheetNamesTheFileHoldsEverySettingAndFitsThePage_data() {
         QTest::addColumn<bool>("chinese");
         QTest::addColumn<int>("size");  // a QPageSize::PageSizeId
         QTest::newRow("English, A4") << false << int(QPageSize::A4);
         QTest::newRow("Chinese, Letter") << true << int(QPageSize::Letter);
     }
-    void sheetHoldsEverySettingInUseInsideThePrintableArea() {
+    void theSheetNamesTheFileHoldsEverySettingAndFitsThePage() {
         QFETCH(bool, chinese);
         QFETCH(int, size);
         if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) {
             QSKIP("pdftotext (poppler-utils) is not installed");
         }
+        FormFixture f(FormFixture::Start::Loaded);
+        MainWindow mainWindow(f.form);
+        SheetCommands commands(f.form, f.dialogs, &mainWindow, journal());
+        mainWindow.setSheetCommands(&commands);
         const QString file = QStringLiteral(TEST_DATA "/car.esc");
+        f.form.OpenSettingsFile(file);
+        const auto named = [&commands] { return commands.sheet()->facts.first(); };
+        QCOMPARE(named(), "Settings file: " + file);
+        const int brake = f.options("OptionBrake").selected();
+        f.options("OptionBrake").select(brake == 0 ? 1 : 0);
+        QCOMPARE(named(), "Settings file: " + file + ", changed since saved");
+        f.options("OptionBrake").select(brake);
+        QCOMPARE(named(), "Settings file: " + file);
+
+        const QString sheet = state_.filePath("sheet");
+        QFile::remove(sheet + ".pdf");
+        f.dialogs.nextFileName(sheet);
+        commands.exportPdf();
+        QVERIFY(QFileInfo(sheet + ".pdf").size() > 0 && !QFile::exists(sheet));
+        QCOMPARE(mainWindow.lineText()->wholeText(), "Setup sheet saved to " + sheet + ".pdf");
+        f.dialogs.nextFileName(sheet);
+        f.dialogs.nextAnswer(Dialogs::Answer::No);
+        QVERIFY(QFile(sheet + ".pdf").open(QIODevice::WriteOnly));
+        commands.exportPdf();
+        QCOMPARE(f.dialogs.texts(), {"sheet.pdf already exists.\nDo you want to replace it?"});
+        QCOMPARE(QFileInfo(sheet + ".pdf").size(), 0);
+
         const QString lang = chinese ? "zh" : "en";
         const QString tool = state_.filePath("tool.pdf"), window = state_.filePath("window.pdf");
         run(PROGRAM_TOOL, {"--sheet", tool, "--lang", lang, file});
-        FormFixture f(FormFixture::Start::Loaded);
         if (chinese) {
             f.switchToChinese();
+            f.form.OpenSettingsFile(file);
         }
-        f.form.OpenSettingsFile(file);
-        SheetCommands commands(f.form, f.dialogs, nullptr, journal());
-        commands.setFile(file, false);
         f.dialogs.nextFileName(window);
         commands.exportPdf();
-
         QVERIFY(run("pdfinfo", {tool}).out.contains(QRegularExpression("Pages: +1\n")));
         const QString text = pdfText(tool);
         QCOMPARE(pdfText(window), text);
@@ -452,38 +476,6 @@ private slots:
         }
         QVERIFY(drawn.rect().adjusted(42, 42, -42, -42).contains(ink));
         QVERIFY(ink.width() > drawn.width() / 2 && ink.height() > drawn.height() / 2);
-    }
-
-    // The sheet names the file only while the window shows it unchanged. A name given without an
-    // extension is a PDF's; a file of that name is asked about first; the status bar says where
-    // the sheet went.
-    void theSheetNamesTheFileAndIsSavedAsPdf() {
-        FormFixture f(FormFixture::Start::Loaded);
-        MainWindow window(f.form);
-        SheetCommands commands(f.form, f.dialogs, &window, journal());
-        window.setSheetCommands(&commands);
-        const QString file = QStringLiteral(TEST_DATA "/airplane.esc");
-        f.form.OpenSettingsFile(file);
-        const auto named = [&commands] { return commands.sheet()->facts.first(); };
-        QCOMPARE(named(), "Settings file: " + file);
-        const int brake = f.options("OptionBrake").selected();
-        f.options("OptionBrake").select(brake == 0 ? 1 : 0);
-        QCOMPARE(named(), "Settings file: " + file + ", changed since saved");
-        f.options("OptionBrake").select(brake);
-        QCOMPARE(named(), "Settings file: " + file);
-
-        const QString sheet = state_.filePath("sheet");
-        QFile::remove(sheet + ".pdf");
-        f.dialogs.nextFileName(sheet);
-        commands.exportPdf();
-        QVERIFY(QFileInfo(sheet + ".pdf").size() > 0 && !QFile::exists(sheet));
-        QCOMPARE(window.lineText()->wholeText(), "Setup sheet saved to " + sheet + ".pdf");
-        f.dialogs.nextFileName(sheet);
-        f.dialogs.nextAnswer(Dialogs::Answer::No);
-        QVERIFY(QFile(sheet + ".pdf").open(QIODevice::WriteOnly));
-        commands.exportPdf();
-        QCOMPARE(f.dialogs.texts(), {"sheet.pdf already exists.\nDo you want to replace it?"});
-        QCOMPARE(QFileInfo(sheet + ".pdf").size(), 0);
     }
 };
 
