@@ -60,20 +60,14 @@ struct OnTheLine : PtyForm {
         programmer.start();
     }
     LineLog log() const { return LineLog::read(dir.filePath(QStringLiteral("line.log"))); }
-    // What the journal says of the newest session.
+    // What the journal says of the newest session: "sent in full" exactly when every byte left.
     QString lastRecord() const {
-        const std::vector<JournalRecord> records =
-            readJournal(dir.filePath(QStringLiteral("Rotaline/journal")));
-        return records.empty()            ? QStringLiteral("no record")
-               : records.front().complete ? QStringLiteral("sent in full")
-                                          : QStringLiteral("not sent in full");
+        const auto records = readJournal(dir.filePath(QStringLiteral("Rotaline/journal")));
+        return records.empty()            ? "no record"
+               : records.front().complete ? "sent in full"
+                                          : "not sent in full";
     }
 };
-
-// A record says "sent in full" exactly when every byte left.
-QString recordOf(bool allSent) {
-    return allSent ? QStringLiteral("sent in full") : QStringLiteral("not sent in full");
-}
 
 // A row for each kind of adapter, its hidden bytes first.
 template <class... Values>
@@ -255,7 +249,7 @@ private slots:
         }
         QVERIFY(tool.readAllStandardError().contains(says));
         QCOMPARE(tool.readAllStandardOutput().count('\n') * 2, status == 0 ? heard.size() : 0);
-        QCOMPARE(p.lastRecord(), recordOf(status == 0));
+        QCOMPARE(p.lastRecord(), status == 0 ? "sent in full" : "not sent in full");
         QCOMPARE(p.log().garbled, 0);
         QCOMPARE(p.log().flushed > 0, adapter == "stuck" || adapter == "signals");  // given up
         if (adapter != "pulled") {
@@ -308,7 +302,7 @@ private slots:
             QTest::mouseClick(finishing->findChild<QPushButton*>(), Qt::LeftButton);
         }
         QTRY_VERIFY_WITH_TIMEOUT(!finishing, 5000);
-        QTRY_COMPARE(line.lastRecord(), recordOf(adapter == "working"));
+        QTRY_COMPARE(line.lastRecord(), adapter == "working" ? "sent in full" : "not sent in full");
         QCOMPARE(line.log().garbled, 0);
         QCOMPARE(line.log().flushed > 0, adapter != "working" && adapter != "pulled");  // given up
         QCOMPARE(line.log().mainWaits, 0);
@@ -357,7 +351,7 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(probe.state(), QProcess::NotRunning, 20000);
         QCOMPARE(probe.exitStatus(), QProcess::NormalExit);
         QCOMPARE(probe.exitCode(), status);
-        QCOMPARE(line.lastRecord(), recordOf(status == 0));
+        QCOMPARE(line.lastRecord(), status == 0 ? "sent in full" : "not sent in full");
         QCOMPARE(line.log().flushed > 0, stuck || kills == 2);  // given up
         QCOMPARE(line.log().garbled, 0);
         QCOMPARE(line.adapter.baud(), baudBefore);

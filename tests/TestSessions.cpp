@@ -106,16 +106,16 @@ private slots:
         const QList<std::tuple<const char*, QStringList, bool>> paths = {
             {"model choice", {}, false},
             {"the user's choice", {"pick"}, true},
-            {"Factory Default", {"pick", "factory"}, false},
-            {"Undo of Factory Default", {"pick", "factory", "undo"}, true},
-            {"Undo of the user's choice", {"pick", "undo"}, false},
-            {"Send all", {"pick", "send all"}, true},
-            {"Send all at Auto", {"send all"}, false},
+            {"Factory Default", {"pick", "click CommandSetFactory"}, false},
+            {"Undo of Factory Default", {"pick", "click CommandSetFactory", "click mnuUndo"}, true},
+            {"Undo of the user's choice", {"pick", "click mnuUndo"}, false},
+            {"Send all", {"pick", "click mnuSendAll"}, true},
+            {"Send all at Auto", {"click mnuSendAll"}, false},
             {"file loaded", {"pick", "load"}, true},
             {"file at Auto loaded", {"load"}, false}};
         for (const auto& [type, model, count] : models) {
             for (auto [path, steps, chosen] : paths) {
-                steps.replaceInStrings(QStringLiteral("pick"), QStringLiteral("pick ") + count);
+                steps.replaceInStrings(QRegularExpression("^pick$"), "pick ComboNoOfCell " + count);
                 QTest::addRow("%s, %s", findModel(type, model)->name.data(), path)
                     << type << model << steps << (chosen ? count : QStringLiteral("Auto"));
             }
@@ -133,18 +133,12 @@ private slots:
         f.controls.ComboCTRmodel[type]->setListIndex(model);
 
         for (const QString& step : steps) {
-            if (step.startsWith(QStringLiteral("pick "))) {
-                f.controls.ComboNoOfCell->setText(step.mid(5));
-            } else if (step == "factory") {
-                f.controls.CommandSetFactory->click();
-            } else if (step == "undo") {
-                f.form.mnuUndo_Click();
-            } else if (step == "send all") {
-                f.form.mnuSendAll_Click();
-            } else {
+            if (step == "load") {
                 f.dialogs.nextFileName(path);
                 f.form.SaveSettingsFile();
                 f.form.LoadSettingsFile(path);
+            } else {
+                QVERIFY(f.apply(step));
             }
         }
 
@@ -194,7 +188,7 @@ private slots:
         QVERIFY(f.port.written().isEmpty());
         QFile described(QStringLiteral(TEST_DATA "/") + name + QStringLiteral(".txt"));
         QVERIFY(described.open(QIODevice::ReadOnly));
-        QCOMPARE(describedLines(describeSettings(f.form, fileBlock(path))).join('\n') + '\n',
+        QCOMPARE(describedLines(describeSettings(f.form, f.form.block())).join('\n') + '\n',
                  QString::fromUtf8(described.readAll()));
         QSet<int> sent;
         for (const DecodedMessage& m :

@@ -40,6 +40,28 @@ QString stateOf(const Control& control) {
 
 }  // namespace
 
+bool FormFixture::apply(const QString& step) {
+    const QString verb = step.section(' ', 0, 0), name = step.section(' ', 1, 1);
+    if (verb == "set") {
+        if (auto* chosen = dynamic_cast<ValueControl*>(&control(name))) {
+            chosen->setValue(step.section(' ', 2).toInt());
+        } else {
+            dynamic_cast<TabStrip&>(control(name)).select(step.section(' ', 2).toInt());
+        }
+    } else if (verb == "pick") {
+        list(name).setText(step.section(' ', 2));
+    } else if (verb == "click") {
+        control(name).click();
+    } else if (verb == "answer") {
+        dialogs.nextAnswer(name == "yes" ? Dialogs::Answer::Yes : Dialogs::Answer::No);
+    } else if (step == "fail write") {
+        port.failNextWrite();
+    } else {
+        return false;
+    }
+    return true;
+}
+
 QStringList FormFixture::state() {
     QStringList lines;
     for (const Control* control : form.controlsInOrder()) {

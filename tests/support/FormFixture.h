@@ -62,6 +62,10 @@ struct FormFixture {
     QStringList state();
     QString note() const { return controls.Text1->text(); }
     QString trace() const { return controls.Text2->text(); }
+    // Does a step as a user does it: "set NAME N" (an option, entry, value or tab), "pick NAME
+    // TEXT" (a list's entry by its text), "click NAME", "answer yes|no" (for the next box),
+    // "fail write" (the next write); false for any other step.
+    bool apply(const QString& step);
     // For tables of tests that name their control.
     Control& control(const QString& name) { return *form.find(name); }
     ComboList& list(const QString& name) { return dynamic_cast<ComboList&>(control(name)); }

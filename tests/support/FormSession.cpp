@@ -110,22 +110,11 @@ private:
                 return;
             }
         }
+        if (f_.apply(verb + ' ' + rest)) {
+            return;
+        }
         if (verb == "start") {
             f_.form.Form_Load();
-        } else if (verb == "set") {
-            Control& control = f_.control(args.value(0));
-            if (auto* chosen = dynamic_cast<ValueControl*>(&control)) {
-                chosen->setValue(number);
-            } else {
-                dynamic_cast<TabStrip&>(control).select(number);
-            }
-        } else if (verb == "pick") {
-            f_.list(args.value(0)).setText(rest.section(' ', 1));
-        } else if (verb == "click") {
-            f_.control(args.value(0)).click();
-        } else if (verb == "answer") {
-            f_.dialogs.nextAnswer(args.value(0) == "yes" ? Dialogs::Answer::Yes
-                                                         : Dialogs::Answer::No);
         } else if (verb == "file") {
             f_.dialogs.nextFileName(args.isEmpty() ? QString() : inFolder(args.value(0)));
         } else if (verb == "present") {
@@ -137,11 +126,7 @@ private:
         } else if (verb == "assigned") {  // the adapter of COM PREVIOUS given COM N
             f_.form.adapterAssigned(args.value(0).toInt(), number);
         } else if (verb == "fail") {
-            if (args.value(0) == "write") {
-                f_.port.failNextWrite();
-            } else {
-                f_.port.failNextOpen(problemNamed(args.value(1)));
-            }
+            f_.port.failNextOpen(problemNamed(args.value(1)));
         } else if (verb == "pull") {
             f_.port.pull();
         } else if (verb == "feed") {
