@@ -37,9 +37,10 @@ public:
     // One line with its columns starting at the given shares of the width; a text too long for
     // its column is shortened in the middle.
     void line(const QStringList& texts, const std::vector<double>& starts, int height) {
-        for (int i = 0; i < texts.size(); ++i) {
+        const int columns = static_cast<int>(std::min<size_t>(texts.size(), starts.size()));
+        for (int i = 0; i < columns; ++i) {
             const int left = area_.left() + static_cast<int>(starts[i] * area_.width());
-            const int right = i + 1 < texts.size()
+            const int right = i + 1 < columns
                                   ? area_.left() + static_cast<int>(starts[i + 1] * area_.width())
                                   : area_.right();
             painter_.drawText(
