@@ -5,11 +5,15 @@
 # as CTest's emulator, so that CTest's summary closes the run.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
-bash scripts/install-packages.sh wine64
+bash scripts/install-packages.sh wine64 unzip xvfb xauth
 bash scripts/windows/build.sh
 bash scripts/setup.sh rotaline-program rotaline-virtual-controller
 dist=build-windows/dist
 bash tests/windows/setup-program.sh "$(ls "$dist"/Rotaline-*-setup.exe)"
-bash tests/windows/end-to-end.sh build "$(ls -d "$dist"/Rotaline-*-windows-x64/)" \
+# From the zip as a user unpacks it.
+unpacked=$(mktemp -d)
+trap 'rm -rf "$unpacked"' EXIT
+unzip -q "$(ls "$dist"/Rotaline-*-windows-x64.zip)" -d "$unpacked"
+bash tests/windows/end-to-end.sh build "$(ls -d "$unpacked"/Rotaline-*-windows-x64/)" \
     tests/data/{airplane,boat,car,helicopter,small-car}.esc
 ctest --test-dir build-windows/build --output-on-failure --timeout 300

@@ -2,7 +2,8 @@
 # end-to-end.sh LINUX-BUILD WINDOWS-FOLDER SETTINGS-FILE...: the Windows programs under Wine, from
 # the portable folder, against the Linux build of the same source. For each file, the description
 # is the Linux one, and what the controller receives through a COM port mapped to a
-# pseudo-terminal is, decoded, what it receives from the Linux build.
+# pseudo-terminal is, decoded, what it receives from the Linux build. Then the window, on Xvfb,
+# greets the controller on COM1 at start-up.
 set -euo pipefail
 linux=$(cd "$1" && pwd) windows=$(cd "$2" && pwd)
 shift 2
@@ -58,4 +59,27 @@ for file in "$@"; do
     decoded sent.windows windows_send
     same "$name: sent through COM7" "$work/sent.linux" "$work/sent.windows"
 done
+# The window opens COM1 at start-up: only once Wine's mount manager leads COM1 to the controller.
+window() {
+    ROTALINE_WINE_PORTS="COM1=$PTY" "$here/wine.sh" cmd /c exit
+    if [ "$(readlink "$ROTALINE_WINEPREFIX/dosdevices/com1")" != "$PTY" ]; then
+        echo "COM1 does not lead to $PTY" >&2
+        return
+    fi
+    # The window's own server, started with the display.
+    PATH=/usr/lib/wine:$PATH WINEPREFIX=$ROTALINE_WINEPREFIX wineserver -k || true
+    PATH=/usr/lib/wine:$PATH WINEPREFIX=$ROTALINE_WINEPREFIX wineserver -w
+    ROTALINE_WINE_PORTS="COM1=$PTY" timeout 60 xvfb-run -a "$here/wine.sh" "$windows/rotaline.exe" &
+    local started=$!
+    for _ in $(seq 1 300); do
+        grep -q 'handshake' "$work/window.raw" && break
+        sleep 0.2
+    done
+    kill "$started" 2>/dev/null || true
+    PATH=/usr/lib/wine:$PATH WINEPREFIX=$ROTALINE_WINEPREFIX wineserver -k || true
+}
+decoded window window
+printf '170 85  handshake\n' >"$work/window.want"
+head -n 1 "$work/window" >"$work/window.got"
+same "the window's handshake on COM1 at start-up" "$work/window.want" "$work/window.got"
 exit $failed
