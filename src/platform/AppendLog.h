@@ -36,4 +36,9 @@ struct LogTrouble {
 // writer bounded so leaves, and nothing but a regular file; links are not followed.
 QList<QByteArray> readLogLines(const QString& path, qint64 bound, LogTrouble* trouble);
 
+// The last `limit` bytes of one file of a log from its first whole line on, `cut` when there was
+// more; nothing, and no reason, when there is no such file. A link, a pipe or a device is not
+// read, and the reason says why.
+QByteArray readLogTail(const QString& file, qint64 limit, bool* cut, QString* reason);
+
 }  // namespace rotaline

@@ -160,25 +160,11 @@ bool appendLogLine(const QString& path, const QByteArray& line, qint64 bound, QS
     return true;
 }
 
-QList<QByteArray> readLogLines(const QString& path, qint64 bound, LogTrouble* trouble) {
-    QList<QByteArray> lines;
-    for (const QString& file : {path + QStringLiteral(".1"), path}) {
-        bool cut = false;
-        int error = 0;
-        QList<QByteArray> pieces =
-            tailOf(QFile::encodeName(file), 2 * bound, &cut, &error).split('\n');
-        pieces.removeLast();  // empty after a whole last line, torn otherwise
-        lines += pieces;
-        if (error != 0 && trouble->unreadFile.isEmpty()) {
-            trouble->unreadFile = file;
-            trouble->reason = reasonOf(error);
-        }
-        if (cut && trouble->cutFile.isEmpty()) {
-            trouble->cutFile = file;
-            trouble->readBytes = 2 * bound;
-        }
-    }
-    return lines;
+QByteArray readLogTail(const QString& file, qint64 limit, bool* cut, QString* reason) {
+    int error = 0;
+    const QByteArray tail = tailOf(QFile::encodeName(file), limit, cut, &error);
+    *reason = error != 0 ? reasonOf(error) : QString();
+    return tail;
 }
 
 QString userLogFolder() {

@@ -131,25 +131,8 @@ bool appendLogLine(const QString& path, const QByteArray& line, qint64 bound, QS
     return true;
 }
 
-QList<QByteArray> readLogLines(const QString& path, qint64 bound, LogTrouble* trouble) {
-    QList<QByteArray> lines;
-    for (const QString& file : {path + QStringLiteral(".1"), path}) {
-        bool cut = false;
-        QString error;
-        QList<QByteArray> pieces =
-            tailOf(QDir::toNativeSeparators(file), 2 * bound, &cut, &error).split('\n');
-        pieces.removeLast();  // empty after a whole last line, torn otherwise
-        lines += pieces;
-        if (!error.isEmpty() && trouble->unreadFile.isEmpty()) {
-            trouble->unreadFile = file;
-            trouble->reason = error;
-        }
-        if (cut && trouble->cutFile.isEmpty()) {
-            trouble->cutFile = file;
-            trouble->readBytes = 2 * bound;
-        }
-    }
-    return lines;
+QByteArray readLogTail(const QString& file, qint64 limit, bool* cut, QString* reason) {
+    return tailOf(QDir::toNativeSeparators(file), limit, cut, reason);
 }
 
 // %LOCALAPPDATA%\Rotaline: the journal stays on this computer.

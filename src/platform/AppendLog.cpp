@@ -1,0 +1,25 @@
+#include "platform/AppendLog.h"
+
+namespace rotaline {
+
+QList<QByteArray> readLogLines(const QString& path, qint64 bound, LogTrouble* trouble) {
+    QList<QByteArray> lines;
+    for (const QString& file : {path + QStringLiteral(".1"), path}) {
+        bool cut = false;
+        QString reason;
+        QList<QByteArray> pieces = readLogTail(file, 2 * bound, &cut, &reason).split('\n');
+        pieces.removeLast();  // empty after a whole last line, torn otherwise
+        lines += pieces;
+        if (!reason.isEmpty() && trouble->unreadFile.isEmpty()) {
+            trouble->unreadFile = file;
+            trouble->reason = reason;
+        }
+        if (cut && trouble->cutFile.isEmpty()) {
+            trouble->cutFile = file;
+            trouble->readBytes = 2 * bound;
+        }
+    }
+    return lines;
+}
+
+}  // namespace rotaline
