@@ -1,6 +1,21 @@
 #include "platform/AppendLog.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 namespace rotaline {
+
+bool appendLogLine(const QString& path, const QByteArray& line, qint64 bound, QString* error) {
+    if (line.size() > bound) {
+        *error = QStringLiteral("A line is longer than the file may grow.");
+        return false;
+    }
+    if (!QDir().mkpath(QFileInfo(path).absolutePath())) {
+        *error = QStringLiteral("cannot make the folder ") + QFileInfo(path).absolutePath();
+        return false;
+    }
+    return appendToLog(path, line, bound, error);
+}
 
 QList<QByteArray> readLogLines(const QString& path, qint64 bound, LogTrouble* trouble) {
     QList<QByteArray> lines;

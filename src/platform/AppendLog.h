@@ -18,6 +18,10 @@ namespace rotaline {
 // False with the reason in `error` when the line was not written.
 bool appendLogLine(const QString& path, const QByteArray& line, qint64 bound, QString* error);
 
+// What each system does of that once the line fits and the folder is there: the lock, the
+// append and the rotation.
+bool appendToLog(const QString& path, const QByteArray& line, qint64 bound, QString* error);
+
 // The per-user folder for this program's logs: $XDG_STATE_HOME/Rotaline (~/.local/state/Rotaline)
 // on Linux, %LOCALAPPDATA%\Rotaline on Windows.
 QString userLogFolder();

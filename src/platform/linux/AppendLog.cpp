@@ -7,7 +7,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <cerrno>
 #include <cstring>
 
@@ -114,15 +113,7 @@ QByteArray tailOf(const QByteArray& name, qint64 limit, bool* cut, int* error) {
 
 }  // namespace
 
-bool appendLogLine(const QString& path, const QByteArray& line, qint64 bound, QString* error) {
-    if (line.size() > bound) {
-        *error = QStringLiteral("A line is longer than the file may grow.");
-        return false;
-    }
-    if (!QDir().mkpath(QFileInfo(path).absolutePath())) {
-        *error = QStringLiteral("cannot make the folder ") + QFileInfo(path).absolutePath();
-        return false;
-    }
+bool appendToLog(const QString& path, const QByteArray& line, qint64 bound, QString* error) {
     const QByteArray name = QFile::encodeName(path);
     const QByteArray older = name + ".1";
     int problem = 0;

@@ -1,7 +1,6 @@
 #include "platform/AppendLog.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QStandardPaths>
 #include <algorithm>
 
@@ -85,15 +84,7 @@ QByteArray tailOf(const QString& name, qint64 limit, bool* cut, QString* error) 
 
 // Every writer opens the log afresh under a lock of the file beside it, so none holds a file
 // renamed away; the log itself is opened for appending only, so each write lands at its end.
-bool appendLogLine(const QString& path, const QByteArray& line, qint64 bound, QString* error) {
-    if (line.size() > bound) {
-        *error = QStringLiteral("A line is longer than the file may grow.");
-        return false;
-    }
-    if (!QDir().mkpath(QFileInfo(path).absolutePath())) {
-        *error = QStringLiteral("cannot make the folder ") + QFileInfo(path).absolutePath();
-        return false;
-    }
+bool appendToLog(const QString& path, const QByteArray& line, qint64 bound, QString* error) {
     const QString name = QDir::toNativeSeparators(path);
     const Handle lock(CreateFileW(wide(name + QStringLiteral(".lock")),
                                   GENERIC_READ | GENERIC_WRITE, ShareAll, nullptr, OPEN_ALWAYS,
