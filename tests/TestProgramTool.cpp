@@ -103,7 +103,11 @@ private slots:
                 data("empty.esc") + ": is empty, not a settings file\n");
         refused("empty device", {data("car.esc"), ""},
                 "rotaline-program: DEVICE is empty: name the adapter's device, such as "
+#ifdef Q_OS_WIN
+                "COM5\n");
+#else
                 "/dev/ttyUSB0\n");
+#endif
         refused("value given to an option that takes none", {"--dry-run=yes", "COPY", "/dev/x"},
                 "rotaline-program: --dry-run takes no value\n");
         QTest::newRow("options after the file")

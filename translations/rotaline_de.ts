@@ -119,6 +119,38 @@
         <source>Give its COM number to the adapter&apos;s device.</source>
         <translation>Weisen Sie die COM-Nummer dem Gerät des Adapters zu.</translation>
     </message>
+    <message>
+        <source>No driver is installed for the %1 adapter.</source>
+        <translation>Für den Adapter %1 ist kein Treiber installiert.</translation>
+    </message>
+    <message>
+        <source>Install its driver, %2, then plug the adapter in again. Windows Update may offer it under Optional updates.</source>
+        <translation>Installieren Sie seinen Treiber, %2, und stecken Sie den Adapter dann neu ein. Windows Update bietet ihn eventuell unter &quot;Optionale Updates&quot; an.</translation>
+    </message>
+    <message>
+        <source>The driver of the %1 adapter could not start it.</source>
+        <translation>Der Treiber des Adapters %1 konnte ihn nicht starten.</translation>
+    </message>
+    <message>
+        <source>Plug the adapter in again; if that does not help, install its driver, %2, again. Prolific&apos;s newer drivers refuse old and copied PL2303 chips: use an adapter with another chip.</source>
+        <translation>Stecken Sie den Adapter neu ein; hilft das nicht, installieren Sie seinen Treiber, %2, erneut. Neuere Treiber von Prolific weisen alte und nachgebaute PL2303-Chips ab: Nehmen Sie einen Adapter mit einem anderen Chip.</translation>
+    </message>
+    <message>
+        <source>The %1 adapter is disabled in the Device Manager.</source>
+        <translation>Der Adapter %1 ist im Geräte-Manager deaktiviert.</translation>
+    </message>
+    <message>
+        <source>In the Device Manager, right-click the adapter and choose &quot;Enable device&quot;.</source>
+        <translation>Klicken Sie im Geräte-Manager mit der rechten Maustaste auf den Adapter und wählen Sie &quot;Gerät aktivieren&quot;.</translation>
+    </message>
+    <message>
+        <source>The driver of the %1 adapter makes no COM port for it.</source>
+        <translation>Der Treiber des Adapters %1 legt keinen COM-Port für ihn an.</translation>
+    </message>
+    <message>
+        <source>Install its driver, %2, which makes one. FTDI&apos;s driver makes one only with &quot;Load VCP&quot; ticked: Device Manager, the adapter&apos;s &quot;USB Serial Converter&quot;, Properties, Advanced.</source>
+        <translation>Installieren Sie seinen Treiber, %2, der einen anlegt. Der Treiber von FTDI legt nur einen an, wenn &quot;Load VCP&quot; angekreuzt ist: Geräte-Manager, &quot;USB Serial Converter&quot; des Adapters, Eigenschaften, Erweitert.</translation>
+    </message>
 </context>
 <context>
     <name>AdapterReport</name>

@@ -119,6 +119,38 @@
         <source>Give its COM number to the adapter&apos;s device.</source>
         <translation>请将此 COM 号分配给适配器的设备。</translation>
     </message>
+    <message>
+        <source>No driver is installed for the %1 adapter.</source>
+        <translation>%1 适配器没有安装驱动程序。</translation>
+    </message>
+    <message>
+        <source>Install its driver, %2, then plug the adapter in again. Windows Update may offer it under Optional updates.</source>
+        <translation>请安装它的驱动程序 %2，然后重新插上适配器。Windows 更新也可能在&quot;可选更新&quot;中提供它。</translation>
+    </message>
+    <message>
+        <source>The driver of the %1 adapter could not start it.</source>
+        <translation>%1 适配器的驱动程序无法启动它。</translation>
+    </message>
+    <message>
+        <source>Plug the adapter in again; if that does not help, install its driver, %2, again. Prolific&apos;s newer drivers refuse old and copied PL2303 chips: use an adapter with another chip.</source>
+        <translation>请重新插上适配器；如果仍然无效，请重新安装它的驱动程序 %2。Prolific 较新的驱动程序会拒绝旧的和仿制的 PL2303 芯片：请改用其他芯片的适配器。</translation>
+    </message>
+    <message>
+        <source>The %1 adapter is disabled in the Device Manager.</source>
+        <translation>%1 适配器已在设备管理器中被禁用。</translation>
+    </message>
+    <message>
+        <source>In the Device Manager, right-click the adapter and choose &quot;Enable device&quot;.</source>
+        <translation>请在设备管理器中右键单击该适配器，然后选择&quot;启用设备&quot;。</translation>
+    </message>
+    <message>
+        <source>The driver of the %1 adapter makes no COM port for it.</source>
+        <translation>%1 适配器的驱动程序没有为它创建 COM 端口。</translation>
+    </message>
+    <message>
+        <source>Install its driver, %2, which makes one. FTDI&apos;s driver makes one only with &quot;Load VCP&quot; ticked: Device Manager, the adapter&apos;s &quot;USB Serial Converter&quot;, Properties, Advanced.</source>
+        <translation>请安装它的驱动程序 %2，它会创建 COM 端口。FTDI 的驱动程序只有在勾选&quot;Load VCP&quot;时才会创建：设备管理器，该适配器的&quot;USB Serial Converter&quot;，属性，高级。</translation>
+    </message>
 </context>
 <context>
     <name>AdapterReport</name>

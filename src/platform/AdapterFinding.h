@@ -14,8 +14,13 @@ enum class AdapterCause {
     Busy,
     Sandbox,
     NothingPlugged,
-    Absent,    // a device given a COM number by hand that is not there
-    NotSerial  // the same, that is no serial line
+    Absent,     // a device given a COM number by hand that is not there
+    NotSerial,  // the same, that is no serial line
+    // What the device manager records on Windows.
+    DriverMissing,  // no driver installed (problem code 28)
+    DriverFailed,   // the driver would not start the device (code 10, and any other problem)
+    Disabled,       // disabled by the user (code 22)
+    NoComPort       // a working driver that makes no port (FTDI's without its serial part)
 };
 
 // One adapter as the system shows it, or, with no device, what keeps any from showing.
@@ -28,7 +33,8 @@ struct AdapterFinding {
     QString identity;  // the three as one text
     bool exactDrain = false;
     AdapterCause cause = AdapterCause::Usable;
-    QString detail;  // the module missing, the group needed, the program holding it, the fix
+    QString
+        detail;  // the module or driver missing, the group needed, the program holding it, the fix
     qint64 pid = 0;  // of that program
 
     bool usable() const { return cause == AdapterCause::Usable; }

@@ -19,6 +19,13 @@ struct Assignment {
 // the open all meet one device; a device not present keeps its name, made absolute.
 QString devicePath(const QString& name);
 
+// The device a user typed, kept as typed but whole: a name alone is one under /dev on Linux
+// ("ttyUSB0"), links kept; a port name on Windows ("com5" is COM5).
+QString typedDevice(const QString& typed);
+
+// A device named as users of this system know one, for hints: "/dev/ttyUSB0", "COM5".
+QString exampleDevice();
+
 // Whether `path` is a serial line: a character device of one of the kernel's tty drivers as
 // `drivers` lists them, other than the system's own (/dev/tty, the console, /dev/ptmx) and a
 // pseudo-terminal's master side. /dev/null, a disk or a watchdog is none; without the list, any

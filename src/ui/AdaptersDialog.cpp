@@ -2,7 +2,6 @@
 
 #include <QComboBox>
 #include <QDialogButtonBox>
-#include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -13,6 +12,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "platform/DevicePath.h"
 #include "platform/SerialDevices.h"
 #include "version.h"
 #include "window/AdapterAdvice.h"
@@ -103,7 +103,7 @@ QWidget* AdaptersDialog::buildPathRow() {
     layout->setContentsMargins(0, 0, 0, 0);
     auto* label = new QLabel(catalogue(*language_, PathLabel), row);
     path_ = new QLineEdit(row);
-    path_->setPlaceholderText(QStringLiteral("/dev/ttyUSB0"));
+    path_->setPlaceholderText(exampleDevice());
     label->setBuddy(path_);
     pathNumber_ = new QComboBox(row);
     for (int n = 1; n <= PortCount; ++n) {
@@ -278,9 +278,7 @@ void AdaptersDialog::assignPath(const QString& path, int portNumber) {
         path_->setFocus();
         return;
     }
-    // A name alone is one under /dev, as everywhere a device is named.
-    const QString device = QDir::cleanPath(
-        typed.startsWith(QLatin1Char('/')) ? typed : QStringLiteral("/dev/") + typed);
+    const QString device = typedDevice(typed);
     const QString refusal = refusalOf(device, portNumber);
     refusal_->setText(refusal);
     refusal_->setVisible(!refusal.isEmpty());

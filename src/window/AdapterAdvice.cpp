@@ -12,14 +12,15 @@ namespace {
 constexpr TextContext catalogue{"AdapterAdvice"};
 
 // %1 the adapter (its device, or its chip when the system made no device), %2 the module, the
-// group, the program or the command, %3 the program's process, %4 the chips of the udev rule.
+// group, the program or the command (the driver on Windows), %3 the program's process, %4 the chips
+// of the udev rule.
 struct Advice {
     AdapterCause cause;
     const char* what;
     const char* fix;
 };
 
-constexpr std::array<Advice, 11> Advices{{
+constexpr std::array<Advice, 15> Advices{{
     {AdapterCause::Usable, QT_TRANSLATE_NOOP("AdapterAdvice", "Ready."), ""},
     {AdapterCause::TakenByBrltty,
      QT_TRANSLATE_NOOP(
@@ -71,6 +72,28 @@ constexpr std::array<Advice, 11> Advices{{
                        "Plug the adapter in, or give its COM number to the adapter's device.")},
     {AdapterCause::NotSerial, QT_TRANSLATE_NOOP("AdapterAdvice", "%1 is not a serial device."),
      QT_TRANSLATE_NOOP("AdapterAdvice", "Give its COM number to the adapter's device.")},
+    {AdapterCause::DriverMissing,
+     QT_TRANSLATE_NOOP("AdapterAdvice", "No driver is installed for the %1 adapter."),
+     QT_TRANSLATE_NOOP("AdapterAdvice",
+                       "Install its driver, %2, then plug the adapter in again. Windows Update may "
+                       "offer it under Optional updates.")},
+    {AdapterCause::DriverFailed,
+     QT_TRANSLATE_NOOP("AdapterAdvice", "The driver of the %1 adapter could not start it."),
+     QT_TRANSLATE_NOOP("AdapterAdvice",
+                       "Plug the adapter in again; if that does not help, install its driver, %2, "
+                       "again. Prolific's newer drivers refuse old and copied PL2303 chips: use an "
+                       "adapter with another chip.")},
+    {AdapterCause::Disabled,
+     QT_TRANSLATE_NOOP("AdapterAdvice", "The %1 adapter is disabled in the Device Manager."),
+     QT_TRANSLATE_NOOP(
+         "AdapterAdvice",
+         "In the Device Manager, right-click the adapter and choose \"Enable device\".")},
+    {AdapterCause::NoComPort,
+     QT_TRANSLATE_NOOP("AdapterAdvice", "The driver of the %1 adapter makes no COM port for it."),
+     QT_TRANSLATE_NOOP("AdapterAdvice",
+                       "Install its driver, %2, which makes one. FTDI's driver makes one only with "
+                       "\"Load VCP\" ticked: Device Manager, the adapter's \"USB Serial "
+                       "Converter\", Properties, Advanced.")},
 }};
 
 constexpr const char* SocketNote = QT_TRANSLATE_NOOP(

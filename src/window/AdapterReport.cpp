@@ -25,9 +25,10 @@ constexpr const char* Fix = QT_TRANSLATE_NOOP("AdapterReport", "fix");
 constexpr const char* NoDevice = QT_TRANSLATE_NOOP("AdapterReport", "no serial device");
 
 // In the order of AdapterCause, for the JSON form.
-constexpr std::array<const char*, 11> CauseNames{
-    "usable", "brltty",  "no-driver",       "no-permission", "log-in-again", "modemmanager",
-    "in-use", "sandbox", "nothing-plugged", "absent",        "not-serial"};
+constexpr std::array<const char*, 15> CauseNames{
+    "usable",       "brltty",         "no-driver",     "no-permission",   "log-in-again",
+    "modemmanager", "in-use",         "sandbox",       "nothing-plugged", "absent",
+    "not-serial",   "driver-missing", "driver-failed", "disabled",        "no-com-port"};
 
 QString numberOf(int port) {
     return port > 0 ? portName(port) : QString();

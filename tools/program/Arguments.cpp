@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "files/SettingsFile.h"
+#include "platform/DevicePath.h"
 
 namespace rotaline {
 
@@ -51,9 +52,8 @@ QString countProblem(const Request& request) {
     const auto given = QString::number(request.files.size());
     if (request.files.contains(QString())) {
         return request.mode == Request::Mode::Send && request.files.indexOf(QString()) == 1
-                   ? QStringLiteral(
-                         "DEVICE is empty: name the adapter's device, such as "
-                         "/dev/ttyUSB0")
+                   ? QStringLiteral("DEVICE is empty: name the adapter's device, such as ") +
+                         exampleDevice()
                    : QStringLiteral("a settings file's name is empty");
     }
     switch (request.mode) {

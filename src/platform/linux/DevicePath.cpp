@@ -32,6 +32,16 @@ QString devicePath(const QString& name) {
     return canonical.isEmpty() ? QDir::cleanPath(absolute) : canonical;
 }
 
+QString typedDevice(const QString& typed) {
+    const QString name = typed.trimmed();
+    return QDir::cleanPath(name.startsWith(QLatin1Char('/')) ? name
+                                                             : QStringLiteral("/dev/") + name);
+}
+
+QString exampleDevice() {
+    return QStringLiteral("/dev/ttyUSB0");
+}
+
 QString systemPortName(int) {
     return {};
 }

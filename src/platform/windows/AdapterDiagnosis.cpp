@@ -1,5 +1,10 @@
 #include "platform/AdapterDiagnosis.h"
 
+#include <windows.h>
+// clang-format off
+#include <cfgmgr32.h>
+// clang-format on
+
 #include <QSet>
 #include <algorithm>
 
@@ -16,9 +21,24 @@ QString fromView(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-AdapterFinding findingOf(const DeviceRecord& record) {
+// The device manager's problem codes (cfg.h) and what each means to the user.
+AdapterCause causeOf(const DeviceRecord& record, const QString& port) {
+    switch (record.problem) {
+        case 0:
+            return port.isEmpty() ? AdapterCause::NoComPort : AdapterCause::Usable;
+        case CM_PROB_FAILED_INSTALL:
+            return AdapterCause::DriverMissing;
+        case CM_PROB_DISABLED:
+            return AdapterCause::Disabled;
+        default:  // CM_PROB_FAILED_START, and a maker's newer driver refusing a copied chip
+            return AdapterCause::DriverFailed;
+    }
+}
+
+// `port` is the COM port the record stands for, "" for a USB device that made none.
+AdapterFinding findingOf(const DeviceRecord& record, const QString& port) {
     AdapterFinding finding;
-    finding.device = comPortName(record.port);
+    finding.device = port;
     finding.stableName = finding.device;
     finding.manufacturer = record.maker;
     finding.product = record.friendlyName;
@@ -27,48 +47,34 @@ AdapterFinding findingOf(const DeviceRecord& record) {
     if (!record.vendor.isEmpty() && !record.usbInstance.isEmpty()) {
         finding.usbIds = record.vendor + QLatin1Char(':') + record.product;
     }
-    if (const AdapterChip* chip =
-            adapterChip(record.vendor.toStdString(), record.product.toStdString())) {
+    const AdapterChip* chip =
+        adapterChip(record.vendor.toStdString(), record.product.toStdString());
+    if (chip != nullptr) {
         finding.chip = fromView(chip->name);
         finding.exactDrain = chip->exactDrain;
-        finding.detail = fromView(chip->module);
     }
-    // No driver installed (problem 28), one that would not start the device (10, also a maker's
-    // newer driver refusing a counterfeit chip), or the device disabled (22): no working driver
-    // has the device, and it makes no port.
-    if (record.problem != 0) {
-        finding.cause = AdapterCause::NoDriver;
-    }
+    finding.detail = chip != nullptr ? fromView(chip->windowsDriver) : record.friendlyName;
+    finding.cause = causeOf(record, port);
     return finding;
 }
 
 }  // namespace
 
-SystemView SystemView::current() {
-    return {};
-}
-
-// The device manager answers every user.
-QString unreadableRecords(const SystemView&) {
-    return {};
-}
-
-// The ports the device manager records, then USB devices of a known chip that made none.
-QList<AdapterFinding> diagnoseAdapters(const SystemView&) {
+QList<AdapterFinding> findingsFrom(const QList<DeviceRecord>& ports,
+                                   const QList<DeviceRecord>& usbDevices) {
     QList<AdapterFinding> findings;
     QSet<QString> seen;
-    for (const DeviceRecord& record : serialPortRecords()) {
-        if (comNumber(comPortName(record.port)) > 0) {
-            findings << findingOf(record);
+    for (const DeviceRecord& record : ports) {
+        const QString port = comPortName(record.port);
+        if (comNumber(port) > 0) {
+            findings << findingOf(record, port);
             seen << record.usbInstance;
         }
     }
-    for (const DeviceRecord& record : usbDeviceRecords()) {
+    for (const DeviceRecord& record : usbDevices) {
         if (!seen.contains(record.instance) &&
             adapterChip(record.vendor.toStdString(), record.product.toStdString()) != nullptr) {
-            findings << findingOf(record);
-            findings.last().device.clear();
-            findings.last().stableName.clear();
+            findings << findingOf(record, QString());
             seen << record.instance;
         }
     }
@@ -80,16 +86,35 @@ QList<AdapterFinding> diagnoseAdapters(const SystemView&) {
     return findings;
 }
 
+SystemView SystemView::current() {
+    return {};
+}
+
+// The device manager answers every user.
+QString unreadableRecords(const SystemView&) {
+    return {};
+}
+
+QList<AdapterFinding> diagnoseAdapters(const SystemView&) {
+    return findingsFrom(serialPortRecords(), usbDeviceRecords());
+}
+
+// A port keeps its record while its driver is not running (disabled, failed): the record says
+// why it is not there. A port without one may be an adapter that made no port.
 std::optional<AdapterFinding> findingFor(const QString& device, const SystemView& view) {
-    const QString port = deviceExists(device) ? comPortName(device) : QString();
-    for (const AdapterFinding& finding : diagnoseAdapters(view)) {
-        if (finding.device == port) {
-            if (!finding.usable()) {
+    const QList<AdapterFinding> findings = diagnoseAdapters(view);
+    const auto troubleOf = [&findings](const QString& port) -> std::optional<AdapterFinding> {
+        for (const AdapterFinding& finding : findings) {
+            if (finding.device == port && !finding.usable()) {
                 return finding;
             }
         }
+        return std::nullopt;
+    };
+    if (const std::optional<AdapterFinding> own = troubleOf(comPortName(device))) {
+        return own;
     }
-    return std::nullopt;
+    return deviceExists(device) ? std::nullopt : troubleOf(QString());
 }
 
 // Windows names no holder and lets every user open a port: there, or not a serial line.

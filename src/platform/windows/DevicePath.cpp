@@ -16,6 +16,14 @@ bool isSerialLine(const QString& path, const QString&) {
     return comPortsPresent().contains(comPortName(path));
 }
 
+QString typedDevice(const QString& typed) {
+    return devicePath(typed);
+}
+
+QString exampleDevice() {
+    return QStringLiteral("COM5");
+}
+
 QString systemPortName(int number) {
     return QStringLiteral("COM%1").arg(number);
 }

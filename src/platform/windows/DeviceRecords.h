@@ -3,6 +3,8 @@
 #include <QList>
 #include <QString>
 
+#include "platform/AdapterFinding.h"
+
 namespace rotaline {
 
 // A device as the device manager records it.
@@ -21,5 +23,10 @@ struct DeviceRecord {
 // without a driver. Reading them opens no device.
 QList<DeviceRecord> serialPortRecords();
 QList<DeviceRecord> usbDeviceRecords();
+
+// What the records say of each adapter: every COM port, then each USB device of a known chip that
+// made none; with no adapter on USB, one finding that says so.
+QList<AdapterFinding> findingsFrom(const QList<DeviceRecord>& ports,
+                                   const QList<DeviceRecord>& usbDevices);
 
 }  // namespace rotaline
