@@ -5,7 +5,7 @@
 # as CTest's emulator, so that CTest's summary closes the run.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
-bash scripts/install-packages.sh wine64 unzip xvfb xauth
+bash scripts/install-packages.sh wine64 unzip xvfb xdotool
 bash scripts/windows/build.sh
 bash scripts/setup.sh rotaline-program rotaline-virtual-controller
 dist=build-windows/dist

@@ -3,7 +3,7 @@
 # the portable folder, against the Linux build of the same source. For each file, the description
 # is the Linux one, and what the controller receives through a COM port mapped to a
 # pseudo-terminal is, decoded, what it receives from the Linux build. Then the window, on Xvfb,
-# greets the controller on COM1 at start-up.
+# greets the controller on COM1 at start-up and sends what a click asks.
 set -euo pipefail
 linux=$(cd "$1" && pwd) windows=$(cd "$2" && pwd)
 shift 2
@@ -22,7 +22,12 @@ decoded() {
     "$linux/tools/rotaline-virtual-controller" >"$work/$name.raw" &
     local controller=$!
     until grep -q '^Virtual controller on ' "$work/$name.raw"; do sleep 0.1; done
-    PTY=$(sed -n 's/^Virtual controller on //p' "$work/$name.raw") "$@" >"$work/$name.out" 2>&1
+    if ! PTY=$(sed -n 's/^Virtual controller on //p' "$work/$name.raw") "$@" >"$work/$name.out" 2>&1
+    then
+        echo "FAILED: $name: $*"
+        tail -n 20 "$work/$name.out"
+        failed=1
+    fi
     while [ "$lines" != "$(wc -l <"$work/$name.raw")" ]; do
         lines=$(wc -l <"$work/$name.raw")
         sleep 1
@@ -59,7 +64,9 @@ for file in "$@"; do
     decoded sent.windows windows_send
     same "$name: sent through COM7" "$work/sent.linux" "$work/sent.windows"
 done
-# The window opens COM1 at start-up: only once Wine's mount manager leads COM1 to the controller.
+# The window, on a display of its own, greets the controller on COM1 at start-up; then a click
+# on the Helicopter tab sends the models' reset and the controller type. COM1 is used only once
+# Wine's mount manager leads it to the controller.
 window() {
     ROTALINE_WINE_PORTS="COM1=$PTY" "$here/wine.sh" cmd /c exit
     if [ "$(readlink "$ROTALINE_WINEPREFIX/dosdevices/com1")" != "$PTY" ]; then
@@ -69,17 +76,47 @@ window() {
     # The window's own server, started with the display.
     PATH=/usr/lib/wine:$PATH WINEPREFIX=$ROTALINE_WINEPREFIX wineserver -k || true
     PATH=/usr/lib/wine:$PATH WINEPREFIX=$ROTALINE_WINEPREFIX wineserver -w
-    ROTALINE_WINE_PORTS="COM1=$PTY" timeout 60 xvfb-run -a "$here/wine.sh" "$windows/rotaline.exe" &
-    local started=$!
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+    local display=$!
+    until [ -s "$work/display" ]; do sleep 0.1; done
+    local -x DISPLAY=:$(cat "$work/display")
+    ROTALINE_WINE_PORTS="COM1=$PTY" timeout 120 "$here/wine.sh" "$windows/rotaline.exe" &
+    if waited 'handshake' && closed; then
+        # Linux's pseudo-terminal keeps no parity bit: once an open has set 8E1, asking for it
+        # again changes nothing else and tcsetattr fails with EINVAL, which Wine reports as an
+        # invalid parameter. A serial driver sets 8E1 at every open; one flag that Wine's open
+        # sets is cleared here so that the next open changes it again.
+        stty -F "$PTY" -ignbrk
+        # Where Wine's fonts put the tab, in the window's own coordinates.
+        timeout 60 xdotool search --sync --onlyvisible --classname rotaline.exe \
+            mousemove --window %1 130 163 click 1 || echo "The window was not found." >&2
+        waited '^132 ' || echo "The click sent nothing." >&2
+    fi
+    PATH=/usr/lib/wine:$PATH WINEPREFIX=$ROTALINE_WINEPREFIX wineserver -k || true
+    kill "$display"
+}
+# waited PATTERN: whether the controller has received a message matching PATTERN within a minute.
+waited() {
     for _ in $(seq 1 300); do
-        grep -q 'handshake' "$work/window.raw" && break
+        grep -q "$1" "$work/window.raw" && return 0
         sleep 0.2
     done
-    kill "$started" 2>/dev/null || true
-    PATH=/usr/lib/wine:$PATH WINEPREFIX=$ROTALINE_WINEPREFIX wineserver -k || true
+    return 1
+}
+# closed: whether the window has let COM1 go (after its last byte has left) within a minute.
+closed() {
+    for _ in $(seq 1 300); do
+        pgrep -f 'rotaline\.exe' | while read -r pid; do ls -l "/proc/$pid/fd" 2>/dev/null; done |
+            grep -q " -> $PTY\$" || return 0
+        sleep 0.2
+    done
+    return 1
 }
 decoded window window
-printf '170 85  handshake\n' >"$work/window.want"
-head -n 1 "$work/window" >"$work/window.got"
-same "the window's handshake on COM1 at start-up" "$work/window.want" "$work/window.got"
+printf '%s\n' '170 85  handshake' \
+    '133 21  slot 5 airplane model = 20 (reset)' '134 21  slot 6 helicopter model = 20 (reset)' \
+    '135 21  slot 7 boat model = 20 (reset)' '136 21  slot 8 car model = 20 (reset)' \
+    '132 2  slot 4 ESC type = 1 (Helicopter)' >"$work/window.want"
+same "the window: the handshake on COM1 at start-up, then a click on a tab" "$work/window.want" \
+    "$work/window"
 exit $failed
