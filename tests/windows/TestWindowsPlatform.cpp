@@ -2,8 +2,10 @@
 #include <QtTest>
 
 #include "files/RegularFiles.h"
+#include "platform/AppendLog.h"
 #include "platform/DevicePath.h"
 #include "platform/windows/DeviceRecords.h"
+#include "platform/windows/SystemError.h"
 #include "window/AdapterReport.h"
 
 using namespace rotaline;
@@ -11,6 +13,8 @@ using namespace rotaline;
 Q_DECLARE_METATYPE(QList<DeviceRecord>)
 
 namespace {
+
+constexpr unsigned long AccessDenied = 5;  // ERROR_ACCESS_DENIED, in the system's own words
 
 // A CH340 as Windows 10 records it with WCH's driver, and before any driver is installed.
 const DeviceRecord Ch340{"USB\\VID_1A86&PID_7523\\5&2F3A1C&0&3",
@@ -141,6 +145,74 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, device);
         QCOMPARE(devicePath(typed), device);
+    }
+
+    // Given a journal bounded to 100 bytes as a user's disk may hold it, when a 40-byte line is
+    // appended and the journal read, then it was written or refused with the system's reason,
+    // and what is read is bounded.
+    void theJournalKeepsItsBoundOnHostileFiles_data() {
+        QTest::addColumn<QString>("layout");
+        QTest::addColumn<QString>("refusal");  // "" when the line was written
+        QTest::addColumn<int>("linesRead");
+        QTest::addColumn<QString>("trouble");  // which file could not be read or was cut, why
+        QTest::newRow("rotated past its bound") << "5 lines"
+                                                << "" << 3 << "";
+        QTest::newRow("a folder in its place") << "folder J"
+                                               << "Is a directory" << 0 << "J: Is a directory";
+        QTest::newRow("full, and a folder where it is rotated to")
+            << "full J, folder J.1"
+            << "It is full and cannot be rotated: " + systemMessage(AccessDenied) << 3
+            << "J.1: Is a directory";
+        QTest::newRow("grown by hand to 1 MB") << "1 MB J"
+                                               << "" << 5 << "J.1: cut to 200";
+    }
+    void theJournalKeepsItsBoundOnHostileFiles() {
+        QFETCH(QString, layout);
+        QFETCH(QString, refusal);
+        QFETCH(int, linesRead);
+        QFETCH(QString, trouble);
+        constexpr qint64 Bound = 100;
+        const QByteArray line = QByteArray(39, 'x') + '\n';
+        QTemporaryDir dir;
+        const QString journal = dir.filePath(QStringLiteral("J"));
+        QString error;
+        if (layout == "5 lines") {
+            for (int n = 0; n < 5; ++n) {
+                QVERIFY(appendLogLine(journal, line, Bound, &error));
+            }
+        }
+        for (const QString& folder : {QStringLiteral("J"), QStringLiteral("J.1")}) {
+            if (layout.split(", ").contains("folder " + folder)) {
+                QVERIFY(QDir(dir.path()).mkdir(folder));
+            }
+        }
+        if (layout.startsWith("full") || layout.startsWith("1 MB")) {
+            QFile file(journal);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(line.repeated(layout.startsWith("full") ? 3 : 1048576 / line.size()));
+        }
+        const qint64 before = QFileInfo(journal).size();
+
+        const bool written = appendLogLine(journal, line, Bound, &error);
+        LogTrouble read;
+        const QList<QByteArray> lines = readLogLines(journal, Bound, &read);
+
+        QCOMPARE(written ? QString() : error, refusal);
+        if (!written) {
+            QCOMPARE(QFileInfo(journal).size(), before);
+        }
+        for (const QString& name : {QStringLiteral("J"), QStringLiteral("J.1")}) {
+            const QFileInfo file(dir.filePath(name));
+            QVERIFY(!file.isFile() || file.size() <= Bound + line.size() || before > Bound);
+        }
+        QCOMPARE(lines.size(), linesRead);
+        const QString unread = QFileInfo(read.unreadFile).fileName() + ": " + read.reason;
+        const QString cut =
+            QFileInfo(read.cutFile).fileName() + ": cut to " + QString::number(read.readBytes);
+        QCOMPARE(!read.unreadFile.isEmpty() ? unread
+                 : !read.cutFile.isEmpty()  ? cut
+                                            : QString(),
+                 trouble);
     }
 
     // Given a file, a read-only file and a folder, when each is saved over, then the file holds

@@ -22,8 +22,13 @@ HANDLE openRegular(const QString& name, DWORD access, DWORD disposition, LONGLON
                             FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
     BY_HANDLE_FILE_INFORMATION info{};
     if (!file.valid()) {
+        // A folder is not opened as a file at all: Windows says only that access is denied.
         const DWORD code = GetLastError();
-        *error = code == ERROR_FILE_NOT_FOUND ? QString() : systemMessage(code);
+        const DWORD attributes = GetFileAttributesW(wide(name));
+        *error = code == ERROR_FILE_NOT_FOUND ? QString()
+                 : attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)
+                     ? QStringLiteral("Is a directory")
+                     : systemMessage(code);
         return INVALID_HANDLE_VALUE;
     }
     if (GetFileType(file.get()) != FILE_TYPE_DISK ||
@@ -31,8 +36,6 @@ HANDLE openRegular(const QString& name, DWORD access, DWORD disposition, LONGLON
         *error = QStringLiteral("It is not a regular file.");
     } else if (info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) {
         *error = QStringLiteral("It is a symbolic link.");
-    } else if (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-        *error = QStringLiteral("Is a directory");
     } else {
         *size = (static_cast<LONGLONG>(info.nFileSizeHigh) << 32) | info.nFileSizeLow;
         return file.release();
