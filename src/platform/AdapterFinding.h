@@ -33,8 +33,7 @@ struct AdapterFinding {
     QString identity;  // the three as one text
     bool exactDrain = false;
     AdapterCause cause = AdapterCause::Usable;
-    QString
-        detail;  // the module or driver missing, the group needed, the program holding it, the fix
+    QString detail;  // the module or driver missing, the group, the program holding it, the fix
     qint64 pid = 0;  // of that program
 
     bool usable() const { return cause == AdapterCause::Usable; }
