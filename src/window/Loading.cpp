@@ -28,15 +28,18 @@ void MainForm::mnuOpen_Click() {
 void MainForm::OpenSettingsFile(const QString& path) {
     const Command command(*this);
     UpdateFileMenu(path);
-    LoadSettingsFile(path);
-    controls_.Text1->setText(QLatin1String(texts::LoadNote) + path + texts::CrLf);
+    if (LoadSettingsFile(path)) {  // a refused file is said by its box, and nothing was sent
+        controls_.Text1->setText(QLatin1String(texts::LoadNote) + path + texts::CrLf);
+    }
 }
 
 // A file loaded is the one the title names, the sheet describes and the next save offers.
-void MainForm::LoadSettingsFile(const QString& path) {
-    if (loadTried(readSettingsLines(path))) {
-        files_.opened(path);
+bool MainForm::LoadSettingsFile(const QString& path) {
+    if (!loadTried(readSettingsLines(path))) {
+        return false;
     }
+    files_.opened(path);
+    return true;
 }
 
 // Before a model is chosen the block holds values the window does not show, and there is no

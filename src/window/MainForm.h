@@ -93,7 +93,7 @@ public:
     void OpenSettingsFile(const QString& path);
     // Loads only when a trial load on a copy of the form meets no fault; otherwise says why.
     // The file loaded is the window's file from then on, as a save makes it.
-    void LoadSettingsFile(const QString& path);
+    bool LoadSettingsFile(const QString& path);
     // Sends the whole block again, as loading it from a file would; only once the window shows
     // a model the block is for.
     void mnuSendAll_Click();
