@@ -502,8 +502,8 @@ private slots:
         QCOMPARE(readAll(bravo), bravoBytes);
     }
 
-    // After every step the status bar counts exactly the settings marked not sent, and names
-    // File > Send all settings again only while that command can be used.
+    // After every step the status bar counts exactly the settings marked not sent, and it and
+    // the lamp name File > Send all settings again only while that command can be used.
     void theStatusBarCountsTheMarksAndNamesOnlyCommandsThatCanBeUsed_data() {
         QTest::addColumn<QStringList>("steps");
         const QString change = QStringLiteral("set OptionBrake 2");
@@ -544,7 +544,9 @@ private slots:
             const bool sendAll = f.controls.mnuSendAll->isEnabled();
             const QString command =
                 QString(f.controls.mnuSendAll->caption()).remove(QRegularExpression("\\(&.\\)|&"));
-            QVERIFY2(sendAll || !said.contains(command), qPrintable(step + ": " + said));
+            for (const QString& text : {said, f.controls.ImageOff->toolTip()}) {  // and the lamp
+                QVERIFY2(sendAll || !text.contains(command), qPrintable(step + ": " + text));
+            }
             int counted = 0;  // the longest count said: "12 settings" holds "2 settings"
             for (int n = SlotCount; n > 0 && counted == 0; --n) {
                 for (bool named : {true, false}) {
