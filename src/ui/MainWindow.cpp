@@ -188,6 +188,16 @@ void MainWindow::buildStatusBar() {
     lineTimer_.setInterval(100);
     connect(&lineTimer_, &QTimer::timeout, this, &MainWindow::showLine);
     nameStatusBar();
+    // The status text counts the marked settings and names commands: it is said again whenever
+    // a mark or a command's enabling changes, whichever step changed it.
+    for (Control* control : form_.controlsInOrder()) {
+        const bool command = control->kind() == ControlKind::MenuItem;
+        watch(*control, lineText_, [this, command](Property property) {
+            if (property == Property::UnsentMark || (command && property == Property::Enabled)) {
+                restate();
+            }
+        });
+    }
 }
 
 void MainWindow::nameStatusBar() {
@@ -234,8 +244,14 @@ void MainWindow::useLanguage(const Language& language) {
     if (offer_ != nullptr) {
         offer_->setText(offerText_(language));
     }
+    restate();
+}
+
+void MainWindow::restate() {
     if (status_) {
         showStatus(status_);
+    } else {
+        showLine();
     }
 }
 

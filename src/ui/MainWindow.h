@@ -89,6 +89,8 @@ private:
     void buildStatusBar();
     void nameStatusBar();
     void showLine();
+    // The status text again, from what it says now: the line, or the status last shown.
+    void restate();
 
     MainForm& form_;
     std::function<void()> startSystemInformation_;

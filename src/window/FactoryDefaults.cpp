@@ -27,11 +27,11 @@ void MainForm::ApplyFactoryDefaults() {
 
 // One step of Undo: undone, every value it replaced is set and sent again.
 void MainForm::CommandSetFactory_Click() {
-    if (!link_.isReady()) {
+    const Command command(*this, false);
+    if (!linkUsable()) {
         showInvalidPortMessage();
         return;
     }
-    const Command command(*this, false);
     edits_.openStep();
     ApplyFactoryDefaults();
     edits_.closeStep();

@@ -8,9 +8,10 @@ namespace rotaline {
 
 // Once the switch words the captions, everything else that speaks is said again in the new
 // language: the lists, hints, names, the lamp, the marks and the factory defaults' note. What
-// it sends (the tabs' resets, the factory defaults) is one session.
+// it sends (the tabs' resets, the factory defaults) is one session, and one step.
 void MainForm::switchLanguage(const Language& language) {
     const Journaling::Session session(journaling_);
+    const Command command(*this);
     if (!language_.switchTo(language)) {
         return;
     }

@@ -24,16 +24,22 @@ void MainForm::mnuOpen_Click() {
     }
 }
 
+// File > Open, a recent file and the file the program was started with all come here.
 void MainForm::OpenSettingsFile(const QString& path) {
+    const Command command(*this);
     UpdateFileMenu(path);
-    if (loadTried(readSettingsLines(path))) {
-        files_.opened(path);
+    if (LoadSettingsFile(path)) {  // a refused file is said by its box, and nothing was sent
+        controls_.Text1->setText(QLatin1String(texts::LoadNote) + path + texts::CrLf);
     }
-    controls_.Text1->setText(QLatin1String(texts::LoadNote) + path + texts::CrLf);
 }
 
-void MainForm::LoadSettingsFile(const QString& path) {
-    loadTried(readSettingsLines(path));
+// A file loaded is the one the title names, the sheet describes and the next save offers.
+bool MainForm::LoadSettingsFile(const QString& path) {
+    if (!loadTried(readSettingsLines(path))) {
+        return false;
+    }
+    files_.opened(path);
+    return true;
 }
 
 // Before a model is chosen the block holds values the window does not show, and there is no
@@ -51,7 +57,8 @@ void MainForm::mnuSendAll_Click() {
     if (!controls_.mnuSendAll->isEnabled()) {
         return;
     }
-    if (!link_.isReady() && !link_.reopen().ok) {
+    const Command command(*this);
+    if (!linkUsable()) {
         showInvalidPortMessage();
         return;
     }
@@ -123,10 +130,7 @@ bool MainForm::ApplyParameterBlock() {
 }
 
 void MainForm::mnuFileMRU_Click(int index) {
-    const QString fileName = files_.recentFile(index);
-    UpdateFileMenu(fileName);
-    LoadSettingsFile(fileName);
-    controls_.Text1->setText(QLatin1String(texts::LoadNote) + fileName + texts::CrLf);
+    OpenSettingsFile(files_.recentFile(index));
 }
 
 }  // namespace rotaline

@@ -21,6 +21,7 @@
 #include "window/LineStatus.h"
 #include "window/PortStatus.h"
 #include "window/SettingsFiles.h"
+#include "window/StepNotes.h"
 
 namespace rotaline {
 
@@ -91,7 +92,8 @@ public:
     // What opening the chosen file does: the recent list, the load, the note.
     void OpenSettingsFile(const QString& path);
     // Loads only when a trial load on a copy of the form meets no fault; otherwise says why.
-    void LoadSettingsFile(const QString& path);
+    // The file loaded is the window's file from then on, as a save makes it.
+    bool LoadSettingsFile(const QString& path);
     // Sends the whole block again, as loading it from a file would; only once the window shows
     // a model the block is for.
     void mnuSendAll_Click();
@@ -137,12 +139,13 @@ public:
     bool LoadParameterBlock(const ParameterBlock& block);
 
 private:
-    // A command shows one invalid-port box at most, the first. Begun while the link is not
-    // ready, it tries no port where it may go on: what it would send is marked as not sent.
+    // A user's step: it shows one invalid-port box at most, the first, and notes only what
+    // reached the controller. Begun while the link is not ready, it tries no port where it may
+    // go on: what it would send is marked as not sent.
     class Command {
     public:
         explicit Command(MainForm& form, bool goesOnOffline = true);
-        ~Command() { --form_.commands_; }
+        ~Command();
         Command(const Command&) = delete;
         Command& operator=(const Command&) = delete;
 
@@ -150,6 +153,11 @@ private:
         MainForm& form_;
     };
     bool holdsSends() const { return commands_ > 0 && offline_ && !link_.isReady(); }
+    // The link is ready, or the port chosen opens now (its adapter is back), tried once a step:
+    // what a send would find decides whether a command goes on.
+    bool linkUsable();
+    // The note's line for a port that could not be used.
+    QString portFailureNote() const;
 
     void bindHandlers();
     void bindCommands();
@@ -184,6 +192,7 @@ private:
     int commands_ = 0;
     bool offline_ = false;
     bool boxShown_ = false;
+    bool portTried_ = false;
     ParameterBlock block_ = ParameterBlock::atStartUp();
     SharedFlags flags_;
     ControlSet set_;
@@ -193,6 +202,7 @@ private:
     PortStatus port_{link_, controls_, flags_, host_};
     Journaling journaling_{block_, controls_};
     SettingsFiles files_;
+    StepNotes notes_{controls_};
     LanguageSwitch language_{set_, controls_, flags_, dialogs_, host_};
 };
 

@@ -74,7 +74,7 @@ void MainForm::ComboCTRmodel_Click(int index) {
         return;
     }
     const Command command(*this);
-    if (!link_.isReady()) {
+    if (!linkUsable()) {
         showInvalidPortMessage();
         if (!holdsSends()) {
             return;

@@ -36,6 +36,7 @@ void MainForm::runChangeHandler(int slot) {
     if (value < 0 && !cells) {
         return;
     }
+    const Command command(*this, false);
     edits_.changed(slot);
     if (cells) {
         runCellCountChange(slot, value);

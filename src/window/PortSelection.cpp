@@ -28,15 +28,17 @@ void MainForm::ComboCOM_Click() {
     Controls& c = controls_;
     const ComboList& ports = *c.ComboCOM;
     const LinkOutcome outcome = link_.selectPort(ports.listIndex());
-    const Language& language = *flags_.language;
-    if (outcome.ok) {
-        appendNote(c.FrameSelectCom->caption() + QStringLiteral(": ") + ports.text() + texts::CrLf);
-    } else {
-        appendNote(ports.text() + texts::Messages(language, texts::PortInvalidNote) + texts::CrLf);
-    }
+    appendNote(outcome.ok
+                   ? c.FrameSelectCom->caption() + QStringLiteral(": ") + ports.text() + texts::CrLf
+                   : portFailureNote());
     port_.chosen(outcome);
     journaling_.portChanged();
     edits_.end();
+}
+
+QString MainForm::portFailureNote() const {
+    return constControls_.ComboCOM->text() +
+           texts::Messages(*flags_.language, texts::PortInvalidNote) + texts::CrLf;
 }
 
 // The next send goes where the list says, never to the device the number had before.

@@ -65,11 +65,11 @@ void PortStatus::showLampHelp() {
     controls_.ImageOff->setToolTip(portHelp(lamp_, lampPort_, *flags_.language, sendAll()));
 }
 
+// Its fix names Send all while that command is there to use when the text is shown.
 void PortStatus::reportPortProblem(const LinkOutcome& outcome) {
-    host_->portProblem(
-        [outcome, port = portNumber(), sendAll = sendAll()](const Language& language) {
-            return portHelp(outcome, port, language, sendAll);
-        });
+    host_->portProblem([this, outcome, port = portNumber()](const Language& language) {
+        return portHelp(outcome, port, language, sendAll());
+    });
 }
 
 // Whether what the controller lacks can go out by Send all, or waits for a model.

@@ -10,11 +10,27 @@ namespace rotaline {
 MainForm::Command::Command(MainForm& form, bool goesOnOffline) : form_(form) {
     if (form_.commands_++ == 0) {
         form_.boxShown_ = false;
+        form_.portTried_ = false;
         form_.offline_ = goesOnOffline && !form_.link_.isReady();
+        form_.notes_.begin();
     }
 }
 
+MainForm::Command::~Command() {
+    if (--form_.commands_ == 0) {
+        form_.notes_.end(form_.portFailureNote());
+    }
+}
+
+bool MainForm::linkUsable() {
+    if (!link_.isReady() && !std::exchange(portTried_, true)) {
+        link_.reopen();
+    }
+    return link_.isReady();
+}
+
 void MainForm::showInvalidPortMessage() {
+    notes_.failed();
     if (commands_ > 0 && std::exchange(boxShown_, true)) {
         return;
     }

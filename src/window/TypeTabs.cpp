@@ -93,7 +93,7 @@ void MainForm::SSTab1_Click(int previousTab) {
         edits_.end();
     }
     const Command command(*this);
-    if (!link_.isReady()) {
+    if (!linkUsable()) {
         showInvalidPortMessage();
         if (!holdsSends()) {
             return;

@@ -129,6 +129,8 @@ private:
             f_.port.failNextOpen(problemNamed(args.value(1)));
         } else if (verb == "pull") {
             f_.port.pull();
+        } else if (verb == "back") {  // the device watch saw the adapter of the number return
+            f_.form.deviceReturned();
         } else if (verb == "feed") {
             f_.port.feed(QByteArray::fromPercentEncoding(rest.toLatin1()));
         } else if (verb == "waiting") {
