@@ -67,10 +67,12 @@ QString clipped(const QString& name, QWidget* widget) {
         }
         QStyleOptionComboBox option;
         option.initFrom(list);
+        // The entry is drawn a pixel inside each side of the field, and clipped to the field.
         room =
             list->style()
                 ->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list)
-                .width();
+                .width() -
+            2;
     }
     return needed > room ? QStringLiteral("%1 needs %2 has %3").arg(name).arg(needed).arg(room)
                          : QString();
