@@ -62,6 +62,7 @@ QString clipped(const QString& name, QWidget* widget) {
     } else if (widget->inherits("QPushButton")) {
         room -= 8;
     } else if (auto* list = qobject_cast<QComboBox*>(widget)) {
+        needed = widest(list->fontMetrics(), list->placeholderText());  // while none is chosen
         for (int i = 0; i < list->count(); ++i) {
             needed = std::max(needed, widest(list->fontMetrics(), list->itemText(i)));
         }

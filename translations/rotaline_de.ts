@@ -686,6 +686,10 @@ Das Programmieren geht weiter; in Datei &gt; Verlauf fehlt, was gesendet wird, b
         <source>ESC type  </source>
         <translation>Reglertyp  </translation>
     </message>
+    <message>
+        <source>No model chosen</source>
+        <translation>Kein Modell gewählt</translation>
+    </message>
 </context>
 <context>
     <name>ParameterHints</name>

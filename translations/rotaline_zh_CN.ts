@@ -686,6 +686,10 @@ Programming goes on; File &gt; History lacks what is sent until the journal can 
         <source>ESC type  </source>
         <translation>ESC 型号  </translation>
     </message>
+    <message>
+        <source>No model chosen</source>
+        <translation>未选择型号</translation>
+    </message>
 </context>
 <context>
     <name>ParameterHints</name>
