@@ -220,7 +220,8 @@ private slots:
         }
         f.controls.SSTab1->select(0);
         f.controls.ComboCTRmodel[0]->setListIndex(1);  // its cell list has no "Auto"
-        QVERIFY(f.controls.ComboNoOfCell->toolTip().contains(QStringLiteral("出厂默认值：Auto")));
+        QVERIFY(f.controls.ComboNoOfCell->toolTip().endsWith(
+            QStringLiteral("\n出厂默认值：不选节数（控制器自行检测电池节数）")));
     }
 };
 

@@ -157,7 +157,8 @@ private slots:
     }
 
     // A change the controller lacks frames its group in a colour that stands out from the
-    // window, and the control's accessible description says so before its hint, until sent.
+    // window, with the badge in the bottom right corner as on every group, and the control's
+    // accessible description says so before its hint, until sent.
     void anUnsentChangeIsMarkedReadablyAndSaid_data() {
         QTest::addColumn<bool>("dark");
         QTest::newRow("light palette") << false;
@@ -170,9 +171,10 @@ private slots:
         MainWindow window(f.form);
         window.show();
         QWidget* group = window.widget("FrameBrake");
-        const auto border = [group] {
+        const auto border = [group](int fromRight = -1, int fromBottom = 1) {
             const QImage image = group->grab().toImage();
-            return image.pixelColor(image.width() / 2, image.height() - 1);
+            return image.pixelColor(fromRight < 0 ? image.width() / 2 : image.width() - fromRight,
+                                    image.height() - fromBottom);
         };
         const auto said = [&window] {
             return QAccessible::queryAccessibleInterface(window.widget("OptionBrake(4)"))
@@ -187,6 +189,7 @@ private slots:
         const QColor marked = border();
         QVERIFY2(contrast(marked, group->palette().color(QPalette::Window)) >= 3,
                  qPrintable(marked.name()));
+        QCOMPARE(border(4, 7), marked);  // beside the badge's "!"
         QCOMPARE(said(), "Not sent to the controller\n" + hint);
         QVERIFY(window.lineText()->text().startsWith(
             "1 setting not sent to the controller — choose the model first. "));
@@ -195,6 +198,38 @@ private slots:
         QCOMPARE(border(), unmarked);
         QCOMPARE(said(), hint);
         QApplication::setPalette(QPalette());
+    }
+
+    // A model whose cell list has no "Auto" leaves the count to the controller, which is sent in
+    // full: the mark, the list and the status bar say so in words, and the list's hint gives
+    // the factory default as that list has it.
+    void cellsLeftToTheControllerAreSaidInWords() {
+        FormFixture f(FormFixture::Start::Loaded);
+        MainWindow window(f.form);
+        window.show();
+        const auto hovered = [](QWidget* widget, const QPoint& at) {
+            QHelpEvent hover(QEvent::ToolTip, at, widget->mapToGlobal(at));
+            QApplication::sendEvent(widget, &hover);
+            return QToolTip::text();
+        };
+        QWidget* group = window.widget("FrameBattery");
+        QWidget* cells = window.widget("ComboNoOfCell");
+        const QPoint badge(group->width() - 6, group->height() - 6);
+        QCOMPARE(group->childAt(badge), nullptr);
+
+        f.controls.SSTab1->select(1);
+        f.controls.ComboCTRmodel[1]->setListIndex(1);  // ">=40A for helicopter", cells 4 to 10
+
+        const QString words = "The controller counts the cells itself (Auto): choose their number";
+        QCOMPARE(hovered(group, badge), words);
+        QCOMPARE(hovered(cells, QPoint(4, 4)), words + "\n" + cells->toolTip());
+        QVERIFY2(cells->toolTip().endsWith(
+                     "\nFactory default: no number (the controller counts the cells itself)"),
+                 qPrintable(cells->toolTip()));
+        const QRegularExpression status("^All settings sent to COM1 at \\d\\d:\\d\\d:\\d\\d\\. " +
+                                        QRegularExpression::escape(words) + "$");
+        QTRY_VERIFY2_WITH_TIMEOUT(status.match(window.lineText()->wholeText()).hasMatch(),
+                                  qPrintable(window.lineText()->wholeText()), 5000);
     }
 };
 

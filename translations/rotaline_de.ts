@@ -729,6 +729,10 @@ Das Programmieren geht weiter; in Datei &gt; Verlauf fehlt, was gesendet wird, b
         <source>Unit: </source>
         <translation>Einheit: </translation>
     </message>
+    <message>
+        <source>Factory default: no number (the controller counts the cells itself)</source>
+        <translation>Werkseinstellung: keine Zahl (der Regler zählt die Zellen selbst)</translation>
+    </message>
 </context>
 <context>
     <name>Parameters</name>

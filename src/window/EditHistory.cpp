@@ -94,7 +94,12 @@ void EditHistory::markAutomatic(int slot, bool automatic) {
 void EditHistory::showMark(int slot) {
     const auto at = static_cast<std::size_t>(slot);
     const char* mark = unsent_[at] ? UnsentMark : automatic_[at] ? AutomaticMark : nullptr;
-    set_.owner(slot).setUnsentMark(mark != nullptr ? catalogue(*flags_.language, mark) : QString());
+    set_.owner(slot).setUnsentMark(mark != nullptr ? catalogue(*flags_.language, mark) : QString(),
+                                   mark == AutomaticMark);
+}
+
+QString EditHistory::advice() const {
+    return (automatic_ & ~unsent_).any() ? catalogue(*flags_.language, AutomaticMark) : QString();
 }
 
 void EditHistory::clearUnsent() {
