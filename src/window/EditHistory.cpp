@@ -98,8 +98,15 @@ void EditHistory::showMark(int slot) {
                                    mark == AutomaticMark);
 }
 
+// Given while the user can follow it: the list is there to choose from.
 QString EditHistory::advice() const {
-    return (automatic_ & ~unsent_).any() ? catalogue(*flags_.language, AutomaticMark) : QString();
+    for (const Parameter& parameter : Parameters) {
+        const auto at = static_cast<std::size_t>(parameter.slot);
+        if (automatic_[at] && !unsent_[at] && set_.owner(parameter.slot).isEnabled()) {
+            return catalogue(*flags_.language, AutomaticMark);
+        }
+    }
+    return QString();
 }
 
 void EditHistory::clearUnsent() {
