@@ -62,15 +62,18 @@ QString clipped(const QString& name, QWidget* widget) {
     } else if (widget->inherits("QPushButton")) {
         room -= 8;
     } else if (auto* list = qobject_cast<QComboBox*>(widget)) {
+        needed = widest(list->fontMetrics(), list->placeholderText());  // while none is chosen
         for (int i = 0; i < list->count(); ++i) {
             needed = std::max(needed, widest(list->fontMetrics(), list->itemText(i)));
         }
         QStyleOptionComboBox option;
         option.initFrom(list);
+        // The entry is drawn a pixel inside each side of the field, and clipped to the field.
         room =
             list->style()
                 ->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list)
-                .width();
+                .width() -
+            2;
     }
     return needed > room ? QStringLiteral("%1 needs %2 has %3").arg(name).arg(needed).arg(room)
                          : QString();
@@ -154,7 +157,8 @@ private slots:
     }
 
     // A change the controller lacks frames its group in a colour that stands out from the
-    // window, and the control's accessible description says so before its hint, until sent.
+    // window, with the badge in the bottom right corner as on every group, and the control's
+    // accessible description says so before its hint, until sent.
     void anUnsentChangeIsMarkedReadablyAndSaid_data() {
         QTest::addColumn<bool>("dark");
         QTest::newRow("light palette") << false;
@@ -167,9 +171,10 @@ private slots:
         MainWindow window(f.form);
         window.show();
         QWidget* group = window.widget("FrameBrake");
-        const auto border = [group] {
+        const auto border = [group](int fromRight = -1, int fromBottom = 1) {
             const QImage image = group->grab().toImage();
-            return image.pixelColor(image.width() / 2, image.height() - 1);
+            return image.pixelColor(fromRight < 0 ? image.width() / 2 : image.width() - fromRight,
+                                    image.height() - fromBottom);
         };
         const auto said = [&window] {
             return QAccessible::queryAccessibleInterface(window.widget("OptionBrake(4)"))
@@ -184,6 +189,7 @@ private slots:
         const QColor marked = border();
         QVERIFY2(contrast(marked, group->palette().color(QPalette::Window)) >= 3,
                  qPrintable(marked.name()));
+        QCOMPARE(border(4, 7), marked);  // beside the badge's "!"
         QCOMPARE(said(), "Not sent to the controller\n" + hint);
         QVERIFY(window.lineText()->text().startsWith(
             "1 setting not sent to the controller — choose the model first. "));
@@ -192,6 +198,44 @@ private slots:
         QCOMPARE(border(), unmarked);
         QCOMPARE(said(), hint);
         QApplication::setPalette(QPalette());
+    }
+
+    // A model whose cell list has no "Auto" leaves the count to the controller, which is sent in
+    // full: the mark, the list and the status bar say so in words, and the list's hint gives
+    // the factory default as that list has it. The status bar asks for no count of nickel cells,
+    // whose list is greyed.
+    void cellsLeftToTheControllerAreSaidInWords() {
+        FormFixture f(FormFixture::Start::Loaded);
+        MainWindow window(f.form);
+        window.show();
+        const auto hovered = [](QWidget* widget, const QPoint& at) {
+            QHelpEvent hover(QEvent::ToolTip, at, widget->mapToGlobal(at));
+            QApplication::sendEvent(widget, &hover);
+            return QToolTip::text();
+        };
+        QWidget* group = window.widget("FrameBattery");
+        QWidget* cells = window.widget("ComboNoOfCell");
+        const QPoint badge(group->width() - 6, group->height() - 6);
+        QCOMPARE(group->childAt(badge), nullptr);
+
+        f.controls.SSTab1->select(1);
+        f.controls.ComboCTRmodel[1]->setListIndex(1);  // ">=40A for helicopter", cells 4 to 10
+
+        const QString words = "The controller counts the cells itself (Auto): choose their number";
+        QCOMPARE(hovered(group, badge), words);
+        QCOMPARE(hovered(cells, QPoint(4, 4)), words + "\n" + cells->toolTip());
+        QVERIFY2(cells->toolTip().endsWith(
+                     "\nFactory default: no number (the controller counts the cells itself)"),
+                 qPrintable(cells->toolTip()));
+        const auto says = [&window](const QString& advice) {
+            const QRegularExpression status("^All settings sent to COM1 at \\d\\d:\\d\\d:\\d\\d" +
+                                            QRegularExpression::escape(advice) + "$");
+            return status.match(window.lineText()->wholeText()).hasMatch();
+        };
+        QTRY_VERIFY2_WITH_TIMEOUT(says(". " + words), qPrintable(window.lineText()->wholeText()),
+                                  5000);
+        f.options("OptionBatType").select(0);
+        QTRY_VERIFY2_WITH_TIMEOUT(says(""), qPrintable(window.lineText()->wholeText()), 5000);
     }
 };
 

@@ -65,7 +65,7 @@ private slots:
 
         const LineStatus shown =
             lineStatusOf(line, QStringLiteral("COM1"), tagged("in Chinese") ? Chinese : English,
-                         {handshakeOnly, unsent, !tagged("no model chosen")}, now);
+                         {handshakeOnly, unsent, !tagged("no model chosen"), QString()}, now);
 
         QVERIFY2(status.isEmpty() ? shown.text.isEmpty() : shown.text.startsWith(status),
                  qPrintable(shown.text));

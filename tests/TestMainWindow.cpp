@@ -147,9 +147,9 @@ private slots:
                  "Forward && Revervse Point|Open... Ctrl+O|" + english +
                      "|&Yes|English✓|Edit|How to use Rotaline");
         QCOMPARE(switchTo("mnuGerman", Dialogs::Answer::Yes),
-                 "Gasweg vorwärts && rückwärts|Öffnen... Ctrl+O|Wiederholen(&W) Ctrl+Shift+Z|"
+                 "Gasweg vorwärts && rückwärts|&Öffnen... Ctrl+O|&Wiederholen Ctrl+Shift+Z|"
                  "Wählen Sie zuerst ein Modell: Die Auswahl sendet die Werkseinstellungen|&Ja|"
-                 "Deutsch✓|Bearbeiten|Bedienung von Rotaline");
+                 "Deutsch✓|&Bearbeiten|Bedienung von Rotaline");
         QCOMPARE(f.note(), "Sprache:Deutsch\r\n");
     }
 
@@ -271,6 +271,75 @@ private slots:
                            "OpAcceleration(0) OptionFreqency(0) ComboForPoint ComboRevPoint "
                            "OpReverse(0) ComboPowerLimitF ComboPowerLimitR ComboDelay "
                            "OptionAbs(0) ComboCurentLimit"));
+    }
+
+    // F10 opens the first menu, and Alt let go alone marks the first title for the arrow keys, in
+    // every language, also where the captions carry no access keys (English after a switch,
+    // Chinese); German gives every menu title and item an access key, one letter each per menu.
+    void theKeyboardReachesTheMenusInEveryLanguage() {
+        const QString style = QApplication::style()->name();
+        QApplication::setStyle(QStringLiteral("Fusion"));  // as Linux desktops draw Qt programs
+        FormFixture f(Start::Loaded);
+        MainWindow window(f.form);
+        window.show();
+        QWindow* shown = window.windowHandle();
+        const auto opened = [] {
+            const auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            return menu != nullptr ? menu->title() : QStringLiteral("nothing");
+        };
+        // The menus closed by Escape, the window active again with a control focused.
+        const auto back = [&window] {
+            while (QWidget* popup = QApplication::activePopupWidget()) {
+                QTest::keyClick(popup, Qt::Key_Escape);
+            }
+            if (window.menuBar()->activeAction() != nullptr) {
+                QTest::keyClick(window.menuBar(), Qt::Key_Escape);
+            }
+            window.activateWindow();
+            window.widget("ComboCOM")->setFocus();
+            return QTest::qWaitForWindowActive(&window);
+        };
+        QStringList reached;
+        for (const Language* language : {&English, &German, &English, &Chinese}) {
+            f.switchTo(*language);
+            QVERIFY(back());
+            QTest::keyClick(shown, Qt::Key_F10);
+            QString line = "F10 " + opened();
+            QVERIFY(back());
+            QTest::keyPress(shown, Qt::Key_Alt, Qt::AltModifier);
+            QTest::keyRelease(shown, Qt::Key_Alt);
+            QTest::keyClick(window.menuBar(), Qt::Key_Right);
+            QTest::keyClick(window.menuBar(), Qt::Key_Down);
+            reached << line + ", Alt Right Down " + opened();
+        }
+        QCOMPARE(reached,
+                 QStringList({"F10 File(&F), Alt Right Down Edit(&E)",
+                              "F10 &Datei, Alt Right Down &Bearbeiten",
+                              "F10 File, Alt Right Down Edit", "F10 文件, Alt Right Down 编辑"}));
+
+        f.switchTo(German);
+        QVERIFY(back());
+        QTest::keyClick(shown, Qt::Key_D, Qt::AltModifier);
+        QCOMPARE(opened(), "&Datei");
+        QVERIFY(back());
+        QStringList keyless;
+        for (QAction* title : QList<QAction*>{nullptr} + window.menuBar()->actions()) {
+            QSet<QString> keys;
+            for (QAction* item :
+                 title == nullptr ? window.menuBar()->actions() : title->menu()->actions()) {
+                const QString text = QString(item->text()).remove("&&");
+                const qsizetype marked = text.indexOf('&');
+                if (item->isVisible() && !item->isSeparator() &&
+                    (marked < 0 || keys.contains(text.mid(marked + 1, 1).toLower()))) {
+                    keyless << item->text();
+                }
+                if (marked >= 0) {
+                    keys << text.mid(marked + 1, 1).toLower();
+                }
+            }
+        }
+        QVERIFY2(keyless.isEmpty(), qPrintable(keyless.join(", ")));
+        QApplication::setStyle(style);
     }
 
     void keysDoWhatTheMouseDoes_data() {

@@ -483,51 +483,51 @@
     <name>LanguageSwitch</name>
     <message>
         <source>File</source>
-        <translation>Datei</translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>Open...</source>
-        <translation>Öffnen...</translation>
+        <translation>&amp;Öffnen...</translation>
     </message>
     <message>
         <source>Save...</source>
-        <translation>Speichern...</translation>
+        <translation>&amp;Speichern...</translation>
     </message>
     <message>
         <source>Serial adapters...</source>
-        <translation>Serielle Adapter...</translation>
+        <translation>Serielle &amp;Adapter...</translation>
     </message>
     <message>
         <source>Send all settings again(&amp;A)</source>
-        <translation>Alle Einstellungen erneut senden(&amp;A)</translation>
+        <translation>Alle Einstellungen &amp;erneut senden</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation>Beenden</translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>Undo(&amp;U)</source>
-        <translation>Rückgängig(&amp;R)</translation>
+        <translation>&amp;Rückgängig</translation>
     </message>
     <message>
         <source>Redo(&amp;R)</source>
-        <translation>Wiederholen(&amp;W)</translation>
+        <translation>&amp;Wiederholen</translation>
     </message>
     <message>
         <source>Langage</source>
-        <translation>Sprache</translation>
+        <translation>&amp;Sprache</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation>Hilfe</translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>How to Use...</source>
-        <translation>Bedienung...</translation>
+        <translation>&amp;Bedienung...</translation>
     </message>
     <message>
         <source>About...</source>
-        <translation>Über...</translation>
+        <translation>&amp;Über...</translation>
     </message>
     <message>
         <source>COM port Select</source>
@@ -559,19 +559,19 @@
     </message>
     <message>
         <source>History...(&amp;H)</source>
-        <translation>Verlauf...(&amp;V)</translation>
+        <translation>&amp;Verlauf...</translation>
     </message>
     <message>
         <source>Print setup sheet...(&amp;P)</source>
-        <translation>Einstellblatt drucken...(&amp;D)</translation>
+        <translation>Einstellblatt &amp;drucken...</translation>
     </message>
     <message>
         <source>Export setup sheet as PDF...(&amp;D)</source>
-        <translation>Einstellblatt als PDF exportieren...(&amp;P)</translation>
+        <translation>Einstellblatt als &amp;PDF exportieren...</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation>Bearbeiten</translation>
+        <translation>&amp;Bearbeiten</translation>
     </message>
 </context>
 <context>
@@ -686,6 +686,10 @@ Das Programmieren geht weiter; in Datei &gt; Verlauf fehlt, was gesendet wird, b
         <source>ESC type  </source>
         <translation>Reglertyp  </translation>
     </message>
+    <message>
+        <source>No model chosen</source>
+        <translation>Kein Modell gewählt</translation>
+    </message>
 </context>
 <context>
     <name>ParameterHints</name>
@@ -724,6 +728,10 @@ Das Programmieren geht weiter; in Datei &gt; Verlauf fehlt, was gesendet wird, b
     <message>
         <source>Unit: </source>
         <translation>Einheit: </translation>
+    </message>
+    <message>
+        <source>Factory default: no number (the controller counts the cells itself)</source>
+        <translation>Werkseinstellung: keine Zahl (der Regler zählt die Zellen selbst)</translation>
     </message>
 </context>
 <context>

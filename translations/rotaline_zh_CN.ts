@@ -686,6 +686,10 @@ Programming goes on; File &gt; History lacks what is sent until the journal can 
         <source>ESC type  </source>
         <translation>ESC 型号  </translation>
     </message>
+    <message>
+        <source>No model chosen</source>
+        <translation>未选择型号</translation>
+    </message>
 </context>
 <context>
     <name>ParameterHints</name>
@@ -724,6 +728,10 @@ Programming goes on; File &gt; History lacks what is sent until the journal can 
     <message>
         <source>Unit: </source>
         <translation>单位：</translation>
+    </message>
+    <message>
+        <source>Factory default: no number (the controller counts the cells itself)</source>
+        <translation>出厂默认值：不选节数（控制器自行检测电池节数）</translation>
     </message>
 </context>
 <context>

@@ -19,13 +19,16 @@ struct Language {
     std::string_view caption;          // of its menu item after a switch
     // Choosing a port or another tab refills the initial-point list in this language.
     bool refillsInitialPoint = false;
+    // Its catalogue gives the menus access keys ("&Datei"), and the Language menu's items keep
+    // theirs.
+    bool menuAccessKeys = false;
 };
 
 // In the order of the Language menu.
 inline constexpr Language Languages[] = {
     {"zh_CN", "mnuChinese", "中文(&C)", "中文", true},
     {"", "mnuEnglish", "English(&E)", "English"},
-    {"de", "mnuGerman", "Deutsch(&D)", "Deutsch"},
+    {"de", "mnuGerman", "Deutsch(&D)", "Deutsch", false, true},
 };
 inline constexpr const Language& Chinese = Languages[0];
 inline constexpr const Language& English = Languages[1];

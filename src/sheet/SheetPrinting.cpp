@@ -1,6 +1,7 @@
 #include "sheet/SheetPrinting.h"
 
 #include <QBuffer>
+#include <QFileInfo>
 #include <QLocale>
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -107,6 +108,11 @@ void paintSheet(QPainter& painter, QPagedPaintDevice& device, const SetupSheet& 
     pen.font(BodyPoints, true);
     pen.line({sheet.notes}, {0.0}, pen.lineHeight());
     painter.drawRect(QRect(page.left(), pen.y(), page.width(), std::max(0, pen.left())));
+}
+
+QString sheetPdfPath(const QString& path) {
+    return path.isEmpty() || !QFileInfo(path).suffix().isEmpty() ? path
+                                                                 : path + QStringLiteral(".pdf");
 }
 
 bool writeSheetPdf(const SetupSheet& sheet, const QString& path, QString* error,

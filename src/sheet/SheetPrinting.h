@@ -16,6 +16,9 @@ QPageSize sheetPageSize();
 // Draws the sheet on one page of `device`, which `painter` paints on.
 void paintSheet(QPainter& painter, QPagedPaintDevice& device, const SetupSheet& sheet);
 
+// Where a sheet asked for at `path` is written: a name without an extension is a PDF's.
+QString sheetPdfPath(const QString& path);
+
 // The sheet as a one-page PDF with its fonts embedded; false with the reason in `error`.
 bool writeSheetPdf(const SetupSheet& sheet, const QString& path, QString* error,
                    const QPageSize& size = sheetPageSize());

@@ -73,7 +73,7 @@ public:
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Value ||
             (t == QAccessible::Name && (NamedByEntry || box()->accessibleName().isEmpty()))) {
-            return box()->currentText();
+            return shown();
         }
         return QAccessibleWidget::text(t);
     }
@@ -113,6 +113,10 @@ public:
 
 private:
     QComboBox* box() const { return static_cast<QComboBox*>(widget()); }
+    // The entry chosen, or the greyed text a list shows while none is.
+    QString shown() const {
+        return box()->currentIndex() < 0 ? box()->placeholderText() : box()->currentText();
+    }
 
     QAccessible::Id label_;
 };

@@ -25,6 +25,7 @@
 #include "ui/FirstPaint.h"
 #include "ui/FocusScrollBar.h"
 #include "ui/LayoutTable.h"
+#include "ui/MenuKeys.h"
 #include "ui/OptionKeys.h"
 #include "ui/PictureIcon.h"
 #include "ui/PictureWidget.h"
@@ -321,6 +322,7 @@ void MainWindow::buildMenus() {
         connect(item, &QAction::triggered, this, &MainWindow::checkLanguage);
     }
     checkLanguage();
+    bindMenuKeys(*this);
 }
 
 void MainWindow::checkLanguage() {

@@ -32,12 +32,6 @@ constexpr const char* PrintingMissing =
 constexpr const char* QtFileDialog = "QFileDialog";
 constexpr const char* ReplaceQuestion = "%1 already exists.\nDo you want to replace it?";
 
-// A name typed without an extension is a PDF's.
-QString withPdfSuffix(const QString& path) {
-    return path.isEmpty() || !QFileInfo(path).suffix().isEmpty() ? path
-                                                                 : path + QStringLiteral(".pdf");
-}
-
 QString printModulePath() {
     return QCoreApplication::applicationDirPath() + QStringLiteral("/" ROTALINE_PRINT_MODULE);
 }
@@ -97,7 +91,7 @@ void SheetCommands::exportPdf() {
         return;
     }
     const QString chosen = dialogs_.saveFileName(QLatin1String(PdfFilter), QString());
-    const QString path = withPdfSuffix(chosen);
+    const QString path = sheetPdfPath(chosen);
     if (path.isEmpty() || (path != chosen && !mayReplace(path))) {
         return;
     }

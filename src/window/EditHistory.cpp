@@ -94,7 +94,19 @@ void EditHistory::markAutomatic(int slot, bool automatic) {
 void EditHistory::showMark(int slot) {
     const auto at = static_cast<std::size_t>(slot);
     const char* mark = unsent_[at] ? UnsentMark : automatic_[at] ? AutomaticMark : nullptr;
-    set_.owner(slot).setUnsentMark(mark != nullptr ? catalogue(*flags_.language, mark) : QString());
+    set_.owner(slot).setUnsentMark(mark != nullptr ? catalogue(*flags_.language, mark) : QString(),
+                                   mark == AutomaticMark);
+}
+
+// Given while the user can follow it: the list is there to choose from.
+QString EditHistory::advice() const {
+    for (const Parameter& parameter : Parameters) {
+        const auto at = static_cast<std::size_t>(parameter.slot);
+        if (automatic_[at] && !unsent_[at] && set_.owner(parameter.slot).isEnabled()) {
+            return catalogue(*flags_.language, AutomaticMark);
+        }
+    }
+    return QString();
 }
 
 void EditHistory::clearUnsent() {

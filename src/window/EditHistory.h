@@ -36,6 +36,9 @@ public:
     // The marks again, in the language now used.
     void showUnsentMarks();
     int unsentCount() const { return static_cast<int>(unsent_.count()); }
+    // What the marks say of a setting the controller was told to work out itself, while its
+    // control can be set; "" for none.
+    QString advice() const;
     bool isUnsent(int slot) const { return unsent_[static_cast<std::size_t>(slot)]; }
 
 private:

@@ -39,11 +39,13 @@ bool LanguageSwitch::switchTo(const Language& language) {
 
 void LanguageSwitch::setCaptions(const Language& language) {
     for (const CaptionRow& row : LeadingCaptions) {
+        const bool keys = row.accessKeys || language.menuAccessKeys;
         set_.find(QString::fromUtf8(row.control))
-            ->setCaption(SwitchTexts(language, row.text), row.accessKeys);
+            ->setCaption(SwitchTexts(language, row.text), keys);
         if (std::string_view(row.control) == "mnuLanguage") {
             for (const Language& item : Languages) {
-                set_.find(fromView(item.menuItem))->setCaption(fromView(item.caption));
+                set_.find(fromView(item.menuItem))
+                    ->setCaption(fromView(keys ? item.designedCaption : item.caption), keys);
             }
         }
     }

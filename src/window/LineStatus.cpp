@@ -50,16 +50,17 @@ LineStatus lineStatusOf(const LineClock& line, const QString& port, const Langua
     if (line.runBytes() == 0) {
         return {};
     }
-    if (!busy && record.handshakeOnly) {
-        return {catalogue(language, HandshakeSent).arg(port), 100, false};
-    }
     if (!busy) {
         const QDateTime last =
             QDateTime::fromMSecsSinceEpoch(std::chrono::duration_cast<std::chrono::milliseconds>(
                                                line.lastByteAt().time_since_epoch())
                                                .count());
-        return {catalogue(language, AllSent).arg(port, last.toString(QStringLiteral("HH:mm:ss"))),
-                100, false};
+        const QString sent =
+            record.handshakeOnly
+                ? catalogue(language, HandshakeSent).arg(port)
+                : catalogue(language, AllSent).arg(port, last.toString(QStringLiteral("HH:mm:ss")));
+        return {record.advice.isEmpty() ? sent : sent + QStringLiteral(". ") + record.advice, 100,
+                false};
     }
     const int messages = (line.bytesLeft(now) + 1) / 2;
     const double seconds = std::chrono::duration<double>(line.timeLeft(now)).count();

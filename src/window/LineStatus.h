@@ -19,11 +19,13 @@ struct LineRecord {
     bool handshakeOnly = false;
     int unsent = 0;       // settings stored that could not be written
     bool sendAll = true;  // File > Send all settings again can send them; otherwise a model first
+    QString advice;       // on what the controller works out itself, once it has every setting
 };
 
 // "Sending to COM1… 23 messages left (0.8 s)" while bytes are on the line; then, by priority,
 // "2 settings not sent to the controller — File > Send all settings again", "Handshake sent to
-// COM1" or "All settings sent to COM1 at 17:08:27"; nothing before the first byte.
+// COM1" or "All settings sent to COM1 at 17:08:27" followed by the advice; nothing before the
+// first byte.
 LineStatus lineStatusOf(const LineClock& line, const QString& port, const Language& language,
                         const LineRecord& record = {},
                         LineClock::Clock::time_point now = LineClock::Clock::now());

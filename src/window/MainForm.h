@@ -55,7 +55,7 @@ public:
 
     const ParameterBlock& block() const { return block_; }
     // The line to the adapter, in the current language.
-    LineStatus lineStatus() const { return port_.lineStatus(unsentCount()); }
+    LineStatus lineStatus() const { return port_.lineStatus(unsentCount(), edits_.advice()); }
     const SharedFlags& flags() const { return flags_; }
 
     // Port and link.

@@ -5,6 +5,7 @@
 #include "model/SlotTable.h"
 #include "model/WireFormat.h"
 #include "window/MainForm.h"
+#include "window/ParameterHints.h"
 #include "window/Texts.h"
 
 namespace rotaline {
@@ -38,6 +39,7 @@ void MainForm::rebuildCellList(const ControllerModel& model) {
     cells.setValue(factoryValueOf(*findParameter(slot)));
     flags_.suppress = false;
     recordCellCount(slot, cells.value() < 0);
+    showParameterHints(set_, *flags_.language);
 }
 
 void MainForm::adaptModelGroups(const ControllerModel& model) {

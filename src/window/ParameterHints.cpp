@@ -32,11 +32,15 @@ const UnitName* unitOf(const QStringList& texts) {
 
 QString hintOf(const Parameter& parameter, const ValueControl& control, const Language& language) {
     const UnitName* unit = unitOf(control.choiceTexts());
-    const QString factory = parameter.encoding == WireEncoding::CellCode
-                                ? fromView(InitialCells.front())  // whatever the model's list
-                                : control.choiceText(parameter.factoryValue).trimmed();
-    QString text = parameterText(language, parameter.hint) + '\n' +
-                   texts::Hints(language, texts::FactoryDefaultHint) + factory;
+    const bool cells = parameter.encoding == WireEncoding::CellCode;
+    const QString automatic = fromView(InitialCells.front());
+    QString text = parameterText(language, parameter.hint) + '\n';
+    if (cells && !control.choiceTexts().contains(automatic)) {  // a model's list without it
+        text += texts::Hints(language, texts::NoNumberHint);
+    } else {
+        text += texts::Hints(language, texts::FactoryDefaultHint) +
+                (cells ? automatic : control.choiceText(parameter.factoryValue).trimmed());
+    }
     if (unit != nullptr) {
         text += '\n' + texts::Hints(language, texts::UnitHint) + texts::Hints(language, unit->name);
     }

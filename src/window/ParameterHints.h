@@ -9,7 +9,8 @@ namespace rotaline {
 
 // The hint over a parameter's controls says what it does (the parameter table gives that), then
 // its factory default and its unit, taken from the texts the control shows, so that they always
-// agree with the window. A caption over two lists shows both hints.
+// agree with the window (the cell count's, with the model's list). A caption over two lists
+// shows both hints.
 
 // The units the parameters' texts end in, by the symbol shown.
 struct UnitName {
@@ -31,6 +32,8 @@ namespace texts {
 inline constexpr TextContext Hints{"ParameterHints"};
 inline constexpr const char* FactoryDefaultHint =
     QT_TRANSLATE_NOOP("ParameterHints", "Factory default: ");
+inline constexpr const char* NoNumberHint = QT_TRANSLATE_NOOP(
+    "ParameterHints", "Factory default: no number (the controller counts the cells itself)");
 inline constexpr const char* UnitHint = QT_TRANSLATE_NOOP("ParameterHints", "Unit: ");
 }  // namespace texts
 

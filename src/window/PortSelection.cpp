@@ -5,11 +5,20 @@
 
 namespace rotaline {
 
+namespace {
+
+constexpr TextContext catalogue{"ModelSelection"};
+constexpr const char* NoModel = QT_TRANSLATE_NOOP("ModelSelection", "No model chosen");
+
+}  // namespace
+
+// Each list shows, greyed, that no model is chosen until one is.
 void MainForm::refillModelLists(const Language& language) {
     for (int type = 0; type < EscTypeCount; ++type) {
         ComboList& list = *controls_.ComboCTRmodel[type];
         list.clear();
         list.addItems(modelNames(type, language));
+        list.setPlaceholder(catalogue(language, NoModel));
     }
 }
 

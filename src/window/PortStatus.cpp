@@ -77,7 +77,7 @@ bool PortStatus::sendAll() const {
     return controls_.mnuSendAll->isEnabled();
 }
 
-LineStatus PortStatus::lineStatus(int unsent) const {
+LineStatus PortStatus::lineStatus(int unsent, const QString& advice) const {
     if (deviceBack_ && !link_.line().isBusy()) {
         return {backText(controls_.ComboCOM->text(), unsent, sendAll(), *flags_.language), 100,
                 false};
@@ -86,7 +86,7 @@ LineStatus PortStatus::lineStatus(int unsent) const {
         return {portTrouble(*failure, portNumber(), *flags_.language), 100, false};
     }
     return lineStatusOf(link_.line(), controls_.ComboCOM->text(), *flags_.language,
-                        {handshakeOnly_, unsent, sendAll()});
+                        {handshakeOnly_, unsent, sendAll(), advice});
 }
 
 }  // namespace rotaline

@@ -25,8 +25,9 @@ public:
     void deviceReturned();
     // The lamp's help again, in the language now used.
     void showLampHelp();
-    // The line, with `unsent` settings the controller lacks.
-    LineStatus lineStatus(int unsent) const;
+    // The line, with `unsent` settings the controller lacks and `advice` on what it was told
+    // to work out itself.
+    LineStatus lineStatus(int unsent, const QString& advice) const;
 
 private:
     void light(bool on, const LinkOutcome& outcome);

@@ -109,8 +109,9 @@ int runSheetCommand(const Request& request) {
     const SetupSheet sheet = setupSheet(
         *described, path, false, QDate::currentDate().toString(Qt::ISODate),
         [](int) { return false; }, *request.language);
-    if (QString error; !writeSheetPdf(sheet, request.sheet, &error)) {
-        std::fprintf(stderr, "%s: %s\n", qPrintable(request.sheet), qPrintable(error));
+    const QString out = sheetPdfPath(request.sheet);
+    if (QString error; !writeSheetPdf(sheet, out, &error)) {
+        std::fprintf(stderr, "%s: %s\n", qPrintable(out), qPrintable(error));
         return 1;
     }
     return 0;

@@ -7,7 +7,9 @@
 
 #include <QCoreApplication>
 #include <QEventLoop>
+#include <QFile>
 #include <QGuiApplication>
+#include <QTemporaryDir>
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
@@ -123,7 +125,9 @@ void print(const QByteArray& bytes) {
     printLines(lines);
 }
 
-// Drawing a sheet needs fonts, which come with a GUI application; no display is needed.
+// Drawing a sheet needs fonts, which come with a GUI application; no display is needed. Qt
+// looks for a display in the login session's runtime folder and warns where there is none (a
+// service, a container, a terminal reached by su): it is given an empty one of its own then.
 std::unique_ptr<QCoreApplication> application(int& argc, char** argv, Request::Mode mode) {
     if (mode != Request::Mode::Sheet) {
         return std::make_unique<QCoreApplication>(argc, argv);
@@ -131,6 +135,12 @@ std::unique_ptr<QCoreApplication> application(int& argc, char** argv, Request::M
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
+#ifndef Q_OS_WIN
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+        static const QTemporaryDir runtime;  // mode 0700, as the folder Qt asks for
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
+    }
+#endif
     return std::make_unique<QGuiApplication>(argc, argv);
 }
 

@@ -33,8 +33,12 @@ void Control::setAccessible(const QString& name, const QString& description) {
     }
 }
 
-void Control::setUnsentMark(const QString& mark) {
-    change(unsentMark_, mark, Property::UnsentMark);
+void Control::setUnsentMark(const QString& mark, bool advice) {
+    if (unsentMark_ != mark || markIsAdvice_ != advice) {
+        unsentMark_ = mark;
+        markIsAdvice_ = advice;
+        notify(Property::UnsentMark);
+    }
 }
 
 void Control::copyStateOf(const Control& other) {
@@ -43,7 +47,7 @@ void Control::copyStateOf(const Control& other) {
     setEnabled(other.enabled_);
     setToolTip(other.toolTip_);
     setAccessible(other.accessibleName_, other.description_);
-    setUnsentMark(other.unsentMark_);
+    setUnsentMark(other.unsentMark_, other.markIsAdvice_);
 }
 
 void Control::notify(Property property) const {

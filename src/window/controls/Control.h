@@ -69,9 +69,10 @@ public:
     const QString& description() const { return description_; }
     void setAccessible(const QString& name, const QString& description = QString());
     // What the control's group says while the controller lacks the value the control shows;
-    // "" while it has it.
+    // "" while it has it. An advice mark says instead what the controller works out itself.
     const QString& unsentMark() const { return unsentMark_; }
-    void setUnsentMark(const QString& mark);
+    bool markIsAdvice() const { return markIsAdvice_; }
+    void setUnsentMark(const QString& mark, bool advice = false);
 
     // Buttons and menu items: the user's click.
     void click() const {
@@ -132,6 +133,7 @@ private:
     QString accessibleName_;
     QString description_;
     QString unsentMark_;
+    bool markIsAdvice_ = false;
     std::vector<Observer> observers_;
 };
 
