@@ -15,7 +15,7 @@ QString storeFile() {
                : QString();
 }
 
-StoreTrouble troubleWith(const QString& file) {
+StoreTrouble troubleWith(const QString& file, QByteArray* bytes) {
     if (file.isEmpty()) {
         return {false, QStringLiteral("%APPDATA%\\Rotaline\\Rotaline.ini"),
                 QStringLiteral("APPDATA is not set, so there is no folder for settings.")};
@@ -36,7 +36,12 @@ StoreTrouble troubleWith(const QString& file) {
     if (!probe.open(QIODevice::ReadOnly)) {
         return {true, file, probe.errorString()};
     }
-    return {};
+    if (bytes != nullptr) {
+        *bytes = probe.read(MaxStoreBytes + 1);
+    }
+    return bytes == nullptr || bytes->size() <= MaxStoreBytes
+               ? StoreTrouble{}
+               : StoreTrouble{true, file, QStringLiteral("It is larger than 64 KiB.")};
 }
 
 QString specialLock(const QString& file) {
