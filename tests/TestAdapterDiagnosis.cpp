@@ -264,6 +264,10 @@ private slots:
             << "3 bytes for " + p + " were given up and not sent.";
         QTest::newRow("adapters window and --adapters")
             << adapterCause(busy, English) << "/dev/ttyUSB0 is in use by " + p + " (process 4242).";
+        MemorySettingsStore store;
+        store.setValue("Ports", "COM1", "/dev/" + hostile);
+        QTest::newRow("the port list's entry")
+            << PortResolver(store).describe(1) << "COM1: /dev/" + p + " (not present)";
         QTest::newRow("--adapters --format json")
             << json.split('\n').filter("\"product\"").value(0)
             << "            \"product\": "
