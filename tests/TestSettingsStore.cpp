@@ -35,10 +35,9 @@ private slots:
         unread("a FIFO", "fifo", "It is not a regular file.");
         unread("a folder", "folder", "It is a folder.");
         unread("larger than 64 KiB", "large", "It is larger than 64 KiB.");
-        for (const char* lock : {".lock", ".update-lock"}) {
-            row(qPrintable(QString("a FIFO as its %1").arg(lock)), lock,
-                QString("1 not kept CONF%1: It is not a regular file.").arg(lock), "");
-        }
+        row("a FIFO as its lock", ".update-lock",
+            "1 not kept CONF.update-lock: It is not a regular file.", "");
+        row("a FIFO as the lock of an older version", ".lock", "", "");
         unread("unreadable", "mode 0", "Permission denied");
         row("a comma in the value", "comma", "",
             "In the settings file CONF, COM1 holds a comma outside quotes, so it is no single "

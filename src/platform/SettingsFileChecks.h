@@ -18,8 +18,9 @@ QString storeFile();
 // `bytes`, what it holds is read into it, from the very file found regular.
 StoreTrouble troubleWith(const QString& file, QByteArray* bytes = nullptr);
 
-// A lock file beside the store that is there and not a regular file, which taking the lock
-// would open and wait on for ever; "" when there is none.
+// The store's lock beside the file (QSettings takes none of its own there: it works on a copy),
+// when it is there and not a regular file, which taking the lock would open and wait on for
+// ever; "" when there is none.
 QString specialLock(const QString& file);
 
 // Why a change did not reach the file.

@@ -32,11 +32,6 @@ bool readAtMost(int fd, QByteArray& bytes) {
     return done <= MaxStoreBytes;
 }
 
-// The lock files beside the store: the one taken inside every sync, and our own.
-QStringList lockFiles(const QString& file) {
-    return {file + QStringLiteral(".lock"), file + QStringLiteral(".update-lock")};
-}
-
 int mayWriteIn(const QString& folder) {
     const QByteArray name = QFile::encodeName(folder);
     return ::faccessat(AT_FDCWD, name.constData(), W_OK | X_OK, AT_EACCESS) == 0 ? 0 : errno;
@@ -44,16 +39,14 @@ int mayWriteIn(const QString& folder) {
 
 }  // namespace
 
-// A lock file that is there and not a regular file, which taking the lock would open and wait
-// on for ever; "" when there is none.
+// The store's lock, when it is there and not a regular file, which taking the lock would open
+// and wait on for ever; "" when there is none.
 QString specialLock(const QString& file) {
-    for (const QString& lock : lockFiles(file)) {
-        struct stat st {};
-        if (::stat(QFile::encodeName(lock).constData(), &st) == 0 && !S_ISREG(st.st_mode)) {
-            return lock;
-        }
-    }
-    return {};
+    const QString lock = file + QStringLiteral(".update-lock");
+    struct stat st {};
+    return ::stat(QFile::encodeName(lock).constData(), &st) == 0 && !S_ISREG(st.st_mode)
+               ? lock
+               : QString();
 }
 
 // Where the file belongs; "" when there is no folder for it. A relative XDG_CONFIG_HOME is
@@ -83,9 +76,6 @@ StoreTrouble troubleWith(const QString& file, QByteArray* bytes) {
         return {true, file,
                 S_ISDIR(st.st_mode) ? QStringLiteral("It is a folder.")
                                     : QStringLiteral("It is not a regular file.")};
-    }
-    if (st.st_size > MaxStoreBytes) {
-        return {true, file, QStringLiteral("It is larger than 64 KiB.")};
     }
     const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) {

@@ -45,14 +45,8 @@ StoreTrouble troubleWith(const QString& file, QByteArray* bytes) {
 }
 
 QString specialLock(const QString& file) {
-    for (const QString& lock :
-         {file + QStringLiteral(".lock"), file + QStringLiteral(".update-lock")}) {
-        const QFileInfo info(lock);
-        if (info.exists() && !info.isFile()) {
-            return lock;
-        }
-    }
-    return {};
+    const QFileInfo lock(file + QStringLiteral(".update-lock"));
+    return lock.exists() && !lock.isFile() ? lock.filePath() : QString();
 }
 
 QString reasonNotKept(const QString& file) {
