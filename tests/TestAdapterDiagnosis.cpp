@@ -6,6 +6,7 @@
 #include "support/FileTree.h"
 #include "support/MemorySettingsStore.h"
 #include "ui/AdaptersDialog.h"
+#include "window/AdapterAdvice.h"
 #include "window/AdapterReport.h"
 #include "window/PortHelp.h"
 
@@ -152,6 +153,13 @@ private slots:
             << 1000u << true << Groups << ""
             << "FTDI FT232R USB UART\n"
             << "可以使用" << 0 << QStringList{"dev/ttyUSB0"};
+        QStringList fifoVendor =
+            usbDevice(2, "0403:6001", {"manufacturer=FTDI", "product=FT232R USB UART"}, "ftdi_sio",
+                      "ttyUSB0");
+        fifoVendor.replaceInStrings(QRegularExpression("/idVendor=.*"), "/idVendor|");
+        QTest::newRow("a FIFO as its idVendor") << fifoVendor << 1000u << true << Groups << ""
+                                                << "FTDI FT232R USB UART\n"
+                                                << "可以使用" << 0 << QStringList{"dev/ttyUSB0"};
         QTest::newRow("device links leading back into sysfs's own folders")
             << QStringList{"sys/class/tty/ttyUSB0/device->.",
                            "dev/ttyUSB0=", "sys/class/tty/ttyUSB1/device->..", "dev/ttyUSB1="}
@@ -224,6 +232,51 @@ private slots:
             QVERIFY(failed.finding);
             QVERIFY(portHelp(failed, 1, English).contains(english));
         }
+    }
+
+    // Any process may name itself so, and any device its strings: whatever the text, each
+    // surface shows it written out, on one line, in its place in the sentence.
+    void textFromOutsideIsShownWrittenOut_data() {
+        QTest::addColumn<QString>("shown");  // of the hostile text
+        QTest::addColumn<QString>("expected");
+        const QString hostile = "\x1b[2J\x1b]0;T\x07\r\n\u202e\u009b\u2028%1";
+        const QString p = "\\x1b[2J\\x1b]0;T\\x07\\r\\n\\u202e\\x9b\\u2028%1";
+        LinkOutcome held = LinkOutcome::failure("", PortProblem::Busy);
+        held.device = "/dev/ttyUSB0";
+        held.holder = PortHolder{4242, hostile};
+        AdapterFinding busy;
+        busy.device = "/dev/ttyUSB0";
+        busy.cause = AdapterCause::Busy;
+        busy.detail = hostile;
+        busy.pid = 4242;
+        AdapterFinding plugged;
+        plugged.product = hostile;
+        const QString json = adaptersJson({plugged}, [](const QString&) { return 0; });
+        QTest::newRow("status bar, its holder")
+            << portTrouble(held, 1, English)
+            << "/dev/ttyUSB0 is in use by " + p + " (process 4242).";
+        QTest::newRow("status bar, the system's words")
+            << portTrouble(LinkOutcome::failure(hostile), 1, English) << p;
+        QTest::newRow("offer button")
+            << adapterOfferText(hostile, English) << "Use " + p + " as COM1";
+        QTest::newRow("rotaline-program, what did not leave")
+            << sendingFailureText(PortProblem::GivenUp, hostile, 3)
+            << "3 bytes for " + p + " were given up and not sent.";
+        QTest::newRow("adapters window and --adapters")
+            << adapterCause(busy, English) << "/dev/ttyUSB0 is in use by " + p + " (process 4242).";
+        MemorySettingsStore store;
+        store.setValue("Ports", "COM1", "/dev/" + hostile);
+        QTest::newRow("the port list's entry")
+            << PortResolver(store).describe(1) << "COM1: /dev/" + p + " (not present)";
+        QTest::newRow("--adapters --format json")
+            << json.split('\n').filter("\"product\"").value(0)
+            << "            \"product\": "
+               "\"\\u001b[2J\\u001b]0;T\\u0007\\r\\n\\u202e\\u009b\\u2028%1\",";
+    }
+    void textFromOutsideIsShownWrittenOut() {
+        QFETCH(QString, shown);
+        QFETCH(QString, expected);
+        QCOMPARE(shown, expected);
     }
 
     // A file where udev makes the node is no adapter, whatever sysfs says of it.

@@ -51,7 +51,8 @@ Run run(const QString& program, const QStringList& arguments) {
 }
 
 bool holdsControlCharacters(const QString& text) {
-    return text.contains(QRegularExpression("[\\x00-\\x09\\x0b-\\x1f\\x7f-\\x9f]"));
+    return text.contains(
+        QRegularExpression("[\\x00-\\x09\\x0b-\\x1f\\x7f-\\x9f\\x{2028}\\x{2029}\\x{202e}]"));
 }
 
 void put(const QString& path, const QByteArray& bytes) {
@@ -320,7 +321,7 @@ private slots:
             JournalRecord record = recordNumber(2);
             record.time += "\x1b]0;owned\x07";
             record.port = "COM1\x1b[2J\x07";
-            record.adapter = "/dev/ttyUSB0\nstate: Ready\x1b]8;;http://x\x1b\\";
+            record.adapter = "/dev/ttyUSB0\nstate: Ready\x1b]8;;http://x\x1b\\\u202e\u009b\u2028";
             put(j, journalLine(record));
         }
         said.replaceInStrings("J", j);
@@ -333,6 +334,7 @@ private slots:
         QVERIFY2(!holdsControlCharacters(listed.out), qPrintable(listed.out));
         const Run json = run(PROGRAM_TOOL, {"--history", "--format", "json"});
         QCOMPARE(json.status, status);
+        QVERIFY2(!holdsControlCharacters(json.out), qPrintable(json.out));
         QStringList listedSessions;
         for (const QJsonValue record : QJsonDocument::fromJson(json.out.toUtf8()).array()) {
             listedSessions << record["session"].toString() +

@@ -102,9 +102,11 @@ private slots:
             << QStringList{"--bogus"} << 2 << QByteArray("rotaline: Unknown option 'bogus'.\n");
         QTest::newRow("unknown single-dash option")
             << QStringList{"-bogus"} << 2 << QByteArray("rotaline: Unknown option 'bogus'.\n");
-        QTest::newRow("two files")
-            << QStringList{"a.esc", "b.esc"} << 2
-            << QByteArray("rotaline: one settings file at a time, 2 given: a.esc, b.esc\n");
+        QTest::newRow("two files, one named to act on a terminal")
+            << QStringList{"a.esc", "\x1b]0;T\x07\u202e.esc"} << 2
+            << QByteArray(
+                   "rotaline: one settings file at a time, 2 given: a.esc, "
+                   "\\x1b]0;T\\x07\\u202e.esc\n");
     }
     void theCommandLineIsReadBeforeAnyDisplay() {
         QFETCH(QStringList, arguments);

@@ -69,6 +69,10 @@ private slots:
         row("another program, named under /dev", "pts/N", "sleep", PortProblem::Busy, bySleep);
         row("a bridge holding a terminal of its own too", "pty", "socat", PortProblem::Busy,
             "%1 is in use by socat (process %2).");
+        // The kernel keeps 15 bytes of a name as the process's comm.
+        row("a program of a long name with escapes in it", "pty",
+            "rotaline-programmer\x1b]0;T\x07\u202e", PortProblem::Busy,
+            "%1 is in use by rotaline-programmer\\x1b]0;T\\x07\\u202e (process %2).");
         row("ModemManager", "pty", "ModemManager", PortProblem::ProbedByModemManager,
             "%1 is in use by ModemManager (process %2).");
         row("no permission", "pty", "mode", PortProblem::PermissionDenied, "You may not use %1.");
@@ -107,7 +111,7 @@ private slots:
             const QString held = path == "/dev/null" ? path : pathOf(adapter);
             const QString bridge = holder == "socat" ? " 3<>/dev/ptmx" : "";
             other.start("sh",
-                        {"-c", "exec " + programs.filePath(holder) + " 30 <>" + held + bridge});
+                        {"-c", "exec '" + programs.filePath(holder) + "' 30 <>" + held + bridge});
             QTRY_VERIFY(otherHolderOf(held).has_value());
         }
 

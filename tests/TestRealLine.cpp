@@ -53,11 +53,11 @@ struct OnTheLine : PtyForm {
         qunsetenv("ROTALINE_LINE_STUCK");
         qunsetenv("ROTALINE_LINE_ADAPTER_BYTES");
     }
-    // The programmer started with COM1 on the modelled line, in the test's own settings.
-    void startOnCom1(Programmer& programmer) const {
+    // COM1 on the modelled line, in the test's own settings, which a programmer made after
+    // reads.
+    void assignCom1() const {
         QSettings(QSettings::NativeFormat, QSettings::UserScope, "Rotaline", "Rotaline")
             .setValue(QStringLiteral("Ports/COM1"), device);
-        programmer.start();
     }
     LineLog log() const { return LineLog::read(dir.filePath(QStringLiteral("line.log"))); }
     // What the journal says of the newest session: "sent in full" exactly when every byte left.
@@ -277,8 +277,9 @@ private slots:
         QFETCH(QString, adapter);
         QFETCH(QString, says);
         OnTheLine line(hidden, adapter != "working" && adapter != "Quit now");
+        line.assignCom1();
         Programmer programmer;
-        line.startOnCom1(programmer);
+        programmer.start();
         programmer.form().controls().ComboCTRmodel[0]->setListIndex(1);
 
         programmer.form().mnuExit_Click();
@@ -362,8 +363,9 @@ private slots:
     // window, left open while the devices change, open only the device given COM1.
     void startUpAndTheAdaptersWindowOpenOnlyTheAssignedDevice() {
         OnTheLine line;
+        line.assignCom1();
         Programmer programmer;
-        line.startOnCom1(programmer);
+        programmer.start();
         programmer.form().controls().mnuAdapters->click();
         PseudoTerminal plugged;
         QTRY_VERIFY(firstPaintWorkDone());

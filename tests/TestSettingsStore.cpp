@@ -1,8 +1,11 @@
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <QTemporaryDir>
 #include <QtTest>
+#include <atomic>
+#include <thread>
 
 #include "platform/PortResolver.h"
 #include "platform/QSettingsStore.h"
@@ -32,15 +35,16 @@ private slots:
         unread("a FIFO", "fifo", "It is not a regular file.");
         unread("a folder", "folder", "It is a folder.");
         unread("larger than 64 KiB", "large", "It is larger than 64 KiB.");
-        for (const char* lock : {".lock", ".update-lock"}) {
-            row(qPrintable(QString("a FIFO as its %1").arg(lock)), lock,
-                QString("1 not kept CONF%1: It is not a regular file.").arg(lock), "");
-        }
+        row("a FIFO as its lock", ".update-lock",
+            "1 not kept CONF.update-lock: It is not a regular file.", "");
+        row("a FIFO as the lock of an older version", ".lock", "", "");
         unread("unreadable", "mode 0", "Permission denied");
         row("a comma in the value", "comma", "",
             "In the settings file CONF, COM1 holds a comma outside quotes, so it is no single "
             "value.");
         row("read-only folder", "read-only", "1 not kept CONF: Permission denied", "");
+        row("read-only, without its folder", "read-only home", "1 not kept CONF: Permission denied",
+            "");
         row("XDG_CONFIG_HOME a file", "xdg file", "1 not kept CONF: Not a directory", "");
         row("HOME unset", "no home",
             "1 not kept $HOME/.config/Rotaline/Rotaline.conf: HOME is not set, so there is no "
@@ -56,8 +60,11 @@ private slots:
         const QString folder = xdgHome + "/Rotaline";
         const QString conf = folder + "/Rotaline.conf";
         QFile file(config == "xdg file" ? xdgHome : conf);
-        QVERIFY(config == "xdg file" || QDir().mkpath(folder));
-        if (config == "fifo") {
+        QVERIFY(config == "xdg file" ||
+                QDir().mkpath(config == "read-only home" ? xdgHome : folder));
+        if (config == "read-only home") {
+            QFile::setPermissions(xdgHome, QFile::ReadOwner | QFile::ExeOwner);
+        } else if (config == "fifo") {
             QCOMPARE(::mkfifo(qPrintable(conf), 0600), 0);
         } else if (config == "folder") {
             QVERIFY(QDir().mkpath(conf));
@@ -106,6 +113,44 @@ private slots:
         QCOMPARE(store.value("Recent Files", "RecentFile1"), QStringLiteral("/2.esc"));
         QCOMPARE(QFileInfo("/.config/Rotaline").exists() ? "there" : "", wasThere);
         QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QFile::setPermissions(xdgHome, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+
+    // Another program puts a FIFO in the file's place while a change is made: the store keeps
+    // its values in memory, as it does when it finds one at the start, and leaves the FIFO be.
+    // The change runs on a thread of its own, so that a store that waits on the FIFO is let go.
+    void aFifoPutInPlaceDuringAChangeIsNotWaitedOn() {
+        QTemporaryDir home;
+        const QByteArray oldXdg = qgetenv("XDG_CONFIG_HOME");
+        const auto restore = qScopeGuard([&] { qputenv("XDG_CONFIG_HOME", oldXdg); });
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path()));
+        const QString conf = home.filePath("Rotaline/Rotaline.conf");
+        QSettingsStore store;
+        store.setValue("Ports", "COM1", "/dev/ttyUSB0");
+        QStringList heard;
+        store.onTrouble([&heard](const StoreTrouble& t) { heard << t.file + ": " + t.reason; });
+
+        std::atomic<bool> done = false;
+        std::thread change([&] {
+            store.exclusively([&] {
+                store.setValue("Ports", "COM2", "/dev/ttyUSB1");
+                QFile::remove(conf);
+                ::mkfifo(QFile::encodeName(conf).constData(), 0600);
+            });
+            done = true;
+        });
+        QDeadlineTimer bound(2000);
+        while (!done && !bound.hasExpired()) {
+            QThread::msleep(10);
+        }
+        const bool waited = !done;
+        ::close(::open(QFile::encodeName(conf).constData(), O_WRONLY | O_NONBLOCK));
+        change.join();
+
+        QVERIFY(!waited);
+        QCOMPARE(heard, QStringList{conf + ": It is not a regular file."});
+        QCOMPARE(store.value("Ports", "COM2"), "/dev/ttyUSB1");
+        QVERIFY(QFileInfo(conf).exists() && !QFileInfo(conf).isFile());
     }
 };
 

@@ -6,12 +6,15 @@
 #include <QFileInfo>
 #include <array>
 
+#include "platform/Printable.h"
+
 namespace rotaline {
 
 namespace {
 
+// The reason names what was typed, which a terminal would act on.
 StartRequest refused(const QString& reason) {
-    return {QString(), CommandLineStatus, QStringLiteral("rotaline: %1\n").arg(reason), {}};
+    return {QString(), CommandLineStatus, filled(QStringLiteral("rotaline: %1\n"), {reason}), {}};
 }
 
 // The options QApplication takes for itself: with a value, then without.

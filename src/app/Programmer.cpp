@@ -12,6 +12,7 @@
 #include "platform/DeviceWatch.h"
 #include "platform/ExitSignals.h"
 #include "platform/PortResolver.h"
+#include "platform/Printable.h"
 #include "platform/QSettingsStore.h"
 #include "platform/QtSerialPort.h"
 #include "platform/SerialDevices.h"
@@ -72,9 +73,9 @@ Programmer::Programmer() : parts_(std::make_unique<Parts>()) {
     p.settings.onTrouble([&p](const StoreTrouble& trouble) {
         QTimer::singleShot(0, &p.window, [&p, trouble] {
             const char* text = trouble.unread ? texts::SettingsUnread : texts::SettingsNotKept;
-            p.dialogs.message(
-                texts::Messages(*p.form.flags().language, text).arg(trouble.file, trouble.reason),
-                Dialogs::Icon::Exclamation, Dialogs::Buttons::Ok);
+            p.dialogs.message(filled(texts::Messages(*p.form.flags().language, text),
+                                     {trouble.file, trouble.reason}),
+                              Dialogs::Icon::Exclamation, Dialogs::Buttons::Ok);
         });
     });
     p.journal.onFailure([&p](const QString& reason) {
@@ -82,7 +83,8 @@ Programmer::Programmer() : parts_(std::make_unique<Parts>()) {
             &p.window,
             [&p, reason] {
                 p.dialogs.message(
-                    texts::Messages(*p.form.flags().language, texts::JournalNotKept).arg(reason),
+                    filled(texts::Messages(*p.form.flags().language, texts::JournalNotKept),
+                           {reason}),
                     Dialogs::Icon::Exclamation, Dialogs::Buttons::Ok);
             },
             Qt::QueuedConnection);

@@ -28,7 +28,8 @@ struct AdapterFinding {
     QString device;      // /dev/ttyUSB0; "" when the system made none
     QString stableName;  // by-id, or by-path when two adapters share their by-id name
     QString chip;        // from the table of chips; "" when unknown
-    QString usbIds;      // "1a86:7523"
+    QString usbIds;      // "1a86:7523", as far as the system tells
+    bool usb = false;    // it lies on USB
     QString manufacturer, product, serial;
     QString identity;  // the three as one text
     bool exactDrain = false;
@@ -37,7 +38,7 @@ struct AdapterFinding {
     qint64 pid = 0;  // of that program
 
     bool usable() const { return cause == AdapterCause::Usable; }
-    bool onUsb() const { return !usbIds.isEmpty(); }
+    bool onUsb() const { return usb; }
     // An adapter on USB that can be used now.
     bool usableAdapter() const { return usable() && onUsb(); }
     bool namedBySocket() const { return stableName.contains(QLatin1String("/serial/by-path/")); }

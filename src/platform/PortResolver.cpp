@@ -5,6 +5,8 @@
 #include <QRegularExpression>
 #include <algorithm>
 
+#include "platform/Printable.h"
+
 namespace rotaline {
 
 namespace {
@@ -63,10 +65,10 @@ QString PortResolver::describe(int portNumber) const {
     if (device.isEmpty()) {
         return QStringLiteral("COM%1: no adapter assigned").arg(portNumber);
     }
-    return QStringLiteral("COM%1: %2 (%3)")
-        .arg(portNumber)
-        .arg(device,
-             isPresent(portNumber) ? QStringLiteral("present") : QStringLiteral("not present"));
+    return filled(
+        QStringLiteral("COM%1: %2 (%3)"),
+        {QString::number(portNumber), device,
+         isPresent(portNumber) ? QStringLiteral("present") : QStringLiteral("not present")});
 }
 
 bool PortResolver::isPresent(int portNumber) const {

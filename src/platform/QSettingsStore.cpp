@@ -1,8 +1,11 @@
 #include "platform/QSettingsStore.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
+#include <QSaveFile>
+#include <utility>
 
 #include "platform/SettingsFileChecks.h"
 
@@ -16,10 +19,13 @@ QString keyOf(const QString& section, const QString& key) {
 
 }  // namespace
 
-QSettingsStore::QSettingsStore() : file_(storeFile()), trouble_(troubleWith(file_)) {
-    if (trouble_.file.isEmpty()) {
-        settings_ = std::make_unique<QSettings>(file_, QSettings::IniFormat);
-    }
+// QSettings works on a copy in a folder of the store's own and never opens the file itself:
+// the file is read here, and only once it is known to be a regular file, and replaced whole,
+// never opened for writing. A FIFO or a device put in its place at any moment is never waited on.
+QSettingsStore::QSettingsStore() : file_(storeFile()) {
+    trouble_ = copies_.isValid()
+                   ? refresh()
+                   : StoreTrouble{false, file_, QStringLiteral("There is no temporary folder.")};
 }
 
 QSettingsStore::~QSettingsStore() = default;
@@ -59,37 +65,58 @@ QString QSettingsStore::unreadable(const QString& section, const QString& key) c
     return {};
 }
 
-// The file or a lock beside it turned into something that would keep a sync waiting: from
-// then on the values live in memory. Checked before a change, so that no change waits to be
-// written when the file store is dropped.
-bool QSettingsStore::keepInMemory() {
-    if (!settings_) {
-        return true;
+// The file as it is now, when it changed since it was last read or written. When it is not to
+// be read (it became a folder, a FIFO, a device...), the values live in memory from then on:
+// the trouble is returned, none (no file named) when all is well.
+StoreTrouble QSettingsStore::refresh() {
+    QByteArray bytes;
+    StoreTrouble trouble = troubleWith(file_, &bytes);
+    if (trouble.file.isEmpty() && (!settings_ || bytes != kept_)) {
+        // A copy of a new name each time: QSettings keeps what it read of a name it knows.
+        QFile copy(copies_.filePath(QString::number(++copiesMade_) + QStringLiteral(".conf")));
+        if (copy.open(QIODevice::WriteOnly) && copy.write(bytes) == bytes.size() && copy.flush()) {
+            settings_ = std::make_unique<QSettings>(copy.fileName(), QSettings::IniFormat);
+            kept_ = bytes;
+        } else {
+            trouble = {false, file_,
+                       QStringLiteral("Its copy cannot be made: ") + copy.errorString()};
+        }
     }
-    const StoreTrouble trouble = troubleWith(file_);
-    const QString lock = specialLock(file_);
-    if (!trouble.unread && lock.isEmpty()) {
-        return false;
+    if (!trouble.file.isEmpty()) {
+        keepInMemory({false, trouble.file, trouble.reason});
     }
-    for (const QString& key : settings_->allKeys()) {
-        memory_.insert(key, settings_->value(key).toString());
+    return trouble;
+}
+
+void QSettingsStore::keepInMemory(const StoreTrouble& trouble) {
+    if (settings_) {
+        for (const QString& key : settings_->allKeys()) {
+            memory_.insert(key, settings_->value(key).toString());
+        }
     }
     settings_.reset();
-    trouble_ = lock.isEmpty()
-                   ? StoreTrouble{false, trouble.file, trouble.reason}
-                   : StoreTrouble{false, lock, QStringLiteral("It is not a regular file.")};
-    return true;
+    trouble_ = trouble;
+}
+
+// A lock beside the file that taking it would wait on for ever also sends the values to memory.
+bool QSettingsStore::inMemory() {
+    if (settings_) {
+        if (const QString lock = specialLock(file_); !lock.isEmpty()) {
+            keepInMemory({false, lock, QStringLiteral("It is not a regular file.")});
+        }
+    }
+    return !settings_;
 }
 
 void QSettingsStore::setValue(const QString& section, const QString& key, const QString& value) {
-    if (keepInMemory()) {
+    if (inMemory() || (!holding_ && !refresh().file.isEmpty())) {
         memory_.insert(keyOf(section, key), value);
         troubled(trouble_);
         return;
     }
     settings_->setValue(keyOf(section, key), value);
     if (!holding_) {
-        syncAndCheck();
+        save();
     }
 }
 
@@ -111,29 +138,49 @@ QList<QPair<QString, QString>> QSettingsStore::section(const QString& section) c
     return pairs;
 }
 
-void QSettingsStore::syncAndCheck() {
+// What the copy holds now replaces the file, unless the file is no longer one to replace.
+void QSettingsStore::save() {
     settings_->sync();
-    if (settings_->status() == QSettings::AccessError) {
-        troubled({false, file_, reasonNotKept(file_)});
+    QFile copy(settings_->fileName());
+    if (settings_->status() != QSettings::NoError || !copy.open(QIODevice::ReadOnly)) {
+        troubled({false, file_, QStringLiteral("Its copy cannot be written.")});
+        return;
     }
+    const QByteArray bytes = copy.readAll();
+    if (bytes == kept_) {
+        return;
+    }
+    if (const StoreTrouble trouble = troubleWith(file_); trouble.unread) {
+        keepInMemory({false, trouble.file, trouble.reason});
+        troubled(trouble_);
+        return;
+    }
+    QDir().mkpath(QFileInfo(file_).path());
+    QSaveFile out(file_);
+    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit()) {
+        troubled({false, file_, reasonNotKept(file_)});
+        return;
+    }
+    kept_ = bytes;
 }
 
 // Another instance writes the same file: its changes are read in first, and a lock of our own
-// beside the file (the store's own lock is taken inside every sync) keeps the two apart. A
-// store that cannot be locked, such as one in a read-only folder, is changed all the same.
+// beside the file keeps the two apart. A store that cannot be locked, such as one in a
+// read-only folder, is changed all the same; a lock held by a program that hangs is waited on
+// for two seconds at most.
 void QSettingsStore::exclusively(const std::function<void()>& change) {
-    if (keepInMemory()) {
+    if (inMemory()) {
         change();
         return;
     }
     QDir().mkpath(QFileInfo(file_).path());
     QLockFile lock(file_ + QStringLiteral(".update-lock"));
     lock.tryLock(2000);
-    settings_->sync();
-    holding_ = true;
+    holding_ = refresh().file.isEmpty();
     change();
-    holding_ = false;
-    syncAndCheck();
+    if (std::exchange(holding_, false) && settings_) {
+        save();
+    }
 }
 
 }  // namespace rotaline

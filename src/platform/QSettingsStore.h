@@ -2,6 +2,7 @@
 
 #include <QMap>
 #include <QSettings>
+#include <QTemporaryDir>
 #include <functional>
 #include <memory>
 
@@ -18,9 +19,10 @@ struct StoreTrouble {
 
 // The per-user store: $XDG_CONFIG_HOME/Rotaline/Rotaline.conf, or ~/.config/Rotaline/Rotaline.conf.
 // A file that is not a readable regular file (a folder, a FIFO, a device) or is larger than
-// 64 KiB is never opened, nor is a lock file beside it that is not a regular file; nothing is
-// written where there is no folder for the file (HOME unset, XDG_CONFIG_HOME naming a file):
-// the store then keeps its values in memory until the program ends.
+// 64 KiB is never opened, nor is a lock file beside it that is not a regular file, whenever
+// it turns into one; nothing is written where there is no folder for the file (HOME unset,
+// XDG_CONFIG_HOME naming a file): the store then keeps its values in memory until the program
+// ends.
 class QSettingsStore : public SettingsStore {
 public:
     QSettingsStore();
@@ -38,12 +40,17 @@ public:
     void onTrouble(std::function<void(const StoreTrouble&)> tell);
 
 private:
-    bool keepInMemory();
-    void syncAndCheck();
+    StoreTrouble refresh();
+    void keepInMemory(const StoreTrouble& trouble);
+    bool inMemory();
+    void save();
     void troubled(const StoreTrouble& trouble);
 
     QString file_;
-    std::unique_ptr<QSettings> settings_;  // none: values in memory only
+    QTemporaryDir copies_;
+    int copiesMade_ = 0;
+    QByteArray kept_;                      // what the file held when last read or written
+    std::unique_ptr<QSettings> settings_;  // over a copy; none: values in memory only
     QMap<QString, QString> memory_;
     StoreTrouble trouble_;
     bool toldAll_ = false;

@@ -9,6 +9,7 @@
 #include "platform/AdapterDiagnosis.h"
 #include "platform/DevicePath.h"
 #include "platform/PortHolders.h"
+#include "platform/Printable.h"
 
 namespace rotaline {
 
@@ -105,8 +106,9 @@ bool QtSerialPort::setPortNumber(int number) {
 
 bool QtSerialPort::setSettings(const QString& settings) {
     if (port_->isOpen() || !parseLineSettings(settings)) {
-        return fail(PortProblem::Other,
-                    QStringLiteral("The line settings \"%1\" cannot be used now.").arg(settings));
+        return fail(
+            PortProblem::Other,
+            filled(QStringLiteral("The line settings \"%1\" cannot be used now."), {settings}));
     }
     settings_ = settings;
     return true;
@@ -138,13 +140,13 @@ bool QtSerialPort::open() {
     }
     if (!deviceExists(device_)) {
         fail(isRunning(QStringLiteral("brltty")) ? PortProblem::TakenByBrltty : PortProblem::Absent,
-             QStringLiteral("%1 does not exist.").arg(device_));
+             filled(QStringLiteral("%1 does not exist."), {device_}));
         finding_ = findingFor(device_);
         return false;
     }
     if (!isSerialLine(device_)) {
         return fail(PortProblem::NotSerial,
-                    QStringLiteral("%1 is not a serial device.").arg(device_));
+                    filled(QStringLiteral("%1 is not a serial device."), {device_}));
     }
     // Linux lets two programs open one tty, and our settings would break the other's link.
     // What this user cannot see, the open keeps out: QSerialPort takes the device for
@@ -153,16 +155,15 @@ bool QtSerialPort::open() {
     if (const std::optional<PortHolder> holder = search.holder) {
         fail(holder->program == QLatin1String("ModemManager") ? PortProblem::ProbedByModemManager
                                                               : PortProblem::Busy,
-             QStringLiteral("%1 is in use by %2 (process %3).")
-                 .arg(device_, holder->program)
-                 .arg(holder->pid));
+             filled(QStringLiteral("%1 is in use by %2 (process %3)."),
+                    {device_, holder->program, QString::number(holder->pid)}));
         holder_ = holder;
         return false;
     }
     port_->setPortName(device_);
     if (!applySettings()) {
         return fail(PortProblem::Other,
-                    QStringLiteral("%1 cannot be set to %2.").arg(device_, settings_));
+                    filled(QStringLiteral("%1 cannot be set to %2."), {device_, settings_}));
     }
     if (!port_->open(QIODevice::ReadWrite)) {
         failOpen(device_, search.unseen);
@@ -183,21 +184,22 @@ bool QtSerialPort::open() {
 bool QtSerialPort::failOpen(const QString& device, bool holderUnseen) {
     switch (port_->error()) {
         case SystemSerialPort::DeviceNotFoundError:
-            return fail(PortProblem::Absent, QStringLiteral("%1 does not exist.").arg(device));
+            return fail(PortProblem::Absent,
+                        filled(QStringLiteral("%1 does not exist."), {device}));
         case SystemSerialPort::PermissionError:
             if (!userMayOpen(device)) {
                 return fail(PortProblem::PermissionDenied,
-                            QStringLiteral("You may not use %1.").arg(device));
+                            filled(QStringLiteral("You may not use %1."), {device}));
             }
-            return fail(PortProblem::Busy,
-                        (holderUnseen ? QStringLiteral("%1 is in use by another program, perhaps "
-                                                       "another user's, which you cannot see.")
-                                      : QStringLiteral("%1 is in use by another program."))
-                            .arg(device));
-        default:
             return fail(
-                PortProblem::Other,
-                QStringLiteral("%1 cannot be opened: %2").arg(device, port_->errorString()));
+                PortProblem::Busy,
+                filled(holderUnseen ? QStringLiteral("%1 is in use by another program, perhaps "
+                                                     "another user's, which you cannot see.")
+                                    : QStringLiteral("%1 is in use by another program."),
+                       {device}));
+        default:
+            return fail(PortProblem::Other, filled(QStringLiteral("%1 cannot be opened: %2"),
+                                                   {device, port_->errorString()}));
     }
 }
 
@@ -283,7 +285,7 @@ QString sendingFailureText(PortProblem problem, const QString& device, int unsen
                          : problem == PortProblem::GivenUp
                              ? QStringLiteral("%2 bytes for %1 were given up and not sent.")
                              : QStringLiteral("%1 was disconnected with %2 bytes not yet sent.");
-    return text.arg(device).arg(unsent);
+    return filled(text, {device, QString::number(unsent)});
 }
 
 // Opening the device of a port that is still draining takes that port back: it is open and
@@ -354,7 +356,7 @@ bool QtSerialPort::failLost() {
     const int unsent = line_.bytesLeft();
     written_ = false;
     close();
-    fail(PortProblem::Absent, QStringLiteral("%1 was disconnected (%2).").arg(device_, why));
+    fail(PortProblem::Absent, filled(QStringLiteral("%1 was disconnected (%2)."), {device_, why}));
     if (unsent > 0) {
         emit sendingFailed(PortProblem::Disconnected, device_, unsent);
     }
@@ -367,7 +369,7 @@ bool QtSerialPort::failStuck() {
     port_->clear(SystemSerialPort::Output);
     written_ = false;
     close();
-    fail(PortProblem::Stuck, QStringLiteral("%1 takes no more bytes.").arg(device_));
+    fail(PortProblem::Stuck, filled(QStringLiteral("%1 takes no more bytes."), {device_}));
     emit sendingFailed(PortProblem::Stuck, device_, unsent);
     return false;
 }

@@ -13,12 +13,14 @@ inline constexpr qint64 MaxStoreBytes = 64 * 1024;  // as settings files: many t
 // Where the file belongs; "" when there is no folder for it.
 QString storeFile();
 
-// Why the file at `file` is not to be read, or why nothing can be kept there; none when it
-// can be opened without waiting.
-StoreTrouble troubleWith(const QString& file);
+// Why the file at `file` is not to be read, or why nothing can be kept there; none (no file
+// named) when it is a regular file that can be read without waiting, or is not there. With
+// `bytes`, what it holds is read into it, from the very file found regular.
+StoreTrouble troubleWith(const QString& file, QByteArray* bytes = nullptr);
 
-// A lock file beside the store that is there and not a regular file, which taking the lock
-// would open and wait on for ever; "" when there is none.
+// The store's lock beside the file (QSettings takes none of its own there: it works on a copy),
+// when it is there and not a regular file, which taking the lock would open and wait on for
+// ever; "" when there is none.
 QString specialLock(const QString& file);
 
 // Why a change did not reach the file.

@@ -13,12 +13,12 @@
 #include <QVBoxLayout>
 
 #include "platform/DevicePath.h"
+#include "platform/Printable.h"
 #include "platform/SerialDevices.h"
 #include "version.h"
 #include "window/AdapterAdvice.h"
 #include "window/AdapterReport.h"
 #include "window/PortHelp.h"
-#include "window/Printable.h"
 #include "window/Texts.h"
 
 namespace rotaline {

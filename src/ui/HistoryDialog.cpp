@@ -14,8 +14,8 @@
 #include "model/SettingsFileCodec.h"
 #include "model/SlotTable.h"
 #include "platform/Dialogs.h"
+#include "platform/Printable.h"
 #include "window/MainForm.h"
-#include "window/Printable.h"
 #include "window/Texts.h"
 
 namespace rotaline {
@@ -134,13 +134,13 @@ HistoryDialog::HistoryDialog(std::vector<JournalRecord> records, MainForm& form,
 void HistoryDialog::showTrouble(const LogTrouble& trouble) {
     QStringList said;
     if (!trouble.unreadFile.isEmpty()) {
-        said << catalogue(*language_, NotRead).arg(printable(trouble.unreadFile), trouble.reason);
+        said << filled(catalogue(*language_, NotRead), {trouble.unreadFile, trouble.reason});
         if (records_.empty()) {
             details_->clear();  // nothing was read, which is not nothing sent
         }
     }
     if (!trouble.cutFile.isEmpty()) {
-        said << catalogue(*language_, Cut).arg(printable(trouble.cutFile));
+        said << filled(catalogue(*language_, Cut), {trouble.cutFile});
     }
     trouble_->setText(said.join(QLatin1Char('\n')));
     trouble_->setVisible(!said.isEmpty());
@@ -191,8 +191,8 @@ void HistoryDialog::saveAsFile() {
     const std::optional<std::string> bytes = encodeSettingsFile(selected()->block);
     QString error = QStringLiteral("A value is too large to be saved.");
     if (!bytes || !replaceFileContents(path, QByteArray::fromStdString(*bytes), &error)) {
-        dialogs_.message(catalogue(*language_, SaveFailed).arg(path, error), Dialogs::Icon::None,
-                         Dialogs::Buttons::Ok);
+        dialogs_.message(filled(catalogue(*language_, SaveFailed), {path, error}),
+                         Dialogs::Icon::None, Dialogs::Buttons::Ok);
     }
 }
 

@@ -19,6 +19,7 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include "platform/Printable.h"
 #include "ui/AboutDialog.h"
 #include "ui/AccessibleControls.h"
 #include "ui/Captions.h"
@@ -233,7 +234,8 @@ void MainWindow::fileShown(const QString& path, bool changed) {
     if (sheets_ != nullptr) {
         sheets_->setFile(path, changed);
     }
-    setWindowTitle(QFileInfo(path).fileName() + (changed ? QStringLiteral("*") : QString()) +
+    setWindowTitle(printable(QFileInfo(path).fileName()) +
+                   (changed ? QStringLiteral("*") : QString()) +
                    QStringLiteral(" \u2014 Rotaline"));
 }
 

@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QStyledItemDelegate>
 
+#include "platform/Printable.h"
 #include "platform/SerialDevices.h"
 
 namespace rotaline {
@@ -58,8 +59,8 @@ void PortList::describeEntries() {
     int widest = width();
     for (int i = 0; describer_ && i < count(); ++i) {
         const PortEntry entry = describer_(i + 1);
-        const QString device =
-            entry.device.isEmpty() ? QStringLiteral("—") : readableDeviceName(entry.device);
+        const QString device = entry.device.isEmpty() ? QStringLiteral("—")
+                                                      : printable(readableDeviceName(entry.device));
         setItemData(i, entry.toolTip, Qt::ToolTipRole);
         setItemData(i, device, DeviceRole);
         setItemData(i, entry.present, PresentRole);

@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QTreeView>
 
+#include "platform/Printable.h"
 #include "ui/GestureEnd.h"
 #include "version.h"
 
@@ -87,11 +88,11 @@ public:
         const QFileInfo file(chosen.isEmpty() ? QString() : chosen.constFirst());
         if (acceptMode() == AcceptSave && file.isFile() &&
             file.absoluteFilePath() != QFileInfo(current_).absoluteFilePath() &&
-            QMessageBox::warning(this, windowTitle(),
-                                 fileDialogText("%1 already exists.\nDo you want to replace it?")
-                                     .arg(file.fileName()),
-                                 QMessageBox::Yes | QMessageBox::No,
-                                 QMessageBox::No) != QMessageBox::Yes) {
+            QMessageBox::warning(
+                this, windowTitle(),
+                filled(fileDialogText("%1 already exists.\nDo you want to replace it?"),
+                       {file.fileName()}),
+                QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes) {
             return;
         }
         QFileDialog::accept();

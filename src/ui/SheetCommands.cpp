@@ -8,6 +8,7 @@
 #include <QPainter>
 
 #include "platform/Dialogs.h"
+#include "platform/Printable.h"
 #include "sheet/SheetPrinting.h"
 #include "ui/HistoryDialog.h"
 #include "ui/print/PrintPages.h"
@@ -74,7 +75,7 @@ void SheetCommands::print() {
     const auto printPages = reinterpret_cast<PrintPages>(module.resolve(PrintPagesSymbol));
     if (printPages == nullptr) {
         dialogs_.message(
-            catalogue(*form_.flags().language, PrintingMissing).arg(module.errorString()),
+            filled(catalogue(*form_.flags().language, PrintingMissing), {module.errorString()}),
             Dialogs::Icon::Exclamation, Dialogs::Buttons::Ok);
         return;
     }
@@ -97,20 +98,20 @@ void SheetCommands::exportPdf() {
     }
     const Language& language = *form_.flags().language;
     if (QString error; !writeSheetPdf(*shown, path, &error)) {
-        dialogs_.message(catalogue(language, ExportFailed).arg(path, error), Dialogs::Icon::None,
-                         Dialogs::Buttons::Ok);
+        dialogs_.message(filled(catalogue(language, ExportFailed), {path, error}),
+                         Dialogs::Icon::None, Dialogs::Buttons::Ok);
         return;
     }
     form_.host().showStatus(
-        [path](const Language& shownIn) { return catalogue(shownIn, Exported).arg(path); });
+        [path](const Language& shownIn) { return filled(catalogue(shownIn, Exported), {path}); });
 }
 
 // The file dialog asked about the name as typed; a file of the name with ".pdf" is asked
 // about here, in the dialog's own words.
 bool SheetCommands::mayReplace(const QString& path) {
     return !QFileInfo(path).isFile() ||
-           dialogs_.message(QCoreApplication::translate(QtFileDialog, ReplaceQuestion)
-                                .arg(QFileInfo(path).fileName()),
+           dialogs_.message(filled(QCoreApplication::translate(QtFileDialog, ReplaceQuestion),
+                                   {QFileInfo(path).fileName()}),
                             Dialogs::Icon::Exclamation,
                             Dialogs::Buttons::YesNo) == Dialogs::Answer::Yes;
 }

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "model/AdapterChips.h"
+#include "platform/Printable.h"
 #include "window/Texts.h"
 
 namespace rotaline {
@@ -122,13 +123,8 @@ const Advice& adviceFor(AdapterCause cause) {
 
 QString filledIn(const QString& text, const AdapterFinding& finding, const Language& language) {
     const QString adapter = finding.device.isEmpty() ? finding.chip : finding.device;
-    const QStringList words{adapter, finding.detail, QString::number(finding.pid),
-                            ruleChips(language)};
-    QString out = text;
-    for (int n = static_cast<int>(words.size()); n >= 1; --n) {
-        out.replace(QLatin1Char('%') + QString::number(n), words[n - 1]);
-    }
-    return out;
+    return filled(text,
+                  {adapter, finding.detail, QString::number(finding.pid), ruleChips(language)});
 }
 
 }  // namespace
@@ -148,8 +144,8 @@ QString socketNote(const Language& language) {
 }
 
 QString standingText(GroupStanding standing, const Language& language) {
-    return catalogue(language, Standings[static_cast<size_t>(standing)])
-        .replace(QStringLiteral("%1"), ruleChips(language));
+    return filled(catalogue(language, Standings[static_cast<size_t>(standing)]),
+                  {ruleChips(language)});
 }
 
 QString ruleChips(const Language& language) {

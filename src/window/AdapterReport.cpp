@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <array>
 
+#include "platform/Printable.h"
 #include "window/AdapterAdvice.h"
-#include "window/Printable.h"
 #include "window/Texts.h"
 
 namespace rotaline {
@@ -125,7 +125,7 @@ QByteArray adaptersJson(const QList<AdapterFinding>& findings,
                             {"bySocket", f.namedBySocket()}};
         adapters.append(adapter);
     }
-    return QJsonDocument(QJsonObject{{"adapters", adapters}}).toJson(QJsonDocument::Indented);
+    return printableJson(QJsonDocument(QJsonObject{{"adapters", adapters}}));
 }
 
 }  // namespace rotaline

@@ -7,6 +7,7 @@
 #include "model/EscCatalogue.h"
 #include "model/ParameterTable.h"
 #include "model/SlotTable.h"
+#include "platform/Printable.h"
 #include "window/MainForm.h"
 #include "window/Texts.h"
 
@@ -61,7 +62,7 @@ QStringList describedLines(const SettingsDescription& description) {
 }
 
 QByteArray describedJson(const SettingsDescription& description) {
-    return QJsonDocument(describedObject(description)).toJson();
+    return printableJson(QJsonDocument(describedObject(description)));
 }
 
 QJsonObject describedObject(const SettingsDescription& description) {

@@ -1,6 +1,6 @@
 #include "window/SetupSheet.h"
 
-#include "window/Printable.h"
+#include "platform/Printable.h"
 #include "window/Texts.h"
 
 namespace rotaline {

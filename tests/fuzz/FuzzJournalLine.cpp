@@ -5,7 +5,7 @@
 #include <cstdlib>
 
 #include "files/SendJournal.h"
-#include "window/Printable.h"
+#include "platform/Printable.h"
 
 using namespace rotaline;
 

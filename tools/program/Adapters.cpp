@@ -4,6 +4,7 @@
 
 #include "platform/AdapterDiagnosis.h"
 #include "platform/PortResolver.h"
+#include "platform/Printable.h"
 #include "platform/QSettingsStore.h"
 #include "program/Output.h"
 #include "window/AdapterReport.h"
@@ -13,7 +14,8 @@ namespace rotaline {
 int runAdaptersCommand(const Request& request) {
     const SystemView view = SystemView::current();
     if (const QString records = unreadableRecords(view); !records.isEmpty()) {
-        std::fprintf(stderr, "rotaline-program: %s cannot be read\n", qPrintable(records));
+        std::fprintf(stderr, "rotaline-program: %s cannot be read\n",
+                     qPrintable(printable(records)));
         return 2;
     }
     QList<AdapterFinding> findings = diagnoseAdapters(view);

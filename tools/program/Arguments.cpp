@@ -11,6 +11,7 @@
 
 #include "files/SettingsFile.h"
 #include "platform/DevicePath.h"
+#include "platform/Printable.h"
 
 namespace rotaline {
 
@@ -236,7 +237,7 @@ QString loadProblem(const QString& path, const QStringList& problems) {
             }
         }
     }
-    return path + QStringLiteral(": ") + problem;
+    return printable(path) + QStringLiteral(": ") + problem;
 }
 
 }  // namespace rotaline

@@ -7,11 +7,11 @@
 
 #include "files/SendJournal.h"
 #include "files/SettingsFile.h"
+#include "platform/Printable.h"
 #include "program/Output.h"
 #include "sheet/SheetPrinting.h"
 #include "window/BlockDescription.h"
 #include "window/MainForm.h"
-#include "window/Printable.h"
 #include "window/SetupSheet.h"
 #include "window/Texts.h"
 
@@ -58,7 +58,8 @@ bool reportTrouble(const LogTrouble& trouble) {
     }
     if (!trouble.unreadFile.isEmpty()) {
         std::fprintf(stderr, "rotaline-program: the journal cannot be read: %s: %s\n",
-                     qPrintable(printable(trouble.unreadFile)), qPrintable(trouble.reason));
+                     qPrintable(printable(trouble.unreadFile)),
+                     qPrintable(printable(trouble.reason)));
     }
     return !trouble.unreadFile.isEmpty();
 }
@@ -87,7 +88,7 @@ int runHistoryCommand(const Request& request) {
         }
     }
     if (request.json) {
-        printOut(QJsonDocument(json).toJson());
+        printOut(printableJson(QJsonDocument(json)));
     }
     return unread ? 2 : 0;
 }
@@ -102,7 +103,7 @@ int runSheetCommand(const Request& request) {
         fault == SettingsFault::None ? describeBlock(block, *request.language) : std::nullopt;
     if (!described) {
         fault = fault == SettingsFault::None ? SettingsFault::Damaged : fault;
-        std::fprintf(stderr, "%s: %s\n", qPrintable(path),
+        std::fprintf(stderr, "%s: %s\n", qPrintable(printable(path)),
                      qPrintable(settingsFaultMessage(fault, *request.language)));
         return 2;
     }
@@ -111,7 +112,7 @@ int runSheetCommand(const Request& request) {
         [](int) { return false; }, *request.language);
     const QString out = sheetPdfPath(request.sheet);
     if (QString error; !writeSheetPdf(sheet, out, &error)) {
-        std::fprintf(stderr, "%s: %s\n", qPrintable(out), qPrintable(error));
+        std::fprintf(stderr, "%s: %s\n", qPrintable(printable(out)), qPrintable(printable(error)));
         return 1;
     }
     return 0;

@@ -21,6 +21,7 @@
 #include "model/MessageDecoder.h"
 #include "platform/ExitSignals.h"
 #include "platform/PortResolver.h"
+#include "platform/Printable.h"
 #include "platform/QtSerialPort.h"
 #include "platform/RecordingPort.h"
 #include "program/Adapters.h"
@@ -30,7 +31,6 @@
 #include "program/History.h"
 #include "program/Output.h"
 #include "window/MainForm.h"
-#include "window/Printable.h"
 
 using namespace rotaline;
 
@@ -100,7 +100,8 @@ QString usageText() {
 }
 
 int usage(const QString& problem) {
-    std::fprintf(stderr, "rotaline-program: %s\n%s", qPrintable(problem), qPrintable(usageText()));
+    std::fprintf(stderr, "rotaline-program: %s\n%s", qPrintable(printable(problem)),
+                 qPrintable(usageText()));
     return 2;
 }
 
@@ -207,8 +208,8 @@ int run(int argc, char** argv) {
     }
     ProgrammingLink& link = headless.link;
     if (!link.isReady()) {
-        std::fprintf(stderr, "%s cannot be used: %s\n", qPrintable(device),
-                     qPrintable(port.errorString()));
+        std::fprintf(stderr, "%s cannot be used: %s\n", qPrintable(printable(device)),
+                     qPrintable(printable(port.errorString())));
         return 3;
     }
     QString failure;
@@ -221,7 +222,7 @@ int run(int argc, char** argv) {
     const qsizetype notWritten = (wanted - port.written().size()) / 2;
     if (notWritten > 0) {
         std::fprintf(stderr, "%s\n%lld of %lld messages were not sent\n",
-                     qPrintable(port.errorString()), static_cast<long long>(notWritten),
+                     qPrintable(printable(port.errorString())), static_cast<long long>(notWritten),
                      static_cast<long long>(wanted / 2));
     }
     link.close();
@@ -234,7 +235,8 @@ int run(int argc, char** argv) {
         return 3;
     }
     if (!failure.isEmpty() || !link.isReady()) {
-        std::fprintf(stderr, "%s\n", qPrintable(failure.isEmpty() ? port.errorString() : failure));
+        std::fprintf(stderr, "%s\n",
+                     qPrintable(printable(failure.isEmpty() ? port.errorString() : failure)));
         return 3;
     }
     print(port.written());

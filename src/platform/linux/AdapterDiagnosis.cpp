@@ -87,6 +87,7 @@ void describeUsb(AdapterFinding& finding, const QString& usb, const QString& dri
     const QString vendor = usbAttribute(usb, "idVendor");
     const QString product = usbAttribute(usb, "idProduct");
     finding.usbIds = vendor.isEmpty() ? QString() : vendor + ':' + product;
+    finding.usb = !usb.isEmpty();
     if (const AdapterChip* chip =
             adapterChip(vendor.toStdString(), product.toStdString(), driver.toStdString())) {
         finding.chip = fromView(chip->name);

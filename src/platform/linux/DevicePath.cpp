@@ -7,9 +7,13 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "platform/SerialDevices.h"
+
 namespace rotaline {
 
 namespace {
+
+constexpr qint64 DriversBytes = 64 * 1024;
 
 // A line of /proc/tty/drivers, "serial  /dev/ttyS  4  64-111  serial": whether it is a driver of
 // serial lines and takes the device numbered `major`:`minor`.
@@ -60,11 +64,11 @@ bool isSerialLine(const QString& path, const QString& drivers) {
     if (::stat(QFile::encodeName(path).constData(), &st) != 0 || !S_ISCHR(st.st_mode)) {
         return false;
     }
-    QFile list(drivers);
-    if (!list.open(QIODevice::ReadOnly)) {
+    const QByteArray list = readSystemFile(drivers, DriversBytes);
+    if (list.isEmpty()) {
         return true;
     }
-    for (const QByteArray& line : list.readAll().split('\n')) {
+    for (const QByteArray& line : list.split('\n')) {
         if (drivesLine(line, major(st.st_rdev), minor(st.st_rdev))) {
             return true;
         }

@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <cerrno>
 
+#include "platform/SerialDevices.h"
+
 namespace rotaline {
 
 namespace {
@@ -19,13 +21,12 @@ int ptyIndexOf(const QString& device) {
     return numeric ? index : -1;
 }
 
+constexpr qint64 ProcBytes = 4096;
+
 // The pseudo-terminal whose master side the descriptor `fd` of a process is, or -1.
 int masterIndexOf(const QString& process, const QString& fd) {
-    QFile info(process + QStringLiteral("/fdinfo/") + fd);
-    if (!info.open(QIODevice::ReadOnly)) {
-        return -1;
-    }
-    for (const QByteArray& line : info.readAll().split('\n')) {
+    const QByteArray info = readSystemFile(process + QStringLiteral("/fdinfo/") + fd, ProcBytes);
+    for (const QByteArray& line : info.split('\n')) {
         if (line.startsWith("tty-index:")) {
             return line.mid(10).trimmed().toInt();
         }
@@ -52,10 +53,16 @@ bool holds(const QString& process, const QString& device) {
     return opened;
 }
 
+// The name the program was started by, whole: the base name of its argv[0]. Its comm is cut at
+// 15 bytes, and its exe has links resolved (a program started as "nc" runs "nc.openbsd"); comm
+// serves for a process without a command line (a kernel thread, a zombie).
 QString programOf(const QString& process) {
-    QFile comm(process + QStringLiteral("/comm"));
-    return comm.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(comm.readAll()).trimmed()
-                                          : QString();
+    const QByteArray command = readSystemFile(process + QStringLiteral("/cmdline"), ProcBytes);
+    const QByteArray first = command.left(command.indexOf('\0'));
+    const QByteArray name = first.mid(first.lastIndexOf('/') + 1);
+    return QString::fromLocal8Bit(
+        name.isEmpty() ? readSystemFile(process + QStringLiteral("/comm"), ProcBytes).trimmed()
+                       : name);
 }
 
 }  // namespace

@@ -46,6 +46,7 @@ AdapterFinding findingOf(const DeviceRecord& record, const QString& port) {
     finding.identity = QStringList{record.maker, record.friendlyName}.join(QLatin1Char(' '));
     if (!record.vendor.isEmpty() && !record.usbInstance.isEmpty()) {
         finding.usbIds = record.vendor + QLatin1Char(':') + record.product;
+        finding.usb = true;
     }
     const AdapterChip* chip =
         adapterChip(record.vendor.toStdString(), record.product.toStdString());

@@ -15,7 +15,7 @@ QString storeFile() {
                : QString();
 }
 
-StoreTrouble troubleWith(const QString& file) {
+StoreTrouble troubleWith(const QString& file, QByteArray* bytes) {
     if (file.isEmpty()) {
         return {false, QStringLiteral("%APPDATA%\\Rotaline\\Rotaline.ini"),
                 QStringLiteral("APPDATA is not set, so there is no folder for settings.")};
@@ -36,18 +36,17 @@ StoreTrouble troubleWith(const QString& file) {
     if (!probe.open(QIODevice::ReadOnly)) {
         return {true, file, probe.errorString()};
     }
-    return {};
+    if (bytes != nullptr) {
+        *bytes = probe.read(MaxStoreBytes + 1);
+    }
+    return bytes == nullptr || bytes->size() <= MaxStoreBytes
+               ? StoreTrouble{}
+               : StoreTrouble{true, file, QStringLiteral("It is larger than 64 KiB.")};
 }
 
 QString specialLock(const QString& file) {
-    for (const QString& lock :
-         {file + QStringLiteral(".lock"), file + QStringLiteral(".update-lock")}) {
-        const QFileInfo info(lock);
-        if (info.exists() && !info.isFile()) {
-            return lock;
-        }
-    }
-    return {};
+    const QFileInfo lock(file + QStringLiteral(".update-lock"));
+    return lock.exists() && !lock.isFile() ? lock.filePath() : QString();
 }
 
 QString reasonNotKept(const QString& file) {
