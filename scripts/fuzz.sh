@@ -1,22 +1,31 @@
 #!/usr/bin/env bash
-# Fuzzes with libFuzzer for the given seconds in all (default 60), shared by the targets: the
-# settings-file loader (the reader, the codec and the form) and the journal's line parser, all
-# instrumented and checked by AddressSanitizer and UBSan. Prints each target's coverage at the
-# start and at the end; inputs that found new coverage are kept in build-fuzz/new-corpus/TARGET/
-# (copy them to the target's corpus folder in tests/fuzz/ to replay them in the suite).
+# Fuzzes with libFuzzer for the given seconds in all (default 60), shared by the targets in
+# proportion to their weight: the settings-file loader (the reader, the codec and the form), the
+# journal's line parser and the session explorer (user steps on the whole window, its promises
+# checked after each), all instrumented and checked by AddressSanitizer and UBSan. Prints each
+# target's coverage at the start and at the end; inputs that found new coverage are kept in
+# build-fuzz/new-corpus/TARGET/ (copy them to the target's corpus folder in tests/fuzz/ to replay
+# them in the suite).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
 bash scripts/setup.sh >/dev/null
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
     -DROTALINE_FUZZ=ON >/dev/null
-# target, its corpus folder in tests/fuzz/, its dictionary, the longest input, its seeds
+# target, its weight, its corpus folder in tests/fuzz/, its dictionary, the longest input, a flag
+# of its own ("-": none), its seeds. A session of the explorer costs a whole window, so it gets
+# half the time, and it reads whole sessions from the start rather than growing them.
 targets=(
-    "fuzz-settings-file corpus settings.dict 4096 tests/data/*.esc"
-    "fuzz-journal-line journal-corpus journal.dict 1024"
+    "fuzz-settings-file 1 corpus settings.dict 4096 - tests/data/*.esc"
+    "fuzz-journal-line 1 journal-corpus journal.dict 1024 -"
+    "fuzz-session-explorer 2 explorer-corpus explorer.dict 64 -len_control=0"
 )
-cmake --build build-fuzz --target fuzz-settings-file fuzz-journal-line
-share=$((seconds / ${#targets[@]}))
+cmake --build build-fuzz --target fuzz-settings-file fuzz-journal-line fuzz-session-explorer
+weights=0
+for row in "${targets[@]}"; do
+    read -r _ weight _ <<<"$row"
+    weights=$((weights + weight))
+done
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -28,7 +37,9 @@ export ASAN_OPTIONS="detect_leaks=0:abort_on_error=1:quarantine_size_mb=32"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 status=0
 for row in "${targets[@]}"; do
-    read -r target corpus dict maxlen seeds <<<"$row"
+    read -r target weight corpus dict maxlen flag seeds <<<"$row"
+    [[ $flag == - ]] && flag=
+    share=$((seconds * weight / weights))
     fuzzer=build-fuzz/tests/fuzz/$target
     inputs=$work/$target
     mkdir -p "$inputs"
@@ -39,7 +50,8 @@ for row in "${targets[@]}"; do
     done
     log=build-fuzz/$target.log
     "$fuzzer" -max_total_time="$share" -max_len="$maxlen" -dict=tests/fuzz/"$dict" \
-        -use_value_profile=1 -rss_limit_mb=1024 -malloc_limit_mb=256 -print_final_stats=1 \
+        -use_value_profile=1 -rss_limit_mb=1024 -malloc_limit_mb=256 -detect_leaks=0 \
+        -print_final_stats=1 ${flag:+"$flag"} \
         -artifact_prefix=build-fuzz/"$target"- "$inputs" 2>&1 | tee "$log" || status=$?
 
     # Keep the fewest inputs that reach every edge the run reached, less those already replayed

@@ -1,0 +1,267 @@
+#include "explorer/Steps.h"
+
+#include <QAction>
+#include <QDir>
+#include <QTreeWidget>
+
+#include "explorer/Promises.h"
+#include "explorer/Session.h"
+#include "model/EscCatalogue.h"
+#include "ui/HistoryDialog.h"
+#include "window/Texts.h"
+
+namespace rotaline::explorer {
+
+namespace {
+
+// The settings files a step may open or save as: some there, one read-only, one damaged, one
+// that does not exist until saved.
+const QStringList Files{"alpha.esc",    "bravo.esc",   "charlie.esc",
+                        "readonly.esc", "damaged.esc", "new.esc"};
+constexpr int PortChoices = 3;  // COM1..COM3
+constexpr int RecentEntries = 4;
+
+Done did(const QString& words) {
+    Done done;
+    done.words = words;
+    return done;
+}
+
+QString quoted(const QString& text) {
+    return QLatin1Char('"') + text + QLatin1Char('"');
+}
+
+// Whether the user can reach the widget: shown in the window and enabled.
+bool reachable(const Session& s, const QString& name) {
+    const QWidget* widget = s.window.widget(name);
+    return widget != nullptr && widget->isEnabled() && widget->isVisibleTo(&s.window);
+}
+
+// A menu item as the user clicks it: nothing happens while it is greyed or hidden.
+Done trigger(Session& s, const char* name, const QString& words) {
+    QAction* action = s.window.action(QLatin1String(name));
+    if (action == nullptr || !action->isEnabled() || !action->isVisible()) {
+        return {};
+    }
+    action->trigger();
+    return did(words);
+}
+
+QString inFolder(const Session& s, int choice) {
+    return QDir(s.folder).filePath(Files[choice % Files.size()]);
+}
+
+// The entry, option or position `choice` picks of a control that sets a value.
+Done setValue(Session& s, ValueControl& control, int choice) {
+    const QString name = control.name();
+    if (auto* group = dynamic_cast<OptionGroup*>(&control)) {
+        const int option = choice % group->count();
+        const QString button = QStringLiteral("%1(%2)").arg(name).arg(option);
+        if (!reachable(s, button)) {
+            return {};
+        }
+        group->select(option);
+        return did(
+            QStringLiteral("click option %1 of %2").arg(quoted(group->choiceText(option)), name));
+    }
+    if (!reachable(s, name)) {
+        return {};
+    }
+    if (auto* bar = dynamic_cast<ScrollBar*>(&control)) {
+        const int value = bar->minimum() + choice % (bar->maximum() - bar->minimum() + 1);
+        bar->setValue(value);
+        return did(QStringLiteral("move %1 to %2").arg(name).arg(value));
+    }
+    auto& list = dynamic_cast<ComboList&>(control);
+    if (list.count() == 0) {
+        return {};
+    }
+    const int entry = choice % list.count();
+    list.setListIndex(entry);
+    return did(QStringLiteral("pick %1 in %2").arg(quoted(list.choiceText(entry)), name));
+}
+
+Done clickTab(Session& s, int choice) {
+    TabStrip& tabs = *s.form.controls().SSTab1;
+    const int tab = choice % 4;
+    tabs.select(tab);
+    return did(QStringLiteral("click the %1 tab").arg(quoted(tabs.tabCaption(tab))));
+}
+
+Done clickButton(Session& s, Control& button) {
+    if (!reachable(s, button.name())) {
+        return {};
+    }
+    button.click();
+    return did(QStringLiteral("click %1").arg(button.name()));
+}
+
+Done open(Session& s, int choice) {
+    const QString path = inFolder(s, choice);
+    s.dialogs.pickToOpen(path);
+    Done done = trigger(s, "mnuOpen", QStringLiteral("File > Open ") + QFileInfo(path).fileName());
+    done.opened = path;
+    return done;
+}
+
+Done openRecent(Session& s, int choice) {
+    const int entry = 1 + choice % RecentEntries;
+    const Control& item = *s.form.controls().mnuFileMRU[static_cast<std::size_t>(entry)];
+    const QString name = QStringLiteral("mnuFileMRU(%1)").arg(entry);
+    const QString path = item.caption().section(QLatin1Char(' '), 1);
+    Done done = trigger(
+        s, name.toLatin1().constData(),
+        QStringLiteral("File > recent file %1 (%2)").arg(entry).arg(QFileInfo(path).fileName()));
+    done.opened = path;
+    return done;
+}
+
+Done saveAs(Session& s, int choice) {
+    const QString path = inFolder(s, choice);
+    s.dialogs.typeToSave(path);
+    return trigger(s, "mnuSave",
+                   QStringLiteral("File > Save, type %1, Enter").arg(QFileInfo(path).fileName()));
+}
+
+Done switchLanguage(Session& s, int choice) {
+    const Language& language = Languages[choice % std::size(Languages)];
+    return trigger(s, language.menuItem.data(),
+                   QStringLiteral("Language > ") + fromView(language.caption));
+}
+
+Done answer(Session& s, bool yes) {
+    s.dialogs.answerYes(yes);
+    return did(yes ? QStringLiteral("answer Yes to every question from now on")
+                   : QStringLiteral("answer No to every question from now on"));
+}
+
+Done choosePort(Session& s, int choice) {
+    ComboList& ports = *s.form.controls().ComboCOM;
+    const int entry = choice % PortChoices;
+    if (!reachable(s, ports.name())) {
+        return {};
+    }
+    ports.setListIndex(entry);
+    return did(QStringLiteral("pick %1 in ComboCOM").arg(quoted(ports.text())));
+}
+
+Done pullAdapter(Session& s) {
+    s.port.pullOut();
+    return did(QStringLiteral("pull the adapter out"));
+}
+
+// The system tells the window when a device node comes back, as the device watch does.
+Done plugAdapter(Session& s) {
+    s.port.plugIn();
+    if (s.form.controls().ComboCOM->listIndex() + 1 == s.port.number()) {
+        s.form.deviceReturned();
+    }
+    return did(QStringLiteral("plug the adapter back in"));
+}
+
+Done moveAdapter(Session& s, int choice) {
+    const int previous = s.port.number();
+    const int number = 1 + choice % PortChoices;
+    s.port.moveTo(number);
+    s.form.adapterAssigned(number, previous);
+    return did(QStringLiteral("File > Serial adapters: give the adapter COM%1").arg(number));
+}
+
+Done loadFromHistory(Session& s, int choice) {
+    HistoryDialog history(s.records(), s.form, s.dialogs, &s.window);
+    QTreeWidget* list = history.list();
+    if (list->topLevelItemCount() == 0) {
+        return {};
+    }
+    const int row = choice % list->topLevelItemCount();
+    list->setCurrentItem(list->topLevelItem(row));
+    history.loadIntoWindow();
+    return did(QStringLiteral("File > History, select record %1, Load").arg(row + 1));
+}
+
+Done undoRedo(Session& s) {
+    if (!s.window.action(QStringLiteral("mnuUndo"))->isEnabled()) {
+        return {};
+    }
+    Done done = did(QStringLiteral("Edit > Undo, then Edit > Redo"));
+    done.fault = undoThenRedo(s);
+    done.actions = 2;
+    return done;
+}
+
+}  // namespace
+
+Steps::Steps(Session& session) {
+    rows_ = {
+        {"a tab", 4, clickTab},
+        {"Undo", 0,
+         [](Session& s, int) { return trigger(s, "mnuUndo", QStringLiteral("Edit > Undo")); }},
+        {"Redo", 0,
+         [](Session& s, int) { return trigger(s, "mnuRedo", QStringLiteral("Edit > Redo")); }},
+        {"Undo then Redo", 0, [](Session& s, int) { return undoRedo(s); }},
+        {"Factory Default", 0,
+         [](Session& s, int) { return clickButton(s, *s.form.controls().CommandSetFactory); }},
+        {"Clear", 0,
+         [](Session& s, int) { return clickButton(s, *s.form.controls().CommandClear); }},
+        {"Send all", 0,
+         [](Session& s, int) {
+             return trigger(s, "mnuSendAll", QStringLiteral("File > Send all settings again"));
+         }},
+        {"a language", int(std::size(Languages)), switchLanguage},
+        {"File > Open", int(Files.size()), open},
+        {"a recent file", RecentEntries, openRecent},
+        {"Save, Enter", 0,
+         [](Session& s, int) {
+             return trigger(s, "mnuSave", QStringLiteral("File > Save, Enter"));
+         }},
+        {"Save as", int(Files.size()), saveAs},
+        {"answer Yes", 0, [](Session& s, int) { return answer(s, true); }},
+        {"answer No", 0, [](Session& s, int) { return answer(s, false); }},
+        {"a port", PortChoices, choosePort},
+        {"pull the adapter", 0, [](Session& s, int) { return pullAdapter(s); }},
+        {"plug the adapter in", 0, [](Session& s, int) { return plugAdapter(s); }},
+        {"move the adapter", PortChoices, moveAdapter},
+        {"the setup sheet", 0,
+         [](Session&, int) {
+             Done done = did(QStringLiteral("look at the setup sheet"));
+             done.sheet = true;
+             return done;
+         }},
+        {"History, Load", 256, loadFromHistory},
+    };
+    // Every control that sets a value but the port list, which has its row above.
+    for (Control* control : session.form.controlsInOrder()) {
+        auto* value = dynamic_cast<ValueControl*>(control);
+        if (value != nullptr && control != session.form.controls().ComboCOM) {
+            const QString name = control->name();
+            rows_.push_back({name, 256, [name](Session& s, int choice) {
+                                 return setValue(s, dynamic_cast<ValueControl&>(*s.form.find(name)),
+                                                 choice);
+                             }});
+        }
+    }
+}
+
+QStringList Steps::vocabulary() const {
+    QStringList rows;
+    for (const Row& row : rows_) {
+        rows << QStringLiteral("%1: %2%3")
+                    .arg(rows.size())
+                    .arg(row.name)
+                    .arg(row.choices > 0 ? QStringLiteral(", then one of %1").arg(row.choices)
+                                         : QString());
+    }
+    return rows;
+}
+
+Done Steps::take(Session& session, const std::uint8_t* data, std::size_t size,
+                 std::size_t& at) const {
+    const Row& row = rows_[data[at++] % rows_.size()];
+    int choice = 0;
+    if (row.choices > 0 && at < size) {
+        choice = data[at++] % row.choices;
+    }
+    return row.run(session, choice);
+}
+
+}  // namespace rotaline::explorer

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+namespace rotaline::explorer {
+
+class Session;
+
+// What one step did, for the promises to judge.
+struct Done {
+    QString words;       // as a person would replay it; "" when the step could not be taken now
+    QString opened;      // the settings file it opened, if any
+    bool sheet = false;  // the user looked at the setup sheet
+    QString fault;       // a promise the step found broken within itself (Undo then Redo)
+    int actions = 1;     // commands the user gave in it
+};
+
+// The steps a user takes, each a row: the first byte of a step picks the row, and where the row
+// has choices the next byte picks one.
+class Steps {
+public:
+    using Run = std::function<Done(Session& session, int choice)>;
+    struct Row {
+        QString name;
+        int choices = 0;  // 0: the row reads no second byte
+        Run run;
+    };
+
+    // The vocabulary for the window of `session`: its menus, buttons, tabs and every control
+    // that sets a value.
+    explicit Steps(Session& session);
+
+    // Takes the step at `data[at]`, moving `at` past the bytes it read.
+    Done take(Session& session, const std::uint8_t* data, std::size_t size, std::size_t& at) const;
+    // Each row with the byte that picks it.
+    QStringList vocabulary() const;
+
+private:
+    std::vector<Row> rows_;
+};
+
+}  // namespace rotaline::explorer
