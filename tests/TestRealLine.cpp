@@ -154,10 +154,11 @@ private slots:
         QCOMPARE(p.log().mainWaits, 0);
     }
 
-    // The cable pulled and put back, a new device behind the same link: each change meanwhile
-    // fails at once with one box, the lamp goes out; once the device is back the lamp lights,
-    // the status bar counts what the controller lacks, and Send all sends the whole block with
-    // no box and readies the link for Factory Default.
+    // The model's record is confirmed once its line has carried it. The cable pulled and put
+    // back, a new device behind the same link: each change meanwhile fails at once with one box,
+    // the lamp goes out; once the device is back the lamp lights, the status bar counts what the
+    // controller lacks, and Send all sends the whole block with no box and readies the link for
+    // Factory Default.
     void aPulledAdapterIsUsedAgainWhenItReturns_data() {
         QTest::addColumn<QByteArray>("hidden");
         onBothKinds("pulled and put back");
@@ -178,7 +179,9 @@ private slots:
         for (MainForm* each : {&form, &expected.form}) {
             each->controls().ComboCTRmodel[0]->setListIndex(0);
         }
+        QTRY_COMPARE(line.lastRecord(), "not confirmed");  // while its bytes are on the line
         QTRY_VERIFY_WITH_TIMEOUT(form.lineStatus().text.startsWith("All settings sent"), 5000);
+        QTRY_COMPARE(line.lastRecord(), "sent in full");
         ModalAnswers ok(50);
 
         line.adapter.closeMaster();
