@@ -27,6 +27,8 @@
 using namespace rotaline;
 using namespace rotaline::testing;
 
+Q_DECLARE_METATYPE(rotaline::Delivery)
+
 namespace {
 
 JournalRecord recordNumber(int n) {
@@ -248,32 +250,34 @@ private slots:
         QTest::addColumn<QString>("headers");
         QTest::addColumn<QString>("headline");
         QTest::addColumn<QString>("skipped");
+        QTest::addColumn<Delivery>("delivery");
+        QTest::addColumn<QString>("sent");  // in the window's last column
         QTest::newRow("en") << 1 << "When|COM port|Adapter|Type|Model|Changed|Sent in full"
                             << "NOT sent in full  2 changed from factory"
-                            << "09:00: a record the window cannot load, skipped\n";
+                            << "09:00: a record the window cannot load, skipped\n"
+                            << Delivery::NotInFull << "no";
         QTest::newRow("zh") << 0 << "时间|COM口|适配器|类型|型号|已更改|全部发送"
-                            << "全部发送  2 项与出厂设置不同"
-                            << "09:00：窗口无法载入的记录，已跳过\n";
+                            << "未确认  2 项与出厂设置不同"
+                            << "09:00：窗口无法载入的记录，已跳过\n"
+                            << Delivery::Sending << "未确认";
         QTest::newRow("de")
             << 2 << "Wann|COM-Port|Adapter|Typ|Modell|Geändert|Vollständig gesendet"
             << "vollständig gesendet  2 von der Werkseinstellung abweichend"
-            << "09:00: ein Eintrag, den das Fenster nicht laden kann, übersprungen\n";
+            << "09:00: ein Eintrag, den das Fenster nicht laden kann, übersprungen\n"
+            << Delivery::InFull << "ja";
     }
     void historySpeaksTheLanguageAndFits() {
         QFETCH(int, language);
         QFETCH(QString, headers);
         QFETCH(QString, headline);
         QFETCH(QString, skipped);
+        QFETCH(Delivery, delivery);
+        QFETCH(QString, sent);
         const QString adapter = "/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0";
         FormFixture f(FormFixture::Start::Loaded);
         f.controls.ComboCTRmodel[1]->setListIndex(1);
         const JournalRecord record{
-            "2026-12-08T10:00:00+01:00",
-            "a",
-            "COM1",
-            adapter,
-            f.form.block(),
-            headline.startsWith("NOT") ? Delivery::NotInFull : Delivery::InFull};
+            "2026-12-08T10:00:00+01:00", "a", "COM1", adapter, f.form.block(), delivery};
         JournalRecord noType{"09:00", "b", "COM1", adapter, record.block, Delivery::InFull};
         noType.block.value[TypeSlot] = EscTypeCount;
         SendJournal().record(noType);
@@ -290,7 +294,8 @@ private slots:
         QCOMPARE(shown.join('|'), headers);
         QCOMPARE(list->horizontalScrollBar()->maximum(), 0);
         QCOMPARE(list->topLevelItem(0)->toolTip(2), adapter);
-        QCOMPARE(list->topLevelItem(0)->text(5), "2");
+        QCOMPARE(list->topLevelItem(0)->text(5) + "|" + list->topLevelItem(0)->text(6),
+                 "2|" + sent);
         const Run history = run(PROGRAM_TOOL, {"--history", "--lang", QTest::currentDataTag()});
         QCOMPARE(history.out.section('\n', 0, 0),
                  "2026-12-08T10:00:00+01:00  COM1  " + adapter + "  " + headline);
