@@ -21,7 +21,7 @@ JournalRecord record(int n) {
             QStringLiteral("COM1"),
             QStringLiteral("/dev/serial/by-id/usb-1a86_USB_Serial-if00-port0"),
             ParameterBlock::atStartUp(),
-            true};
+            Delivery::InFull};
 }
 
 }  // namespace

@@ -1,3 +1,4 @@
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -12,6 +13,8 @@
 #include <QTreeWidget>
 #include <QtTest>
 
+#include "model/EscCatalogue.h"
+#include "model/SlotTable.h"
 #include "platform/AppendLog.h"
 #include "sheet/SheetPrinting.h"
 #include "support/FormFixture.h"
@@ -24,6 +27,8 @@
 using namespace rotaline;
 using namespace rotaline::testing;
 
+Q_DECLARE_METATYPE(rotaline::Delivery)
+
 namespace {
 
 JournalRecord recordNumber(int n) {
@@ -32,7 +37,7 @@ JournalRecord recordNumber(int n) {
                          QStringLiteral("COM2"),
                          QStringLiteral("/dev/serial/by-id/usb-FTDI_FT232R-if00-port0"),
                          ParameterBlock::atStartUp(),
-                         n % 2 == 0};
+                         n % 2 == 0 ? Delivery::InFull : Delivery::NotInFull};
     record.block.value[9] = static_cast<std::uint8_t>(n % 5);
     return record;
 }
@@ -83,6 +88,31 @@ QMap<QString, QByteArray> filesUnder(const QString& folder) {
     return files;
 }
 
+// While it lives, and when `relative`: HOME names a folder relative to `folder`, where the
+// program runs, and XDG_STATE_HOME is unset.
+struct RelativeHome {
+    RelativeHome(bool relative, const QString& folder) : relative_(relative) {
+        if (relative_) {
+            QDir::setCurrent(folder);
+            qputenv("HOME", "relhome");
+            qunsetenv("XDG_STATE_HOME");
+        }
+    }
+    ~RelativeHome() {
+        if (relative_) {
+            qputenv("HOME", home_);
+            qputenv("XDG_STATE_HOME", state_);
+            QDir::setCurrent(current_);
+        }
+    }
+    explicit operator bool() const { return relative_; }
+
+private:
+    bool relative_;
+    QByteArray home_ = qgetenv("HOME"), state_ = qgetenv("XDG_STATE_HOME");
+    QString current_ = QDir::currentPath();
+};
+
 // The text of a PDF, or "" when the PDF tools are missing.
 QString pdfText(const QString& pdf) {
     return run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")})
@@ -123,17 +153,26 @@ private slots:
                                  << QStringList{model + "1"};
         QTest::newRow("a tab after a model")
             << QStringList{choose, "set SSTab1 3", "set SSTab1 1"}
-            << QStringList{"COM1|Helicopter|-|in full|2", model + "0"};
+            << QStringList{"COM1|Helicopter|-|in full|0", model + "0"};
         QTest::newRow("a language switch") << QStringList{choose, "answer yes", chinese}
-                                           << QStringList{"COM1|Car|-|in full|2", model + "0"};
+                                           << QStringList{"COM1|Car|-|in full|0", model + "0"};
         QTest::newRow("a language switch before a model")
-            << QStringList{"answer yes", chinese} << QStringList{"COM1|Car|-|in full|2"};
+            << QStringList{"answer yes", chinese} << QStringList{"COM1|Car|-|in full|0"};
         QTest::newRow("another port, then Send all")
             << QStringList{choose, "set ComboCOM 1", "set OptionBrake 4", "click mnuSendAll"}
             << QStringList{"COM2|Airplane|>=40A for aireplane|in full|1", model + "0"};
         QTest::newRow("a model, then a failed write")
             << QStringList{choose, "fail write", "set OptionBrake 4"}
             << QStringList{"COM1|Airplane|>=40A for aireplane|not in full|1"};
+        QTest::newRow("a language switch without an adapter")
+            << QStringList{"unplug", "answer yes", chinese} << QStringList{};
+        QTest::newRow("a model, then a tab without an adapter")
+            << QStringList{choose, "unplug", "set SSTab1 3"} << QStringList{model + "0"};
+        QTest::newRow("a model with its cells, then another tab")
+            << QStringList{"set SSTab1 1", "set ComboCTRmodel(1) 1", "set ComboNoOfCell 6",
+                           "set SSTab1 2"}
+            << QStringList{"COM1|Boat|-|in full|1",
+                           "COM1|Helicopter|>=40A for helicopter|in full|1"};
     }
     void eachRecordIsWhatTheControllerReceived() {
         QFETCH(QStringList, steps);
@@ -145,9 +184,15 @@ private slots:
                 return std::pair(portName(position + 1), QStringLiteral("/dev/ttyUSB0"));
             });
             for (const QString& step : steps) {
-                QVERIFY(f.apply(step));
+                if (step == "unplug") {
+                    f.port.pull();
+                    f.port.setPresentPorts({});
+                } else {
+                    QVERIFY(f.apply(step));
+                }
             }
             f.dialogs.clear();
+            QCoreApplication::processEvents();  // the line has carried every byte
         }
 
         QStringList read;
@@ -160,6 +205,18 @@ private slots:
                         .join('|');
         }
         QCOMPARE(read, records);
+        QCOMPARE(history.err, "");  // every record can be shown
+        // The same records, the same settings changed, in every language.
+        for (const QString lang : {"zh", "de"}) {
+            const Run translated =
+                run(PROGRAM_TOOL, {"--history", "--format", "json", "--lang", lang});
+            QStringList changed;
+            for (const QJsonValue r : QJsonDocument::fromJson(translated.out.toUtf8()).array()) {
+                changed << QString::number(r["changedFromFactory"].toInt());
+            }
+            QCOMPARE(changed,
+                     QStringList(records).replaceInStrings(QRegularExpression(".*\\|"), ""));
+        }
     }
 
     // The newest first; the one selected is described, compared and loaded as a file is.
@@ -167,7 +224,8 @@ private slots:
         FormFixture f(FormFixture::Start::Loaded);
         f.controls.ComboCTRmodel[0]->setListIndex(1);
         f.options("OptionBrake").select(4);
-        JournalRecord hard{"2026-12-08T10:00:00+01:00", "a", "COM1", "", f.form.block(), true};
+        JournalRecord hard{
+            "2026-12-08T10:00:00+01:00", "a", "COM1", "", f.form.block(), Delivery::InFull};
         f.options("OptionBrake").select(0);
         const std::vector<JournalRecord> records{hard, recordNumber(2)};
         HistoryDialog dialog(records, f.form, f.dialogs);
@@ -186,29 +244,44 @@ private slots:
     }
 
     // The history in the language shown, every column in sight without scrolling (the
-    // adapter's long name shortened, whole in its tooltip); the tool's headline in the
-    // language asked for.
+    // adapter's long name shortened, whole in its tooltip), the settings changed counted alike
+    // in every language; the tool's headline, and what it skips, in the language asked for.
     void historySpeaksTheLanguageAndFits_data() {
         QTest::addColumn<int>("language");  // of Languages
         QTest::addColumn<QString>("headers");
         QTest::addColumn<QString>("headline");
+        QTest::addColumn<QString>("skipped");
+        QTest::addColumn<Delivery>("delivery");
+        QTest::addColumn<QString>("sent");  // in the window's last column
         QTest::newRow("en") << 1 << "When|COM port|Adapter|Type|Model|Changed|Sent in full"
-                            << "NOT sent in full  2 changed from factory";
+                            << "NOT sent in full  2 changed from factory"
+                            << "09:00: a record the window cannot load, skipped\n"
+                            << Delivery::NotInFull << "no";
         QTest::newRow("zh") << 0 << "时间|COM口|适配器|类型|型号|已更改|全部发送"
-                            << "全部发送  2 项与出厂设置不同";
-        QTest::newRow("de") << 2 << "Wann|COM-Port|Adapter|Typ|Modell|Geändert|Vollständig gesendet"
-                            << "vollständig gesendet  2 von der Werkseinstellung abweichend";
+                            << "未确认  2 项与出厂设置不同"
+                            << "09:00：窗口无法载入的记录，已跳过\n"
+                            << Delivery::Sending << "未确认";
+        QTest::newRow("de")
+            << 2 << "Wann|COM-Port|Adapter|Typ|Modell|Geändert|Vollständig gesendet"
+            << "vollständig gesendet  2 von der Werkseinstellung abweichend"
+            << "09:00: ein Eintrag, den das Fenster nicht laden kann, übersprungen\n"
+            << Delivery::InFull << "ja";
     }
     void historySpeaksTheLanguageAndFits() {
         QFETCH(int, language);
         QFETCH(QString, headers);
         QFETCH(QString, headline);
+        QFETCH(QString, skipped);
+        QFETCH(Delivery, delivery);
+        QFETCH(QString, sent);
         const QString adapter = "/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0";
         FormFixture f(FormFixture::Start::Loaded);
         f.controls.ComboCTRmodel[1]->setListIndex(1);
         const JournalRecord record{
-            "2026-12-08T10:00:00+01:00", "a", "COM1", adapter, f.form.block(),
-            !headline.startsWith("NOT")};
+            "2026-12-08T10:00:00+01:00", "a", "COM1", adapter, f.form.block(), delivery};
+        JournalRecord noType{"09:00", "b", "COM1", adapter, record.block, Delivery::InFull};
+        noType.block.value[TypeSlot] = EscTypeCount;
+        SendJournal().record(noType);
         SendJournal().record(record);
         f.switchTo(Languages[language]);
         HistoryDialog dialog({record}, f.form, f.dialogs);
@@ -222,9 +295,12 @@ private slots:
         QCOMPARE(shown.join('|'), headers);
         QCOMPARE(list->horizontalScrollBar()->maximum(), 0);
         QCOMPARE(list->topLevelItem(0)->toolTip(2), adapter);
-        QCOMPARE(run(PROGRAM_TOOL, {"--history", "--lang", QTest::currentDataTag()})
-                     .out.section('\n', 0, 0),
+        QCOMPARE(list->topLevelItem(0)->text(5) + "|" + list->topLevelItem(0)->text(6),
+                 "2|" + sent);
+        const Run history = run(PROGRAM_TOOL, {"--history", "--lang", QTest::currentDataTag()});
+        QCOMPARE(history.out.section('\n', 0, 0),
                  "2026-12-08T10:00:00+01:00  COM1  " + adapter + "  " + headline);
+        QCOMPARE(history.err, skipped);
     }
 
     // Whatever stands in the journal's place, nothing waits on it, nothing is read or written
@@ -252,6 +328,17 @@ private slots:
             << "link /dev/zero" << unread("J", link) << 2 << "J: " + link << none;
         QTest::newRow("a link to another file")
             << "link other" << unread("J", link) << 2 << "J: " + link << none;
+        const QString hardLinked = HardLinkedReason;
+        QTest::newRow("a hard link to another file")
+            << "hard link" << unread("J", hardLinked) << 2 << "J: " + hardLinked << none;
+        // A writer holds it for one write: a program that keeps it is waited out, and only once.
+        QTest::newRow("its lock held by another program")
+            << "lock held" << nothing << 0 << "J: " + QString(LockHeldReason)
+            << QStringList{"session-1!"};
+        // Nowhere: not under the folder the program was started in, nor at the top.
+        QTest::newRow("HOME relative, XDG_STATE_HOME unset")
+            << "relative HOME" << unread("$XDG_STATE_HOME/Rotaline/journal", NoLogFolder) << 2
+            << "$XDG_STATE_HOME/Rotaline/journal: " + QString(NoLogFolder) << none;
         QTest::newRow("the older file a link to /dev/urandom")
             << "older /dev/urandom" << unread("J.1", link) << 2 << "" << QStringList{"session-1!"};
         // Unreadable also for the superuser, who may read any file.
@@ -285,7 +372,9 @@ private slots:
         QFETCH(int, status);
         QFETCH(QString, told);
         QFETCH(QStringList, sessions);
-        const QString j = journal();
+        const RelativeHome home(layout == "relative HOME", state_.path());
+        const QString j = home ? defaultJournalPath() : journal();
+        QFile lock(journal() + ".lock");  // another program's open file, its lock held
         if ((layout == "mode 000" || layout == "full, folder read-only") && ::geteuid() == 0) {
             QSKIP("the superuser reads and renames regardless of permissions");
         }
@@ -294,6 +383,16 @@ private slots:
         } else if (layout.startsWith("link ")) {
             put(state_.filePath("Rotaline/other"), journalLine(recordNumber(5)));
             QVERIFY(QFile::link(layout.mid(5), j));
+        } else if (layout == "hard link") {
+            put(state_.filePath("Rotaline/precious"), journalLine(recordNumber(5)));
+            QVERIFY(QFile::remove(j) || !QFile::exists(j));
+            QCOMPARE(::link(QFile::encodeName(state_.filePath("Rotaline/precious")).constData(),
+                            QFile::encodeName(j).constData()),
+                     0);
+        } else if (layout == "lock held") {
+            put(j, journalLine(recordNumber(1)));
+            QVERIFY(lock.open(QIODevice::ReadWrite));
+            QCOMPARE(::flock(lock.handle(), LOCK_EX), 0);
         } else if (layout.startsWith("older ")) {
             put(j, journalLine(recordNumber(1)));
             QVERIFY(QFile::link(layout.mid(6), j + ".1"));
@@ -362,12 +461,15 @@ private slots:
 
         const QMap<QString, QByteArray> before = filesUnder(state_.path());
         QStringList reasons;
+        QElapsedTimer writing;
+        writing.start();
         {
             SendJournal sent(j);
             sent.onFailure([&reasons](const QString& reason) { reasons << reason; });
             sent.record(recordNumber(8));
             sent.record(recordNumber(9));
         }
+        QCOMPARE_LT(writing.elapsed(), 2 * LockWait.count());
         QCOMPARE(reasons.join('\n'), told);
         if (told.isEmpty()) {
             const std::vector<JournalRecord> now = readJournal(j);

@@ -2,6 +2,8 @@
 // byte, and the model logs bytes garbled by a speed change or thrown away and every wait for the
 // line. Every case runs on both kinds of adapter: one whose drain is exact (16550, FTDI, CP210x)
 // and one whose chip keeps 32 bytes out of the kernel's sight (CH340/CH341, PL2303, CDC-ACM).
+#include <sys/file.h>
+
 #include <QLabel>
 #include <QMessageBox>
 #include <QPointer>
@@ -63,9 +65,10 @@ struct OnTheLine : PtyForm {
     // What the journal says of the newest session: "sent in full" exactly when every byte left.
     QString lastRecord() const {
         const auto records = readJournal(dir.filePath(QStringLiteral("Rotaline/journal")));
-        return records.empty()            ? "no record"
-               : records.front().complete ? "sent in full"
-                                          : "not sent in full";
+        return records.empty()                                   ? "no record"
+               : records.front().delivery == Delivery::InFull    ? "sent in full"
+               : records.front().delivery == Delivery::NotInFull ? "not sent in full"
+                                                                 : "not confirmed";
     }
 };
 
@@ -151,10 +154,11 @@ private slots:
         QCOMPARE(p.log().mainWaits, 0);
     }
 
-    // The cable pulled and put back, a new device behind the same link: each change meanwhile
-    // fails at once with one box, the lamp goes out; once the device is back the lamp lights,
-    // the status bar counts what the controller lacks, and Send all sends the whole block with
-    // no box and readies the link for Factory Default.
+    // The model's record is confirmed once its line has carried it. The cable pulled and put
+    // back, a new device behind the same link: each change meanwhile fails at once with one box,
+    // the lamp goes out; once the device is back the lamp lights, the status bar counts what the
+    // controller lacks, and Send all sends the whole block with no box and readies the link for
+    // Factory Default.
     void aPulledAdapterIsUsedAgainWhenItReturns_data() {
         QTest::addColumn<QByteArray>("hidden");
         onBothKinds("pulled and put back");
@@ -175,7 +179,9 @@ private slots:
         for (MainForm* each : {&form, &expected.form}) {
             each->controls().ComboCTRmodel[0]->setListIndex(0);
         }
+        QTRY_COMPARE(line.lastRecord(), "not confirmed");  // while its bytes are on the line
         QTRY_VERIFY_WITH_TIMEOUT(form.lineStatus().text.startsWith("All settings sent"), 5000);
+        QTRY_COMPARE(line.lastRecord(), "sent in full");
         ModalAnswers ok(50);
 
         line.adapter.closeMaster();
@@ -206,7 +212,8 @@ private slots:
     // It waits for the line before it ends, throwing nothing away, and gives a stuck adapter up
     // (when: rotaline-bench-line); a lost one is a failure. A second SIGTERM gives up at once,
     // but the device is still set back as it was and the lock is removed. The journal says
-    // "not sent in full" whenever a byte did not leave.
+    // "not sent in full" whenever a byte did not leave, and "sent in full" only once the last
+    // has: a tool killed outright (SIGKILL, the OOM killer, a logoff) leaves it unconfirmed.
     void theHeadlessToolEndsWhenTheLineIsIdleOrSaysWhyNot_data() {
         QTest::addColumn<QByteArray>("hidden");
         QTest::addColumn<QString>("adapter");
@@ -217,6 +224,10 @@ private slots:
                     QByteArray("stopped taking bytes; %1 of them were not sent"));
         onBothKinds("pulled", QString("pulled"), 3, QByteArray("was disconnected"));
         onBothKinds("two SIGTERMs", QString("signals"), 128 + SIGTERM, QByteArray());
+        onBothKinds("SIGKILL", QString("killed"), -1, QByteArray());
+        onBothKinds("journal lock held", QString("locked"), 2,
+                    QByteArray("the journal cannot be written: %2: Another program holds its "
+                               "lock.\nLine time: "));
     }
     void theHeadlessToolEndsWhenTheLineIsIdleOrSaysWhyNot() {
         QFETCH(QByteArray, hidden);
@@ -226,9 +237,16 @@ private slots:
         OnTheLine p(hidden, adapter == "stuck");
         const int baudBefore = p.adapter.baud();
         QProcess tool;
+        const QString journal = p.dir.filePath(QStringLiteral("Rotaline/journal"));
+        QFile lock(journal + ".lock");  // held by another program throughout
+        QVERIFY(adapter != "locked" ||
+                (QDir().mkpath(p.dir.filePath("Rotaline")) && lock.open(QIODevice::WriteOnly) &&
+                 ::flock(lock.handle(), LOCK_EX) == 0));
+        QElapsedTimer running;
+        running.start();
 
         tool.start(QStringLiteral(PROGRAM_TOOL), {p.file, p.device});
-        if (adapter != "working" && adapter != "stuck") {
+        if (adapter == "pulled" || adapter == "signals" || adapter == "killed") {
             QByteArray onTheLine;
             QTRY_VERIFY(!(onTheLine += p.heard(0ms)).isEmpty());
         }
@@ -237,25 +255,36 @@ private slots:
         } else if (adapter == "signals") {
             terminate(tool);
             terminate(tool);
+        } else if (adapter == "killed") {
+            QTest::qWait(1000);  // about a third of its line time
+            ::kill(static_cast<pid_t>(tool.processId()), SIGKILL);
         }
 
         QTRY_COMPARE_WITH_TIMEOUT(tool.state(), QProcess::NotRunning, 20000);
+        const qint64 ran = running.elapsed();
         const QByteArray heard = adapter == "pulled" ? QByteArray() : p.heard(100ms);
-        QCOMPARE(tool.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(tool.exitCode(), status);
+        // Within the line time and two seconds, as a line that takes nothing is given up.
+        QVERIFY(adapter != "locked" || ran < heard.size() * 37 + 2000);
+        QCOMPARE(tool.exitStatus(), status < 0 ? QProcess::CrashExit : QProcess::NormalExit);
+        QVERIFY(status < 0 || tool.exitCode() == status);
         // All but what the adapter hides from the kernel was still there to count.
         if (says.contains("%1")) {
             says = QString(says).arg(heard.size() - hidden.toInt()).toUtf8();
         }
+        says.replace("%2", QFile::encodeName(journal));
         QVERIFY(tool.readAllStandardError().contains(says));
-        QCOMPARE(tool.readAllStandardOutput().count('\n') * 2, status == 0 ? heard.size() : 0);
-        QCOMPARE(p.lastRecord(), status == 0 ? "sent in full" : "not sent in full");
+        const bool sent = status == 0 || adapter == "locked";
+        QCOMPARE(tool.readAllStandardOutput().count('\n') * 2, sent ? heard.size() : 0);
+        QCOMPARE(p.lastRecord(), adapter == "locked" ? "no record"
+                                 : status == 0       ? "sent in full"
+                                 : status < 0        ? "not confirmed"
+                                                     : "not sent in full");
         QCOMPARE(p.log().garbled, 0);
         QCOMPARE(p.log().flushed > 0, adapter == "stuck" || adapter == "signals");  // given up
-        if (adapter != "pulled") {
+        if (adapter != "pulled" && adapter != "killed") {
             QCOMPARE(p.adapter.baud(), baudBefore);
+            QVERIFY(!isLocked(p.device));
         }
-        QVERIFY(!isLocked(p.device));
     }
 
     // Exit waits for the bytes on the line in a window that closes when they are gone or when

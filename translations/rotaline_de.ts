@@ -389,6 +389,14 @@
         <source>%1 changed from factory</source>
         <translation>%1 von der Werkseinstellung abweichend</translation>
     </message>
+    <message>
+        <source>not confirmed</source>
+        <translation>nicht bestätigt</translation>
+    </message>
+    <message>
+        <source>%1: a record the window cannot load, skipped</source>
+        <translation>%1: ein Eintrag, den das Fenster nicht laden kann, übersprungen</translation>
+    </message>
 </context>
 <context>
     <name>HistoryDialog</name>
@@ -431,6 +439,10 @@
     <message>
         <source>no</source>
         <translation>nein</translation>
+    </message>
+    <message>
+        <source>not confirmed</source>
+        <translation>nicht bestätigt</translation>
     </message>
     <message>
         <source>Records, newest first</source>

@@ -389,6 +389,14 @@
         <source>%1 changed from factory</source>
         <translation>%1 项与出厂设置不同</translation>
     </message>
+    <message>
+        <source>not confirmed</source>
+        <translation>未确认</translation>
+    </message>
+    <message>
+        <source>%1: a record the window cannot load, skipped</source>
+        <translation>%1：窗口无法载入的记录，已跳过</translation>
+    </message>
 </context>
 <context>
     <name>HistoryDialog</name>
@@ -431,6 +439,10 @@
     <message>
         <source>no</source>
         <translation>否</translation>
+    </message>
+    <message>
+        <source>not confirmed</source>
+        <translation>未确认</translation>
     </message>
     <message>
         <source>Records, newest first</source>

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QRandomGenerator>
 #include <algorithm>
+#include <array>
 #include <condition_variable>
 #include <deque>
 #include <mutex>
@@ -22,8 +23,28 @@ namespace {
 constexpr const char* Tag = "rotaline-journal-1";
 constexpr int FieldCount = 11;
 constexpr int MaxTextField = 512;
-constexpr const char* Complete = "sent-in-full";
-constexpr const char* Incomplete = "not-sent-in-full";
+// How a journal is named that has no folder, to say why nothing is kept.
+QString shownPath(const QString& path) {
+    return path.isEmpty() ? QStringLiteral("$XDG_STATE_HOME/Rotaline/journal") : path;
+}
+
+// Each delivery's word in the line.
+constexpr std::array<std::pair<Delivery, const char*>, 3> Deliveries{
+    {{Delivery::Sending, "sending"},
+     {Delivery::InFull, "sent-in-full"},
+     {Delivery::NotInFull, "not-sent-in-full"}}};
+
+const char* wordOf(Delivery delivery) {
+    return std::find_if(Deliveries.begin(), Deliveries.end(),
+                        [delivery](const auto& d) { return d.first == delivery; })
+        ->second;
+}
+
+std::optional<Delivery> deliveryOf(const QByteArray& word) {
+    const auto found = std::find_if(Deliveries.begin(), Deliveries.end(),
+                                    [&word](const auto& d) { return word == d.second; });
+    return found == Deliveries.end() ? std::nullopt : std::optional(found->first);
+}
 
 // A tab or a line end in a name would split the line.
 QByteArray field(const QString& text) {
@@ -98,7 +119,7 @@ QByteArray journalLine(const JournalRecord& record) {
             modelName(block),
             QByteArray(reinterpret_cast<const char*>(block.value.data()), SlotCount).toHex(),
             flagsOf(block),
-            record.complete ? Complete : Incomplete}
+            wordOf(record.delivery)}
             .join('\t');
     return body + '\t' + checksum(body) + '\n';
 }
@@ -110,25 +131,35 @@ std::optional<JournalRecord> parseJournalLine(const QByteArray& line) {
         fields.last() != checksum(line.left(bodyEnd))) {
         return std::nullopt;
     }
-    JournalRecord record{
-        text(fields[1]),      text(fields[2]), text(fields[3]), text(fields[4]), {},
-        fields[9] == Complete};
-    if (!takeBlock(fields[7], fields[8], record.block)) {
+    const std::optional<Delivery> delivery = deliveryOf(fields[9]);
+    JournalRecord record{text(fields[1]),
+                         text(fields[2]),
+                         text(fields[3]),
+                         text(fields[4]),
+                         {},
+                         delivery.value_or(Delivery::NotInFull)};
+    if (!delivery || !takeBlock(fields[7], fields[8], record.block)) {
         return std::nullopt;
     }
     return record;
 }
 
 QString defaultJournalPath() {
-    return userLogFolder() + QStringLiteral("/journal");
+    const QString folder = userLogFolder();
+    return folder.isEmpty() ? QString() : folder + QStringLiteral("/journal");
 }
 
 std::vector<JournalRecord> readJournal(const QString& path, LogTrouble* trouble) {
     std::vector<JournalRecord> records;  // newest last while reading
     std::unordered_map<QString, std::size_t> latest;
     LogTrouble ignored;
-    for (const QByteArray& line :
-         readLogLines(path, JournalFileBound, trouble != nullptr ? trouble : &ignored)) {
+    trouble = trouble != nullptr ? trouble : &ignored;
+    if (path.isEmpty()) {
+        trouble->unreadFile = shownPath(path);
+        trouble->reason = QString::fromLatin1(NoLogFolder);
+        return records;
+    }
+    for (const QByteArray& line : readLogLines(path, JournalFileBound, trouble)) {
         if (std::optional<JournalRecord> record = parseJournalLine(line)) {
             if (const auto earlier = latest.find(record->session); earlier != latest.end()) {
                 records[earlier->second].session.clear();  // superseded
@@ -180,9 +211,12 @@ struct SendJournal::Writer {
             const bool written = appendLogLine(path, journalLine(record), bound, &problem);
             lock.lock();
             if (!written && !std::exchange(failing, true) && failed) {
-                failed(path + QStringLiteral(": ") + problem);
+                failed(shownPath(path) + QStringLiteral(": ") + problem);
             }
             failing = failing && !written;
+            if (problem == QLatin1String(LockHeldReason)) {
+                queue.clear();  // they would wait on the same holder
+            }
         }
     }
 };

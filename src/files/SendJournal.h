@@ -12,6 +12,12 @@
 
 namespace rotaline {
 
+// Whether a session's bytes reached the controller: a session is recorded as sending when its
+// first byte is handed over, and as sent in full only once the line has carried its last one.
+// A session still sending in the newest record was never confirmed (the program was killed, the
+// system went down).
+enum class Delivery { Sending, InFull, NotInFull };
+
 // What one controller was left with after a programming session: from a model choice, a file
 // load or a Send all to the next one. Later records of a session supersede earlier ones.
 struct JournalRecord {
@@ -20,7 +26,7 @@ struct JournalRecord {
     QString port;     // "COM1", or "-" where no COM number was used
     QString adapter;  // the device's stable name; "" when none is known
     ParameterBlock block;
-    bool complete = true;  // every message was written
+    Delivery delivery = Delivery::InFull;
 };
 
 // One record as one line of the journal: tab-separated, its own checksum last, then LF.
@@ -28,7 +34,8 @@ QByteArray journalLine(const JournalRecord& record);
 // The record of a line without its LF, or nothing for a damaged line.
 std::optional<JournalRecord> parseJournalLine(const QByteArray& line);
 
-// $XDG_STATE_HOME/Rotaline/journal, ~/.local/state/Rotaline/journal without it.
+// $XDG_STATE_HOME/Rotaline/journal, ~/.local/state/Rotaline/journal without it; "" when there
+// is no folder for it (HOME unset or relative), where nothing is written or read.
 QString defaultJournalPath();
 // Each file of the journal is renamed away past this size, the older one dropped.
 inline constexpr qint64 JournalFileBound = 256 * 1024;
@@ -39,7 +46,8 @@ std::vector<JournalRecord> readJournal(const QString& path, LogTrouble* trouble 
 
 // Writes records on a thread of its own, so that nothing waits on the disk. A record still
 // queued when a newer one of its session comes is replaced by it. The destructor writes what
-// is queued.
+// is queued, and so waits no longer than another program's lock is waited for: records that
+// queued while a lock was waited out in vain are given up with the one that waited.
 class SendJournal {
 public:
     explicit SendJournal(QString path = defaultJournalPath(), qint64 bound = JournalFileBound);

@@ -11,6 +11,11 @@ ProgrammingLink::ProgrammingLink(SerialPort& port) : port_(port) {
                 received_();
             }
         });
+    carriedNotifications_ = QObject::connect(&port_, &SerialPort::lineCarried, &port_, [this] {
+        if (carried_) {
+            carried_();
+        }
+    });
     failures_ = QObject::connect(&port_, &SerialPort::sendingFailed, &port_,
                                  [this](PortProblem problem, const QString& device, int unsent) {
                                      ready_ = false;
@@ -29,6 +34,7 @@ ProgrammingLink::ProgrammingLink(SerialPort& port) : port_(port) {
 ProgrammingLink::~ProgrammingLink() {
     QObject::disconnect(notifications_);
     QObject::disconnect(failures_);
+    QObject::disconnect(carriedNotifications_);
 }
 
 LinkOutcome ProgrammingLink::openIfClosed() {
@@ -124,6 +130,10 @@ void ProgrammingLink::close() {
 
 void ProgrammingLink::onDataReceived(std::function<void()> handler) {
     received_ = std::move(handler);
+}
+
+void ProgrammingLink::onLineCarried(std::function<void()> handler) {
+    carried_ = std::move(handler);
 }
 
 void ProgrammingLink::onSendingFailed(std::function<void(const LinkOutcome&)> handler) {

@@ -63,6 +63,9 @@ public:
     // Bytes handed over that never left the line (the adapter hung up or stopped taking them):
     // the link is no longer ready, and `handler` runs with the reason.
     void onSendingFailed(std::function<void(const LinkOutcome&)> handler);
+    // Every byte handed over has left the line: `handler` runs each time the line has
+    // carried them.
+    void onLineCarried(std::function<void()> handler);
     // The reason of such a failure, until bytes are handed over again.
     const std::optional<LinkOutcome>& sendingFailure() const { return failure_; }
     void setReceiveThreshold(int bytes) { port_.setReceiveThreshold(bytes); }
@@ -79,9 +82,11 @@ private:
     LineClock line_;
     std::function<void()> received_;
     std::function<void(const LinkOutcome&)> failed_;
+    std::function<void()> carried_;
     std::optional<LinkOutcome> failure_;
     QMetaObject::Connection notifications_;
     QMetaObject::Connection failures_;
+    QMetaObject::Connection carriedNotifications_;
 };
 
 }  // namespace rotaline

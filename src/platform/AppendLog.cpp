@@ -6,6 +6,10 @@
 namespace rotaline {
 
 bool appendLogLine(const QString& path, const QByteArray& line, qint64 bound, QString* error) {
+    if (path.isEmpty()) {
+        *error = QString::fromLatin1(NoLogFolder);
+        return false;
+    }
     if (line.size() > bound) {
         *error = QStringLiteral("A line is longer than the file may grow.");
         return false;

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <chrono>
 
 namespace rotaline {
 
@@ -12,18 +13,29 @@ namespace rotaline {
 // Once the log passes `bound` bytes it becomes `path` + ".1" (the older one dropped), so each
 // file holds at most the bound and one line; a line longer than the bound is refused. While
 // that renaming fails the log takes no more lines rather than grow past the bound.
-// Only a regular file is written: a link, a pipe or a device in its place is refused before
-// anything waits on it or is written through it.
+// Only a regular file of one name is written: a link (symbolic or hard), a pipe or a device in
+// its place is refused before anything waits on it or is written through it. Another writer's
+// lock is waited for no longer than LockWait: a writer holds it for one write, so only a
+// program that keeps it (hung, or stopped) is waited out, and the line is then given up.
 //
 // False with the reason in `error` when the line was not written.
 bool appendLogLine(const QString& path, const QByteArray& line, qint64 bound, QString* error);
+
+inline constexpr std::chrono::milliseconds LockWait{500};
+inline constexpr std::chrono::milliseconds LockPoll{10};
+inline constexpr const char* LockHeldReason = "Another program holds its lock.";
+inline constexpr const char* HardLinkedReason = "It has another name (a hard link).";
+// Why a log at "" (no folder for it, as userLogFolder says) is neither written nor read.
+inline constexpr const char* NoLogFolder =
+    "There is no folder for it: HOME is not set to an absolute folder.";
 
 // What each system does of that once the line fits and the folder is there: the lock, the
 // append and the rotation.
 bool appendToLog(const QString& path, const QByteArray& line, qint64 bound, QString* error);
 
 // The per-user folder for this program's logs: $XDG_STATE_HOME/Rotaline (~/.local/state/Rotaline)
-// on Linux, %LOCALAPPDATA%\Rotaline on Windows.
+// on Linux, %LOCALAPPDATA%\Rotaline on Windows; "" when there is no such folder (HOME unset,
+// empty or relative).
 QString userLogFolder();
 
 // What kept a log from being read whole: a file of it that could not be read and why, and a

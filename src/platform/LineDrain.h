@@ -10,6 +10,9 @@ namespace rotaline {
 // Whether the line behind `handle` (a descriptor, or a Windows handle) has hung up: a pulled
 // adapter, a closed pseudo-terminal.
 bool lineHungUp(qintptr handle);
+// The bytes the system still holds for the line behind `handle`, without waiting; none when
+// the device is gone.
+int queuedBytes(qintptr handle);
 
 // The wait of a closed port for its line, run on a worker thread: the kernel must have sent
 // its queue (TIOCOUTQ) and the line clock must say the last byte has left. The kernel alone is

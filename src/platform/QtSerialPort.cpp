@@ -16,6 +16,7 @@ namespace rotaline {
 namespace {
 
 constexpr std::chrono::seconds StuckMargin{2};
+constexpr std::chrono::milliseconds CarriedSlice{20};
 
 std::optional<SystemSerialPort::Parity> parityOf(const QString& letter) {
     static const QHash<QString, SystemSerialPort::Parity> parities{
@@ -63,6 +64,9 @@ std::optional<LineParameters> parseLineSettings(const QString& settings) {
 QtSerialPort::QtSerialPort(Resolver resolve, QObject* parent)
     : SerialPort(parent), resolve_(std::move(resolve)) {
     listenTo(*port_);
+    carried_.setSingleShot(true);
+    carried_.setTimerType(Qt::PreciseTimer);
+    connect(&carried_, &QTimer::timeout, this, &QtSerialPort::checkCarried);
 }
 
 // Bytes still on the line when the program ends are given up, or the workers would never end.
@@ -253,9 +257,12 @@ void QtSerialPort::finishDraining(QThread* worker) {
         const PortProblem failure = drainFailure(*drained);
         const QString device = drained->device;
         const int unsent = drained->drain->unsentBytes();
+        const bool idle = drained->drain->outcome() == LineDrain::Outcome::Idle;
         draining_.erase(drained);
         if (failure != PortProblem::None) {
             emit sendingFailed(failure, device, unsent);
+        } else if (idle) {
+            checkCarried();
         }
     }
     workers_.erase(std::find_if(workers_.begin(), workers_.end(),
@@ -301,6 +308,7 @@ bool QtSerialPort::takeBackDraining() {
     draining_.erase(same);
     listenTo(*port_);
     written_ = true;
+    watchCarried();
     if (draining_.empty()) {
         emit lineIdle();
     }
@@ -340,7 +348,35 @@ bool QtSerialPort::write(const QByteArray& bytes) {
     }
     written_ = true;
     line_.handedOver(static_cast<int>(bytes.size()));
+    watchCarried();
     return true;
+}
+
+void QtSerialPort::watchCarried() {
+    carried_.start(std::chrono::ceil<std::chrono::milliseconds>(line_.timeLeft()));
+}
+
+// Said by the last of the lines to finish. The open port's line is looked at when its clock
+// says it is idle, then a slice at a time while the system still holds bytes; one that still
+// holds some two seconds later is left for the next write or the close to find stuck.
+void QtSerialPort::checkCarried() {
+    if (!draining_.empty()) {
+        return;
+    }
+    if (port_->isOpen() && written_) {
+        const auto now = LineClock::Clock::now();
+        if (line_.isBusy(now)) {
+            watchCarried();
+            return;
+        }
+        if (queuedBytes(port_->handle()) > 0) {
+            if (now < line_.idleAt() + StuckMargin) {
+                carried_.start(CarriedSlice);
+            }
+            return;
+        }
+    }
+    emit lineCarried();
 }
 
 bool QtSerialPort::deviceLost() const {
@@ -352,6 +388,7 @@ bool QtSerialPort::deviceLost() const {
 // A port left open on a vanished device would report it over and over; what was on its line
 // is gone with it, and said to be.
 bool QtSerialPort::failLost() {
+    carried_.stop();
     const QString why = port_->errorString();
     const int unsent = line_.bytesLeft();
     written_ = false;
@@ -365,6 +402,7 @@ bool QtSerialPort::failLost() {
 
 // The kernel's queue is full and the line has not hung up: the adapter takes nothing more.
 bool QtSerialPort::failStuck() {
+    carried_.stop();
     const int unsent = line_.bytesLeft() + static_cast<int>(port_->bytesToWrite());
     port_->clear(SystemSerialPort::Output);
     written_ = false;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QThread>
+#include <QTimer>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -67,6 +68,8 @@ private:
     void onError(SystemSerialPort::SerialPortError error);
     void notifyIfWaiting();
     void listenTo(SystemSerialPort& port);
+    void watchCarried();
+    void checkCarried();
     void startDraining();
     void finishDraining(QThread* worker);
     void giveUpStuck(QThread* worker);
@@ -93,6 +96,7 @@ private:
     std::vector<Draining> draining_;
     std::vector<Worker> workers_;
     LineClock line_;
+    QTimer carried_;  // until the open port's line has carried what was written
     int number_ = 1;
     QString settings_ = QLatin1String(LineSettings);
     int threshold_ = 1;

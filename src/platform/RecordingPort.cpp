@@ -5,6 +5,7 @@ namespace rotaline {
 RecordingPort::RecordingPort(std::unique_ptr<SerialPort> port) : port_(std::move(port)) {
     if (port_) {
         connect(port_.get(), &SerialPort::commEvent, this, &SerialPort::commEvent);
+        connect(port_.get(), &SerialPort::lineCarried, this, &SerialPort::lineCarried);
         connect(port_.get(), &SerialPort::lineIdle, this, &SerialPort::lineIdle);
         connect(port_.get(), &SerialPort::sendingFailed, this, &SerialPort::sendingFailed);
     }

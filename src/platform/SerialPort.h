@@ -82,6 +82,10 @@ public:
 
 signals:
     void commEvent(rotaline::CommEvent event);
+    // Every byte handed over has left the line: the line clock says the last one has, and the
+    // system holds none, of the open port and of every closed one still draining. Not emitted
+    // for bytes reported by sendingFailed().
+    void lineCarried();
     void lineIdle();
     void sendingFailed(rotaline::PortProblem problem, const QString& device, int unsent);
 };

@@ -31,8 +31,17 @@ constexpr std::array<const char*, 7> Headers{
      QT_TRANSLATE_NOOP("HistoryDialog", "Model"), QT_TRANSLATE_NOOP("HistoryDialog", "Changed"),
      QT_TRANSLATE_NOOP("HistoryDialog", "Sent in full")}};
 constexpr int AdapterColumn = 2;
-constexpr const char* Yes = QT_TRANSLATE_NOOP("HistoryDialog", "yes");
-constexpr const char* No = QT_TRANSLATE_NOOP("HistoryDialog", "no");
+// What the "Sent in full" column says of each delivery.
+const char* deliveryText(Delivery delivery) {
+    switch (delivery) {
+        case Delivery::InFull:
+            return QT_TRANSLATE_NOOP("HistoryDialog", "yes");
+        case Delivery::NotInFull:
+            return QT_TRANSLATE_NOOP("HistoryDialog", "no");
+        default:
+            return QT_TRANSLATE_NOOP("HistoryDialog", "not confirmed");
+    }
+}
 constexpr const char* ListName = QT_TRANSLATE_NOOP("HistoryDialog", "Records, newest first");
 constexpr const char* DetailsName = QT_TRANSLATE_NOOP("HistoryDialog", "Settings of the record");
 constexpr const char* Empty =
@@ -64,7 +73,7 @@ QStringList rowOf(const JournalRecord& record, const std::optional<DescribedBloc
             described->settings.type,
             described->settings.model,
             QString::number(changedFromFactory(*described)),
-            catalogue(language, record.complete ? Yes : No)};
+            catalogue(language, deliveryText(record.delivery))};
 }
 
 }  // namespace

@@ -32,12 +32,15 @@ std::optional<DescribedBlock> describeBlock(const ParameterBlock& block, const L
     if (!settings.form.LoadParameterBlock(block)) {
         return std::nullopt;
     }
-    // The factory settings are what choosing the same type and model sets.
+    // The factory settings are what choosing the same type and model sets, or Factory Default
+    // without a model: in every language the same, whatever a form in that language started with.
     QuietForm factory(language);
     const int type = block.value[TypeSlot];
     factory.form.controls().SSTab1->select(type);
     if (block.inUse[modelSlotOf(type)]) {
         factory.form.controls().ComboCTRmodel[type]->setListIndex(block.value[modelSlotOf(type)]);
+    } else {
+        factory.form.CommandSetFactory_Click();
     }
     return DescribedBlock{describeSettings(settings.form, block),
                           describeSettings(factory.form, factory.form.block())};

@@ -4,6 +4,7 @@
 
 #include "model/EscCatalogue.h"
 #include "model/SlotTable.h"
+#include "window/Texts.h"
 
 namespace rotaline {
 
@@ -16,7 +17,7 @@ void Journaling::setJournal(SendJournal* journal, PortOf portOf) {
 }
 
 void Journaling::begin() {
-    state_ = {newJournalSession(), true, state_.model};
+    state_ = {newJournalSession(), true, state_.model, false};
 }
 
 Journaling::Session::Session(Journaling& journaling)
@@ -26,8 +27,8 @@ Journaling::Session::Session(Journaling& journaling)
     }
 }
 
-// A session that sent nothing (a file refused, a port not ready) is none: the controller still
-// holds what the earlier one left.
+// A session that handed nothing over (a file refused, a port not ready, no adapter) is none:
+// the controller still holds what the earlier one left.
 Journaling::Session::~Session() {
     if (--journaling_.depth_ > 0) {
         return;
@@ -39,22 +40,37 @@ Journaling::Session::~Session() {
     }
 }
 
+// A session's record is written as it hands over its first byte, then again as it ends; a
+// send outside a session updates the record of the session it follows.
 void Journaling::sent(bool ok) {
-    ++sent_;
+    sent_ += ok ? 1 : 0;
     state_.complete = state_.complete && ok;
-    if (depth_ == 0) {
+    const bool first = ok && !std::exchange(state_.handed, true);
+    if (state_.handed && (depth_ == 0 || first)) {
         update();
     }
 }
 
+void Journaling::lineCarried() {
+    settle(Delivery::InFull, depth_ > 0 ? state_.session : QString());
+}
+
 void Journaling::sendingFailed() {
-    if (!state_.session.isEmpty()) {
-        sent(false);
-    } else if (last_ && last_->complete) {
-        last_->complete = false;
-        last_->time = journalTime();
-        journal_->record(*last_);
+    state_.complete = state_.complete && state_.session.isEmpty();
+    settle(Delivery::NotInFull);
+}
+
+// The records still sending, but for the session `except`, end as `delivery`.
+void Journaling::settle(Delivery delivery, const QString& except) {
+    const auto settled = std::stable_partition(
+        sending_.begin(), sending_.end(),
+        [&except](const JournalRecord& record) { return record.session == except; });
+    for (auto record = settled; record != sending_.end(); ++record) {
+        record->delivery = delivery;
+        record->time = journalTime();
+        journal_->record(*record);
     }
+    sending_.erase(settled, sending_.end());
 }
 
 void Journaling::modelsReset() {
@@ -70,6 +86,22 @@ void Journaling::portChanged() {
     }
 }
 
+// A reset model is named by none of the type slots. The cell count is a position in the list of
+// the model that was reset, meaningless without it: the record leaves it out rather than have
+// it read as a position in another list.
+void Journaling::unnameModel(ParameterBlock& block) const {
+    for (int type = 0; type < EscTypeCount; ++type) {
+        block.inUse[modelSlotOf(type)] = false;
+    }
+    const ComboList& cells = *controls_.ComboNoOfCell;
+    if (!std::equal(InitialCells.begin(), InitialCells.end(), cells.items().begin(),
+                    cells.items().end(), [](std::string_view initial, const QString& item) {
+                        return item == fromView(initial);
+                    })) {
+        block.inUse[slotOwnedBy(cells.name().toStdString())] = false;
+    }
+}
+
 void Journaling::update() {
     if (journal_ == nullptr || state_.session.isEmpty()) {
         return;
@@ -77,11 +109,20 @@ void Journaling::update() {
     const auto [port, adapter] = portOf_(controls_.ComboCOM->listIndex());
     ParameterBlock block = block_;
     block.value[PortSlot] = static_cast<std::uint8_t>(std::max(0, controls_.ComboCOM->listIndex()));
-    for (int type = 0; type < EscTypeCount && !state_.model; ++type) {
-        block.inUse[modelSlotOf(type)] = false;  // reset: the record names no model
+    if (!state_.model) {
+        unnameModel(block);
     }
-    last_ = {journalTime(), state_.session, port, adapter, block, state_.complete};
-    journal_->record(*last_);
+    const JournalRecord record{
+        journalTime(), state_.session, port,
+        adapter,       block,          state_.complete ? Delivery::Sending : Delivery::NotInFull};
+    journal_->record(record);
+    sending_.erase(
+        std::remove_if(sending_.begin(), sending_.end(),
+                       [&record](const JournalRecord& r) { return r.session == record.session; }),
+        sending_.end());
+    if (record.delivery == Delivery::Sending) {
+        sending_.push_back(record);
+    }
 }
 
 }  // namespace rotaline

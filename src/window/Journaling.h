@@ -2,8 +2,8 @@
 
 #include <QString>
 #include <functional>
-#include <optional>
 #include <utility>
+#include <vector>
 
 #include "files/SendJournal.h"
 #include "model/ParameterBlock.h"
@@ -13,12 +13,15 @@ namespace rotaline {
 
 // What the form sends, kept in the journal: one record a programming session, with the block
 // the controller was left with, the port and adapter, and whether every message went out.
-// Nothing is recorded for a controller that was sent no model.
+// Nothing is recorded for a controller that was sent no model, nor for a session of which no
+// byte was handed over. A session is recorded as sending from its first byte on, and as sent in
+// full once the line has carried its last.
 class Journaling {
     struct State {
         QString session;  // "": none, nothing is recorded
         bool complete = true;
-        bool model = false;  // the controller was sent the model the block names
+        bool model = false;   // the controller was sent the model the block names
+        bool handed = false;  // a byte of the session was handed over
     };
 
 public:
@@ -46,10 +49,13 @@ public:
 
     // A message was handed over, or could not be.
     void sent(bool ok);
+    // The line has carried every byte handed over: what was recorded as sending was sent in
+    // full, but for a session still going on.
+    void lineCarried();
     // A session's handshake failed: what follows does not complete it.
     void incomplete() { state_.complete = false; }
-    // What was handed over did not all leave: on a port chosen since the last session, that
-    // session's bytes may have been on the line.
+    // What was handed over did not all leave: every session not yet carried in full, on this
+    // port or one chosen before, was not sent in full.
     void sendingFailed();
     // The controller was sent the model the window shows.
     void modelChosen() { state_.model = true; }
@@ -63,15 +69,17 @@ public:
 private:
     void begin();
     void update();
+    void unnameModel(ParameterBlock& block) const;
+    void settle(Delivery delivery, const QString& except = QString());
 
     const ParameterBlock& block_;
     const Controls& controls_;
     SendJournal* journal_ = nullptr;
     PortOf portOf_;
     State state_;
-    std::optional<JournalRecord> last_;  // written last
+    std::vector<JournalRecord> sending_;  // recorded as sending, until the line says how it went
     int depth_ = 0;
-    int sent_ = 0;
+    int sent_ = 0;  // messages handed over
 };
 
 }  // namespace rotaline

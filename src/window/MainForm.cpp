@@ -18,11 +18,13 @@ MainForm::MainForm(ProgrammingLink& link, Dialogs& dialogs, SettingsStore& setti
                    });
     link_.onDataReceived([this] { MSComm1_OnComm(); });
     link_.onSendingFailed([this](const LinkOutcome& failure) { sendingFailed(failure); });
+    link_.onLineCarried([this] { journaling_.lineCarried(); });
 }
 
 MainForm::~MainForm() {
     link_.onDataReceived({});
     link_.onSendingFailed({});
+    link_.onLineCarried({});
 }
 
 void MainForm::appendNote(const QString& line) {

@@ -58,6 +58,7 @@ bool FakeSerialPort::write(const QByteArray& bytes) {
     log_ << entry;
     written_ += bytes;
     writes_ << bytes;
+    QMetaObject::invokeMethod(this, &FakeSerialPort::lineCarried, Qt::QueuedConnection);
     return true;
 }
 

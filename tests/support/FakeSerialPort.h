@@ -10,7 +10,8 @@
 namespace rotaline::testing {
 
 // A serial port in memory: records every operation and every byte written, and can be told
-// which port numbers exist and that the next open or write fails.
+// which port numbers exist and that the next open or write fails. Its line is instant: what is
+// written has been carried once the events run.
 class FakeSerialPort : public SerialPort {
     Q_OBJECT
 public:

@@ -5,6 +5,7 @@
 #include "platform/AppendLog.h"
 #include "platform/DevicePath.h"
 #include "platform/windows/DeviceRecords.h"
+#include "platform/windows/Handle.h"
 #include "platform/windows/SystemError.h"
 #include "window/AdapterReport.h"
 
@@ -165,6 +166,11 @@ private slots:
             << "J.1: Is a directory";
         QTest::newRow("grown by hand to 1 MB") << "1 MB J"
                                                << "" << 5 << "J.1: cut to 200";
+        const QString hardLinked = HardLinkedReason;
+        QTest::newRow("a hard link to another file")
+            << "hard link J" << hardLinked << 0 << "J: " + hardLinked;
+        QTest::newRow("its lock held by another program")
+            << "lock held" << QString(LockHeldReason) << 0 << "";
     }
     void theJournalKeepsItsBoundOnHostileFiles() {
         QFETCH(QString, layout);
@@ -191,6 +197,23 @@ private slots:
             QVERIFY(file.open(QIODevice::WriteOnly));
             file.write(line.repeated(layout.startsWith("full") ? 3 : 1048576 / line.size()));
         }
+        if (layout == "hard link J") {
+            QFile precious(dir.filePath(QStringLiteral("precious")));
+            QVERIFY(precious.open(QIODevice::WriteOnly) && precious.write(line) == line.size());
+            precious.close();
+            QVERIFY(CreateHardLinkW(wide(QDir::toNativeSeparators(journal)),
+                                    wide(QDir::toNativeSeparators(precious.fileName())), nullptr));
+        }
+        // Another handle's lock keeps this one out as another program's does.
+        const Handle lock(layout == "lock held"
+                              ? CreateFileW(wide(QDir::toNativeSeparators(journal + ".lock")),
+                                            GENERIC_READ | GENERIC_WRITE,
+                                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                            nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr)
+                              : INVALID_HANDLE_VALUE);
+        OVERLAPPED whole{};
+        QVERIFY(layout != "lock held" ||
+                LockFileEx(lock.get(), LOCKFILE_EXCLUSIVE_LOCK, 0, 1, 0, &whole));
         const qint64 before = QFileInfo(journal).size();
 
         const bool written = appendLogLine(journal, line, Bound, &error);

@@ -22,9 +22,20 @@ namespace {
 constexpr TextContext catalogue{"History"};
 
 constexpr const char* NoAdapter = QT_TRANSLATE_NOOP("History", "no adapter");
-constexpr const char* SentInFull = QT_TRANSLATE_NOOP("History", "sent in full");
-constexpr const char* NotSentInFull = QT_TRANSLATE_NOOP("History", "NOT sent in full");
 constexpr const char* Changed = QT_TRANSLATE_NOOP("History", "%1 changed from factory");
+constexpr const char* Skipped =
+    QT_TRANSLATE_NOOP("History", "%1: a record the window cannot load, skipped");
+
+const char* deliveryText(Delivery delivery) {
+    switch (delivery) {
+        case Delivery::InFull:
+            return QT_TRANSLATE_NOOP("History", "sent in full");
+        case Delivery::NotInFull:
+            return QT_TRANSLATE_NOOP("History", "NOT sent in full");
+        default:
+            return QT_TRANSLATE_NOOP("History", "not confirmed");
+    }
+}
 
 // "2026-12-08T10:02:11+01:00  COM1  /dev/serial/by-id/…  sent in full  2 changed from factory"
 QString headline(const JournalRecord& record, const DescribedBlock& described,
@@ -32,7 +43,7 @@ QString headline(const JournalRecord& record, const DescribedBlock& described,
     return QStringList{
         printable(record.time), printable(record.port),
         record.adapter.isEmpty() ? catalogue(language, NoAdapter) : printable(record.adapter),
-        catalogue(language, record.complete ? SentInFull : NotSentInFull),
+        catalogue(language, deliveryText(record.delivery)),
         catalogue(language, Changed).arg(changedFromFactory(described))}
         .join(QStringLiteral("  "));
 }
@@ -43,7 +54,8 @@ QJsonObject jsonOf(const JournalRecord& record, const DescribedBlock& described)
     object.insert("session", record.session);
     object.insert("port", record.port);
     object.insert("adapter", record.adapter);
-    object.insert("sentInFull", record.complete);
+    object.insert("sentInFull", record.delivery == Delivery::InFull);
+    object.insert("confirmed", record.delivery != Delivery::Sending);
     object.insert("changedFromFactory", changedFromFactory(described));
     return object;
 }
@@ -78,8 +90,9 @@ int runHistoryCommand(const Request& request) {
         const std::optional<DescribedBlock> described =
             describeBlock(record.block, *request.language);
         if (!described) {
-            std::fprintf(stderr, "%s: a record the window cannot load, skipped\n",
-                         qPrintable(printable(record.time)));
+            std::fprintf(
+                stderr, "%s\n",
+                qPrintable(catalogue(*request.language, Skipped).arg(printable(record.time))));
         } else if (request.json) {
             json.append(jsonOf(record, *described));
         } else {

@@ -5,10 +5,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <QDir>
 #include <QFile>
 #include <cerrno>
+#include <chrono>
 #include <cstring>
+#include <thread>
+
+#include "platform/linux/BaseFolders.h"
 
 namespace rotaline {
 
@@ -16,6 +19,8 @@ namespace {
 
 constexpr int NotRegular = -1;  // our own error codes beside errno's
 constexpr int Link = -2;
+constexpr int HardLinked = -3;
+constexpr int Held = -4;
 
 QString reasonOf(int error) {
     switch (error) {
@@ -23,6 +28,10 @@ QString reasonOf(int error) {
             return QStringLiteral("It is not a regular file.");
         case Link:
             return QStringLiteral("It is a symbolic link.");
+        case HardLinked:
+            return QString::fromLatin1(HardLinkedReason);
+        case Held:
+            return QString::fromLatin1(LockHeldReason);
         default:
             return QString::fromLocal8Bit(std::strerror(error));
     }
@@ -44,7 +53,8 @@ struct Descriptor {
 };
 
 // Opens `name` without following a link and without waiting on a pipe or a device, and keeps
-// it only when it is a regular file: its size in `size`, or -1 with the error in `error`.
+// it only when it is a regular file of one name, so that nothing is written through another
+// name of it: its size in `size`, or -1 with the error in `error`.
 int openRegular(const QByteArray& name, int access, off_t* size, int* error) {
     const int fd =
         ::open(name.constData(), access | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0600);
@@ -53,12 +63,28 @@ int openRegular(const QByteArray& name, int access, off_t* size, int* error) {
              : ::fstat(fd, &status) != 0 ? errno
              : S_ISDIR(status.st_mode)   ? EISDIR
              : !S_ISREG(status.st_mode)  ? NotRegular
+             : status.st_nlink != 1      ? HardLinked
                                          : 0;
     if (*error != 0 && fd >= 0) {
         ::close(fd);
     }
     *size = status.st_size;
     return *error == 0 ? fd : -1;
+}
+
+// 0, or the error; another writer's lock is waited for no longer than LockWait.
+int lockWithin(int fd) {
+    const auto end = std::chrono::steady_clock::now() + LockWait;
+    while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        if (errno != EWOULDBLOCK && errno != EINTR) {
+            return errno;
+        }
+        if (std::chrono::steady_clock::now() >= end) {
+            return Held;
+        }
+        std::this_thread::sleep_for(LockPoll);
+    }
+    return 0;
 }
 
 bool endsTorn(int fd, off_t size) {
@@ -122,8 +148,10 @@ bool appendToLog(const QString& path, const QByteArray& line, qint64 bound, QStr
     const Descriptor lock(::open((name + ".lock").constData(),
                                  O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC,
                                  0600));
-    if (lock.fd < 0 || ::flock(lock.fd, LOCK_EX) != 0) {
+    if (lock.fd < 0) {
         problem = errno == ELOOP ? Link : errno;
+    } else {
+        problem = lockWithin(lock.fd);
     }
     Descriptor log(problem != 0 ? -1
                                 : openRegular(name, O_RDWR | O_APPEND | O_CREAT, &size, &problem));
@@ -159,11 +187,8 @@ QByteArray readLogTail(const QString& file, qint64 limit, bool* cut, QString* re
 }
 
 QString userLogFolder() {
-    QString state = qEnvironmentVariable("XDG_STATE_HOME");
-    if (!QDir::isAbsolutePath(state)) {
-        state = QDir::homePath() + QStringLiteral("/.local/state");
-    }
-    return state + QStringLiteral("/Rotaline");
+    const QString state = baseFolder("XDG_STATE_HOME", ".local/state");
+    return state.isEmpty() ? QString() : state + QStringLiteral("/Rotaline");
 }
 
 }  // namespace rotaline

@@ -12,12 +12,12 @@ namespace {
 
 constexpr int SliceMilliseconds = 20;
 
-int kernelQueue(int fd) {
-    int queued = 0;
-    return ::ioctl(fd, TIOCOUTQ, &queued) == 0 ? queued : 0;
-}
-
 }  // namespace
+
+int queuedBytes(qintptr handle) {
+    int queued = 0;
+    return ::ioctl(static_cast<int>(handle), TIOCOUTQ, &queued) == 0 ? queued : 0;
+}
 
 bool lineHungUp(qintptr handle) {
     pollfd state{static_cast<int>(handle), 0, 0};
@@ -37,7 +37,7 @@ void LineDrain::wait() {
         if (lineHungUp(fd)) {
             return end(Outcome::HungUp, line_.bytesLeft(now));
         }
-        if (!line_.isBusy(now) && kernelQueue(fd) == 0) {
+        if (!line_.isBusy(now) && queuedBytes(fd) == 0) {
             return end(Outcome::Idle, 0);
         }
         const auto left =
@@ -53,7 +53,7 @@ void LineDrain::giveUp() {
         return;
     }
     const int fd = static_cast<int>(handle_);
-    end(Outcome::GivenUp, std::max(line_.bytesLeft(), kernelQueue(fd)));
+    end(Outcome::GivenUp, std::max(line_.bytesLeft(), queuedBytes(fd)));
     ::tcflush(fd, TCOFLUSH);
 }
 

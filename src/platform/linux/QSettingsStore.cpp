@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "platform/SettingsFileChecks.h"
+#include "platform/linux/BaseFolders.h"
 
 namespace rotaline {
 
@@ -49,14 +50,9 @@ QString specialLock(const QString& file) {
                : QString();
 }
 
-// Where the file belongs; "" when there is no folder for it. A relative XDG_CONFIG_HOME is
-// ignored, as the base directory rules say.
+// Where the file belongs; "" when there is no folder for it.
 QString storeFile() {
-    const QString xdg = qEnvironmentVariable("XDG_CONFIG_HOME");
-    const QString home = qEnvironmentVariable("HOME");
-    const QString base = QDir::isAbsolutePath(xdg)    ? xdg
-                         : QDir::isAbsolutePath(home) ? home + QStringLiteral("/.config")
-                                                      : QString();
+    const QString base = baseFolder("XDG_CONFIG_HOME", ".config");
     return base.isEmpty() ? QString() : base + QStringLiteral("/Rotaline/Rotaline.conf");
 }
 

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QStandardPaths>
 #include <algorithm>
+#include <chrono>
 
 #include "platform/windows/Handle.h"
 #include "platform/windows/SystemError.h"
@@ -14,8 +15,9 @@ namespace {
 constexpr DWORD ShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
 
 // Opens `name` without following a link (a reparse point) and keeps it only when it is a
-// regular file: its size in `size`, or an invalid handle with the reason in `error` ("" when
-// there is no such file and `disposition` does not make one).
+// regular file of one name, so that nothing is written through another name of it: its size in
+// `size`, or an invalid handle with the reason in `error` ("" when there is no such file and
+// `disposition` does not make one).
 HANDLE openRegular(const QString& name, DWORD access, DWORD disposition, LONGLONG* size,
                    QString* error) {
     Handle file(CreateFileW(wide(name), access, ShareAll, nullptr, disposition,
@@ -36,11 +38,34 @@ HANDLE openRegular(const QString& name, DWORD access, DWORD disposition, LONGLON
         *error = QStringLiteral("It is not a regular file.");
     } else if (info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) {
         *error = QStringLiteral("It is a symbolic link.");
+    } else if (info.nNumberOfLinks != 1) {
+        *error = QString::fromLatin1(HardLinkedReason);
     } else {
         *size = (static_cast<LONGLONG>(info.nFileSizeHigh) << 32) | info.nFileSizeLow;
         return file.release();
     }
     return INVALID_HANDLE_VALUE;
+}
+
+// Another writer's lock is waited for no longer than LockWait.
+bool lockWithin(HANDLE lock, QString* error) {
+    const auto end = std::chrono::steady_clock::now() + LockWait;
+    for (;;) {
+        OVERLAPPED whole{};
+        if (LockFileEx(lock, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0,
+                       &whole)) {
+            return true;
+        }
+        if (GetLastError() != ERROR_LOCK_VIOLATION) {
+            *error = lastSystemMessage();
+            return false;
+        }
+        if (std::chrono::steady_clock::now() >= end) {
+            *error = QString::fromLatin1(LockHeldReason);
+            return false;
+        }
+        Sleep(static_cast<DWORD>(LockPoll.count()));
+    }
 }
 
 bool readAt(HANDLE file, char* bytes, DWORD count, LONGLONG offset, DWORD* read) {
@@ -92,9 +117,11 @@ bool appendToLog(const QString& path, const QByteArray& line, qint64 bound, QStr
     const Handle lock(CreateFileW(wide(name + QStringLiteral(".lock")),
                                   GENERIC_READ | GENERIC_WRITE, ShareAll, nullptr, OPEN_ALWAYS,
                                   FILE_ATTRIBUTE_NORMAL, nullptr));
-    OVERLAPPED whole{};
-    if (!lock.valid() || !LockFileEx(lock.get(), LOCKFILE_EXCLUSIVE_LOCK, 0, 1, 0, &whole)) {
+    if (!lock.valid()) {
         *error = lastSystemMessage();
+        return false;
+    }
+    if (!lockWithin(lock.get(), error)) {
         return false;
     }
     constexpr DWORD Appending = FILE_APPEND_DATA | FILE_READ_DATA | SYNCHRONIZE;

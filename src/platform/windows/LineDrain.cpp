@@ -14,16 +14,16 @@ HANDLE handleOf(qintptr handle) {
     return reinterpret_cast<HANDLE>(handle);
 }
 
-// The bytes the serial driver still holds; none when the device is gone.
-int driverQueue(qintptr handle) {
+}  // namespace
+
+// What the serial driver still holds.
+int queuedBytes(qintptr handle) {
     DWORD errors = 0;
     COMSTAT status{};
     return ClearCommError(handleOf(handle), &errors, &status) != 0
                ? static_cast<int>(status.cbOutQue)
                : 0;
 }
-
-}  // namespace
 
 // A pulled USB adapter's handle fails every call from then on.
 bool lineHungUp(qintptr handle) {
@@ -43,7 +43,7 @@ void LineDrain::wait() {
         if (lineHungUp(handle_)) {
             return end(Outcome::HungUp, line_.bytesLeft(now));
         }
-        if (!line_.isBusy(now) && driverQueue(handle_) == 0) {
+        if (!line_.isBusy(now) && queuedBytes(handle_) == 0) {
             return end(Outcome::Idle, 0);
         }
         const auto left =
@@ -57,7 +57,7 @@ void LineDrain::giveUp() {
     if (givenUp_.exchange(true)) {
         return;
     }
-    end(Outcome::GivenUp, std::max(line_.bytesLeft(), driverQueue(handle_)));
+    end(Outcome::GivenUp, std::max(line_.bytesLeft(), queuedBytes(handle_)));
     PurgeComm(handleOf(handle_), PURGE_TXABORT | PURGE_TXCLEAR);
 }
 
