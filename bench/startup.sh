@@ -2,7 +2,9 @@
 # Start-up to the first mapped window, peak resident memory and processor time under Xvfb, for
 # Rotaline, for the floor (a bare Qt window of Rotaline's size with a menu bar, four tabs and a
 # status bar) and for Debian's cutecom, taken in turns in one run so that a change in the
-# machine's load reaches all three alike. Prints median and spread, then Rotaline's ratios.
+# machine's load reaches all three alike. Prints median and spread, then Rotaline's ratios; with
+# valgrind installed also the instructions run until the first window is mapped (INSTRUCTIONS=0
+# leaves them out), the figure that holds still on a shared machine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${RUNS:-9}
@@ -82,3 +84,32 @@ ratios() {
 ratios rotaline floor
 [ -z "${EARLIER:-}" ] || ratios earlier floor
 ratios rotaline cutecom
+
+# The instructions each program runs until it asks the display to map its first window, all
+# its threads together, under callgrind: the same figure whatever else the machine runs.
+mapped_instructions() {
+    local out=$work/callgrind.$1 pid
+    valgrind --tool=callgrind --dump-before=xcb_map_window --callgrind-out-file="$out" \
+        "${command[$1]}" >/dev/null 2>&1 &
+    pid=$!
+    for _ in $(seq 1200); do grep -qs '^totals:' "$out.1" && break; sleep 0.1; done
+    kill "$pid" 2>/dev/null
+    wait "$pid" 2>/dev/null || true
+    sed -n 's/^totals: *//p' "$out.1" 2>/dev/null
+}
+over_floor_line() {
+    awk -v what="$1" -v n="$2" -v floor="$3" -v name="$4" 'BEGIN {
+        if (n > 0 && floor > 0) printf "%s to first window: %.2f× the floor (%s)\n", what, n / floor, name }'
+}
+for name in "${names[@]:1}"; do
+    [ "$name" = cutecom ] || over_floor_line "processor time" "$(median "$name" 3)" \
+        "$(median floor 3)" "$name, medians of $runs rounds"
+done
+if command -v valgrind >/dev/null && [ "${INSTRUCTIONS:-1}" != 0 ]; then
+    floor_count=$(mapped_instructions floor)
+    for name in "${names[@]:1}"; do
+        [ "$name" = cutecom ] && continue
+        count=$(mapped_instructions "$name")
+        over_floor_line instructions "$count" "$floor_count" "$name: $count, floor: $floor_count"
+    done
+fi
