@@ -6,6 +6,7 @@
 // clang-format on
 
 #include <QSet>
+#include <QStringList>
 #include <algorithm>
 
 #include "model/AdapterChips.h"
