@@ -2,7 +2,7 @@
 #include <QtWidgets>
 
 #include "link/ProgrammingLink.h"
-#include "platform/AdapterDiagnosis.h"
+#include "platform/linux/SystemView.h"
 #include "support/FileTree.h"
 #include "support/MemorySettingsStore.h"
 #include "ui/AdaptersDialog.h"

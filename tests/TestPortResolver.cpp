@@ -74,11 +74,11 @@ private slots:
 
         const QString dev = root.filePath("dev/");
         QCOMPARE(present, (QList<SerialDevice>{
-                              {dev + "ttyACM0", dev + "ttyACM0", "Arduino Uno"},
-                              {dev + "ttyUSB2", dev + "ttyUSB2", ""},
+                              {dev + "ttyACM0", dev + "ttyACM0", "Arduino Uno", true},
+                              {dev + "ttyUSB2", dev + "ttyUSB2", "", true},
                               {dev + "ttyUSB10",
                                dev + "serial/by-id/usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0",
-                               "FTDI FT232R USB UART #A50285BI"},
+                               "FTDI FT232R USB UART #A50285BI", true},
                               {dev + "ttyS0", dev + "ttyS0", ""}}));
     }
 
@@ -157,8 +157,8 @@ private slots:
     void theOneUsbAdapterIsOfferedOnlyWhenNothingIsAssigned() {
         MemorySettingsStore store;
         PortResolver resolver(store);
-        const SerialDevice usb{"/dev/ttyUSB0", "/dev/serial/by-id/usb-FTDI_A1", "FTDI"};
-        const SerialDevice acm{"/dev/ttyACM0", "/dev/ttyACM0", "Arduino"};
+        const SerialDevice usb{"/dev/ttyUSB0", "/dev/serial/by-id/usb-FTDI_A1", "FTDI", true};
+        const SerialDevice acm{"/dev/ttyACM0", "/dev/ttyACM0", "Arduino", true};
         const SerialDevice board{"/dev/ttyS0", "/dev/ttyS0", ""};
         QCOMPARE(resolver.adapterToOffer({board, usb})->stableName, usb.stableName);
         QVERIFY(!resolver.adapterToOffer({usb, acm}));

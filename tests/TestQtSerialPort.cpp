@@ -62,8 +62,7 @@ private slots:
         const char* inUse = "%1 is in use by another program.";
         const char* bySleep = "%1 is in use by sleep (process %2).";
         row("device gone", absent, "", PortProblem::Absent, "%1 does not exist.");
-        row("gone, brltty runs", absent, "brltty", PortProblem::TakenByBrltty,
-            "%1 does not exist.");
+        row("gone, brltty runs", absent, "brltty", PortProblem::Claimed, "%1 does not exist.");
         row("this program", "pty", "self", PortProblem::Busy, inUse);
         row("another program", "pty", "sleep", PortProblem::Busy, bySleep);
         row("another program, named under /dev", "pts/N", "sleep", PortProblem::Busy, bySleep);
@@ -73,7 +72,7 @@ private slots:
         row("a program of a long name with escapes in it", "pty",
             "rotaline-programmer\x1b]0;T\x07\u202e", PortProblem::Busy,
             "%1 is in use by rotaline-programmer\\x1b]0;T\\x07\\u202e (process %2).");
-        row("ModemManager", "pty", "ModemManager", PortProblem::ProbedByModemManager,
+        row("ModemManager", "pty", "ModemManager", PortProblem::Probed,
             "%1 is in use by ModemManager (process %2).");
         row("no permission", "pty", "mode", PortProblem::PermissionDenied, "You may not use %1.");
         row("no serial device, held by many", "/dev/null", "sleep", PortProblem::NotSerial,

@@ -4,32 +4,34 @@
 
 namespace rotaline {
 
+// Why an adapter cannot be used. The first ones every system may find, and the window words
+// them; the others only some system finds, and that system words them (SystemWords.h).
 enum class AdapterCause {
     Usable,
-    TakenByBrltty,
-    NoDriver,
-    NoPermission,
-    LogInAgain,
-    ProbedByModemManager,
     Busy,
-    Sandbox,
     NothingPlugged,
     Absent,     // a device given a COM number by hand that is not there
     NotSerial,  // the same, that is no serial line
-    // What the device manager records on Windows.
-    DriverMissing,  // no driver installed (problem code 28)
-    DriverFailed,   // the driver would not start the device (code 10, and any other problem)
-    Disabled,       // disabled by the user (code 22)
-    NoComPort       // a working driver that makes no port (FTDI's without its serial part)
+    Claimed,    // another driver took the adapter for a device of its own
+    NoDriver,
+    NoPermission,
+    LogInAgain,
+    Probed,  // a service of the system holds it for a moment to see what it is
+    Sandbox,
+    DriverMissing,  // no driver installed
+    DriverFailed,   // the driver would not start the device
+    Disabled,       // disabled by the user
+    NoComPort       // a working driver that makes no port
 };
 
 // One adapter as the system shows it, or, with no device, what keeps any from showing.
 struct AdapterFinding {
-    QString device;      // /dev/ttyUSB0; "" when the system made none
-    QString stableName;  // by-id, or by-path when two adapters share their by-id name
-    QString chip;        // from the table of chips; "" when unknown
-    QString usbIds;      // "1a86:7523", as far as the system tells
-    bool usb = false;    // it lies on USB
+    QString device;         // as devicePath gives it; "" when the system made none
+    QString stableName;     // the name that stays with the adapter, as the settings keep it
+    bool bySocket = false;  // that name follows the USB socket, not the adapter
+    QString chip;           // from the table of chips; "" when unknown
+    QString usbIds;         // "1a86:7523", as far as the system tells
+    bool usb = false;       // it lies on USB
     QString manufacturer, product, serial;
     QString identity;  // the three as one text
     bool exactDrain = false;
@@ -41,7 +43,7 @@ struct AdapterFinding {
     bool onUsb() const { return usb; }
     // An adapter on USB that can be used now.
     bool usableAdapter() const { return usable() && onUsb(); }
-    bool namedBySocket() const { return stableName.contains(QLatin1String("/serial/by-path/")); }
+    bool namedBySocket() const { return bySocket; }
 };
 
 }  // namespace rotaline

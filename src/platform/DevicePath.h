@@ -13,25 +13,25 @@ struct Assignment {
     QString unreadable;
 };
 
-// The device a configured or typed name stands for. A relative name is one under /dev
-// ("ttyUSB0", "pts/3"), never one under the current folder. The result is absolute with every
-// link resolved (a /dev/serial/by-id name leads to its tty), so that the busy check, the lock and
-// the open all meet one device; a device not present keeps its name, made absolute.
+// The device a configured or typed name stands for. A relative name is one under the system's
+// folder of devices ("pts/3" under /dev), never one under the current folder. The result is
+// absolute with every link resolved (a /dev/serial/by-id name leads to its tty), so that the busy
+// check, the lock and the open all meet one device; a device not present keeps its name, made
+// absolute.
 QString devicePath(const QString& name);
 
-// The device a user typed, kept as typed but whole: a name alone is one under /dev on Linux
-// ("ttyUSB0"), links kept; a port name on Windows ("com5" is COM5).
+// The device a user typed, kept as typed but whole: a name alone is one under /dev on Linux,
+// links kept; a port name on Windows ("com5" is COM5).
 QString typedDevice(const QString& typed);
 
-// A device named as users of this system know one, for hints: "/dev/ttyUSB0", "COM5".
+// A device named as users of this system know one, for hints ("COM5" on Windows).
 QString exampleDevice();
 
-// Whether `path` is a serial line: a character device of one of the kernel's tty drivers as
-// `drivers` lists them, other than the system's own (/dev/tty, the console, /dev/ptmx) and a
-// pseudo-terminal's master side. /dev/null, a disk or a watchdog is none; without the list, any
+// Whether `path` is a serial line: a device of one of the system's serial drivers, other than
+// the system's own (/dev/tty, the console, /dev/ptmx) and a pseudo-terminal's master side.
+// /dev/null, a disk or a watchdog is none; where the system does not list its drivers, any
 // character device counts.
-bool isSerialLine(const QString& path,
-                  const QString& drivers = QStringLiteral("/proc/tty/drivers"));
+bool isSerialLine(const QString& path);
 
 // The system's own port of the list's number, "COM5" for 5 on Windows; "" where the system
 // numbers none (Linux).

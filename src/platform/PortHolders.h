@@ -23,8 +23,4 @@ HolderSearch searchHolders(const QString& device, const QString& proc = QStringL
 std::optional<PortHolder> otherHolderOf(const QString& device,
                                         const QString& proc = QStringLiteral("/proc"));
 
-// Whether a process of that program (the name it was started by) is running, as far as `proc`
-// shows.
-bool isRunning(const QString& program, const QString& proc = QStringLiteral("/proc"));
-
 }  // namespace rotaline

@@ -2,32 +2,10 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QRegularExpression>
-#include <algorithm>
 
 #include "platform/Printable.h"
 
 namespace rotaline {
-
-namespace {
-
-// "ttyUSB10" sorts after "ttyUSB2": names compare by their text, then by their number.
-bool naturallyBefore(const QString& a, const QString& b) {
-    static const QRegularExpression trailingNumber(QStringLiteral("^(.*?)(\\d*)$"));
-    const QRegularExpressionMatch left = trailingNumber.match(a);
-    const QRegularExpressionMatch right = trailingNumber.match(b);
-    if (left.captured(1) != right.captured(1)) {
-        return left.captured(1) < right.captured(1);
-    }
-    return left.captured(2).toULongLong() < right.captured(2).toULongLong();
-}
-
-}  // namespace
-
-bool PortResolver::isUsbAdapter(const QString& device) {
-    const QString name = QFileInfo(device).fileName();
-    return name.startsWith(QLatin1String("ttyUSB")) || name.startsWith(QLatin1String("ttyACM"));
-}
 
 namespace {
 
@@ -106,7 +84,7 @@ std::optional<SerialDevice> PortResolver::adapterToOffer(const QList<SerialDevic
     }
     std::optional<SerialDevice> offered;
     for (const SerialDevice& device : present) {
-        if (isUsbAdapter(device.path)) {
+        if (device.usb) {
             if (offered) {
                 return std::nullopt;
             }
@@ -114,16 +92,6 @@ std::optional<SerialDevice> PortResolver::adapterToOffer(const QList<SerialDevic
         }
     }
     return offered;
-}
-
-QStringList PortResolver::ordered(QStringList devices) {
-    std::sort(devices.begin(), devices.end(), [](const QString& a, const QString& b) {
-        if (isUsbAdapter(a) != isUsbAdapter(b)) {
-            return isUsbAdapter(a);
-        }
-        return naturallyBefore(a, b);
-    });
-    return devices;
 }
 
 QString PortResolver::stableNameOf(const QString& device, const QString& byId) {

@@ -12,12 +12,14 @@ namespace rotaline {
 
 // A serial device present now, as a person and the settings store know it.
 struct SerialDevice {
-    QString path;        // /dev/ttyUSB0
+    QString path;        // as devicePath gives it
     QString stableName;  // its /dev/serial/by-id link when it has one, else the path
     QString identity;    // manufacturer, product and serial number, as far as known
+    bool usb = false;    // a USB serial adapter rather than a board's own port, as the system says
 
     bool operator==(const SerialDevice& other) const {
-        return path == other.path && stableName == other.stableName && identity == other.identity;
+        return path == other.path && stableName == other.stableName && identity == other.identity &&
+               usb == other.usb;
     }
 };
 
@@ -32,7 +34,7 @@ public:
     QString deviceFor(int portNumber) const;
     // The same, or why the store cannot say.
     Assignment assignmentOf(int portNumber) const;
-    // "COM1: /dev/ttyUSB0 (present)", or that nothing is assigned.
+    // "COM1: <device> (present)", or that nothing is assigned.
     QString describe(int portNumber) const;
     bool isPresent(int portNumber) const;
     // The COM number a device is assigned to, or 0.
@@ -42,10 +44,6 @@ public:
     // With nothing assigned and exactly one USB adapter among `present`, that adapter.
     std::optional<SerialDevice> adapterToOffer(const QList<SerialDevice>& present) const;
 
-    // Whether `device` is a USB serial adapter (ttyUSB…, ttyACM…) rather than a board's UART.
-    static bool isUsbAdapter(const QString& device);
-    // USB and ACM adapters first, then the others, each group in natural name order.
-    static QStringList ordered(QStringList devices);
     // The link in `byId` that leads to `device`, or `device` itself when none does.
     static QString stableNameOf(const QString& device,
                                 const QString& byId = QStringLiteral("/dev/serial/by-id"));

@@ -8,7 +8,7 @@
 
 #include "platform/AdapterDiagnosis.h"
 #include "platform/DevicePath.h"
-#include "platform/PortHolders.h"
+#include "platform/PortExplanation.h"
 #include "platform/Printable.h"
 
 namespace rotaline {
@@ -143,8 +143,7 @@ bool QtSerialPort::open() {
         return true;
     }
     if (!deviceExists(device_)) {
-        fail(isRunning(QStringLiteral("brltty")) ? PortProblem::TakenByBrltty : PortProblem::Absent,
-             filled(QStringLiteral("%1 does not exist."), {device_}));
+        fail(absenceOf(device_), filled(QStringLiteral("%1 does not exist."), {device_}));
         finding_ = findingFor(device_);
         return false;
     }
@@ -157,10 +156,8 @@ bool QtSerialPort::open() {
     // exclusive use (TIOCEXCL) under the lock file other serial programs look for.
     const HolderSearch search = searchHolders(device_);
     if (const std::optional<PortHolder> holder = search.holder) {
-        fail(holder->program == QLatin1String("ModemManager") ? PortProblem::ProbedByModemManager
-                                                              : PortProblem::Busy,
-             filled(QStringLiteral("%1 is in use by %2 (process %3)."),
-                    {device_, holder->program, QString::number(holder->pid)}));
+        fail(holdingBy(*holder), filled(QStringLiteral("%1 is in use by %2 (process %3)."),
+                                        {device_, holder->program, QString::number(holder->pid)}));
         holder_ = holder;
         return false;
     }

@@ -12,17 +12,17 @@ namespace rotaline {
 
 enum class CommEvent { DataReceived, Other };
 
-// What kept a port from working, for telling the user how to fix it. Two Linux traps have
-// their own: brltty takes CH340/CH341 adapters away as braille displays, and ModemManager
-// opens new serial ports to probe them for modems.
+// What kept a port from working, for telling the user how to fix it. The system explains an
+// absent or held device where it can (PortHolders.h): another driver claimed the adapter, or a
+// service of its own probes new ports for a moment.
 enum class PortProblem {
     None,
     Unassigned,
     Absent,
     PermissionDenied,
     Busy,
-    TakenByBrltty,
-    ProbedByModemManager,
+    Claimed,
+    Probed,
     ConfigUnreadable,
     NotSerial,
     // Bytes handed over that never left: the adapter hung up, or stopped taking them, or they

@@ -149,8 +149,10 @@ void AdaptersDialog::refresh() {
                                          [](const AdapterFinding& f) { return f.usableAdapter(); });
     const bool outsideGroup = survey.standing == GroupStanding::NotMember ||
                               survey.standing == GroupStanding::NotYetInSession;
-    if ((noneUsable && !deviceTrouble) || (why.isEmpty() && outsideGroup)) {
-        why << standingText(survey.standing, *language_);
+    const QString standing = standingText(survey.standing, *language_);
+    if (!standing.isEmpty() &&
+        ((noneUsable && !deviceTrouble) || (why.isEmpty() && outsideGroup))) {
+        why << standing;
     }
     std::transform(why.begin(), why.end(), why.begin(), printable);
     empty_->setText(why.join(QLatin1Char('\n')));

@@ -24,17 +24,12 @@ constexpr const char* Problem = QT_TRANSLATE_NOOP("AdapterReport", "problem");
 constexpr const char* Fix = QT_TRANSLATE_NOOP("AdapterReport", "fix");
 constexpr const char* NoDevice = QT_TRANSLATE_NOOP("AdapterReport", "no serial device");
 
-// In the order of AdapterCause, for the JSON form.
-constexpr std::array<const char*, 15> CauseNames{
-    "usable",       "brltty",         "no-driver",     "no-permission",   "log-in-again",
-    "modemmanager", "in-use",         "sandbox",       "nothing-plugged", "absent",
-    "not-serial",   "driver-missing", "driver-failed", "disabled",        "no-com-port"};
-
 QString numberOf(int port) {
     return port > 0 ? portName(port) : QString();
 }
 
-// "/dev/ttyUSB0: CH340 1a86:7523, QinHeng Electronics USB Serial"
+// The device, then its chip, USB ids and identity: "<device>: CH340 1a86:7523, QinHeng
+// Electronics USB Serial"
 QString headingOf(const AdapterFinding& f, const Language& language) {
     QStringList what;
     for (const QString& part : {f.chip, f.usbIds}) {
@@ -119,7 +114,7 @@ QByteArray adaptersJson(const QList<AdapterFinding>& findings,
                             {"serial", f.serial},
                             {"exactDrain", f.exactDrain},
                             {"port", numberOf(f.device.isEmpty() ? 0 : portOf(f.stableName))},
-                            {"state", CauseNames[static_cast<size_t>(f.cause)]},
+                            {"state", causeName(f)},
                             {"cause", adapterCause(f, English)},
                             {"fix", adapterFix(f, English)},
                             {"bySocket", f.namedBySocket()}};

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "platform/Printable.h"
+#include "platform/SystemWords.h"
 #include "window/AdapterAdvice.h"
 #include "window/Texts.h"
 
@@ -18,7 +19,9 @@ struct Fix {
     const char* beforeModel = nullptr;  // while Send all waits for a model, where it differs
 };
 
-constexpr std::array<Fix, 10> Fixes{{
+// Each system has fixes of its own besides (platform/SystemWords.h), with %2 the chips of the
+// package's rule.
+constexpr std::array<Fix, 7> Fixes{{
     {PortProblem::Unassigned,
      QT_TRANSLATE_NOOP(
          "PortHelp",
@@ -34,23 +37,6 @@ constexpr std::array<Fix, 10> Fixes{{
      QT_TRANSLATE_NOOP(
          "PortHelp",
          "Plug in the adapter, or choose another one for COM%1 in File > Serial adapters...")},
-    {PortProblem::PermissionDenied,
-     QT_TRANSLATE_NOOP(
-         "PortHelp",
-         "Installed from its package, Rotaline lets the user at the desktop open %2 adapters (plug "
-         "the adapter in again after installing). For other devices, add yourself to the dialout "
-         "group with \"sudo adduser $USER dialout\", then log out and in again.")},
-    {PortProblem::TakenByBrltty,
-     QT_TRANSLATE_NOOP(
-         "PortHelp",
-         "brltty is running: it takes CH340/CH341 adapters for braille displays, and their device "
-         "vanishes. Unless you use a braille display, remove it (\"sudo apt remove brltty\") and "
-         "plug the adapter in again.")},
-    {PortProblem::ProbedByModemManager,
-     QT_TRANSLATE_NOOP(
-         "PortHelp",
-         "ModemManager is probing the new port for a modem: wait a few seconds and choose the port "
-         "again, or stop it with \"sudo systemctl stop ModemManager\".")},
     {PortProblem::Busy,
      QT_TRANSLATE_NOOP("PortHelp", "Close the other program and choose the port again.")},
     {PortProblem::Disconnected,
@@ -75,11 +61,10 @@ constexpr std::array<Reason, 10> Reasons{{
     {PortProblem::Unassigned, QT_TRANSLATE_NOOP("PortHelp", "No adapter is assigned to COM%1.")},
     {PortProblem::NotSerial, QT_TRANSLATE_NOOP("PortHelp", "%2 is not a serial device.")},
     {PortProblem::Absent, QT_TRANSLATE_NOOP("PortHelp", "%2 is not present.")},
-    {PortProblem::TakenByBrltty, QT_TRANSLATE_NOOP("PortHelp", "%2 is not present.")},
+    {PortProblem::Claimed, QT_TRANSLATE_NOOP("PortHelp", "%2 is not present.")},
     {PortProblem::PermissionDenied, QT_TRANSLATE_NOOP("PortHelp", "You may not use %2.")},
     {PortProblem::Busy, QT_TRANSLATE_NOOP("PortHelp", "%2 is in use by another program.")},
-    {PortProblem::ProbedByModemManager,
-     QT_TRANSLATE_NOOP("PortHelp", "%2 is in use by another program.")},
+    {PortProblem::Probed, QT_TRANSLATE_NOOP("PortHelp", "%2 is in use by another program.")},
     {PortProblem::Disconnected,
      QT_TRANSLATE_NOOP("PortHelp", "%2 was disconnected with %5 bytes not yet sent.")},
     {PortProblem::Stuck,
@@ -125,11 +110,18 @@ QString portHelp(const LinkOutcome& outcome, int portNumber, const Language& lan
     if (outcome.finding) {
         return help + QLatin1Char('\n') + adapterFix(*outcome.finding, language);
     }
+    const auto add = [&](const char* text) {
+        help += QLatin1Char('\n') + filled(catalogue(language, text),
+                                           {QString::number(portNumber), ruleChips(language)});
+    };
     for (const Fix& fix : Fixes) {
         if (fix.problem == outcome.problem) {
-            const char* text = sendAll || fix.beforeModel == nullptr ? fix.text : fix.beforeModel;
-            help += QLatin1Char('\n') + filled(catalogue(language, text),
-                                               {QString::number(portNumber), ruleChips(language)});
+            add(sendAll || fix.beforeModel == nullptr ? fix.text : fix.beforeModel);
+        }
+    }
+    for (const PortFixWords& fix : systemPortFixes()) {
+        if (fix.problem == outcome.problem) {
+            add(fix.text);
         }
     }
     return help;

@@ -2,11 +2,13 @@
 #include <QtTest>
 
 #include "files/RegularFiles.h"
+#include "platform/AdapterDiagnosis.h"
 #include "platform/AppendLog.h"
 #include "platform/DevicePath.h"
 #include "platform/windows/DeviceRecords.h"
 #include "platform/windows/Handle.h"
 #include "platform/windows/SystemError.h"
+#include "window/AdapterAdvice.h"
 #include "window/AdapterReport.h"
 
 using namespace rotaline;
@@ -127,6 +129,10 @@ private slots:
             findingsFrom(ports, usb), [](const QString&) { return 0; }, English);
         QCOMPARE(QString::fromUtf8(text).split('\n', Qt::SkipEmptyParts), report);
     }
+
+    // Given a system that lets every user open its ports, when the adapters window asks where
+    // the user stands, then it is told nothing of groups.
+    void noGroupIsNamed() { QCOMPARE(standingText(surveyAdapters().standing, English), QString()); }
 
     void aPortIsNamedAsTheUserSeesIt_data() {
         QTest::addColumn<QString>("typed");

@@ -12,17 +12,16 @@
 namespace rotaline {
 
 int runAdaptersCommand(const Request& request) {
-    const SystemView view = SystemView::current();
-    if (const QString records = unreadableRecords(view); !records.isEmpty()) {
+    if (const QString records = unreadableRecords(); !records.isEmpty()) {
         std::fprintf(stderr, "rotaline-program: %s cannot be read\n",
                      qPrintable(printable(records)));
         return 2;
     }
-    QList<AdapterFinding> findings = diagnoseAdapters(view);
+    QList<AdapterFinding> findings = diagnoseAdapters();
     QSettingsStore settings;
     const PortResolver resolver(settings);
-    findings << assignedElsewhere(
-        findings, resolver, [&view](const QString& device) { return judgeAssigned(device, view); });
+    findings << assignedElsewhere(findings, resolver,
+                                  [](const QString& device) { return judgeAssigned(device); });
     const auto portOf = [&resolver](const QString& name) { return resolver.portOf(name); };
     const QByteArray report = request.json ? adaptersJson(findings, portOf)
                                            : adaptersText(findings, portOf, *request.language);

@@ -1,5 +1,3 @@
-#include "platform/AdapterDiagnosis.h"
-
 #include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -14,6 +12,8 @@
 #include "model/AdapterChips.h"
 #include "platform/DevicePath.h"
 #include "platform/PortHolders.h"
+#include "platform/linux/SystemFiles.h"
+#include "platform/linux/SystemView.h"
 
 namespace rotaline {
 
@@ -66,9 +66,8 @@ void judgeNode(AdapterFinding& finding, const NodeOwner& node, const SystemView&
         finding.cause = group && group->members.contains(view.user) ? AdapterCause::LogInAgain
                                                                     : AdapterCause::NoPermission;
     } else if (const std::optional<PortHolder> holder = otherHolderOf(finding.device, view.proc)) {
-        finding.cause = holder->program == QLatin1String("ModemManager")
-                            ? AdapterCause::ProbedByModemManager
-                            : AdapterCause::Busy;
+        finding.cause = holder->program == QLatin1String("ModemManager") ? AdapterCause::Probed
+                                                                         : AdapterCause::Busy;
         finding.detail = holder->program;
         finding.pid = holder->pid;
     }
@@ -120,7 +119,7 @@ std::optional<AdapterFinding> judgeUsbOnly(const QString& usb) {
     describeUsb(finding, usb, QString());
     // brltty claims the interface through usbfs to drive it from user space.
     if (drivers.contains(QStringLiteral("usbfs"))) {
-        finding.cause = AdapterCause::TakenByBrltty;
+        finding.cause = AdapterCause::Claimed;
     } else if (!drivers.contains(fromView(chip->driver))) {
         finding.cause = AdapterCause::NoDriver;
         finding.detail = fromView(chip->module);
@@ -128,6 +127,11 @@ std::optional<AdapterFinding> judgeUsbOnly(const QString& usb) {
         return std::nullopt;  // its node is still being made, or a sandbox hides it
     }
     return finding;
+}
+
+// Two adapters of one kind without serial numbers are each named by their USB socket.
+bool namedBySocket(const QString& stableName) {
+    return stableName.contains(QLatin1String("/serial/by-path/"));
 }
 
 QString sandboxFix(const SystemView& view) {
@@ -188,6 +192,7 @@ QList<AdapterFinding> diagnoseAdapters(const SystemView& view) {
         AdapterFinding finding;
         finding.device = device.path;
         finding.stableName = device.stableName;
+        finding.bySocket = namedBySocket(device.stableName);
         describeUsb(finding, usb, driver);
         judgeNode(finding, node, view);
         findings << finding;
@@ -236,6 +241,7 @@ std::optional<AdapterFinding> findingFor(const QString& device, const SystemView
 AdapterFinding judgeAssigned(const QString& device, const SystemView& view) {
     AdapterFinding finding;
     finding.device = finding.stableName = device;
+    finding.bySocket = namedBySocket(device);
     const QString path = devicePath(device);
     if (!QFileInfo::exists(path)) {
         finding.cause = AdapterCause::Absent;
@@ -262,6 +268,26 @@ GroupStanding dialoutStanding(const SystemView& view) {
     }
     return dialout && dialout->members.contains(view.user) ? GroupStanding::NotYetInSession
                                                            : GroupStanding::NotMember;
+}
+
+QString unreadableRecords() {
+    return unreadableRecords(SystemView::current());
+}
+
+QList<AdapterFinding> diagnoseAdapters() {
+    return diagnoseAdapters(SystemView::current());
+}
+
+std::optional<AdapterFinding> findingFor(const QString& device) {
+    return findingFor(device, SystemView::current());
+}
+
+AdapterFinding judgeAssigned(const QString& device) {
+    return judgeAssigned(device, SystemView::current());
+}
+
+AdapterSurvey surveyAdapters() {
+    return surveyAdapters(SystemView::current());
 }
 
 }  // namespace rotaline

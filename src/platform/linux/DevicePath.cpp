@@ -8,6 +8,7 @@
 #include <QFileInfo>
 
 #include "platform/SerialDevices.h"
+#include "platform/linux/SystemFiles.h"
 
 namespace rotaline {
 
@@ -59,12 +60,13 @@ bool userMayOpen(const QString& device) {
     return info.isReadable() && info.isWritable();
 }
 
-bool isSerialLine(const QString& path, const QString& drivers) {
+// The kernel lists its tty drivers with the device numbers each one serves.
+bool isSerialLine(const QString& path) {
     struct stat st {};
     if (::stat(QFile::encodeName(path).constData(), &st) != 0 || !S_ISCHR(st.st_mode)) {
         return false;
     }
-    const QByteArray list = readSystemFile(drivers, DriversBytes);
+    const QByteArray list = readSystemFile(QStringLiteral("/proc/tty/drivers"), DriversBytes);
     if (list.isEmpty()) {
         return true;
     }

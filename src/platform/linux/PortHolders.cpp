@@ -7,7 +7,9 @@
 #include <QFileInfo>
 #include <cerrno>
 
+#include "platform/PortExplanation.h"
 #include "platform/SerialDevices.h"
+#include "platform/linux/SystemFiles.h"
 
 namespace rotaline {
 
@@ -104,6 +106,17 @@ bool isRunning(const QString& program, const QString& proc) {
         }
     }
     return false;
+}
+
+// brltty takes CH340/CH341 adapters away as braille displays, so their device vanishes;
+// ModemManager opens a new serial port for a few seconds to see whether a modem answers.
+PortProblem absenceOf(const QString&) {
+    return isRunning(QStringLiteral("brltty")) ? PortProblem::Claimed : PortProblem::Absent;
+}
+
+PortProblem holdingBy(const PortHolder& holder) {
+    return holder.program == QLatin1String("ModemManager") ? PortProblem::Probed
+                                                           : PortProblem::Busy;
 }
 
 }  // namespace rotaline

@@ -9,6 +9,9 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QRegularExpression>
+#include <algorithm>
+
+#include "platform/linux/SystemFiles.h"
 
 namespace rotaline {
 
@@ -77,6 +80,24 @@ QString usbIdentity(const QString& usb) {
 
 namespace {
 
+// The drivers of USB serial adapters name their devices ttyUSB (a serial converter) and ttyACM
+// (a modem class device); a board's own port is ttyS, ttyAMA, ...
+bool onUsb(const QString& path) {
+    const QString name = QFileInfo(path).fileName();
+    return name.startsWith(QLatin1String("ttyUSB")) || name.startsWith(QLatin1String("ttyACM"));
+}
+
+// "ttyUSB10" sorts after "ttyUSB2": names compare by their text, then by their number.
+bool naturallyBefore(const QString& a, const QString& b) {
+    static const QRegularExpression trailingNumber(QStringLiteral("^(.*?)(\\d*)$"));
+    const QRegularExpressionMatch left = trailingNumber.match(a);
+    const QRegularExpressionMatch right = trailingNumber.match(b);
+    if (left.captured(1) != right.captured(1)) {
+        return left.captured(1) < right.captured(1);
+    }
+    return left.captured(2).toULongLong() < right.captured(2).toULongLong();
+}
+
 // Adapters of one kind without serial numbers get one by-id name, which the one plugged in last
 // takes: while two are present, each is known by the USB socket it is in.
 void nameSharedAdaptersBySocket(QHash<QString, SerialDevice>& byPath,
@@ -121,13 +142,14 @@ QList<SerialDevice> presentSerialDevices(const DeviceFolders& folders) {
         byPath.insert(
             path,
             {path, PortResolver::stableNameOf(path, folders.dev + QStringLiteral("/serial/by-id")),
-             usbIdentity(usbOf.value(path))});
+             usbIdentity(usbOf.value(path)), onUsb(path)});
     }
     nameSharedAdaptersBySocket(byPath, usbOf, folders.dev);
-    QList<SerialDevice> devices;
-    for (const QString& path : PortResolver::ordered(byPath.keys())) {
-        devices << byPath.value(path);
-    }
+    // USB adapters first, then the others, each in natural name order.
+    QList<SerialDevice> devices = byPath.values();
+    std::sort(devices.begin(), devices.end(), [](const SerialDevice& a, const SerialDevice& b) {
+        return a.usb != b.usb ? a.usb : naturallyBefore(a.path, b.path);
+    });
     return devices;
 }
 

@@ -6,6 +6,7 @@
 // clang-format on
 
 #include <QSet>
+#include <QStringList>
 #include <algorithm>
 
 #include "model/AdapterChips.h"
@@ -87,23 +88,19 @@ QList<AdapterFinding> findingsFrom(const QList<DeviceRecord>& ports,
     return findings;
 }
 
-SystemView SystemView::current() {
-    return {};
-}
-
 // The device manager answers every user.
-QString unreadableRecords(const SystemView&) {
+QString unreadableRecords() {
     return {};
 }
 
-QList<AdapterFinding> diagnoseAdapters(const SystemView&) {
+QList<AdapterFinding> diagnoseAdapters() {
     return findingsFrom(serialPortRecords(), usbDeviceRecords());
 }
 
 // A port keeps its record while its driver is not running (disabled, failed): the record says
 // why it is not there. A port without one may be an adapter that made no port.
-std::optional<AdapterFinding> findingFor(const QString& device, const SystemView& view) {
-    const QList<AdapterFinding> findings = diagnoseAdapters(view);
+std::optional<AdapterFinding> findingFor(const QString& device) {
+    const QList<AdapterFinding> findings = diagnoseAdapters();
     const auto troubleOf = [&findings](const QString& port) -> std::optional<AdapterFinding> {
         for (const AdapterFinding& finding : findings) {
             if (finding.device == port && !finding.usable()) {
@@ -119,7 +116,7 @@ std::optional<AdapterFinding> findingFor(const QString& device, const SystemView
 }
 
 // Windows names no holder and lets every user open a port: there, or not a serial line.
-AdapterFinding judgeAssigned(const QString& device, const SystemView&) {
+AdapterFinding judgeAssigned(const QString& device) {
     AdapterFinding finding;
     finding.device = finding.stableName = device;
     const QString path = devicePath(device);
@@ -132,12 +129,8 @@ AdapterFinding judgeAssigned(const QString& device, const SystemView&) {
 }
 
 // Windows lets every user open the serial ports.
-GroupStanding dialoutStanding(const SystemView&) {
-    return GroupStanding::Member;
-}
-
-AdapterSurvey surveyAdapters(const SystemView& view) {
-    return {diagnoseAdapters(view), GroupStanding::Member};
+AdapterSurvey surveyAdapters() {
+    return {diagnoseAdapters(), GroupStanding::NoGroup};
 }
 
 }  // namespace rotaline

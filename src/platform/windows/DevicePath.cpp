@@ -12,7 +12,7 @@ QString devicePath(const QString& name) {
 }
 
 // A serial line is a port a serial driver made; "NUL" or "CON" is none.
-bool isSerialLine(const QString& path, const QString&) {
+bool isSerialLine(const QString& path) {
     return comPortsPresent().contains(comPortName(path));
 }
 

@@ -37,7 +37,7 @@ QList<SerialDevice> presentSerialDevices(const DeviceFolders&) {
         const QString port = comPortName(record.port);
         if (comNumber(port) > 0 && !listed.contains(port)) {
             (record.usbInstance.isEmpty() ? others : usb)
-                << SerialDevice{port, port, identityOf(record)};
+                << SerialDevice{port, port, identityOf(record), !record.usbInstance.isEmpty()};
             listed << port;
         }
     }
