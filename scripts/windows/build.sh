@@ -9,7 +9,8 @@ here=scripts/windows
 source "$here/qt-recipe.sh"
 
 bash scripts/install-packages.sh cmake ninja-build g++-mingw-w64-x86-64-posix dpkg-dev xz-utils \
-    qt6-base-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n librsvg2-bin nsis zip
+    qt6-base-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n librsvg2-bin icoutils nsis \
+    zip
 
 recipe=$(cat "$here/qt-recipe.sh" "$here/mingw-w64.cmake" | sha256sum | cut -c1-16)
 cache=${ROTALINE_QT_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/rotaline}

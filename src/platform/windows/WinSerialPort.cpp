@@ -58,6 +58,13 @@ struct WinSerialPort::Write {
     QByteArray bytes;
 };
 
+// The line as the port had it when we opened it, put back when we close it: the next program
+// (or the next run of ours) finds the port as it was, not at 300 baud 8E1 with DTR raised.
+struct WinSerialPort::LineState {
+    DCB dcb{};
+    COMMTIMEOUTS timeouts{};
+};
+
 WinSerialPort::WinSerialPort(QObject* parent) : QIODevice(parent) {
     look_.setInterval(LookMilliseconds);
     connect(&look_, &QTimer::timeout, this, &WinSerialPort::look);
@@ -113,12 +120,19 @@ bool WinSerialPort::open(OpenMode mode) {
                  systemMessage(code));
         return false;
     }
+    auto found = std::make_unique<LineState>();
+    found->dcb.DCBlength = sizeof(found->dcb);
+    if (GetCommState(handleOf(handle_), &found->dcb) &&
+        GetCommTimeouts(handleOf(handle_), &found->timeouts)) {
+        found_ = std::move(found);
+    }
     // Reads take what has arrived and return at once; writes wait for no time limit.
     COMMTIMEOUTS timeouts{};
     timeouts.ReadIntervalTimeout = MAXDWORD;
     if (!applyLine() || !SetCommTimeouts(handleOf(handle_), &timeouts) ||
         !PurgeComm(handleOf(handle_), PURGE_RXCLEAR | PURGE_TXCLEAR)) {
         fail(OpenError);
+        restoreLine();
         CloseHandle(handleOf(handle_));
         handle_ = nullptr;
         return false;
@@ -154,6 +168,14 @@ bool WinSerialPort::applyLine() {
     return SetCommState(handleOf(handle_), &dcb) != 0;
 }
 
+void WinSerialPort::restoreLine() {
+    if (found_) {
+        SetCommState(handleOf(handle_), &found_->dcb);
+        SetCommTimeouts(handleOf(handle_), &found_->timeouts);
+        found_.reset();
+    }
+}
+
 // Writes still with the driver are cancelled, and waited for, before their memory goes.
 void WinSerialPort::close() {
     look_.stop();
@@ -164,6 +186,7 @@ void WinSerialPort::close() {
             GetOverlappedResult(handleOf(handle_), &write->overlapped, &done, TRUE);
         }
         writes_.clear();
+        restoreLine();
         CloseHandle(handleOf(handle_));
         handle_ = nullptr;
     }
