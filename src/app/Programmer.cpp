@@ -62,10 +62,12 @@ Programmer::Programmer() : parts_(std::make_unique<Parts>()) {
         return std::pair(QStringLiteral("COM%1").arg(position + 1),
                          p.resolver.deviceFor(position + 1));
     });
-    p.window.setPortDescriber([&p](int number) {
-        return PortEntry{p.resolver.deviceFor(number), p.resolver.isPresent(number),
-                         p.resolver.describe(number)};
-    });
+    p.window.setPortList(
+        [&p](int number) {
+            return PortEntry{p.resolver.deviceFor(number), p.resolver.isPresent(number),
+                             p.resolver.describe(number)};
+        },
+        [&p](int number) { p.resolver.choose(number); });
     p.window.setAdapters([this] { showAdapters(); });
     p.window.setSheetCommands(&p.sheets);
     // Told once the window's events run, never in the middle of a command.

@@ -107,9 +107,11 @@ MainWindow::~MainWindow() {
     form_.setHost(nullptr);
 }
 
-void MainWindow::setPortDescriber(std::function<PortEntry(int)> describer) {
-    qobject_cast<PortList*>(widget(form_.controls().ComboCOM->name()))
-        ->setDescriber(std::move(describer));
+void MainWindow::setPortList(PortList::Describer describer, PortList::Chooser chooser) {
+    auto* ports = qobject_cast<PortList*>(widget(form_.controls().ComboCOM->name()));
+    ports->setDescriber(std::move(describer));
+    ports->setChooser(std::move(chooser));
+    ports->setFocus();
 }
 
 void MainWindow::setSystemInformation(std::function<void()> start) {

@@ -4,8 +4,10 @@
 #include "files/RegularFiles.h"
 #include "platform/AppendLog.h"
 #include "platform/DevicePath.h"
+#include "platform/PortResolver.h"
 #include "platform/windows/DeviceRecords.h"
 #include "platform/windows/SystemError.h"
+#include "support/MemorySettingsStore.h"
 #include "window/AdapterReport.h"
 
 using namespace rotaline;
@@ -141,10 +143,41 @@ private slots:
         QTest::newRow("COM0 is none") << "com0"
                                       << "com0";
     }
+    // One port, one name: the open, the adapters window and the journal meet the same port.
     void aPortIsNamedAsTheUserSeesIt() {
         QFETCH(QString, typed);
         QFETCH(QString, device);
         QCOMPARE(devicePath(typed), device);
+        QCOMPARE(typedDevice(typed), device);
+        QCOMPARE(PortResolver::stableNameOf(typed), device);
+        MemorySettingsStore store;
+        store.setValue("Ports", "COM3", typed);
+        QCOMPARE(PortResolver(store).deviceFor(3), device);
+    }
+
+    // Given the port numbers the user chose in the port list (and COM5 given to COM23 in the
+    // adapters window), then only those lead to the system's port: a fresh profile opens no
+    // COM1, and a number never takes a port another number has.
+    void onlyAChosenNumberLeadsToTheSystemsPort_data() {
+        QTest::addColumn<QList<int>>("chosen");
+        QTest::addColumn<QStringList>("devices");  // of COM1, COM2, COM5
+        QTest::newRow("fresh profile") << QList<int>{} << QStringList{"", "", "COM23"};
+        QTest::newRow("COM2, then COM1")
+            << QList<int>{2, 1} << QStringList{"COM1", "COM2", "COM23"};
+        QTest::newRow("COM5 keeps its adapter") << QList<int>{5} << QStringList{"", "", "COM23"};
+    }
+    void onlyAChosenNumberLeadsToTheSystemsPort() {
+        QFETCH(QList<int>, chosen);
+        QFETCH(QStringList, devices);
+        MemorySettingsStore store;
+        PortResolver resolver(store);
+        resolver.assign("com23", 5);
+        for (const int number : chosen) {
+            resolver.choose(number);
+        }
+        QCOMPARE((QStringList{resolver.deviceFor(1), resolver.deviceFor(2), resolver.deviceFor(5)}),
+                 devices);
+        QCOMPARE(resolver.isOwnPort(5), false);
     }
 
     // Given a journal bounded to 100 bytes as a user's disk may hold it, when a 40-byte line is
