@@ -147,7 +147,8 @@ void MainWindow::showGuide() {
         guide_->resize(560, 620);
     }
     guide_->setWindowTitle(userGuideTitle(*language_));
-    guide_->findChild<QTextBrowser*>()->setHtml(userGuide(form_));
+    guide_->findChild<QTextBrowser*>()->setHtml(
+        userGuide(form_, !QKeySequence(QKeySequence::Quit).isEmpty()));
     guide_->show();
     guide_->raise();
     guide_->activateWindow();
