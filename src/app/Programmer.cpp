@@ -25,6 +25,7 @@
 #include "ui/SheetCommands.h"
 #include "window/MainForm.h"
 #include "window/PortHelp.h"
+#include "window/SystemReasons.h"
 #include "window/Texts.h"
 
 namespace rotaline {
@@ -74,9 +75,10 @@ Programmer::Programmer() : parts_(std::make_unique<Parts>()) {
     p.settings.onTrouble([&p](const StoreTrouble& trouble) {
         QTimer::singleShot(0, &p.window, [&p, trouble] {
             const char* text = trouble.unread ? texts::SettingsUnread : texts::SettingsNotKept;
-            p.dialogs.message(
-                texts::Messages(*p.form.flags().language, text).arg(trouble.file, trouble.reason),
-                Dialogs::Icon::Exclamation, Dialogs::Buttons::Ok);
+            const Language& language = *p.form.flags().language;
+            p.dialogs.message(texts::Messages(language, text)
+                                  .arg(shownPath(trouble.file), reasonIn(trouble.reason, language)),
+                              Dialogs::Icon::Exclamation, Dialogs::Buttons::Ok);
         });
     });
     p.journal.onFailure([&p](const QString& reason) {

@@ -180,7 +180,7 @@ struct SendJournal::Writer {
             const bool written = appendLogLine(path, journalLine(record), bound, &problem);
             lock.lock();
             if (!written && !std::exchange(failing, true) && failed) {
-                failed(path + QStringLiteral(": ") + problem);
+                failed(QDir::toNativeSeparators(path) + QStringLiteral(": ") + problem);
             }
             failing = failing && !written;
         }

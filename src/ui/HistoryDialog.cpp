@@ -16,6 +16,7 @@
 #include "platform/Dialogs.h"
 #include "window/MainForm.h"
 #include "window/Printable.h"
+#include "window/SystemReasons.h"
 #include "window/Texts.h"
 
 namespace rotaline {
@@ -134,13 +135,15 @@ HistoryDialog::HistoryDialog(std::vector<JournalRecord> records, MainForm& form,
 void HistoryDialog::showTrouble(const LogTrouble& trouble) {
     QStringList said;
     if (!trouble.unreadFile.isEmpty()) {
-        said << catalogue(*language_, NotRead).arg(printable(trouble.unreadFile), trouble.reason);
+        said << catalogue(*language_, NotRead)
+                    .arg(printable(shownPath(trouble.unreadFile)),
+                         reasonIn(trouble.reason, *language_));
         if (records_.empty()) {
             details_->clear();  // nothing was read, which is not nothing sent
         }
     }
     if (!trouble.cutFile.isEmpty()) {
-        said << catalogue(*language_, Cut).arg(printable(trouble.cutFile));
+        said << catalogue(*language_, Cut).arg(printable(shownPath(trouble.cutFile)));
     }
     trouble_->setText(said.join(QLatin1Char('\n')));
     trouble_->setVisible(!said.isEmpty());
@@ -191,8 +194,9 @@ void HistoryDialog::saveAsFile() {
     const std::optional<std::string> bytes = encodeSettingsFile(selected()->block);
     QString error = QStringLiteral("A value is too large to be saved.");
     if (!bytes || !replaceFileContents(path, QByteArray::fromStdString(*bytes), &error)) {
-        dialogs_.message(catalogue(*language_, SaveFailed).arg(path, error), Dialogs::Icon::None,
-                         Dialogs::Buttons::Ok);
+        dialogs_.message(
+            catalogue(*language_, SaveFailed).arg(shownPath(path), reasonIn(error, *language_)),
+            Dialogs::Icon::None, Dialogs::Buttons::Ok);
     }
 }
 

@@ -12,6 +12,7 @@
 #include "ui/HistoryDialog.h"
 #include "ui/print/PrintPages.h"
 #include "window/MainForm.h"
+#include "window/SystemReasons.h"
 #include "window/Texts.h"
 
 namespace rotaline {
@@ -97,12 +98,14 @@ void SheetCommands::exportPdf() {
     }
     const Language& language = *form_.flags().language;
     if (QString error; !writeSheetPdf(*shown, path, &error)) {
-        dialogs_.message(catalogue(language, ExportFailed).arg(path, error), Dialogs::Icon::None,
-                         Dialogs::Buttons::Ok);
+        dialogs_.message(
+            catalogue(language, ExportFailed).arg(shownPath(path), reasonIn(error, language)),
+            Dialogs::Icon::None, Dialogs::Buttons::Ok);
         return;
     }
-    form_.host().showStatus(
-        [path](const Language& shownIn) { return catalogue(shownIn, Exported).arg(path); });
+    form_.host().showStatus([path](const Language& shownIn) {
+        return catalogue(shownIn, Exported).arg(shownPath(path));
+    });
 }
 
 // The file dialog asked about the name as typed; a file of the name with ".pdf" is asked

@@ -4,6 +4,7 @@
 
 #include "platform/DevicePath.h"
 #include "window/AdapterAdvice.h"
+#include "window/SystemReasons.h"
 #include "window/Texts.h"
 
 namespace rotaline {
@@ -96,21 +97,6 @@ constexpr const char* ChooseOwnPort =
 constexpr const char* AdapterOffer = QT_TRANSLATE_NOOP("PortHelp", "Use %1 as COM1");
 constexpr const char* HeldBy = QT_TRANSLATE_NOOP("PortHelp", "%2 is in use by %3 (process %4).");
 
-// "%n" replaced by the n-th word in one pass, so that a word may hold "%" itself.
-QString filled(const QString& text, const QStringList& words) {
-    QString out;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const int n = i + 1 < text.size() && text[i] == '%' ? text[i + 1].digitValue() : -1;
-        if (n >= 1 && n <= words.size()) {
-            out += words[n - 1];
-            ++i;
-        } else {
-            out += text[i];
-        }
-    }
-    return out;
-}
-
 QString reasonOf(const LinkOutcome& outcome, int portNumber, const Language& language) {
     if (outcome.finding) {
         return adapterCause(*outcome.finding, language);
@@ -128,7 +114,7 @@ QString reasonOf(const LinkOutcome& outcome, int portNumber, const Language& lan
             return filled(catalogue(language, reason.text), words);
         }
     }
-    return outcome.reason;  // the system's own words
+    return reasonIn(outcome.reason, language);  // the system's own words kept
 }
 
 }  // namespace

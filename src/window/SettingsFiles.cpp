@@ -1,6 +1,7 @@
 #include "window/SettingsFiles.h"
 
 #include "files/RegularFiles.h"
+#include "window/SystemReasons.h"
 #include "window/Texts.h"
 
 namespace rotaline {
@@ -19,7 +20,7 @@ constexpr const char* SaveFailedMessage =
 constexpr const char* SavedStatus = QT_TRANSLATE_NOOP("SettingsFiles", "Saved to %1");
 
 QString entryCaption(int index, const QString& path) {
-    return QStringLiteral("&%1 ").arg(index) + path;
+    return QStringLiteral("&%1 ").arg(index) + shownPath(path);
 }
 
 }  // namespace
@@ -52,14 +53,16 @@ void SettingsFiles::save() {
     const std::optional<std::string> bytes = encodeSettingsFile(block_);
     QString error = QStringLiteral("A value is too large to be saved.");
     if (!bytes || !replaceFileContents(path, QByteArray::fromStdString(*bytes), &error)) {
-        dialogs_.message(catalogue(*flags_.language, SaveFailedMessage).arg(path, error),
+        dialogs_.message(catalogue(*flags_.language, SaveFailedMessage)
+                             .arg(shownPath(path), reasonIn(error, *flags_.language)),
                          Dialogs::Icon::None, Dialogs::Buttons::Ok);
         return;
     }
     rememberRecent(path);
     opened(path);
-    host_->showStatus(
-        [path](const Language& language) { return catalogue(language, SavedStatus).arg(path); });
+    host_->showStatus([path](const Language& language) {
+        return catalogue(language, SavedStatus).arg(shownPath(path));
+    });
 }
 
 QString SettingsFiles::chooseToOpen() {

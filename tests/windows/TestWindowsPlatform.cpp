@@ -9,6 +9,7 @@
 #include "platform/windows/SystemError.h"
 #include "support/MemorySettingsStore.h"
 #include "window/AdapterReport.h"
+#include "window/SystemReasons.h"
 
 using namespace rotaline;
 
@@ -262,9 +263,9 @@ private slots:
 
         QVERIFY(replaceFileContents(file, "new", &error));
         QVERIFY(!replaceFileContents(readOnly, "new", &error));
-        QCOMPARE(error, QStringLiteral("It is read-only."));
+        QCOMPARE(reasonIn(error, German), QStringLiteral("Die Datei ist schreibgeschützt."));
         QVERIFY(!replaceFileContents(dir.filePath(QStringLiteral("c.esc")), "new", &error));
-        QCOMPARE(error, QStringLiteral("It is a folder."));
+        QCOMPARE(reasonIn(error, Chinese), QStringLiteral("这是一个文件夹。"));
 
         QFile saved(file);
         QFile kept(readOnly);
