@@ -3,7 +3,8 @@
 # the portable folder, against the Linux build of the same source. For each file, the description
 # is the Linux one, and what the controller receives through a COM port mapped to a
 # pseudo-terminal is, decoded, what it receives from the Linux build. Then the window, on Xvfb,
-# greets the controller on COM1 at start-up and sends what a click asks.
+# from a fresh profile, opens no port until COM1 is chosen by the keys, greets the controller
+# then, and sends what a click asks.
 set -euo pipefail
 linux=$(cd "$1" && pwd) windows=$(cd "$2" && pwd)
 shift 2
@@ -64,10 +65,13 @@ for file in "$@"; do
     decoded sent.windows windows_send
     same "$name: sent through COM7" "$work/sent.linux" "$work/sent.windows"
 done
-# The window, on a display of its own, greets the controller on COM1 at start-up; then a click
-# on the Helicopter tab sends the models' reset and the controller type. COM1 is used only once
-# Wine's mount manager leads it to the controller.
+# The window, on a display of its own and a fresh profile, writes nothing to COM1 at start-up:
+# nobody chose it. The port list has the keys: Down chooses COM2 (which leads nowhere), Up COM1
+# again, which greets the controller; then a click on the Helicopter tab sends the models' reset
+# and the controller type. COM1 is used only once Wine's mount manager leads it to the
+# controller.
 window() {
+    rm -rf "$ROTALINE_WINEPREFIX"/drive_c/users/*/AppData/Roaming/Rotaline
     ROTALINE_WINE_PORTS="COM1=$PTY" "$here/wine.sh" cmd /c exit
     if [ "$(readlink "$ROTALINE_WINEPREFIX/dosdevices/com1")" != "$PTY" ]; then
         echo "COM1 does not lead to $PTY" >&2
@@ -81,6 +85,13 @@ window() {
     until [ -s "$work/display" ]; do sleep 0.1; done
     local -x DISPLAY=:$(cat "$work/display")
     ROTALINE_WINE_PORTS="COM1=$PTY" timeout 120 "$here/wine.sh" "$windows/rotaline.exe" &
+    local quiet=0
+    timeout 60 xdotool search --sync --onlyvisible --classname rotaline.exe >/dev/null ||
+        echo "The window was not found." >&2
+    sleep 3
+    [ "$(wc -l <"$work/window.raw")" = 1 ] || quiet=1
+    timeout 60 xdotool search --sync --onlyvisible --classname rotaline.exe \
+        windowfocus --sync %1 key --delay 500 Down Up || echo "No keys reached the window." >&2
     if waited 'handshake' && closed; then
         # Linux's pseudo-terminal keeps no parity bit: once an open has set 8E1, asking for it
         # again changes nothing else and tcsetattr fails with EINVAL, which Wine reports as an
@@ -94,6 +105,8 @@ window() {
     fi
     PATH=/usr/lib/wine:$PATH WINEPREFIX=$ROTALINE_WINEPREFIX wineserver -k || true
     kill "$display"
+    [ "$quiet" = 0 ] || echo "The window wrote to COM1 before anybody chose it." >&2
+    return "$quiet"
 }
 # waited PATTERN: whether the controller has received a message matching PATTERN within a minute.
 waited() {
@@ -117,6 +130,7 @@ printf '%s\n' '170 85  handshake' \
     '133 21  slot 5 airplane model = 20 (reset)' '134 21  slot 6 helicopter model = 20 (reset)' \
     '135 21  slot 7 boat model = 20 (reset)' '136 21  slot 8 car model = 20 (reset)' \
     '132 2  slot 4 ESC type = 1 (Helicopter)' >"$work/window.want"
-same "the window: the handshake on COM1 at start-up, then a click on a tab" "$work/window.want" \
+same "the window: nothing until COM1 is chosen, then the handshake, then a click on a tab" \
+    "$work/window.want" \
     "$work/window"
 exit $failed
