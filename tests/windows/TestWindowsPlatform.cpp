@@ -12,6 +12,7 @@
 #include "window/SystemReasons.h"
 
 using namespace rotaline;
+using namespace rotaline::testing;
 
 Q_DECLARE_METATYPE(QList<DeviceRecord>)
 
@@ -156,15 +157,15 @@ private slots:
         QCOMPARE(PortResolver(store).deviceFor(3), device);
     }
 
-    // Given the port numbers the user chose in the port list (and COM5 given to COM23 in the
-    // adapters window), then only those lead to the system's port: a fresh profile opens no
-    // COM1, and a number never takes a port another number has.
+    // Given COM5 given to COM23 and COM3 to the system's COM2 in the adapters window, when the
+    // user chooses numbers in the port list, then only those lead to the system's port of the
+    // number: a fresh profile opens no COM1, and no number takes a port another number has. The
+    // system's own port gives way to an adapter without a question.
     void onlyAChosenNumberLeadsToTheSystemsPort_data() {
         QTest::addColumn<QList<int>>("chosen");
         QTest::addColumn<QStringList>("devices");  // of COM1, COM2, COM5
         QTest::newRow("fresh profile") << QList<int>{} << QStringList{"", "", "COM23"};
-        QTest::newRow("COM2, then COM1")
-            << QList<int>{2, 1} << QStringList{"COM1", "COM2", "COM23"};
+        QTest::newRow("COM2, then COM1") << QList<int>{2, 1} << QStringList{"COM1", "", "COM23"};
         QTest::newRow("COM5 keeps its adapter") << QList<int>{5} << QStringList{"", "", "COM23"};
     }
     void onlyAChosenNumberLeadsToTheSystemsPort() {
@@ -173,11 +174,13 @@ private slots:
         MemorySettingsStore store;
         PortResolver resolver(store);
         resolver.assign("com23", 5);
+        resolver.assign("\\\\.\\COM2", 3);
         for (const int number : chosen) {
             resolver.choose(number);
         }
         QCOMPARE((QStringList{resolver.deviceFor(1), resolver.deviceFor(2), resolver.deviceFor(5)}),
                  devices);
+        QCOMPARE(resolver.isOwnPort(1), devices[0] == "COM1");
         QCOMPARE(resolver.isOwnPort(5), false);
     }
 
