@@ -22,9 +22,13 @@ decoded() {
     shift
     "$linux/tools/rotaline-virtual-controller" >"$work/$name.raw" &
     local controller=$!
-    until grep -q '^Virtual controller on ' "$work/$name.raw"; do sleep 0.1; done
-    if ! PTY=$(sed -n 's/^Virtual controller on //p' "$work/$name.raw") "$@" >"$work/$name.out" 2>&1
-    then
+    # Until its whole first line is there, naming its pseudo-terminal.
+    local pty=
+    until [ -c "$pty" ]; do
+        sleep 0.1
+        pty=$(sed -n 's/^Virtual controller on //p' "$work/$name.raw")
+    done
+    if ! PTY=$pty "$@" >"$work/$name.out" 2>&1; then
         echo "FAILED: $name: $*"
         tail -n 20 "$work/$name.out"
         failed=1
@@ -33,7 +37,7 @@ decoded() {
         lines=$(wc -l <"$work/$name.raw")
         sleep 1
     done
-    kill "$controller"
+    kill "$controller" 2>/dev/null || true
     wait "$controller" 2>/dev/null || true
     tail -n +2 "$work/$name.raw" >"$work/$name"
 }
