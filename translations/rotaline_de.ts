@@ -1079,10 +1079,6 @@ Das Programmieren geht weiter; in Datei &gt; Verlauf fehlt, was gesendet wird, b
         <source>%2 is not a serial device.</source>
         <translation>%2 ist kein serielles Gerät.</translation>
     </message>
-    <message>
-        <source>Choose COM%1 in the port list to use the system&apos;s COM%1, or choose an adapter for it in File &gt; Serial adapters... (or click the lamp).</source>
-        <translation>Wählen Sie COM%1 in der Portliste, um COM%1 des Systems zu verwenden, oder wählen Sie unter Datei &gt; Serielle Adapter... einen Adapter dafür (oder klicken Sie auf die Lampe).</translation>
-    </message>
 </context>
 <context>
     <name>Sending</name>

@@ -1079,10 +1079,6 @@ Programming goes on; File &gt; History lacks what is sent until the journal can 
         <source>%2 is not a serial device.</source>
         <translation>%2 不是串口设备。</translation>
     </message>
-    <message>
-        <source>Choose COM%1 in the port list to use the system&apos;s COM%1, or choose an adapter for it in File &gt; Serial adapters... (or click the lamp).</source>
-        <translation>在端口列表中选择 COM%1 以使用系统的 COM%1，或在 文件 &gt; 串口适配器... 中为其选择适配器（或单击指示灯）。</translation>
-    </message>
 </context>
 <context>
     <name>Sending</name>

@@ -2,7 +2,6 @@
 
 #include <array>
 
-#include "platform/DevicePath.h"
 #include "window/AdapterAdvice.h"
 #include "window/SystemReasons.h"
 #include "window/Texts.h"
@@ -88,12 +87,6 @@ constexpr std::array<Reason, 10> Reasons{{
     {PortProblem::GivenUp,
      QT_TRANSLATE_NOOP("PortHelp", "%5 bytes for %2 were given up and not sent.")},
 }};
-// Where the system numbers its ports as the list does, its own COMn is one choice away.
-constexpr const char* ChooseOwnPort =
-    QT_TRANSLATE_NOOP("PortHelp",
-                      "Choose COM%1 in the port list to use the system's COM%1, or choose an "
-                      "adapter for it in File > "
-                      "Serial adapters... (or click the lamp).");
 constexpr const char* AdapterOffer = QT_TRANSLATE_NOOP("PortHelp", "Use %1 as COM1");
 constexpr const char* HeldBy = QT_TRANSLATE_NOOP("PortHelp", "%2 is in use by %3 (process %4).");
 
@@ -134,11 +127,7 @@ QString portHelp(const LinkOutcome& outcome, int portNumber, const Language& lan
     }
     for (const Fix& fix : Fixes) {
         if (fix.problem == outcome.problem) {
-            const bool ownPort =
-                fix.problem == PortProblem::Unassigned && !systemPortName(portNumber).isEmpty();
-            const char* text = ownPort                                 ? ChooseOwnPort
-                               : sendAll || fix.beforeModel == nullptr ? fix.text
-                                                                       : fix.beforeModel;
+            const char* text = sendAll || fix.beforeModel == nullptr ? fix.text : fix.beforeModel;
             help += QLatin1Char('\n') + filled(catalogue(language, text),
                                                {QString::number(portNumber), ruleChips(language)});
         }
