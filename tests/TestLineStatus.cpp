@@ -2,6 +2,7 @@
 
 #include "window/LineStatus.h"
 #include "window/PortHelp.h"
+#include "window/SystemReasons.h"
 
 using namespace rotaline;
 
@@ -106,6 +107,31 @@ private slots:
         QCOMPARE(
             portHelp(lost, 1, tagged("in Chinese") ? Chinese : English, !tagged("no model chosen")),
             help);
+    }
+
+    // Given a reason the port or a file gave, when it is shown in German or Chinese, then our own
+    // sentence is translated, and the names and the system's own words in it are kept.
+    void aReasonIsSaidInTheUsersLanguage_data() {
+        QTest::addColumn<QString>("reason");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("a read-only file, in German") << "It is read-only."
+                                                     << "Die Datei ist schreibgeschützt.";
+        QTest::newRow("the port, in Chinese") << "COM5 cannot be opened: Invalid parameter"
+                                              << "无法打开 COM5：Invalid parameter";
+        QTest::newRow("a name holding %2, in German")
+            << "100%2 cannot be set to 300,e,8,1."
+            << "100%2 kann nicht auf 300,e,8,1 eingestellt werden.";
+        QTest::newRow("the system's own words, in German") << "Permission denied"
+                                                           << "Permission denied";
+    }
+    void aReasonIsSaidInTheUsersLanguage() {
+        QFETCH(QString, reason);
+        QFETCH(QString, shown);
+        const Language& language = tagged("in Chinese") ? Chinese : German;
+        QCOMPARE(reasonIn(reason, language), shown);
+        const LinkOutcome failed{false,        reason, PortProblem::Other, "COM5",
+                                 std::nullopt, 0,      std::nullopt};
+        QCOMPARE(portHelp(failed, 5, language, true), shown);
     }
 };
 

@@ -1210,6 +1210,73 @@ Das Programmieren geht weiter; in Datei &gt; Verlauf fehlt, was gesendet wird, b
     </message>
 </context>
 <context>
+    <name>SystemReasons</name>
+    <message>
+        <source>It is read-only.</source>
+        <translation>Die Datei ist schreibgeschützt.</translation>
+    </message>
+    <message>
+        <source>It is a folder.</source>
+        <translation>Es ist ein Ordner.</translation>
+    </message>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation>Es ist keine gewöhnliche Datei.</translation>
+    </message>
+    <message>
+        <source>It is a symbolic link.</source>
+        <translation>Es ist eine symbolische Verknüpfung.</translation>
+    </message>
+    <message>
+        <source>It is larger than 64 KiB.</source>
+        <translation>Die Datei ist größer als 64 KiB.</translation>
+    </message>
+    <message>
+        <source>It is full and cannot be rotated: %1</source>
+        <translation>Die Datei ist voll und kann nicht weitergeschoben werden: %1</translation>
+    </message>
+    <message>
+        <source>The file could not be written.</source>
+        <translation>Die Datei konnte nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>A value is too large to be saved.</source>
+        <translation>Ein Wert ist zu groß, um gespeichert zu werden.</translation>
+    </message>
+    <message>
+        <source>A line is longer than the file may grow.</source>
+        <translation>Eine Zeile ist länger, als die Datei werden darf.</translation>
+    </message>
+    <message>
+        <source>APPDATA is not set, so there is no folder for settings.</source>
+        <translation>APPDATA ist nicht gesetzt, daher gibt es keinen Ordner für Einstellungen.</translation>
+    </message>
+    <message>
+        <source>HOME is not set, so there is no folder for settings.</source>
+        <translation>HOME ist nicht gesetzt, daher gibt es keinen Ordner für Einstellungen.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 cannot be read: %2</source>
+        <translation>Die Einstellungsdatei %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>In the settings file %1, %2 holds a comma outside quotes, so it is no single value.</source>
+        <translation>In der Einstellungsdatei %1 enthält %2 ein Komma außerhalb von Anführungszeichen und ist daher kein einzelner Wert.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2</source>
+        <translation>%1 kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be set to %2.</source>
+        <translation>%1 kann nicht auf %2 eingestellt werden.</translation>
+    </message>
+    <message>
+        <source>The port is not open.</source>
+        <translation>Der Port ist nicht geöffnet.</translation>
+    </message>
+</context>
+<context>
     <name>TypeTabs</name>
     <message>
         <source>Reverse </source>
@@ -1278,9 +1345,17 @@ Jede Änderung einer Einstellung wird sofort gesendet und im Protokollfeld notie
     </message>
     <message>
         <source>Tab goes through the window from the top left, row by row; an option group is one stop and the arrow keys choose inside it. The timing bar steps 1 with Left/Right and 5 with Page Up/Page Down.
-Ctrl+O opens, Ctrl+S saves, Ctrl+Q exits, Ctrl+Z undoes and Ctrl+Shift+Z redoes; Alt with a menu&apos;s underlined letter opens that menu.</source>
+Ctrl+O opens, Ctrl+S saves, %1 exits, Ctrl+Z undoes and Ctrl+Shift+Z redoes; Alt with a menu&apos;s underlined letter opens that menu.</source>
         <translation>Tab geht von oben links Zeile für Zeile durch das Fenster; eine Optionsgruppe ist ein Halt, und die Pfeiltasten wählen darin. Die Timing-Leiste springt mit Links/Rechts um 1 und mit Bild auf/Bild ab um 5.
-Strg+O öffnet, Strg+S speichert, Strg+Q beendet, Strg+Z macht rückgängig und Strg+Shift+Z wiederholt; Alt mit dem unterstrichenen Buchstaben eines Menüs öffnet dieses Menü.</translation>
+Strg+O öffnet, Strg+S speichert, %1 beendet, Strg+Z macht rückgängig und Strg+Shift+Z wiederholt; Alt mit dem unterstrichenen Buchstaben eines Menüs öffnet dieses Menü.</translation>
+    </message>
+    <message>
+        <source>Ctrl+Q</source>
+        <translation>Strg+Q</translation>
+    </message>
+    <message>
+        <source>Alt+F4</source>
+        <translation>Alt+F4</translation>
     </message>
 </context>
 </TS>

@@ -1210,6 +1210,73 @@ Programming goes on; File &gt; History lacks what is sent until the journal can 
     </message>
 </context>
 <context>
+    <name>SystemReasons</name>
+    <message>
+        <source>It is read-only.</source>
+        <translation>该文件是只读的。</translation>
+    </message>
+    <message>
+        <source>It is a folder.</source>
+        <translation>这是一个文件夹。</translation>
+    </message>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation>这不是普通文件。</translation>
+    </message>
+    <message>
+        <source>It is a symbolic link.</source>
+        <translation>这是一个符号链接。</translation>
+    </message>
+    <message>
+        <source>It is larger than 64 KiB.</source>
+        <translation>该文件大于 64 KiB。</translation>
+    </message>
+    <message>
+        <source>It is full and cannot be rotated: %1</source>
+        <translation>该文件已满，无法轮换：%1</translation>
+    </message>
+    <message>
+        <source>The file could not be written.</source>
+        <translation>无法写入该文件。</translation>
+    </message>
+    <message>
+        <source>A value is too large to be saved.</source>
+        <translation>有一个值太大，无法保存。</translation>
+    </message>
+    <message>
+        <source>A line is longer than the file may grow.</source>
+        <translation>一行的长度超过了文件允许的大小。</translation>
+    </message>
+    <message>
+        <source>APPDATA is not set, so there is no folder for settings.</source>
+        <translation>未设置 APPDATA，因此没有存放设置的文件夹。</translation>
+    </message>
+    <message>
+        <source>HOME is not set, so there is no folder for settings.</source>
+        <translation>未设置 HOME，因此没有存放设置的文件夹。</translation>
+    </message>
+    <message>
+        <source>The settings file %1 cannot be read: %2</source>
+        <translation>无法读取设置文件 %1：%2</translation>
+    </message>
+    <message>
+        <source>In the settings file %1, %2 holds a comma outside quotes, so it is no single value.</source>
+        <translation>设置文件 %1 中，%2 含有引号外的逗号，因此不是单个值。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2</source>
+        <translation>无法打开 %1：%2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be set to %2.</source>
+        <translation>无法将 %1 设置为 %2。</translation>
+    </message>
+    <message>
+        <source>The port is not open.</source>
+        <translation>端口未打开。</translation>
+    </message>
+</context>
+<context>
     <name>TypeTabs</name>
     <message>
         <source>Reverse </source>
@@ -1278,9 +1345,17 @@ Every change of a setting is sent at once and written in the note box. A setting
     </message>
     <message>
         <source>Tab goes through the window from the top left, row by row; an option group is one stop and the arrow keys choose inside it. The timing bar steps 1 with Left/Right and 5 with Page Up/Page Down.
-Ctrl+O opens, Ctrl+S saves, Ctrl+Q exits, Ctrl+Z undoes and Ctrl+Shift+Z redoes; Alt with a menu&apos;s underlined letter opens that menu.</source>
+Ctrl+O opens, Ctrl+S saves, %1 exits, Ctrl+Z undoes and Ctrl+Shift+Z redoes; Alt with a menu&apos;s underlined letter opens that menu.</source>
         <translation>Tab 键从左上角起逐行经过窗口中的控件；一个选项组为一站，用方向键在组内选择。提前角度滑块用左/右方向键每次调整 1，用 Page Up/Page Down 每次调整 5。
-Ctrl+O 打开，Ctrl+S 保存，Ctrl+Q 退出，Ctrl+Z 撤销，Ctrl+Shift+Z 重做；Alt 加菜单中带下划线的字母可打开该菜单。</translation>
+Ctrl+O 打开，Ctrl+S 保存，%1 退出，Ctrl+Z 撤销，Ctrl+Shift+Z 重做；Alt 加菜单中带下划线的字母可打开该菜单。</translation>
+    </message>
+    <message>
+        <source>Ctrl+Q</source>
+        <translation>Ctrl+Q</translation>
+    </message>
+    <message>
+        <source>Alt+F4</source>
+        <translation>Alt+F4</translation>
     </message>
 </context>
 </TS>

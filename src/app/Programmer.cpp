@@ -26,6 +26,7 @@
 #include "ui/SheetCommands.h"
 #include "window/MainForm.h"
 #include "window/PortHelp.h"
+#include "window/SystemReasons.h"
 #include "window/Texts.h"
 
 namespace rotaline {
@@ -63,18 +64,21 @@ Programmer::Programmer() : parts_(std::make_unique<Parts>()) {
         return std::pair(QStringLiteral("COM%1").arg(position + 1),
                          p.resolver.deviceFor(position + 1));
     });
-    p.window.setPortDescriber([&p](int number) {
-        return PortEntry{p.resolver.deviceFor(number), p.resolver.isPresent(number),
-                         p.resolver.describe(number)};
-    });
+    p.window.setPortList(
+        [&p](int number) {
+            return PortEntry{p.resolver.deviceFor(number), p.resolver.isPresent(number),
+                             p.resolver.describe(number)};
+        },
+        [&p](int number) { p.resolver.choose(number); });
     p.window.setAdapters([this] { showAdapters(); });
     p.window.setSheetCommands(&p.sheets);
     // Told once the window's events run, never in the middle of a command.
     p.settings.onTrouble([&p](const StoreTrouble& trouble) {
         QTimer::singleShot(0, &p.window, [&p, trouble] {
             const char* text = trouble.unread ? texts::SettingsUnread : texts::SettingsNotKept;
-            p.dialogs.message(filled(texts::Messages(*p.form.flags().language, text),
-                                     {trouble.file, trouble.reason}),
+            const Language& language = *p.form.flags().language;
+            p.dialogs.message(filled(texts::Messages(language, text),
+                                     {shownPath(trouble.file), reasonIn(trouble.reason, language)}),
                               Dialogs::Icon::Exclamation, Dialogs::Buttons::Ok);
         });
     });

@@ -211,7 +211,7 @@ struct SendJournal::Writer {
             const bool written = appendLogLine(path, journalLine(record), bound, &problem);
             lock.lock();
             if (!written && !std::exchange(failing, true) && failed) {
-                failed(shownPath(path) + QStringLiteral(": ") + problem);
+                failed(QDir::toNativeSeparators(shownPath(path)) + QStringLiteral(": ") + problem);
             }
             failing = failing && !written;
             if (problem == QLatin1String(LockHeldReason)) {

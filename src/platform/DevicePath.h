@@ -20,8 +20,9 @@ struct Assignment {
 // absolute.
 QString devicePath(const QString& name);
 
-// The device a user typed, kept as typed but whole: a name alone is one under /dev on Linux,
-// links kept; a port name on Windows ("com5" is COM5).
+// The device a user typed or assigned, kept as typed but whole, one name for one device: a name
+// alone is one under /dev on Linux ("ttyUSB0"), links kept; a port name on Windows as the system
+// names it ("com5" and "\\.\COM5" are COM5).
 QString typedDevice(const QString& typed);
 
 // A device named as users of this system know one, for hints ("COM5" on Windows).

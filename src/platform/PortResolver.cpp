@@ -17,20 +17,11 @@ QString storedDevice(const SettingsStore& store, int portNumber) {
 
 }  // namespace
 
-// Where the system numbers its ports as the list does, a number nobody assigned is the system's
-// port of that number, unless another number was given that port.
+// Only what the user assigned or chose, named as the system names it, so that one adapter has
+// one name in the journal and the history however it was typed ("com23", "\\.\COM23").
 QString PortResolver::deviceFor(int portNumber) const {
     const QString assigned = storedDevice(store_, portNumber);
-    const QString own = systemPortName(portNumber);
-    if (!assigned.isEmpty() || own.isEmpty()) {
-        return assigned;
-    }
-    for (int n = 1; n <= PortCount; ++n) {
-        if (storedDevice(store_, n) == own) {
-            return {};
-        }
-    }
-    return own;
+    return assigned.isEmpty() ? assigned : typedDevice(assigned);
 }
 
 Assignment PortResolver::assignmentOf(int portNumber) const {
@@ -64,16 +55,33 @@ int PortResolver::portOf(const QString& stableName) const {
 }
 
 void PortResolver::assign(const QString& stableName, int portNumber) {
+    const QString device = typedDevice(stableName);
     for (int n = 1; n <= PortCount; ++n) {
-        if (n != portNumber && deviceFor(n) == stableName) {
+        if (n != portNumber && deviceFor(n) == device) {
             store_.setValue(QLatin1String(settings::PortsSection), QStringLiteral("COM%1").arg(n),
                             QString());
         }
     }
     if (portNumber >= 1 && portNumber <= PortCount) {
         store_.setValue(QLatin1String(settings::PortsSection),
-                        QStringLiteral("COM%1").arg(portNumber), stableName);
+                        QStringLiteral("COM%1").arg(portNumber), device);
     }
+}
+
+// Where the system numbers its ports as the list does, choosing a number nobody assigned, in
+// the list, is choosing the system's port of that number, unless another number has that port.
+// Nothing is opened before: a port nobody chose may be a board that resets on DTR.
+void PortResolver::choose(int portNumber) {
+    const QString own = systemPortName(portNumber);
+    if (!own.isEmpty() && deviceFor(portNumber).isEmpty() && portOf(own) == 0) {
+        assign(own, portNumber);
+    }
+}
+
+// The system's own port of a number, given it by choosing it, is no adapter given by hand.
+bool PortResolver::isOwnPort(int portNumber) const {
+    const QString own = systemPortName(portNumber);
+    return !own.isEmpty() && deviceFor(portNumber) == own;
 }
 
 std::optional<SerialDevice> PortResolver::adapterToOffer(const QList<SerialDevice>& present) const {
@@ -102,7 +110,7 @@ QString PortResolver::stableNameOf(const QString& device, const QString& byId) {
             return links.filePath(name);
         }
     }
-    return device;
+    return typedDevice(device);
 }
 
 }  // namespace rotaline

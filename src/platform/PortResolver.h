@@ -24,8 +24,8 @@ struct SerialDevice {
 };
 
 // Finds the device behind "COMn": only a device the user assigned to it, in the "Ports"
-// section of the settings store (a stable name or any path), so that no device nobody chose
-// is ever opened.
+// section of the settings store (a stable name or any path, or the system's own COMn chosen in
+// the port list), so that no device nobody chose is ever opened.
 class PortResolver {
 public:
     explicit PortResolver(SettingsStore& store) : store_(store) {}
@@ -41,10 +41,15 @@ public:
     int portOf(const QString& stableName) const;
     // Gives the device COM `portNumber` (0: none); no other number keeps it.
     void assign(const QString& stableName, int portNumber);
+    // The user chose COM `portNumber` in the port list.
+    void choose(int portNumber);
+    // Whether COM `portNumber` leads to the system's port of that number.
+    bool isOwnPort(int portNumber) const;
     // With nothing assigned and exactly one USB adapter among `present`, that adapter.
     std::optional<SerialDevice> adapterToOffer(const QList<SerialDevice>& present) const;
 
-    // The link in `byId` that leads to `device`, or `device` itself when none does.
+    // The link in `byId` that leads to `device`, or `device` itself, named as typedDevice names
+    // it, when none does.
     static QString stableNameOf(const QString& device,
                                 const QString& byId = QStringLiteral("/dev/serial/by-id"));
 

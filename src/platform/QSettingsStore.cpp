@@ -54,13 +54,13 @@ QString QSettingsStore::value(const QString& section, const QString& key) const 
 QString QSettingsStore::unreadable(const QString& section, const QString& key) const {
     if (trouble_.unread) {
         return QStringLiteral("The settings file %1 cannot be read: %2")
-            .arg(trouble_.file, trouble_.reason);
+            .arg(QDir::toNativeSeparators(trouble_.file), trouble_.reason);
     }
     if (settings_ && settings_->value(keyOf(section, key)).userType() == QMetaType::QStringList) {
         return QStringLiteral(
                    "In the settings file %1, %2 holds a comma outside quotes, so it is "
                    "no single value.")
-            .arg(file_, key);
+            .arg(QDir::toNativeSeparators(file_), key);
     }
     return {};
 }

@@ -2,7 +2,6 @@
 
 #include <QComboBox>
 #include <QDialogButtonBox>
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -204,10 +203,11 @@ void AdaptersDialog::keepColumnsWide() {
     }
 }
 
-// A number another device holds is taken from it only when the user says so.
+// A number another device holds is taken from it only when the user says so; the system's own
+// port of the number, chosen in the port list, gives way without asking.
 bool AdaptersDialog::mayGive(int portNumber, const QString& device) {
     const QString holder = portNumber > 0 ? resolver_.deviceFor(portNumber) : QString();
-    if (holder.isEmpty() || holder == device) {
+    if (holder.isEmpty() || holder == device || resolver_.isOwnPort(portNumber)) {
         return true;
     }
     const QString question = catalogue(*language_, Replace)
@@ -225,7 +225,7 @@ QString AdaptersDialog::refusalOf(const QString& device, int portNumber) const {
     const QString path = devicePath(device);
     LinkOutcome outcome = LinkOutcome::failure(QString(), PortProblem::None);
     outcome.device = path;
-    if (!QFileInfo::exists(path)) {
+    if (!deviceExists(path)) {
         outcome.problem = PortProblem::Absent;
     } else if (!isSerialLine(path)) {
         outcome.problem = PortProblem::NotSerial;
@@ -248,13 +248,14 @@ QTableWidgetItem* AdaptersDialog::stateOf(const AdapterFinding& finding) const {
     return item;
 }
 
-// "none", then COM1 … COM16; a number another device holds names that device.
+// "none", then COM1 … COM16; a number another device holds names that device, unless it is the
+// system's own port of that number.
 QComboBox* AdaptersDialog::numbersFor(const QString& stableName) {
     auto* numbers = new QComboBox(table_);
     numbers->addItem(catalogue(*language_, NoNumber));
     for (int n = 1; n <= PortCount; ++n) {
         const QString holder = resolver_.deviceFor(n);
-        numbers->addItem(holder.isEmpty() || holder == stableName
+        numbers->addItem(holder.isEmpty() || holder == stableName || resolver_.isOwnPort(n)
                              ? portName(n)
                              : portName(n) + QStringLiteral(" (") +
                                    printable(readableDeviceName(holder)) + QLatin1Char(')'));
@@ -273,7 +274,8 @@ void AdaptersDialog::assignRow(int row, int portNumber) {
     fill();
 }
 
-// Only a whole path is taken: a name alone would depend on the folder the program started in.
+// A name is taken as the system's device check takes it, as the command-line programmer does:
+// never as a file of the folder the program started in.
 void AdaptersDialog::assignPath(const QString& path, int portNumber) {
     const QString typed = path.trimmed();
     if (typed.isEmpty()) {

@@ -16,6 +16,7 @@
 #include "platform/Dialogs.h"
 #include "platform/Printable.h"
 #include "window/MainForm.h"
+#include "window/SystemReasons.h"
 #include "window/Texts.h"
 
 namespace rotaline {
@@ -143,13 +144,14 @@ HistoryDialog::HistoryDialog(std::vector<JournalRecord> records, MainForm& form,
 void HistoryDialog::showTrouble(const LogTrouble& trouble) {
     QStringList said;
     if (!trouble.unreadFile.isEmpty()) {
-        said << filled(catalogue(*language_, NotRead), {trouble.unreadFile, trouble.reason});
+        said << filled(catalogue(*language_, NotRead),
+                       {shownPath(trouble.unreadFile), reasonIn(trouble.reason, *language_)});
         if (records_.empty()) {
             details_->clear();  // nothing was read, which is not nothing sent
         }
     }
     if (!trouble.cutFile.isEmpty()) {
-        said << filled(catalogue(*language_, Cut), {trouble.cutFile});
+        said << filled(catalogue(*language_, Cut), {shownPath(trouble.cutFile)});
     }
     trouble_->setText(said.join(QLatin1Char('\n')));
     trouble_->setVisible(!said.isEmpty());
@@ -200,7 +202,8 @@ void HistoryDialog::saveAsFile() {
     const std::optional<std::string> bytes = encodeSettingsFile(selected()->block);
     QString error = QStringLiteral("A value is too large to be saved.");
     if (!bytes || !replaceFileContents(path, QByteArray::fromStdString(*bytes), &error)) {
-        dialogs_.message(filled(catalogue(*language_, SaveFailed), {path, error}),
+        dialogs_.message(filled(catalogue(*language_, SaveFailed),
+                                {shownPath(path), reasonIn(error, *language_)}),
                          Dialogs::Icon::None, Dialogs::Buttons::Ok);
     }
 }

@@ -108,9 +108,11 @@ MainWindow::~MainWindow() {
     form_.setHost(nullptr);
 }
 
-void MainWindow::setPortDescriber(std::function<PortEntry(int)> describer) {
-    qobject_cast<PortList*>(widget(form_.controls().ComboCOM->name()))
-        ->setDescriber(std::move(describer));
+void MainWindow::setPortList(PortList::Describer describer, PortList::Chooser chooser) {
+    auto* ports = qobject_cast<PortList*>(widget(form_.controls().ComboCOM->name()));
+    ports->setDescriber(std::move(describer));
+    ports->setChooser(std::move(chooser));
+    ports->setFocus();
 }
 
 void MainWindow::setSystemInformation(std::function<void()> start) {
@@ -146,7 +148,8 @@ void MainWindow::showGuide() {
         guide_->resize(560, 620);
     }
     guide_->setWindowTitle(userGuideTitle(*language_));
-    guide_->findChild<QTextBrowser*>()->setHtml(userGuide(form_));
+    guide_->findChild<QTextBrowser*>()->setHtml(
+        userGuide(form_, !QKeySequence(QKeySequence::Quit).isEmpty()));
     guide_->show();
     guide_->raise();
     guide_->activateWindow();

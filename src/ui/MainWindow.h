@@ -39,8 +39,9 @@ public:
         return widgets_.key(const_cast<QWidget*>(shown));
     }
     QWidget* client() const { return client_; }
-    // Names the device behind each entry of the port list, beside it and in its tooltip.
-    void setPortDescriber(std::function<PortEntry(int portNumber)> describer);
+    // Names the device behind each entry of the port list, beside it and in its tooltip; is
+    // told which entry the user chose before the form acts on it. The list has the focus.
+    void setPortList(PortList::Describer describer, PortList::Chooser chooser);
     // What the About dialog's system-information button starts.
     void setSystemInformation(std::function<void()> start);
     // What shows the serial adapters.

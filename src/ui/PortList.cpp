@@ -49,10 +49,21 @@ public:
 
 }  // namespace
 
-PortList::PortList(QWidget* parent) : QComboBox(parent) {}
+// Connected before the list is bound to the form, so that the choice is known when acted on.
+PortList::PortList(QWidget* parent) : QComboBox(parent) {
+    connect(this, &QComboBox::activated, this, [this](int position) {
+        if (chooser_) {
+            chooser_(position + 1);
+        }
+    });
+}
 
 void PortList::setDescriber(Describer describer) {
     describer_ = std::move(describer);
+}
+
+void PortList::setChooser(Chooser chooser) {
+    chooser_ = std::move(chooser);
 }
 
 void PortList::describeEntries() {

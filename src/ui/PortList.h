@@ -19,16 +19,20 @@ class PortList : public QComboBox {
     Q_OBJECT
 public:
     using Describer = std::function<PortEntry(int portNumber)>;
+    using Chooser = std::function<void(int portNumber)>;
     static constexpr int DeviceRole = Qt::UserRole;
     static constexpr int PresentRole = Qt::UserRole + 1;
 
     explicit PortList(QWidget* parent = nullptr);
     void setDescriber(Describer describer);
+    // Told of a port the user chose, by mouse or keys, before the choice is acted on.
+    void setChooser(Chooser chooser);
     void describeEntries();
     void showPopup() override;
 
 private:
     Describer describer_;
+    Chooser chooser_;
 };
 
 }  // namespace rotaline

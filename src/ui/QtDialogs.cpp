@@ -10,6 +10,7 @@
 #include <QTreeView>
 
 #include "platform/Printable.h"
+#include "platform/FileDialogFolder.h"
 #include "ui/GestureEnd.h"
 #include "version.h"
 
@@ -142,10 +143,12 @@ QString QtDialogs::chooseFile(QFileDialog::AcceptMode mode, const QString& filte
     return remember(chosen ? dialog.selectedFiles().constFirst() : QString());
 }
 
+// The folder chosen last, else the system's place for a user's files.
 QString QtDialogs::startFolder() const {
-    return store_ != nullptr ? store_->value(QLatin1String(settings::DialogsSection),
-                                             QLatin1String(settings::LastFolderKey))
-                             : QString();
+    const QString last = store_ != nullptr ? store_->value(QLatin1String(settings::DialogsSection),
+                                                           QLatin1String(settings::LastFolderKey))
+                                           : QString();
+    return last.isEmpty() ? firstFileDialogFolder() : last;
 }
 
 QString QtDialogs::remember(const QString& chosen) {

@@ -13,6 +13,7 @@
 #include "ui/HistoryDialog.h"
 #include "ui/print/PrintPages.h"
 #include "window/MainForm.h"
+#include "window/SystemReasons.h"
 #include "window/Texts.h"
 
 namespace rotaline {
@@ -98,12 +99,14 @@ void SheetCommands::exportPdf() {
     }
     const Language& language = *form_.flags().language;
     if (QString error; !writeSheetPdf(*shown, path, &error)) {
-        dialogs_.message(filled(catalogue(language, ExportFailed), {path, error}),
-                         Dialogs::Icon::None, Dialogs::Buttons::Ok);
+        dialogs_.message(
+            filled(catalogue(language, ExportFailed), {shownPath(path), reasonIn(error, language)}),
+            Dialogs::Icon::None, Dialogs::Buttons::Ok);
         return;
     }
-    form_.host().showStatus(
-        [path](const Language& shownIn) { return filled(catalogue(shownIn, Exported), {path}); });
+    form_.host().showStatus([path](const Language& shownIn) {
+        return filled(catalogue(shownIn, Exported), {shownPath(path)});
+    });
 }
 
 // The file dialog asked about the name as typed; a file of the name with ".pdf" is asked

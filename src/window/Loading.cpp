@@ -4,6 +4,7 @@
 #include "model/EscCatalogue.h"
 #include "model/SlotTable.h"
 #include "window/MainForm.h"
+#include "window/SystemReasons.h"
 #include "window/Texts.h"
 
 namespace rotaline {
@@ -29,7 +30,7 @@ void MainForm::OpenSettingsFile(const QString& path) {
     const Command command(*this);
     UpdateFileMenu(path);
     if (LoadSettingsFile(path)) {  // a refused file is said by its box, and nothing was sent
-        controls_.Text1->setText(QLatin1String(texts::LoadNote) + path + texts::CrLf);
+        controls_.Text1->setText(QLatin1String(texts::LoadNote) + shownPath(path) + texts::CrLf);
     }
 }
 

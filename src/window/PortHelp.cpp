@@ -5,6 +5,7 @@
 #include "platform/Printable.h"
 #include "platform/SystemWords.h"
 #include "window/AdapterAdvice.h"
+#include "window/SystemReasons.h"
 #include "window/Texts.h"
 
 namespace rotaline {
@@ -92,7 +93,7 @@ QString reasonOf(const LinkOutcome& outcome, int portNumber, const Language& lan
             return filled(catalogue(language, reason.text), words);
         }
     }
-    return printable(outcome.reason);  // the system's own words
+    return printable(reasonIn(outcome.reason, language));  // the system's own words kept
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include "files/RegularFiles.h"
 #include "platform/Printable.h"
+#include "window/SystemReasons.h"
 #include "window/Texts.h"
 
 namespace rotaline {
@@ -20,7 +21,7 @@ constexpr const char* SaveFailedMessage =
 constexpr const char* SavedStatus = QT_TRANSLATE_NOOP("SettingsFiles", "Saved to %1");
 
 QString entryCaption(int index, const QString& path) {
-    return QStringLiteral("&%1 ").arg(index) + printable(path);
+    return QStringLiteral("&%1 ").arg(index) + printable(shownPath(path));
 }
 
 }  // namespace
@@ -53,14 +54,15 @@ void SettingsFiles::save() {
     const std::optional<std::string> bytes = encodeSettingsFile(block_);
     QString error = QStringLiteral("A value is too large to be saved.");
     if (!bytes || !replaceFileContents(path, QByteArray::fromStdString(*bytes), &error)) {
-        dialogs_.message(filled(catalogue(*flags_.language, SaveFailedMessage), {path, error}),
+        dialogs_.message(filled(catalogue(*flags_.language, SaveFailedMessage),
+                                {shownPath(path), reasonIn(error, *flags_.language)}),
                          Dialogs::Icon::None, Dialogs::Buttons::Ok);
         return;
     }
     rememberRecent(path);
     opened(path);
     host_->showStatus([path](const Language& language) {
-        return filled(catalogue(language, SavedStatus), {path});
+        return filled(catalogue(language, SavedStatus), {shownPath(path)});
     });
 }
 

@@ -1,6 +1,7 @@
 #include "window/SetupSheet.h"
 
 #include "platform/Printable.h"
+#include "window/SystemReasons.h"
 #include "window/Texts.h"
 
 namespace rotaline {
@@ -35,8 +36,9 @@ SetupSheet setupSheet(const DescribedBlock& described, const QString& file, bool
                       const Language& language) {
     const SettingsDescription& settings = described.settings;
     const QString shownFile = file.isEmpty() ? catalogue(language, NotSaved)
-                              : changed      ? catalogue(language, ChangedFile).arg(printable(file))
-                                             : printable(file);
+                              : changed
+                                  ? catalogue(language, ChangedFile).arg(printable(shownPath(file)))
+                                  : printable(shownPath(file));
     SetupSheet sheet{
         catalogue(language, Title),
         {catalogue(language, FileFact).arg(shownFile), catalogue(language, DateFact).arg(date),

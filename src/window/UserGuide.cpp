@@ -75,9 +75,13 @@ constexpr std::array<Section, 3> After{{
          "Tab goes through the window from the top left, row by row; an option group is one stop "
          "and the arrow keys choose inside it. The timing bar steps 1 with Left/Right and 5 with "
          "Page Up/Page Down.\n"
-         "Ctrl+O opens, Ctrl+S saves, Ctrl+Q exits, Ctrl+Z undoes and Ctrl+Shift+Z redoes; "
+         "Ctrl+O opens, Ctrl+S saves, %1 exits, Ctrl+Z undoes and Ctrl+Shift+Z redoes; "
          "Alt with a menu's underlined letter opens that menu.")},
 }};
+
+// The key that exits: the platform's Quit key where it has one, else the window's close key.
+constexpr const char* QuitKey = QT_TRANSLATE_NOOP("UserGuide", "Ctrl+Q");
+constexpr const char* CloseKey = QT_TRANSLATE_NOOP("UserGuide", "Alt+F4");
 
 QString paragraphs(const QString& text) {
     return QStringLiteral("<p>") +
@@ -85,9 +89,10 @@ QString paragraphs(const QString& text) {
            QStringLiteral("</p>");
 }
 
-QString section(const Section& section, const Language& language) {
+QString section(const Section& section, const Language& language, const QString& exitKey) {
     return QStringLiteral("<h2>") + catalogue(language, section.heading).toHtmlEscaped() +
-           QStringLiteral("</h2>") + paragraphs(catalogue(language, section.text));
+           QStringLiteral("</h2>") +
+           paragraphs(catalogue(language, section.text).replace(QStringLiteral("%1"), exitKey));
 }
 
 // Each setting by the name its note gives it, with its control's hint.
@@ -110,16 +115,17 @@ QString userGuideTitle(const Language& language) {
     return catalogue(language, Title);
 }
 
-QString userGuide(const MainForm& form) {
+QString userGuide(const MainForm& form, bool quitKey) {
     const Language& language = *form.flags().language;
+    const QString exitKey = catalogue(language, quitKey ? QuitKey : CloseKey);
     QString html =
         QStringLiteral("<h1>") + userGuideTitle(language).toHtmlEscaped() + QStringLiteral("</h1>");
     for (const Section& part : Before) {
-        html += section(part, language);
+        html += section(part, language, exitKey);
     }
-    html += section(SettingsSection, language) + settingsList(form);
+    html += section(SettingsSection, language, exitKey) + settingsList(form);
     for (const Section& part : After) {
-        html += section(part, language);
+        html += section(part, language, exitKey);
     }
     return html;
 }

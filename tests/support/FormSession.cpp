@@ -231,7 +231,14 @@ QString playSessions(const QString& script, const QString& folder) {
             out << line;
         }
     }
-    return out.join('\n').replace(folder, QStringLiteral("FOLDER"));
+    // A path is shown with the system's separators, and quoted with "\\" for "\": it reads
+    // "FOLDER/start.esc" on every system.
+    const QString native = QDir::toNativeSeparators(folder + QLatin1Char('/'));
+    return out.join('\n')
+        .replace(QString(native).replace(QLatin1Char('\\'), QStringLiteral("\\\\")),
+                 QStringLiteral("FOLDER/"))
+        .replace(native, QStringLiteral("FOLDER/"))
+        .replace(folder, QStringLiteral("FOLDER"));
 }
 
 }  // namespace rotaline::testing

@@ -5,13 +5,17 @@
 #include "platform/AdapterDiagnosis.h"
 #include "platform/AppendLog.h"
 #include "platform/DevicePath.h"
+#include "platform/PortResolver.h"
 #include "platform/windows/DeviceRecords.h"
 #include "platform/windows/Handle.h"
 #include "platform/windows/SystemError.h"
 #include "window/AdapterAdvice.h"
+#include "support/MemorySettingsStore.h"
 #include "window/AdapterReport.h"
+#include "window/SystemReasons.h"
 
 using namespace rotaline;
+using namespace rotaline::testing;
 
 Q_DECLARE_METATYPE(QList<DeviceRecord>)
 
@@ -148,10 +152,43 @@ private slots:
         QTest::newRow("COM0 is none") << "com0"
                                       << "com0";
     }
+    // One port, one name: the open, the adapters window and the journal meet the same port.
     void aPortIsNamedAsTheUserSeesIt() {
         QFETCH(QString, typed);
         QFETCH(QString, device);
         QCOMPARE(devicePath(typed), device);
+        QCOMPARE(typedDevice(typed), device);
+        QCOMPARE(PortResolver::stableNameOf(typed), device);
+        MemorySettingsStore store;
+        store.setValue("Ports", "COM3", typed);
+        QCOMPARE(PortResolver(store).deviceFor(3), device);
+    }
+
+    // Given COM5 given to COM23 and COM3 to the system's COM2 in the adapters window, when the
+    // user chooses numbers in the port list, then only those lead to the system's port of the
+    // number: a fresh profile opens no COM1, and no number takes a port another number has. The
+    // system's own port gives way to an adapter without a question.
+    void onlyAChosenNumberLeadsToTheSystemsPort_data() {
+        QTest::addColumn<QList<int>>("chosen");
+        QTest::addColumn<QStringList>("devices");  // of COM1, COM2, COM5
+        QTest::newRow("fresh profile") << QList<int>{} << QStringList{"", "", "COM23"};
+        QTest::newRow("COM2, then COM1") << QList<int>{2, 1} << QStringList{"COM1", "", "COM23"};
+        QTest::newRow("COM5 keeps its adapter") << QList<int>{5} << QStringList{"", "", "COM23"};
+    }
+    void onlyAChosenNumberLeadsToTheSystemsPort() {
+        QFETCH(QList<int>, chosen);
+        QFETCH(QStringList, devices);
+        MemorySettingsStore store;
+        PortResolver resolver(store);
+        resolver.assign("com23", 5);
+        resolver.assign("\\\\.\\COM2", 3);
+        for (const int number : chosen) {
+            resolver.choose(number);
+        }
+        QCOMPARE((QStringList{resolver.deviceFor(1), resolver.deviceFor(2), resolver.deviceFor(5)}),
+                 devices);
+        QCOMPARE(resolver.isOwnPort(1), devices[0] == "COM1");
+        QCOMPARE(resolver.isOwnPort(5), false);
     }
 
     // Given a journal bounded to 100 bytes as a user's disk may hold it, when a 40-byte line is
@@ -258,9 +295,9 @@ private slots:
 
         QVERIFY(replaceFileContents(file, "new", &error));
         QVERIFY(!replaceFileContents(readOnly, "new", &error));
-        QCOMPARE(error, QStringLiteral("It is read-only."));
+        QCOMPARE(reasonIn(error, German), QStringLiteral("Die Datei ist schreibgeschützt."));
         QVERIFY(!replaceFileContents(dir.filePath(QStringLiteral("c.esc")), "new", &error));
-        QCOMPARE(error, QStringLiteral("It is a folder."));
+        QCOMPARE(reasonIn(error, Chinese), QStringLiteral("这是一个文件夹。"));
 
         QFile saved(file);
         QFile kept(readOnly);

@@ -3,7 +3,8 @@
 # the portable folder, against the Linux build of the same source. For each file, the description
 # is the Linux one, and what the controller receives through a COM port mapped to a
 # pseudo-terminal is, decoded, what it receives from the Linux build. Then the window, on Xvfb,
-# greets the controller on COM1 at start-up and sends what a click asks.
+# from a fresh profile, opens no port until COM1 is chosen by the keys, greets the controller
+# then, and sends what a click asks.
 set -euo pipefail
 linux=$(cd "$1" && pwd) windows=$(cd "$2" && pwd)
 shift 2
@@ -21,9 +22,13 @@ decoded() {
     shift
     "$linux/tools/rotaline-virtual-controller" >"$work/$name.raw" &
     local controller=$!
-    until grep -q '^Virtual controller on ' "$work/$name.raw"; do sleep 0.1; done
-    if ! PTY=$(sed -n 's/^Virtual controller on //p' "$work/$name.raw") "$@" >"$work/$name.out" 2>&1
-    then
+    # Until its whole first line is there, naming its pseudo-terminal.
+    local pty=
+    until [ -c "$pty" ]; do
+        sleep 0.1
+        pty=$(sed -n 's/^Virtual controller on //p' "$work/$name.raw")
+    done
+    if ! PTY=$pty "$@" >"$work/$name.out" 2>&1; then
         echo "FAILED: $name: $*"
         tail -n 20 "$work/$name.out"
         failed=1
@@ -32,7 +37,7 @@ decoded() {
         lines=$(wc -l <"$work/$name.raw")
         sleep 1
     done
-    kill "$controller"
+    kill "$controller" 2>/dev/null || true
     wait "$controller" 2>/dev/null || true
     tail -n +2 "$work/$name.raw" >"$work/$name"
 }
@@ -73,10 +78,13 @@ twice() { "$1" && "$1"; }
 decoded twice.linux twice linux_send
 decoded twice.windows twice windows_send
 same "$(basename "$file"): sent twice in a row through COM7" "$work/twice.linux" "$work/twice.windows"
-# The window, on a display of its own, greets the controller on COM1 at start-up; then a click
-# on the Helicopter tab sends the models' reset and the controller type. COM1 is used only once
-# Wine's mount manager leads it to the controller.
+# The window, on a display of its own and a fresh profile, writes nothing to COM1 at start-up:
+# nobody chose it. The port list has the keys: Down chooses COM2 (which leads nowhere), Up COM1
+# again, which greets the controller; then a click on the Helicopter tab sends the models' reset
+# and the controller type. COM1 is used only once Wine's mount manager leads it to the
+# controller.
 window() {
+    rm -rf "$ROTALINE_WINEPREFIX"/drive_c/users/*/AppData/Roaming/Rotaline
     ROTALINE_WINE_PORTS="COM1=$PTY" "$here/wine.sh" cmd /c exit
     if [ "$(readlink "$ROTALINE_WINEPREFIX/dosdevices/com1")" != "$PTY" ]; then
         echo "COM1 does not lead to $PTY" >&2
@@ -90,6 +98,13 @@ window() {
     until [ -s "$work/display" ]; do sleep 0.1; done
     local -x DISPLAY=:$(cat "$work/display")
     ROTALINE_WINE_PORTS="COM1=$PTY" timeout 120 "$here/wine.sh" "$windows/rotaline.exe" &
+    local quiet=0
+    timeout 60 xdotool search --sync --onlyvisible --classname rotaline.exe >/dev/null ||
+        echo "The window was not found." >&2
+    sleep 3
+    [ "$(wc -l <"$work/window.raw")" = 1 ] || quiet=1
+    timeout 60 xdotool search --sync --onlyvisible --classname rotaline.exe \
+        windowfocus --sync %1 key --delay 500 Down Up || echo "No keys reached the window." >&2
     if waited 'handshake' && closed; then
         # Where Wine's fonts put the tab, in the window's own coordinates.
         timeout 60 xdotool search --sync --onlyvisible --classname rotaline.exe \
@@ -98,6 +113,8 @@ window() {
     fi
     PATH=/usr/lib/wine:$PATH WINEPREFIX=$ROTALINE_WINEPREFIX wineserver -k || true
     kill "$display"
+    [ "$quiet" = 0 ] || echo "The window wrote to COM1 before anybody chose it." >&2
+    return "$quiet"
 }
 # waited PATTERN: whether the controller has received a message matching PATTERN within a minute.
 waited() {
@@ -121,6 +138,7 @@ printf '%s\n' '170 85  handshake' \
     '133 21  slot 5 airplane model = 20 (reset)' '134 21  slot 6 helicopter model = 20 (reset)' \
     '135 21  slot 7 boat model = 20 (reset)' '136 21  slot 8 car model = 20 (reset)' \
     '132 2  slot 4 ESC type = 1 (Helicopter)' >"$work/window.want"
-same "the window: the handshake on COM1 at start-up, then a click on a tab" "$work/window.want" \
+same "the window: nothing until COM1 is chosen, then the handshake, then a click on a tab" \
+    "$work/window.want" \
     "$work/window"
 exit $failed

@@ -1,0 +1,9 @@
+#include "platform/FileDialogFolder.h"
+
+namespace rotaline {
+
+QString firstFileDialogFolder() {
+    return {};
+}
+
+}  // namespace rotaline
