@@ -21,7 +21,7 @@ struct Assignment {
 QString devicePath(const QString& name);
 
 // The device a user typed or assigned, kept as typed but whole, one name for one device: a name
-// alone is one under /dev on Linux ("ttyUSB0"), links kept; a port name on Windows as the system
+// alone is one under /dev on Linux, links kept; a port name on Windows as the system
 // names it ("com5" and "\\.\COM5" are COM5).
 QString typedDevice(const QString& typed);
 

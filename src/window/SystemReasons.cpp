@@ -4,6 +4,7 @@
 #include <QRegularExpression>
 #include <array>
 
+#include "platform/Printable.h"
 #include "window/Texts.h"
 
 namespace rotaline {
@@ -53,20 +54,6 @@ QString reasonIn(const QString& reason, const Language& language) {
         }
     }
     return reason;
-}
-
-QString filled(const QString& text, const QStringList& words) {
-    QString out;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const int n = i + 1 < text.size() && text[i] == '%' ? text[i + 1].digitValue() : -1;
-        if (n >= 1 && n <= words.size()) {
-            out += words[n - 1];
-            ++i;
-        } else {
-            out += text[i];
-        }
-    }
-    return out;
 }
 
 QString shownPath(const QString& path) {

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
 
 #include "model/Languages.h"
 
@@ -11,9 +10,6 @@ namespace rotaline {
 // Invalid parameter") in `language`: our own sentences translated, the names and the system's
 // own words in them kept as they are; a reason of the system's alone stays as it is.
 QString reasonIn(const QString& reason, const Language& language);
-
-// "%n" of `text` replaced by the n-th of `words` in one pass, so that a word may hold "%" itself.
-QString filled(const QString& text, const QStringList& words);
 
 // A path as this system writes it, for the eye only ("C:\Users\…" on Windows): what is stored
 // keeps Qt's "/".
