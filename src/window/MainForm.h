@@ -190,6 +190,7 @@ private:
     FormHost noWindow_;
     FormHost* host_ = &noWindow_;
     int commands_ = 0;
+    bool goesOnOffline_ = false;
     bool offline_ = false;
     bool boxShown_ = false;
     bool portTried_ = false;

@@ -41,6 +41,10 @@ void MainForm::ComboCOM_Click() {
                    ? c.FrameSelectCom->caption() + QStringLiteral(": ") + ports.text() + texts::CrLf
                    : portFailureNote());
     port_.chosen(outcome);
+    if (commands_ > 0) {  // a load chose its file's port: the rest of it meets that port only
+        portTried_ = true;
+        offline_ = goesOnOffline_ && !link_.isReady();
+    }
     journaling_.portChanged();
     edits_.end();
 }
