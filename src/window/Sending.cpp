@@ -12,7 +12,6 @@ MainForm::Command::Command(MainForm& form, bool goesOnOffline) : form_(form) {
         form_.boxShown_ = false;
         form_.portTried_ = false;
         form_.goesOnOffline_ = goesOnOffline;
-        form_.offline_ = goesOnOffline && !form_.link_.isReady();
         form_.notes_.begin();
     }
 }
