@@ -152,7 +152,9 @@ private:
     private:
         MainForm& form_;
     };
-    bool holdsSends() const { return commands_ > 0 && offline_ && !link_.isReady(); }
+    // A command that goes on without a controller holds its sends from wherever it finds the link
+    // down: at its start, at a port it chose, or at a send that failed.
+    bool holdsSends() const { return commands_ > 0 && goesOnOffline_ && !link_.isReady(); }
     // The link is ready, or the port chosen opens now (its adapter is back), tried once a step:
     // what a send would find decides whether a command goes on.
     bool linkUsable();
@@ -190,7 +192,7 @@ private:
     FormHost noWindow_;
     FormHost* host_ = &noWindow_;
     int commands_ = 0;
-    bool offline_ = false;
+    bool goesOnOffline_ = false;
     bool boxShown_ = false;
     bool portTried_ = false;
     ParameterBlock block_ = ParameterBlock::atStartUp();

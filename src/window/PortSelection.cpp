@@ -41,6 +41,7 @@ void MainForm::ComboCOM_Click() {
                    ? c.FrameSelectCom->caption() + QStringLiteral(": ") + ports.text() + texts::CrLf
                    : portFailureNote());
     port_.chosen(outcome);
+    portTried_ = commands_ > 0;  // a load chose its file's port: it is not tried again
     journaling_.portChanged();
     edits_.end();
 }

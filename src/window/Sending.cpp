@@ -11,7 +11,7 @@ MainForm::Command::Command(MainForm& form, bool goesOnOffline) : form_(form) {
     if (form_.commands_++ == 0) {
         form_.boxShown_ = false;
         form_.portTried_ = false;
-        form_.offline_ = goesOnOffline && !form_.link_.isReady();
+        form_.goesOnOffline_ = goesOnOffline;
         form_.notes_.begin();
     }
 }
