@@ -9,8 +9,8 @@
 #include <QMessageBox>
 #include <QTreeView>
 
-#include "platform/Printable.h"
 #include "platform/FileDialogFolder.h"
+#include "platform/Printable.h"
 #include "ui/GestureEnd.h"
 #include "version.h"
 

@@ -9,8 +9,8 @@
 #include "platform/windows/DeviceRecords.h"
 #include "platform/windows/Handle.h"
 #include "platform/windows/SystemError.h"
-#include "window/AdapterAdvice.h"
 #include "support/MemorySettingsStore.h"
+#include "window/AdapterAdvice.h"
 #include "window/AdapterReport.h"
 #include "window/SystemReasons.h"
 

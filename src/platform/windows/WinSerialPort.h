@@ -82,7 +82,7 @@ private:
     SerialPortError error_ = NoError;
     QByteArray received_;
     mutable std::deque<std::unique_ptr<Write>> writes_;  // handed to the driver, not yet done
-    std::unique_ptr<LineState> found_;  // the port's settings before we opened it
+    std::unique_ptr<LineState> found_;                   // the port's settings before we opened it
     QTimer look_;
 };
 
