@@ -55,7 +55,8 @@ list="$dist/files.nsh"
 (cd "$folder" && find . -type f | sort | sed 's|^\./||; s|/|\\|g; s|.*|    Delete "$INSTDIR\\&"|'
  cd "$folder" && find . -mindepth 1 -type d | sort -r | sed 's|^\./||; s|/|\\|g; s|.*|    RMDir "$INSTDIR\\&"|') >"$list"
 makensis -V2 -DVERSION="$version" -DPORTABLE="$folder" -DFILELIST="$list" \
-    -DICON="$build/icon/rotaline.ico" -DOUTFILE="$dist/Rotaline-$version-setup.exe" "$top/packaging/windows/rotaline.nsi"
+    -DICON="$(realpath "$build/icon/rotaline.ico")" -DOUTFILE="$dist/Rotaline-$version-setup.exe" \
+    "$top/packaging/windows/rotaline.nsi"
 rm "$list"
 echo "$dist/$name.zip"
 echo "$dist/Rotaline-$version-setup.exe"
