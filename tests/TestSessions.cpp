@@ -57,7 +57,7 @@ private slots:
         QTest::addColumn<QString>("path");
         QStringList folders{QStringLiteral(TEST_DATA "/sessions")};
 #ifdef Q_OS_LINUX
-        folders << QStringLiteral(TEST_DATA "/sessions/linux");  // Linux's own files (/proc)
+        folders << QStringLiteral(TEST_DATA "/sessions/linux");  // Linux's own files and words
 #endif
         for (const QDir sessions : folders) {
             for (const QString& name : sessions.entryList({"*.txt"}, QDir::Files, QDir::Name)) {
