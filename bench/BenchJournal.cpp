@@ -8,7 +8,7 @@
 #include "Timing.h"
 #include "files/SendJournal.h"
 #include "platform/AppendLog.h"
-#include "window/BlockDescription.h"
+#include "window/record/BlockDescription.h"
 
 using namespace rotaline;
 using namespace rotaline::bench;

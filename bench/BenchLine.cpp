@@ -24,7 +24,7 @@
 #include "support/LineLog.h"
 #include "support/MemorySettingsStore.h"
 #include "support/ScriptedDialogs.h"
-#include "window/MainForm.h"
+#include "window/form/MainForm.h"
 
 using namespace rotaline;
 using namespace rotaline::testing;

@@ -10,7 +10,7 @@
 #include <cstdio>
 
 #include "app/Programmer.h"
-#include "window/MainForm.h"
+#include "window/form/MainForm.h"
 
 using namespace rotaline;
 

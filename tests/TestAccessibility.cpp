@@ -7,7 +7,7 @@
 #include "support/FormFixture.h"
 #include "ui/MainWindow.h"
 #include "ui/StatusText.h"
-#include "window/Texts.h"
+#include "window/texts/Texts.h"
 
 using namespace rotaline;
 using namespace rotaline::testing;

@@ -6,9 +6,9 @@
 #include "support/FileTree.h"
 #include "support/MemorySettingsStore.h"
 #include "ui/AdaptersDialog.h"
-#include "window/AdapterAdvice.h"
-#include "window/AdapterReport.h"
-#include "window/PortHelp.h"
+#include "window/port/AdapterAdvice.h"
+#include "window/port/AdapterReport.h"
+#include "window/port/PortHelp.h"
 
 using namespace rotaline;
 using namespace rotaline::testing;

@@ -22,7 +22,7 @@
 #include "ui/MainWindow.h"
 #include "ui/SheetCommands.h"
 #include "ui/StatusText.h"
-#include "window/Texts.h"
+#include "window/texts/Texts.h"
 
 using namespace rotaline;
 using namespace rotaline::testing;

@@ -1,8 +1,8 @@
 #include <QtTest>
 
-#include "window/LineStatus.h"
-#include "window/PortHelp.h"
-#include "window/SystemReasons.h"
+#include "window/port/LineStatus.h"
+#include "window/port/PortHelp.h"
+#include "window/texts/SystemReasons.h"
 
 using namespace rotaline;
 

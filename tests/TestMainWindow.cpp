@@ -13,11 +13,11 @@
 #include "ui/MainWindow.h"
 #include "ui/QtDialogs.h"
 #include "ui/StatusText.h"
-#include "window/AdapterReport.h"
-#include "window/LineStatus.h"
-#include "window/SettingsDescription.h"
-#include "window/Texts.h"
-#include "window/Translation.h"
+#include "window/port/AdapterReport.h"
+#include "window/port/LineStatus.h"
+#include "window/record/SettingsDescription.h"
+#include "window/texts/Texts.h"
+#include "window/texts/Translation.h"
 
 using namespace rotaline;
 using namespace rotaline::testing;

@@ -10,7 +10,7 @@
 #include "support/FileTree.h"
 #include "support/MemorySettingsStore.h"
 #include "support/ScriptedDialogs.h"
-#include "window/MainForm.h"
+#include "window/form/MainForm.h"
 
 using namespace rotaline;
 using namespace rotaline::testing;

@@ -8,8 +8,8 @@
 #include "model/ParameterTable.h"
 #include "support/FormFixture.h"
 #include "support/FormSession.h"
-#include "window/BlockDescription.h"
-#include "window/SetupSheet.h"
+#include "window/record/BlockDescription.h"
+#include "window/record/SetupSheet.h"
 
 using namespace rotaline;
 using namespace rotaline::testing;

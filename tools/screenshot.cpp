@@ -16,8 +16,8 @@
 #include "platform/QtSerialPort.h"
 #include "pty/PseudoTerminal.h"
 #include "ui/MainWindow.h"
-#include "window/MainForm.h"
-#include "window/Texts.h"
+#include "window/form/MainForm.h"
+#include "window/texts/Texts.h"
 
 using namespace rotaline;
 

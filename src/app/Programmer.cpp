@@ -24,10 +24,10 @@
 #include "ui/MainWindow.h"
 #include "ui/QtDialogs.h"
 #include "ui/SheetCommands.h"
-#include "window/MainForm.h"
-#include "window/PortHelp.h"
-#include "window/SystemReasons.h"
-#include "window/Texts.h"
+#include "window/form/MainForm.h"
+#include "window/port/PortHelp.h"
+#include "window/texts/SystemReasons.h"
+#include "window/texts/Texts.h"
 
 namespace rotaline {
 

@@ -3,7 +3,7 @@
 #include <QPageSize>
 #include <QString>
 
-#include "window/SetupSheet.h"
+#include "window/record/SetupSheet.h"
 
 class QPainter;
 class QPagedPaintDevice;

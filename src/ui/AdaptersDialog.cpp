@@ -15,10 +15,10 @@
 #include "platform/Printable.h"
 #include "platform/SerialDevices.h"
 #include "version.h"
-#include "window/AdapterAdvice.h"
-#include "window/AdapterReport.h"
-#include "window/PortHelp.h"
-#include "window/Texts.h"
+#include "window/port/AdapterAdvice.h"
+#include "window/port/AdapterReport.h"
+#include "window/port/PortHelp.h"
+#include "window/texts/Texts.h"
 
 namespace rotaline {
 

@@ -4,7 +4,7 @@
 #include <QTimer>
 #include <functional>
 
-#include "window/LineStatus.h"
+#include "window/port/LineStatus.h"
 
 class QLabel;
 class QProgressBar;

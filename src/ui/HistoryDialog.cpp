@@ -15,9 +15,9 @@
 #include "model/SlotTable.h"
 #include "platform/Dialogs.h"
 #include "platform/Printable.h"
-#include "window/MainForm.h"
-#include "window/SystemReasons.h"
-#include "window/Texts.h"
+#include "window/form/MainForm.h"
+#include "window/texts/SystemReasons.h"
+#include "window/texts/Texts.h"
 
 namespace rotaline {
 

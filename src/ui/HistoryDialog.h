@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "files/SendJournal.h"
-#include "window/BlockDescription.h"
+#include "window/record/BlockDescription.h"
 
 class QLabel;
 class QPlainTextEdit;

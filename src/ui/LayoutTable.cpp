@@ -6,7 +6,7 @@
 #include "model/EscCatalogue.h"
 #include "model/Items.h"
 #include "model/TableRules.h"
-#include "window/ControlTable.h"
+#include "window/controls/ControlTable.h"
 
 namespace rotaline {
 

@@ -37,9 +37,9 @@
 #include "ui/UnsentMark.h"
 #include "ui/WheelGuard.h"
 #include "ui/WidgetBinding.h"
-#include "window/ControlNames.h"
-#include "window/MainForm.h"
-#include "window/UserGuide.h"
+#include "window/controls/ControlNames.h"
+#include "window/form/MainForm.h"
+#include "window/record/UserGuide.h"
 
 // The drawings live in this static library; they must be registered before first use.
 static void loadPictures() {

@@ -10,7 +10,7 @@
 #include "ui/PortList.h"
 #include "ui/QtTranslation.h"
 #include "ui/TabOrder.h"
-#include "window/FormHost.h"
+#include "window/form/FormHost.h"
 
 class QProgressBar;
 class QPushButton;

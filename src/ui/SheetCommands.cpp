@@ -12,9 +12,9 @@
 #include "sheet/SheetPrinting.h"
 #include "ui/HistoryDialog.h"
 #include "ui/print/PrintPages.h"
-#include "window/MainForm.h"
-#include "window/SystemReasons.h"
-#include "window/Texts.h"
+#include "window/form/MainForm.h"
+#include "window/texts/SystemReasons.h"
+#include "window/texts/Texts.h"
 
 namespace rotaline {
 

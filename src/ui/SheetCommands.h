@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "window/SetupSheet.h"
+#include "window/record/SetupSheet.h"
 
 class QWidget;
 

@@ -7,7 +7,7 @@
 #include "support/FakeSerialPort.h"
 #include "support/MemorySettingsStore.h"
 #include "support/ScriptedDialogs.h"
-#include "window/MainForm.h"
+#include "window/form/MainForm.h"
 
 namespace rotaline::testing {
 

@@ -12,7 +12,7 @@
 #include "pty/PseudoTerminal.h"
 #include "support/MemorySettingsStore.h"
 #include "support/ScriptedDialogs.h"
-#include "window/MainForm.h"
+#include "window/form/MainForm.h"
 
 // Skips the running test where the system gives no pseudo-terminals.
 #define SKIP_WITHOUT_PTYS()                       \

@@ -3,7 +3,7 @@
 #include <QStringList>
 #include <functional>
 
-#include "window/FormHost.h"
+#include "window/form/FormHost.h"
 
 namespace rotaline::testing {
 

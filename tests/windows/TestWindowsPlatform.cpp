@@ -10,9 +10,9 @@
 #include "platform/windows/Handle.h"
 #include "platform/windows/SystemError.h"
 #include "support/MemorySettingsStore.h"
-#include "window/AdapterAdvice.h"
-#include "window/AdapterReport.h"
-#include "window/SystemReasons.h"
+#include "window/port/AdapterAdvice.h"
+#include "window/port/AdapterReport.h"
+#include "window/texts/SystemReasons.h"
 
 using namespace rotaline;
 using namespace rotaline::testing;

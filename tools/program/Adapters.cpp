@@ -7,7 +7,7 @@
 #include "platform/Printable.h"
 #include "platform/QSettingsStore.h"
 #include "program/Output.h"
-#include "window/AdapterReport.h"
+#include "window/port/AdapterReport.h"
 
 namespace rotaline {
 

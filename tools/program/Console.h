@@ -4,7 +4,7 @@
 
 #include "platform/Dialogs.h"
 #include "platform/SettingsStore.h"
-#include "window/FormHost.h"
+#include "window/form/FormHost.h"
 
 namespace rotaline {
 

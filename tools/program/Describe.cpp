@@ -8,8 +8,8 @@
 #include "platform/RecordingPort.h"
 #include "program/Console.h"
 #include "program/Output.h"
-#include "window/MainForm.h"
-#include "window/SettingsDescription.h"
+#include "window/form/MainForm.h"
+#include "window/record/SettingsDescription.h"
 
 namespace rotaline {
 

@@ -10,10 +10,10 @@
 #include "platform/Printable.h"
 #include "program/Output.h"
 #include "sheet/SheetPrinting.h"
-#include "window/BlockDescription.h"
-#include "window/MainForm.h"
-#include "window/SetupSheet.h"
-#include "window/Texts.h"
+#include "window/form/MainForm.h"
+#include "window/record/BlockDescription.h"
+#include "window/record/SetupSheet.h"
+#include "window/texts/Texts.h"
 
 namespace rotaline {
 

@@ -30,7 +30,7 @@
 #include "program/Describe.h"
 #include "program/History.h"
 #include "program/Output.h"
-#include "window/MainForm.h"
+#include "window/form/MainForm.h"
 
 using namespace rotaline;
 

@@ -12,10 +12,10 @@
 #include "model/SettingsFileCodec.h"
 #include "model/SlotTable.h"
 #include "ui/StatusText.h"
-#include "window/BlockDescription.h"
-#include "window/LineStatus.h"
-#include "window/SettingsFiles.h"
-#include "window/Texts.h"
+#include "window/port/LineStatus.h"
+#include "window/record/BlockDescription.h"
+#include "window/record/SettingsFiles.h"
+#include "window/texts/Texts.h"
 
 namespace rotaline::explorer {
 

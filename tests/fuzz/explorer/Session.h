@@ -11,7 +11,7 @@
 #include "support/MemorySettingsStore.h"
 #include "ui/MainWindow.h"
 #include "ui/SheetCommands.h"
-#include "window/MainForm.h"
+#include "window/form/MainForm.h"
 
 namespace rotaline::explorer {
 

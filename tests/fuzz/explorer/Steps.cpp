@@ -8,7 +8,7 @@
 #include "explorer/Session.h"
 #include "model/EscCatalogue.h"
 #include "ui/HistoryDialog.h"
-#include "window/Texts.h"
+#include "window/texts/Texts.h"
 
 namespace rotaline::explorer {
 
