@@ -153,7 +153,8 @@ private slots:
         QVERIFY(describedLines(described.settings).contains("Number of Cell: " + cells));
         const auto unsent = [](int) { return false; };
         QStringList sheet;  // each row: setting, value and the factory value beside a changed one
-        for (const SheetRow& row : setupSheet(described, path, false, {}, unsent, English).rows) {
+        for (const SheetRow& row :
+             setupSheet(described, path, false, {}, unsent, {}, English).rows) {
             sheet << row.caption + ": " + row.value + " (" + row.factory + ")";
         }
         QVERIFY(sheet.contains("Number of Cell: " + cells + (cells == "Auto" ? " ()" : " (Auto)")));

@@ -1182,6 +1182,18 @@ Das Programmieren geht weiter; in Datei &gt; Verlauf fehlt, was gesendet wird, b
         <translation>Notizen</translation>
     </message>
     <message>
+        <source>Journal: sent in full</source>
+        <translation>Journal: vollständig gesendet</translation>
+    </message>
+    <message>
+        <source>Journal: NOT sent in full</source>
+        <translation>Journal: NICHT vollständig gesendet</translation>
+    </message>
+    <message>
+        <source>Journal: not confirmed</source>
+        <translation>Journal: nicht bestätigt</translation>
+    </message>
+    <message>
         <source>%1, changed since saved</source>
         <translation>%1, seit dem Speichern geändert</translation>
     </message>

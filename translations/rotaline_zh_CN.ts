@@ -1182,6 +1182,18 @@ Programming goes on; File &gt; History lacks what is sent until the journal can 
         <translation>备注</translation>
     </message>
     <message>
+        <source>Journal: sent in full</source>
+        <translation>日志：全部发送</translation>
+    </message>
+    <message>
+        <source>Journal: NOT sent in full</source>
+        <translation>日志：未全部发送</translation>
+    </message>
+    <message>
+        <source>Journal: not confirmed</source>
+        <translation>日志：未确认</translation>
+    </message>
+    <message>
         <source>%1, changed since saved</source>
         <translation>%1（保存后已更改）</translation>
     </message>

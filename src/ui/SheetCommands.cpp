@@ -58,7 +58,7 @@ std::optional<SetupSheet> SheetCommands::sheet() const {
     }
     return setupSheet(
         *described, file_, fileChanged_, QDate::currentDate().toString(Qt::ISODate),
-        [this](int slot) { return form_.isUnsent(slot); }, language);
+        [this](int slot) { return form_.isUnsent(slot); }, form_.journalled(), language);
 }
 
 void SheetCommands::cannotDescribe() {

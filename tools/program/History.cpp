@@ -122,7 +122,9 @@ int runSheetCommand(const Request& request) {
     }
     const SetupSheet sheet = setupSheet(
         *described, path, false, QDate::currentDate().toString(Qt::ISODate),
-        [](int) { return false; }, *request.language);
+        [](int) { return false; },
+        journalledDelivery(readJournal(defaultJournalPath()), *described, *request.language),
+        *request.language);
     const QString out = sheetPdfPath(request.sheet);
     if (QString error; !writeSheetPdf(sheet, out, &error)) {
         std::fprintf(stderr, "%s: %s\n", qPrintable(printable(out)), qPrintable(printable(error)));

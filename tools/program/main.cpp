@@ -87,8 +87,9 @@ constexpr const char* Usage =
     "sends, printing each message. --dry-run prints the messages without opening DEVICE.\n"
     "--describe prints the controller a file is for and each setting it uses; --diff prints\n"
     "the settings two files set otherwise (exit status 0 alike, 1 different, 2 trouble).\n"
-    "--sheet writes a file's one-page setup sheet as PDF; --history prints what each\n"
-    "controller was left with, newest first.\n"
+    "--sheet writes a file's one-page setup sheet as PDF, with how the journal says its\n"
+    "settings were last sent; --history prints what each controller was left with, newest\n"
+    "first.\n"
     "--adapters lists the serial adapters, why one cannot be used and how to fix it\n"
     "(exit status 0 when one can be used, 1 when none can, 2 trouble).\n"
     "A value may follow its option after \"=\": --format=json.\n";

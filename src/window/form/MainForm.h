@@ -135,6 +135,7 @@ public:
     void setJournal(SendJournal* journal, Journaling::PortOf portOf) {
         journaling_.setJournal(journal, std::move(portOf));
     }
+    std::optional<Delivery> journalled() const { return journaling_.delivery(); }
     // Loads a block as loading a settings file with it does.
     bool LoadParameterBlock(const ParameterBlock& block);
 

@@ -86,6 +86,16 @@ void Journaling::portChanged() {
     }
 }
 
+std::optional<Delivery> Journaling::delivery() const {
+    if (journal_ == nullptr || state_.session.isEmpty() || !state_.handed) {
+        return std::nullopt;
+    }
+    const bool sending = std::any_of(
+        sending_.begin(), sending_.end(),
+        [this](const JournalRecord& record) { return record.session == state_.session; });
+    return sending ? Delivery::Sending : state_.complete ? Delivery::InFull : Delivery::NotInFull;
+}
+
 // A reset model is named by none of the type slots. The cell count is a position in the list of
 // the model that was reset, meaningless without it: the record leaves it out rather than have
 // it read as a position in another list.

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <functional>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -65,6 +66,9 @@ public:
     // Another controller may be on the line (a change of port): nothing is recorded until it
     // is sent a model.
     void portChanged();
+    // What the journal says of the session that left the controller as the window shows it:
+    // sending until the line has carried it; nothing when no such session is recorded.
+    std::optional<Delivery> delivery() const;
 
 private:
     void begin();

@@ -29,27 +29,43 @@ constexpr const char* FactoryColumn = QT_TRANSLATE_NOOP("SetupSheet", "Factory v
 constexpr const char* UnsentMark = QT_TRANSLATE_NOOP("SetupSheet", "not sent to the controller");
 constexpr const char* Notes = QT_TRANSLATE_NOOP("SetupSheet", "Notes");
 
+// What the journal says, in the words of History.
+const char* journalFact(Delivery delivery) {
+    switch (delivery) {
+        case Delivery::InFull:
+            return QT_TRANSLATE_NOOP("SetupSheet", "Journal: sent in full");
+        case Delivery::NotInFull:
+            return QT_TRANSLATE_NOOP("SetupSheet", "Journal: NOT sent in full");
+        default:
+            return QT_TRANSLATE_NOOP("SetupSheet", "Journal: not confirmed");
+    }
+}
+
 }  // namespace
 
 SetupSheet setupSheet(const DescribedBlock& described, const QString& file, bool changed,
                       const QString& date, const std::function<bool(int slot)>& unsent,
-                      const Language& language) {
+                      std::optional<Delivery> journalled, const Language& language) {
     const SettingsDescription& settings = described.settings;
     const QString shownFile = file.isEmpty() ? catalogue(language, NotSaved)
                               : changed
-                                  ? catalogue(language, ChangedFile).arg(printable(shownPath(file)))
+                                  ? filled(catalogue(language, ChangedFile), {shownPath(file)})
                                   : printable(shownPath(file));
     SetupSheet sheet{
         catalogue(language, Title),
-        {catalogue(language, FileFact).arg(shownFile), catalogue(language, DateFact).arg(date),
-         catalogue(language, TypeFact).arg(settings.type),
-         catalogue(language, ModelFact)
-             .arg(settings.model.isEmpty() ? catalogue(language, NoModel) : settings.model)},
+        {filled(catalogue(language, FileFact), {shownFile}),
+         filled(catalogue(language, DateFact), {date}),
+         filled(catalogue(language, TypeFact), {settings.type}),
+         filled(catalogue(language, ModelFact),
+                {settings.model.isEmpty() ? catalogue(language, NoModel) : settings.model})},
         {catalogue(language, SettingColumn), catalogue(language, ValueColumn),
          catalogue(language, FactoryColumn)},
         {},
         catalogue(language, UnsentMark),
         catalogue(language, Notes)};
+    if (journalled) {
+        sheet.facts << catalogue(language, journalFact(*journalled));
+    }
     for (std::size_t i = 0; i < settings.parameters.size(); ++i) {
         const SlotDescription& parameter = settings.parameters[i];
         if (parameter.inUse) {
@@ -61,6 +77,18 @@ SetupSheet setupSheet(const DescribedBlock& described, const QString& file, bool
         }
     }
     return sheet;
+}
+
+std::optional<Delivery> journalledDelivery(const std::vector<JournalRecord>& records,
+                                           const DescribedBlock& described,
+                                           const Language& language) {
+    for (const JournalRecord& record : records) {
+        const std::optional<DescribedBlock> sent = describeBlock(record.block, language);
+        if (sent && differences(sent->settings, described.settings, language).isEmpty()) {
+            return record.delivery;
+        }
+    }
+    return std::nullopt;
 }
 
 }  // namespace rotaline

@@ -3,8 +3,10 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <optional>
 #include <vector>
 
+#include "files/SendJournal.h"
 #include "window/record/BlockDescription.h"
 
 namespace rotaline {
@@ -20,7 +22,7 @@ struct SheetRow {
 // A setup sheet to keep with the model, every text in the language it is printed in.
 struct SetupSheet {
     QString title;
-    QStringList facts;    // file, date, type, model
+    QStringList facts;    // file, date, type, model, and what the journal says of them
     QStringList columns;  // setting, value, factory value
     std::vector<SheetRow> rows;
     QString unsentMark;  // beside a row not sent to the controller
@@ -28,10 +30,17 @@ struct SetupSheet {
 };
 
 // The sheet of `described`: `file` is the settings file shown ("" when not saved), `changed`
-// whether the settings differ from it since, `date` the day it is made, and `unsent` tells a
-// setting not sent to the controller by its slot.
+// whether the settings differ from it since, `date` the day it is made, `unsent` tells a
+// setting not sent to the controller by its slot, and `journalled` how the journal says the
+// settings were sent (nothing: the sheet says nothing of it).
 SetupSheet setupSheet(const DescribedBlock& described, const QString& file, bool changed,
                       const QString& date, const std::function<bool(int slot)>& unsent,
-                      const Language& language);
+                      std::optional<Delivery> journalled, const Language& language);
+
+// How the newest of `records` that left a controller with the settings of `described` was
+// sent; nothing when none did.
+std::optional<Delivery> journalledDelivery(const std::vector<JournalRecord>& records,
+                                           const DescribedBlock& described,
+                                           const Language& language);
 
 }  // namespace rotaline
