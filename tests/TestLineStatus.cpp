@@ -33,9 +33,6 @@ private slots:
             << 4 << 0.1 << false << 1 << "Sending to COM1… 1 message left (";
         QTest::newRow("two messages on the line")
             << 6 << 0.1 << false << 0 << "Sending to COM1… 2 messages left (";
-        QTest::newRow("one unsent")
-            << 4 << 1.0 << false << 1
-            << "1 setting not sent to the controller — File > Send all settings again";
         QTest::newRow("two unsent, after a handshake")
             << 2 << 1.0 << true << 2
             << "2 settings not sent to the controller — File > Send all settings again";
@@ -47,8 +44,6 @@ private slots:
         QTest::newRow("two unsent, no model chosen")
             << 2 << 1.0 << true << 2
             << "2 settings not sent to the controller — choose the model first";
-        QTest::newRow("one unsent, no model chosen, in Chinese")
-            << 4 << 1.0 << false << 1 << "1 项设置未发送到控制器 — 请先选择型号";
     }
     void theStatusSaysWhatTheControllerHas() {
         QFETCH(int, bytes);

@@ -65,7 +65,7 @@ QByteArray readAll(const QString& path) {
 
 // What a text keeps in every language: its entries, placeholders and line ends.
 QString shapeOf(const QString& text) {
-    static const QRegularExpression kept(QStringLiteral("\\||%\\d|\r\n"));
+    static const QRegularExpression kept(QStringLiteral("\\||%[\\dn]|\r\n"));
     QStringList shape;
     for (const QRegularExpressionMatch& match : kept.globalMatch(text)) {
         shape << match.captured();

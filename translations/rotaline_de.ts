@@ -385,9 +385,12 @@
         <source>NOT sent in full</source>
         <translation>NICHT vollständig gesendet</translation>
     </message>
-    <message>
-        <source>%1 changed from factory</source>
-        <translation>%1 von der Werkseinstellung abweichend</translation>
+    <message numerus="yes">
+        <source>%n changed from factory</source>
+        <translation>
+            <numerusform>%n von der Werkseinstellung abweichend</numerusform>
+            <numerusform>%n von der Werkseinstellung abweichend</numerusform>
+        </translation>
     </message>
     <message>
         <source>not confirmed</source>
@@ -588,13 +591,12 @@
 </context>
 <context>
     <name>LineStatus</name>
-    <message>
-        <source>Sending to %1… %2 messages left (%3 s)</source>
-        <translation>Senden an %1… noch %2 Nachrichten (%3 s)</translation>
-    </message>
-    <message>
-        <source>Sending to %1… %2 message left (%3 s)</source>
-        <translation>Senden an %1… noch %2 Nachricht (%3 s)</translation>
+    <message numerus="yes">
+        <source>Sending to %1… %n message(s) left (%2 s)</source>
+        <translation>
+            <numerusform>Senden an %1… noch %n Nachricht (%2 s)</numerusform>
+            <numerusform>Senden an %1… noch %n Nachrichten (%2 s)</numerusform>
+        </translation>
     </message>
     <message>
         <source>All settings sent to %1 at %2</source>
@@ -604,21 +606,19 @@
         <source>Handshake sent to %1</source>
         <translation>Handshake an %1 gesendet</translation>
     </message>
-    <message>
-        <source>%1 setting not sent to the controller — File &gt; Send all settings again</source>
-        <translation>%1 Einstellung nicht an den Regler gesendet — Datei &gt; Alle Einstellungen erneut senden</translation>
+    <message numerus="yes">
+        <source>%n setting(s) not sent to the controller — File &gt; Send all settings again</source>
+        <translation>
+            <numerusform>%n Einstellung nicht an den Regler gesendet — Datei &gt; Alle Einstellungen erneut senden</numerusform>
+            <numerusform>%n Einstellungen nicht an den Regler gesendet — Datei &gt; Alle Einstellungen erneut senden</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>%1 settings not sent to the controller — File &gt; Send all settings again</source>
-        <translation>%1 Einstellungen nicht an den Regler gesendet — Datei &gt; Alle Einstellungen erneut senden</translation>
-    </message>
-    <message>
-        <source>%1 setting not sent to the controller — choose the model first</source>
-        <translation>%1 Einstellung nicht an den Regler gesendet — wählen Sie zuerst das Modell</translation>
-    </message>
-    <message>
-        <source>%1 settings not sent to the controller — choose the model first</source>
-        <translation>%1 Einstellungen nicht an den Regler gesendet — wählen Sie zuerst das Modell</translation>
+    <message numerus="yes">
+        <source>%n setting(s) not sent to the controller — choose the model first</source>
+        <translation>
+            <numerusform>%n Einstellung nicht an den Regler gesendet — wählen Sie zuerst das Modell</numerusform>
+            <numerusform>%n Einstellungen nicht an den Regler gesendet — wählen Sie zuerst das Modell</numerusform>
+        </translation>
     </message>
     <message>
         <source>Finishing sending to the controller…</source>
@@ -632,21 +632,19 @@
         <source>%1 is back</source>
         <translation>%1 ist wieder da</translation>
     </message>
-    <message>
-        <source>%1 is back — %2 setting not sent: File &gt; Send all settings again</source>
-        <translation>%1 ist wieder da — %2 Einstellung nicht gesendet: Datei &gt; Alle Einstellungen erneut senden</translation>
+    <message numerus="yes">
+        <source>%1 is back — %n setting(s) not sent: File &gt; Send all settings again</source>
+        <translation>
+            <numerusform>%1 ist wieder da — %n Einstellung nicht gesendet: Datei &gt; Alle Einstellungen erneut senden</numerusform>
+            <numerusform>%1 ist wieder da — %n Einstellungen nicht gesendet: Datei &gt; Alle Einstellungen erneut senden</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>%1 is back — %2 settings not sent: File &gt; Send all settings again</source>
-        <translation>%1 ist wieder da — %2 Einstellungen nicht gesendet: Datei &gt; Alle Einstellungen erneut senden</translation>
-    </message>
-    <message>
-        <source>%1 is back — %2 setting not sent: choose the model first</source>
-        <translation>%1 ist wieder da — %2 Einstellung nicht gesendet: wählen Sie zuerst das Modell</translation>
-    </message>
-    <message>
-        <source>%1 is back — %2 settings not sent: choose the model first</source>
-        <translation>%1 ist wieder da — %2 Einstellungen nicht gesendet: wählen Sie zuerst das Modell</translation>
+    <message numerus="yes">
+        <source>%1 is back — %n setting(s) not sent: choose the model first</source>
+        <translation>
+            <numerusform>%1 ist wieder da — %n Einstellung nicht gesendet: wählen Sie zuerst das Modell</numerusform>
+            <numerusform>%1 ist wieder da — %n Einstellungen nicht gesendet: wählen Sie zuerst das Modell</numerusform>
+        </translation>
     </message>
     <message>
         <source>Close</source>

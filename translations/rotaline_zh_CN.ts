@@ -385,9 +385,11 @@
         <source>NOT sent in full</source>
         <translation>未全部发送</translation>
     </message>
-    <message>
-        <source>%1 changed from factory</source>
-        <translation>%1 项与出厂设置不同</translation>
+    <message numerus="yes">
+        <source>%n changed from factory</source>
+        <translation>
+            <numerusform>%n 项与出厂设置不同</numerusform>
+        </translation>
     </message>
     <message>
         <source>not confirmed</source>
@@ -588,13 +590,11 @@
 </context>
 <context>
     <name>LineStatus</name>
-    <message>
-        <source>Sending to %1… %2 messages left (%3 s)</source>
-        <translation>正在发送到 %1… 还剩 %2 条消息（%3 秒）</translation>
-    </message>
-    <message>
-        <source>Sending to %1… %2 message left (%3 s)</source>
-        <translation>正在发送到 %1… 还剩 %2 条消息（%3 秒）</translation>
+    <message numerus="yes">
+        <source>Sending to %1… %n message(s) left (%2 s)</source>
+        <translation>
+            <numerusform>正在发送到 %1… 还剩 %n 条消息（%2 秒）</numerusform>
+        </translation>
     </message>
     <message>
         <source>All settings sent to %1 at %2</source>
@@ -604,21 +604,17 @@
         <source>Handshake sent to %1</source>
         <translation>握手信号已发送到 %1</translation>
     </message>
-    <message>
-        <source>%1 setting not sent to the controller — File &gt; Send all settings again</source>
-        <translation>%1 项设置未发送到控制器 — 文件 &gt; 重新发送全部设置</translation>
+    <message numerus="yes">
+        <source>%n setting(s) not sent to the controller — File &gt; Send all settings again</source>
+        <translation>
+            <numerusform>%n 项设置未发送到控制器 — 文件 &gt; 重新发送全部设置</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>%1 settings not sent to the controller — File &gt; Send all settings again</source>
-        <translation>%1 项设置未发送到控制器 — 文件 &gt; 重新发送全部设置</translation>
-    </message>
-    <message>
-        <source>%1 setting not sent to the controller — choose the model first</source>
-        <translation>%1 项设置未发送到控制器 — 请先选择型号</translation>
-    </message>
-    <message>
-        <source>%1 settings not sent to the controller — choose the model first</source>
-        <translation>%1 项设置未发送到控制器 — 请先选择型号</translation>
+    <message numerus="yes">
+        <source>%n setting(s) not sent to the controller — choose the model first</source>
+        <translation>
+            <numerusform>%n 项设置未发送到控制器 — 请先选择型号</numerusform>
+        </translation>
     </message>
     <message>
         <source>Finishing sending to the controller…</source>
@@ -632,21 +628,17 @@
         <source>%1 is back</source>
         <translation>%1 已重新连接</translation>
     </message>
-    <message>
-        <source>%1 is back — %2 setting not sent: File &gt; Send all settings again</source>
-        <translation>%1 已重新连接 — %2 项设置未发送：文件 &gt; 重新发送全部设置</translation>
+    <message numerus="yes">
+        <source>%1 is back — %n setting(s) not sent: File &gt; Send all settings again</source>
+        <translation>
+            <numerusform>%1 已重新连接 — %n 项设置未发送：文件 &gt; 重新发送全部设置</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>%1 is back — %2 settings not sent: File &gt; Send all settings again</source>
-        <translation>%1 已重新连接 — %2 项设置未发送：文件 &gt; 重新发送全部设置</translation>
-    </message>
-    <message>
-        <source>%1 is back — %2 setting not sent: choose the model first</source>
-        <translation>%1 已重新连接 — %2 项设置未发送：请先选择型号</translation>
-    </message>
-    <message>
-        <source>%1 is back — %2 settings not sent: choose the model first</source>
-        <translation>%1 已重新连接 — %2 项设置未发送：请先选择型号</translation>
+    <message numerus="yes">
+        <source>%1 is back — %n setting(s) not sent: choose the model first</source>
+        <translation>
+            <numerusform>%1 已重新连接 — %n 项设置未发送：请先选择型号</numerusform>
+        </translation>
     </message>
     <message>
         <source>Close</source>

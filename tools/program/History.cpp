@@ -22,7 +22,7 @@ namespace {
 constexpr TextContext catalogue{"History"};
 
 constexpr const char* NoAdapter = QT_TRANSLATE_NOOP("History", "no adapter");
-constexpr const char* Changed = QT_TRANSLATE_NOOP("History", "%1 changed from factory");
+constexpr const char* Changed = QT_TRANSLATE_N_NOOP("History", "%n changed from factory");
 constexpr const char* Skipped =
     QT_TRANSLATE_NOOP("History", "%1: a record the window cannot load, skipped");
 
@@ -44,7 +44,7 @@ QString headline(const JournalRecord& record, const DescribedBlock& described,
         printable(record.time), printable(record.port),
         record.adapter.isEmpty() ? catalogue(language, NoAdapter) : printable(record.adapter),
         catalogue(language, deliveryText(record.delivery)),
-        catalogue(language, Changed).arg(changedFromFactory(described))}
+        catalogue(language, Changed, changedFromFactory(described))}
         .join(QStringLiteral("  "));
 }
 

@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <chrono>
 
+#include "platform/Printable.h"
 #include "window/texts/Texts.h"
 
 namespace rotaline {
@@ -12,30 +13,20 @@ namespace {
 constexpr TextContext catalogue{"LineStatus"};
 
 constexpr const char* Sending =
-    QT_TRANSLATE_NOOP("LineStatus", "Sending to %1… %2 messages left (%3 s)");
-constexpr const char* SendingOne =
-    QT_TRANSLATE_NOOP("LineStatus", "Sending to %1… %2 message left (%3 s)");
+    QT_TRANSLATE_N_NOOP("LineStatus", "Sending to %1… %n message(s) left (%2 s)");
 constexpr const char* AllSent = QT_TRANSLATE_NOOP("LineStatus", "All settings sent to %1 at %2");
 constexpr const char* HandshakeSent = QT_TRANSLATE_NOOP("LineStatus", "Handshake sent to %1");
-constexpr const char* OneUnsent = QT_TRANSLATE_NOOP(
-    "LineStatus", "%1 setting not sent to the controller — File > Send all settings again");
-constexpr const char* SomeUnsent = QT_TRANSLATE_NOOP(
-    "LineStatus", "%1 settings not sent to the controller — File > Send all settings again");
-constexpr const char* OneUnsentNoModel = QT_TRANSLATE_NOOP(
-    "LineStatus", "%1 setting not sent to the controller — choose the model first");
-constexpr const char* SomeUnsentNoModel = QT_TRANSLATE_NOOP(
-    "LineStatus", "%1 settings not sent to the controller — choose the model first");
+constexpr const char* Unsent = QT_TRANSLATE_N_NOOP(
+    "LineStatus", "%n setting(s) not sent to the controller — File > Send all settings again");
+constexpr const char* UnsentNoModel = QT_TRANSLATE_N_NOOP(
+    "LineStatus", "%n setting(s) not sent to the controller — choose the model first");
 constexpr const char* Finishing =
     QT_TRANSLATE_NOOP("LineStatus", "Finishing sending to the controller…");
 constexpr const char* Back = QT_TRANSLATE_NOOP("LineStatus", "%1 is back");
-constexpr const char* BackOneUnsent = QT_TRANSLATE_NOOP(
-    "LineStatus", "%1 is back — %2 setting not sent: File > Send all settings again");
-constexpr const char* BackSomeUnsent = QT_TRANSLATE_NOOP(
-    "LineStatus", "%1 is back — %2 settings not sent: File > Send all settings again");
-constexpr const char* BackOneUnsentNoModel =
-    QT_TRANSLATE_NOOP("LineStatus", "%1 is back — %2 setting not sent: choose the model first");
-constexpr const char* BackSomeUnsentNoModel =
-    QT_TRANSLATE_NOOP("LineStatus", "%1 is back — %2 settings not sent: choose the model first");
+constexpr const char* BackUnsent = QT_TRANSLATE_N_NOOP(
+    "LineStatus", "%1 is back — %n setting(s) not sent: File > Send all settings again");
+constexpr const char* BackUnsentNoModel = QT_TRANSLATE_N_NOOP(
+    "LineStatus", "%1 is back — %n setting(s) not sent: choose the model first");
 constexpr const char* QuitNow = QT_TRANSLATE_NOOP("LineStatus", "Quit now");
 constexpr const char* Close = QT_TRANSLATE_NOOP("LineStatus", "Close");
 
@@ -55,35 +46,29 @@ LineStatus lineStatusOf(const LineClock& line, const QString& port, const Langua
             QDateTime::fromMSecsSinceEpoch(std::chrono::duration_cast<std::chrono::milliseconds>(
                                                line.lastByteAt().time_since_epoch())
                                                .count());
-        const QString sent =
-            record.handshakeOnly
-                ? catalogue(language, HandshakeSent).arg(port)
-                : catalogue(language, AllSent).arg(port, last.toString(QStringLiteral("HH:mm:ss")));
+        const QString sent = record.handshakeOnly
+                                 ? filled(catalogue(language, HandshakeSent), {port})
+                                 : filled(catalogue(language, AllSent),
+                                          {port, last.toString(QStringLiteral("HH:mm:ss"))});
         return {record.advice.isEmpty() ? sent : sent + QStringLiteral(". ") + record.advice, 100,
                 false};
     }
     const int messages = (line.bytesLeft(now) + 1) / 2;
     const double seconds = std::chrono::duration<double>(line.timeLeft(now)).count();
-    return {catalogue(language, messages == 1 ? SendingOne : Sending)
-                .arg(port)
-                .arg(messages)
-                .arg(seconds, 0, 'f', 1),
-            line.percentDone(now), true};
+    return {
+        filled(catalogue(language, Sending, messages), {port, QString::number(seconds, 'f', 1)}),
+        line.percentDone(now), true};
 }
 
 QString unsentText(int count, bool sendAll, const Language& language) {
-    const char* text = sendAll ? (count == 1 ? OneUnsent : SomeUnsent)
-                               : (count == 1 ? OneUnsentNoModel : SomeUnsentNoModel);
-    return catalogue(language, text).arg(count);
+    return catalogue(language, sendAll ? Unsent : UnsentNoModel, count);
 }
 
 QString backText(const QString& port, int unsent, bool sendAll, const Language& language) {
     if (unsent == 0) {
-        return catalogue(language, Back).arg(port);
+        return filled(catalogue(language, Back), {port});
     }
-    const char* text = sendAll ? (unsent == 1 ? BackOneUnsent : BackSomeUnsent)
-                               : (unsent == 1 ? BackOneUnsentNoModel : BackSomeUnsentNoModel);
-    return catalogue(language, text).arg(port).arg(unsent);
+    return filled(catalogue(language, sendAll ? BackUnsent : BackUnsentNoModel, unsent), {port});
 }
 
 QString finishingText(const Language& language) {

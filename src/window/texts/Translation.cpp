@@ -4,6 +4,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <string_view>
 
 namespace rotaline {
 
@@ -19,42 +20,49 @@ Catalogues& catalogues() {
     return all;
 }
 
+// English's texts are the sources, but for the singular and plural of a text with a count.
+constexpr std::string_view EnglishForms = "en";
+
 // Loaded when the language is first used, so that start-up in English reads none.
-const QTranslator* catalogueOf(const Language& language) {
+const QTranslator* catalogueOf(std::string_view code) {
     Catalogues& all = catalogues();
-    if (const auto given = all.given.find(language.code); given != all.given.end()) {
+    if (const auto given = all.given.find(code); given != all.given.end()) {
         return given->second;
     }
-    auto loaded = all.builtIn.find(language.code);
+    auto loaded = all.builtIn.find(code);
     if (loaded == all.builtIn.end()) {
         auto catalogue = std::make_unique<QTranslator>();
-        const QString file =
-            QStringLiteral(":/translations/rotaline_%1.qm")
-                .arg(QString::fromUtf8(language.code.data(),
-                                       static_cast<qsizetype>(language.code.size())));
+        const QString file = QStringLiteral(":/translations/rotaline_") +
+                             QString::fromUtf8(code.data(), static_cast<qsizetype>(code.size())) +
+                             QStringLiteral(".qm");
         if (!catalogue->load(file)) {
             catalogue.reset();
         }
-        loaded = all.builtIn.emplace(std::string(language.code), std::move(catalogue)).first;
+        loaded = all.builtIn.emplace(std::string(code), std::move(catalogue)).first;
     }
     return loaded->second.get();
+}
+
+// The catalogue's text for `source` (of the count `n`, unless -1), else the source.
+QString lookedUp(std::string_view code, const char* context, const char* source, int n) {
+    if (const QTranslator* catalogue = code.empty() ? nullptr : catalogueOf(code)) {
+        const QString text = catalogue->translate(context, source, nullptr, n);
+        if (!text.isEmpty()) {
+            return text;
+        }
+    }
+    return QString::fromUtf8(source);
 }
 
 }  // namespace
 
 QString translated(const Language& language, const char* context, const char* source) {
-    if (source == nullptr) {
-        return {};
-    }
-    if (!language.code.empty()) {
-        if (const QTranslator* catalogue = catalogueOf(language)) {
-            const QString text = catalogue->translate(context, source);
-            if (!text.isEmpty()) {
-                return text;
-            }
-        }
-    }
-    return QString::fromUtf8(source);
+    return source == nullptr ? QString() : lookedUp(language.code, context, source, -1);
+}
+
+QString translated(const Language& language, const char* context, const char* source, int n) {
+    const std::string_view code = language.code.empty() ? EnglishForms : language.code;
+    return lookedUp(code, context, source, n).replace(QStringLiteral("%n"), QString::number(n));
 }
 
 void useCatalogue(const Language& language, const QTranslator* catalogue) {
