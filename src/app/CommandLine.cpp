@@ -80,9 +80,8 @@ StartRequest readCommandLine(const QStringList& arguments) {
     }
     const QStringList files = options.positionalArguments();
     if (files.size() > 1) {
-        return refused(QStringLiteral("one settings file at a time, %1 given: %2")
-                           .arg(files.size())
-                           .arg(files.join(QStringLiteral(", "))));
+        return refused(filled(QStringLiteral("one settings file at a time, %1 given: %2"),
+                              {QString::number(files.size()), files.join(QStringLiteral(", "))}));
     }
     StartRequest request;
     request.platform = options.value(QStringLiteral("platform"));

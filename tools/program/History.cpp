@@ -90,9 +90,8 @@ int runHistoryCommand(const Request& request) {
         const std::optional<DescribedBlock> described =
             describeBlock(record.block, *request.language);
         if (!described) {
-            std::fprintf(
-                stderr, "%s\n",
-                qPrintable(catalogue(*request.language, Skipped).arg(printable(record.time))));
+            std::fprintf(stderr, "%s\n",
+                         qPrintable(filled(catalogue(*request.language, Skipped), {record.time})));
         } else if (request.json) {
             json.append(jsonOf(record, *described));
         } else {

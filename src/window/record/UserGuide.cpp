@@ -4,6 +4,7 @@
 
 #include "model/ParameterTable.h"
 #include "model/SlotTable.h"
+#include "platform/Printable.h"
 #include "window/form/MainForm.h"
 #include "window/texts/Texts.h"
 #include "window/texts/Translation.h"
@@ -92,7 +93,7 @@ QString paragraphs(const QString& text) {
 QString section(const Section& section, const Language& language, const QString& exitKey) {
     return QStringLiteral("<h2>") + catalogue(language, section.heading).toHtmlEscaped() +
            QStringLiteral("</h2>") +
-           paragraphs(catalogue(language, section.text).replace(QStringLiteral("%1"), exitKey));
+           paragraphs(filled(catalogue(language, section.text), {exitKey}));
 }
 
 // Each setting by the name its note gives it, with its control's hint.
