@@ -179,7 +179,7 @@ private slots:
         QFETCH(QStringList, records);
         // The window's sheet claims no more than the journal: not sent in full before the line
         // has carried the last byte, and after it only as the newest record says.
-        const QStringList inFull{"Journal: sent in full", "日志：全部发送"};
+        const QStringList full{"Journal: sent in full", "日志：全部发送"};
         QString sheet;
         {
             SendJournal sent;
@@ -197,13 +197,12 @@ private slots:
             }
             f.dialogs.clear();
             const SheetCommands sheets(f.form, f.dialogs, nullptr, {});
-            QVERIFY(!inFull.contains(sheets.sheet().value_or(SetupSheet{}).facts.value(4)));
+            QVERIFY(!full.contains(sheets.sheet().value_or(SetupSheet{}).facts.value(4)));
             QCoreApplication::processEvents();  // the line has carried every byte
             sheet = sheets.sheet().value_or(SetupSheet{}).facts.value(4);
         }
 
-        QCOMPARE(inFull.contains(sheet),
-                 !sheet.isEmpty() && records.value(0).contains("|in full|"));
+        QCOMPARE(full.contains(sheet), !sheet.isEmpty() && records.value(0).contains("|in full|"));
         // As --history reads them back, the same in every language but its names of the type
         // and the model.
         const QRegularExpression named("\\|[^|]*\\|[^|]*\\|");

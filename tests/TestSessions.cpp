@@ -153,9 +153,8 @@ private slots:
         QVERIFY(describedLines(described.settings).contains("Number of Cell: " + cells));
         const auto unsent = [](int) { return false; };
         QStringList sheet;  // each row: setting, value and the factory value beside a changed one
-        for (const SheetRow& row :
-             setupSheet(described, path, false, {}, unsent, {}, English).rows) {
-            sheet << row.caption + ": " + row.value + " (" + row.factory + ")";
+        for (const SheetRow& r : setupSheet(described, path, false, {}, unsent, {}, English).rows) {
+            sheet << r.caption + ": " + r.value + " (" + r.factory + ")";
         }
         QVERIFY(sheet.contains("Number of Cell: " + cells + (cells == "Auto" ? " ()" : " (Auto)")));
         FormFixture program(FormFixture::Start::Loaded);
