@@ -234,51 +234,6 @@ private slots:
         }
     }
 
-    // Any process may name itself so, and any device its strings: whatever the text, each
-    // surface shows it written out, on one line, in its place in the sentence.
-    void textFromOutsideIsShownWrittenOut_data() {
-        QTest::addColumn<QString>("shown");  // of the hostile text
-        QTest::addColumn<QString>("expected");
-        const QString hostile = "\x1b[2J\x1b]0;T\x07\r\n\u202e\u009b\u2028%1";
-        const QString p = "\\x1b[2J\\x1b]0;T\\x07\\r\\n\\u202e\\x9b\\u2028%1";
-        LinkOutcome held = LinkOutcome::failure("", PortProblem::Busy);
-        held.device = "/dev/ttyUSB0";
-        held.holder = PortHolder{4242, hostile};
-        AdapterFinding busy;
-        busy.device = "/dev/ttyUSB0";
-        busy.cause = AdapterCause::Busy;
-        busy.detail = hostile;
-        busy.pid = 4242;
-        AdapterFinding plugged;
-        plugged.product = hostile;
-        const QString json = adaptersJson({plugged}, [](const QString&) { return 0; });
-        QTest::newRow("status bar, its holder")
-            << portTrouble(held, 1, English)
-            << "/dev/ttyUSB0 is in use by " + p + " (process 4242).";
-        QTest::newRow("status bar, the system's words")
-            << portTrouble(LinkOutcome::failure(hostile), 1, English) << p;
-        QTest::newRow("offer button")
-            << adapterOfferText(hostile, English) << "Use " + p + " as COM1";
-        QTest::newRow("rotaline-program, what did not leave")
-            << sendingFailureText(PortProblem::GivenUp, hostile, 3)
-            << "3 bytes for " + p + " were given up and not sent.";
-        QTest::newRow("adapters window and --adapters")
-            << adapterCause(busy, English) << "/dev/ttyUSB0 is in use by " + p + " (process 4242).";
-        MemorySettingsStore store;
-        store.setValue("Ports", "COM1", "/dev/" + hostile);
-        QTest::newRow("the port list's entry")
-            << PortResolver(store).describe(1) << "COM1: /dev/" + p + " (not present)";
-        QTest::newRow("--adapters --format json")
-            << json.split('\n').filter("\"product\"").value(0)
-            << "            \"product\": "
-               "\"\\u001b[2J\\u001b]0;T\\u0007\\r\\n\\u202e\\u009b\\u2028%1\",";
-    }
-    void textFromOutsideIsShownWrittenOut() {
-        QFETCH(QString, shown);
-        QFETCH(QString, expected);
-        QCOMPARE(shown, expected);
-    }
-
     // A file where udev makes the node is no adapter, whatever sysfs says of it.
     void aNodeThatIsNoDeviceIsNoAdapter() {
         QTemporaryDir root;

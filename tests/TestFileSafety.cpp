@@ -22,9 +22,9 @@ QString saveFailed(const QString& path, const QString& reason) {
     return QStringLiteral("The settings could not be saved to %1:\r\n%2").arg(path, reason);
 }
 
-void put(const QString& path, QFile::Permissions mode = QFile::ReadOwner | QFile::WriteOwner) {
+void put(const QString& path) {
     QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.setPermissions(mode));
+    QVERIFY(file.open(QIODevice::WriteOnly));
     QCOMPARE(file.write("old settings\r\n"), 14);
 }
 
@@ -57,6 +57,8 @@ QStringList saveTo(const QStringList& paths) {
 
 }  // namespace
 
+// What Linux alone can show of a save (what every system shows is ContractRegularFiles'): a full
+// disk, and a save killed mid-way.
 class TestFileSafety : public QObject {
     Q_OBJECT
 private slots:
@@ -74,66 +76,6 @@ private slots:
         QCOMPARE(saveTo({old, fresh}), QStringList({saveFailed(old, "No space left on device"),
                                                     saveFailed(fresh, "No space left on device")}));
         QCOMPARE(listing(disk.path()), before);
-    }
-
-    // A symlink stays a symlink, a file keeps its permissions, and a file with a second name
-    // is written over in place so that both names hold the new settings. A name as long as the
-    // filesystem takes is saved too.
-    void aSaveWritesTheFileItselfAndKeepsWhatPointsToIt() {
-        QTemporaryDir dir;
-        put(dir.filePath("target.esc"), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
-        QVERIFY(::symlink("target.esc", QFile::encodeName(dir.filePath("link.esc")).constData()) ==
-                0);
-        put(dir.filePath("one.esc"));
-        QVERIFY(::link(QFile::encodeName(dir.filePath("one.esc")),
-                       QFile::encodeName(dir.filePath("two.esc"))) == 0);
-        const QString longName = QString(251, 'l') + ".esc";
-        put(dir.filePath(longName));
-
-        QCOMPARE(
-            saveTo({dir.filePath("link.esc"), dir.filePath("one.esc"), dir.filePath(longName)}),
-            QStringList());
-
-        QCOMPARE(listing(dir.path()), "link.esc 120777 1 links 10 bytes\n" + longName +
-                                          " 100600 1 links 205 bytes\n"
-                                          "one.esc 100600 2 links 205 bytes\n"
-                                          "target.esc 100640 1 links 205 bytes\n"
-                                          "two.esc 100600 2 links 205 bytes\n");
-    }
-
-    // Without the right to make a file beside it, a writable file is written over in place.
-    void aWritableFileInAReadOnlyFolderIsSavedInPlace() {
-        QTemporaryDir dir;
-        put(dir.filePath("settings.esc"));
-        QVERIFY(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner));
-        const QStringList texts = saveTo({dir.filePath("settings.esc")});
-        QVERIFY(QFile::setPermissions(dir.path(),
-                                      QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
-
-        QCOMPARE(texts, QStringList());
-        QCOMPARE(listing(dir.path()), QStringLiteral("settings.esc 100600 1 links 205 bytes\n"));
-    }
-
-    // A device is not read without end; a fifo is not written into; a dangling symlink is not
-    // followed to make a file; a read-only file stays as it is, also for the superuser.
-    void whatIsNotARegularFileIsRefused() {
-        FormFixture f(FormFixture::Start::Loaded);
-        f.form.LoadSettingsFile(QStringLiteral("/dev/zero"));
-        QCOMPARE(f.dialogs.texts(), QStringList({"File is not found or file is error!"}));
-        QTemporaryDir dir;
-        const QStringList paths = {dir.filePath("fifo.esc"), dir.filePath("folder.esc"),
-                                   dir.filePath("dangling.esc"), dir.filePath("kept.esc")};
-        QVERIFY(::mkfifo(QFile::encodeName(paths[0]).constData(), 0666) == 0);
-        QVERIFY(QDir().mkdir(paths[1]));
-        QVERIFY(::symlink("gone.esc", QFile::encodeName(paths[2]).constData()) == 0);
-        put(paths[3], QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
-        const QString before = listing(dir.path());
-
-        QCOMPARE(saveTo(paths), QStringList({saveFailed(paths[0], "It is not a regular file."),
-                                             saveFailed(paths[1], "Is a directory"),
-                                             saveFailed(paths[2], "No such file or directory"),
-                                             saveFailed(paths[3], "It is read-only.")}));
-        QCOMPARE(listing(dir.path()), before);
     }
 
     // A save killed mid-way (SIGKILL, as the system's OOM killer does) leaves its hidden copy

@@ -1,22 +1,26 @@
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <QTemporaryDir>
 #include <QtTest>
 #include <atomic>
 #include <thread>
 
+#include "contract/ThisSystem.h"
 #include "platform/PortResolver.h"
 #include "platform/QSettingsStore.h"
-#include "support/WithoutFileOverride.h"
 
 using namespace rotaline;
 using namespace rotaline::testing;
 
-// What the settings store does when its file or folder is not what it should be. CONF stands
-// for the file, CONFIG for XDG_CONFIG_HOME.
-class TestSettingsStore : public QObject {
+namespace {
+
+// The variable that names the folder of the store's folder, and the file's name in it.
+const char* const FolderVariable = onThisSystem("XDG_CONFIG_HOME", "APPDATA");
+const QString FileName = onThisSystem(QString("Rotaline.conf"), QString("Rotaline.ini"));
+
+}  // namespace
+
+// What the settings store does on every system when its file or folder is not what it should
+// be. CONF stands for the file, CONFIG for the folder the system names for settings.
+class ContractSettingsStore : public QObject {
     Q_OBJECT
 private slots:
     // A FIFO or a device would keep an open waiting for ever: it is never opened, nor taken as
@@ -25,47 +29,61 @@ private slots:
         QTest::addColumn<QString>("config");
         QTest::addColumn<QString>("told");  // at start (0) or at which change, what
         QTest::addColumn<QString>("com1");  // why COM1 cannot be read
+        QTest::addColumn<QString>("notShown");
         const auto row = [](const char* name, const char* config, const QString& told,
-                            const QString& com1) { QTest::newRow(name) << config << told << com1; };
-        const auto unread = [&row](const char* name, const char* config, const char* reason) {
-            row(name, config, QString("0 unread CONF: ") + reason,
-                QString("The settings file CONF cannot be read: ") + reason);
+                            const QString& com1, const QString& notShown = {}) {
+            QTest::newRow(name) << config << told << com1 << notShown;
         };
+        const auto unread = [&row](const char* name, const char* config, const char* reason,
+                                   const QString& notShown = {}) {
+            row(name, config, QString("0 unread CONF: ") + reason,
+                QString("The settings file CONF cannot be read: ") + reason, notShown);
+        };
+        const QString noFifos = linuxOnly("Windows keeps no FIFOs among its files");
+        const QString noModes =
+            linuxOnly("Windows has no permission bits: its read-only mark binds no folder");
         row("well", "file", "", "");
-        unread("a FIFO", "fifo", "It is not a regular file.");
+        unread("a FIFO", "fifo", "It is not a regular file.", noFifos);
         unread("a folder", "folder", "It is a folder.");
         unread("larger than 64 KiB", "large", "It is larger than 64 KiB.");
         row("a FIFO as its lock", ".update-lock",
-            "1 not kept CONF.update-lock: It is not a regular file.", "");
-        row("a FIFO as the lock of an older version", ".lock", "", "");
-        unread("unreadable", "mode 0", "Permission denied");
+            "1 not kept CONF.update-lock: It is not a regular file.", "", noFifos);
+        row("a FIFO as the lock of an older version", ".lock", "", "", noFifos);
+        unread("unreadable", "mode 0", "Permission denied", noModes);
         row("a comma in the value", "comma", "",
             "In the settings file CONF, COM1 holds a comma outside quotes, so it is no single "
             "value.");
-        row("read-only folder", "read-only", "1 not kept CONF: Permission denied", "");
+        row("read-only folder", "read-only", "1 not kept CONF: Permission denied", "", noModes);
         row("read-only, without its folder", "read-only home", "1 not kept CONF: Permission denied",
+            "", noModes);
+        row("CONFIG a file", "xdg file",
+            onThisSystem("1 not kept CONF: Not a directory",
+                         "1 not kept CONF: The file could not be written."),
             "");
-        row("XDG_CONFIG_HOME a file", "xdg file", "1 not kept CONF: Not a directory", "");
-        row("HOME unset", "no home",
-            "1 not kept $HOME/.config/Rotaline/Rotaline.conf: HOME is not set, so there is no "
-            "folder for settings.",
+        row("no folder named", "no home",
+            onThisSystem("1 not kept $HOME/.config/Rotaline/Rotaline.conf: HOME is not set, so "
+                         "there is no folder for settings.",
+                         "1 not kept %APPDATA%\\Rotaline\\Rotaline.ini: APPDATA is not set, so "
+                         "there is no folder for settings."),
             "");
     }
     void aStoreThatCannotBeReadOrKeptSaysWhyOnce() {
         QFETCH(QString, config);
         QFETCH(QString, told);
         QFETCH(QString, com1);
+        QFETCH(QString, notShown);
+        SKIP_WHERE_NOT_SHOWN(notShown);
         QTemporaryDir home;
         const QString xdgHome = home.filePath(config == "xdg file" ? "file" : "config");
         const QString folder = xdgHome + "/Rotaline";
-        const QString conf = folder + "/Rotaline.conf";
+        const QString conf = folder + '/' + FileName;
         QFile file(config == "xdg file" ? xdgHome : conf);
         QVERIFY(config == "xdg file" ||
                 QDir().mkpath(config == "read-only home" ? xdgHome : folder));
         if (config == "read-only home") {
             QFile::setPermissions(xdgHome, QFile::ReadOwner | QFile::ExeOwner);
         } else if (config == "fifo") {
-            QCOMPARE(::mkfifo(qPrintable(conf), 0600), 0);
+            QVERIFY(makeFifo(conf));
         } else if (config == "folder") {
             QVERIFY(QDir().mkpath(conf));
         } else {
@@ -73,7 +91,7 @@ private slots:
             file.write(config == "comma" ? "[Ports]\nCOM1=/dev/pts/1,x\n" : "[Ports]\n");
             QVERIFY(config != "large" || file.resize(64 * 1024 + 1));
             file.close();
-            QVERIFY(!config.startsWith('.') || ::mkfifo(qPrintable(conf + config), 0600) == 0);
+            QVERIFY(!config.startsWith('.') || makeFifo(conf + config));
             file.setPermissions(config == "mode 0" ? QFile::Permissions()
                                                    : QFile::ReadOwner | QFile::WriteOwner);
             QFile::setPermissions(folder,
@@ -81,18 +99,18 @@ private slots:
                                       ? QFile::ReadOwner | QFile::ExeOwner
                                       : QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         }
-        const QByteArray oldHome = qgetenv("HOME"), oldXdg = qgetenv("XDG_CONFIG_HOME");
+        const QByteArray oldHome = qgetenv("HOME"), oldXdg = qgetenv(FolderVariable);
         const auto restore = qScopeGuard([&] {
             qputenv("HOME", oldHome);
-            qputenv("XDG_CONFIG_HOME", oldXdg);
+            qputenv(FolderVariable, oldXdg);
         });
         if (config == "no home") {
             qunsetenv("HOME");
-            qunsetenv("XDG_CONFIG_HOME");
+            qunsetenv(FolderVariable);
         } else {
-            qputenv("XDG_CONFIG_HOME", QFile::encodeName(xdgHome));
+            qputenv(FolderVariable, QFile::encodeName(QDir::toNativeSeparators(xdgHome)));
         }
-        WithoutFileOverride asAnyUser;
+        AsAnyUser asAnyUser;
         const QString wasThere = QFileInfo("/.config/Rotaline").exists() ? "there" : "";
 
         QSettingsStore store;
@@ -109,7 +127,8 @@ private slots:
         store.exclusively([&store] { store.setValue("Recent Files", "RecentFile1", "/2.esc"); });
 
         QCOMPARE(heard.join("\n"), told.replace("CONF", conf));
-        QCOMPARE(PortResolver(store).assignmentOf(1).unreadable, com1.replace("CONF", conf));
+        QCOMPARE(PortResolver(store).assignmentOf(1).unreadable,
+                 com1.replace("CONF", QDir::toNativeSeparators(conf)));
         QCOMPARE(store.value("Recent Files", "RecentFile1"), QStringLiteral("/2.esc"));
         QCOMPARE(QFileInfo("/.config/Rotaline").exists() ? "there" : "", wasThere);
         QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
@@ -120,11 +139,12 @@ private slots:
     // its values in memory, as it does when it finds one at the start, and leaves the FIFO be.
     // The change runs on a thread of its own, so that a store that waits on the FIFO is let go.
     void aFifoPutInPlaceDuringAChangeIsNotWaitedOn() {
+        SKIP_WHERE_NOT_SHOWN(linuxOnly("Windows keeps no FIFOs among its files"));
         QTemporaryDir home;
-        const QByteArray oldXdg = qgetenv("XDG_CONFIG_HOME");
-        const auto restore = qScopeGuard([&] { qputenv("XDG_CONFIG_HOME", oldXdg); });
-        qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path()));
-        const QString conf = home.filePath("Rotaline/Rotaline.conf");
+        const QByteArray oldXdg = qgetenv(FolderVariable);
+        const auto restore = qScopeGuard([&] { qputenv(FolderVariable, oldXdg); });
+        qputenv(FolderVariable, QFile::encodeName(home.path()));
+        const QString conf = home.filePath("Rotaline/" + FileName);
         QSettingsStore store;
         store.setValue("Ports", "COM1", "/dev/ttyUSB0");
         QStringList heard;
@@ -135,7 +155,7 @@ private slots:
             store.exclusively([&] {
                 store.setValue("Ports", "COM2", "/dev/ttyUSB1");
                 QFile::remove(conf);
-                ::mkfifo(QFile::encodeName(conf).constData(), 0600);
+                makeFifo(conf);
             });
             done = true;
         });
@@ -144,7 +164,7 @@ private slots:
             QThread::msleep(10);
         }
         const bool waited = !done;
-        ::close(::open(QFile::encodeName(conf).constData(), O_WRONLY | O_NONBLOCK));
+        openFifoWithoutWaiting(conf);
         change.join();
 
         QVERIFY(!waited);
@@ -154,5 +174,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestSettingsStore)
-#include "TestSettingsStore.moc"
+QTEST_GUILESS_MAIN(ContractSettingsStore)
+#include "ContractSettingsStore.moc"

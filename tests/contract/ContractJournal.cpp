@@ -1,0 +1,116 @@
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "contract/ThisSystem.h"
+#include "platform/AppendLog.h"
+
+using namespace rotaline;
+using namespace rotaline::testing;
+
+// The journal's log on every system: whole lines, bounded, only its own regular file written,
+// another program's lock waited out within a bound.
+class ContractJournal : public QObject {
+    Q_OBJECT
+private slots:
+    // Given a log bounded to 100 bytes and what a user's disk may hold in its place, when a
+    // 40-byte line is appended and the log read, then the line was written or refused with the
+    // reason and nothing changed, and what is read is bounded and says which file was not read
+    // whole.
+    void aLineIsWrittenWholeOrRefusedWithItsReason_data() {
+        QTest::addColumn<QString>("layout");
+        QTest::addColumn<QString>("refusal");  // "" when the line was written
+        QTest::addColumn<int>("linesRead");
+        QTest::addColumn<QString>("trouble");  // which file could not be read or was cut, why
+        QTest::addColumn<QString>("notShown");
+        const auto row = [](const char* name, const char* layout, const QString& refusal, int lines,
+                            const QString& trouble, const QString& notShown = {}) {
+            QTest::newRow(name) << layout << refusal << lines << trouble << notShown;
+        };
+        row("rotated past its bound", "5 lines", "", 3, "");
+        row("a torn line ended before the next", "torn", "", 2, "");
+        row("a folder in its place", "folder J", "Is a directory", 0, "J: Is a directory");
+        row("full, and a folder where it is rotated to", "full J, folder J.1",
+            "It is full and cannot be rotated: " +
+                onThisSystem(QString("Is a directory"), windowsAccessDenied()),
+            3, "J.1: Is a directory");
+        row("grown by hand to 1 MB", "1 MB J", "", 5, "J.1: cut to 200");
+        row("a hard link to another file", "hard link J", HardLinkedReason, 0,
+            "J: " + QString(HardLinkedReason));
+        row("its lock held by another program", "lock held", LockHeldReason, 0, "");
+        const QString link = "It is a symbolic link.";
+        row("a symbolic link to another file", "link J", link, 0, "J: " + link,
+            linuxOnly("a symbolic link takes a privilege on Windows that users lack"));
+        row("a FIFO", "fifo J", "It is not a regular file.", 0, "J: It is not a regular file.",
+            linuxOnly("Windows keeps no FIFOs among its files"));
+    }
+    void aLineIsWrittenWholeOrRefusedWithItsReason() {
+        QFETCH(QString, layout);
+        QFETCH(QString, refusal);
+        QFETCH(int, linesRead);
+        QFETCH(QString, trouble);
+        QFETCH(QString, notShown);
+        SKIP_WHERE_NOT_SHOWN(notShown);
+        constexpr qint64 Bound = 100;
+        const QByteArray line = QByteArray(39, 'x') + '\n';
+        QTemporaryDir dir;
+        const QString journal = dir.filePath(QStringLiteral("J"));
+        const QString precious = dir.filePath(QStringLiteral("precious"));
+        QString error;
+        for (int n = 0; layout == "5 lines" && n < 5; ++n) {
+            QVERIFY(appendLogLine(journal, line, Bound, &error));
+        }
+        for (const QString& folder : {QStringLiteral("J"), QStringLiteral("J.1")}) {
+            QVERIFY(!layout.split(", ").contains("folder " + folder) ||
+                    QDir(dir.path()).mkdir(folder));
+        }
+        QFile file(layout.endsWith(" link J") ? precious : journal);
+        if (layout.startsWith("full") || layout.startsWith("1 MB") || layout == "torn" ||
+            layout.endsWith(" link J")) {
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(layout == "torn"            ? QByteArray("killed mid-wr")
+                       : layout.startsWith("1 MB") ? line.repeated(1048576 / line.size())
+                                                   : line.repeated(3));
+            file.close();
+        }
+        QVERIFY(layout != "hard link J" || hardLink(precious, journal));
+        QVERIFY(layout != "link J" || QFile::link(precious, journal));
+        QVERIFY(layout != "fifo J" || makeFifo(journal));
+        const HeldLock lock(layout == "lock held" ? journal + ".lock" : dir.filePath("other"));
+        QVERIFY(lock.held());
+        const QByteArray before = QFileInfo(journal).isFile() ? readAll(journal) : QByteArray();
+        QElapsedTimer writing;
+        writing.start();
+
+        const bool written = appendLogLine(journal, line, Bound, &error);
+        LogTrouble read;
+        const QList<QByteArray> lines = readLogLines(journal, Bound, &read);
+
+        QCOMPARE_LT(writing.elapsed(), 2 * LockWait.count());
+        QCOMPARE(written ? QString() : error, refusal);
+        QVERIFY(written || !QFileInfo(journal).isFile() || readAll(journal) == before);
+        QVERIFY(!QFileInfo(precious).exists() || readAll(precious) == line.repeated(3));
+        for (const QString& name : {QStringLiteral("J"), QStringLiteral("J.1")}) {
+            const QFileInfo kept(dir.filePath(name));
+            QVERIFY(!kept.isFile() || kept.size() <= Bound + line.size() || before.size() > Bound);
+        }
+        QCOMPARE(lines.size(), linesRead);
+        QVERIFY(lines.isEmpty() || lines.last() == line.trimmed());
+        const QString unread = QFileInfo(read.unreadFile).fileName() + ": " + read.reason;
+        const QString cut =
+            QFileInfo(read.cutFile).fileName() + ": cut to " + QString::number(read.readBytes);
+        QCOMPARE(!read.unreadFile.isEmpty() ? unread
+                 : !read.cutFile.isEmpty()  ? cut
+                                            : QString(),
+                 trouble);
+    }
+
+private:
+    static QByteArray readAll(const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
+    }
+};
+
+QTEST_GUILESS_MAIN(ContractJournal)
+#include "ContractJournal.moc"
