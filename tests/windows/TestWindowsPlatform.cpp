@@ -141,21 +141,30 @@ private slots:
     void aPortIsNamedAsTheUserSeesIt_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("device");
+        QTest::addColumn<bool>("port");
         QTest::newRow("COM5") << "COM5"
-                              << "COM5";
+                              << "COM5" << true;
         QTest::newRow("lower case") << "com23"
-                                    << "COM23";
-        QTest::newRow("device path") << "\\\\.\\COM23"
-                                     << "COM23";
+                                    << "COM23" << true;
+        QTest::newRow("device path") << "\\\\.\\COM255"
+                                     << "COM255" << true;
         QTest::newRow("another driver's") << "\\\\.\\CNCA0"
-                                          << "CNCA0";
-        QTest::newRow("COM0 is none") << "com0"
-                                      << "com0";
+                                          << "CNCA0" << false;
+        QTest::newRow("COM0") << "com0"
+                              << "com0" << false;
+        QTest::newRow("COM256") << "COM256"
+                                << "COM256" << false;
+        // The ANSI code page's best fit turns these into COM1.
+        QTest::newRow("full width") << "ＣＯＭ１"
+                                    << "ＣＯＭ１" << false;
     }
-    // One port, one name: the open, the adapters window and the journal meet the same port.
+    // One port, one name: the open, the adapters window and the journal meet the same port; a
+    // name of no port is none even where the system's code page would make it one.
     void aPortIsNamedAsTheUserSeesIt() {
         QFETCH(QString, typed);
         QFETCH(QString, device);
+        QFETCH(bool, port);
+        QCOMPARE(isDeviceName(typed), port);
         QCOMPARE(devicePath(typed), device);
         QCOMPARE(typedDevice(typed), device);
         QCOMPARE(PortResolver::stableNameOf(typed), device);
