@@ -166,7 +166,6 @@ private slots:
         QFETCH(bool, port);
         QCOMPARE(isDeviceName(typed), port);
         QCOMPARE(devicePath(typed), device);
-        QCOMPARE(typedDevice(typed), device);
         QCOMPARE(PortResolver::stableNameOf(typed), device);
         MemorySettingsStore store;
         store.setValue("Ports", "COM3", typed);
