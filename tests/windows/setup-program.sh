@@ -39,11 +39,12 @@ check "rotaline.exe has an icon and version $version" 'wrestool -l "$installed/r
     grep -q -- --type=14 && wrestool -x --raw --type=16 "$installed/rotaline.exe" | tr -d "\0" |
     grep -aq "ProductVersion$version"'
 
-# Rotaline running on the offscreen platform (no display needed) holds its files: setup and the
-# uninstaller refuse with status 2 and leave the install whole. The uninstaller runs in place
-# (_?=), or its status would be the copy's it starts in the temporary folder.
+# Rotaline running on the offscreen platform (no display needed; Wine hands Windows programs no
+# QT_ variable) holds its files: setup and the uninstaller refuse with status 2 and leave the
+# install whole. The uninstaller runs in place (_?=), or its status would be the copy's it starts
+# in the temporary folder.
 folder='C:\users\'"$user"'\AppData\Local\Programs\Rotaline'
-QT_QPA_PLATFORM=offscreen wine "$folder\rotaline.exe" &
+wine "$folder\rotaline.exe" -platform offscreen &
 for _ in $(seq 1 240); do
     pgrep -f 'rotaline\.exe' | xargs -I{} cat /proc/{}/environ 2>/dev/null | tr '\0' '\n' |
         grep -qx "WINEPREFIX=$ROTALINE_WINEPREFIX" && break
