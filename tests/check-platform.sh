@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Only the systems' own folders of src/platform include the systems' headers (POSIX, the C
-# library's system headers and the kernel's in linux/, the Windows API's in windows/), and no
-# source file of src/ or tools/ outside them speaks of a system's own things: its services,
-# files, device names and tools. The chip table and the udev rule's generator name the rule's
+# library's system headers and the kernel's in linux/, the Windows API's in windows/), also for
+# the command-line programmer, and no source file of src/ or tools/ outside them speaks of a
+# system's own things: its services, files, device names and tools. The chip table and the udev rule's generator name the rule's
 # own words.
 set -euo pipefail
 root=$1
@@ -15,8 +15,9 @@ outside() {
     (cd "$root" && grep -rliE --include='*.cpp' --include='*.h' "$1" $4) |
         grep -vE "^(src/platform/$2/${3:+|$3})" || true
 }
-headers=$(outside "#include <(($posix)\.h|(sys|linux|asm|net|netinet|arpa)/)" linux '' src
-          outside "#include <($windows)\.h" windows '' src)
+own='src tools/program'
+headers=$(outside "#include <(($posix)\.h|(sys|linux|asm|net|netinet|arpa)/)" linux '' "$own"
+          outside "#include <($windows)\.h" windows '' "$own")
 if [ -n "$headers" ]; then
     echo "system headers outside their folder of src/platform/:"
     echo "$headers"

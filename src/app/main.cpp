@@ -3,6 +3,7 @@
 
 #include "app/CommandLine.h"
 #include "app/Programmer.h"
+#include "platform/CommandLine.h"
 #include "version.h"
 
 using namespace rotaline;
@@ -23,8 +24,8 @@ int main(int argc, char** argv) {
         request = readCommandLine(QCoreApplication::arguments());
     }
     if (request.exitStatus) {
-        std::fputs(request.text.toLocal8Bit().constData(),
-                   *request.exitStatus == 0 ? stdout : stderr);
+        writeStandard(*request.exitStatus == 0 ? StandardStream::Output : StandardStream::Error,
+                      request.text.toUtf8());
         return *request.exitStatus;
     }
     if (!displayFor(request.platform)) {

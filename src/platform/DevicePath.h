@@ -28,6 +28,11 @@ QString typedDevice(const QString& typed);
 // A device named as users of this system know one, for hints ("COM5" on Windows).
 QString exampleDevice();
 
+// Whether `name`, configured or typed, is a name this system gives devices: on Windows a port
+// "COM5" or "\\.\COM5" exactly, in ASCII letters of either case, numbered 1 to 255, so that no
+// look-alike ("ＣＯＭ１") reaches a port; any name on Linux.
+bool isDeviceName(const QString& name);
+
 // Whether `path` is a serial line: a device of one of the system's serial drivers, other than
 // the system's own (/dev/tty, the console, /dev/ptmx) and a pseudo-terminal's master side.
 // /dev/null, a disk or a watchdog is none; where the system does not list its drivers, any

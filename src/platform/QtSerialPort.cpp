@@ -136,6 +136,11 @@ bool QtSerialPort::open() {
         return fail(PortProblem::Unassigned,
                     QStringLiteral("No adapter is assigned to COM%1.").arg(number_));
     }
+    if (!isDeviceName(assignment.device)) {
+        return fail(PortProblem::NotSerial,
+                    filled(QStringLiteral("%1 is not a serial device's name, such as %2."),
+                           {assignment.device, exampleDevice()}));
+    }
     device_ = devicePath(assignment.device);
     if (takeBackDraining()) {
         problem_ = PortProblem::None;

@@ -225,7 +225,9 @@ QString AdaptersDialog::refusalOf(const QString& device, int portNumber) const {
     const QString path = devicePath(device);
     LinkOutcome outcome = LinkOutcome::failure(QString(), PortProblem::None);
     outcome.device = path;
-    if (!deviceExists(path)) {
+    if (!isDeviceName(device)) {
+        outcome.problem = PortProblem::NotSerial;
+    } else if (!deviceExists(path)) {
         outcome.problem = PortProblem::Absent;
     } else if (!isSerialLine(path)) {
         outcome.problem = PortProblem::NotSerial;

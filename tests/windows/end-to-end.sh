@@ -53,22 +53,44 @@ same() {
 }
 
 linux_send() { "$linux/tools/rotaline-program" "$file" "$PTY"; }
+# windows_send [PORT]: the file to COM7, which leads to PTY, or to PORT as typed.
 windows_send() {
-    ROTALINE_WINE_PORTS="COM7=$PTY" "$here/wine.sh" "$windows/rotaline-program.exe" \
-        "Z:${file//\//\\}" COM7
+    ROTALINE_WINE_PORTS="COM7=$PTY COM1=$PTY" "$here/wine.sh" "$windows/rotaline-program.exe" \
+        "Z:${file//\//\\}" "${1:-COM7}"
 }
 
-for file in "$@"; do
-    file=$(realpath "$file")
-    name=$(basename "$file")
-    "$linux/tools/rotaline-program" --describe "$file" >"$work/describe.linux"
-    "$here/wine.sh" "$windows/rotaline-program.exe" --describe "Z:${file//\//\\}" |
-        tr -d '\r' >"$work/describe.windows"
-    same "$name: --describe" "$work/describe.linux" "$work/describe.windows"
+# Each file under a name outside the ANSI code page, the last in a path longer than MAX_PATH,
+# and described in a language of its own: the same UTF-8 bytes as Linux prints.
+names=(飞机 ✈glider Ελληνικά "$(printf 'folder-%02d/' $(seq 1 25))long")
+languages=(zh en de en)
+for i in $(seq 1 $#); do
+    name=${names[i % 4]}-$(basename "${!i}") language=${languages[i % 4]}
+    file=$work/$name
+    mkdir -p "$(dirname "$file")" && cp "${!i}" "$file"
+    "$linux/tools/rotaline-program" --describe --lang "$language" "$file" >"$work/describe.linux"
+    "$here/wine.sh" "$windows/rotaline-program.exe" --describe --lang "$language" \
+        "Z:${file//\//\\}" | tr -d '\r' >"$work/describe.windows"
+    same "${name##*/}, $language: --describe" "$work/describe.linux" "$work/describe.windows"
+    # To a console, characters, whatever its code page (bytes would show "10°" as "10┬░"). Wine's
+    # console writes them to the terminal it runs in, script's here, in UTF-8 between cursor
+    # escapes and with CR LF; Windows' console shows them in its window.
+    if [ "$language" = zh ]; then
+        script -qec "$(printf '%q ' "$here/wine.sh" "$windows/rotaline-program.exe" --describe \
+            --lang zh "Z:${file//\//\\}")" /dev/null | sed 's/\x1b\[[0-9;?]*[a-zA-Z]//g' |
+            tr -d '\r' >"$work/describe.windows"
+        same "${name##*/}, zh: --describe to a console" "$work/describe.linux" "$work/describe.windows"
+    fi
     decoded sent.linux linux_send
     decoded sent.windows windows_send
-    same "$name: sent through COM7" "$work/sent.linux" "$work/sent.windows"
+    same "${name##*/}: sent through COM7" "$work/sent.linux" "$work/sent.windows"
 done
+# A port named in full-width letters is none, though the ANSI code page's best fit would make it
+# COM1: refused in a line, and COM1 gets nothing.
+fullwidth() { ! windows_send ＣＯＭ１; }
+decoded fullwidth fullwidth
+echo "ＣＯＭ１ cannot be used: ＣＯＭ１ is not a serial device's name, such as COM5." >"$work/refusal"
+same "ＣＯＭ１ refused, nothing sent to COM1" "$work/refusal" <(tr -d '\r' <"$work/fullwidth.out"
+    cat "$work/fullwidth")
 # A port is put back as it was found when it is let go, so a second run on it opens it as the first
 # did. (Linux's pseudo-terminal keeps no parity bit: a port left at 300 8E1 is asked for nothing
 # but the parity the next time, which tcsetattr refuses with EINVAL and Wine reports as an invalid

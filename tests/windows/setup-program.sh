@@ -1,14 +1,16 @@
 #!/usr/bin/env bash
 # setup-program.sh SETUP.exe: installs silently under Wine for the current user, then uninstalls
 # silently; the programs, the Start menu entry, the *.esc association and the Apps & features
-# entry come and go, and the user's own files stay.
+# entry come and go, and the user's own files stay. While Rotaline runs, neither changes a file.
 set -euo pipefail
 setup=$(realpath "$1")
 here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
 export ROTALINE_WINEPREFIX=$work/wine
 wine() { "$here/wine.sh" "$@"; }
+server() { PATH=/usr/lib/wine:$PATH WINEPREFIX=$ROTALINE_WINEPREFIX wineserver "$@"; }
+# The server ends before its prefix goes: it writes the registry out as it ends.
+trap 'server -k 2>/dev/null || true; rm -rf "$work"' EXIT
 user=$(id -un)
 users=$ROTALINE_WINEPREFIX/drive_c/users/$user
 installed=$users/AppData/Local/Programs/Rotaline
@@ -19,7 +21,7 @@ check() {
 }
 
 wine "$setup" /S
-PATH=/usr/lib/wine:$PATH WINEPREFIX=$ROTALINE_WINEPREFIX wineserver -w
+server -w
 check "installed for the user" '[ -f "$installed/rotaline.exe" ] && [ -f "$installed/Uninstall.exe" ]'
 check "a Start menu entry" \
     '[ -f "$users/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Rotaline.lnk" ]'
@@ -29,14 +31,35 @@ check "in Apps & features" 'wine reg query "$uninstall" | grep -q QuietUninstall
 check "its size in Apps & features" 'wine reg query "$uninstall" | grep -q EstimatedSize'
 # Installed again over itself: a whole install again.
 wine "$setup" /S
-PATH=/usr/lib/wine:$PATH WINEPREFIX=$ROTALINE_WINEPREFIX wineserver -w
-check "installed again over itself" \
-    '[ -f "$installed/rotaline.exe" ] && [ -f "$installed/Qt6Core.dll" ] && [ -f "$installed/Uninstall.exe" ]'
+server -w
+whole() { [ -f "$installed/rotaline.exe" ] && [ -f "$installed/Qt6Core.dll" ] && [ -f "$installed/Uninstall.exe" ]; }
+check "installed again over itself" whole
+version=$(basename "$setup" | sed 's/^Rotaline-\(.*\)-setup\.exe$/\1/')
+check "rotaline.exe has an icon and version $version" 'wrestool -l "$installed/rotaline.exe" |
+    grep -q -- --type=14 && wrestool -x --raw --type=16 "$installed/rotaline.exe" | tr -d "\0" |
+    grep -aq "ProductVersion$version"'
+
+# Rotaline running on the offscreen platform (no display needed; Wine hands Windows programs no
+# QT_ variable) holds its files: setup and the uninstaller refuse with status 2 and leave the
+# install whole. The uninstaller runs in place (_?=), or its status would be the copy's it starts
+# in the temporary folder.
+folder='C:\users\'"$user"'\AppData\Local\Programs\Rotaline'
+wine "$folder\rotaline.exe" -platform offscreen &
+for _ in $(seq 1 240); do
+    pgrep -f 'rotaline\.exe' | xargs -I{} cat /proc/{}/environ 2>/dev/null | tr '\0' '\n' |
+        grep -qx "WINEPREFIX=$ROTALINE_WINEPREFIX" && break
+    sleep 0.5
+done
+refused() { local status=0; wine "$@" || status=$?; [ $status = 2 ] && whole; }
+check "setup refuses while Rotaline runs" 'refused "$setup" /S'
+check "the uninstaller refuses while Rotaline runs" 'refused "$folder\Uninstall.exe" /S "_?=$folder"'
+server -k
+wait || true
 
 mkdir -p "$users/AppData/Roaming/Rotaline"
 echo kept >"$users/AppData/Roaming/Rotaline/Rotaline.ini"
 wine 'C:\users\'"$user"'\AppData\Local\Programs\Rotaline\Uninstall.exe' /S
-PATH=/usr/lib/wine:$PATH WINEPREFIX=$ROTALINE_WINEPREFIX wineserver -w
+server -w
 check "uninstalled" '[ ! -e "$installed" ]'
 check "out of Apps & features" '! wine reg query "$uninstall" >/dev/null 2>&1'
 check "no *.esc association left" '! wine reg query "HKCU\Software\Classes\.esc" >/dev/null 2>&1'

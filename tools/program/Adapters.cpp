@@ -1,7 +1,5 @@
 #include "program/Adapters.h"
 
-#include <cstdio>
-
 #include "platform/AdapterDiagnosis.h"
 #include "platform/PortResolver.h"
 #include "platform/Printable.h"
@@ -13,8 +11,7 @@ namespace rotaline {
 
 int runAdaptersCommand(const Request& request) {
     if (const QString records = unreadableRecords(); !records.isEmpty()) {
-        std::fprintf(stderr, "rotaline-program: %s cannot be read\n",
-                     qPrintable(printable(records)));
+        printError(filled(QStringLiteral("rotaline-program: %1 cannot be read"), {records}));
         return 2;
     }
     QList<AdapterFinding> findings = diagnoseAdapters();

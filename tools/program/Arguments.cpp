@@ -1,12 +1,7 @@
 #include "program/Arguments.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <QFile>
-#include <cerrno>
-#include <cstring>
+#include <QFileInfo>
 #include <optional>
 
 #include "files/SettingsFile.h"
@@ -16,13 +11,6 @@
 namespace rotaline {
 
 namespace {
-
-// Windows has neither: a regular file's open waits for nothing there, and no child inherits it.
-#ifdef O_CLOEXEC
-constexpr int ReadFlags = O_RDONLY | O_NONBLOCK | O_CLOEXEC;
-#else
-constexpr int ReadFlags = O_RDONLY | O_BINARY;
-#endif
 
 struct Choice {
     const char* option;
@@ -197,28 +185,25 @@ std::variant<Request, QString> parseArguments(const QStringList& arguments) {
     return request;
 }
 
+// Through Qt's file calls, which take any name on every system; only a regular file is opened.
 QString fileProblem(const QString& path) {
-    const QByteArray name = QFile::encodeName(path);
-    struct stat status {};
-    if (::stat(name.constData(), &status) != 0) {
-        return errno == ENOENT ? QStringLiteral("no such file")
-                               : QString::fromLocal8Bit(std::strerror(errno));
+    const QFileInfo status(path);
+    if (!status.exists()) {
+        return QStringLiteral("no such file");
     }
-    if (S_ISDIR(status.st_mode)) {
+    if (status.isDir()) {
         return QStringLiteral("is a folder, not a settings file");
     }
-    if (!S_ISREG(status.st_mode)) {
+    if (!status.isFile()) {
         return QStringLiteral("is not a regular file");
     }
-    const int fd = ::open(name.constData(), ReadFlags);
-    if (fd < 0) {
-        return QStringLiteral("cannot be read: ") + QString::fromLocal8Bit(std::strerror(errno));
+    if (QFile file(path); !file.open(QIODevice::ReadOnly)) {
+        return QStringLiteral("cannot be read: ") + file.errorString();
     }
-    ::close(fd);
-    if (status.st_size == 0) {
+    if (status.size() == 0) {
         return QStringLiteral("is empty, not a settings file");
     }
-    if (status.st_size > MaxSettingsFileBytes) {
+    if (status.size() > MaxSettingsFileBytes) {
         return QStringLiteral("is larger than %1 KiB, too large for a settings file")
             .arg(MaxSettingsFileBytes / 1024);
     }

@@ -1,6 +1,5 @@
 #include "program/Describe.h"
 
-#include <cstdio>
 #include <optional>
 
 #include "files/SettingsFile.h"
@@ -32,7 +31,7 @@ std::optional<SettingsDescription> describeFile(const QString& path, const Langu
     form.LoadSettingsFile(path);
     const std::optional<QList<QByteArray>> lines = readSettingsLines(path);
     if (!console.problems.isEmpty() || !lines) {
-        std::fprintf(stderr, "%s\n", loadProblem(path, console.problems).toUtf8().constData());
+        printError(loadProblem(path, console.problems));
         return std::nullopt;
     }
     ParameterBlock block;  // as the file writes it: the load may set some flags otherwise

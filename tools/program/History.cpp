@@ -3,7 +3,6 @@
 #include <QDate>
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <cstdio>
 
 #include "files/SendJournal.h"
 #include "files/SettingsFile.h"
@@ -63,15 +62,13 @@ QJsonObject jsonOf(const JournalRecord& record, const DescribedBlock& described)
 // What kept the journal from being read whole; true when a file of it could not be read.
 bool reportTrouble(const LogTrouble& trouble) {
     if (!trouble.cutFile.isEmpty()) {
-        std::fprintf(stderr,
-                     "rotaline-program: %s is larger than the journal grows; only its last %lld "
-                     "KiB were read\n",
-                     qPrintable(printable(trouble.cutFile)), trouble.readBytes / 1024);
+        printError(filled(QStringLiteral("rotaline-program: %1 is larger than the journal grows; "
+                                         "only its last %2 KiB were read"),
+                          {trouble.cutFile, QString::number(trouble.readBytes / 1024)}));
     }
     if (!trouble.unreadFile.isEmpty()) {
-        std::fprintf(stderr, "rotaline-program: the journal cannot be read: %s: %s\n",
-                     qPrintable(printable(trouble.unreadFile)),
-                     qPrintable(printable(trouble.reason)));
+        printError(filled(QStringLiteral("rotaline-program: the journal cannot be read: %1: %2"),
+                          {trouble.unreadFile, trouble.reason}));
     }
     return !trouble.unreadFile.isEmpty();
 }
@@ -90,8 +87,7 @@ int runHistoryCommand(const Request& request) {
         const std::optional<DescribedBlock> described =
             describeBlock(record.block, *request.language);
         if (!described) {
-            std::fprintf(stderr, "%s\n",
-                         qPrintable(filled(catalogue(*request.language, Skipped), {record.time})));
+            printError(filled(catalogue(*request.language, Skipped), {record.time}));
         } else if (request.json) {
             json.append(jsonOf(record, *described));
         } else {
@@ -115,8 +111,8 @@ int runSheetCommand(const Request& request) {
         fault == SettingsFault::None ? describeBlock(block, *request.language) : std::nullopt;
     if (!described) {
         fault = fault == SettingsFault::None ? SettingsFault::Damaged : fault;
-        std::fprintf(stderr, "%s: %s\n", qPrintable(printable(path)),
-                     qPrintable(settingsFaultMessage(fault, *request.language)));
+        printError(printable(path) + QStringLiteral(": ") +
+                   settingsFaultMessage(fault, *request.language));
         return 2;
     }
     const SetupSheet sheet = setupSheet(
@@ -126,7 +122,7 @@ int runSheetCommand(const Request& request) {
         *request.language);
     const QString out = sheetPdfPath(request.sheet);
     if (QString error; !writeSheetPdf(sheet, out, &error)) {
-        std::fprintf(stderr, "%s: %s\n", qPrintable(printable(out)), qPrintable(printable(error)));
+        printError(filled(QStringLiteral("%1: %2"), {out, error}));
         return 1;
     }
     return 0;

@@ -1,54 +1,22 @@
 #include "program/Output.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-#ifdef _WIN32
-#include <io.h>
-#endif
-
-#include <cerrno>
+#include "platform/CommandLine.h"
 
 namespace rotaline {
 
 namespace {
 
-int failure = 0;
-bool closed = false;  // when the program started
+QString failure;
 
 }  // namespace
 
 void guardOutput() {
-#ifdef _WIN32
-    if (::_get_osfhandle(STDOUT_FILENO) >= 0) {
-        return;
-    }
-    closed = true;
-    const int null = ::open("NUL", O_WRONLY);
-#else
-    if (::fcntl(STDOUT_FILENO, F_GETFD) >= 0 || errno != EBADF) {
-        return;
-    }
-    closed = true;
-    const int null = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
-#endif
-    if (null >= 0 && null != STDOUT_FILENO) {
-        ::dup2(null, STDOUT_FILENO);
-        ::close(null);
-    }
+    guardStandardStreams();
 }
 
 void printOut(const QByteArray& bytes) {
-    if (closed && !bytes.isEmpty()) {
-        failure = failure == 0 ? EBADF : failure;
-    }
-    for (qsizetype done = 0; failure == 0 && done < bytes.size();) {
-        const ssize_t written = ::write(STDOUT_FILENO, bytes.constData() + done,
-                                        static_cast<size_t>(bytes.size() - done));
-        if (written > 0) {
-            done += written;
-        } else if (written == 0 || errno != EINTR) {
-            failure = written == 0 ? EIO : errno;
-        }
+    if (failure.isEmpty()) {
+        failure = writeStandard(StandardStream::Output, bytes);
     }
 }
 
@@ -60,7 +28,11 @@ void printLines(const QStringList& lines) {
     printOut(bytes);
 }
 
-int outputError() {
+void printError(const QString& line) {
+    writeStandard(StandardStream::Error, line.toUtf8() + '\n');
+}
+
+QString outputError() {
     return failure;
 }
 

@@ -1,10 +1,5 @@
 // Programs a controller from a settings file without the window: the same steps as loading
 // the file into the programmer, so a batch of controllers can be set from one file.
-#ifdef _WIN32
-#include <fcntl.h>
-#include <io.h>
-#endif
-
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QFile>
@@ -12,13 +7,11 @@
 #include <QTemporaryDir>
 #include <algorithm>
 #include <atomic>
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <memory>
 
 #include "link/ProgrammingLink.h"
 #include "model/MessageDecoder.h"
+#include "platform/CommandLine.h"
 #include "platform/ExitSignals.h"
 #include "platform/PortResolver.h"
 #include "platform/Printable.h"
@@ -50,7 +43,7 @@ struct HeadlessForm {
 };
 
 void reportProblems(const QString& file, const QStringList& problems) {
-    std::fprintf(stderr, "%s\n", qPrintable(loadProblem(file, problems)));
+    printError(loadProblem(file, problems));
 }
 
 double seconds(LineClock::Clock::duration duration) {
@@ -101,8 +94,8 @@ QString usageText() {
 }
 
 int usage(const QString& problem) {
-    std::fprintf(stderr, "rotaline-program: %s\n%s", qPrintable(printable(problem)),
-                 qPrintable(usageText()));
+    printError(QStringLiteral("rotaline-program: ") + printable(problem) + QLatin1Char('\n') +
+               usageText().chopped(1));
     return 2;
 }
 
@@ -111,7 +104,7 @@ bool settingsFilesReadable(const Request& request) {
     const qsizetype count = request.mode == Request::Mode::Send ? 1 : request.files.size();
     for (const QString& file : request.files.mid(0, count)) {
         if (const QString problem = fileProblem(file); !problem.isEmpty()) {
-            std::fprintf(stderr, "%s: %s\n", qPrintable(printable(file)), qPrintable(problem));
+            printError(printable(file) + QStringLiteral(": ") + problem);
             return false;
         }
     }
@@ -147,11 +140,7 @@ std::unique_ptr<QCoreApplication> application(int& argc, char** argv, Request::M
 }
 
 int run(int argc, char** argv) {
-    QStringList arguments;
-    for (int i = 1; i < argc; ++i) {
-        arguments << QString::fromLocal8Bit(argv[i]);
-    }
-    const std::variant<Request, QString> parsed = parseArguments(arguments);
+    const std::variant<Request, QString> parsed = parseArguments(commandLineArguments(argc, argv));
     if (const auto* problem = std::get_if<QString>(&parsed)) {
         return usage(*problem);
     }
@@ -198,7 +187,7 @@ int run(int argc, char** argv) {
                               : std::make_unique<QtSerialPort>([device](int) { return device; }));
     SendJournal journal;  // outlives the form that records in it
     journal.onFailure([](const QString& reason) {
-        std::fprintf(stderr, "the journal cannot be written: %s\n", qPrintable(printable(reason)));
+        printError(QStringLiteral("the journal cannot be written: ") + printable(reason));
         journalNotWritten = true;
     });
     HeadlessForm headless(port);
@@ -209,8 +198,8 @@ int run(int argc, char** argv) {
     }
     ProgrammingLink& link = headless.link;
     if (!link.isReady()) {
-        std::fprintf(stderr, "%s cannot be used: %s\n", qPrintable(printable(device)),
-                     qPrintable(printable(port.errorString())));
+        printError(printable(device) + QStringLiteral(" cannot be used: ") +
+                   printable(port.errorString()));
         return 3;
     }
     QString failure;
@@ -222,29 +211,29 @@ int run(int argc, char** argv) {
     // A write the device did not take is said at once, with what it left unsent.
     const qsizetype notWritten = (wanted - port.written().size()) / 2;
     if (notWritten > 0) {
-        std::fprintf(stderr, "%s\n%lld of %lld messages were not sent\n",
-                     qPrintable(printable(port.errorString())), static_cast<long long>(notWritten),
-                     static_cast<long long>(wanted / 2));
+        printError(
+            printable(port.errorString()) +
+            QStringLiteral("\n%1 of %2 messages were not sent").arg(notWritten).arg(wanted / 2));
     }
     link.close();
     if (waitForIdleLine(port, exitSignals)) {
-        std::fprintf(stderr, "stopped by signal %d; the rest of the settings was not sent\n",
-                     ExitSignals::caught());
+        printError(QStringLiteral("stopped by signal %1; the rest of the settings was not sent")
+                       .arg(ExitSignals::caught()));
         return 128 + ExitSignals::caught();
     }
     if (notWritten > 0) {
         return 3;
     }
     if (!failure.isEmpty() || !link.isReady()) {
-        std::fprintf(stderr, "%s\n",
-                     qPrintable(printable(failure.isEmpty() ? port.errorString() : failure)));
+        printError(printable(failure.isEmpty() ? port.errorString() : failure));
         return 3;
     }
     print(port.written());
-    std::fprintf(stderr, dryRun ? "A real run takes %.1f s on the line.\n" : "Line time: %.1f s\n",
-                 seconds(link.line().timeFor(port.written().size())));
+    printError((dryRun ? QStringLiteral("A real run takes %1 s on the line.")
+                       : QStringLiteral("Line time: %1 s"))
+                   .arg(seconds(link.line().timeFor(port.written().size())), 0, 'f', 1));
     if (const int signal = ExitSignals::caught()) {
-        std::fprintf(stderr, "stopped by signal %d\n", signal);
+        printError(QStringLiteral("stopped by signal %1").arg(signal));
         return 128 + signal;
     }
     if (!headless.console.problems.isEmpty()) {
@@ -259,19 +248,13 @@ int run(int argc, char** argv) {
 // What was printed must reach its file, and a record the journal: a full disk or a closed output
 // is trouble whatever the mode, said in the system's words.
 int main(int argc, char** argv) {
-#ifdef _WIN32
-    // The same bytes as the Linux build prints, lines ending in LF also in a file or a pipe.
-    _setmode(_fileno(stdout), _O_BINARY);
-    _setmode(_fileno(stderr), _O_BINARY);
-#endif
     guardOutput();
     int status = run(argc, argv);
     if (journalNotWritten && status == 0) {
         status = 2;  // programmed, but not kept in the journal
     }
-    if (const int error = outputError()) {
-        std::fprintf(stderr, "rotaline-program: the output could not be written: %s\n",
-                     std::strerror(error));
+    if (const QString error = outputError(); !error.isEmpty()) {
+        printError(QStringLiteral("rotaline-program: the output could not be written: ") + error);
         return std::max(status, 2);
     }
     return status;

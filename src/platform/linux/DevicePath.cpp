@@ -47,6 +47,10 @@ QString exampleDevice() {
     return QStringLiteral("/dev/ttyUSB0");
 }
 
+bool isDeviceName(const QString&) {
+    return true;
+}
+
 QString systemPortName(int) {
     return {};
 }

@@ -39,19 +39,20 @@ QStringList comPortsPresent() {
 
 QString comPortName(const QString& name) {
     QString port = name.trimmed();
-    for (const QLatin1String prefix : {QLatin1String("\\\\.\\"), QLatin1String("//./")}) {
-        if (port.startsWith(prefix)) {
-            port = port.mid(prefix.size());
-        }
+    if (port.startsWith(DevicePrefix)) {
+        port = port.mid(DevicePrefix.size());
     }
     return comNumber(port) > 0 ? port.toUpper() : port;
 }
 
+// ASCII only: without Unicode properties, [0-9] takes no other script's digits, and no letter
+// but c, o and m in either case matches.
 int comNumber(const QString& name) {
-    static const QRegularExpression com(QStringLiteral("^COM([1-9][0-9]*)$"),
+    static const QRegularExpression com(QStringLiteral("^COM([1-9][0-9]{0,2})$"),
                                         QRegularExpression::CaseInsensitiveOption);
     const QRegularExpressionMatch match = com.match(name);
-    return match.hasMatch() ? match.captured(1).toInt() : 0;
+    const int number = match.hasMatch() ? match.captured(1).toInt() : 0;
+    return number <= MaxComNumber ? number : 0;
 }
 
 }  // namespace rotaline

@@ -24,6 +24,10 @@ QString exampleDevice() {
     return QStringLiteral("COM5");
 }
 
+bool isDeviceName(const QString& name) {
+    return comNumber(name.startsWith(DevicePrefix) ? name.mid(DevicePrefix.size()) : name) > 0;
+}
+
 QString systemPortName(int number) {
     return QStringLiteral("COM%1").arg(number);
 }
