@@ -401,10 +401,10 @@ void MainWindow::buildControls() {
     }
     darkenBackdrops(made);
     showTabPages();
-    setReadingTabOrder(client_, tabStops());
 }
 
-// A page's controls are made when it is first shown, the others' once the window is painted.
+// A page's controls are made when it is first shown, the others' once the window is painted;
+// the Tab order follows the controls made.
 void MainWindow::buildPages(const QList<int>& pages) {
     QList<int> missing;
     for (int page : pages) {
