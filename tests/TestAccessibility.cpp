@@ -137,6 +137,7 @@ private slots:
         FormFixture f(FormFixture::Start::Loaded);
         MainWindow window(f.form);
         window.show();
+        window.finishStartUp();
         QStringList faults, heard;
         int checked = 0;
         const auto listen = [&window, &heard](const QList<const char*>& names) {

@@ -20,6 +20,7 @@ QStringList onEveryTab(const std::function<QStringList(const QList<Shown>&)>& ch
     FormFixture f(FormFixture::Start::Loaded);
     MainWindow window(f.form);
     window.show();
+    window.finishStartUp();
     QStringList found;
     for (const Language* language : {&English, &Chinese, &German}) {
         f.switchTo(*language);

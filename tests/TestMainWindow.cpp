@@ -248,6 +248,7 @@ private slots:
         f.controls.SSTab1->select(3);  // the car's, with the most controls
         MainWindow window(f.form);
         window.show();
+        window.finishStartUp();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         QHash<QString, QImage> unfocused;
         for (const char* drawn : {"HScrollTiming", "Text1"}) {

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSet>
 #include <QSignalBlocker>
 #include <QStatusBar>
 #include <QTabBar>
@@ -18,6 +19,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "platform/Printable.h"
 #include "ui/AboutDialog.h"
@@ -66,17 +68,25 @@ QWidget* filledRectangle(QWidget* parent, QRgb colour) {
 }
 
 // The light-grey backdrops keep their colour under any desktop palette, so what lies on them
-// is written in a dark colour; everything else follows the palette.
-void darkenTextOn(const QWidget* backdrop) {
+// is written in a dark colour; everything else follows the palette. Of the backdrop's siblings
+// only those in `fresh` are looked at, unless the backdrop is new itself.
+void darkenTextOn(QWidget* backdrop, const QSet<QWidget*>& fresh) {
+    const bool all = fresh.contains(backdrop);
     for (QObject* child : backdrop->parentWidget()->children()) {
         auto* sibling = qobject_cast<QWidget*>(child);
-        if (sibling != nullptr && sibling != backdrop &&
+        if (sibling != nullptr && sibling != backdrop && (all || fresh.contains(sibling)) &&
             backdrop->geometry().contains(sibling->geometry())) {
             QPalette palette = sibling->palette();
             palette.setColor(QPalette::WindowText, QColor(TextOnBackdrop));
             sibling->setPalette(palette);
         }
     }
+}
+
+// A read-only box draws no focus of its own, yet it is a Tab stop.
+void frameFocus(QPlainTextEdit* box) {
+    box->setStyleSheet(
+        QStringLiteral("QPlainTextEdit:focus { border: 2px solid palette(highlight); }"));
 }
 
 }  // namespace
@@ -98,14 +108,36 @@ MainWindow::MainWindow(MainForm& form, QWidget* parent)
     buildControls();
     buildStatusBar();
     form_.setHost(this);
-    // Drawn at four sizes for the window manager: not needed for the first sight of the window.
-    afterFirstPaint(*this, [this] { setWindowIcon(pictureIcon(QStringLiteral("rotaline"))); });
+    afterFirstPaint(*this, [this] { finishStartUp(); });
     setFixedSize(ClientWidth,
                  ClientHeight + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
 }
 
 MainWindow::~MainWindow() {
     form_.setHost(nullptr);
+}
+
+void MainWindow::finishStartUp() {
+    if (std::exchange(finished_, true)) {
+        return;
+    }
+    QList<int> pages;
+    for (int page = 0; page < form_.controls().SSTab1->count(); ++page) {
+        pages << page;
+    }
+    buildPages(pages);
+    for (QPlainTextEdit* box : client_->findChildren<QPlainTextEdit*>()) {
+        frameFocus(box);
+    }
+    // Drawn at four sizes for the window manager.
+    setWindowIcon(pictureIcon(QStringLiteral("rotaline")));
+}
+
+void MainWindow::setVisible(bool visible) {
+    if (visible) {
+        buildPages({form_.controls().SSTab1->selected()});
+    }
+    QMainWindow::setVisible(visible);
 }
 
 void MainWindow::setPortList(PortList::Describer describer, PortList::Chooser chooser) {
@@ -351,21 +383,10 @@ void MainWindow::place(const QString& name, QWidget* widget) const {
 }
 
 void MainWindow::buildControls() {
+    QList<QWidget*> made;
     for (Control* control : form_.controlsInOrder()) {
-        if (control->kind() == ControlKind::Menu || control->kind() == ControlKind::MenuItem) {
-            continue;
-        }
-        QWidget* parent = parentWidgetOf(*control);
-        if (control->kind() == ControlKind::OptionGroup) {
-            createOptionButtons(*control, parent);
-            continue;
-        }
-        if (QWidget* widget = createWidget(*control, parent)) {
-            widgets_.insert(control->name(), widget);
-            if (qobject_cast<QComboBox*>(widget) || qobject_cast<QScrollBar*>(widget)) {
-                guardWheel(widget);
-                bindUnsentMark(*control, {widget});
-            }
+        if (form_.tabPageOf(control->name()) < 0) {
+            made << buildControl(*control);
         }
     }
     for (Control* control : form_.controlsInOrder()) {
@@ -377,12 +398,96 @@ void MainWindow::buildControls() {
                 }
             });
         }
-        if (control->kind() == ControlKind::Shape) {
-            darkenTextOn(widgets_.value(control->name()));
+    }
+    darkenBackdrops(made);
+    showTabPages();
+}
+
+// A page's controls are made when it is first shown, the others' once the window is painted;
+// the Tab order follows the controls made.
+void MainWindow::buildPages(const QList<int>& pages) {
+    QList<int> missing;
+    for (int page : pages) {
+        if (!builtPages_.contains(page)) {
+            missing << page;
+            builtPages_ << page;
         }
     }
+    if (missing.isEmpty()) {
+        return;
+    }
+    QList<QWidget*> made;
+    for (Control* control : form_.controlsInOrder()) {
+        if (missing.contains(form_.tabPageOf(control->name()))) {
+            made << buildControl(*control);
+        }
+    }
+    stackInDesignOrder(made);
+    darkenBackdrops(made);
     showTabPages();
     setReadingTabOrder(client_, tabStops());
+}
+
+QList<QWidget*> MainWindow::buildControl(Control& control) {
+    if (control.kind() == ControlKind::Menu || control.kind() == ControlKind::MenuItem) {
+        return {};
+    }
+    QWidget* parent = parentWidgetOf(control);
+    if (control.kind() == ControlKind::OptionGroup) {
+        return createOptionButtons(control, parent);
+    }
+    QWidget* widget = createWidget(control, parent);
+    if (widget == nullptr) {
+        return {};
+    }
+    widgets_.insert(control.name(), widget);
+    if (qobject_cast<QComboBox*>(widget) || qobject_cast<QScrollBar*>(widget)) {
+        guardWheel(widget);
+        bindUnsentMark(control, {widget});
+    }
+    return {widget};
+}
+
+// Every widget, in the order of the controls.
+QList<QWidget*> MainWindow::widgetsInOrder() const {
+    QList<QWidget*> widgets;
+    for (Control* control : form_.controlsInOrder()) {
+        for (const Control* part : control->parts()) {
+            widgets << widgets_.value(part->name());
+        }
+        widgets << widgets_.value(control->name());
+    }
+    widgets.removeAll(nullptr);
+    return widgets;
+}
+
+// Widgets made late lie under the later controls' as if made in order, for the eye and for
+// the order in which a screen reader walks them.
+void MainWindow::stackInDesignOrder(const QList<QWidget*>& made) {
+    const QSet<QWidget*> fresh(made.begin(), made.end());
+    const QList<QWidget*> widgets = widgetsInOrder();
+    for (qsizetype i = 0; i < widgets.size(); ++i) {
+        if (!fresh.contains(widgets[i])) {
+            continue;
+        }
+        for (qsizetype later = i + 1; later < widgets.size(); ++later) {
+            if (!fresh.contains(widgets[later]) &&
+                widgets[later]->parentWidget() == widgets[i]->parentWidget()) {
+                widgets[i]->stackUnder(widgets[later]);
+                break;
+            }
+        }
+    }
+}
+
+void MainWindow::darkenBackdrops(const QList<QWidget*>& made) {
+    const QSet<QWidget*> fresh(made.begin(), made.end());
+    for (Control* control : form_.controlsInOrder()) {
+        if (QWidget* backdrop = widgets_.value(control->name());
+            backdrop != nullptr && control->kind() == ControlKind::Shape) {
+            darkenTextOn(backdrop, fresh);
+        }
+    }
 }
 
 // Every control that takes the focus; an option group is one stop.
@@ -406,7 +511,7 @@ QList<TabStop> MainWindow::tabStops() const {
     return stops;
 }
 
-void MainWindow::createOptionButtons(Control& control, QWidget* parent) {
+QList<QWidget*> MainWindow::createOptionButtons(Control& control, QWidget* parent) {
     auto& group = static_cast<OptionGroup&>(control);
     QList<QRadioButton*> buttons;
     for (int i = 0; i < group.count(); ++i) {
@@ -418,7 +523,9 @@ void MainWindow::createOptionButtons(Control& control, QWidget* parent) {
         buttons << button;
     }
     bindOptionKeys(group, buttons);
-    bindUnsentMark(control, {buttons.begin(), buttons.end()});
+    QList<QWidget*> made(buttons.begin(), buttons.end());
+    bindUnsentMark(control, made);
+    return made;
 }
 
 QWidget* MainWindow::createWidget(Control& control, QWidget* parent) {
@@ -454,10 +561,9 @@ QWidget* MainWindow::createBareWidget(Control& control, QWidget* parent) {
             box->setReadOnly(true);
             box->setTabChangesFocus(true);
             box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-            // A read-only box draws no focus of its own, yet it is a Tab stop.
-            box->setStyleSheet(
-                QStringLiteral("QPlainTextEdit:focus { border: 2px solid "
-                               "palette(highlight); }"));
+            if (finished_) {
+                frameFocus(box);
+            }
             return box;
         }
         case ControlKind::ComboList:
@@ -568,6 +674,9 @@ QWidget* MainWindow::createToolbar(Toolbar& toolbar, QWidget* parent) {
 // Controls of a tab page show only while their tab is current.
 void MainWindow::showTabPages() {
     const int current = form_.controls().SSTab1->selected();
+    if (isVisible()) {
+        buildPages({current});
+    }
     for (Control* control : form_.controlsInOrder()) {
         const int page = form_.tabPageOf(control->name());
         QWidget* shown = widgets_.value(control->name());

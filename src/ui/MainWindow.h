@@ -33,6 +33,12 @@ public:
     explicit MainWindow(MainForm& form, QWidget* parent = nullptr);
     ~MainWindow() override;
 
+    // Makes what the first sight of the window does not need: the controls of the tab pages not
+    // shown, the note boxes' focus frames, the window's icon. The window calls it once it is
+    // painted; whoever reads the window before that calls it first.
+    void finishStartUp();
+    void setVisible(bool visible) override;
+
     QWidget* widget(const QString& name) const { return widgets_.value(name); }
     QAction* action(const QString& name) const { return actions_.value(name); }
     QString widgetName(const QWidget* shown) const {
@@ -76,12 +82,17 @@ private:
     void buildMenus();
     void checkLanguage();
     void buildControls();
+    void buildPages(const QList<int>& pages);
+    QList<QWidget*> buildControl(Control& control);
+    QList<QWidget*> widgetsInOrder() const;
+    void stackInDesignOrder(const QList<QWidget*>& made);
+    void darkenBackdrops(const QList<QWidget*>& made);
     QWidget* parentWidgetOf(const Control& control) const;
     QWidget* createWidget(Control& control, QWidget* parent);
     QWidget* createBareWidget(Control& control, QWidget* parent);
     QWidget* createLabel(const Control& control, QWidget* parent);
     void bindWidget(Control& control, QWidget* widget);
-    void createOptionButtons(Control& control, QWidget* parent);
+    QList<QWidget*> createOptionButtons(Control& control, QWidget* parent);
     QWidget* createTabStrip(TabStrip& tabs, QWidget* parent);
     QWidget* createToolbar(Toolbar& toolbar, QWidget* parent);
     void place(const QString& name, QWidget* widget) const;
@@ -100,6 +111,8 @@ private:
     QWidget* client_;
     QTabBar* tabBar_ = nullptr;
     QHash<QString, QWidget*> widgets_;
+    QList<int> builtPages_;
+    bool finished_ = false;
     QHash<QString, QAction*> actions_;
     StatusText* lineText_ = nullptr;
     Say status_;  // shown in place of the line's state, in the language shown
