@@ -8,7 +8,7 @@
 #include <QtTest>
 #include <csignal>
 
-#include "files/RegularFiles.h"
+#include "platform/RegularFiles.h"
 #include "support/FormFixture.h"
 #include "support/SmallDisk.h"
 #include "support/WithoutFileOverride.h"
@@ -130,7 +130,7 @@ private slots:
         const QString before = listing(dir.path());
 
         QCOMPARE(saveTo(paths), QStringList({saveFailed(paths[0], "It is not a regular file."),
-                                             saveFailed(paths[1], "Is a directory"),
+                                             saveFailed(paths[1], "It is a folder."),
                                              saveFailed(paths[2], "No such file or directory"),
                                              saveFailed(paths[3], "It is read-only.")}));
         QCOMPARE(listing(dir.path()), before);

@@ -343,14 +343,14 @@ private slots:
             << "older /dev/urandom" << unread("J.1", link) << 2 << "" << QStringList{"session-1!"};
         // Unreadable also for the superuser, who may read any file.
         QTest::newRow("a folder in its place")
-            << "folder" << unread("J", "Is a directory") << 2 << "J: Is a directory" << none;
+            << "folder" << unread("J", "It is a folder.") << 2 << "J: It is a folder." << none;
         QTest::newRow("a file in place of its folder")
             << "file for folder" << unread("J.1", "Not a directory") << 2
             << "J: cannot make the folder FOLDER" << none;
         QTest::newRow("unreadable") << "mode 000" << unread("J", "Permission denied") << 2
                                     << "J: Permission denied" << none;
         QTest::newRow("full, and a folder where it is rotated to")
-            << "full, older a folder" << unread("J.1", "Is a directory") << 2
+            << "full, older a folder" << unread("J.1", "It is a folder.") << 2
             << "J: It is full and cannot be rotated: Is a directory" << all;
         QTest::newRow("full, in a read-only folder")
             << "full, folder read-only" << nothing << 0

@@ -1,13 +1,14 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "files/RegularFiles.h"
 #include "platform/AdapterDiagnosis.h"
 #include "platform/AppendLog.h"
 #include "platform/DevicePath.h"
 #include "platform/PortResolver.h"
+#include "platform/RegularFiles.h"
 #include "platform/windows/DeviceRecords.h"
 #include "platform/windows/Handle.h"
+#include "platform/windows/LongPath.h"
 #include "platform/windows/SystemError.h"
 #include "support/MemorySettingsStore.h"
 #include "window/port/AdapterAdvice.h"
@@ -202,11 +203,11 @@ private slots:
         QTest::newRow("rotated past its bound") << "5 lines"
                                                 << "" << 3 << "";
         QTest::newRow("a folder in its place") << "folder J"
-                                               << "Is a directory" << 0 << "J: Is a directory";
+                                               << "It is a folder." << 0 << "J: It is a folder.";
         QTest::newRow("full, and a folder where it is rotated to")
             << "full J, folder J.1"
             << "It is full and cannot be rotated: " + systemMessage(AccessDenied) << 3
-            << "J.1: Is a directory";
+            << "J.1: It is a folder.";
         QTest::newRow("grown by hand to 1 MB") << "1 MB J"
                                                << "" << 5 << "J.1: cut to 200";
         const QString hardLinked = HardLinkedReason;
@@ -222,7 +223,10 @@ private slots:
         QFETCH(QString, trouble);
         constexpr qint64 Bound = 100;
         const QByteArray line = QByteArray(39, 'x') + '\n';
-        QTemporaryDir dir;
+        QTemporaryDir top;  // under a folder deeper than 260 characters, its name not Latin
+        const QDir dir(
+            top.filePath(QStringLiteral("飞机") + QString(130, 'x') + "/" + QString(130, 'y')));
+        QVERIFY(dir.mkpath("."));
         const QString journal = dir.filePath(QStringLiteral("J"));
         QString error;
         if (layout == "5 lines") {
@@ -244,12 +248,12 @@ private slots:
             QFile precious(dir.filePath(QStringLiteral("precious")));
             QVERIFY(precious.open(QIODevice::WriteOnly) && precious.write(line) == line.size());
             precious.close();
-            QVERIFY(CreateHardLinkW(wide(QDir::toNativeSeparators(journal)),
-                                    wide(QDir::toNativeSeparators(precious.fileName())), nullptr));
+            QVERIFY(CreateHardLinkW(wide(longPath(journal)), wide(longPath(precious.fileName())),
+                                    nullptr));
         }
         // Another handle's lock keeps this one out as another program's does.
         const Handle lock(layout == "lock held"
-                              ? CreateFileW(wide(QDir::toNativeSeparators(journal + ".lock")),
+                              ? CreateFileW(wide(longPath(journal + ".lock")),
                                             GENERIC_READ | GENERIC_WRITE,
                                             FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                             nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr)

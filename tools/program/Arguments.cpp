@@ -1,28 +1,15 @@
 #include "program/Arguments.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <QFile>
-#include <cerrno>
-#include <cstring>
 #include <optional>
 
 #include "files/SettingsFile.h"
 #include "platform/DevicePath.h"
 #include "platform/Printable.h"
+#include "platform/RegularFiles.h"
 
 namespace rotaline {
 
 namespace {
-
-// Windows has neither: a regular file's open waits for nothing there, and no child inherits it.
-#ifdef O_CLOEXEC
-constexpr int ReadFlags = O_RDONLY | O_NONBLOCK | O_CLOEXEC;
-#else
-constexpr int ReadFlags = O_RDONLY | O_BINARY;
-#endif
 
 struct Choice {
     const char* option;
@@ -198,31 +185,23 @@ std::variant<Request, QString> parseArguments(const QStringList& arguments) {
 }
 
 QString fileProblem(const QString& path) {
-    const QByteArray name = QFile::encodeName(path);
-    struct stat status {};
-    if (::stat(name.constData(), &status) != 0) {
-        return errno == ENOENT ? QStringLiteral("no such file")
-                               : QString::fromLocal8Bit(std::strerror(errno));
+    const FileCheck file = regularFile(path, MaxSettingsFileBytes);
+    switch (file.problem) {
+        case 0:
+            return file.size == 0 ? QStringLiteral("is empty, not a settings file") : QString();
+        case FileProblem::NoSuchFile:
+            return QStringLiteral("no such file");
+        case FileProblem::IsFolder:
+            return QStringLiteral("is a folder, not a settings file");
+        case FileProblem::NotRegular:
+            return QStringLiteral("is not a regular file");
+        case FileProblem::TooLarge:
+            return QStringLiteral("is larger than %1 KiB, too large for a settings file")
+                .arg(MaxSettingsFileBytes / 1024);
+        default:
+            return (file.unopened ? QStringLiteral("cannot be read: ") : QString()) +
+                   fileReason(file.problem);
     }
-    if (S_ISDIR(status.st_mode)) {
-        return QStringLiteral("is a folder, not a settings file");
-    }
-    if (!S_ISREG(status.st_mode)) {
-        return QStringLiteral("is not a regular file");
-    }
-    const int fd = ::open(name.constData(), ReadFlags);
-    if (fd < 0) {
-        return QStringLiteral("cannot be read: ") + QString::fromLocal8Bit(std::strerror(errno));
-    }
-    ::close(fd);
-    if (status.st_size == 0) {
-        return QStringLiteral("is empty, not a settings file");
-    }
-    if (status.st_size > MaxSettingsFileBytes) {
-        return QStringLiteral("is larger than %1 KiB, too large for a settings file")
-            .arg(MaxSettingsFileBytes / 1024);
-    }
-    return {};
 }
 
 QString loadProblem(const QString& path, const QStringList& problems) {
