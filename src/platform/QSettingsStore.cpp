@@ -58,7 +58,7 @@ QString specialLock(const QString& file) {
 
 // The copies' folders that stores killed on their way left behind (their lock let go), a few
 // at each start; only folders of this user's, and in them only the copies and the lock.
-void sweepStaleCopies(const QTemporaryDir& own) {
+void sweepKilledStoresCopies(const QTemporaryDir& own) {
     const QFileInfo ours(own.path());
     QDir temporary = ours.dir();
     const QFileInfoList found = temporary.entryInfoList(
@@ -92,7 +92,7 @@ QSettingsStore::QSettingsStore()
     : file_(storeFile()), copies_(QDir::temp().filePath(CopiesPrefix + QStringLiteral("XXXXXX"))) {
     if (copies_.isValid()) {
         alive_ = std::make_unique<FileLock>(copies_.filePath(AliveMark), StoreLockWait);
-        sweepStaleCopies(copies_);
+        sweepKilledStoresCopies(copies_);
     }
     trouble_ = copies_.isValid()
                    ? refresh()

@@ -229,15 +229,11 @@ private slots:
         QVERIFY(dir.mkpath("."));
         const QString journal = dir.filePath(QStringLiteral("J"));
         QString error;
-        if (layout == "5 lines") {
-            for (int n = 0; n < 5; ++n) {
-                QVERIFY(appendLogLine(journal, line, Bound, &error));
-            }
+        for (int n = 0; layout == "5 lines" && n < 5; ++n) {
+            QVERIFY(appendLogLine(journal, line, Bound, &error));
         }
         for (const QString& folder : {QStringLiteral("J"), QStringLiteral("J.1")}) {
-            if (layout.split(", ").contains("folder " + folder)) {
-                QVERIFY(QDir(dir.path()).mkdir(folder));
-            }
+            QVERIFY(!layout.split(", ").contains("folder " + folder) || dir.mkdir(folder));
         }
         if (layout.startsWith("full") || layout.startsWith("1 MB")) {
             QFile file(journal);
