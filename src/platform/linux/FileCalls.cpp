@@ -9,6 +9,7 @@
 
 #include "platform/RegularFiles.h"
 #include "platform/SystemCalls.h"
+#include "platform/linux/TransferAll.h"
 
 namespace rotaline::system {
 
@@ -91,19 +92,10 @@ qint64 readAt(Handle file, char* bytes, qint64 count, qint64 offset, int* error)
 }
 
 int appendAll(Handle file, const QByteArray& bytes) {
-    qsizetype done = 0;
-    while (done < bytes.size()) {
-        const ssize_t written = ::write(static_cast<int>(file), bytes.constData() + done,
-                                        static_cast<size_t>(bytes.size() - done));
-        if (written < 0 && errno == EINTR) {
-            continue;
-        }
-        if (written <= 0) {
-            return written < 0 ? errno : EIO;
-        }
-        done += written;
-    }
-    return 0;
+    return transferAll(bytes.size(), [&](qsizetype done) {
+        return ::write(static_cast<int>(file), bytes.constData() + done,
+                       static_cast<size_t>(bytes.size() - done));
+    });
 }
 
 int tryLock(Handle file) {

@@ -13,6 +13,8 @@
 #include <cstdlib>
 #include <memory>
 
+#include "platform/linux/TransferAll.h"
+
 namespace rotaline {
 
 namespace {
@@ -31,23 +33,6 @@ QByteArray copyPrefix(const QByteArray& name) {
 
 int openFlags(int access) {
     return access | O_NOCTTY | O_NONBLOCK | O_CLOEXEC;
-}
-
-// Repeats a pread- or pwrite-like `step(done)` until `size` bytes are through: 0 or errno.
-template <class Step>
-int transferAll(qsizetype size, Step step) {
-    qsizetype done = 0;
-    while (done < size) {
-        const ssize_t n = step(done);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            return n < 0 ? errno : EIO;
-        }
-        done += n;
-    }
-    return 0;
 }
 
 int writeAll(int fd, const QByteArray& bytes) {
