@@ -8,7 +8,7 @@
 #include <QtTest>
 #include <csignal>
 
-#include "files/RegularFiles.h"
+#include "platform/RegularFiles.h"
 #include "support/FormFixture.h"
 #include "support/SmallDisk.h"
 #include "support/WithoutFileOverride.h"

@@ -17,7 +17,7 @@
 #include "platform/QtSerialPort.h"
 #include "platform/SerialDevices.h"
 #include "platform/SystemLauncher.h"
-#include "platform/SystemRegistry.h"
+#include "system/SystemRegistry.h"
 #include "ui/AdaptersDialog.h"
 #include "ui/FinishingDialog.h"
 #include "ui/FirstPaint.h"

@@ -1,7 +1,7 @@
 #include "files/SettingsFile.h"
 
-#include "files/RegularFiles.h"
 #include "model/SettingsFileCodec.h"
+#include "platform/RegularFiles.h"
 
 namespace rotaline {
 

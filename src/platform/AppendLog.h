@@ -22,16 +22,11 @@ namespace rotaline {
 bool appendLogLine(const QString& path, const QByteArray& line, qint64 bound, QString* error);
 
 inline constexpr std::chrono::milliseconds LockWait{500};
-inline constexpr std::chrono::milliseconds LockPoll{10};
 inline constexpr const char* LockHeldReason = "Another program holds its lock.";
 inline constexpr const char* HardLinkedReason = "It has another name (a hard link).";
 // Why a log at "" (no folder for it, as userLogFolder says) is neither written nor read.
 inline constexpr const char* NoLogFolder =
     "There is no folder for it: HOME is not set to an absolute folder.";
-
-// What each system does of that once the line fits and the folder is there: the lock, the
-// append and the rotation.
-bool appendToLog(const QString& path, const QByteArray& line, qint64 bound, QString* error);
 
 // The per-user folder for this program's logs: $XDG_STATE_HOME/Rotaline (~/.local/state/Rotaline)
 // on Linux, %LOCALAPPDATA%\Rotaline on Windows; "" when there is no such folder (HOME unset,

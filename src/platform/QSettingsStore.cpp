@@ -3,18 +3,82 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
 #include <QSaveFile>
 #include <utility>
 
+#include "platform/OpenFile.h"
+#include "platform/RegularFiles.h"
 #include "platform/SettingsFileChecks.h"
 
 namespace rotaline {
 
 namespace {
 
+constexpr qint64 MaxStoreBytes = 64 * 1024;  // as settings files: many times what it holds
+constexpr std::chrono::milliseconds StoreLockWait{2000};
+// The copies' folders in the temporary folder, each with a file locked while its store lives.
+const QString CopiesPrefix = QStringLiteral("rotaline-settings-");
+const QString AliveMark = QStringLiteral("alive");
+constexpr int MaxCopiesSwept = 16;
+constexpr int SweptAfterSeconds = 60;  // a folder so young may be a starting store's
+
 QString keyOf(const QString& section, const QString& key) {
     return section + QLatin1Char('/') + key;
+}
+
+// Why the file at `file` is not to be read, or why nothing can be kept there; none (no file
+// named) when it is a regular file that can be read without waiting, or is not there. With
+// `bytes`, what it holds is read into it, from the very file found regular.
+StoreTrouble troubleWith(const QString& file, QByteArray* bytes = nullptr) {
+    if (file.isEmpty()) {
+        return noStoreFolder();
+    }
+    const OpenFile opened(file, system::Open::Read, MaxStoreBytes);
+    int problem = opened.problem();
+    if (problem == 0 && bytes != nullptr) {
+        // A byte past the bound: one grown since it was opened is refused as well.
+        *bytes = opened.read(0, MaxStoreBytes + 1, &problem);
+        if (bytes->size() > MaxStoreBytes) {
+            problem = FileProblem::TooLarge;
+        }
+    }
+    if (problem == FileProblem::NoSuchFile) {
+        return {};
+    }
+    return {problem < 0 || opened.unopened(), problem != 0 ? file : QString(), fileReason(problem)};
+}
+
+// The lock beside the file, when it is there and not a regular file, which taking the lock
+// would open; "" when there is none.
+QString specialLock(const QString& file) {
+    const QString lock = file + QStringLiteral(".update-lock");
+    system::FileStatus status;
+    return system::statusOfPath(lock, true, &status) == 0 && !status.regular ? lock : QString();
+}
+
+// The copies' folders that stores killed on their way left behind (their lock let go), a few
+// at each start; only folders of this user's, and in them only the copies and the lock.
+void sweepKilledStoresCopies(const QTemporaryDir& own) {
+    const QFileInfo ours(own.path());
+    QDir temporary = ours.dir();
+    const QFileInfoList found = temporary.entryInfoList(
+        {CopiesPrefix + QLatin1Char('*')}, QDir::Dirs | QDir::Hidden | QDir::NoSymLinks);
+    const QDateTime young = QDateTime::currentDateTimeUtc().addSecs(-SweptAfterSeconds);
+    for (const QFileInfo& folder : found.mid(0, MaxCopiesSwept)) {
+        if (folder == ours || folder.isSymLink() || folder.ownerId() != ours.ownerId() ||
+            folder.lastModified().toUTC() > young) {
+            continue;
+        }
+        QDir copies(folder.filePath());
+        if (!FileLock(copies.filePath(AliveMark), std::chrono::milliseconds(0)).held()) {
+            continue;
+        }
+        for (const QString& copy :
+             copies.entryList({QStringLiteral("*.conf"), AliveMark}, QDir::Files | QDir::Hidden)) {
+            copies.remove(copy);
+        }
+        temporary.rmdir(folder.fileName());
+    }
 }
 
 }  // namespace
@@ -22,7 +86,14 @@ QString keyOf(const QString& section, const QString& key) {
 // QSettings works on a copy in a folder of the store's own and never opens the file itself:
 // the file is read here, and only once it is known to be a regular file, and replaced whole,
 // never opened for writing. A FIFO or a device put in its place at any moment is never waited on.
-QSettingsStore::QSettingsStore() : file_(storeFile()) {
+// Its copies live in a folder of the store's own, which a store killed on its way leaves behind
+// for a later start to remove.
+QSettingsStore::QSettingsStore()
+    : file_(storeFile()), copies_(QDir::temp().filePath(CopiesPrefix + QStringLiteral("XXXXXX"))) {
+    if (copies_.isValid()) {
+        alive_ = std::make_unique<FileLock>(copies_.filePath(AliveMark), StoreLockWait);
+        sweepKilledStoresCopies(copies_);
+    }
     trouble_ = copies_.isValid()
                    ? refresh()
                    : StoreTrouble{false, file_, QStringLiteral("There is no temporary folder.")};
@@ -102,7 +173,7 @@ void QSettingsStore::keepInMemory(const StoreTrouble& trouble) {
 bool QSettingsStore::inMemory() {
     if (settings_) {
         if (const QString lock = specialLock(file_); !lock.isEmpty()) {
-            keepInMemory({false, lock, QStringLiteral("It is not a regular file.")});
+            keepInMemory({false, lock, fileReason(FileProblem::NotRegular)});
         }
     }
     return !settings_;
@@ -167,16 +238,21 @@ void QSettingsStore::save() {
 // Another instance writes the same file: its changes are read in first, and a lock of our own
 // beside the file keeps the two apart. A store that cannot be locked, such as one in a
 // read-only folder, is changed all the same; a lock held by a program that hangs is waited on
-// for two seconds at most.
+// for two seconds at most. The lock is never waited on when it is not a regular file, not even
+// one put in its place after it was looked at.
 void QSettingsStore::exclusively(const std::function<void()>& change) {
     if (inMemory()) {
         change();
         return;
     }
     QDir().mkpath(QFileInfo(file_).path());
-    QLockFile lock(file_ + QStringLiteral(".update-lock"));
-    lock.tryLock(2000);
-    holding_ = refresh().file.isEmpty();
+    const QString lockFile = file_ + QStringLiteral(".update-lock");
+    const FileLock lock(lockFile, StoreLockWait);
+    if (lock.problem() == FileProblem::NotRegular || lock.problem() == FileProblem::IsFolder) {
+        keepInMemory({false, lockFile,
+                      fileReason(FileProblem::NotRegular)});  // swapped in since it was looked at
+    }
+    holding_ = !inMemory() && refresh().file.isEmpty();
     change();
     if (std::exchange(holding_, false) && settings_) {
         save();

@@ -10,6 +10,8 @@
 
 namespace rotaline {
 
+class FileLock;
+
 // What keeps the settings from being read or kept: the file, and why.
 struct StoreTrouble {
     bool unread = false;  // the file is left alone; the program starts without its settings
@@ -48,6 +50,7 @@ private:
 
     QString file_;
     QTemporaryDir copies_;
+    std::unique_ptr<FileLock> alive_;  // held while the store lives
     int copiesMade_ = 0;
     QByteArray kept_;                      // what the file held when last read or written
     std::unique_ptr<QSettings> settings_;  // over a copy; none: values in memory only

@@ -12,7 +12,7 @@
 #include "platform/DevicePath.h"
 #include "platform/LineDrain.h"
 #include "platform/SerialPort.h"
-#include "platform/SystemSerialPort.h"
+#include "system/SystemSerialPort.h"
 
 namespace rotaline {
 

@@ -8,7 +8,7 @@
 #include <QPdfWriter>
 #include <algorithm>
 
-#include "files/RegularFiles.h"
+#include "platform/RegularFiles.h"
 
 namespace rotaline {
 

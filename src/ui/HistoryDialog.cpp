@@ -10,11 +10,11 @@
 #include <QVBoxLayout>
 #include <array>
 
-#include "files/RegularFiles.h"
 #include "model/SettingsFileCodec.h"
 #include "model/SlotTable.h"
 #include "platform/Dialogs.h"
 #include "platform/Printable.h"
+#include "platform/RegularFiles.h"
 #include "window/form/MainForm.h"
 #include "window/texts/SystemReasons.h"
 #include "window/texts/Texts.h"

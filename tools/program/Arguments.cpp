@@ -1,12 +1,11 @@
 #include "program/Arguments.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <optional>
 
 #include "files/SettingsFile.h"
 #include "platform/DevicePath.h"
 #include "platform/Printable.h"
+#include "platform/RegularFiles.h"
 
 namespace rotaline {
 
@@ -185,29 +184,24 @@ std::variant<Request, QString> parseArguments(const QStringList& arguments) {
     return request;
 }
 
-// Through Qt's file calls, which take any name on every system; only a regular file is opened.
 QString fileProblem(const QString& path) {
-    const QFileInfo status(path);
-    if (!status.exists()) {
-        return QStringLiteral("no such file");
+    const FileCheck file = regularFile(path, MaxSettingsFileBytes);
+    switch (file.problem) {
+        case 0:
+            return file.size == 0 ? QStringLiteral("is empty, not a settings file") : QString();
+        case FileProblem::NoSuchFile:
+            return QStringLiteral("no such file");
+        case FileProblem::IsFolder:
+            return QStringLiteral("is a folder, not a settings file");
+        case FileProblem::NotRegular:
+            return QStringLiteral("is not a regular file");
+        case FileProblem::TooLarge:
+            return QStringLiteral("is larger than %1 KiB, too large for a settings file")
+                .arg(MaxSettingsFileBytes / 1024);
+        default:
+            return (file.unopened ? QStringLiteral("cannot be read: ") : QString()) +
+                   fileReason(file.problem);
     }
-    if (status.isDir()) {
-        return QStringLiteral("is a folder, not a settings file");
-    }
-    if (!status.isFile()) {
-        return QStringLiteral("is not a regular file");
-    }
-    if (QFile file(path); !file.open(QIODevice::ReadOnly)) {
-        return QStringLiteral("cannot be read: ") + file.errorString();
-    }
-    if (status.size() == 0) {
-        return QStringLiteral("is empty, not a settings file");
-    }
-    if (status.size() > MaxSettingsFileBytes) {
-        return QStringLiteral("is larger than %1 KiB, too large for a settings file")
-            .arg(MaxSettingsFileBytes / 1024);
-    }
-    return {};
 }
 
 QString loadProblem(const QString& path, const QStringList& problems) {

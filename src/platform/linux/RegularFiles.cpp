@@ -1,4 +1,4 @@
-#include "files/RegularFiles.h"
+#include "platform/RegularFiles.h"
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -8,12 +8,12 @@
 
 #include <QFile>
 #include <algorithm>
-#include <array>
 #include <cctype>
 #include <cerrno>
 #include <cstdlib>
-#include <cstring>
 #include <memory>
+
+#include "platform/linux/TransferAll.h"
 
 namespace rotaline {
 
@@ -21,23 +21,9 @@ namespace {
 
 // Old content kept in memory to put back when a rewrite in place fails.
 constexpr off_t MaxKeptBytes = 16 * 1024 * 1024;
-constexpr int NotRegular = -1;  // our own error codes beside errno's
-constexpr int ReadOnly = -2;
-constexpr std::size_t ReadPiece = 64 * 1024;
 constexpr qsizetype MaxNameBytes = 255;  // NAME_MAX of every Linux filesystem
 const QByteArray CopyMark = ".rotaline-";
 constexpr qsizetype CopyLetters = 6;  // the XXXXXX of mkostemp
-
-QString reasonOf(int error) {
-    switch (error) {
-        case NotRegular:
-            return QStringLiteral("It is not a regular file.");
-        case ReadOnly:
-            return QStringLiteral("It is read-only.");
-        default:
-            return QString::fromLocal8Bit(std::strerror(error));
-    }
-}
 
 // ".NAME.rotaline-" before the six letters of a copy of the file named `name`, NAME cut short
 // so that the whole stays a name the filesystem takes.
@@ -47,23 +33,6 @@ QByteArray copyPrefix(const QByteArray& name) {
 
 int openFlags(int access) {
     return access | O_NOCTTY | O_NONBLOCK | O_CLOEXEC;
-}
-
-// Repeats a pread- or pwrite-like `step(done)` until `size` bytes are through: 0 or errno.
-template <class Step>
-int transferAll(qsizetype size, Step step) {
-    qsizetype done = 0;
-    while (done < size) {
-        const ssize_t n = step(done);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            return n < 0 ? errno : EIO;
-        }
-        done += n;
-    }
-    return 0;
 }
 
 int writeAll(int fd, const QByteArray& bytes) {
@@ -163,7 +132,9 @@ int rewriteInPlace(const QByteArray& target, const QByteArray& bytes) {
     }
     struct stat now {};
     QByteArray old;
-    int error = ::fstat(fd, &now) != 0 ? errno : !S_ISREG(now.st_mode) ? NotRegular : 0;
+    int error = ::fstat(fd, &now) != 0  ? errno
+                : !S_ISREG(now.st_mode) ? FileProblem::NotRegular
+                                        : 0;
     if (error == 0 && now.st_size > MaxKeptBytes) {
         error = EFBIG;
     }
@@ -260,36 +231,6 @@ void sweepStaleCopies(const QString& path) {
     ::closedir(entries);
 }
 
-bool readRegularFile(const QString& path, qint64 limit,
-                     const std::function<bool(const char* bytes, qsizetype size)>& take) {
-    const QByteArray name = QFile::encodeName(path);
-    struct stat st {};
-    if (::stat(name.constData(), &st) != 0 || !S_ISREG(st.st_mode)) {
-        return false;
-    }
-    const int fd = ::open(name.constData(), openFlags(O_RDONLY));
-    if (fd < 0) {
-        return false;
-    }
-    QFile file;
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size > limit ||
-        !file.open(fd, QIODevice::ReadOnly, QFile::AutoCloseHandle)) {
-        ::close(fd);
-        return false;
-    }
-    std::array<char, ReadPiece> piece;
-    for (qint64 total = 0;;) {
-        const qint64 size = file.read(piece.data(), piece.size());
-        total += std::max<qint64>(size, 0);
-        if (size < 0 || total > limit) {
-            return false;
-        }
-        if (size == 0 || !take(piece.data(), size)) {
-            return true;
-        }
-    }
-}
-
 bool replaceFileContents(const QString& path, const QByteArray& bytes, QString* error) {
     sweepStaleCopies(path);
     const QByteArray name = QFile::encodeName(path);
@@ -297,17 +238,17 @@ bool replaceFileContents(const QString& path, const QByteArray& bytes, QString* 
     struct stat link {};
     int problem = 0;
     if (::stat(name.constData(), &st) != 0) {
-        problem = errno;
+        problem = errno == ENOENT ? FileProblem::NoSuchFile : errno;
         // Only a name that is not there at all is created; a dangling symlink is left alone.
-        if (problem == ENOENT && ::lstat(name.constData(), &link) != 0) {
+        if (problem == FileProblem::NoSuchFile && ::lstat(name.constData(), &link) != 0) {
             problem = createFile(name, bytes);
         }
     } else if (S_ISDIR(st.st_mode)) {
-        problem = EISDIR;
+        problem = FileProblem::IsFolder;
     } else if (!S_ISREG(st.st_mode)) {
-        problem = NotRegular;
+        problem = FileProblem::NotRegular;
     } else if ((st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {
-        problem = ReadOnly;  // also for the superuser, as editors do
+        problem = FileProblem::ReadOnly;  // also for the superuser, as editors do
     } else if (::access(name.constData(), W_OK) != 0) {
         problem = errno;
     } else {
@@ -316,7 +257,7 @@ bool replaceFileContents(const QString& path, const QByteArray& bytes, QString* 
         problem = target ? replaceRegular(QByteArray(target.get()), st, bytes) : errno;
     }
     if (problem != 0) {
-        *error = reasonOf(problem);
+        *error = fileReason(problem);
     }
     return problem == 0;
 }

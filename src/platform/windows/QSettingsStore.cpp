@@ -1,7 +1,7 @@
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
+#include "platform/RegularFiles.h"
 #include "platform/SettingsFileChecks.h"
 
 namespace rotaline {
@@ -15,44 +15,15 @@ QString storeFile() {
                : QString();
 }
 
-StoreTrouble troubleWith(const QString& file, QByteArray* bytes) {
-    if (file.isEmpty()) {
-        return {false, QStringLiteral("%APPDATA%\\Rotaline\\Rotaline.ini"),
-                QStringLiteral("APPDATA is not set, so there is no folder for settings.")};
-    }
-    const QFileInfo info(file);
-    if (!info.exists()) {
-        return {};
-    }
-    if (!info.isFile()) {
-        return {true, file,
-                info.isDir() ? QStringLiteral("It is a folder.")
-                             : QStringLiteral("It is not a regular file.")};
-    }
-    if (info.size() > MaxStoreBytes) {
-        return {true, file, QStringLiteral("It is larger than 64 KiB.")};
-    }
-    QFile probe(file);
-    if (!probe.open(QIODevice::ReadOnly)) {
-        return {true, file, probe.errorString()};
-    }
-    if (bytes != nullptr) {
-        *bytes = probe.read(MaxStoreBytes + 1);
-    }
-    return bytes == nullptr || bytes->size() <= MaxStoreBytes
-               ? StoreTrouble{}
-               : StoreTrouble{true, file, QStringLiteral("It is larger than 64 KiB.")};
-}
-
-QString specialLock(const QString& file) {
-    const QFileInfo lock(file + QStringLiteral(".update-lock"));
-    return lock.exists() && !lock.isFile() ? lock.filePath() : QString();
+StoreTrouble noStoreFolder() {
+    return {false, QStringLiteral("%APPDATA%\\Rotaline\\Rotaline.ini"),
+            QStringLiteral("APPDATA is not set, so there is no folder for settings.")};
 }
 
 QString reasonNotKept(const QString& file) {
     const QFileInfo info(file);
     if (info.exists() && !info.isWritable()) {
-        return QStringLiteral("It is read-only.");
+        return fileReason(FileProblem::ReadOnly);
     }
     return QStringLiteral("The file could not be written.");
 }

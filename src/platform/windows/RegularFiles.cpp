@@ -1,19 +1,20 @@
-#include "files/RegularFiles.h"
+#include "platform/RegularFiles.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QRegularExpression>
-#include <array>
 
+#include "platform/OpenFile.h"
 #include "platform/windows/Handle.h"
+#include "platform/windows/LongPath.h"
 #include "platform/windows/SystemError.h"
 
 namespace rotaline {
 
 namespace {
 
-constexpr DWORD ReadPiece = 64 * 1024;
+constexpr DWORD WritePiece = 64 * 1024;
 constexpr int CopyLetters = 6;
 constexpr int CopyAttempts = 100;
 
@@ -22,18 +23,11 @@ QString copyPrefix(const QString& name) {
     return QLatin1Char('.') + name + QStringLiteral(".rotaline-");
 }
 
-// A regular file: no folder, no device (CON, a COM port), no pipe.
-bool isRegular(HANDLE file) {
-    BY_HANDLE_FILE_INFORMATION info{};
-    return GetFileType(file) == FILE_TYPE_DISK && GetFileInformationByHandle(file, &info) &&
-           (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
-}
-
 bool writeAll(HANDLE file, const QByteArray& bytes) {
     qsizetype done = 0;
     while (done < bytes.size()) {
         DWORD written = 0;
-        const auto piece = static_cast<DWORD>(std::min<qsizetype>(bytes.size() - done, ReadPiece));
+        const auto piece = static_cast<DWORD>(std::min<qsizetype>(bytes.size() - done, WritePiece));
         if (!WriteFile(file, bytes.constData() + done, piece, &written, nullptr) || written == 0) {
             return false;
         }
@@ -54,8 +48,8 @@ public:
             for (int n = 0; n < CopyLetters; ++n) {
                 letters += QLatin1Char(Letters[QRandomGenerator::global()->bounded(36)]);
             }
-            name_ = QDir::toNativeSeparators(info.absolutePath() + QLatin1Char('/') +
-                                             copyPrefix(info.fileName()) + letters);
+            name_ = longPath(info.absolutePath() + QLatin1Char('/') + copyPrefix(info.fileName()) +
+                             letters);
             file_.reset(CreateFileW(wide(name_), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                     FILE_ATTRIBUTE_NORMAL, nullptr));
             if (!file_.valid() && GetLastError() != ERROR_FILE_EXISTS) {
@@ -84,7 +78,7 @@ public:
         if (!file_.close()) {
             return lastSystemMessage();
         }
-        const QString native = QDir::toNativeSeparators(target);
+        const QString native = longPath(target);
         moved_ = exists ? ReplaceFileW(wide(native), wide(name_), nullptr,
                                        REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr) ||
                               MoveFileExW(wide(name_), wide(native),
@@ -114,36 +108,7 @@ void sweepStaleCopies(const QString& path) {
     for (const QString& entry :
          folder.entryList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks)) {
         if (entry.startsWith(prefix) && letters.match(entry.mid(prefix.size())).hasMatch()) {
-            DeleteFileW(wide(QDir::toNativeSeparators(folder.filePath(entry))));
-        }
-    }
-}
-
-bool readRegularFile(const QString& path, qint64 limit,
-                     const std::function<bool(const char* bytes, qsizetype size)>& take) {
-    if (!QFileInfo(path).isFile()) {
-        return false;
-    }
-    const Handle file(CreateFileW(wide(QDir::toNativeSeparators(path)), GENERIC_READ,
-                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    LARGE_INTEGER size{};
-    if (!file.valid() || !isRegular(file.get()) || !GetFileSizeEx(file.get(), &size) ||
-        size.QuadPart > limit) {
-        return false;
-    }
-    std::array<char, ReadPiece> piece;
-    for (qint64 total = 0;;) {
-        DWORD read = 0;
-        if (!ReadFile(file.get(), piece.data(), ReadPiece, &read, nullptr)) {
-            return false;
-        }
-        total += read;
-        if (total > limit) {
-            return false;
-        }
-        if (read == 0 || !take(piece.data(), read)) {
-            return true;
+            DeleteFileW(wide(longPath(folder.filePath(entry))));
         }
     }
 }
@@ -153,28 +118,21 @@ bool replaceFileContents(const QString& path, const QByteArray& bytes, QString* 
     sweepStaleCopies(path);
     const QFileInfo info(path);
     const QString target = info.isSymLink() ? info.canonicalFilePath() : info.absoluteFilePath();
-    const DWORD attributes = GetFileAttributesW(wide(QDir::toNativeSeparators(target)));
-    const DWORD missing = attributes == INVALID_FILE_ATTRIBUTES ? GetLastError() : 0;
-    const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
-    if (exists && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
-        *error = QStringLiteral("It is a folder.");
-        return false;
-    }
-    if (exists && (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
-        *error = QStringLiteral("It is read-only.");
-        return false;
-    }
+    system::FileStatus found;
+    int problem = system::statusOfPath(target, true, &found);
+    const bool exists = problem == 0;
     if (exists) {
-        const Handle existing(CreateFileW(wide(QDir::toNativeSeparators(target)), 0,
-                                          FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                          nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (!existing.valid() || !isRegular(existing.get())) {
-            *error = existing.valid() ? QStringLiteral("It is not a regular file.")
-                                      : lastSystemMessage();
-            return false;
-        }
-    } else if (info.isSymLink() || missing != ERROR_FILE_NOT_FOUND) {
-        *error = systemMessage(missing);
+        problem = found.folder ? FileProblem::IsFolder : found.readOnly ? FileProblem::ReadOnly : 0;
+    }
+    if (exists && problem == 0) {
+        // Looked at on the open file: a device or a pipe has the attributes of none.
+        const OpenFile existing(target, system::Open::Read);
+        problem = existing.problem();
+    } else if (problem == FileProblem::NoSuchFile && !info.isSymLink()) {
+        problem = 0;  // made; a dangling link is not followed to make a file
+    }
+    if (problem != 0) {
+        *error = fileReason(problem);
         return false;
     }
     Companion copy(target);

@@ -1,7 +1,7 @@
 #include "window/record/SettingsFiles.h"
 
-#include "files/RegularFiles.h"
 #include "platform/Printable.h"
+#include "platform/RegularFiles.h"
 #include "window/texts/SystemReasons.h"
 #include "window/texts/Texts.h"
 
