@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "support/FormFixture.h"
-#include "support/RecordingHost.h"
 #include "ui/MainWindow.h"
 
 using namespace rotaline;
@@ -66,8 +65,9 @@ void notes(FormFixture& f) {
 }
 
 void received(FormFixture& f) {
-    RecordingHost host;
-    host.onWait = [](int) {};
+    struct : FormHost {  // a window that waits for nothing
+        void waitProcessingEvents(int) override {}
+    } host;
     f.form.setHost(&host);
     const double before = residentMegabytes();
     const QByteArray burst(4096, 'z');

@@ -12,9 +12,7 @@
 #include "ui/AdaptersDialog.h"
 #include "ui/MainWindow.h"
 #include "ui/QtDialogs.h"
-#include "ui/StatusText.h"
 #include "window/port/AdapterReport.h"
-#include "window/port/LineStatus.h"
 #include "window/record/SettingsDescription.h"
 #include "window/texts/Texts.h"
 #include "window/texts/Translation.h"
@@ -57,11 +55,6 @@ struct PseudoCatalogue : QTranslator {
     }
 };
 constexpr Language Pseudo{"pseudo", "", "", ""};
-
-QByteArray readAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // What a text keeps in every language: its entries, placeholders and line ends.
 QString shapeOf(const QString& text) {
@@ -517,119 +510,6 @@ private slots:
         }
         QCOMPARE(described, settable);
         QVERIFY(settable.contains("Timing Degree"));
-    }
-
-    // However the file was opened or saved last, the title names it and marks it while the
-    // window differs, and the next save offers it: no other file is replaced unasked.
-    void theFileOpenedOrSavedLastIsTitledAndOffered_data() {
-        QTest::addColumn<QString>("how");
-        for (const char* how : {"Save", "File > Open", "recent file", "command line"}) {
-            QTest::newRow(how) << QString(how);
-        }
-    }
-    void theFileOpenedOrSavedLastIsTitledAndOffered() {
-        QFETCH(QString, how);
-        FormFixture f(Start::Loaded);
-        MainWindow window(f.form);
-        QTemporaryDir folder;
-        const QString glider = folder.filePath("glider.esc");
-        const QString bravo = folder.filePath("bravo.esc");
-        f.controls.ComboCTRmodel[0]->setListIndex(1);
-        for (const QString& path : {glider, bravo}) {
-            f.dialogs.nextFileName(path);
-            f.form.SaveSettingsFile();
-        }
-        QCOMPARE(window.lineText()->toolTip(), "Saved to " + bravo);
-        const QByteArray bravoBytes = readAll(bravo);
-        auto& brake = f.options("OptionBrake");
-        const int saved = brake.selected();
-        brake.select(saved == 4 ? 3 : 4);
-
-        if (how == "Save") {
-            f.dialogs.nextFileName(glider);
-            f.form.SaveSettingsFile();
-        } else if (how == "File > Open") {
-            f.dialogs.nextFileName(glider);
-            f.controls.mnuOpen->click();
-        } else if (how == "recent file") {
-            QCOMPARE(f.controls.mnuFileMRU[2]->caption(), "&2 " + glider);
-            f.controls.mnuFileMRU[2]->click();
-        } else {
-            f.form.OpenSettingsFile(glider);  // as the program does with the file it is given
-        }
-        QStringList titles{window.windowTitle()};
-        const int inFile = brake.selected();
-        for (int value : {inFile == 4 ? 3 : 4, inFile}) {
-            brake.select(value);
-            titles << window.windowTitle();
-        }
-        QCOMPARE(titles, QStringList({QStringLiteral("glider.esc \u2014 Rotaline"),
-                                      QStringLiteral("glider.esc* \u2014 Rotaline"),
-                                      QStringLiteral("glider.esc \u2014 Rotaline")}));
-        f.dialogs.nextFileName(QString());
-        f.form.SaveSettingsFile();
-        QCOMPARE(f.dialogs.saveStart(), glider);
-        QCOMPARE(readAll(bravo), bravoBytes);
-    }
-
-    // After every step the status bar counts exactly the settings marked not sent, and it and
-    // the lamp name File > Send all settings again only while that command can be used.
-    void theStatusBarCountsTheMarksAndNamesOnlyCommandsThatCanBeUsed_data() {
-        QTest::addColumn<QStringList>("steps");
-        const QString change = QStringLiteral("set OptionBrake 2");
-        QTest::newRow("nobody's port, a change, another tab")
-            << QStringList{"set ComboCTRmodel(0) 0", "set ComboCOM 1", change, "set SSTab1 1"};
-        const QStringList pulled{"set ComboCTRmodel(0) 0", "pull", change, "gone",
-                                 "set OptionBrake 3",      "back"};
-        QTest::newRow("the adapter back, another tab") << pulled + QStringList{"set SSTab1 2"};
-        QTest::newRow("the adapter back, a model")
-            << pulled + QStringList{"set ComboCTRmodel(0) 1"};
-        QTest::newRow("no adapter, a model, a language") << QStringList{
-            "set ComboCOM 1", "set ComboCTRmodel(0) 0", change, "answer yes", "click mnuChinese",
-            "answer yes",     "click mnuEnglish"};
-        QTest::newRow("a file, nobody's port, Undo, Redo")
-            << QStringList{"open", "set ComboCOM 1", change, "click mnuUndo", "click mnuRedo"};
-    }
-    void theStatusBarCountsTheMarksAndNamesOnlyCommandsThatCanBeUsed() {
-        QFETCH(QStringList, steps);
-        FormFixture f(Start::Loaded);
-        f.port.setPresentPorts({1});
-        MainWindow window(f.form);
-        for (const QString& step : steps) {
-            if (step == "pull") {  // writes fail; once closed, the port opens while present
-                f.port.pull();
-            } else if (step == "gone") {
-                f.port.setPresentPorts({});
-            } else if (step == "back") {
-                f.port.setPresentPorts({1});
-                f.form.deviceReturned();
-            } else if (step == "open") {
-                f.form.LoadSettingsFile(QStringLiteral(TEST_DATA "/airplane.esc"));
-            } else {
-                QVERIFY2(f.apply(step), qPrintable(step));
-            }
-            f.dialogs.clear();
-            const QString said = window.lineText()->wholeText();
-            const Language& language = *f.form.flags().language;
-            const bool sendAll = f.controls.mnuSendAll->isEnabled();
-            const QString command =
-                QString(f.controls.mnuSendAll->caption()).remove(QRegularExpression("\\(&.\\)|&"));
-            for (const QString& text : {said, f.controls.ImageOff->toolTip()}) {  // and the lamp
-                QVERIFY2(sendAll || !text.contains(command), qPrintable(step + ": " + text));
-            }
-            int counted = 0;  // the longest count said: "12 settings" holds "2 settings"
-            for (int n = SlotCount; n > 0 && counted == 0; --n) {
-                for (bool named : {true, false}) {
-                    if (said.contains(unsentText(n, named, language)) ||
-                        said.contains(backText(f.controls.ComboCOM->text(), n, named, language))) {
-                        counted = n;
-                    }
-                }
-            }
-            if (!f.link.line().isBusy()) {  // while busy it counts what is on the line
-                QCOMPARE(counted, f.form.unsentCount());
-            }
-        }
     }
 
     void theAdaptersWindowGivesEachAdapterOneNumberThatFollowsIt() {

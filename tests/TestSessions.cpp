@@ -5,7 +5,6 @@
 #include "files/SettingsFile.h"
 #include "model/EscCatalogue.h"
 #include "model/MessageDecoder.h"
-#include "model/ParameterTable.h"
 #include "support/FormFixture.h"
 #include "support/FormSession.h"
 #include "window/record/BlockDescription.h"
@@ -29,15 +28,6 @@ QStringList decoded(const QByteArray& wire) {
 QString controllerCells(const QByteArray& wire) {
     const QStringList sent = decoded(wire).filter(QStringLiteral(" slot 19 "));
     return sent.value(sent.size() - 1).section('(', 1).chopped(1).remove(QStringLiteral(" cells"));
-}
-
-// What the controller is left with: the last message to each address.
-QMap<QString, QString> leftWith(const QStringList& messages) {
-    QMap<QString, QString> last;
-    for (const QString& message : messages) {
-        last.insert(message.section(' ', 0, 0), message);
-    }
-    return last;
 }
 
 ParameterBlock fileBlock(const QString& path) {
@@ -160,61 +150,6 @@ private slots:
         FormFixture program(FormFixture::Start::Loaded);
         program.form.LoadSettingsFile(path);
         QCOMPARE(controllerCells(program.port.written()), cells);
-    }
-
-    // Given a fresh configuration (COM1 unassigned), when each type's file is opened, then the
-    // window shows the file in its model's lists, one box says the port cannot be used, and
-    // every setting a load sends is marked; once the adapter is there, Send all sends what
-    // rotaline-program sends for that file.
-    void fileOpensWithoutAdapter_data() {
-        QTest::addColumn<QString>("name");
-        for (const char* name : {"airplane", "helicopter", "boat", "car"}) {
-            QTest::newRow(name) << QString::fromLatin1(name);
-        }
-    }
-    void fileOpensWithoutAdapter() {
-        QFETCH(QString, name);
-        const QString path = QStringLiteral(TEST_DATA "/") + name + QStringLiteral(".esc");
-        FormFixture program(FormFixture::Start::Loaded);
-        program.form.LoadSettingsFile(path);
-        FormFixture f(FormFixture::Start::Made);
-        f.port.setPresentPorts({});
-        f.form.Form_Load();
-
-        f.form.OpenSettingsFile(path);
-
-        QCOMPARE(f.dialogs.texts(),
-                 QStringList{"COM1 is invalild ! \r\nPlease slect other COM port !"});
-        QVERIFY(f.port.written().isEmpty());
-        QFile described(QStringLiteral(TEST_DATA "/") + name + QStringLiteral(".txt"));
-        QVERIFY(described.open(QIODevice::ReadOnly));
-        QCOMPARE(describedLines(describeSettings(f.form, f.form.block())).join('\n') + '\n',
-                 QString::fromUtf8(described.readAll()));
-        QSet<int> sent;
-        for (const DecodedMessage& m :
-             MessageDecoder().feed(program.port.written().toStdString())) {
-            if (findParameter(m.slot) != nullptr) {
-                sent.insert(m.slot);
-                QVERIFY(f.form.isUnsent(m.slot));
-            }
-        }
-        QCOMPARE(f.form.unsentCount(), sent.size());
-
-        f.port.setPresentPorts({1});
-        f.form.mnuSendAll_Click();
-
-        // Every message the tool sends, in its order, and the controller left alike. A programmer
-        // just started chose the Airplane tab first; the window puts a setting it showed
-        // otherwise back to the factory's before the file's value (the timing monitor).
-        const QStringList window = decoded(f.port.written());
-        const QStringList tool = decoded(program.port.written());
-        qsizetype found = tool.lastIndexOf(QRegularExpression(".* slot 5 .*reset.*"));
-        for (const QString& message : window) {
-            found += found < tool.size() && tool[found] == message ? 1 : 0;
-        }
-        QCOMPARE(found, tool.size());
-        QCOMPARE(leftWith(window), leftWith(tool));
-        QCOMPARE(f.form.unsentCount(), 0);
     }
 };
 

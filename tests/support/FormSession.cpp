@@ -6,7 +6,6 @@
 
 #include "model/MessageDecoder.h"
 #include "support/FormFixture.h"
-#include "support/RecordingHost.h"
 
 namespace rotaline::testing {
 namespace {
@@ -28,20 +27,21 @@ PortProblem problemNamed(const QString& name) {
     return static_cast<PortProblem>(names.indexOf(name));
 }
 
-class Session {
+// The session is the form's window: it keeps the port problems it is told, notes an unload, and
+// in place of a wait runs the steps said to come during it.
+class Session : public FormHost {
 public:
-    explicit Session(QString folder) : folder_(std::move(folder)) {
-        f_.form.setHost(&host_);
-        host_.onWait = [this](int) {  // in place of the wait: the steps said to come during it
-            QStringList unseen;
-            for (const QString& step : std::exchange(duringWait_, {})) {
-                run(step.section(' ', 0, 0), step.section(' ', 1), unseen);
-            }
-        };
-        host_.onUnload = [this] {
-            hostEvents_ << QStringLiteral("unload, port open: ") +
-                               (f_.port.isOpen() ? "yes" : "no");
-        };
+    explicit Session(QString folder) : folder_(std::move(folder)) { f_.form.setHost(this); }
+
+    void portProblem(const Say& help) override { problems_ << help; }
+    void unload() override {
+        hostEvents_ << QStringLiteral("unload, port open: ") + (f_.port.isOpen() ? "yes" : "no");
+    }
+    void waitProcessingEvents(int) override {
+        QStringList unseen;
+        for (const QString& step : std::exchange(duringWait_, {})) {
+            run(step.section(' ', 0, 0), step.section(' ', 1), unseen);
+        }
     }
 
     // Runs one step and gives the lines it changed.
@@ -57,7 +57,7 @@ public:
         f_.dialogs.clear();
         const qsizetype filters = f_.dialogs.filters().size();
         hostEvents_.clear();
-        host_.problems.clear();
+        problems_.clear();
 
         QStringList lines;
         const bool quiet = step.startsWith(QStringLiteral("quiet "));
@@ -79,7 +79,7 @@ public:
         for (const QString& filter : f_.dialogs.filters().mid(filters)) {
             lines << QStringLiteral("file dialog ") + quoted(filter);
         }
-        for (const FormHost::Say& problem : host_.problems) {
+        for (const Say& problem : problems_) {
             lines << QStringLiteral("port problem ") + quoted(problem(*f_.form.flags().language));
         }
         lines << hostEvents_;
@@ -208,7 +208,7 @@ private:
     QString folder_;
     FormFixture f_{FormFixture::Start::Made};
     bool begun_ = false;
-    RecordingHost host_;
+    QList<Say> problems_;
     QStringList hostEvents_;
     QStringList duringWait_;
 };

@@ -26,9 +26,8 @@ QString ScriptedDialogs::openFileName(const QString& filter) {
     return fileNames_.dequeue();
 }
 
-QString ScriptedDialogs::saveFileName(const QString& filter, const QString& current) {
+QString ScriptedDialogs::saveFileName(const QString& filter, const QString&) {
     filters_ << filter;
-    saveStart_ = current;
     if (fileNames_.isEmpty()) {
         unexpected_ << QStringLiteral("save dialog without answer");
         return {};
@@ -37,7 +36,12 @@ QString ScriptedDialogs::saveFileName(const QString& filter, const QString& curr
 }
 
 ScriptedDialogs::~ScriptedDialogs() {
-    QStringList all = problems();
+    QStringList all = unexpected_;
+    if (!answers_.isEmpty() || !fileNames_.isEmpty()) {
+        all << QStringLiteral("%1 answer(s) and %2 file name(s) unused")
+                   .arg(answers_.size())
+                   .arg(fileNames_.size());
+    }
     for (qsizetype i = seen_; i < shown_.size(); ++i) {
         all << QStringLiteral("message nobody looked at: ") + shown_[i].text;
     }
@@ -52,17 +56,6 @@ QStringList ScriptedDialogs::texts() const {
         texts << shown.text;
     }
     return texts;
-}
-
-QStringList ScriptedDialogs::problems() const {
-    QStringList problems = unexpected_;
-    if (!answers_.isEmpty()) {
-        problems << QStringLiteral("%1 answer(s) unused").arg(answers_.size());
-    }
-    if (!fileNames_.isEmpty()) {
-        problems << QStringLiteral("%1 file name(s) unused").arg(fileNames_.size());
-    }
-    return problems;
 }
 
 }  // namespace rotaline::testing

@@ -38,17 +38,12 @@ public:
     }
     QStringList texts() const;
     const QStringList& filters() const { return filters_; }
-    // The file the last save dialog started on.
-    const QString& saveStart() const { return saveStart_; }
     void clear() {
         shown_.clear();
         seen_ = 0;
     }
-    // Empty when every dialog was expected and every scripted answer used.
-    QStringList problems() const;
 
 private:
-    QString saveStart_;
     QList<Shown> shown_;
     mutable qsizetype seen_ = 0;
     QQueue<Answer> answers_;
