@@ -177,6 +177,7 @@ private slots:
         const QString path = QStringLiteral(TEST_DATA "/") + name + QStringLiteral(".esc");
         FormFixture program(FormFixture::Start::Loaded);
         program.form.LoadSettingsFile(path);
+        program.form.sendMarked();
         FormFixture f(FormFixture::Start::Made);
         f.port.setPresentPorts({});
         f.form.Form_Load();
