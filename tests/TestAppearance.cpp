@@ -220,6 +220,7 @@ private slots:
         QCOMPARE(group->childAt(badge), nullptr);
 
         f.controls.SSTab1->select(1);
+        f.options("OptionTimMon").select(1);  // the model's defaults send it back, nothing unsent
         f.controls.ComboCTRmodel[1]->setListIndex(1);  // ">=40A for helicopter", cells 4 to 10
 
         const QString words = "The controller counts the cells itself (Auto): choose their number";

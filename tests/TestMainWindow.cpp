@@ -455,7 +455,7 @@ private slots:
 
         port.setPresentPorts({1});
         window.action("mnuSendAll")->trigger();
-        QCOMPARE(port.writes().constLast(), QByteArray("\x8E\x02"));  // the step made meanwhile
+        QVERIFY(port.writes().contains(QByteArray("\x8E\x02")));  // the step made meanwhile
         port.clearWritten();
         widget<QPushButton>(window, "CommandSetFactory")->click();
         QCOMPARE(okLater.boxes.size(), 1);

@@ -98,6 +98,7 @@ void terminate(const QProcess& process) {
 template <class Form>
 void chooseAModelThen(const QString& next, Form& f, const QString& file) {
     f.form.Form_Load();
+    dynamic_cast<OptionGroup&>(*f.form.find("OptionTimMon")).select(1);  // the defaults send it
     f.form.controls().ComboCTRmodel[0]->setListIndex(1);
     if (next == "port change") {
         f.form.controls().ComboCOM->setListIndex(1);
@@ -149,7 +150,9 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!p.port.isDraining(), 10000);
         QCOMPARE(p.heard(100ms), wire);
         QTRY_VERIFY(p.form.lineStatus().text.startsWith(
-            next == "port change" ? "Handshake sent to COM" : "All settings sent to COM"));
+            next == "port change" ? "Handshake sent to COM"
+            : next == "file load" ? "1 setting not sent"
+                                  : "All settings sent to COM"));
         QCOMPARE(p.log().garbled, 0);
         QCOMPARE(p.log().mainWaits, 0);
     }
@@ -177,6 +180,7 @@ private slots:
         Controls& c = form.controls();
         FormFixture expected(FormFixture::Start::Loaded);
         for (MainForm* each : {&form, &expected.form}) {
+            dynamic_cast<OptionGroup&>(*each->find("OptionTimMon")).select(1);
             each->controls().ComboCTRmodel[0]->setListIndex(0);
         }
         QTRY_COMPARE(line.lastRecord(), "not confirmed");  // while its bytes are on the line

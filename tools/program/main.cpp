@@ -175,6 +175,7 @@ int run(int argc, char** argv) {
         RecordingPort nowhere;
         HeadlessForm trial(nowhere);
         trial.form.LoadSettingsFile(file);
+        trial.form.sendMarked();
         if (!trial.console.problems.isEmpty()) {
             reportProblems(file, trial.console.problems);
             return 2;
@@ -208,6 +209,7 @@ int run(int argc, char** argv) {
                          failure = sendingFailureText(problem, device, unsent);
                      });
     headless.form.LoadSettingsFile(file);
+    headless.form.sendMarked();
     // A write the device did not take is said at once, with what it left unsent.
     const qsizetype notWritten = (wanted - port.written().size()) / 2;
     if (notWritten > 0) {

@@ -19,8 +19,9 @@ std::optional<ChangeHistory::Step> moveLast(std::vector<ChangeHistory::Step>& fr
 
 }  // namespace
 
-void ChangeHistory::shown(int slot, int value) {
-    before_[slot] = std::exchange(shown_[slot], value);
+void ChangeHistory::shown(int slot, int value, bool settled) {
+    const int previous = std::exchange(shown_[slot], value);
+    before_[slot] = settled ? value : previous;
 }
 
 // A handler run again on a value it took already changes nothing.

@@ -21,8 +21,10 @@ public:
     };
     using Step = std::vector<Change>;
 
-    // The control of `slot` shows `value` now, whoever set it (-1: nothing chosen).
-    void shown(int slot, int value);
+    // The control of `slot` shows `value` now, whoever set it (-1: nothing chosen); `settled`:
+    // set by no change of the user's (handlers held back, or Undo and Redo themselves), so the
+    // next change starts from it.
+    void shown(int slot, int value, bool settled);
     // The handler of `slot` took the change to what the control shows now.
     void changed(int slot);
     // The changes until `closeStep` are one step.

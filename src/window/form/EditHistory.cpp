@@ -19,12 +19,13 @@ EditHistory::EditHistory(const ControlSet& set, Controls& controls, const Shared
     : set_(set), controls_(controls), flags_(flags) {}
 
 // The history learns every value a parameter's control shows, so that a change knows the
-// value before it even where that was set with the handlers held back.
+// value before it even where that was set with the handlers held back. A handler run again on
+// such a value (the factory defaults run every one) changes nothing.
 void EditHistory::watch(int slot, ValueControl& control) {
-    history_.shown(slot, control.value());
+    history_.shown(slot, control.value(), true);
     control.observe([this, slot, &control](Property property) {
         if (property == Property::Value || property == Property::Items) {
-            history_.shown(slot, control.value());
+            history_.shown(slot, control.value(), replaying_ || flags_.suppress);
         }
     });
 }
@@ -109,8 +110,10 @@ QString EditHistory::advice() const {
     return QString();
 }
 
-void EditHistory::clearUnsent() {
-    unsent_.reset();
+void EditHistory::markAllUnsent() {
+    for (const Parameter& parameter : Parameters) {
+        unsent_.set(static_cast<std::size_t>(parameter.slot));
+    }
     showUnsentMarks();
 }
 

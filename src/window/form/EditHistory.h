@@ -32,7 +32,8 @@ public:
     // The control of `slot` chose nothing, and the controller was told to count the cells
     // itself; its mark says so while no unsent value takes its place.
     void markAutomatic(int slot, bool automatic);
-    void clearUnsent();
+    // A controller taken hold of anew lacks every setting until it is sent one.
+    void markAllUnsent();
     // The marks again, in the language now used.
     void showUnsentMarks();
     int unsentCount() const { return static_cast<int>(unsent_.count()); }

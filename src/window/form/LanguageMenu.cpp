@@ -21,6 +21,7 @@ void MainForm::switchLanguage(const Language& language) {
     refillPointList(*c.ComboEndPoint);
     refillPointList(*c.ComboForPoint);
     refillPointList(*c.ComboRevPoint);
+    edits_.end();  // a list refilled is no change of the user's to take back
     showParameterHints(set_, language);
     nameControls(set_, constControls_, language);
     port_.showLampHelp();

@@ -2,6 +2,7 @@
 
 #include "files/SettingsFile.h"
 #include "model/EscCatalogue.h"
+#include "model/ParameterTable.h"
 #include "model/SlotTable.h"
 #include "window/form/MainForm.h"
 #include "window/texts/SystemReasons.h"
@@ -53,7 +54,8 @@ void MainForm::allowSendAll(bool allowed) {
 }
 
 // The next controller gets what the last one got: the block goes out as loading a file with it
-// would, on the port chosen now. A port closed by a failed send is opened again first.
+// would, on the port chosen now, then what that load left marked. A port closed by a failed
+// send is opened again first.
 void MainForm::mnuSendAll_Click() {
     if (!controls_.mnuSendAll->isEnabled()) {
         return;
@@ -66,6 +68,15 @@ void MainForm::mnuSendAll_Click() {
     ParameterBlock block = block_;
     block.value[PortSlot] = static_cast<std::uint8_t>(std::max(0, controls_.ComboCOM->listIndex()));
     LoadParameterBlock(block);
+    sendMarked();
+}
+
+void MainForm::sendMarked() {
+    for (const Parameter& parameter : Parameters) {
+        if (edits_.isUnsent(parameter.slot) && block_.inUse[parameter.slot] && link_.isReady()) {
+            runChangeHandler(parameter.slot);
+        }
+    }
 }
 
 bool MainForm::LoadParameterBlock(const ParameterBlock& block) {

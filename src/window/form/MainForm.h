@@ -66,7 +66,7 @@ public:
     // False when the message could not be written; a parameter's control is marked until its
     // value is sent.
     bool SendParameter(std::uint8_t address, std::uint8_t value);
-    bool ModelHandshake();
+    void ModelHandshake();
     // The device of the COM number chosen is there (again): after a send found it gone, the
     // lamp lights and the status bar says what the controller still lacks.
     void deviceReturned() { port_.deviceReturned(); }
@@ -138,6 +138,9 @@ public:
     std::optional<Delivery> journalled() const { return journaling_.delivery(); }
     // Loads a block as loading a settings file with it does.
     bool LoadParameterBlock(const ParameterBlock& block);
+    // Sends what the block holds and the window marks not sent, as Send all ends: a model's
+    // factory defaults and a load send no setting whose control shows its value already.
+    void sendMarked();
 
 private:
     // A user's step: it shows one invalid-port box at most, the first, and notes only what
@@ -203,7 +206,7 @@ private:
     ConstControls constControls_{};
     EditHistory edits_{set_, controls_, flags_};
     PortStatus port_{link_, controls_, flags_, host_};
-    Journaling journaling_{block_, controls_};
+    Journaling journaling_{block_, controls_, edits_};
     SettingsFiles files_;
     StepNotes notes_{controls_};
     LanguageSwitch language_{set_, controls_, flags_, dialogs_, host_};

@@ -84,8 +84,9 @@ void MainForm::ComboCTRmodel_Click(int index) {
     }
     const Journaling::Session session(journaling_);
     journaling_.modelChosen();
-    if (!holdsSends() && ModelHandshake()) {
-        edits_.clearUnsent();  // the controller is set anew
+    edits_.markAllUnsent();  // what the defaults leave as they find it stays marked
+    if (!holdsSends()) {
+        ModelHandshake();
     }
     block_.value[PortSlot] =
         static_cast<std::uint8_t>(std::max(0, controls_.ComboCOM->listIndex()));

@@ -68,16 +68,15 @@ bool MainForm::SendParameter(std::uint8_t address, std::uint8_t value) {
     return true;
 }
 
-bool MainForm::ModelHandshake() {
+void MainForm::ModelHandshake() {
     if (const LinkOutcome outcome = link_.sendModelHandshake(); !outcome.ok) {
         journaling_.incomplete();
         port_.sendingFailed(outcome);
         showInvalidPortMessage();
-        return false;
+        return;
     }
     port_.sent(false);
     controls_.Text2->append(QString::fromLatin1(HandshakeTrace));
-    return true;
 }
 
 }  // namespace rotaline

@@ -3,13 +3,15 @@
 #include <algorithm>
 
 #include "model/EscCatalogue.h"
+#include "model/ParameterTable.h"
 #include "model/SlotTable.h"
 #include "window/texts/Texts.h"
 
 namespace rotaline {
 
-Journaling::Journaling(const ParameterBlock& block, const Controls& controls)
-    : block_(block), controls_(controls) {}
+Journaling::Journaling(const ParameterBlock& block, const Controls& controls,
+                       const EditHistory& edits)
+    : block_(block), controls_(controls), edits_(edits) {}
 
 void Journaling::setJournal(SendJournal* journal, PortOf portOf) {
     journal_ = journal;
@@ -43,6 +45,9 @@ Journaling::Session::~Session() {
 // A session's record is written as it hands over its first byte, then again as it ends; a
 // send outside a session updates the record of the session it follows.
 void Journaling::sent(bool ok) {
+    if (!ok && depth_ == 0) {
+        return;
+    }
     sent_ += ok ? 1 : 0;
     state_.complete = state_.complete && ok;
     const bool first = ok && !std::exchange(state_.handed, true);
@@ -80,9 +85,15 @@ void Journaling::modelsReset() {
     state_.model = false;
 }
 
+void Journaling::modelChosen() {
+    state_.model = true;
+    recorded_ = {};
+}
+
 void Journaling::portChanged() {
     if (depth_ == 0) {
         state_ = {};
+        recorded_ = {};
     }
 }
 
@@ -122,6 +133,13 @@ void Journaling::update() {
     if (!state_.model) {
         unnameModel(block);
     }
+    for (const Parameter& parameter : Parameters) {
+        if (const int slot = parameter.slot; edits_.isUnsent(slot)) {
+            block.value[slot] = recorded_.value[slot];
+            block.inUse[slot] = recorded_.inUse[slot];
+        }
+    }
+    recorded_ = block;
     const JournalRecord record{
         journalTime(), state_.session, port,
         adapter,       block,          state_.complete ? Delivery::Sending : Delivery::NotInFull};

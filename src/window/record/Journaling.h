@@ -9,14 +9,16 @@
 #include "files/SendJournal.h"
 #include "model/ParameterBlock.h"
 #include "window/controls/Controls.h"
+#include "window/form/EditHistory.h"
 
 namespace rotaline {
 
 // What the form sends, kept in the journal: one record a programming session, with the block
 // the controller was left with, the port and adapter, and whether every message went out.
 // Nothing is recorded for a controller that was sent no model, nor for a session of which no
-// byte was handed over. A session is recorded as sending from its first byte on, and as sent in
-// full once the line has carried its last.
+// byte was handed over. Of a setting the window marks not sent, a record keeps what was recorded
+// since the controller was set anew, or leaves it out. A session is recorded as sending from its
+// first byte on, and as sent in full once the line has carried its last.
 class Journaling {
     struct State {
         QString session;  // "": none, nothing is recorded
@@ -29,7 +31,7 @@ public:
     // Names the port and adapter of a position in the port list.
     using PortOf = std::function<std::pair<QString, QString>(int listPosition)>;
 
-    Journaling(const ParameterBlock& block, const Controls& controls);
+    Journaling(const ParameterBlock& block, const Controls& controls, const EditHistory& edits);
 
     void setJournal(SendJournal* journal, PortOf portOf);
 
@@ -48,7 +50,8 @@ public:
         int sentBefore_;
     };
 
-    // A message was handed over, or could not be.
+    // A message was handed over, or could not be: outside a session that changes no record
+    // (the controller still holds what it holds, and the window marks what it lacks).
     void sent(bool ok);
     // The line has carried every byte handed over: what was recorded as sending was sent in
     // full, but for a session still going on.
@@ -58,8 +61,8 @@ public:
     // What was handed over did not all leave: every session not yet carried in full, on this
     // port or one chosen before, was not sent in full.
     void sendingFailed();
-    // The controller was sent the model the window shows.
-    void modelChosen() { state_.model = true; }
+    // The controller was sent the model the window shows, and is set anew.
+    void modelChosen();
     // The controller's models are reset (a change of tab): the record names none. Outside a
     // session the reset of a model is a session of its own.
     void modelsReset();
@@ -78,9 +81,11 @@ private:
 
     const ParameterBlock& block_;
     const Controls& controls_;
+    const EditHistory& edits_;
     SendJournal* journal_ = nullptr;
     PortOf portOf_;
     State state_;
+    ParameterBlock recorded_;             // the last record since the controller was set anew
     std::vector<JournalRecord> sending_;  // recorded as sending, until the line says how it went
     int depth_ = 0;
     int sent_ = 0;  // messages handed over

@@ -22,14 +22,12 @@ public:
     // The first promise `done` left broken, named and said why; "" when all hold.
     QString check(const Done& done);
 
-    // ROTALINE_EXPLORER_SKIP lists the promises left unchecked by name, comma-separated; without
-    // it, those held back.
+    // ROTALINE_EXPLORER_SKIP lists the promises left unchecked by name, comma-separated.
 
 private:
     using Check = QString (Promises::*)(const Done&);
     struct Promise {
         const char* name;
-        bool heldBack;
         const char* words;
         Check check;
     };
@@ -38,12 +36,12 @@ private:
     void learn(const Done& done);
     void remember();
     QList<std::pair<const ValueControl*, int>> settingsShown() const;
-    QString controllerWasSentWhatIsShown(const Done& done);
     QString controllerHasWhatIsShown(const Done& done);
     QString statusCountsTheMarked(const Done& done);
     QString titleNamesTheFile(const Done& done);
     QString onlyTheNamedFileChanges(const Done& done);
     QString noTextNamesAGreyedCommand(const Done& done);
+    QString noBoxRefusesTheAdapter(const Done& done);
     QString journalRecordsWhatWasReceived(const Done& done);
     QString undoAndReopenKeepTheWindow(const Done& done);
     QString noteNamesWhatWasReceived(const Done& done);
@@ -59,6 +57,7 @@ private:
     QMap<QString, QByteArray> saved_;  // what was last saved to each file
     QStringList records_;              // the journal before the step
     QString note_;
+    bool saidBack_ = false;  // the status bar said the adapter is back
 };
 
 // What Undo then Redo should leave as it was: every setting shown, the block and the controller
