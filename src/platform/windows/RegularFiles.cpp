@@ -17,10 +17,14 @@ namespace {
 constexpr DWORD WritePiece = 64 * 1024;
 constexpr int CopyLetters = 6;
 constexpr int CopyAttempts = 100;
+constexpr qsizetype MaxNameUnits = 255;  // NTFS and exFAT: 255 UTF-16 units a name
+const QString CopyMark = QStringLiteral(".rotaline-");
 
-// ".NAME.rotaline-" before the six letters of a copy of the file named `name`.
+// ".NAME.rotaline-" before the six letters of a copy of the file named `name`, the name cut so
+// that the copy's fits where the file's does.
 QString copyPrefix(const QString& name) {
-    return QLatin1Char('.') + name + QStringLiteral(".rotaline-");
+    return QLatin1Char('.') + name.left(MaxNameUnits - 1 - CopyMark.size() - CopyLetters) +
+           CopyMark;
 }
 
 bool writeAll(HANDLE file, const QByteArray& bytes) {
