@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 
 #include "platform/AdapterDiagnosis.h"
@@ -13,6 +14,9 @@ namespace rotaline {
 // A table of the system's, for a range-for.
 template <typename Row>
 struct Rows {
+    constexpr Rows() = default;
+    template <std::size_t N>
+    constexpr Rows(const std::array<Row, N>& table) : first(table.data()), count(N) {}
     const Row* first = nullptr;
     std::size_t count = 0;
     const Row* begin() const { return first; }
@@ -30,12 +34,12 @@ struct CauseWords {
     const char* fix;
 };
 // The causes only this system finds.
-Rows<CauseWords> systemCauses();
+extern const Rows<CauseWords> SystemCauses;
 
 // What the user's standing with the group of serial devices lets it do, in the "AdapterAdvice"
 // catalogue (%1 the chips of the package's rule), in the order of GroupStanding; none where the
 // system has no group to join.
-Rows<const char*> standingWords();
+extern const Rows<const char*> StandingWords;
 
 // What to do about a port problem, in the "PortHelp" catalogue, where the fix is the system's
 // own (%2 the chips of the package's rule).
@@ -43,6 +47,6 @@ struct PortFixWords {
     PortProblem problem;
     const char* text;
 };
-Rows<PortFixWords> systemPortFixes();
+extern const Rows<PortFixWords> SystemPortFixes;
 
 }  // namespace rotaline

@@ -85,16 +85,8 @@ constexpr std::array<PortFixWords, 3> PortFixes{{
 
 }  // namespace
 
-Rows<CauseWords> systemCauses() {
-    return {Causes.data(), Causes.size()};
-}
-
-Rows<const char*> standingWords() {
-    return {Standings.data(), Standings.size()};
-}
-
-Rows<PortFixWords> systemPortFixes() {
-    return {PortFixes.data(), PortFixes.size()};
-}
+const Rows<CauseWords> SystemCauses{Causes};
+const Rows<const char*> StandingWords{Standings};
+const Rows<PortFixWords> SystemPortFixes{PortFixes};
 
 }  // namespace rotaline

@@ -35,18 +35,10 @@ constexpr std::array<CauseWords, 4> Causes{{
 
 }  // namespace
 
-Rows<CauseWords> systemCauses() {
-    return {Causes.data(), Causes.size()};
-}
-
+const Rows<CauseWords> SystemCauses{Causes};
 // Every user may open the serial ports: there is no group to join.
-Rows<const char*> standingWords() {
-    return {};
-}
-
+const Rows<const char*> StandingWords{};
 // An open refused names neither a group nor another program to stop.
-Rows<PortFixWords> systemPortFixes() {
-    return {};
-}
+const Rows<PortFixWords> SystemPortFixes{};
 
 }  // namespace rotaline

@@ -43,8 +43,7 @@ constexpr const char* SocketNote = QT_TRANSLATE_NOOP(
 // A cause no system finds has no words.
 const CauseWords& adviceFor(AdapterCause cause) {
     static constexpr CauseWords None{AdapterCause::Usable, "", "", ""};
-    for (const Rows<CauseWords>& rows :
-         {Rows<CauseWords>{SharedCauses.data(), SharedCauses.size()}, systemCauses()}) {
+    for (const Rows<CauseWords>& rows : {Rows<CauseWords>{SharedCauses}, SystemCauses}) {
         for (const CauseWords& words : rows) {
             if (words.cause == cause) {
                 return words;
@@ -81,7 +80,7 @@ QString socketNote(const Language& language) {
 }
 
 QString standingText(GroupStanding standing, const Language& language) {
-    const Rows<const char*> standings = standingWords();
+    const Rows<const char*> standings = StandingWords;
     const auto index = static_cast<size_t>(standing);
     return index < standings.count
                ? filled(catalogue(language, standings.first[index]), {ruleChips(language)})

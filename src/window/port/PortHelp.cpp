@@ -120,7 +120,7 @@ QString portHelp(const LinkOutcome& outcome, int portNumber, const Language& lan
             add(sendAll || fix.beforeModel == nullptr ? fix.text : fix.beforeModel);
         }
     }
-    for (const PortFixWords& fix : systemPortFixes()) {
+    for (const PortFixWords& fix : SystemPortFixes) {
         if (fix.problem == outcome.problem) {
             add(fix.text);
         }
