@@ -60,6 +60,7 @@ private slots:
         QFETCH(QString, com1);
         const QString adapter = onThisSystem("/dev/serial/by-id/usb-FTDI_A-if00-port0", "COM23");
         MemorySettingsStore store;
+        store.setValue("Ports", "COM1", "  ");  // as good as none
         PortResolver resolver(store);
         resolver.assign(adapter, 5);
         resolver.assign(onThisSystem("/dev/ttyS1", "COM2"), 3);

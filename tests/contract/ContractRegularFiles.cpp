@@ -27,11 +27,6 @@ QString listing(const QString& folder) {
     return entries.join(' ');
 }
 
-void put(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-}
-
 }  // namespace
 
 // Saving and reading a user's file on every system: only a regular file is read or written, a

@@ -15,6 +15,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTest>
 
 // What a contract row needs of the system it runs on: one row means one promise on every system,
@@ -50,6 +51,19 @@ inline QString linuxOnly(const char* why) {
     if (!(why).isEmpty()) {       \
         QSKIP(qPrintable(why));   \
     }
+
+// Writes `bytes` to a new file at `path`.
+inline void put(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+}
+
+// Whether a text from outside reached a surface unwritten: a control character, a line break
+// other than LF, or a mark that turns the text's direction.
+inline bool holdsControlCharacters(const QString& text) {
+    return text.contains(
+        QRegularExpression("[\\x00-\\x09\\x0b-\\x1f\\x7f-\\x9f\\x{2028}\\x{2029}\\x{202e}]"));
+}
 
 // A second name of `target` in the same folder (a hard link).
 inline bool hardLink(const QString& target, const QString& link) {
