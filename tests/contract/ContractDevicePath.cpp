@@ -74,15 +74,6 @@ private slots:
         QCOMPARE(resolver.isOwnPort(1), !com1.isEmpty());
         QVERIFY(!resolver.isOwnPort(5));
     }
-
-    // What is no serial line, or is not there, is told as such without opening it.
-    void aDeviceIsJudgedWithoutOpeningIt() {
-        const QString null = onThisSystem("/dev/null", "NUL");
-        const QString gone = onThisSystem("/dev/rotaline-no-such-device", "COM199");
-        QVERIFY(deviceExists(devicePath(null)));
-        QVERIFY(!isSerialLine(devicePath(null)));
-        QVERIFY(!deviceExists(devicePath(gone)));
-    }
 };
 
 QTEST_GUILESS_MAIN(ContractDevicePath)

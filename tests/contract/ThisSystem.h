@@ -52,6 +52,23 @@ inline QString linuxOnly(const char* why) {
         QSKIP(qPrintable(why));   \
     }
 
+// One entry a name, sorted: "name=bytes" a file, "name/" a folder, "name->target" a symbolic
+// link, "name|" anything else; hidden ones too, so a copy left behind shows.
+inline QString listing(const QString& folder) {
+    QStringList entries;
+    for (const QFileInfo& entry : QDir(folder).entryInfoList(
+             QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name)) {
+        QFile file(entry.filePath());
+        entries << entry.fileName() +
+                       (entry.isSymLink() ? "->" + QFileInfo(entry.symLinkTarget()).fileName()
+                        : entry.isDir()   ? "/"
+                        : !entry.isFile() ? "|"
+                        : file.open(QIODevice::ReadOnly) ? "=" + QString::fromUtf8(file.readAll())
+                                                         : "=(unreadable)");
+    }
+    return entries.join(' ');
+}
+
 // Writes `bytes` to a new file at `path`.
 inline void put(const QString& path, const QByteArray& bytes) {
     QFile file(path);
