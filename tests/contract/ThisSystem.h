@@ -103,15 +103,6 @@ inline bool makeFifo(const QString& path) {
 #endif
 }
 
-// Lets go a reader waiting on the FIFO at `path` for a writer.
-inline void openFifoWithoutWaiting(const QString& path) {
-#ifdef _WIN32
-    static_cast<void>(path);
-#else
-    ::close(::open(QFile::encodeName(path).constData(), O_WRONLY | O_NONBLOCK));
-#endif
-}
-
 // While it lives, this thread obeys file permissions as any user does, also as the superuser.
 #ifdef _WIN32
 struct AsAnyUser {
