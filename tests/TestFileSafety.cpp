@@ -1,5 +1,4 @@
 #include <sys/file.h>
-#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -8,54 +7,13 @@
 #include <QtTest>
 #include <csignal>
 
+#include "contract/ThisSystem.h"
 #include "platform/RegularFiles.h"
 #include "support/FormFixture.h"
 #include "support/SmallDisk.h"
-#include "support/WithoutFileOverride.h"
 
 using namespace rotaline;
 using namespace rotaline::testing;
-
-namespace {
-
-QString saveFailed(const QString& path, const QString& reason) {
-    return QStringLiteral("The settings could not be saved to %1:\r\n%2").arg(path, reason);
-}
-
-void put(const QString& path) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write("old settings\r\n"), 14);
-}
-
-// One line a name, with its kind and permissions, links and size (a symlink's is its target's
-// name).
-QString listing(const QString& folder) {
-    QString text;
-    for (const QFileInfo& entry : QDir(folder).entryInfoList(QDir::AllEntries | QDir::Hidden |
-                                                             QDir::System | QDir::NoDotAndDotDot)) {
-        struct stat st {};
-        ::lstat(QFile::encodeName(entry.filePath()).constData(), &st);
-        text += QString::asprintf("%s %o %d links %lld bytes\n", qPrintable(entry.fileName()),
-                                  unsigned(st.st_mode), int(st.st_nlink),
-                                  static_cast<long long>(st.st_size));
-    }
-    return text;
-}
-
-// Saves the started-up settings to each path in turn, with file permissions in force as for
-// any user, and gives the messages that showed.
-QStringList saveTo(const QStringList& paths) {
-    FormFixture f(FormFixture::Start::Loaded);
-    WithoutFileOverride asAnyUser;
-    for (const QString& path : paths) {
-        f.dialogs.nextFileName(path);
-        f.form.SaveSettingsFile();
-    }
-    return f.dialogs.texts();
-}
-
-}  // namespace
 
 // What Linux alone can show of a save (what every system shows is ContractRegularFiles'): a full
 // disk, and a save killed mid-way.
@@ -69,12 +27,19 @@ private slots:
         }
         const QString old = disk.filePath(QStringLiteral("old.esc"));
         const QString fresh = disk.filePath(QStringLiteral("new.esc"));
-        put(old);
+        put(old, "old settings\r\n");
         disk.fill();
         const QString before = listing(disk.path());
 
-        QCOMPARE(saveTo({old, fresh}), QStringList({saveFailed(old, "No space left on device"),
-                                                    saveFailed(fresh, "No space left on device")}));
+        FormFixture f(FormFixture::Start::Loaded);
+        for (const QString& path : {old, fresh}) {
+            const WithoutFileOverride asAnyUser;
+            f.dialogs.nextFileName(path);
+            f.form.SaveSettingsFile();
+        }
+
+        const QString full = "The settings could not be saved to %1:\r\nNo space left on device";
+        QCOMPARE(f.dialogs.texts(), QStringList({full.arg(old), full.arg(fresh)}));
         QCOMPARE(listing(disk.path()), before);
     }
 
@@ -84,9 +49,9 @@ private slots:
     void aSaveKilledMidWayLeavesOnlyTheOldFileOnTheNextStart() {
         QTemporaryDir dir;
         const QString old = dir.filePath("old.esc");
-        put(old);
+        put(old, "old settings\r\n");
         for (const char* other : {".old.esc.bak", ".old.esc.backup", ".old.esc.201224"}) {
-            put(dir.filePath(other));
+            put(dir.filePath(other), "old settings\r\n");
         }
         QFile running(dir.filePath(".old.esc.rotaline-Run123"));
         QVERIFY(running.open(QIODevice::WriteOnly) && ::flock(running.handle(), LOCK_EX) == 0);

@@ -5,12 +5,9 @@
 
 #include "platform/DeviceWatch.h"
 #include "platform/PortResolver.h"
-#include "platform/QtSerialPort.h"
 #include "platform/SerialDevices.h"
 #include "support/FileTree.h"
 #include "support/MemorySettingsStore.h"
-#include "support/ScriptedDialogs.h"
-#include "window/form/MainForm.h"
 
 using namespace rotaline;
 using namespace rotaline::testing;
@@ -19,25 +16,6 @@ using namespace rotaline::testing;
 class TestPortResolver : public QObject {
     Q_OBJECT
 private slots:
-    // Printers and boards on the desk are serial devices too: none is opened unless chosen.
-    void startUpWithNothingAssignedOpensNoDevice() {
-        MemorySettingsStore store;
-        PortResolver resolver(store);
-        QtSerialPort port([&resolver](int n) { return resolver.deviceFor(n); });
-        ProgrammingLink link(port);
-        ScriptedDialogs dialogs;
-        MainForm form(link, dialogs, store);
-
-        form.Form_Load();
-
-        QCOMPARE(form.controls().Text1->text(), QStringLiteral("COM1 port is invalid !\r\n"));
-        QCOMPARE(port.problem(), PortProblem::Unassigned);
-        QVERIFY(form.controls().ImageOff->isVisible());
-        QVERIFY(!form.controls().ImageOn->isVisible());
-        QVERIFY(dialogs.shown().isEmpty());
-        QVERIFY(!port.isOpen());
-    }
-
     // A desk as sysfs shows it: two FTDI adapters, an Arduino, a UART with a chip, a 16550 slot
     // without one (type 0, as the serial8250 driver registers ttyS1..ttyS31), a console, and an
     // adapter whose node udev has not made yet.
@@ -105,18 +83,6 @@ private slots:
         }
         QVERIFY(changed.wait(5000));
         QVERIFY2(changed.size() < 30, qPrintable(QString::number(changed.size())));
-    }
-
-    void onlyAnAssignedDeviceIsEverNamed() {
-        MemorySettingsStore store;
-        PortResolver resolver(store);
-        const QTemporaryDir dev;  // a device path no machine has
-        const QString gone = dev.filePath(QStringLiteral("ttyUSB7"));
-        store.setValue("Ports", "COM1", gone);
-        store.setValue("Ports", "COM2", "  ");
-        QCOMPARE(resolver.deviceFor(1), gone);
-        QCOMPARE(resolver.deviceFor(2), QString());
-        QCOMPARE(resolver.describe(1), "COM1: " + gone + " (not present)");
     }
 
     void aDeviceHasOneNumberAtATime() {

@@ -77,6 +77,7 @@ private slots:
         row("no permission", "pty", "mode", PortProblem::PermissionDenied, "You may not use %1.");
         row("no serial device, held by many", "/dev/null", "sleep", PortProblem::NotSerial,
             "%1 is not a serial device.");
+        row("nothing assigned", "", "", PortProblem::Unassigned, "No adapter is assigned to COM1.");
         row("assignment unreadable", "", "", PortProblem::ConfigUnreadable,
             "The settings file cannot be read.");
     }
@@ -93,8 +94,9 @@ private slots:
                                       QFile(here.filePath(name)).open(QIODevice::WriteOnly)));
         const QString before = QDir::currentPath();
         QDir::setCurrent(here.path());
-        QtSerialPort port(
-            [&](int) { return Assignment(name, device.isEmpty() ? error : QString()); });
+        QtSerialPort port([&](int) {
+            return Assignment(name, problem == PortProblem::ConfigUnreadable ? error : QString());
+        });
         QtSerialPort self([&](int) { return path; });
         QTemporaryDir programs;  // the holder is sleep under the name it is known by
         QProcess other;

@@ -8,32 +8,6 @@
 using namespace rotaline;
 using namespace rotaline::testing;
 
-namespace {
-
-// One entry a name, sorted: "name=bytes" a file, "name/" a folder, "name->target" a symbolic
-// link, "name|" anything else; hidden ones too, so a copy left behind shows.
-QString listing(const QString& folder) {
-    QStringList entries;
-    for (const QFileInfo& entry : QDir(folder).entryInfoList(
-             QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name)) {
-        QFile file(entry.filePath());
-        entries << entry.fileName() +
-                       (entry.isSymLink() ? "->" + QFileInfo(entry.symLinkTarget()).fileName()
-                        : entry.isDir()   ? "/"
-                        : !entry.isFile() ? "|"
-                        : file.open(QIODevice::ReadOnly) ? "=" + QString::fromUtf8(file.readAll())
-                                                         : "=(unreadable)");
-    }
-    return entries.join(' ');
-}
-
-void put(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-}
-
-}  // namespace
-
 // Saving and reading a user's file on every system: only a regular file is read or written, a
 // save keeps what points to the file, and a failed one keeps the old file as it was.
 class ContractRegularFiles : public QObject {

@@ -15,6 +15,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTest>
 
 // What a contract row needs of the system it runs on: one row means one promise on every system,
@@ -51,6 +52,36 @@ inline QString linuxOnly(const char* why) {
         QSKIP(qPrintable(why));   \
     }
 
+// One entry a name, sorted: "name=bytes" a file, "name/" a folder, "name->target" a symbolic
+// link, "name|" anything else; hidden ones too, so a copy left behind shows.
+inline QString listing(const QString& folder) {
+    QStringList entries;
+    for (const QFileInfo& entry : QDir(folder).entryInfoList(
+             QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name)) {
+        QFile file(entry.filePath());
+        entries << entry.fileName() +
+                       (entry.isSymLink() ? "->" + QFileInfo(entry.symLinkTarget()).fileName()
+                        : entry.isDir()   ? "/"
+                        : !entry.isFile() ? "|"
+                        : file.open(QIODevice::ReadOnly) ? "=" + QString::fromUtf8(file.readAll())
+                                                         : "=(unreadable)");
+    }
+    return entries.join(' ');
+}
+
+// Writes `bytes` to a new file at `path`.
+inline void put(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+}
+
+// Whether a text from outside reached a surface unwritten: a control character, a line break
+// other than LF, or a mark that turns the text's direction.
+inline bool holdsControlCharacters(const QString& text) {
+    return text.contains(
+        QRegularExpression("[\\x00-\\x09\\x0b-\\x1f\\x7f-\\x9f\\x{2028}\\x{2029}\\x{202e}]"));
+}
+
 // A second name of `target` in the same folder (a hard link).
 inline bool hardLink(const QString& target, const QString& link) {
 #ifdef _WIN32
@@ -69,15 +100,6 @@ inline bool makeFifo(const QString& path) {
     return false;
 #else
     return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
-#endif
-}
-
-// Lets go a reader waiting on the FIFO at `path` for a writer.
-inline void openFifoWithoutWaiting(const QString& path) {
-#ifdef _WIN32
-    static_cast<void>(path);
-#else
-    ::close(::open(QFile::encodeName(path).constData(), O_WRONLY | O_NONBLOCK));
 #endif
 }
 

@@ -9,23 +9,14 @@ Q_DECLARE_METATYPE(QList<DeviceRecord>)
 
 namespace {
 
-// A CH340 as Windows 10 records it with WCH's driver, and before any driver is installed.
-const DeviceRecord Ch340{"USB\\VID_1A86&PID_7523\\5&2F3A1C&0&3",
-                         "USB\\VID_1A86&PID_7523\\5&2F3A1C&0&3",
-                         "USB-SERIAL CH340 (COM23)",
-                         "wch.cn",
-                         "COM23",
-                         "1a86",
-                         "7523",
-                         "",
-                         0};
-
-DeviceRecord with(DeviceRecord record, const QString& name, const QString& port,
-                  unsigned long problem) {
-    record.friendlyName = name;
-    record.port = port;
-    record.problem = problem;
-    return record;
+// A USB device as the device manager records it: "vid:pid", its instance's last part (the
+// serial number where the device has one), and what its driver made of it.
+DeviceRecord usb(const QString& ids, const QString& last, const QString& name, const QString& maker,
+                 const QString& port = {}, unsigned long problem = 0) {
+    const QString instance =
+        QString("USB\\VID_%1&PID_%2\\").arg(ids.left(4).toUpper(), ids.mid(5)) + last;
+    const QString serial = last.contains('&') ? QString() : last;
+    return {instance, instance, name, maker, port, ids.left(4), ids.mid(5), serial, problem};
 }
 
 }  // namespace
@@ -41,24 +32,22 @@ private slots:
         QTest::addColumn<QList<DeviceRecord>>("ports");
         QTest::addColumn<QList<DeviceRecord>>("usb");
         QTest::addColumn<QStringList>("report");
+        // A CH340 as Windows 10 records it with WCH's driver, and before any driver is installed.
+        const QString ch340 = "1a86:7523", where = "5&2F3A1C&0&3";
+        const DeviceRecord working =
+            usb(ch340, where, "USB-SERIAL CH340 (COM23)", "wch.cn", "COM23");
         const QStringList ready{"COM23: CH340 1a86:7523, wch.cn USB-SERIAL CH340 (COM23)",
                                 "  stable name: COM23", "  COM number: none", "  state: Ready."};
-        QTest::newRow("working") << QList{Ch340} << QList{Ch340} << ready;
+        QTest::newRow("working") << QList{working} << QList{working} << ready;
         QTest::newRow("no driver (28)")
-            << QList<DeviceRecord>{} << QList{with(Ch340, "USB2.0-Serial", "", 28)}
+            << QList<DeviceRecord>{} << QList{usb(ch340, where, "USB2.0-Serial", "wch.cn", "", 28)}
             << QStringList{"no serial device: CH340 1a86:7523, wch.cn USB2.0-Serial",
                            "  problem: No driver is installed for the CH340 adapter.",
                            "  fix: Install its driver, CH341SER (WCH), then plug the adapter in "
                            "again. Windows Update may offer it under Optional updates."};
-        const DeviceRecord pl2303{"USB\\VID_067B&PID_2303\\6&1D2E&0&1",
-                                  "USB\\VID_067B&PID_2303\\6&1D2E&0&1",
-                                  "Prolific USB-to-Serial Comm Port (COM3)",
-                                  "Prolific",
-                                  "COM3",
-                                  "067b",
-                                  "2303",
-                                  "",
-                                  10};
+        const DeviceRecord pl2303 =
+            usb("067b:2303", "6&1D2E&0&1", "Prolific USB-to-Serial Comm Port (COM3)", "Prolific",
+                "COM3", 10);
         QTest::newRow("refused by its driver (10)")
             << QList{pl2303} << QList{pl2303}
             << QStringList{
@@ -69,7 +58,8 @@ private slots:
                    "  fix: Plug the adapter in again; if that does not help, install its "
                    "driver, PL2303 (Prolific), again. Prolific's newer drivers refuse old "
                    "and copied PL2303 chips: use an adapter with another chip."};
-        const DeviceRecord disabled = with(Ch340, Ch340.friendlyName, "COM23", 22);
+        const DeviceRecord disabled =
+            usb(ch340, where, working.friendlyName, "wch.cn", "COM23", 22);
         QTest::newRow("disabled (22)")
             << QList{disabled} << QList{disabled}
             << QStringList{ready[0], ready[1], ready[2],
@@ -78,23 +68,15 @@ private slots:
                            "\"Enable device\"."};
         // FTDI's bus driver makes the port as a device of its own below the USB device, and
         // makes none with "Load VCP" unticked.
-        const DeviceRecord ftdi{"USB\\VID_0403&PID_6001\\A50285BI",
-                                "USB\\VID_0403&PID_6001\\A50285BI",
-                                "USB Serial Converter",
-                                "FTDI",
-                                "",
-                                "0403",
-                                "6001",
-                                "A50285BI",
-                                0};
-        DeviceRecord ftdiPort = with(ftdi, "USB Serial Port (COM5)", "COM5", 0);
+        const DeviceRecord ftdi = usb("0403:6001", "A50285BI", "USB Serial Converter", "FTDI");
+        DeviceRecord ftdiPort = ftdi;
+        ftdiPort.friendlyName = "USB Serial Port (COM5)";
+        ftdiPort.port = "COM5";
         ftdiPort.instance = "FTDIBUS\\VID_0403+PID_6001+A50285BIA\\0000";
         QTest::newRow("FTDI with its port")
             << QList{ftdiPort} << QList{ftdi}
-            << QStringList{
-                   "COM5: FT232R 0403:6001, FTDI USB Serial "
-                   "Port (COM5)",
-                   "  stable name: COM5", "  COM number: none", "  state: Ready."};
+            << QStringList{"COM5: FT232R 0403:6001, FTDI USB Serial Port (COM5)",
+                           "  stable name: COM5", "  COM number: none", "  state: Ready."};
         QTest::newRow("FTDI without its port")
             << QList<DeviceRecord>{} << QList{ftdi}
             << QStringList{"no serial device: FT232R 0403:6001, FTDI USB Serial Converter",
