@@ -14,6 +14,13 @@ bash tests/windows/setup-program.sh "$(ls "$dist"/Rotaline-*-setup.exe)"
 unpacked=$(mktemp -d)
 trap 'rm -rf "$unpacked"' EXIT
 unzip -q "$(ls "$dist"/Rotaline-*-windows-x64.zip)" -d "$unpacked"
+zip=$(ls "$dist"/Rotaline-*-windows-x64.zip)
+if [ "$(stat -c %s "$zip")" -gt $((14 * 1024 * 1024)) ] ||
+    ! unzip -l "$zip" | grep -q '/rotaline-print\.dll$'; then
+    echo "FAILED: the zip is over 14 MB or lacks the print module: $(stat -c %s "$zip") bytes"
+    exit 1
+fi
+echo "ok: the zip, $(($(stat -c %s "$zip") / 1024)) KiB, with the print module"
 bash tests/windows/end-to-end.sh build "$(ls -d "$unpacked"/Rotaline-*-windows-x64/)" \
     tests/data/{airplane,boat,car,helicopter,small-car}.esc
 ctest --test-dir build-windows/build --output-on-failure --timeout 300

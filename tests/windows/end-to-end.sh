@@ -100,6 +100,12 @@ twice() { "$1" && "$1"; }
 decoded twice.linux twice linux_send
 decoded twice.windows twice windows_send
 same "$(basename "$file"): sent twice in a row through COM7" "$work/twice.linux" "$work/twice.windows"
+# The setup sheet from the folder as unpacked, without a desktop and without a box: a PDF, as
+# Linux writes one (the print module and the offscreen platform travel with the programs).
+"$here/wine.sh" "$windows/rotaline-program.exe" --sheet "Z:${work//\//\\}\\out" \
+    "Z:${file//\//\\}" >"$work/sheet.out" 2>&1 || true
+same "$(basename "$file"): --sheet out writes out.pdf" <(printf '%%PDF') \
+    <(head -c 4 "$work/out.pdf" 2>/dev/null; cat "$work/sheet.out")
 # The window, on a display of its own and a fresh profile, writes nothing to COM1 at start-up:
 # nobody chose it. The port list has the keys: Down chooses COM2 (which leads nowhere), Up COM1
 # again, which greets the controller; then a click on the Helicopter tab sends the models' reset
