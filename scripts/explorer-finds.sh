@@ -15,7 +15,7 @@ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_
 work=$(mktemp -d)
 trap 'git checkout -q -- src; rm -rf "$work"' EXIT
 export ASAN_OPTIONS="detect_leaks=0:abort_on_error=1:quarantine_size_mb=32"
-sed -n '/^# Faults of whole sessions/,$p' scripts/mutants.txt | grep -v '^#' |
+sed -n '/^# Faults of whole sessions/,$p' scripts/mutants.txt | grep -vE '^(#|$)' |
     while IFS= read -r row; do
         IFS=$'\t' read -r name file pattern replacement _ <<<"${row// @@ /$'\t'}"
         git checkout -q -- src
