@@ -314,6 +314,9 @@ private slots:
             << 0 << "" << all;
         QTest::newRow("damaged lines")
             << "damaged" << nothing << 0 << "" << QStringList{"session-3!", "session-1!"};
+        // Its line carried after the next session began, a session keeps its place.
+        QTest::newRow("a session completed after a newer one began")
+            << "completed late" << nothing << 0 << "" << QStringList{"session-2", "session-1"};
         QTest::newRow("escapes and bells in its fields")
             << "escapes" << nothing << 0 << "" << QStringList{"session-2"};
     }
@@ -359,6 +362,11 @@ private slots:
             put(j, journalLine(recordNumber(1)) + QByteArray("\0\xff\x1b[2J\x07\n", 8) +
                        journalLine(recordNumber(2)).replace("COM2", "COM3") +
                        journalLine(recordNumber(3)) + journalLine(recordNumber(4)).left(60));
+        } else if (layout == "completed late") {
+            JournalRecord completed = recordNumber(1);
+            completed.delivery = Delivery::InFull;
+            put(j, journalLine(recordNumber(1)) + journalLine(recordNumber(2)) +
+                       journalLine(completed));
         } else if (layout == "escapes") {
             JournalRecord record = recordNumber(2);
             record.time += "\x1b]0;owned\x07";

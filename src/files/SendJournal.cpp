@@ -150,8 +150,11 @@ QString defaultJournalPath() {
 }
 
 std::vector<JournalRecord> readJournal(const QString& path, LogTrouble* trouble) {
-    std::vector<JournalRecord> records;  // newest last while reading
-    std::unordered_map<QString, std::size_t> latest;
+    // Newest last while reading. A session stays where it began: a later line of the same
+    // session (its completion, written once the line has carried its last byte, perhaps after a
+    // newer session began) changes what it says, not where it stands.
+    std::vector<JournalRecord> records;
+    std::unordered_map<QString, std::size_t> began;
     LogTrouble ignored;
     trouble = trouble != nullptr ? trouble : &ignored;
     if (path.isEmpty()) {
@@ -161,16 +164,14 @@ std::vector<JournalRecord> readJournal(const QString& path, LogTrouble* trouble)
     }
     for (const QByteArray& line : readLogLines(path, JournalFileBound, trouble)) {
         if (std::optional<JournalRecord> record = parseJournalLine(line)) {
-            if (const auto earlier = latest.find(record->session); earlier != latest.end()) {
-                records[earlier->second].session.clear();  // superseded
+            if (const auto earlier = began.find(record->session); earlier != began.end()) {
+                records[earlier->second] = std::move(*record);
+            } else {
+                began[record->session] = records.size();
+                records.push_back(std::move(*record));
             }
-            latest[record->session] = records.size();
-            records.push_back(std::move(*record));
         }
     }
-    records.erase(std::remove_if(records.begin(), records.end(),
-                                 [](const JournalRecord& r) { return r.session.isEmpty(); }),
-                  records.end());
     std::reverse(records.begin(), records.end());
     return records;
 }
