@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QTimer>
 #include <utility>
 
 #include "platform/OpenFile.h"
@@ -58,8 +59,8 @@ QString specialLock(const QString& file) {
 
 // The copies' folders that stores killed on their way left behind (their lock let go), a few
 // at each start; only folders of this user's, and in them only the copies and the lock.
-void sweepKilledStoresCopies(const QTemporaryDir& own) {
-    const QFileInfo ours(own.path());
+void sweepKilledStoresCopies(const QString& own) {
+    const QFileInfo ours(own);
     QDir temporary = ours.dir();
     const QFileInfoList found = temporary.entryInfoList(
         {CopiesPrefix + QLatin1Char('*')}, QDir::Dirs | QDir::Hidden | QDir::NoSymLinks);
@@ -92,7 +93,9 @@ QSettingsStore::QSettingsStore()
     : file_(storeFile()), copies_(QDir::temp().filePath(CopiesPrefix + QStringLiteral("XXXXXX"))) {
     if (copies_.isValid()) {
         alive_ = std::make_unique<FileLock>(copies_.filePath(AliveMark), StoreLockWait);
-        sweepKilledStoresCopies(copies_);
+        // Housekeeping that reads the whole temporary folder: once the program is running, not
+        // before its first window.
+        QTimer::singleShot(0, [own = copies_.path()] { sweepKilledStoresCopies(own); });
     }
     trouble_ = copies_.isValid()
                    ? refresh()
