@@ -18,18 +18,17 @@ Dialogs::Answer ScriptedDialogs::message(const QString& text, Icon icon, Buttons
 }
 
 QString ScriptedDialogs::openFileName(const QString& filter) {
-    filters_ << filter;
-    if (fileNames_.isEmpty()) {
-        unexpected_ << QStringLiteral("open dialog without answer");
-        return {};
-    }
-    return fileNames_.dequeue();
+    return fileName(filter, QStringLiteral("open"));
 }
 
 QString ScriptedDialogs::saveFileName(const QString& filter, const QString&) {
+    return fileName(filter, QStringLiteral("save"));
+}
+
+QString ScriptedDialogs::fileName(const QString& filter, const QString& kind) {
     filters_ << filter;
     if (fileNames_.isEmpty()) {
-        unexpected_ << QStringLiteral("save dialog without answer");
+        unexpected_ << kind + QStringLiteral(" dialog without answer");
         return {};
     }
     return fileNames_.dequeue();

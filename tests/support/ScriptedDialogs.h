@@ -44,6 +44,8 @@ public:
     }
 
 private:
+    QString fileName(const QString& filter, const QString& kind);
+
     QList<Shown> shown_;
     mutable qsizetype seen_ = 0;
     QQueue<Answer> answers_;
