@@ -52,26 +52,16 @@ Heard hear(QAccessibleInterface* control) {
     return {name, QString()};
 }
 
+// Controls that show a value of their own: lists and bars.
+const QSet<QAccessible::Role> Speaking{QAccessible::ComboBox, QAccessible::ScrollBar,
+                                       QAccessible::ProgressBar, QAccessible::Slider};
+
 // The value a list or bar shows: a list without an entry chosen shows its greyed text.
 QString shownValue(QObject* widget) {
     if (auto* list = qobject_cast<QComboBox*>(widget)) {
         return list->currentIndex() < 0 ? list->placeholderText() : list->currentText();
     }
     return widget->property("value").toString();
-}
-
-// Controls that show a value of their own: lists and bars.
-const QSet<QAccessible::Role> Speaking{QAccessible::ComboBox, QAccessible::ScrollBar,
-                                       QAccessible::ProgressBar, QAccessible::Slider};
-
-QString described(QAccessibleInterface* control) {
-    return QStringLiteral("%1 \"%2\" (%3)")
-        .arg(control->object()
-                 ? control->object()->metaObject()->className() + QStringLiteral(" in ") +
-                       control->object()->parent()->metaObject()->className()
-                 : QString())
-        .arg(hear(control).name)
-        .arg(int(control->role()));
 }
 
 // What a screen reader would not make out: a control without a name, named only by its value,
@@ -84,29 +74,30 @@ void findFaults(QAccessibleInterface* node, QStringList& faults, int& checked) {
             continue;
         }
         const auto [name, value] = hear(child);
+        const QString who =
+            QStringLiteral("%1 \"%2\" (%3) ")
+                .arg(child->object() ? child->object()->metaObject()->className() : "")
+                .arg(name)
+                .arg(int(child->role()));
         // A tab strip is named by the tab shown and heard through its tabs.
         if (Controls.contains(child->role()) && child->role() != QAccessible::MenuItem &&
             child->role() != QAccessible::PageTabList) {
             ++checked;
-            if (name.trimmed().isEmpty()) {
-                faults << described(child) + " has no name";
-            } else if (name == value) {
-                faults << described(child) + " is named by its value";
-            }
+            faults << (name.trimmed().isEmpty() ? who + "has no name"
+                       : name == value          ? who + "is named by its value"
+                                                : QString());
             if (Speaking.contains(child->role()) &&
                 (value.isEmpty() || value != shownValue(child->object()))) {
-                faults << described(child) + " says \"" + value + "\", not what it shows";
+                faults << who + "says \"" + value + "\", not what it shows";
             }
             if (child->state().focusable && child->text(QAccessible::Description).isEmpty()) {
-                faults << described(child) + " says nothing of what it does";
+                faults << who + "says nothing of what it does";
             }
         }
-        if (child->role() == QAccessible::CheckBox) {
-            faults << described(child) + " is a check box";
-        }
-        if (child->role() == QAccessible::RadioButton &&
-            (node->role() != QAccessible::Grouping || node->text(QAccessible::Name).isEmpty())) {
-            faults << described(child) + " is outside a named group";
+        if (child->role() == QAccessible::CheckBox ||
+            (child->role() == QAccessible::RadioButton &&
+             (node->role() != QAccessible::Grouping || node->text(QAccessible::Name).isEmpty()))) {
+            faults << who + "is not a radio button in a named group";
         }
         if (child->role() != QAccessible::ComboBox) {  // a closed list's entries are hidden
             findFaults(child, faults, checked);
@@ -169,6 +160,7 @@ private slots:
             findFaults(QAccessible::queryAccessibleInterface(&window), faults, checked);
         }
         QVERIFY(checked > 12 * 40);
+        faults.removeAll(QString());
         faults.removeDuplicates();
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
         for (const QString expected :
@@ -206,10 +198,8 @@ private slots:
     void everyParameterHintGivesItsFactoryDefaultInTheLanguageShown() {
         FormFixture f(FormFixture::Start::Loaded);
         QHash<int, QString> english;
-        for (const bool switched : {false, true}) {
-            if (switched) {
-                f.switchToChinese();
-            }
+        for (const Language* language : {&English, &Chinese}) {
+            f.switchTo(*language);
             for (const Parameter& parameter : Parameters) {
                 const Control& control = f.control(fromView(parameter.control));
                 const QString hint = control.toolTip();
