@@ -4,7 +4,6 @@
 
 #include "files/SettingsFile.h"
 #include "model/EscCatalogue.h"
-#include "model/MessageDecoder.h"
 #include "support/FormFixture.h"
 #include "support/FormSession.h"
 #include "window/record/BlockDescription.h"
@@ -15,25 +14,10 @@ using namespace rotaline::testing;
 
 namespace {
 
-// The messages the controller decodes.
-QStringList decoded(const QByteArray& wire) {
-    QStringList messages;
-    for (const DecodedMessage& message : MessageDecoder().feed(wire.toStdString())) {
-        messages << QString::fromStdString(message.text());
-    }
-    return messages;
-}
-
 // The cell count the controller was left with: "Auto" or the number of cells.
 QString controllerCells(const QByteArray& wire) {
-    const QStringList sent = decoded(wire).filter(QStringLiteral(" slot 19 "));
+    const QStringList sent = decodedMessages(wire).filter(QStringLiteral(" slot 19 "));
     return sent.value(sent.size() - 1).section('(', 1).chopped(1).remove(QStringLiteral(" cells"));
-}
-
-ParameterBlock fileBlock(const QString& path) {
-    ParameterBlock block;
-    decodeSettingsLines(readSettingsLines(path).value(), 0, SlotCount, block);
-    return block;
 }
 
 }  // namespace
@@ -119,15 +103,15 @@ private slots:
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("cells.esc"));
         FormFixture f(FormFixture::Start::Loaded);
-        f.controls.SSTab1->select(type);
-        f.controls.ComboCTRmodel[type]->setListIndex(model);
-
-        for (const QString& step : steps) {
-            if (step == "load") {
+        const QString chosen = QStringLiteral("set SSTab1 %1|set ComboCTRmodel(%1) %2").arg(type);
+        for (const QString& step : chosen.arg(model).split('|') + steps + QStringList{"save"}) {
+            if (step == "load" || step == "save") {
                 f.dialogs.nextFileName(path);
                 f.form.SaveSettingsFile();
+            }
+            if (step == "load") {
                 f.form.LoadSettingsFile(path);
-            } else {
+            } else if (step != "save") {
                 QVERIFY(f.apply(step));
             }
         }
@@ -137,9 +121,9 @@ private slots:
         QCOMPARE(
             list.text().isEmpty() && list.unsentMark().contains("(Auto)") ? "Auto" : list.text(),
             cells);
-        f.dialogs.nextFileName(path);
-        f.form.SaveSettingsFile();
-        const DescribedBlock described = describeBlock(fileBlock(path), English).value();
+        ParameterBlock saved;
+        decodeSettingsLines(readSettingsLines(path).value(), 0, SlotCount, saved);
+        const DescribedBlock described = describeBlock(saved, English).value();
         QVERIFY(describedLines(described.settings).contains("Number of Cell: " + cells));
         const auto unsent = [](int) { return false; };
         QStringList sheet;  // each row: setting, value and the factory value beside a changed one

@@ -164,14 +164,9 @@ private:
             return operation;
         }
         const QByteArray bytes = QByteArray::fromHex(operation.section(' ', 1, 1).toLatin1());
-        MessageDecoder decoder;
-        QStringList messages;
-        for (const DecodedMessage& message : decoder.feed(bytes.toStdString())) {
-            messages << QString::fromStdString(message.text());
-        }
         return (operation.endsWith(QStringLiteral(" failed")) ? QStringLiteral("failed send ")
                                                               : QStringLiteral("send ")) +
-               messages.join(QStringLiteral(", "));
+               decodedMessages(bytes).join(QStringLiteral(", "));
     }
 
     QString inFolder(const QString& name) const { return QDir(folder_).filePath(name); }
@@ -214,6 +209,14 @@ private:
 };
 
 }  // namespace
+
+QStringList decodedMessages(const QByteArray& wire) {
+    QStringList messages;
+    for (const DecodedMessage& message : MessageDecoder().feed(wire.toStdString())) {
+        messages << QString::fromStdString(message.text());
+    }
+    return messages;
+}
 
 QString playSessions(const QString& script, const QString& folder) {
     QStringList out;

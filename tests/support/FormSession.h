@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QString>
+#include <QStringList>
 
 namespace rotaline::testing {
 
@@ -14,5 +14,8 @@ namespace rotaline::testing {
 // Captions are written only where a "show" step asks for them. Files named in steps live in
 // `folder`.
 QString playSessions(const QString& script, const QString& folder);
+
+// The messages the controller decodes from the bytes on the wire.
+QStringList decodedMessages(const QByteArray& wire);
 
 }  // namespace rotaline::testing
