@@ -1,9 +1,7 @@
 #include <QtTest>
-#include <QtWidgets>
 
 #include "about/SystemInformation.h"
 #include "support/ScriptedDialogs.h"
-#include "ui/AboutDialog.h"
 
 using namespace rotaline;
 using namespace rotaline::testing;
@@ -26,37 +24,9 @@ struct RecordingLauncher : Launcher {
 
 }  // namespace
 
-class TestAboutAndScreens : public QObject {
+class TestAbout : public QObject {
     Q_OBJECT
 private slots:
-    void aboutOpensOnceWithoutAnOwner() {
-        int started = 0;
-        AboutDialog* first = AboutDialog::showOnce([&] { ++started; });
-        QCOMPARE(AboutDialog::showOnce([&] { ++started; }), first);
-        QCOMPARE(first->parent(), nullptr);
-        QCOMPARE(first->windowTitle() + ' ' + first->findChild<QLabel*>("lblVersion")->text(),
-                 QStringLiteral("关于 Rotaline 版本 1.0.0"));
-        first->findChild<QPushButton*>("cmdSysInfo")->click();
-        QCOMPARE(started, 1);
-
-        QPointer<AboutDialog> closed(first);
-        first->findChild<QPushButton*>("cmdOK")->click();
-        QTRY_VERIFY(closed.isNull());
-        QVERIFY(AboutDialog::showOnce([] {}) != nullptr);
-    }
-
-    void screenshotsComeAtOneAndTwiceThePixelRatio() {
-        QTemporaryDir out;
-        for (const QStringList& scale : {QStringList(), QStringList{"--scale", "2"}}) {
-            QProcess tool;
-            tool.start(QStringLiteral(SCREENSHOT_TOOL), QStringList{out.path()} + scale);
-            QVERIFY(tool.waitForFinished(60000));
-            QCOMPARE(tool.exitCode(), 0);
-        }
-        QCOMPARE(QImageReader(out.filePath("chinese.png")).size().width(), 604);
-        QCOMPARE(QImageReader(out.filePath("tab-car@2x.png")).size().width(), 1208);
-    }
-
     // The first known program on the path starts; when none starts, a message says so.
     void systemInformationStartsTheFirstKnownToolOnThePath() {
         const auto run = [](const QStringList& onPath, bool startWorks) {
@@ -75,5 +45,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestAboutAndScreens)
-#include "TestAboutAndScreens.moc"
+QTEST_GUILESS_MAIN(TestAbout)
+#include "TestAbout.moc"
