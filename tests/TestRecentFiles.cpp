@@ -42,9 +42,12 @@ private slots:
         qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
         QVERIFY(QDir(config.path()).mkpath(QStringLiteral("Rotaline")));
         QFile file(config.filePath(QStringLiteral("Rotaline/Rotaline.conf")));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("[Ports]\nCOM2=/dev/ttyACM0\n\n[Recent%20Files]\nRecentFile1=/home/a b.esc\n");
-        file.close();
+        const QByteArray ports = "[Ports]\nCOM2=/dev/ttyACM0\n\n[Recent%20Files]\n";
+        const auto write = [&file](const QByteArray& bytes) {
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+            file.close();
+        };
+        write(ports + "RecentFile1=/home/a b.esc\n");
         FakeSerialPort port;
         ProgrammingLink link(port);
         ScriptedDialogs dialogs;
@@ -52,18 +55,14 @@ private slots:
         MainForm form(link, dialogs, store);
         form.Form_Load();
         QCOMPARE(menu(form), "- | &1 /home/a b.esc");
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(
-            "[Ports]\nCOM2=/dev/ttyACM0\n\n[Recent%20Files]\nRecentFile1=/other.esc\n"
-            "RecentFile2=/home/a b.esc\n");
-        file.close();
+        write(ports + "RecentFile1=/other.esc\nRecentFile2=/home/a b.esc\n");
 
         open(form, dialogs, QStringLiteral("/mine.esc"));
 
         QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), QByteArray("[Ports]\nCOM2=/dev/ttyACM0\n\n[Recent%20Files]\n"
-                                            "RecentFile1=/mine.esc\nRecentFile2=/other.esc\n"
-                                            "RecentFile3=/home/a b.esc\n"));
+        QCOMPARE(file.readAll(), ports +
+                                     "RecentFile1=/mine.esc\nRecentFile2=/other.esc\n"
+                                     "RecentFile3=/home/a b.esc\n");
         QVERIFY(QFile::setPermissions(QFileInfo(file).path(), QFile::ReadOwner | QFile::ExeOwner));
         {
             WithoutFileOverride asAnyUser;
