@@ -1,4 +1,3 @@
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include "files/SettingsFile.h"
@@ -30,27 +29,6 @@ private slots:
         }
         QCOMPARE(whole.lines(), lines);
         QCOMPARE(bytewise.lines(), lines);
-    }
-
-    // A settings file is 205 bytes: one of more than 64 KiB is refused before a byte of it is
-    // read, whatever its first lines, so even a 20 GB one (sparse, filling no disk) costs no time.
-    void aFileLargerThanAnySettingsFileIsNotRead_data() {
-        QTest::addColumn<qint64>("size");
-        QTest::addColumn<bool>("read");
-        QTest::newRow("64 KiB") << qint64(64 * 1024) << true;
-        QTest::newRow("a byte more") << qint64(64 * 1024 + 1) << false;
-        QTest::newRow("20 GB") << qint64(20) * 1024 * 1024 * 1024 << false;
-    }
-    void aFileLargerThanAnySettingsFileIsNotRead() {
-        QFETCH(qint64, size);
-        QFETCH(bool, read);
-        QTemporaryDir dir;
-        QFile file(dir.filePath(QStringLiteral("a.esc")));
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(QByteArray("ab\n").repeated(41)));
-        QVERIFY(file.resize(size));
-        file.close();
-        QCOMPARE(readSettingsLines(file.fileName()),
-                 read ? std::optional(QList<QByteArray>(41, "ab")) : std::nullopt);
     }
 };
 
