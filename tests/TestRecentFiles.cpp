@@ -36,7 +36,7 @@ class TestRecentFiles : public QObject {
     Q_OBJECT
 private slots:
     // Another instance may write the store at any time: a change starts from what it wrote.
-    // One that cannot be locked or written still takes the change for this run.
+    // One that cannot be written still takes the change for this run.
     void theListIsKeptInTheUsersStore() {
         QTemporaryDir config;
         qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
