@@ -4,6 +4,7 @@
 #include "app/CommandLine.h"
 #include "app/Programmer.h"
 #include "platform/CommandLine.h"
+#include "ui/ExtensionIcons.h"
 #include "version.h"
 
 using namespace rotaline;
@@ -33,6 +34,7 @@ int main(int argc, char** argv) {
         return NoDisplayStatus;
     }
     QApplication app(argc, argv);
+    drawExtensionArrowsWhenShown();
     Programmer programmer;
     programmer.start(request.file);
     return programmer.exec();

@@ -121,11 +121,8 @@ void MainWindow::finishStartUp() {
     if (std::exchange(finished_, true)) {
         return;
     }
-    QList<int> pages;
-    for (int page = 0; page < form_.controls().SSTab1->count(); ++page) {
-        pages << page;
-    }
-    buildPages(pages);
+    buildNeeded();
+    setReadingTabOrder(client_, tabStops());
     for (QPlainTextEdit* box : client_->findChildren<QPlainTextEdit*>()) {
         frameFocus(box);
     }
@@ -133,9 +130,17 @@ void MainWindow::finishStartUp() {
     setWindowIcon(pictureIcon(QStringLiteral("rotaline")));
 }
 
+QWidget* MainWindow::widget(const QString& name) const {
+    if (!finished_ && !widgets_.contains(name)) {
+        const_cast<MainWindow*>(this)->finishStartUp();  // no window is made const
+    }
+    return widgets_.value(name);
+}
+
 void MainWindow::setVisible(bool visible) {
     if (visible) {
-        buildPages({form_.controls().SSTab1->selected()});
+        showing_ = true;
+        buildNeeded();
     }
     QMainWindow::setVisible(visible);
 }
@@ -383,49 +388,56 @@ void MainWindow::place(const QString& name, QWidget* widget) const {
 }
 
 void MainWindow::buildControls() {
-    QList<QWidget*> made;
+    buildNeeded();
     for (Control* control : form_.controlsInOrder()) {
-        if (form_.tabPageOf(control->name()) < 0) {
-            made << buildControl(*control);
-        }
-    }
-    for (Control* control : form_.controlsInOrder()) {
-        if (form_.tabPageOf(control->name()) >= 0 &&
-            control->parentName() == form_.controls().SSTab1->name()) {
-            watch(*control, this, [this](Property property) {
+        const bool onPage = form_.tabPageOf(control->name()) >= 0;
+        if (onPage ? control->parentName() == form_.controls().SSTab1->name()
+                   : !made_.contains(control)) {
+            watch(*control, this, [this, onPage](Property property) {
                 if (property == Property::Visible) {
-                    showTabPages();
+                    onPage ? showTabPages() : buildNeeded();
                 }
             });
         }
     }
-    darkenBackdrops(made);
-    showTabPages();
 }
 
-// A page's controls are made when it is first shown, the others' once the window is painted;
-// the Tab order follows the controls made.
-void MainWindow::buildPages(const QList<int>& pages) {
-    QList<int> missing;
-    for (int page : pages) {
-        if (!builtPages_.contains(page)) {
-            missing << page;
-            builtPages_ << page;
+// What the window shows is made when it first shows it: a page's controls when the page is
+// shown, the others' when they and what they lie in are visible. The rest is made once the
+// window is painted, and Tab goes in reading order from then on.
+bool MainWindow::neededNow(const Control& control) const {
+    if (finished_) {
+        return true;
+    }
+    if (const int page = form_.tabPageOf(control.name()); page >= 0) {
+        return showing_ && page == form_.controls().SSTab1->selected();
+    }
+    for (const Control* shown = &control; shown != nullptr;
+         shown = form_.find(shown->parentName())) {
+        if (!shown->isVisible()) {
+            return false;
         }
     }
-    if (missing.isEmpty()) {
-        return;
-    }
+    return true;
+}
+
+void MainWindow::buildNeeded() {
+    const bool first = made_.isEmpty();
     QList<QWidget*> made;
     for (Control* control : form_.controlsInOrder()) {
-        if (missing.contains(form_.tabPageOf(control->name()))) {
+        if (!made_.contains(control) && neededNow(*control)) {
+            made_.insert(control);
             made << buildControl(*control);
         }
     }
-    stackInDesignOrder(made);
+    if (made.isEmpty()) {
+        return;
+    }
+    if (!first) {
+        stackInDesignOrder(made);
+    }
     darkenBackdrops(made);
     showTabPages();
-    setReadingTabOrder(client_, tabStops());
 }
 
 QList<QWidget*> MainWindow::buildControl(Control& control) {
@@ -490,13 +502,15 @@ void MainWindow::darkenBackdrops(const QList<QWidget*>& made) {
     }
 }
 
-// Every control that takes the focus; an option group is one stop.
+// Every control made that takes the focus; an option group is one stop.
 QList<TabStop> MainWindow::tabStops() const {
     QList<TabStop> stops;
     for (Control* control : form_.controlsInOrder()) {
         TabStop stop;
         for (const Control* part : control->parts()) {
-            stop << widgets_.value(part->name());
+            if (QWidget* button = widgets_.value(part->name())) {
+                stop << button;
+            }
         }
         if (control->kind() == ControlKind::TabStrip) {
             stop << tabBar_;
@@ -561,9 +575,6 @@ QWidget* MainWindow::createBareWidget(Control& control, QWidget* parent) {
             box->setReadOnly(true);
             box->setTabChangesFocus(true);
             box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-            if (finished_) {
-                frameFocus(box);
-            }
             return box;
         }
         case ControlKind::ComboList:
@@ -674,8 +685,8 @@ QWidget* MainWindow::createToolbar(Toolbar& toolbar, QWidget* parent) {
 // Controls of a tab page show only while their tab is current.
 void MainWindow::showTabPages() {
     const int current = form_.controls().SSTab1->selected();
-    if (isVisible()) {
-        buildPages({current});
+    if (showing_) {
+        buildNeeded();
     }
     for (Control* control : form_.controlsInOrder()) {
         const int page = form_.tabPageOf(control->name());

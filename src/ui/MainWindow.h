@@ -4,6 +4,7 @@
 #include <QHash>
 #include <QMainWindow>
 #include <QPointer>
+#include <QSet>
 #include <QTimer>
 #include <functional>
 
@@ -34,12 +35,13 @@ public:
     ~MainWindow() override;
 
     // Makes what the first sight of the window does not need: the controls of the tab pages not
-    // shown, the note boxes' focus frames, the window's icon. The window calls it once it is
-    // painted; whoever reads the window before that calls it first.
+    // shown and those hidden, the reading Tab order, the note boxes' focus frames, the window's
+    // icon. The window calls it once it is painted; whoever reads it before that calls it first.
     void finishStartUp();
     void setVisible(bool visible) override;
 
-    QWidget* widget(const QString& name) const { return widgets_.value(name); }
+    // A control's widget; one start-up has not made yet is made first, with the rest.
+    QWidget* widget(const QString& name) const;
     QAction* action(const QString& name) const { return actions_.value(name); }
     QString widgetName(const QWidget* shown) const {
         return widgets_.key(const_cast<QWidget*>(shown));
@@ -82,7 +84,8 @@ private:
     void buildMenus();
     void checkLanguage();
     void buildControls();
-    void buildPages(const QList<int>& pages);
+    bool neededNow(const Control& control) const;
+    void buildNeeded();
     QList<QWidget*> buildControl(Control& control);
     QList<QWidget*> widgetsInOrder() const;
     void stackInDesignOrder(const QList<QWidget*>& made);
@@ -111,7 +114,8 @@ private:
     QWidget* client_;
     QTabBar* tabBar_ = nullptr;
     QHash<QString, QWidget*> widgets_;
-    QList<int> builtPages_;
+    QSet<const Control*> made_;
+    bool showing_ = false;
     bool finished_ = false;
     QHash<QString, QAction*> actions_;
     StatusText* lineText_ = nullptr;

@@ -1,11 +1,12 @@
 #pragma once
 
-// Our drawings are SVGs, drawn by Qt's SVG module. A build without that module (the Windows
-// one) has them as PNGs rendered from the same SVGs at build time, drawn smoothly scaled.
-#ifdef ROTALINE_PNG_PICTURES
 #include <QImage>
 #include <QPainter>
 
+// Our drawings are SVGs, drawn by the SVG image plugin when first shown: Qt's SVG module is
+// loaded then, not before the window shows. A build without that module (the Windows one) has
+// them as PNGs rendered from the same SVGs at build time, drawn smoothly scaled.
+#ifdef ROTALINE_PNG_PICTURES
 namespace rotaline {
 
 inline constexpr char PictureSuffix[] = ".png";
@@ -24,12 +25,32 @@ private:
 
 }  // namespace rotaline
 #else
-#include <QSvgRenderer>
+#include <QImageReader>
 
 namespace rotaline {
 
 inline constexpr char PictureSuffix[] = ".svg";
-using PictureRenderer = QSvgRenderer;
+
+// Drawn at the size it is shown, in the device's own pixels, and again when that changes.
+class PictureRenderer {
+public:
+    explicit PictureRenderer(const QString& file) : file_(file) {}
+    void render(QPainter* painter, const QRectF& bounds) {
+        const qreal ratio = painter->device()->devicePixelRatioF();
+        const QSize size = (bounds.size() * ratio).toSize();
+        if (drawn_.size() != size) {
+            QImageReader reader(file_, "svg");
+            reader.setScaledSize(size);
+            drawn_ = reader.read();
+        }
+        drawn_.setDevicePixelRatio(ratio);
+        painter->drawImage(bounds, drawn_);
+    }
+
+private:
+    QString file_;
+    QImage drawn_;
+};
 
 }  // namespace rotaline
 #endif

@@ -5,10 +5,12 @@
 #include <QHelpEvent>
 #include <QMap>
 #include <QPainter>
+#include <QPointer>
 #include <QStyle>
 #include <QStyleOptionGroupBox>
 #include <QToolTip>
 #include <algorithm>
+#include <memory>
 
 #include "ui/WidgetBinding.h"
 
@@ -164,21 +166,28 @@ UnsentFrame* frameOn(QGroupBox* group) {
 
 }  // namespace
 
+// The group's frame is made when a mark first comes.
 void bindUnsentMark(Control& control, const QList<QWidget*>& shown) {
     QGroupBox* group = shown.isEmpty() ? nullptr : groupAround(shown.first());
     if (group == nullptr) {
         return;
     }
-    UnsentFrame* frame = frameOn(group);
-    frame->follow(control.name(), shown);
-    watch(control, frame, [&control, shown, frame](Property property) {
-        if (property == Property::UnsentMark) {
-            const QString& mark = control.unsentMark();
-            for (QWidget* widget : shown) {
-                widget->setAccessibleDescription(
-                    mark.isEmpty() ? QString() : withHint(mark, widget->toolTip()));
-            }
-            frame->mark(control.name(), {mark, control.markIsAdvice()});
+    auto frame = std::make_shared<QPointer<UnsentFrame>>();
+    watch(control, group, [&control, shown, group, frame](Property property) {
+        if (property != Property::UnsentMark) {
+            return;
+        }
+        const QString& mark = control.unsentMark();
+        for (QWidget* widget : shown) {
+            widget->setAccessibleDescription(mark.isEmpty() ? QString()
+                                                            : withHint(mark, widget->toolTip()));
+        }
+        if (frame->isNull() && !mark.isEmpty()) {
+            *frame = frameOn(group);
+            (*frame)->follow(control.name(), shown);
+        }
+        if (!frame->isNull()) {
+            (*frame)->mark(control.name(), {mark, control.markIsAdvice()});
         }
     });
 }

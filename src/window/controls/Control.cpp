@@ -50,9 +50,11 @@ void Control::copyStateOf(const Control& other) {
     setUnsentMark(other.unsentMark_, other.markIsAdvice_);
 }
 
+// An observer added while the others hear of a change (a widget made for a control shown) is
+// made with what the control holds, and hears of the next change.
 void Control::notify(Property property) const {
-    for (const Observer& observer : observers_) {
-        observer(property);
+    for (std::size_t i = 0, told = observers_.size(); i < told; ++i) {
+        observers_[i](property);
     }
 }
 

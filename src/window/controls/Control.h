@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <deque>
 #include <functional>
 #include <vector>
 
@@ -134,7 +135,7 @@ private:
     QString description_;
     QString unsentMark_;
     bool markIsAdvice_ = false;
-    std::vector<Observer> observers_;
+    std::deque<Observer> observers_;  // one added while the others are told stays where it is
 };
 
 }  // namespace rotaline

@@ -7,9 +7,11 @@
 namespace rotaline {
 
 void MainForm::FillValueLists() {
+    QStringList ports;
     for (int n = 1; n <= PortCount; ++n) {
-        controls_.ComboCOM->addItem(portName(n));
+        ports << portName(n);
     }
+    controls_.ComboCOM->addItems(ports);  // the list's widget is filled once, not once an item
     refillModelLists(English);
     for (const Parameter& parameter : Parameters) {
         if (parameter.kind == ValueKind::ListPosition) {
