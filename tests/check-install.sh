@@ -16,7 +16,7 @@ for file in bin/rotaline $desktop share/metainfo/org.rotaline.rotaline.metainfo.
     fi
 done
 [ -x "$prefix/bin/rotaline" ] || { echo "bin/rotaline is not executable"; exit 1; }
-nm -D --defined-only "$prefix/bin/$print_module" | grep -qw rotalinePrintPages ||
+grep -qw rotalinePrintPages <<<"$(nm -D --defined-only "$prefix/bin/$print_module")" ||
     { echo "no print module where the program looks for it: bin/$print_module"; exit 1; }
 if command -v desktop-file-validate >/dev/null; then
     desktop-file-validate "$prefix/$desktop"

@@ -29,7 +29,7 @@ done
 rules=$root/usr/lib/udev/rules.d/60-rotaline.rules
 cmp -s "$rules" "$build/packaging/60-rotaline.rules" && grep -q 'TAG+="uaccess"' "$rules" ||
     { echo "the udev rule is not the one made from the table of chips"; exit 1; }
-dpkg-deb --info "$deb" postinst | grep -q 'udevadm trigger --subsystem-match=tty' ||
+grep -q 'udevadm trigger --subsystem-match=tty' <<<"$(dpkg-deb --info "$deb" postinst)" ||
     { echo "the package does not apply its udev rule to adapters already plugged in"; exit 1; }
 
 twice=$(dpkg-deb --field "$deb" Depends | tr ',|' '\n\n' | sed 's/(.*)//; s/ //g' | sort | uniq -d)

@@ -18,7 +18,9 @@ qt="$cache/qt-$qt_version-mingw"
 
 # apt-get source needs the archive's source index beside the binary one.
 source_index() {
-    apt-cache showsrc "$qt_source_package" 2>/dev/null | grep -q '^Package:' && return
+    local known
+    known=$(apt-cache showsrc "$qt_source_package" 2>/dev/null || true)
+    grep -q '^Package:' <<<"$known" && return
     local lists=/etc/apt/sources.list.d
     for file in "$lists"/*.sources; do
         [ -e "$file" ] || continue

@@ -15,8 +15,11 @@ unpacked=$(mktemp -d)
 trap 'rm -rf "$unpacked"' EXIT
 unzip -q "$(ls "$dist"/Rotaline-*-windows-x64.zip)" -d "$unpacked"
 zip=$(ls "$dist"/Rotaline-*-windows-x64.zip)
+# The listing is read whole first: grep -q leaving a pipe early kills unzip with SIGPIPE, which
+# pipefail reports as a missing file.
+listing=$(unzip -l "$zip")
 if [ "$(stat -c %s "$zip")" -gt $((14 * 1024 * 1024)) ] ||
-    ! unzip -l "$zip" | grep -q '/rotaline-print\.dll$'; then
+    ! grep -q '/rotaline-print\.dll$' <<<"$listing"; then
     echo "FAILED: the zip is over 14 MB or lacks the print module: $(stat -c %s "$zip") bytes"
     exit 1
 fi

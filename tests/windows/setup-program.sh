@@ -16,6 +16,8 @@ users=$ROTALINE_WINEPREFIX/drive_c/users/$user
 installed=$users/AppData/Local/Programs/Rotaline
 uninstall='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Rotaline'
 failed=0
+# Outputs are read whole before grep -q looks at them: grep leaving a pipe early kills the writer
+# with SIGPIPE, which pipefail reports as a failed check.
 check() {
     if eval "$2"; then echo "ok: $1"; else echo "FAILED: $1"; failed=1; fi
 }
@@ -26,18 +28,19 @@ check "installed for the user" '[ -f "$installed/rotaline.exe" ] && [ -f "$insta
 check "a Start menu entry" \
     '[ -f "$users/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Rotaline.lnk" ]'
 check "*.esc opens with Rotaline" \
-    'wine reg query "HKCU\Software\Classes\Rotaline.SettingsFile\shell\open\command" | grep -q rotaline.exe'
-check "in Apps & features" 'wine reg query "$uninstall" | grep -q QuietUninstallString'
-check "its size in Apps & features" 'wine reg query "$uninstall" | grep -q EstimatedSize'
+    'grep -q rotaline.exe <<<"$(wine reg query "HKCU\Software\Classes\Rotaline.SettingsFile\shell\open\command")"'
+check "in Apps & features" 'grep -q QuietUninstallString <<<"$(wine reg query "$uninstall")"'
+check "its size in Apps & features" 'grep -q EstimatedSize <<<"$(wine reg query "$uninstall")"'
 # Installed again over itself: a whole install again.
 wine "$setup" /S
 server -w
 whole() { [ -f "$installed/rotaline.exe" ] && [ -f "$installed/Qt6Core.dll" ] && [ -f "$installed/Uninstall.exe" ]; }
 check "installed again over itself" whole
 version=$(basename "$setup" | sed 's/^Rotaline-\(.*\)-setup\.exe$/\1/')
-check "rotaline.exe has an icon and version $version" 'wrestool -l "$installed/rotaline.exe" |
-    grep -q -- --type=14 && wrestool -x --raw --type=16 "$installed/rotaline.exe" | tr -d "\0" |
-    grep -aq "ProductVersion$version"'
+check "rotaline.exe has an icon and version $version" \
+    'grep -q -- --type=14 <<<"$(wrestool -l "$installed/rotaline.exe")" &&
+    grep -aq "ProductVersion$version" <<<"$(wrestool -x --raw --type=16 "$installed/rotaline.exe" |
+        tr -d "\0")"'
 
 # Rotaline running on the offscreen platform (no display needed; Wine hands Windows programs no
 # QT_ variable) holds its files: setup and the uninstaller refuse with status 2 and leave the
