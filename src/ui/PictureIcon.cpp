@@ -2,6 +2,7 @@
 
 #include <QIconEngine>
 #include <QPainter>
+#include <QPixmap>
 #include <memory>
 
 #include "ui/PictureWidget.h"
@@ -20,6 +21,16 @@ public:
         }
         painter->setRenderHint(QPainter::Antialiasing);
         renderer_->render(painter, rect);
+    }
+
+    // Qt's own pixmap() paints on a pixmap it never cleared, so what the picture leaves
+    // transparent would show whatever memory held before.
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        QPixmap pixmap(size);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        paint(&painter, QRect(QPoint(0, 0), size), mode, state);
+        return pixmap;
     }
 
     QIconEngine* clone() const override { return new PictureIconEngine(*this); }
