@@ -3,7 +3,6 @@
 #include <unistd.h>
 
 #include <QDir>
-#include <QPlainTextEdit>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -12,7 +11,6 @@
 #include "platform/PortHolders.h"
 #include "platform/PortResolver.h"
 #include "support/PtyForm.h"
-#include "ui/MainWindow.h"
 
 using namespace rotaline;
 using namespace rotaline::testing;
@@ -192,38 +190,6 @@ private slots:
         QVERIFY(!f.link.isOpen() && f.controls.ImageOff->isVisible());
         QVERIFY2(f.form.lineStatus().text.contains(" stopped taking bytes; "),
                  qPrintable(f.form.lineStatus().text));
-    }
-
-    // A megabyte arrives while the user keeps changing a setting: the window keeps taking the
-    // changes (how quickly: rotaline-bench-widgets), the note keeps its size and every change
-    // reaches the wire in order.
-    void aFloodOfReceivedBytesKeepsTheWindowResponsiveAndTheWireInOrder() {
-        PtyForm f;
-        MainWindow window(f.form);
-        window.show();
-        f.controls.ComboCOM->setListIndex(0);
-        const int master = f.adapter.masterFd();
-        ::fcntl(master, F_SETFL, ::fcntl(master, F_GETFL) | O_NONBLOCK);
-        const QByteArray burst(4096, 'z');
-        QByteArray expected("\xAA\x55");
-        qsizetype sent = 0;
-        int tick = 0;
-        QTimer flood;
-        connect(&flood, &QTimer::timeout, this, [&] {
-            sent += std::max<ssize_t>(::write(master, burst.constData(), burst.size()), 0);
-            if (++tick % 8 == 0) {
-                f.options("OptionBrake").select(1 + tick / 8 % 5);
-                expected += QByteArray("\x89") + char(2 + tick / 8 % 5);
-            }
-        });
-        flood.start(2);
-        QTRY_VERIFY_WITH_TIMEOUT(sent >= TextBox::Capacity && tick >= 480, 120000);
-        flood.stop();
-
-        QCOMPARE(f.heard(), expected);
-        QVERIFY(
-            qobject_cast<QPlainTextEdit*>(window.widget("Text1"))->document()->characterCount() <=
-            TextBox::Capacity + 4096);
     }
 };
 
