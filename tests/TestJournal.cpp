@@ -18,6 +18,7 @@
 #include "model/SlotTable.h"
 #include "platform/AppendLog.h"
 #include "sheet/SheetPrinting.h"
+#include "support/DataFile.h"
 #include "support/FormFixture.h"
 #include "ui/HistoryDialog.h"
 #include "ui/MainWindow.h"
@@ -103,40 +104,16 @@ private slots:
         put(journal() + ".lock", "");  // as the first writer leaves it
     }
 
-    // One record a programming session, as rotaline-program --history reads it back: a record
-    // names a model only where the controller was sent one: a tab change after a model is a
-    // reset, a language switch one record, and a controller on another port nothing until it is
-    // sent a model. Each row's records newest first, as "port|type|model|sent|changed".
+    // The sessions of data/journal-records.txt, as it describes them.
     void eachRecordIsWhatTheControllerReceived_data() {
         QTest::addColumn<QStringList>("steps");
         QTest::addColumn<QStringList>("records");
-        const QString model = "COM1|Airplane|>=40A for aireplane|in full|";
-        const QString choose = "set ComboCTRmodel(0) 1", chinese = "click mnuChinese";
-        QTest::newRow("a tab, no model")
-            << QStringList{"set SSTab1 3", "set OptionBrake 4"} << QStringList{};
-        QTest::newRow("a model") << QStringList{choose, "set OptionBrake 4"}
-                                 << QStringList{model + "1"};
-        QTest::newRow("a tab after a model")
-            << QStringList{choose, "set SSTab1 3", "set SSTab1 1"}
-            << QStringList{"COM1|Helicopter|-|in full|0", model + "0"};
-        QTest::newRow("a language switch") << QStringList{choose, "answer yes", chinese}
-                                           << QStringList{"COM1|Car|-|in full|0", model + "0"};
-        QTest::newRow("a language switch before a model")
-            << QStringList{"answer yes", chinese} << QStringList{"COM1|Car|-|in full|0"};
-        QTest::newRow("another port, then Send all")
-            << QStringList{choose, "set ComboCOM 1", "set OptionBrake 4", "click mnuSendAll"}
-            << QStringList{"COM2|Airplane|>=40A for aireplane|in full|1", model + "0"};
-        QTest::newRow("a model, then a failed write")
-            << QStringList{choose, "fail write", "set OptionBrake 4"} << QStringList{model + "0"};
-        QTest::newRow("a language switch without an adapter")
-            << QStringList{"unplug", "answer yes", chinese} << QStringList{};
-        QTest::newRow("a model, then a tab without an adapter")
-            << QStringList{choose, "unplug", "set SSTab1 3"} << QStringList{model + "0"};
-        QTest::newRow("a model with its cells, then another tab")
-            << QStringList{"set SSTab1 1", "set ComboCTRmodel(1) 1", "set ComboNoOfCell 6",
-                           "set SSTab1 2"}
-            << QStringList{"COM1|Boat|-|in full|1",
-                           "COM1|Helicopter|>=40A for helicopter|in full|1"};
+        const QList<DataRow> sessions = dataRows(TEST_DATA "/journal-records.txt");
+        QVERIFY(!sessions.isEmpty());
+        for (const DataRow& session : sessions) {
+            QTest::newRow(qPrintable(session.title))
+                << session.values(">") << session.values("record");
+        }
     }
     void eachRecordIsWhatTheControllerReceived() {
         QFETCH(QStringList, steps);
