@@ -15,8 +15,6 @@
 using namespace rotaline;
 using namespace rotaline::testing;
 
-Q_DECLARE_METATYPE(rotaline::testing::DataRow)
-
 namespace {
 
 // One xHCI controller, as sysfs shows it on a PC: USB devices under its root hub usb1.

@@ -256,53 +256,15 @@ private slots:
     // costs that line alone; "sessions" are those --history lists, newest first, each sent in
     // full or not ("!").
     void hostileJournals_data() {
-        QTest::addColumn<QString>("layout");
-        QTest::addColumn<QStringList>("said");  // by --history --last 2 on stderr, by the window
-        QTest::addColumn<int>("status");
-        QTest::addColumn<QString>("told");
-        QTest::addColumn<QStringList>("sessions");
-        const auto unread = [](const QString& file, const QString& reason) {
-            return QStringList{
-                "rotaline-program: the journal cannot be read: " + file + ": " + reason + "\n",
-                "The journal " + file + " cannot be read: " + reason};
-        };
-        const QStringList none, nothing{"", ""}, all{"session-2", "session-1!", "session-0"};
-        const QString link = "It is a symbolic link.";
-        // A writer holds it for one write: a program that keeps it is waited out, and only once.
-        QTest::newRow("its lock held by another program")
-            << "lock held" << nothing << 0 << "J: " + QString(LockHeldReason)
-            << QStringList{"session-1!"};
-        // Nowhere: not under the folder the program was started in, nor at the top.
-        QTest::newRow("HOME relative, XDG_STATE_HOME unset")
-            << "relative HOME" << unread("$XDG_STATE_HOME/Rotaline/journal", NoLogFolder) << 2
-            << "$XDG_STATE_HOME/Rotaline/journal: " + QString(NoLogFolder) << none;
-        QTest::newRow("the older file a link to /dev/urandom")
-            << "older /dev/urandom" << unread("J.1", link) << 2 << "" << QStringList{"session-1!"};
-        QTest::newRow("a file in place of its folder")
-            << "file for folder" << unread("J.1", "Not a directory") << 2
-            << "J: cannot make the folder FOLDER" << none;
-        QTest::newRow("unreadable") << "mode 000" << unread("J", "Permission denied") << 2
-                                    << "J: Permission denied" << none;
-        QTest::newRow("100 MB of valid lines")
-            << "100 MB"
-            << QStringList{"rotaline-program: J is larger than the journal grows; only its last "
-                           "512 KiB were read\n",
-                           "J is larger than the journal grows: only its newest records are shown."}
-            << 0 << "" << all;
-        QTest::newRow("damaged lines")
-            << "damaged" << nothing << 0 << "" << QStringList{"session-3!", "session-1!"};
-        // Its line carried after the next session began, a session keeps its place.
-        QTest::newRow("a session completed after a newer one began")
-            << "completed late" << nothing << 0 << "" << QStringList{"session-2", "session-1"};
-        QTest::newRow("escapes and bells in its fields")
-            << "escapes" << nothing << 0 << "" << QStringList{"session-2"};
+        QTest::addColumn<DataRow>("hostile");
+        for (const DataRow& hostile : dataRows(TEST_DATA "/journal-hostile.txt")) {
+            QTest::newRow(qPrintable(hostile.title)) << hostile;
+        }
     }
     void hostileJournals() {
-        QFETCH(QString, layout);
-        QFETCH(QStringList, said);
-        QFETCH(int, status);
-        QFETCH(QString, told);
-        QFETCH(QStringList, sessions);
+        QFETCH(DataRow, hostile);
+        const QString layout = hostile.value("layout");
+        const QStringList sessions = wordsOf(hostile.value("sessions"));
         const QByteArray home = qgetenv("HOME"), state = qgetenv("XDG_STATE_HOME");
         const QString current = QDir::currentPath();
         const auto restore = qScopeGuard([&] {
@@ -351,12 +313,17 @@ private slots:
             record.adapter = "/dev/ttyUSB0\nstate: Ready\x1b]8;;http://x\x1b\\\u202e\u009b\u2028";
             put(j, journalLine(record));
         }
-        said.replaceInStrings("J", j);
-        told.replace("J", j).replace("FOLDER", QFileInfo(j).path());
+        const auto text = [&hostile, &j](const char* key) {
+            return wordsOf(hostile.value(key))
+                .value(0)
+                .replace("J", j)
+                .replace("FOLDER", QFileInfo(j).path());
+        };
+        const QString told = text("told");
 
         const Run listed = run(PROGRAM_TOOL, {"--history", "--last", "2"});
-        QCOMPARE(listed.err, said[0]);
-        QCOMPARE(listed.status, status);
+        QCOMPARE(listed.err, text("listed"));
+        QCOMPARE(listed.status, hostile.value("status").toInt());
         QCOMPARE(listed.out.count("\n\n"), std::min<qsizetype>(2, sessions.size()));
         QVERIFY2(!holdsControlCharacters(listed.out), qPrintable(listed.out));
         const Run json = run(PROGRAM_TOOL, {"--history", "--format", "json"});
@@ -377,7 +344,8 @@ private slots:
             LogTrouble trouble;
             HistoryDialog dialog(readJournal(j, &trouble), f.form, f.dialogs);
             dialog.showTrouble(trouble);
-            QCOMPARE(dialog.trouble()->isHidden() ? QString() : dialog.trouble()->text(), said[1]);
+            QCOMPARE(dialog.trouble()->isHidden() ? QString() : dialog.trouble()->text(),
+                     text("shown"));
             for (int row = 0; row < dialog.list()->topLevelItemCount(); ++row) {
                 for (int column = 0; column < dialog.list()->columnCount(); ++column) {
                     const QString shown = dialog.list()->topLevelItem(row)->text(column);

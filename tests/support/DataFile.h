@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFile>
+#include <QMetaType>
 #include <QRegularExpression>
 #include <QStringList>
 #include <utility>
@@ -61,3 +62,5 @@ inline QStringList wordsOf(const QString& text) {
 }
 
 }  // namespace rotaline::testing
+
+Q_DECLARE_METATYPE(rotaline::testing::DataRow)

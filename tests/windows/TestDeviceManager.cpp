@@ -7,8 +7,6 @@
 using namespace rotaline;
 using namespace rotaline::testing;
 
-Q_DECLARE_METATYPE(rotaline::testing::DataRow)
-
 namespace {
 
 // A record as the data file gives it: IDS LAST NAME MAKER PORT PROBLEM [INSTANCE].
