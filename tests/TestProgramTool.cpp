@@ -11,10 +11,12 @@ using namespace rotaline::testing;
 
 namespace {
 
-// The exit status, output and error output of one run of the tool; a last argument ">FILE"
-// sends the output to FILE, ">&-" closes it, "2>&1" sends the error output to the output.
+// The exit status, output and error output of one run of the program named first in `arguments`;
+// a last argument ">FILE" sends the output to FILE, ">&-" closes it, "2>&1" sends the error output
+// to the output.
 std::tuple<int, QByteArray, QString> program(QStringList arguments) {
     QProcess tool;
+    const QString command = arguments.takeFirst();
     if (arguments.last() == ">&-") {
         arguments.removeLast();
 #ifdef Q_OS_UNIX
@@ -26,7 +28,7 @@ std::tuple<int, QByteArray, QString> program(QStringList arguments) {
     } else if (arguments.last().startsWith('>')) {
         tool.setStandardOutputFile(arguments.takeLast().mid(1));
     }
-    tool.start(QStringLiteral(PROGRAM_TOOL), arguments);
+    tool.start(command, arguments);
     tool.waitForFinished(20000);
     return {tool.exitCode(), tool.readAllStandardOutput(),
             QString::fromUtf8(tool.readAllStandardError())};
@@ -69,7 +71,10 @@ private slots:
                     out += piece.startsWith(TEST_DATA "/") ? contentOf(piece) : piece.toUtf8();
                 }
                 QTest::newRow(qPrintable(run.title))
-                    << run.value("copy").toUtf8() << wordsOf(data(run.value(">")))
+                    << run.value("copy").toUtf8()
+                    << (run.values("$").isEmpty()
+                            ? QStringList{PROGRAM_TOOL} + wordsOf(data(run.value(">")))
+                            : wordsOf(data(run.value("$")).replace("ROTALINE", PROGRAMMER)))
                     << run.value("status").toInt() << out
                     << wordsOf(data(run.value("err"))).value(0);
             }

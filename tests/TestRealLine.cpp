@@ -411,6 +411,23 @@ private slots:
         QVERIFY(!isLocked(line.device));
     }
 
+    // A file named from another folder is stored as the file dialog would give it.
+    void aFileGivenByARelativeNameIsStoredWhole() {
+        OnTheLine line;
+        QTemporaryDir config;
+        QProcess programmer;
+        programmer.setWorkingDirectory(line.dir.path());
+
+        startWithOwnStore(programmer, config, line.device, {PROGRAMMER, "./start.esc"});
+
+        QTRY_COMPARE_WITH_TIMEOUT(
+            QSettings(config.filePath("Rotaline/Rotaline.conf"), QSettings::IniFormat)
+                .value("Recent Files/RecentFile1"),
+            QVariant(line.file), 10000);
+        programmer.terminate();
+        QVERIFY(programmer.waitForFinished(10000));
+    }
+
     // A UART or a board on the desk is never opened to be listed: start-up and the adapters
     // window, left open while the devices change, open only the device given COM1.
     void startUpAndTheAdaptersWindowOpenOnlyTheAssignedDevice() {
