@@ -95,8 +95,7 @@ private slots:
             tree << usbDevice(wordsOf(device));
         }
         const QString who = machine.value("who"), assigned = machine.value("assigned");
-        const QString english = wordsOf(machine.value("english")).value(0);
-        const QString chinese = wordsOf(machine.value("chinese")).value(0);
+        const QString english = machine.text("english"), chinese = machine.text("chinese");
         const int exitStatus = machine.value("status").toInt();
         const QStringList stableNames = wordsOf(machine.value("names"));
         QTemporaryDir root;

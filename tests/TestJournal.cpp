@@ -302,10 +302,7 @@ private slots:
             put(j, journalLine(record));
         }
         const auto text = [&hostile, &j](const char* key) {
-            return wordsOf(hostile.value(key))
-                .value(0)
-                .replace("J", j)
-                .replace("FOLDER", QFileInfo(j).path());
+            return hostile.text(key).replace("J", j).replace("FOLDER", QFileInfo(j).path());
         };
         const QString told = text("told");
 

@@ -75,8 +75,7 @@ private slots:
                     << (run.values("$").isEmpty()
                             ? QStringList{PROGRAM_TOOL} + wordsOf(data(run.value(">")))
                             : wordsOf(data(run.value("$")).replace("ROTALINE", PROGRAMMER)))
-                    << run.value("status").toInt() << out
-                    << wordsOf(data(run.value("err"))).value(0);
+                    << run.value("status").toInt() << out << data(run.text("err"));
             }
         }
     }

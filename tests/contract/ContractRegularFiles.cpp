@@ -26,7 +26,7 @@ private slots:
     void aSaveReplacesOnlyAWritableRegularFile() {
         QFETCH(DataRow, row);
         SKIP_WHERE_NOT_SHOWN(linuxOnly(qPrintable(row.value("linux-only"))));
-        const QString layout = row.value("layout"), error = wordsOf(row.value("error")).value(0);
+        const QString layout = row.value("layout"), error = row.text("error");
         const QString name = row.values("name").value(0, "a.esc");
         QString after = row.value("after");
         QTemporaryDir dir;

@@ -35,11 +35,7 @@ private slots:
         QFETCH(DataRow, row);
         SKIP_WHERE_NOT_SHOWN(linuxOnly(qPrintable(row.value("linux-only"))));
         const QString config = row.value("config");
-        const QString windows = row.value("told-windows");
-        QString told = wordsOf(onThisSystem(row.value("told"),
-                                            windows.isEmpty() ? row.value("told") : windows))
-                           .value(0);
-        QString com1 = wordsOf(row.value("com1")).value(0);
+        QString told = row.text("told"), com1 = row.text("com1");
         QTemporaryDir home;
         const QString xdgHome = home.filePath(config == "xdg file" ? "file" : "config");
         const QString folder = xdgHome + "/Rotaline";
