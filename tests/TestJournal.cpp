@@ -18,6 +18,7 @@
 #include "model/SlotTable.h"
 #include "platform/AppendLog.h"
 #include "sheet/SheetPrinting.h"
+#include "support/DataFile.h"
 #include "support/FormFixture.h"
 #include "ui/HistoryDialog.h"
 #include "ui/MainWindow.h"
@@ -103,40 +104,14 @@ private slots:
         put(journal() + ".lock", "");  // as the first writer leaves it
     }
 
-    // One record a programming session, as rotaline-program --history reads it back: a record
-    // names a model only where the controller was sent one: a tab change after a model is a
-    // reset, a language switch one record, and a controller on another port nothing until it is
-    // sent a model. Each row's records newest first, as "port|type|model|sent|changed".
+    // The sessions of data/journal-records.txt, as it describes them.
     void eachRecordIsWhatTheControllerReceived_data() {
         QTest::addColumn<QStringList>("steps");
         QTest::addColumn<QStringList>("records");
-        const QString model = "COM1|Airplane|>=40A for aireplane|in full|";
-        const QString choose = "set ComboCTRmodel(0) 1", chinese = "click mnuChinese";
-        QTest::newRow("a tab, no model")
-            << QStringList{"set SSTab1 3", "set OptionBrake 4"} << QStringList{};
-        QTest::newRow("a model") << QStringList{choose, "set OptionBrake 4"}
-                                 << QStringList{model + "1"};
-        QTest::newRow("a tab after a model")
-            << QStringList{choose, "set SSTab1 3", "set SSTab1 1"}
-            << QStringList{"COM1|Helicopter|-|in full|0", model + "0"};
-        QTest::newRow("a language switch") << QStringList{choose, "answer yes", chinese}
-                                           << QStringList{"COM1|Car|-|in full|0", model + "0"};
-        QTest::newRow("a language switch before a model")
-            << QStringList{"answer yes", chinese} << QStringList{"COM1|Car|-|in full|0"};
-        QTest::newRow("another port, then Send all")
-            << QStringList{choose, "set ComboCOM 1", "set OptionBrake 4", "click mnuSendAll"}
-            << QStringList{"COM2|Airplane|>=40A for aireplane|in full|1", model + "0"};
-        QTest::newRow("a model, then a failed write")
-            << QStringList{choose, "fail write", "set OptionBrake 4"} << QStringList{model + "0"};
-        QTest::newRow("a language switch without an adapter")
-            << QStringList{"unplug", "answer yes", chinese} << QStringList{};
-        QTest::newRow("a model, then a tab without an adapter")
-            << QStringList{choose, "unplug", "set SSTab1 3"} << QStringList{model + "0"};
-        QTest::newRow("a model with its cells, then another tab")
-            << QStringList{"set SSTab1 1", "set ComboCTRmodel(1) 1", "set ComboNoOfCell 6",
-                           "set SSTab1 2"}
-            << QStringList{"COM1|Boat|-|in full|1",
-                           "COM1|Helicopter|>=40A for helicopter|in full|1"};
+        for (const DataRow& session : dataRows(TEST_DATA "/journal-records.txt")) {
+            QTest::newRow(qPrintable(session.title))
+                << session.values(">") << session.values("record");
+        }
     }
     void eachRecordIsWhatTheControllerReceived() {
         QFETCH(QStringList, steps);
@@ -211,28 +186,23 @@ private slots:
     // of a file with the record's settings, in the language asked for.
     void historySpeaksTheLanguageAndFits_data() {
         QTest::addColumn<int>("language");  // of Languages
-        QTest::addColumn<QString>("headers");
         QTest::addColumn<QString>("headline");
         QTest::addColumn<QString>("skipped");
         QTest::addColumn<Delivery>("delivery");
         QTest::addColumn<QString>("sent");  // in the window's last column, then on the sheet
-        QTest::newRow("en") << 1 << "When|COM port|Adapter|Type|Model|Changed|Sent in full"
-                            << "NOT sent in full  2 changed from factory"
+        QTest::newRow("en") << 1 << "NOT sent in full  2 changed from factory"
                             << "09:00: a record the window cannot load, skipped\n"
                             << Delivery::NotInFull << "no|Journal: NOT sent in full";
-        QTest::newRow("zh") << 0 << "时间|COM口|适配器|类型|型号|已更改|全部发送"
-                            << "未确认  2 项与出厂设置不同"
+        QTest::newRow("zh") << 0 << "未确认  2 项与出厂设置不同"
                             << "09:00：窗口无法载入的记录，已跳过\n"
                             << Delivery::Sending << "未确认|日志：未确认";
         QTest::newRow("de")
-            << 2 << "Wann|COM-Port|Adapter|Typ|Modell|Geändert|Vollständig gesendet"
-            << "vollständig gesendet  2 von der Werkseinstellung abweichend"
+            << 2 << "vollständig gesendet  2 von der Werkseinstellung abweichend"
             << "09:00: ein Eintrag, den das Fenster nicht laden kann, übersprungen\n"
             << Delivery::InFull << "ja|Journal: vollständig gesendet";
     }
     void historySpeaksTheLanguageAndFits() {
         QFETCH(int, language);
-        QFETCH(QString, headers);
         QFETCH(QString, headline);
         QFETCH(QString, skipped);
         QFETCH(Delivery, delivery);
@@ -254,11 +224,6 @@ private slots:
         dialog.show();
 
         QTreeWidget* list = dialog.list();
-        QStringList shown;
-        for (int column = 0; column < list->columnCount(); ++column) {
-            shown << list->headerItem()->text(column);
-        }
-        QCOMPARE(shown.join('|'), headers);
         QCOMPARE(list->horizontalScrollBar()->maximum(), 0);
         QCOMPARE(list->topLevelItem(0)->toolTip(2), adapter);
         QCOMPARE(list->topLevelItem(0)->text(5) + "|" + list->topLevelItem(0)->text(6),
@@ -279,53 +244,15 @@ private slots:
     // costs that line alone; "sessions" are those --history lists, newest first, each sent in
     // full or not ("!").
     void hostileJournals_data() {
-        QTest::addColumn<QString>("layout");
-        QTest::addColumn<QStringList>("said");  // by --history --last 2 on stderr, by the window
-        QTest::addColumn<int>("status");
-        QTest::addColumn<QString>("told");
-        QTest::addColumn<QStringList>("sessions");
-        const auto unread = [](const QString& file, const QString& reason) {
-            return QStringList{
-                "rotaline-program: the journal cannot be read: " + file + ": " + reason + "\n",
-                "The journal " + file + " cannot be read: " + reason};
-        };
-        const QStringList none, nothing{"", ""}, all{"session-2", "session-1!", "session-0"};
-        const QString link = "It is a symbolic link.";
-        // A writer holds it for one write: a program that keeps it is waited out, and only once.
-        QTest::newRow("its lock held by another program")
-            << "lock held" << nothing << 0 << "J: " + QString(LockHeldReason)
-            << QStringList{"session-1!"};
-        // Nowhere: not under the folder the program was started in, nor at the top.
-        QTest::newRow("HOME relative, XDG_STATE_HOME unset")
-            << "relative HOME" << unread("$XDG_STATE_HOME/Rotaline/journal", NoLogFolder) << 2
-            << "$XDG_STATE_HOME/Rotaline/journal: " + QString(NoLogFolder) << none;
-        QTest::newRow("the older file a link to /dev/urandom")
-            << "older /dev/urandom" << unread("J.1", link) << 2 << "" << QStringList{"session-1!"};
-        QTest::newRow("a file in place of its folder")
-            << "file for folder" << unread("J.1", "Not a directory") << 2
-            << "J: cannot make the folder FOLDER" << none;
-        QTest::newRow("unreadable") << "mode 000" << unread("J", "Permission denied") << 2
-                                    << "J: Permission denied" << none;
-        QTest::newRow("100 MB of valid lines")
-            << "100 MB"
-            << QStringList{"rotaline-program: J is larger than the journal grows; only its last "
-                           "512 KiB were read\n",
-                           "J is larger than the journal grows: only its newest records are shown."}
-            << 0 << "" << all;
-        QTest::newRow("damaged lines")
-            << "damaged" << nothing << 0 << "" << QStringList{"session-3!", "session-1!"};
-        // Its line carried after the next session began, a session keeps its place.
-        QTest::newRow("a session completed after a newer one began")
-            << "completed late" << nothing << 0 << "" << QStringList{"session-2", "session-1"};
-        QTest::newRow("escapes and bells in its fields")
-            << "escapes" << nothing << 0 << "" << QStringList{"session-2"};
+        QTest::addColumn<DataRow>("hostile");
+        for (const DataRow& hostile : dataRows(TEST_DATA "/journal-hostile.txt")) {
+            QTest::newRow(qPrintable(hostile.title)) << hostile;
+        }
     }
     void hostileJournals() {
-        QFETCH(QString, layout);
-        QFETCH(QStringList, said);
-        QFETCH(int, status);
-        QFETCH(QString, told);
-        QFETCH(QStringList, sessions);
+        QFETCH(DataRow, hostile);
+        const QString layout = hostile.value("layout");
+        const QStringList sessions = wordsOf(hostile.value("sessions"));
         const QByteArray home = qgetenv("HOME"), state = qgetenv("XDG_STATE_HOME");
         const QString current = QDir::currentPath();
         const auto restore = qScopeGuard([&] {
@@ -374,12 +301,14 @@ private slots:
             record.adapter = "/dev/ttyUSB0\nstate: Ready\x1b]8;;http://x\x1b\\\u202e\u009b\u2028";
             put(j, journalLine(record));
         }
-        said.replaceInStrings("J", j);
-        told.replace("J", j).replace("FOLDER", QFileInfo(j).path());
+        const auto text = [&hostile, &j](const char* key) {
+            return hostile.text(key).replace("J", j).replace("FOLDER", QFileInfo(j).path());
+        };
+        const QString told = text("told");
 
         const Run listed = run(PROGRAM_TOOL, {"--history", "--last", "2"});
-        QCOMPARE(listed.err, said[0]);
-        QCOMPARE(listed.status, status);
+        QCOMPARE(listed.err, text("listed"));
+        QCOMPARE(listed.status, hostile.value("status").toInt());
         QCOMPARE(listed.out.count("\n\n"), std::min<qsizetype>(2, sessions.size()));
         QVERIFY2(!holdsControlCharacters(listed.out), qPrintable(listed.out));
         const Run json = run(PROGRAM_TOOL, {"--history", "--format", "json"});
@@ -400,7 +329,8 @@ private slots:
             LogTrouble trouble;
             HistoryDialog dialog(readJournal(j, &trouble), f.form, f.dialogs);
             dialog.showTrouble(trouble);
-            QCOMPARE(dialog.trouble()->isHidden() ? QString() : dialog.trouble()->text(), said[1]);
+            QCOMPARE(dialog.trouble()->isHidden() ? QString() : dialog.trouble()->text(),
+                     text("shown"));
             for (int row = 0; row < dialog.list()->topLevelItemCount(); ++row) {
                 for (int column = 0; column < dialog.list()->columnCount(); ++column) {
                     const QString shown = dialog.list()->topLevelItem(row)->text(column);

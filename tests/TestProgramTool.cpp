@@ -5,12 +5,18 @@
 #include <QtTest>
 #include <tuple>
 
+#include "support/DataFile.h"
+
+using namespace rotaline::testing;
+
 namespace {
 
-// The exit status, output and error output of one run of the tool; a last argument ">FILE"
-// sends the output to FILE, ">&-" closes it, "2>&1" sends the error output to the output.
+// The exit status, output and error output of one run of the program named first in `arguments`;
+// a last argument ">FILE" sends the output to FILE, ">&-" closes it, "2>&1" sends the error output
+// to the output.
 std::tuple<int, QByteArray, QString> program(QStringList arguments) {
     QProcess tool;
+    const QString command = arguments.takeFirst();
     if (arguments.last() == ">&-") {
         arguments.removeLast();
 #ifdef Q_OS_UNIX
@@ -22,32 +28,20 @@ std::tuple<int, QByteArray, QString> program(QStringList arguments) {
     } else if (arguments.last().startsWith('>')) {
         tool.setStandardOutputFile(arguments.takeLast().mid(1));
     }
-    tool.start(QStringLiteral(PROGRAM_TOOL), arguments);
+    tool.start(command, arguments);
     tool.waitForFinished(20000);
     return {tool.exitCode(), tool.readAllStandardOutput(),
             QString::fromUtf8(tool.readAllStandardError())};
 }
 
+// A text of the data files, with DATA standing for their folder.
+QString data(QString text) {
+    return text.replace(QStringLiteral("DATA"), QStringLiteral(TEST_DATA));
+}
+
 QByteArray contentOf(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// The words of a line, split at blanks; a word in double quotes is taken with its blanks and
-// its escapes \n, \" and \\, and "DATA" stands for the data folder.
-QStringList wordsOf(const QString& line) {
-    static const QRegularExpression word(QStringLiteral("\"((?:[^\"\\\\]|\\\\.)*)\"|(\\S+)"));
-    QStringList words;
-    for (const QRegularExpressionMatch& match : word.globalMatch(line)) {
-        QString text = match.captured(2);
-        if (text.isEmpty()) {
-            text = match.captured(1)
-                       .replace(QStringLiteral("\\n"), QStringLiteral("\n"))
-                       .replace(QRegularExpression(QStringLiteral("\\\\(.)")), "\\1");
-        }
-        words << text.replace(QStringLiteral("DATA"), QStringLiteral(TEST_DATA));
-    }
-    return words;
 }
 
 }  // namespace
@@ -69,33 +63,19 @@ private slots:
         files << "windows.txt";
 #endif
         for (const QString& name : files) {
-            const QString runs = QString::fromUtf8(contentOf(TEST_DATA "/program-runs/" + name));
+            const QList<DataRow> runs = dataRows(TEST_DATA "/program-runs/" + name);
             QVERIFY2(!runs.isEmpty(), qPrintable(name));
-            for (const QString& run : runs.split(QStringLiteral("\n== ")).mid(1)) {
-                QStringList lines = run.split('\n');
-                QByteArray line, out;
-                QStringList arguments;
-                QString err;
-                int status = -1;
-                for (const QString& given : lines.mid(1)) {
-                    const QString key = given.section(' ', 0, 0), rest = given.section(' ', 1);
-                    if (key == "copy") {
-                        line = rest.toUtf8();
-                    } else if (key == ">") {
-                        arguments = wordsOf(rest);
-                    } else if (key == "status") {
-                        status = rest.toInt();
-                    } else if (key == "err") {
-                        err = wordsOf(rest).value(0);
-                    } else if (key == "out") {
-                        for (const QString& piece : wordsOf(rest)) {
-                            out +=
-                                piece.startsWith(TEST_DATA "/") ? contentOf(piece) : piece.toUtf8();
-                        }
-                    }
+            for (const DataRow& run : runs) {
+                QByteArray out;
+                for (const QString& piece : wordsOf(data(run.value("out")))) {
+                    out += piece.startsWith(TEST_DATA "/") ? contentOf(piece) : piece.toUtf8();
                 }
-                QTest::newRow(qPrintable(lines.first()))
-                    << line << arguments << status << out << err;
+                QTest::newRow(qPrintable(run.title))
+                    << run.value("copy").toUtf8()
+                    << (run.values("$").isEmpty()
+                            ? QStringList{PROGRAM_TOOL} + wordsOf(data(run.value(">")))
+                            : wordsOf(data(run.value("$")).replace("ROTALINE", PROGRAMMER)))
+                    << run.value("status").toInt() << out << data(run.text("err"));
             }
         }
     }

@@ -3,7 +3,6 @@
 #include <unistd.h>
 
 #include <QDir>
-#include <QPlainTextEdit>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -11,8 +10,8 @@
 
 #include "platform/PortHolders.h"
 #include "platform/PortResolver.h"
+#include "support/DataFile.h"
 #include "support/PtyForm.h"
-#include "ui/MainWindow.h"
 
 using namespace rotaline;
 using namespace rotaline::testing;
@@ -44,48 +43,27 @@ private slots:
         QTRY_COMPARE(f.note(), QStringLiteral("OK\u00E9"));
     }
 
-    // What stands in the way: "self" another port of this program, "mode" no permission, or
-    // the name of a program holding the device; "" and brltty with the adapter's device gone.
-    // The device is the adapter's by its path, or by its name under /dev ("pts/N") from a folder
-    // holding a file of that name, or another device, or an assignment the settings store
-    // cannot read.
+    // The refusals of data/adapters/open-refusals.txt.
     void anOpenThatFailsSaysWhy_data() {
-        QTest::addColumn<QString>("device");
-        QTest::addColumn<QString>("holder");
-        QTest::addColumn<PortProblem>("problem");
-        QTest::addColumn<QString>("error");  // %1 the device, %2 the holder's process
-        const auto row = [](const char* name, const char* device, const char* holder,
-                            PortProblem problem, const char* error) {
-            QTest::newRow(name) << device << holder << problem << error;
-        };
-        const char* absent = "/dev/rotaline-no-such-device";
-        const char* inUse = "%1 is in use by another program.";
-        const char* bySleep = "%1 is in use by sleep (process %2).";
-        row("device gone", absent, "", PortProblem::Absent, "%1 does not exist.");
-        row("gone, brltty runs", absent, "brltty", PortProblem::Claimed, "%1 does not exist.");
-        row("this program", "pty", "self", PortProblem::Busy, inUse);
-        row("another program", "pty", "sleep", PortProblem::Busy, bySleep);
-        row("another program, named under /dev", "pts/N", "sleep", PortProblem::Busy, bySleep);
-        row("a bridge holding a terminal of its own too", "pty", "socat", PortProblem::Busy,
-            "%1 is in use by socat (process %2).");
-        // The kernel keeps 15 bytes of a name as the process's comm.
-        row("a program of a long name with escapes in it", "pty",
-            "rotaline-programmer\x1b]0;T\x07\u202e", PortProblem::Busy,
-            "%1 is in use by rotaline-programmer\\x1b]0;T\\x07\\u202e (process %2).");
-        row("ModemManager", "pty", "ModemManager", PortProblem::Probed,
-            "%1 is in use by ModemManager (process %2).");
-        row("no permission", "pty", "mode", PortProblem::PermissionDenied, "You may not use %1.");
-        row("no serial device, held by many", "/dev/null", "sleep", PortProblem::NotSerial,
-            "%1 is not a serial device.");
-        row("nothing assigned", "", "", PortProblem::Unassigned, "No adapter is assigned to COM1.");
-        row("assignment unreadable", "", "", PortProblem::ConfigUnreadable,
-            "The settings file cannot be read.");
+        QTest::addColumn<DataRow>("refusal");
+        for (const DataRow& refusal : dataRows(TEST_DATA "/adapters/open-refusals.txt")) {
+            QTest::newRow(qPrintable(refusal.title)) << refusal;
+        }
     }
     void anOpenThatFailsSaysWhy() {
-        QFETCH(QString, device);
-        QFETCH(QString, holder);
-        QFETCH(PortProblem, problem);
-        QFETCH(QString, error);
+        QFETCH(DataRow, refusal);
+        static const QHash<QString, PortProblem> problems{
+            {"Absent", PortProblem::Absent},
+            {"Claimed", PortProblem::Claimed},
+            {"Busy", PortProblem::Busy},
+            {"Probed", PortProblem::Probed},
+            {"PermissionDenied", PortProblem::PermissionDenied},
+            {"NotSerial", PortProblem::NotSerial},
+            {"Unassigned", PortProblem::Unassigned},
+            {"ConfigUnreadable", PortProblem::ConfigUnreadable}};
+        const QString device = refusal.value("device"), holder = refusal.text("holder");
+        const PortProblem problem = problems.value(refusal.value("problem"), PortProblem::Other);
+        QString error = refusal.text("error");
         PseudoTerminal adapter;
         const QString path = device == "pty" || device == "pts/N" ? pathOf(adapter) : device;
         const QString name = device == "pts/N" ? path.mid(5) : path;
@@ -94,9 +72,8 @@ private slots:
                                       QFile(here.filePath(name)).open(QIODevice::WriteOnly)));
         const QString before = QDir::currentPath();
         QDir::setCurrent(here.path());
-        QtSerialPort port([&](int) {
-            return Assignment(name, problem == PortProblem::ConfigUnreadable ? error : QString());
-        });
+        QtSerialPort port(
+            [&](int) { return Assignment(name, holder == "unreadable" ? error : QString()); });
         QtSerialPort self([&](int) { return path; });
         QTemporaryDir programs;  // the holder is sleep under the name it is known by
         QProcess other;
@@ -107,7 +84,7 @@ private slots:
                 QSKIP("permissions do not bind the superuser");
             }
             QFile::setPermissions(path, QFileDevice::Permissions());
-        } else if (!holder.isEmpty()) {
+        } else if (!holder.isEmpty() && holder != "unreadable") {
             QVERIFY(QFile::link(QStringLiteral("/bin/sleep"), programs.filePath(holder)));
             const QString held = path == "/dev/null" ? path : pathOf(adapter);
             const QString bridge = holder == "socat" ? " 3<>/dev/ptmx" : "";
@@ -192,38 +169,6 @@ private slots:
         QVERIFY(!f.link.isOpen() && f.controls.ImageOff->isVisible());
         QVERIFY2(f.form.lineStatus().text.contains(" stopped taking bytes; "),
                  qPrintable(f.form.lineStatus().text));
-    }
-
-    // A megabyte arrives while the user keeps changing a setting: the window keeps taking the
-    // changes (how quickly: rotaline-bench-widgets), the note keeps its size and every change
-    // reaches the wire in order.
-    void aFloodOfReceivedBytesKeepsTheWindowResponsiveAndTheWireInOrder() {
-        PtyForm f;
-        MainWindow window(f.form);
-        window.show();
-        f.controls.ComboCOM->setListIndex(0);
-        const int master = f.adapter.masterFd();
-        ::fcntl(master, F_SETFL, ::fcntl(master, F_GETFL) | O_NONBLOCK);
-        const QByteArray burst(4096, 'z');
-        QByteArray expected("\xAA\x55");
-        qsizetype sent = 0;
-        int tick = 0;
-        QTimer flood;
-        connect(&flood, &QTimer::timeout, this, [&] {
-            sent += std::max<ssize_t>(::write(master, burst.constData(), burst.size()), 0);
-            if (++tick % 8 == 0) {
-                f.options("OptionBrake").select(1 + tick / 8 % 5);
-                expected += QByteArray("\x89") + char(2 + tick / 8 % 5);
-            }
-        });
-        flood.start(2);
-        QTRY_VERIFY_WITH_TIMEOUT(sent >= TextBox::Capacity && tick >= 480, 120000);
-        flood.stop();
-
-        QCOMPARE(f.heard(), expected);
-        QVERIFY(
-            qobject_cast<QPlainTextEdit*>(window.widget("Text1"))->document()->characterCount() <=
-            TextBox::Capacity + 4096);
     }
 };
 

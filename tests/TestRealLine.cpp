@@ -80,16 +80,16 @@ void onBothKinds(const char* name, Values... values) {
     }
 }
 
-// Sends SIGTERM and waits until the process has taken it: a second one sent before would merge
+// Sends `signal` and waits until the process has taken it: a second one sent before would merge
 // with it, as the kernel keeps one of each signal pending.
-void terminate(const QProcess& process) {
-    ::kill(static_cast<pid_t>(process.processId()), SIGTERM);
-    const auto pending = [&process] {
+void terminate(const QProcess& process, int signal = SIGTERM) {
+    ::kill(static_cast<pid_t>(process.processId()), signal);
+    const auto pending = [&process, signal] {
         QFile status(QStringLiteral("/proc/%1/status").arg(process.processId()));
         const QByteArray text = status.open(QIODevice::ReadOnly) ? status.readAll() : "";
         const qsizetype at = text.indexOf("ShdPnd:");
         const qulonglong waiting = text.mid(at + 7, 18).trimmed().toULongLong(nullptr, 16);
-        return at >= 0 && (waiting & (1ULL << (SIGTERM - 1))) != 0;
+        return at >= 0 && (waiting & (1ULL << (signal - 1))) != 0;
     };
     QTRY_VERIFY(!pending());
 }
@@ -342,26 +342,43 @@ private slots:
         QCOMPARE(line.log().mainWaits, 0);
     }
 
-    // A signal while the line is busy closes the open windows at once, then ends as Exit does;
-    // once Exit is finishing the line, a signal lets it finish and a second throws the rest away.
-    // A stuck line is given up, also with a wait taken back by a port change. The device is set
-    // back as it was, its lock is removed, and the exit status and the journal say whether all
+    // A signal closes the open windows at once, box, file dialog or window, then ends as Exit
+    // does; once Exit is finishing the line, a signal lets it finish and a second throws the rest
+    // away. A stuck line is given up, also with a wait taken back by a port change. The device is
+    // set back as it was, its lock is removed, and the exit status and the journal say whether all
     // was sent.
     void aSignalEndsTheWindowAsExitDoesAndASecondGivesUp_data() {
-        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QStringList>("steps");  // as ProgrammerProbe takes them
+        QTest::addColumn<QByteArray>("shown");   // the window open when the signal comes
+        QTest::addColumn<int>("signal");
         QTest::addColumn<bool>("stuck");
         QTest::addColumn<int>("kills");
         QTest::addColumn<int>("status");
         const QStringList exiting{"model", "mnuExit"};
-        QTest::addRow("About box open") << QStringList{"model", "mnuAbout"} << false << 1 << 0;
-        QTest::addRow("Exit, then a signal") << exiting << false << 1 << 0;
-        QTest::addRow("Exit, stuck, then a signal") << exiting << true << 1 << 3;
-        QTest::addRow("Exit, then two signals") << exiting << false << 2 << 128 + SIGTERM;
-        QTest::addRow("port taken back, Exit, stuck, then a signal")
-            << QStringList{"model", "port round trip", "mnuExit"} << true << 1 << 3;
+        const QByteArray about = "rotaline::AboutDialog", finishing = "rotaline::FinishingDialog";
+        QTest::newRow("SIGTERM, message box")
+            << QStringList{"missing-file"} << QByteArray("QMessageBox") << SIGTERM << false << 1
+            << 0;
+        QTest::newRow("SIGINT, file dialog")
+            << QStringList{"mnuOpen"} << QByteArray("QFileDialog") << SIGINT << false << 1 << 0;
+        QTest::newRow("SIGHUP, adapters window")
+            << QStringList{"mnuAdapters"} << QByteArray("rotaline::AdaptersDialog") << SIGHUP
+            << false << 1 << 0;
+        QTest::newRow("About box open, line busy")
+            << QStringList{"model", "mnuAbout"} << about << SIGTERM << false << 1 << 0;
+        QTest::newRow("Exit, then a signal") << exiting << finishing << SIGTERM << false << 1 << 0;
+        QTest::newRow("Exit, stuck, then a signal")
+            << exiting << finishing << SIGTERM << true << 1 << 3;
+        QTest::newRow("Exit, then two signals")
+            << exiting << finishing << SIGTERM << false << 2 << 128 + SIGTERM;
+        QTest::newRow("port taken back, Exit, stuck, then a signal")
+            << QStringList{"model", "port round trip", "mnuExit"} << finishing << SIGTERM << true
+            << 1 << 3;
     }
     void aSignalEndsTheWindowAsExitDoesAndASecondGivesUp() {
         QFETCH(QStringList, steps);
+        QFETCH(QByteArray, shown);
+        QFETCH(int, signal);
         QFETCH(bool, stuck);
         QFETCH(int, kills);
         QFETCH(int, status);
@@ -371,25 +388,44 @@ private slots:
         QProcess probe;
         startWithOwnStore(probe, config, line.device, QStringList{PROGRAMMER_PROBE} + steps);
         QByteArray told;
-        const bool about = steps.contains("mnuAbout");
-        QVERIFY(waitForOutput(
-            probe, told,
-            about ? "shown rotaline::AboutDialog" : "shown rotaline::FinishingDialog"));
+        QVERIFY(waitForOutput(probe, told, "shown " + shown));
 
         for (int n = 0; n < kills; ++n) {
-            terminate(probe);
+            terminate(probe, signal);
         }
 
-        QVERIFY(!about || waitForOutput(probe, told, "closed rotaline::AboutDialog"));
-        QVERIFY(!about || waitForOutput(probe, told, "shown rotaline::FinishingDialog"));
+        // Its box closed, a busy line is finished as on Exit.
+        const bool busy = steps.contains("model") && !shown.endsWith("FinishingDialog");
+        QVERIFY(!busy || waitForOutput(probe, told, "closed " + shown));
+        QVERIFY(!busy || waitForOutput(probe, told, "shown rotaline::FinishingDialog"));
         QTRY_COMPARE_WITH_TIMEOUT(probe.state(), QProcess::NotRunning, 20000);
         QCOMPARE(probe.exitStatus(), QProcess::NormalExit);
         QCOMPARE(probe.exitCode(), status);
-        QCOMPARE(line.lastRecord(), status == 0 ? "sent in full" : "not sent in full");
+        QCOMPARE(line.lastRecord(), !steps.contains("model") ? "no record"
+                                    : status == 0            ? "sent in full"
+                                                             : "not sent in full");
+        QVERIFY(steps.contains("model") || line.heard(100ms) == QByteArray("\xAA\x55\x89\x05"));
         QCOMPARE(line.log().flushed > 0, stuck || kills == 2);  // given up
         QCOMPARE(line.log().garbled, 0);
         QCOMPARE(line.adapter.baud(), baudBefore);
         QVERIFY(!isLocked(line.device));
+    }
+
+    // A file named from another folder is stored as the file dialog would give it.
+    void aFileGivenByARelativeNameIsStoredWhole() {
+        OnTheLine line;
+        QTemporaryDir config;
+        QProcess programmer;
+        programmer.setWorkingDirectory(line.dir.path());
+
+        startWithOwnStore(programmer, config, line.device, {PROGRAMMER, "./start.esc"});
+
+        QTRY_COMPARE_WITH_TIMEOUT(
+            QSettings(config.filePath("Rotaline/Rotaline.conf"), QSettings::IniFormat)
+                .value("Recent Files/RecentFile1"),
+            QVariant(line.file), 10000);
+        programmer.terminate();
+        QVERIFY(programmer.waitForFinished(10000));
     }
 
     // A UART or a board on the desk is never opened to be listed: start-up and the adapters

@@ -3,6 +3,7 @@
 #include "contract/ThisSystem.h"
 #include "platform/DevicePath.h"
 #include "platform/PortResolver.h"
+#include "support/DataFile.h"
 #include "support/MemorySettingsStore.h"
 
 using namespace rotaline;
@@ -13,37 +14,19 @@ using namespace rotaline::testing;
 class ContractDevicePath : public QObject {
     Q_OBJECT
 private slots:
+    // The names of data/contract/device-paths.txt. A name that is no port's is refused before
+    // anything is opened, even where the system's code page would make a port of it.
     void aPortIsNamedAsTheUserSeesIt_data() {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("device");
-        QTest::addColumn<bool>("port");
-        QTest::addColumn<QString>("notShown");
-        const auto row = [](const char* name, QStringList onLinux, QStringList onWindows,
-                            bool portOnWindows = true, const QString& notShown = {}) {
-            const QStringList pair = onThisSystem(onLinux, onWindows);
-            QTest::newRow(name) << pair.value(0) << pair.value(1)
-                                << onThisSystem(true, portOnWindows) << notShown;
-        };
-        row("a name alone", {"ttyUSB0", "/dev/ttyUSB0"}, {"COM5", "COM5"});
-        row("under the system's folder of devices", {"/dev/ttyUSB0", "/dev/ttyUSB0"},
-            {"\\\\.\\COM255", "COM255"});
-        row("another driver's", {"/dev/rfcomm0", "/dev/rfcomm0"}, {"\\\\.\\CNCA0", "CNCA0"}, false);
-        const QString windowsOnly =
-            onThisSystem(QString("Linux numbers no ports of its own"), QString());
-        row("in other letters", {}, {"com23", "COM23"}, true, windowsOnly);
-        row("a number the system gives no port", {}, {"com0", "com0"}, false, windowsOnly);
-        row("a number past the last port", {}, {"COM256", "COM256"}, false, windowsOnly);
-        // The ANSI code page's best fit would make COM1 of it.
-        row("in full-width letters", {}, {"ＣＯＭ１", "ＣＯＭ１"}, false, windowsOnly);
+        QTest::addColumn<DataRow>("row");
+        for (const DataRow& row : dataRows(TEST_DATA "/contract/device-paths.txt")) {
+            QTest::newRow(qPrintable(row.title)) << row;
+        }
     }
-    // A name that is no port's is refused before anything is opened, even where the system's
-    // code page would make a port of it.
     void aPortIsNamedAsTheUserSeesIt() {
-        QFETCH(QString, typed);
-        QFETCH(QString, device);
-        QFETCH(bool, port);
-        QFETCH(QString, notShown);
-        SKIP_WHERE_NOT_SHOWN(notShown);
+        QFETCH(DataRow, row);
+        SKIP_WHERE_NOT_SHOWN(onThisSystem(row.value("windows-only"), QString()));
+        const QString typed = row.text("typed"), device = row.text("device");
+        const bool port = row.text("port") != "no";
         QCOMPARE(isDeviceName(typed), port);
         QCOMPARE(devicePath(typed), device);
         QCOMPARE(typedDevice(typed), device);

@@ -14,45 +14,35 @@
 
 #include "contract/ThisSystem.h"
 #include "platform/LineDrain.h"
+#include "support/DataFile.h"
 
 using namespace rotaline;
 using namespace rotaline::testing;
-
-Q_DECLARE_METATYPE(rotaline::LineDrain::Outcome)
 
 // On every system a closed port waits for its line until the line clock says the last byte has
 // left, and no longer: a pulled adapter ends the wait at once, as does giving up or letting go.
 class ContractDrain : public QObject {
     Q_OBJECT
 private slots:
-    // Given a line the clock says holds `bytes` at 300 baud (11/300 s a byte), when the port
-    // waits for it and `then` happens 100 ms in, then the wait ends with `outcome` after about
-    // `waits` ms, what had not left counted.
+    // The waits of data/contract/drain.txt.
     void aClosedPortWaitsForItsLineAndNoLonger_data() {
-        QTest::addColumn<bool>("pulled");
-        QTest::addColumn<int>("bytes");
-        QTest::addColumn<QString>("then");
-        QTest::addColumn<LineDrain::Outcome>("outcome");
-        QTest::addColumn<int>("unsent");  // at least this, and at most `bytes`
-        QTest::addColumn<int>("waits");
-        QTest::addColumn<QString>("notShown");
-        using O = LineDrain::Outcome;
-        const QString aLine = linuxOnly("the test's Wine prefix maps no COM port to a line");
-        QTest::newRow("an idle line") << false << 0 << "" << O::Idle << 0 << 0 << aLine;
-        QTest::newRow("bytes on the line") << false << 9 << "" << O::Idle << 0 << 330 << aLine;
-        QTest::newRow("pulled mid-line") << true << 30 << "" << O::HungUp << 25 << 0 << QString();
-        QTest::newRow("given up") << false << 30 << "give up" << O::GivenUp << 20 << 100 << aLine;
-        QTest::newRow("let go") << false << 30 << "release" << O::Waiting << 0 << 100 << aLine;
+        QTest::addColumn<DataRow>("row");
+        for (const DataRow& row : dataRows(TEST_DATA "/contract/drain.txt")) {
+            QTest::newRow(qPrintable(row.title)) << row;
+        }
     }
     void aClosedPortWaitsForItsLineAndNoLonger() {
-        QFETCH(bool, pulled);
-        QFETCH(int, bytes);
-        QFETCH(QString, then);
-        QFETCH(LineDrain::Outcome, outcome);
-        QFETCH(int, unsent);
-        QFETCH(int, waits);
-        QFETCH(QString, notShown);
-        SKIP_WHERE_NOT_SHOWN(notShown);
+        QFETCH(DataRow, row);
+        SKIP_WHERE_NOT_SHOWN(linuxOnly(qPrintable(row.value("linux-only"))));
+        using O = LineDrain::Outcome;
+        static const QHash<QString, O> outcomes{{"Idle", O::Idle},
+                                                {"HungUp", O::HungUp},
+                                                {"GivenUp", O::GivenUp},
+                                                {"Waiting", O::Waiting}};
+        const int bytes = wordsOf(row.value("line")).value(0).toInt();
+        const bool pulled = row.value("line").endsWith(" pulled");
+        const QString then = row.value("then");
+        const int unsent = row.value("unsent").toInt(), waits = row.value("waits").toInt();
 #ifdef _WIN32
         // A pulled adapter's handle fails every call, as one never opened does.
         const qintptr handle = reinterpret_cast<qintptr>(INVALID_HANDLE_VALUE);
@@ -79,7 +69,7 @@ private slots:
         const qint64 waited = waiting.elapsed();
         other.join();
 
-        QCOMPARE(drain.outcome(), outcome);
+        QCOMPARE(drain.outcome(), outcomes.value(row.value("outcome"), O(-1)));
         QVERIFY2(drain.unsentBytes() >= unsent && drain.unsentBytes() <= bytes,
                  qPrintable(QString::number(drain.unsentBytes())));
         QVERIFY2(waited >= waits && waited < waits + 500, qPrintable(QString::number(waited)));

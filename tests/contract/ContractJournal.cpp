@@ -4,6 +4,7 @@
 
 #include "contract/ThisSystem.h"
 #include "platform/AppendLog.h"
+#include "support/DataFile.h"
 
 using namespace rotaline;
 using namespace rotaline::testing;
@@ -13,44 +14,22 @@ using namespace rotaline::testing;
 class ContractJournal : public QObject {
     Q_OBJECT
 private slots:
-    // Given a log bounded to 100 bytes and what a user's disk may hold in its place, when a
-    // 40-byte line is appended and the log read, then the line was written or refused with the
-    // reason and nothing changed, and what is read is bounded and says which file was not read
-    // whole.
+    // Given a log bounded to 100 bytes and what a user's disk may hold in its place
+    // (data/contract/journal.txt), when a 40-byte line is appended and the log read, then the
+    // line was written or refused with the reason and nothing changed, and what is read is bounded
+    // and says which file was not read whole.
     void aLineIsWrittenWholeOrRefusedWithItsReason_data() {
-        QTest::addColumn<QString>("layout");
-        QTest::addColumn<QString>("refusal");  // "" when the line was written
-        QTest::addColumn<int>("linesRead");
-        QTest::addColumn<QString>("trouble");  // which file could not be read or was cut, why
-        QTest::addColumn<QString>("notShown");
-        const auto row = [](const char* name, const char* layout, const QString& refusal, int lines,
-                            const QString& trouble, const QString& notShown = {}) {
-            QTest::newRow(name) << layout << refusal << lines << trouble << notShown;
-        };
-        row("rotated past its bound", "5 lines", "", 3, "");
-        row("a torn line ended before the next", "torn", "", 2, "");
-        row("a folder in its place", "folder J", "It is a folder.", 0, "J: It is a folder.");
-        row("full, and a folder where it is rotated to", "full J, folder J.1",
-            "It is full and cannot be rotated: " +
-                onThisSystem(QString("Is a directory"), windowsAccessDenied()),
-            3, "J.1: It is a folder.");
-        row("grown by hand to 1 MB", "1 MB J", "", 5, "J.1: cut to 200");
-        row("a hard link to another file", "hard link J", HardLinkedReason, 0,
-            "J: " + QString(HardLinkedReason));
-        row("its lock held by another program", "lock held", LockHeldReason, 0, "");
-        const QString link = "It is a symbolic link.";
-        row("a symbolic link to another file", "link J", link, 0, "J: " + link,
-            linuxOnly("a symbolic link takes a privilege on Windows that users lack"));
-        row("a FIFO", "fifo J", "It is not a regular file.", 0, "J: It is not a regular file.",
-            linuxOnly("Windows keeps no FIFOs among its files"));
+        QTest::addColumn<DataRow>("row");
+        for (const DataRow& row : dataRows(TEST_DATA "/contract/journal.txt")) {
+            QTest::newRow(qPrintable(row.title)) << row;
+        }
     }
     void aLineIsWrittenWholeOrRefusedWithItsReason() {
-        QFETCH(QString, layout);
-        QFETCH(QString, refusal);
-        QFETCH(int, linesRead);
-        QFETCH(QString, trouble);
-        QFETCH(QString, notShown);
-        SKIP_WHERE_NOT_SHOWN(notShown);
+        QFETCH(DataRow, row);
+        SKIP_WHERE_NOT_SHOWN(linuxOnly(qPrintable(row.value("linux-only"))));
+        const QString layout = row.value("layout"), trouble = row.text("trouble");
+        const QString refusal = row.text("refusal").replace("ACCESS_DENIED", windowsAccessDenied());
+        const int linesRead = row.value("lines").toInt();
         constexpr qint64 Bound = 100;
         const QByteArray line = QByteArray(39, 'x') + '\n';
         QTemporaryDir top;  // under a folder deeper than 260 characters, its name not Latin

@@ -4,6 +4,7 @@
 
 #include "contract/ThisSystem.h"
 #include "platform/RegularFiles.h"
+#include "support/DataFile.h"
 
 using namespace rotaline;
 using namespace rotaline::testing;
@@ -13,43 +14,21 @@ using namespace rotaline::testing;
 class ContractRegularFiles : public QObject {
     Q_OBJECT
 private slots:
-    // Given what stands at a name (NAME in the listing), when "new" is saved to it, then it is
-    // saved or refused with the reason, and the folder holds what the listing says: no copy
-    // left behind, links kept, the file's permissions as they were.
+    // Given what stands at a name (data/contract/regular-files.txt), when "new" is saved to it,
+    // then it is saved or refused with the reason, and the folder holds what the listing says: no
+    // copy left behind, links kept, the file's permissions as they were.
     void aSaveReplacesOnlyAWritableRegularFile_data() {
-        QTest::addColumn<QString>("layout");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("error");  // "" when saved
-        QTest::addColumn<QString>("after");
-        QTest::addColumn<QString>("notShown");
-        const auto row = [](const char* tag, const char* layout, const QString& error,
-                            const char* after, const QString& notShown = {},
-                            const QString& name = "a.esc") {
-            QTest::newRow(tag) << layout << name << error << after << notShown;
-        };
-        const QString noLinks = linuxOnly("a symbolic link takes a privilege on Windows");
-        row("none yet", "", "", "NAME=new");
-        row("a file", "file", "", "NAME=new");
-        row("a name as long as a folder takes", "file", "", "NAME=new", {},
-            QString(251, 'l') + ".esc");
-        row("a file with a second name", "hard link", "", "NAME=new b.esc=new");
-        row("a read-only file", "read-only", "It is read-only.", "NAME=old");
-        row("a folder", "folder", "It is a folder.", "NAME/");
-        row("a symbolic link", "link", "", "NAME->b.esc b.esc=new", noLinks);
-        row("a dangling symbolic link", "dangling", "No such file or directory", "NAME->gone.esc",
-            noLinks);
-        row("a FIFO", "fifo", "It is not a regular file.", "NAME|",
-            linuxOnly("Windows keeps no FIFOs among its files"));
-        row("a writable file in a read-only folder", "read-only folder", "", "NAME=new",
-            linuxOnly("Windows has no permission bits: its read-only mark binds no folder"));
+        QTest::addColumn<DataRow>("row");
+        for (const DataRow& row : dataRows(TEST_DATA "/contract/regular-files.txt")) {
+            QTest::newRow(qPrintable(row.title)) << row;
+        }
     }
     void aSaveReplacesOnlyAWritableRegularFile() {
-        QFETCH(QString, layout);
-        QFETCH(QString, name);
-        QFETCH(QString, error);
-        QFETCH(QString, after);
-        QFETCH(QString, notShown);
-        SKIP_WHERE_NOT_SHOWN(notShown);
+        QFETCH(DataRow, row);
+        SKIP_WHERE_NOT_SHOWN(linuxOnly(qPrintable(row.value("linux-only"))));
+        const QString layout = row.value("layout"), error = row.text("error");
+        const QString name = row.values("name").value(0, "a.esc");
+        QString after = row.value("after");
         QTemporaryDir dir;
         const QString path = dir.filePath(name), other = dir.filePath("b.esc");
         if (layout == "link" || layout == "dangling") {

@@ -4,6 +4,7 @@
 #include "contract/ThisSystem.h"
 #include "platform/PortResolver.h"
 #include "platform/QSettingsStore.h"
+#include "support/DataFile.h"
 
 using namespace rotaline;
 using namespace rotaline::testing;
@@ -22,58 +23,19 @@ class ContractSettingsStore : public QObject {
     Q_OBJECT
 private slots:
     // A FIFO or a device would keep an open waiting for ever: it is never opened, nor taken as
-    // a lock. The second change is made holding the store's own lock.
+    // a lock. The second change is made holding the store's own lock. The rows:
+    // data/contract/settings-store.txt.
     void aStoreThatCannotBeReadOrKeptSaysWhyOnce_data() {
-        QTest::addColumn<QString>("config");
-        QTest::addColumn<QString>("told");  // at start (0) or at which change, what
-        QTest::addColumn<QString>("com1");  // why COM1 cannot be read
-        QTest::addColumn<QString>("notShown");
-        const auto row = [](const char* name, const char* config, const QString& told,
-                            const QString& com1, const QString& notShown = {}) {
-            QTest::newRow(name) << config << told << com1 << notShown;
-        };
-        const auto unread = [&row](const char* name, const char* config, const char* reason,
-                                   const QString& notShown = {}) {
-            row(name, config, QString("0 unread CONF: ") + reason,
-                QString("The settings file CONF cannot be read: ") + reason, notShown);
-        };
-        const QString noFifos = linuxOnly("Windows keeps no FIFOs among its files");
-        const QString noModes =
-            linuxOnly("Windows has no permission bits: its read-only mark binds no folder");
-        row("well", "file", "", "");
-        unread("a FIFO", "fifo", "It is not a regular file.", noFifos);
-        unread("a folder", "folder", "It is a folder.");
-        unread("larger than 64 KiB", "large", "It is larger than 64 KiB.");
-        // Another program puts one in the file's place while a change is made.
-        row("a FIFO put in place during a change", "fifo later",
-            "2 not kept CONF: It is not a regular file.", "", noFifos);
-        row("a FIFO as its lock", ".update-lock",
-            "1 not kept CONF.update-lock: It is not a regular file.", "", noFifos);
-        row("a FIFO as the lock of an older version", ".lock", "", "", noFifos);
-        unread("unreadable", "mode 0", "Permission denied", noModes);
-        row("a comma in the value", "comma", "",
-            "In the settings file CONF, COM1 holds a comma outside quotes, so it is no single "
-            "value.");
-        row("read-only folder", "read-only", "1 not kept CONF: Permission denied", "", noModes);
-        row("read-only, without its folder", "read-only home", "1 not kept CONF: Permission denied",
-            "", noModes);
-        row("CONFIG a file", "xdg file",
-            onThisSystem("1 not kept CONF: Not a directory",
-                         "1 not kept CONF: The file could not be written."),
-            "");
-        row("no folder named", "no home",
-            onThisSystem("1 not kept $HOME/.config/Rotaline/Rotaline.conf: HOME is not set, so "
-                         "there is no folder for settings.",
-                         "1 not kept %APPDATA%\\Rotaline\\Rotaline.ini: APPDATA is not set, so "
-                         "there is no folder for settings."),
-            "");
+        QTest::addColumn<DataRow>("row");
+        for (const DataRow& row : dataRows(TEST_DATA "/contract/settings-store.txt")) {
+            QTest::newRow(qPrintable(row.title)) << row;
+        }
     }
     void aStoreThatCannotBeReadOrKeptSaysWhyOnce() {
-        QFETCH(QString, config);
-        QFETCH(QString, told);
-        QFETCH(QString, com1);
-        QFETCH(QString, notShown);
-        SKIP_WHERE_NOT_SHOWN(notShown);
+        QFETCH(DataRow, row);
+        SKIP_WHERE_NOT_SHOWN(linuxOnly(qPrintable(row.value("linux-only"))));
+        const QString config = row.value("config");
+        QString told = row.text("told"), com1 = row.text("com1");
         QTemporaryDir home;
         const QString xdgHome = home.filePath(config == "xdg file" ? "file" : "config");
         const QString folder = xdgHome + "/Rotaline";

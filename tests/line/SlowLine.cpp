@@ -67,10 +67,6 @@ void note(const char* format, long value, const char* extra = "") {
     }
 }
 
-bool isModelled(int fd) {
-    return descriptors.count(fd) > 0;
-}
-
 Clock::duration byteTime(int fd) {
     termios now{};
     tcgetattr(fd, &now);
@@ -175,7 +171,7 @@ int open64(const char* path, int flags, ...) {
 ssize_t write(int fd, const void* data, size_t size) {
     const ssize_t written = real<ssize_t (*)(int, const void*, size_t)>("write")(fd, data, size);
     const std::lock_guard<std::mutex> held(lock);
-    if (written > 0 && isModelled(fd)) {
+    if (written > 0 && descriptors.count(fd) > 0) {
         const Clock::duration each = byteTime(fd);
         Clock::time_point leaves =
             std::max(Clock::now(), bytes.empty() ? Clock::now() : bytes.back());
@@ -190,7 +186,7 @@ ssize_t write(int fd, const void* data, size_t size) {
 int tcdrain(int fd) {
     {
         std::unique_lock<std::mutex> held(lock);
-        if (isModelled(fd)) {
+        if (descriptors.count(fd) > 0) {
             waitForIdle(held, fd);
         }
     }
@@ -200,7 +196,7 @@ int tcdrain(int fd) {
 int tcflush(int fd, int queue) {
     {
         const std::lock_guard<std::mutex> held(lock);
-        if (isModelled(fd) && queue != TCIFLUSH) {
+        if (descriptors.count(fd) > 0 && queue != TCIFLUSH) {
             dropLeft(Clock::now());
             if (!bytes.empty()) {
                 note("flushed %ld%s\n", static_cast<long>(bytes.size()));
@@ -219,7 +215,7 @@ int ioctl(int fd, unsigned long request, ...) {
     va_end(arguments);
     {
         const std::lock_guard<std::mutex> held(lock);
-        if (request == TIOCOUTQ && isModelled(fd)) {
+        if (request == TIOCOUTQ && descriptors.count(fd) > 0) {
             dropLeft(Clock::now());
             *static_cast<int*>(argument) =
                 static_cast<int>(bytes.size() - std::min(bytes.size(), hiddenInAdapter()));
@@ -232,7 +228,7 @@ int ioctl(int fd, unsigned long request, ...) {
 int tcsetattr(int fd, int when, const termios* settings) {
     {
         std::unique_lock<std::mutex> held(lock);
-        if (isModelled(fd)) {
+        if (descriptors.count(fd) > 0) {
             if (when != TCSANOW) {
                 waitForIdle(held, fd);
             }
@@ -252,7 +248,7 @@ int tcsetattr(int fd, int when, const termios* settings) {
 int close(int fd) {
     {
         std::unique_lock<std::mutex> held(lock);
-        if (isModelled(fd)) {
+        if (descriptors.count(fd) > 0) {
             descriptors.erase(fd);
             if (descriptors.empty()) {
                 waitForIdle(held, fd);
