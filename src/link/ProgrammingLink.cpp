@@ -4,7 +4,7 @@
 
 namespace rotaline {
 
-ProgrammingLink::ProgrammingLink(SerialPort& port) : port_(port) {
+ProgrammingLink::ProgrammingLink(SerialPort& port, Now now) : port_(port), now_(std::move(now)) {
     notifications_ =
         QObject::connect(&port_, &SerialPort::commEvent, &port_, [this](CommEvent event) {
             if (event == CommEvent::DataReceived && received_) {
@@ -54,7 +54,7 @@ LinkOutcome ProgrammingLink::writeBuffer() {
         close();
         return failed;
     }
-    line_.handedOver(static_cast<int>(bytes.size()));
+    line_.handedOver(static_cast<int>(bytes.size()), now_());
     return {};
 }
 

@@ -33,10 +33,13 @@ struct LinkOutcome {
 
 // The serial link to the programming adapter: the port, the send buffer and whether the last
 // port selection or parameter send succeeded. A write that fails closes the port, so that the
-// next send opens the device of the COM number afresh.
+// next send opens the device of the COM number afresh. The line's time is the steady clock's,
+// or that of a line modelled in its place.
 class ProgrammingLink {
 public:
-    explicit ProgrammingLink(SerialPort& port);
+    using Now = std::function<LineClock::Clock::time_point()>;
+
+    explicit ProgrammingLink(SerialPort& port, Now now = LineClock::Clock::now);
     ~ProgrammingLink();
     ProgrammingLink(const ProgrammingLink&) = delete;
     ProgrammingLink& operator=(const ProgrammingLink&) = delete;
@@ -55,6 +58,7 @@ public:
     bool isReady() const { return ready_; }
     // What is still on the line, by the line's own speed.
     const LineClock& line() const { return line_; }
+    LineClock::Clock::time_point now() const { return now_(); }
     const SendBuffer& sendBuffer() const { return buffer_; }
     bool isOpen() const { return port_.isOpen(); }
 
@@ -77,6 +81,7 @@ private:
     LinkOutcome openIfClosed();
 
     SerialPort& port_;
+    Now now_;
     SendBuffer buffer_{0, 0};
     bool ready_ = false;
     LineClock line_;
