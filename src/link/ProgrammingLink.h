@@ -4,6 +4,7 @@
 #include <QString>
 #include <functional>
 #include <optional>
+#include <vector>
 
 #include "model/LineClock.h"
 #include "model/ParameterBlock.h"
@@ -70,8 +71,10 @@ public:
     // Every byte handed over has left the line: `handler` runs each time the line has
     // carried them.
     void onLineCarried(std::function<void()> handler);
-    // The reason of such a failure, until bytes are handed over again.
+    // The reason of such a failure, and the messages that never left, until bytes are handed
+    // over again.
     const std::optional<LinkOutcome>& sendingFailure() const { return failure_; }
+    const std::vector<SendBuffer>& lostMessages() const { return lost_; }
     void setReceiveThreshold(int bytes) { port_.setReceiveThreshold(bytes); }
     // The waiting bytes, or nothing when the port has been closed meanwhile.
     std::optional<QByteArray> readReceived();
@@ -79,6 +82,7 @@ public:
 private:
     LinkOutcome writeBuffer();
     LinkOutcome openIfClosed();
+    void loseLast(int bytes);
 
     SerialPort& port_;
     Now now_;
@@ -89,6 +93,8 @@ private:
     std::function<void(const LinkOutcome&)> failed_;
     std::function<void()> carried_;
     std::optional<LinkOutcome> failure_;
+    std::vector<SendBuffer> run_;  // handed over since the line was last idle
+    std::vector<SendBuffer> lost_;
     QMetaObject::Connection notifications_;
     QMetaObject::Connection failures_;
     QMetaObject::Connection carriedNotifications_;

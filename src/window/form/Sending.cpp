@@ -40,8 +40,11 @@ void MainForm::showInvalidPortMessage() {
     dialogs_.message(text, Dialogs::Icon::Exclamation, Dialogs::Buttons::Ok);
 }
 
-// What was handed over did not all leave.
+// What was handed over did not all leave: the controller lacks the settings that did not.
 void MainForm::sendingFailed(const LinkOutcome& failure) {
+    for (const SendBuffer& message : link_.lostMessages()) {
+        edits_.markUnsent(slotOf(message[0]), true);
+    }
     port_.sendingFailed(failure);
     journaling_.sendingFailed();
 }
