@@ -55,7 +55,7 @@ private:
     QString currentBefore_;
     QMap<QString, QByteArray> files_;  // every settings file's bytes before the step
     QMap<QString, QByteArray> saved_;  // what was last saved to each file
-    QStringList records_;              // the journal before the step
+    QStringList records_;  // the journal before the step, each record also as whatIsRecorded
     QString note_;
     bool saidBack_ = false;  // the status bar said the adapter is back
 };

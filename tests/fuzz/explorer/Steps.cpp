@@ -20,6 +20,9 @@ const QStringList Files{"alpha.esc",    "bravo.esc",   "charlie.esc",
                         "readonly.esc", "damaged.esc", "new.esc"};
 constexpr int PortChoices = 3;  // COM1..COM3
 constexpr int RecentEntries = 4;
+// A person takes about a second over a step, while the line carries what it holds: a model
+// choice (1.8 s on the wire) is still sending at the next step, and idle at the one after.
+constexpr std::chrono::seconds Pace{1};
 
 Done did(const QString& words) {
     Done done;
@@ -88,12 +91,20 @@ Done clickTab(Session& s, int choice) {
     return did(QStringLiteral("click the %1 tab").arg(quoted(tabs.tabCaption(tab))));
 }
 
-Done clickButton(Session& s, Control& button) {
-    if (!reachable(s, button.name())) {
-        return {};
-    }
-    button.click();
-    return did(QStringLiteral("click %1").arg(button.name()));
+// A row that clicks a menu item, or a button of the form.
+Steps::Run menu(const char* item, const char* words) {
+    return [=](Session& s, int) { return trigger(s, item, QString::fromUtf8(words)); };
+}
+
+Steps::Run button(const char* name) {
+    return [=](Session& s, int) -> Done {
+        Control& button = *s.form.find(QLatin1String(name));
+        if (!reachable(s, button.name())) {
+            return {};
+        }
+        button.click();
+        return did(QStringLiteral("click %1").arg(button.name()));
+    };
 }
 
 Done open(Session& s, int choice) {
@@ -194,26 +205,16 @@ Done undoRedo(Session& s) {
 Steps::Steps(Session& session) {
     rows_ = {
         {"a tab", 4, clickTab},
-        {"Undo", 0,
-         [](Session& s, int) { return trigger(s, "mnuUndo", QStringLiteral("Edit > Undo")); }},
-        {"Redo", 0,
-         [](Session& s, int) { return trigger(s, "mnuRedo", QStringLiteral("Edit > Redo")); }},
+        {"Undo", 0, menu("mnuUndo", "Edit > Undo")},
+        {"Redo", 0, menu("mnuRedo", "Edit > Redo")},
         {"Undo then Redo", 0, [](Session& s, int) { return undoRedo(s); }},
-        {"Factory Default", 0,
-         [](Session& s, int) { return clickButton(s, *s.form.controls().CommandSetFactory); }},
-        {"Clear", 0,
-         [](Session& s, int) { return clickButton(s, *s.form.controls().CommandClear); }},
-        {"Send all", 0,
-         [](Session& s, int) {
-             return trigger(s, "mnuSendAll", QStringLiteral("File > Send all settings again"));
-         }},
+        {"Factory Default", 0, button("CommandSetFactory")},
+        {"Clear", 0, button("CommandClear")},
+        {"Send all", 0, menu("mnuSendAll", "File > Send all settings again")},
         {"a language", int(std::size(Languages)), switchLanguage},
         {"File > Open", int(Files.size()), open},
         {"a recent file", RecentEntries, openRecent},
-        {"Save, Enter", 0,
-         [](Session& s, int) {
-             return trigger(s, "mnuSave", QStringLiteral("File > Save, Enter"));
-         }},
+        {"Save, Enter", 0, menu("mnuSave", "File > Save, Enter")},
         {"Save as", int(Files.size()), saveAs},
         {"answer Yes", 0, [](Session& s, int) { return answer(s, true); }},
         {"answer No", 0, [](Session& s, int) { return answer(s, false); }},
@@ -240,6 +241,10 @@ Steps::Steps(Session& session) {
                              }});
         }
     }
+    rows_.push_back({"wait until the line is idle", 0, [](Session& s, int) {
+                         s.port.pass();
+                         return did(QStringLiteral("wait until the line is idle"));
+                     }});
 }
 
 QStringList Steps::vocabulary() const {
@@ -256,6 +261,7 @@ QStringList Steps::vocabulary() const {
 
 Done Steps::take(Session& session, const std::uint8_t* data, std::size_t size,
                  std::size_t& at) const {
+    session.port.pass(Pace);
     const Row& row = rows_[data[at++] % rows_.size()];
     int choice = 0;
     if (row.choices > 0 && at < size) {
