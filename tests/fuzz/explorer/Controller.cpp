@@ -55,9 +55,7 @@ void AdapterPort::pullOut() {
     carrying_ = false;
     controller_ = MessageDecoder();  // a message cut short is dropped
     line_ = LineClock();
-    if (isOpen()) {
-        close();
-    }
+    close();
     if (lost > 0) {
         QMetaObject::invokeMethod(
             this, [this, lost] { emit sendingFailed(PortProblem::Disconnected, {}, lost); },

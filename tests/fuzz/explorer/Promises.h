@@ -35,7 +35,6 @@ private:
 
     void learn(const Done& done);
     void remember();
-    QList<std::pair<const ValueControl*, int>> settingsShown() const;
     QString controllerHasWhatIsShown(const Done& done);
     QString statusCountsTheMarked(const Done& done);
     QString titleNamesTheFile(const Done& done);
