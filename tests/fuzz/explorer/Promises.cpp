@@ -121,11 +121,13 @@ const Promises::Promise Promises::Table[] = {
 Promises::Promises(Session& session) : s_(session) {
     const QStringList skip = qEnvironmentVariable("ROTALINE_EXPLORER_SKIP").split(QLatin1Char(','));
     skipped_ = QSet<QString>(skip.begin(), skip.end());
+    look();
     remember();
 }
 
 QString Promises::check(const Done& done) {
     learn(done);
+    look();
     QString broken;
     for (const Promise& promise : Table) {
         const bool skip = skipped_.contains(QLatin1String(promise.name));
@@ -160,20 +162,24 @@ void Promises::learn(const Done& done) {
     }
 }
 
-// What the next step is judged against; the files and the journal only where they are checked,
-// as reading them costs the most.
+// The files and the journal, once a step and only where they are checked, as reading them costs
+// the most.
+void Promises::look() {
+    const bool files = !skipped_.contains(QStringLiteral("files"));
+    filesNow_ = files ? settingsFiles(s_.folder) : QMap<QString, QByteArray>();
+    journalNow_ =
+        skipped_.contains(QStringLiteral("journal")) ? std::vector<JournalRecord>() : s_.records();
+}
+
+// What the next step is judged against.
 void Promises::remember() {
-    if (!skipped_.contains(QStringLiteral("files"))) {
-        files_ = settingsFiles(s_.folder);
-    }
+    files_ = filesNow_;
     currentBefore_ = current_;
     note_ = s_.form.controls().Text1->text();
     saidBack_ = s_.window.lineText()->wholeText().contains(
         backText(s_.form.controls().ComboCOM->text(), 0, true, *s_.form.flags().language));
     records_.clear();
-    for (const JournalRecord& record : skipped_.contains(QStringLiteral("journal"))
-                                           ? std::vector<JournalRecord>()
-                                           : s_.records()) {
+    for (const JournalRecord& record : journalNow_) {
         records_ << QString::fromLatin1(journalLine(record)) << whatIsRecorded(record);
     }
     s_.dialogs.newStep();
@@ -221,8 +227,7 @@ QString Promises::statusCountsTheMarked(const Done&) {
             if (said != count && (saysNumber(status, unsentText(said, sendAll, language)) ||
                                   saysNumber(status, backText(port, said, sendAll, language)))) {
                 return QStringLiteral("the status bar says \"%1\" with %2 marked")
-                    .arg(status)
-                    .arg(count);
+                    .arg(status, QString::number(count));
             }
         }
     }
@@ -248,14 +253,12 @@ QString Promises::titleNamesTheFile(const Done& done) {
 }
 
 QString Promises::onlyTheNamedFileChanges(const Done&) {
-    const QMap<QString, QByteArray> now = settingsFiles(s_.folder);
-    QStringList names = now.keys() + files_.keys();
+    QStringList names = filesNow_.keys() + files_.keys();
     names.removeDuplicates();
     for (const QString& name : names) {
-        const QString path = QDir(s_.folder).filePath(name);
         const bool allowed = s_.dialogs.answeredYes() || !files_.contains(name) ||
-                             QFileInfo(path).absoluteFilePath() == currentBefore_;
-        if (now.value(name) != files_.value(name) && !allowed) {
+                             QFileInfo(currentBefore_).fileName() == name;  // all in one folder
+        if (filesNow_.value(name) != files_.value(name) && !allowed) {
             return QStringLiteral("%1 changed, the window's file \"%2\", no Yes")
                 .arg(name, QFileInfo(currentBefore_).fileName());
         }
@@ -305,7 +308,7 @@ QString Promises::noBoxRefusesTheAdapter(const Done&) {
 // sent is the window's to mark).
 QString Promises::journalRecordsWhatWasReceived(const Done&) {
     const QMap<int, int>& received = s_.port.received();
-    for (const JournalRecord& record : s_.records()) {
+    for (const JournalRecord& record : journalNow_) {
         const QString line = QString::fromLatin1(journalLine(record));
         const bool fresh = !records_.contains(line);
         if (!records_.contains(whatIsRecorded(record)) && s_.port.messages().isEmpty()) {

@@ -240,10 +240,7 @@ Done Steps::take(Session& session, const std::uint8_t* data, std::size_t size,
                  std::size_t& at) const {
     session.port.pass(Pace);
     const Row& row = rows_[data[at++] % rows_.size()];
-    int choice = 0;
-    if (row.choices > 0 && at < size) {
-        choice = data[at++] % row.choices;
-    }
+    const int choice = row.choices > 0 && at < size ? data[at++] % row.choices : 0;
     return row.run(session, choice);
 }
 
