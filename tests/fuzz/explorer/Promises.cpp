@@ -304,19 +304,20 @@ QString Promises::noBoxRefusesTheAdapter(const Done&) {
     return {};
 }
 
-// A record sent in full claims every value it holds that the controller was sent (one never
-// sent is the window's to mark).
+// The record of the session begun last, once sent in full, claims every value it holds that
+// the controller was sent (one never sent is the window's to mark); an earlier session's record
+// says what the controller had before a later one changed it.
 QString Promises::journalRecordsWhatWasReceived(const Done&) {
     const QMap<int, int>& received = s_.port.received();
     for (const JournalRecord& record : journalNow_) {
         const QString line = QString::fromLatin1(journalLine(record));
-        const bool fresh = !records_.contains(line);
+        const bool latest = !records_.contains(line) && &record == &journalNow_.front();
         if (!records_.contains(whatIsRecorded(record)) && s_.port.messages().isEmpty()) {
             return QStringLiteral("\"%1\" recorded, nothing received").arg(line.trimmed());
         }
         for (const Parameter& parameter : Parameters) {
             const int slot = parameter.slot;
-            if (fresh && record.delivery == Delivery::InFull && record.block.inUse[slot] &&
+            if (latest && record.delivery == Delivery::InFull && record.block.inUse[slot] &&
                 parameter.encoding == WireEncoding::ValuePlusOne && received.contains(slot) &&
                 received[slot] != record.block.value[slot]) {
                 return QStringLiteral("sent in full, slot %1 = %2, the controller has %3")
