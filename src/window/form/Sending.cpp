@@ -16,9 +16,12 @@ MainForm::Command::Command(MainForm& form, bool goesOnOffline) : form_(form) {
     }
 }
 
+// The title says whether the window differs from its file once a command has done all it does,
+// whatever it changed on the way and in what order.
 MainForm::Command::~Command() {
     if (--form_.commands_ == 0) {
         form_.notes_.end(form_.portFailureNote());
+        form_.files_.showFileState();
     }
 }
 
