@@ -1,10 +1,12 @@
 #include "link/ProgrammingLink.h"
 
+#include <algorithm>
+
 #include "model/WireFormat.h"
 
 namespace rotaline {
 
-ProgrammingLink::ProgrammingLink(SerialPort& port) : port_(port) {
+ProgrammingLink::ProgrammingLink(SerialPort& port, Now now) : port_(port), now_(std::move(now)) {
     notifications_ =
         QObject::connect(&port_, &SerialPort::commEvent, &port_, [this](CommEvent event) {
             if (event == CommEvent::DataReceived && received_) {
@@ -19,6 +21,7 @@ ProgrammingLink::ProgrammingLink(SerialPort& port) : port_(port) {
     failures_ = QObject::connect(&port_, &SerialPort::sendingFailed, &port_,
                                  [this](PortProblem problem, const QString& device, int unsent) {
                                      ready_ = false;
+                                     loseLast(unsent);
                                      failure_ = LinkOutcome{
                                          false,        sendingFailureText(problem, device, unsent),
                                          problem,      device,
@@ -48,14 +51,28 @@ LinkOutcome ProgrammingLink::writeBuffer() {
     const QByteArray bytes(reinterpret_cast<const char*>(buffer_.data()),
                            static_cast<int>(buffer_.size()));
     failure_.reset();
+    lost_.clear();
     if (!port_.write(bytes)) {
         // Bytes on the line lost with the device are said, not only the write.
         const LinkOutcome failed = failure_.value_or(LinkOutcome::failureOf(port_));
         close();
         return failed;
     }
-    line_.handedOver(static_cast<int>(bytes.size()));
+    const LineClock::Clock::time_point now = now_();
+    if (!line_.isBusy(now)) {
+        run_.clear();
+    }
+    run_.push_back(buffer_);
+    line_.handedOver(static_cast<int>(bytes.size()), now);
     return {};
+}
+
+// The last bytes handed over never left: the messages they belong to are lost, a message cut
+// short with them.
+void ProgrammingLink::loseLast(int bytes) {
+    const auto messages = std::min(run_.size(), static_cast<std::size_t>(bytes + 1) / 2);
+    lost_.assign(run_.end() - static_cast<std::ptrdiff_t>(messages), run_.end());
+    run_.clear();
 }
 
 LinkOutcome ProgrammingLink::selectPort(int listPosition) {

@@ -4,6 +4,7 @@
 #include <QString>
 #include <functional>
 #include <optional>
+#include <vector>
 
 #include "model/LineClock.h"
 #include "model/ParameterBlock.h"
@@ -33,10 +34,13 @@ struct LinkOutcome {
 
 // The serial link to the programming adapter: the port, the send buffer and whether the last
 // port selection or parameter send succeeded. A write that fails closes the port, so that the
-// next send opens the device of the COM number afresh.
+// next send opens the device of the COM number afresh. The line's time is the steady clock's,
+// or that of a line modelled in its place.
 class ProgrammingLink {
 public:
-    explicit ProgrammingLink(SerialPort& port);
+    using Now = std::function<LineClock::Clock::time_point()>;
+
+    explicit ProgrammingLink(SerialPort& port, Now now = LineClock::Clock::now);
     ~ProgrammingLink();
     ProgrammingLink(const ProgrammingLink&) = delete;
     ProgrammingLink& operator=(const ProgrammingLink&) = delete;
@@ -55,6 +59,7 @@ public:
     bool isReady() const { return ready_; }
     // What is still on the line, by the line's own speed.
     const LineClock& line() const { return line_; }
+    LineClock::Clock::time_point now() const { return now_(); }
     const SendBuffer& sendBuffer() const { return buffer_; }
     bool isOpen() const { return port_.isOpen(); }
 
@@ -66,8 +71,10 @@ public:
     // Every byte handed over has left the line: `handler` runs each time the line has
     // carried them.
     void onLineCarried(std::function<void()> handler);
-    // The reason of such a failure, until bytes are handed over again.
+    // The reason of such a failure, and the messages that never left, until bytes are handed
+    // over again.
     const std::optional<LinkOutcome>& sendingFailure() const { return failure_; }
+    const std::vector<SendBuffer>& lostMessages() const { return lost_; }
     void setReceiveThreshold(int bytes) { port_.setReceiveThreshold(bytes); }
     // The waiting bytes, or nothing when the port has been closed meanwhile.
     std::optional<QByteArray> readReceived();
@@ -75,8 +82,10 @@ public:
 private:
     LinkOutcome writeBuffer();
     LinkOutcome openIfClosed();
+    void loseLast(int bytes);
 
     SerialPort& port_;
+    Now now_;
     SendBuffer buffer_{0, 0};
     bool ready_ = false;
     LineClock line_;
@@ -84,6 +93,8 @@ private:
     std::function<void(const LinkOutcome&)> failed_;
     std::function<void()> carried_;
     std::optional<LinkOutcome> failure_;
+    std::vector<SendBuffer> run_;  // handed over since the line was last idle
+    std::vector<SendBuffer> lost_;
     QMetaObject::Connection notifications_;
     QMetaObject::Connection failures_;
     QMetaObject::Connection carriedNotifications_;

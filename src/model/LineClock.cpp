@@ -31,8 +31,8 @@ int LineClock::percentDone(Clock::time_point now) const {
     return 100 * (runBytes_ - bytesLeft(now)) / runBytes_;
 }
 
-std::chrono::system_clock::time_point LineClock::lastByteAt() const {
-    const auto sinceIdle = lastByteLeaves_ - Clock::now();
+std::chrono::system_clock::time_point LineClock::lastByteAt(Clock::time_point now) const {
+    const auto sinceIdle = lastByteLeaves_ - now;
     return std::chrono::system_clock::now() +
            std::chrono::duration_cast<std::chrono::system_clock::duration>(sinceIdle);
 }

@@ -26,7 +26,7 @@ public:
     int runBytes() const { return runBytes_; }
     int percentDone(Clock::time_point now = Clock::now()) const;
     // When the last byte left (or will leave), in wall-clock time for the user.
-    std::chrono::system_clock::time_point lastByteAt() const;
+    std::chrono::system_clock::time_point lastByteAt(Clock::time_point now = Clock::now()) const;
     Clock::duration timeFor(int bytes) const { return byteTime_ * bytes; }
 
 private:

@@ -253,6 +253,13 @@ void MainWindow::lineBusy() {
     lineTimer_.start();
 }
 
+// Said at once, not at the next look at the line.
+void MainWindow::lineCarried() {
+    if (lineTimer_.isActive()) {
+        showLine();
+    }
+}
+
 void MainWindow::showStatus(const Say& text) {
     lineTimer_.stop();
     lineProgress_->hide();

@@ -67,6 +67,7 @@ public:
     void exportSheet() override;
     void unload() override;
     void lineBusy() override;
+    void lineCarried() override;
     void showStatus(const Say& text) override;
     void fileShown(const QString& path, bool changed) override;
     void useLanguage(const Language& language) override;

@@ -79,24 +79,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (done.words.isEmpty()) {
             continue;  // greyed or hidden: the user could not have done it
         }
-        transcript << done.words;
+        transcript << QStringLiteral("  %1. %2").arg(transcript.size() + 1).arg(done.words);
         if (tell) {
             std::fprintf(stderr, "%s\n", qUtf8Printable(done.words));
         }
         const QStringList received = session.port.messages();
         if (const QString broken = promises.check(done); !broken.isEmpty()) {
-            std::fprintf(stderr,
-                         "\nSession explorer: after these steps, from a fresh start "
-                         "(adapter with a controller on COM1):\n");
-            for (qsizetype i = 0; i < transcript.size(); ++i) {
-                std::fprintf(stderr, "  %lld. %s\n", static_cast<long long>(i + 1),
-                             qUtf8Printable(transcript[i]));
-            }
-            std::fprintf(stderr, "the controller received in the last step:\n");
-            for (const QString& message : received) {
-                std::fprintf(stderr, "    %s\n", qUtf8Printable(message));
-            }
-            std::fprintf(stderr, "the %s\n", qUtf8Printable(broken));
+            std::fprintf(
+                stderr,
+                "\nSession explorer: after these steps, from a fresh start (adapter "
+                "with a controller on COM1):\n%s\nthe controller received in the "
+                "last step:\n%s\nthe %s\n",
+                qUtf8Printable(transcript.join('\n')),
+                qUtf8Printable(received.isEmpty() ? QString() : "    " + received.join("\n    ")),
+                qUtf8Printable(broken));
             std::abort();
         }
     }

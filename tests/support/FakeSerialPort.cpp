@@ -58,8 +58,12 @@ bool FakeSerialPort::write(const QByteArray& bytes) {
     log_ << entry;
     written_ += bytes;
     writes_ << bytes;
-    QMetaObject::invokeMethod(this, &FakeSerialPort::lineCarried, Qt::QueuedConnection);
+    handOver(bytes);
     return true;
+}
+
+void FakeSerialPort::handOver(const QByteArray&) {
+    QMetaObject::invokeMethod(this, &FakeSerialPort::lineCarried, Qt::QueuedConnection);
 }
 
 QByteArray FakeSerialPort::readAll() {

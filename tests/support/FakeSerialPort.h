@@ -10,8 +10,8 @@
 namespace rotaline::testing {
 
 // A serial port in memory: records every operation and every byte written, and can be told
-// which port numbers exist and that the next open or write fails. Its line is instant: what is
-// written has been carried once the events run.
+// which port numbers exist and that the next open or write fails. Its line is instant (what is
+// written has been carried once the events run) unless a subclass models it in `handOver`.
 class FakeSerialPort : public SerialPort {
     Q_OBJECT
 public:
@@ -53,6 +53,10 @@ public:
     // 8904 failed".
     const QStringList& log() const { return log_; }
     int threshold() const { return threshold_; }
+
+protected:
+    // The bytes of a write that succeeded go onto the line.
+    virtual void handOver(const QByteArray& bytes);
 
 private:
     int number_ = 1;

@@ -32,6 +32,8 @@ public:
     virtual void waitProcessingEvents(int milliseconds);
     // Bytes were handed to the line: its status is worth showing until it is idle.
     virtual void lineBusy() {}
+    // Every byte handed over has left the line.
+    virtual void lineCarried() {}
     // Says `text` where the line's state is shown, until the line is busy again.
     virtual void showStatus(const Say& text) { static_cast<void>(text); }
     // A port could not be used: why, and how to fix it.

@@ -18,7 +18,10 @@ MainForm::MainForm(ProgrammingLink& link, Dialogs& dialogs, SettingsStore& setti
                    });
     link_.onDataReceived([this] { MSComm1_OnComm(); });
     link_.onSendingFailed([this](const LinkOutcome& failure) { sendingFailed(failure); });
-    link_.onLineCarried([this] { journaling_.lineCarried(); });
+    link_.onLineCarried([this] {
+        journaling_.lineCarried();
+        host_->lineCarried();
+    });
 }
 
 MainForm::~MainForm() {

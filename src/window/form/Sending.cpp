@@ -16,9 +16,12 @@ MainForm::Command::Command(MainForm& form, bool goesOnOffline) : form_(form) {
     }
 }
 
+// The title says whether the window differs from its file once a command has done all it does,
+// whatever it changed on the way and in what order.
 MainForm::Command::~Command() {
     if (--form_.commands_ == 0) {
         form_.notes_.end(form_.portFailureNote());
+        form_.files_.showFileState();
     }
 }
 
@@ -40,8 +43,11 @@ void MainForm::showInvalidPortMessage() {
     dialogs_.message(text, Dialogs::Icon::Exclamation, Dialogs::Buttons::Ok);
 }
 
-// What was handed over did not all leave.
+// What was handed over did not all leave: the controller lacks the settings that did not.
 void MainForm::sendingFailed(const LinkOutcome& failure) {
+    for (const SendBuffer& message : link_.lostMessages()) {
+        edits_.markUnsent(slotOf(message[0]), true);
+    }
     port_.sendingFailed(failure);
     journaling_.sendingFailed();
 }

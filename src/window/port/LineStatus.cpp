@@ -44,7 +44,7 @@ LineStatus lineStatusOf(const LineClock& line, const QString& port, const Langua
     if (!busy) {
         const QDateTime last =
             QDateTime::fromMSecsSinceEpoch(std::chrono::duration_cast<std::chrono::milliseconds>(
-                                               line.lastByteAt().time_since_epoch())
+                                               line.lastByteAt(now).time_since_epoch())
                                                .count());
         const QString sent = record.handshakeOnly
                                  ? filled(catalogue(language, HandshakeSent), {port})

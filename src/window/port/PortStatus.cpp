@@ -78,7 +78,7 @@ bool PortStatus::sendAll() const {
 }
 
 LineStatus PortStatus::lineStatus(int unsent, const QString& advice) const {
-    if (deviceBack_ && !link_.line().isBusy()) {
+    if (deviceBack_ && !link_.line().isBusy(link_.now())) {
         return {backText(controls_.ComboCOM->text(), unsent, sendAll(), *flags_.language), 100,
                 false};
     }
@@ -86,7 +86,7 @@ LineStatus PortStatus::lineStatus(int unsent, const QString& advice) const {
         return {portTrouble(*failure, portNumber(), *flags_.language), 100, false};
     }
     return lineStatusOf(link_.line(), controls_.ComboCOM->text(), *flags_.language,
-                        {handshakeOnly_, unsent, sendAll(), advice});
+                        {handshakeOnly_, unsent, sendAll(), advice}, link_.now());
 }
 
 }  // namespace rotaline

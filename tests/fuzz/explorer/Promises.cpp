@@ -25,12 +25,16 @@ QByteArray encoded(const ParameterBlock& block) {
     return QByteArray::fromStdString(encodeSettingsFile(block).value_or(std::string()));
 }
 
+QByteArray bytesOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 QMap<QString, QByteArray> settingsFiles(const QString& folder) {
     QMap<QString, QByteArray> files;
     const QDir dir(folder);
     for (const QString& name : dir.entryList({QStringLiteral("*.esc")}, QDir::Files)) {
-        QFile file(dir.filePath(name));
-        files.insert(name, file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray());
+        files.insert(name, bytesOf(dir.filePath(name)));
     }
     return files;
 }
@@ -57,17 +61,28 @@ QString meaning(const QMap<int, int>& received, int slot) {
                                    : QStringLiteral("nothing");
 }
 
+const ValueControl& controlOf(const Session& s, const Parameter& parameter) {
+    return dynamic_cast<const ValueControl&>(*s.form.find(fromView(parameter.control)));
+}
+
 QStringList windowState(Session& s) {
     QStringList state{QString::fromLatin1(encoded(s.form.block()))};
     for (const Parameter& parameter : Parameters) {
-        const auto& control =
-            dynamic_cast<const ValueControl&>(*s.form.find(fromView(parameter.control)));
+        const ValueControl& control = controlOf(s, parameter);
         state << QStringLiteral("%1 %2").arg(control.name()).arg(control.value());
     }
-    for (auto it = s.port.received().begin(); it != s.port.received().end(); ++it) {
+    const QMap<int, int> received = s.port.receivedOnceCarried();
+    for (auto it = received.begin(); it != received.end(); ++it) {
         state << QStringLiteral("controller slot %1 = %2").arg(it.key()).arg(it.value());
     }
     return state;
+}
+
+// A record but for when it was written and whether the line has carried it yet.
+QString whatIsRecorded(JournalRecord record) {
+    record.time.clear();
+    record.delivery = Delivery::InFull;
+    return QString::fromLatin1(journalLine(record));
 }
 
 const QSet<QAccessible::Role> Named{QAccessible::ComboBox,  QAccessible::RadioButton,
@@ -104,21 +119,19 @@ const Promises::Promise Promises::Table[] = {
 };
 
 Promises::Promises(Session& session) : s_(session) {
-    const QString skip = qEnvironmentVariable("ROTALINE_EXPLORER_SKIP");
-    for (const QString& name : skip.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
-        skipped_.insert(name.trimmed());
-    }
+    const QStringList skip = qEnvironmentVariable("ROTALINE_EXPLORER_SKIP").split(QLatin1Char(','));
+    skipped_ = QSet<QString>(skip.begin(), skip.end());
+    look();
     remember();
 }
 
 QString Promises::check(const Done& done) {
     learn(done);
+    look();
     QString broken;
     for (const Promise& promise : Table) {
-        if (skipped_.contains(QLatin1String(promise.name))) {
-            continue;
-        }
-        if (const QString why = (this->*promise.check)(done); !why.isEmpty()) {
+        const bool skip = skipped_.contains(QLatin1String(promise.name));
+        if (const QString why = skip ? QString() : (this->*promise.check)(done); !why.isEmpty()) {
             broken = QStringLiteral("promise \"%1\" (%2) broken: %3")
                          .arg(QLatin1String(promise.name), QLatin1String(promise.words), why);
             break;
@@ -145,61 +158,53 @@ void Promises::learn(const Done& done) {
     if (const QString saved = s_.dialogs.saved(); !saved.isEmpty() && !failed) {
         current_ = QFileInfo(saved).absoluteFilePath();
         reference_ = encoded(s_.form.block());
-        QFile file(saved);
-        saved_.insert(current_, file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray());
+        saved_.insert(current_, bytesOf(saved));
     }
 }
 
-// What the next step is judged against; the files and the journal only where they are checked,
-// as reading them costs the most.
+// The files and the journal, once a step and only where they are checked, as reading them costs
+// the most.
+void Promises::look() {
+    const bool files = !skipped_.contains(QStringLiteral("files"));
+    filesNow_ = files ? settingsFiles(s_.folder) : QMap<QString, QByteArray>();
+    journalNow_ =
+        skipped_.contains(QStringLiteral("journal")) ? std::vector<JournalRecord>() : s_.records();
+}
+
+// What the next step is judged against.
 void Promises::remember() {
-    if (!skipped_.contains(QStringLiteral("files"))) {
-        files_ = settingsFiles(s_.folder);
-    }
+    files_ = filesNow_;
     currentBefore_ = current_;
     note_ = s_.form.controls().Text1->text();
     saidBack_ = s_.window.lineText()->wholeText().contains(
         backText(s_.form.controls().ComboCOM->text(), 0, true, *s_.form.flags().language));
     records_.clear();
-    for (const JournalRecord& record : skipped_.contains(QStringLiteral("journal"))
-                                           ? std::vector<JournalRecord>()
-                                           : s_.records()) {
-        records_ << QString::fromLatin1(journalLine(record));
+    for (const JournalRecord& record : journalNow_) {
+        records_ << QString::fromLatin1(journalLine(record)) << whatIsRecorded(record);
     }
     s_.dialogs.newStep();
     s_.port.forget();
 }
 
-// Each setting the user can set now, its control and slot; nothing before a model is chosen,
-// when the window shows nothing the controller was set with, and nothing for a setting marked
-// not sent.
-QList<std::pair<const ValueControl*, int>> Promises::settingsShown() const {
-    QList<std::pair<const ValueControl*, int>> shown;
+// Each setting the user can set now; none before a model is chosen, when the window shows
+// nothing the controller was set with, and none marked not sent.
+QString Promises::controllerHasWhatIsShown(const Done&) {
     const Controls& c = s_.form.controls();
     if (c.ComboCTRmodel[static_cast<std::size_t>(c.SSTab1->selected())]->listIndex() < 0) {
-        return shown;
+        return {};
     }
+    const QMap<int, int> received = s_.port.receivedOnceCarried();
     for (const Parameter& parameter : Parameters) {
-        if (s_.form.letsSet(parameter.slot) && !s_.form.isUnsent(parameter.slot)) {
-            shown.append(
-                {&dynamic_cast<const ValueControl&>(*s_.form.find(fromView(parameter.control))),
-                 parameter.slot});
-        }
-    }
-    return shown;
-}
-
-QString Promises::controllerHasWhatIsShown(const Done&) {
-    const QMap<int, int>& received = s_.port.received();
-    for (const auto& [control, slot] : settingsShown()) {
-        int shown = control->value();
-        if (findParameter(slot)->encoding == WireEncoding::CellCode) {
-            const QString text = dynamic_cast<const ComboList&>(*control).text();
+        const int slot = parameter.slot;
+        const ValueControl& control = controlOf(s_, parameter);
+        int shown = control.value();
+        if (parameter.encoding == WireEncoding::CellCode) {
+            const QString text = dynamic_cast<const ComboList&>(control).text();
             shown = cellCode((text.isEmpty() ? QStringLiteral("Auto") : text).toStdString());
         }
-        if (received.value(slot, -1) != shown) {
+        if (s_.form.letsSet(slot) && !s_.form.isUnsent(slot) && received.value(slot, -1) != shown) {
             return QStringLiteral("%1 shows %2, the controller has %3, and it is not marked")
-                .arg(control->name(), QString::fromStdString(meaningOf(slot, shown)),
+                .arg(control.name(), QString::fromStdString(meaningOf(slot, shown)),
                      meaning(received, slot));
         }
     }
@@ -208,7 +213,7 @@ QString Promises::controllerHasWhatIsShown(const Done&) {
 
 QString Promises::statusCountsTheMarked(const Done&) {
     for (const Parameter& parameter : Parameters) {
-        const Control& control = *s_.form.find(fromView(parameter.control));
+        const ValueControl& control = controlOf(s_, parameter);
         if (s_.form.isUnsent(parameter.slot) && control.unsentMark().isEmpty()) {
             return control.name() + QStringLiteral(" is not sent but not marked");
         }
@@ -222,8 +227,7 @@ QString Promises::statusCountsTheMarked(const Done&) {
             if (said != count && (saysNumber(status, unsentText(said, sendAll, language)) ||
                                   saysNumber(status, backText(port, said, sendAll, language)))) {
                 return QStringLiteral("the status bar says \"%1\" with %2 marked")
-                    .arg(status)
-                    .arg(count);
+                    .arg(status, QString::number(count));
             }
         }
     }
@@ -240,29 +244,22 @@ QString Promises::titleNamesTheFile(const Done& done) {
     if (title != expected) {
         return QStringLiteral("the title says \"%1\", not \"%2\"").arg(title, expected);
     }
-    if (done.sheet) {
-        const std::optional<SetupSheet> sheet = s_.sheets.sheet();
-        const QString facts = sheet ? sheet->facts.join(QStringLiteral("; ")) : QString();
-        if (sheet && !facts.contains(QFileInfo(current_).fileName())) {
-            return QStringLiteral("the setup sheet says \"%1\", not %2")
-                .arg(facts, QFileInfo(current_).fileName());
-        }
+    const std::optional<SetupSheet> sheet = done.sheet ? s_.sheets.sheet() : std::nullopt;
+    const QString facts = sheet ? sheet->facts.join(QStringLiteral("; ")) : QString();
+    if (sheet && !facts.contains(QFileInfo(current_).fileName())) {
+        return QStringLiteral("the setup sheet says \"%1\"").arg(facts);
     }
     return {};
 }
 
 QString Promises::onlyTheNamedFileChanges(const Done&) {
-    const QMap<QString, QByteArray> now = settingsFiles(s_.folder);
-    QStringList names = now.keys() + files_.keys();
+    QStringList names = filesNow_.keys() + files_.keys();
     names.removeDuplicates();
     for (const QString& name : names) {
-        const QString path = QDir(s_.folder).filePath(name);
         const bool allowed = s_.dialogs.answeredYes() || !files_.contains(name) ||
-                             QFileInfo(path).absoluteFilePath() == currentBefore_;
-        if (now.value(name) != files_.value(name) && !allowed) {
-            return QStringLiteral(
-                       "%1 changed while the window's file was \"%2\", no question "
-                       "answered Yes")
+                             QFileInfo(currentBefore_).fileName() == name;  // all in one folder
+        if (filesNow_.value(name) != files_.value(name) && !allowed) {
+            return QStringLiteral("%1 changed, the window's file \"%2\", no Yes")
                 .arg(name, QFileInfo(currentBefore_).fileName());
         }
     }
@@ -272,10 +269,8 @@ QString Promises::onlyTheNamedFileChanges(const Done&) {
 QString Promises::noTextNamesAGreyedCommand(const Done&) {
     QStringList greyed;
     for (QAction* menu : s_.window.menuBar()->actions()) {
-        if (menu->menu() == nullptr) {
-            continue;
-        }
-        for (QAction* item : menu->menu()->actions()) {
+        for (QAction* item :
+             menu->menu() != nullptr ? menu->menu()->actions() : QList<QAction*>()) {
             if (!item->isSeparator() && !item->isEnabled()) {
                 greyed << named(menu->text()) + QStringLiteral(" > ") + named(item->text());
             }
@@ -296,42 +291,36 @@ QString Promises::noTextNamesAGreyedCommand(const Done&) {
     return {};
 }
 
-// A record sent in full claims every value it holds that the controller was sent (one never
-// sent is the window's to mark).
 QString Promises::noBoxRefusesTheAdapter(const Done&) {
     const int chosen = s_.form.controls().ComboCOM->listIndex() + 1;
     const QString refusal =
         texts::Messages(*s_.form.flags().language, texts::InvalidPortFirst).trimmed();
+    const bool back = saidBack_ && s_.port.isIn() && chosen == s_.port.number();
     for (const UserDialogs::Box& box : s_.dialogs.boxes()) {
-        if (saidBack_ && s_.port.isIn() && chosen == s_.port.number() &&
-            box.text.contains(refusal)) {
-            return QStringLiteral("\"%1\" with the adapter on COM%2")
-                .arg(box.text.simplified())
-                .arg(chosen);
+        if (back && box.text.contains(refusal)) {
+            return QStringLiteral("\"%1\" with the adapter on COM%2").arg(box.text).arg(chosen);
         }
     }
     return {};
 }
 
+// The record of the session begun last, once sent in full, claims every value it holds that
+// the controller was sent (one never sent is the window's to mark); an earlier session's record
+// says what the controller had before a later one changed it.
 QString Promises::journalRecordsWhatWasReceived(const Done&) {
     const QMap<int, int>& received = s_.port.received();
-    for (const JournalRecord& record : s_.records()) {
+    for (const JournalRecord& record : journalNow_) {
         const QString line = QString::fromLatin1(journalLine(record));
-        const bool fresh = !records_.contains(line);
-        if (fresh && s_.port.messages().isEmpty()) {
-            return QStringLiteral(
-                       "the record \"%1\" was written though the controller received "
-                       "nothing")
-                .arg(line.trimmed());
+        const bool latest = !records_.contains(line) && &record == &journalNow_.front();
+        if (!records_.contains(whatIsRecorded(record)) && s_.port.messages().isEmpty()) {
+            return QStringLiteral("\"%1\" recorded, nothing received").arg(line.trimmed());
         }
         for (const Parameter& parameter : Parameters) {
             const int slot = parameter.slot;
-            if (fresh && record.delivery == Delivery::InFull && record.block.inUse[slot] &&
+            if (latest && record.delivery == Delivery::InFull && record.block.inUse[slot] &&
                 parameter.encoding == WireEncoding::ValuePlusOne && received.contains(slot) &&
                 received[slot] != record.block.value[slot]) {
-                return QStringLiteral(
-                           "the record sent in full says slot %1 = %2, the controller "
-                           "has %3")
+                return QStringLiteral("sent in full, slot %1 = %2, the controller has %3")
                     .arg(slot)
                     .arg(record.block.value[slot])
                     .arg(meaning(received, slot));
@@ -349,9 +338,8 @@ QString Promises::undoAndReopenKeepTheWindow(const Done& done) {
         return done.fault;
     }
     const QString opened = QFileInfo(done.opened).absoluteFilePath();
-    QFile file(opened);
     if (done.opened.isEmpty() || current_ != opened || !saved_.contains(opened) ||
-        !file.open(QIODevice::ReadOnly) || file.readAll() != saved_[opened]) {
+        bytesOf(opened) != saved_[opened]) {
         return {};
     }
     ParameterBlock saved;
@@ -388,10 +376,9 @@ QString Promises::noteNamesWhatWasReceived(const Done&) {
 
 QString Promises::everyControlIsNamed(const Done&) {
     for (QWidget* widget : s_.window.findChildren<QWidget*>()) {
-        if (!widget->isVisibleTo(&s_.window)) {
-            continue;
-        }
-        QAccessibleInterface* control = QAccessible::queryAccessibleInterface(widget);
+        QAccessibleInterface* control = widget->isVisibleTo(&s_.window)
+                                            ? QAccessible::queryAccessibleInterface(widget)
+                                            : nullptr;
         if (control == nullptr || !Named.contains(control->role())) {
             continue;
         }
@@ -415,16 +402,9 @@ QString Promises::everyControlIsNamed(const Done&) {
 QString Promises::oneBoxAStep(const Done& done) {
     QStringList shown;
     for (const UserDialogs::Box& box : s_.dialogs.boxes()) {
-        if (!box.question) {
-            shown << QLatin1Char('"') + box.text.simplified() + QLatin1Char('"');
-        }
+        shown << (box.question ? QStringList() : QStringList{'"' + box.text.simplified() + '"'});
     }
-    if (shown.size() > done.actions) {
-        return QStringLiteral("%1 boxes: %2")
-            .arg(shown.size())
-            .arg(shown.join(QStringLiteral(", ")));
-    }
-    return {};
+    return shown.size() > done.actions ? shown.join(QStringLiteral(", ")) : QString();
 }
 
 QString undoThenRedo(Session& s) {

@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include "explorer/Steps.h"
+#include "files/SendJournal.h"
 #include "window/controls/ValueControl.h"
 
 namespace rotaline::explorer {
@@ -34,8 +35,8 @@ private:
     static const Promise Table[];
 
     void learn(const Done& done);
+    void look();
     void remember();
-    QList<std::pair<const ValueControl*, int>> settingsShown() const;
     QString controllerHasWhatIsShown(const Done& done);
     QString statusCountsTheMarked(const Done& done);
     QString titleNamesTheFile(const Done& done);
@@ -54,8 +55,10 @@ private:
     QByteArray reference_;  // the window's settings as that file then had them
     QString currentBefore_;
     QMap<QString, QByteArray> files_;  // every settings file's bytes before the step
+    QMap<QString, QByteArray> filesNow_;
+    std::vector<JournalRecord> journalNow_;
     QMap<QString, QByteArray> saved_;  // what was last saved to each file
-    QStringList records_;              // the journal before the step
+    QStringList records_;  // the journal before the step, each record also as whatIsRecorded
     QString note_;
     bool saidBack_ = false;  // the status bar said the adapter is back
 };

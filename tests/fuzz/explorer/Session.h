@@ -31,7 +31,7 @@ public:
     const QString folder;
     const QString journalPath;
     AdapterPort port;
-    ProgrammingLink link{port};
+    ProgrammingLink link{port, [this] { return port.now(); }};
     UserDialogs dialogs;
     testing::MemorySettingsStore settings;
     MainForm form{link, dialogs, settings};

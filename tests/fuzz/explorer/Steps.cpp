@@ -20,12 +20,9 @@ const QStringList Files{"alpha.esc",    "bravo.esc",   "charlie.esc",
                         "readonly.esc", "damaged.esc", "new.esc"};
 constexpr int PortChoices = 3;  // COM1..COM3
 constexpr int RecentEntries = 4;
-
-Done did(const QString& words) {
-    Done done;
-    done.words = words;
-    return done;
-}
+// A person takes about a second over a step, while the line carries what it holds: a model
+// choice (1.8 s on the wire) is still sending at the next step, and idle at the one after.
+constexpr std::chrono::seconds Pace{1};
 
 QString quoted(const QString& text) {
     return QLatin1Char('"') + text + QLatin1Char('"');
@@ -44,11 +41,7 @@ Done trigger(Session& s, const char* name, const QString& words) {
         return {};
     }
     action->trigger();
-    return did(words);
-}
-
-QString inFolder(const Session& s, int choice) {
-    return QDir(s.folder).filePath(Files[choice % Files.size()]);
+    return Done{words};
 }
 
 // The entry, option or position `choice` picks of a control that sets a value.
@@ -61,8 +54,8 @@ Done setValue(Session& s, ValueControl& control, int choice) {
             return {};
         }
         group->select(option);
-        return did(
-            QStringLiteral("click option %1 of %2").arg(quoted(group->choiceText(option)), name));
+        return Done{
+            QStringLiteral("click option %1 of %2").arg(quoted(group->choiceText(option)), name)};
     }
     if (!reachable(s, name)) {
         return {};
@@ -70,7 +63,7 @@ Done setValue(Session& s, ValueControl& control, int choice) {
     if (auto* bar = dynamic_cast<ScrollBar*>(&control)) {
         const int value = bar->minimum() + choice % (bar->maximum() - bar->minimum() + 1);
         bar->setValue(value);
-        return did(QStringLiteral("move %1 to %2").arg(name).arg(value));
+        return Done{QStringLiteral("move %1 to %2").arg(name).arg(value)};
     }
     auto& list = dynamic_cast<ComboList&>(control);
     if (list.count() == 0) {
@@ -78,26 +71,34 @@ Done setValue(Session& s, ValueControl& control, int choice) {
     }
     const int entry = choice % list.count();
     list.setListIndex(entry);
-    return did(QStringLiteral("pick %1 in %2").arg(quoted(list.choiceText(entry)), name));
+    return Done{QStringLiteral("pick %1 in %2").arg(quoted(list.choiceText(entry)), name)};
 }
 
 Done clickTab(Session& s, int choice) {
     TabStrip& tabs = *s.form.controls().SSTab1;
     const int tab = choice % 4;
     tabs.select(tab);
-    return did(QStringLiteral("click the %1 tab").arg(quoted(tabs.tabCaption(tab))));
+    return Done{QStringLiteral("click the %1 tab").arg(quoted(tabs.tabCaption(tab)))};
 }
 
-Done clickButton(Session& s, Control& button) {
-    if (!reachable(s, button.name())) {
-        return {};
-    }
-    button.click();
-    return did(QStringLiteral("click %1").arg(button.name()));
+// A row that clicks a menu item, or a button of the form.
+Steps::Run menu(const char* item, const char* words) {
+    return [=](Session& s, int) { return trigger(s, item, QString::fromUtf8(words)); };
+}
+
+Steps::Run button(const char* name) {
+    return [=](Session& s, int) -> Done {
+        Control& button = *s.form.find(QLatin1String(name));
+        if (!reachable(s, button.name())) {
+            return {};
+        }
+        button.click();
+        return Done{QStringLiteral("click %1").arg(button.name())};
+    };
 }
 
 Done open(Session& s, int choice) {
-    const QString path = inFolder(s, choice);
+    const QString path = QDir(s.folder).filePath(Files[choice % Files.size()]);
     s.dialogs.pickToOpen(path);
     Done done = trigger(s, "mnuOpen", QStringLiteral("File > Open ") + QFileInfo(path).fileName());
     done.opened = path;
@@ -117,7 +118,7 @@ Done openRecent(Session& s, int choice) {
 }
 
 Done saveAs(Session& s, int choice) {
-    const QString path = inFolder(s, choice);
+    const QString path = QDir(s.folder).filePath(Files[choice % Files.size()]);
     s.dialogs.typeToSave(path);
     return trigger(s, "mnuSave",
                    QStringLiteral("File > Save, type %1, Enter").arg(QFileInfo(path).fileName()));
@@ -131,23 +132,13 @@ Done switchLanguage(Session& s, int choice) {
 
 Done answer(Session& s, bool yes) {
     s.dialogs.answerYes(yes);
-    return did(yes ? QStringLiteral("answer Yes to every question from now on")
-                   : QStringLiteral("answer No to every question from now on"));
-}
-
-Done choosePort(Session& s, int choice) {
-    ComboList& ports = *s.form.controls().ComboCOM;
-    const int entry = choice % PortChoices;
-    if (!reachable(s, ports.name())) {
-        return {};
-    }
-    ports.setListIndex(entry);
-    return did(QStringLiteral("pick %1 in ComboCOM").arg(quoted(ports.text())));
+    return Done{QStringLiteral("answer %1 to every question from now on")
+                    .arg(yes ? QStringLiteral("Yes") : QStringLiteral("No"))};
 }
 
 Done pullAdapter(Session& s) {
     s.port.pullOut();
-    return did(QStringLiteral("pull the adapter out"));
+    return Done{QStringLiteral("pull the adapter out")};
 }
 
 // The system tells the window when a device node comes back, as the device watch does.
@@ -156,7 +147,7 @@ Done plugAdapter(Session& s) {
     if (s.form.controls().ComboCOM->listIndex() + 1 == s.port.number()) {
         s.form.deviceReturned();
     }
-    return did(QStringLiteral("plug the adapter back in"));
+    return Done{QStringLiteral("plug the adapter back in")};
 }
 
 Done moveAdapter(Session& s, int choice) {
@@ -164,7 +155,7 @@ Done moveAdapter(Session& s, int choice) {
     const int number = 1 + choice % PortChoices;
     s.port.moveTo(number);
     s.form.adapterAssigned(number, previous);
-    return did(QStringLiteral("File > Serial adapters: give the adapter COM%1").arg(number));
+    return Done{QStringLiteral("File > Serial adapters: give the adapter COM%1").arg(number)};
 }
 
 Done loadFromHistory(Session& s, int choice) {
@@ -176,14 +167,14 @@ Done loadFromHistory(Session& s, int choice) {
     const int row = choice % list->topLevelItemCount();
     list->setCurrentItem(list->topLevelItem(row));
     history.loadIntoWindow();
-    return did(QStringLiteral("File > History, select record %1, Load").arg(row + 1));
+    return Done{QStringLiteral("File > History, select record %1, Load").arg(row + 1)};
 }
 
 Done undoRedo(Session& s) {
     if (!s.window.action(QStringLiteral("mnuUndo"))->isEnabled()) {
         return {};
     }
-    Done done = did(QStringLiteral("Edit > Undo, then Edit > Redo"));
+    Done done{QStringLiteral("Edit > Undo, then Edit > Redo")};
     done.fault = undoThenRedo(s);
     done.actions = 2;
     return done;
@@ -194,36 +185,27 @@ Done undoRedo(Session& s) {
 Steps::Steps(Session& session) {
     rows_ = {
         {"a tab", 4, clickTab},
-        {"Undo", 0,
-         [](Session& s, int) { return trigger(s, "mnuUndo", QStringLiteral("Edit > Undo")); }},
-        {"Redo", 0,
-         [](Session& s, int) { return trigger(s, "mnuRedo", QStringLiteral("Edit > Redo")); }},
+        {"Undo", 0, menu("mnuUndo", "Edit > Undo")},
+        {"Redo", 0, menu("mnuRedo", "Edit > Redo")},
         {"Undo then Redo", 0, [](Session& s, int) { return undoRedo(s); }},
-        {"Factory Default", 0,
-         [](Session& s, int) { return clickButton(s, *s.form.controls().CommandSetFactory); }},
-        {"Clear", 0,
-         [](Session& s, int) { return clickButton(s, *s.form.controls().CommandClear); }},
-        {"Send all", 0,
-         [](Session& s, int) {
-             return trigger(s, "mnuSendAll", QStringLiteral("File > Send all settings again"));
-         }},
+        {"Factory Default", 0, button("CommandSetFactory")},
+        {"Clear", 0, button("CommandClear")},
+        {"Send all", 0, menu("mnuSendAll", "File > Send all settings again")},
         {"a language", int(std::size(Languages)), switchLanguage},
         {"File > Open", int(Files.size()), open},
         {"a recent file", RecentEntries, openRecent},
-        {"Save, Enter", 0,
-         [](Session& s, int) {
-             return trigger(s, "mnuSave", QStringLiteral("File > Save, Enter"));
-         }},
+        {"Save, Enter", 0, menu("mnuSave", "File > Save, Enter")},
         {"Save as", int(Files.size()), saveAs},
         {"answer Yes", 0, [](Session& s, int) { return answer(s, true); }},
         {"answer No", 0, [](Session& s, int) { return answer(s, false); }},
-        {"a port", PortChoices, choosePort},
+        {"a port", PortChoices,
+         [](Session& s, int choice) { return setValue(s, *s.form.controls().ComboCOM, choice); }},
         {"pull the adapter", 0, [](Session& s, int) { return pullAdapter(s); }},
         {"plug the adapter in", 0, [](Session& s, int) { return plugAdapter(s); }},
         {"move the adapter", PortChoices, moveAdapter},
         {"the setup sheet", 0,
          [](Session&, int) {
-             Done done = did(QStringLiteral("look at the setup sheet"));
+             Done done{QStringLiteral("look at the setup sheet")};
              done.sheet = true;
              return done;
          }},
@@ -240,27 +222,25 @@ Steps::Steps(Session& session) {
                              }});
         }
     }
+    rows_.push_back({"wait until the line is idle", 0, [](Session& s, int) {
+                         s.port.pass();
+                         return Done{QStringLiteral("wait until the line is idle")};
+                     }});
 }
 
 QStringList Steps::vocabulary() const {
     QStringList rows;
     for (const Row& row : rows_) {
-        rows << QStringLiteral("%1: %2%3")
-                    .arg(rows.size())
-                    .arg(row.name)
-                    .arg(row.choices > 0 ? QStringLiteral(", then one of %1").arg(row.choices)
-                                         : QString());
+        rows << QStringLiteral("%1 %2, %3 choices").arg(rows.size()).arg(row.name).arg(row.choices);
     }
     return rows;
 }
 
 Done Steps::take(Session& session, const std::uint8_t* data, std::size_t size,
                  std::size_t& at) const {
+    session.port.pass(Pace);
     const Row& row = rows_[data[at++] % rows_.size()];
-    int choice = 0;
-    if (row.choices > 0 && at < size) {
-        choice = data[at++] % row.choices;
-    }
+    const int choice = row.choices > 0 && at < size ? data[at++] % row.choices : 0;
     return row.run(session, choice);
 }
 

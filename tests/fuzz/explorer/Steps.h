@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <utility>
 #include <vector>
 
 namespace rotaline::explorer {
@@ -13,6 +14,9 @@ class Session;
 
 // What one step did, for the promises to judge.
 struct Done {
+    Done() = default;
+    explicit Done(QString said) : words(std::move(said)) {}
+
     QString words;       // as a person would replay it; "" when the step could not be taken now
     QString opened;      // the settings file it opened, if any
     bool sheet = false;  // the user looked at the setup sheet

@@ -36,11 +36,7 @@ QString UserDialogs::saveFileName(const QString&, const QString& current) {
 }
 
 void UserDialogs::newStep() {
-    boxes_.clear();
-    answeredYes_ = false;
-    saved_.clear();
-    toOpen_.clear();
-    toSave_.clear();
+    *this = UserDialogs(yes_);
 }
 
 }  // namespace rotaline::explorer

@@ -12,6 +12,8 @@ namespace rotaline::explorer {
 // the system's save dialog asks.
 class UserDialogs : public Dialogs {
 public:
+    explicit UserDialogs(bool yes = false) : yes_(yes) {}
+
     struct Box {
         QString text;
         bool question = false;
