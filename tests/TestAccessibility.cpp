@@ -1,13 +1,10 @@
 // What a screen reader finds in the window: every control by a name of its own, in the
-// language shown, and the status bar's changes as they come.
+// language shown.
 #include <QtTest>
 #include <QtWidgets>
 
-#include "model/ParameterTable.h"
 #include "support/FormFixture.h"
 #include "ui/MainWindow.h"
-#include "ui/StatusText.h"
-#include "window/texts/Texts.h"
 
 using namespace rotaline;
 using namespace rotaline::testing;
@@ -105,17 +102,6 @@ void findFaults(QAccessibleInterface* node, QStringList& faults, int& checked) {
     }
 }
 
-// What the control of a parameter shows: the selected option, the chosen entry, the degrees.
-QString shownValue(const FormFixture& f, const Control& control) {
-    if (const auto* group = dynamic_cast<const OptionGroup*>(&control)) {
-        return group->button(group->selected()).caption().trimmed();
-    }
-    if (const auto* list = dynamic_cast<const ComboList*>(&control)) {
-        return list->text();
-    }
-    return f.controls.LabelDegree->caption();
-}
-
 }  // namespace
 
 class TestAccessibility : public QObject {
@@ -175,44 +161,6 @@ private slots:
               "ComboNoOfCell: Zellenzahl, Auto; Akku"}) {
             QVERIFY2(heard.contains(expected), qPrintable(heard.join('\n')));
         }
-    }
-
-    // A status too long for the window is cut with "…"; its tooltip and a screen reader have it
-    // whole. (The offscreen platform has no accessibility bridge to hear the change itself.)
-    void theStatusBarKeepsItsTextWhole() {
-        FormFixture f(FormFixture::Start::Loaded);
-        MainWindow window(f.form);
-        window.show();
-        f.port.failNextOpen(PortProblem::Unassigned);
-        f.controls.ComboCOM->setListIndex(4);
-        const QString whole =
-            "No adapter is assigned to COM5. Choose the adapter for COM5 in File > Serial "
-            "adapters... (or click the lamp).";
-        QLabel* status = window.lineText();
-        QCOMPARE(QAccessible::queryAccessibleInterface(status)->text(QAccessible::Name), whole);
-        QCOMPARE(status->toolTip(), whole);
-        QVERIFY(status->text().endsWith(QChar(0x2026)));
-        QVERIFY(status->fontMetrics().horizontalAdvance(status->text()) <= status->width());
-    }
-
-    void everyParameterHintGivesItsFactoryDefaultInTheLanguageShown() {
-        FormFixture f(FormFixture::Start::Loaded);
-        QHash<int, QString> english;
-        for (const Language* language : {&English, &Chinese}) {
-            f.switchTo(*language);
-            for (const Parameter& parameter : Parameters) {
-                const Control& control = f.control(fromView(parameter.control));
-                const QString hint = control.toolTip();
-                QVERIFY2(
-                    hint.contains(shownValue(f, control)) && hint != english.value(parameter.slot),
-                    qPrintable(control.name() + ": " + hint));
-                english.insert(parameter.slot, hint);
-            }
-        }
-        f.controls.SSTab1->select(0);
-        f.controls.ComboCTRmodel[0]->setListIndex(1);  // its cell list has no "Auto"
-        QVERIFY(f.controls.ComboNoOfCell->toolTip().endsWith(
-            QStringLiteral("\n出厂默认值：不选节数（控制器自行检测电池节数）")));
     }
 };
 
