@@ -6,7 +6,6 @@
 #include "support/FormFixture.h"
 #include "ui/LayoutTable.h"
 #include "ui/MainWindow.h"
-#include "ui/StatusText.h"
 
 using namespace rotaline;
 using namespace rotaline::testing;
@@ -190,35 +189,11 @@ private slots:
         QVERIFY2(contrast(marked, group->palette().color(QPalette::Window)) >= 3,
                  qPrintable(marked.name()));
         QCOMPARE(said(), "Not sent to the controller\n" + hint);
-        QVERIFY(window.lineText()->text().startsWith(
-            "1 setting not sent to the controller — choose the model first. "));
 
         f.options("OptionBrake").select(2);
         QCOMPARE(border(), unmarked);
         QCOMPARE(said(), hint);
         QApplication::setPalette(QPalette());
-    }
-
-    // A model whose cell list has no "Auto" leaves the count to the controller, which is sent in
-    // full: the status bar says so in words. It asks for no count of nickel cells, whose list is
-    // greyed.
-    void cellsLeftToTheControllerAreSaidInWords() {
-        FormFixture f(FormFixture::Start::Loaded);
-        MainWindow window(f.form);
-        window.show();
-        f.controls.SSTab1->select(1);
-        f.options("OptionTimMon").select(1);  // the model's defaults send it back, nothing unsent
-        f.controls.ComboCTRmodel[1]->setListIndex(1);  // ">=40A for helicopter", cells 4 to 10
-        const auto says = [&window](const QString& advice) {
-            const QRegularExpression status("^All settings sent to COM1 at \\d\\d:\\d\\d:\\d\\d" +
-                                            QRegularExpression::escape(advice) + "$");
-            return status.match(window.lineText()->wholeText()).hasMatch();
-        };
-        QTRY_VERIFY2_WITH_TIMEOUT(
-            says(". The controller counts the cells itself (Auto): choose their number"),
-            qPrintable(window.lineText()->wholeText()), 5000);
-        f.options("OptionBatType").select(0);
-        QTRY_VERIFY2_WITH_TIMEOUT(says(""), qPrintable(window.lineText()->wholeText()), 5000);
     }
 };
 
