@@ -169,41 +169,8 @@ private slots:
         }
     }
 
-    // Each shows what the other changes, and nothing echoes back onto the line; the note box
-    // shows each line end as one break.
-    void theWindowAndTheFormFollowEachOther() {
-        FormFixture f(Start::Loaded);
-        MainWindow window(f.form);
-        window.show();
-        f.options("OptionBrake").select(2);
-        f.list("ComboDelay").setListIndex(3);
-        f.bar("HScrollTiming").setValue(7);
-        f.control("FrameFre").setEnabled(false);
-        QVERIFY(widget<QRadioButton>(window, "OptionBrake(2)")->isChecked());
-        QVERIFY(!widget<QRadioButton>(window, "OptionBrake(0)")->isChecked());
-        QCOMPARE(widget<QComboBox>(window, "ComboDelay")->currentIndex(), 3);
-        QVERIFY(!window.widget("FrameFre")->isEnabled());
-
-        widget<QComboBox>(window, "ComboDelay")->activated(5);
-        widget<QScrollBar>(window, "HScrollTiming")
-            ->triggerAction(QAbstractSlider::SliderPageStepAdd);
-        window.widget("SSTab1")->findChild<QTabBar*>()->setCurrentIndex(2);
-        QTest::mouseClick(widget<QPushButton>(window, "CommandClear"), Qt::LeftButton);
-        // The form's three changes, then the user's: delay 5 and a page on from the timing shown
-        // (7 + 5); the boat's own settings follow.
-        QCOMPARE(f.wire().mid(0, 10), QList<int>({137, 3, 157, 4, 142, 8, 157, 6, 142, 13}));
-        QVERIFY(window.widget("Image1(0)")->isVisible());  // the boat's picture
-        QCOMPARE(f.note(), QString());
-
-        // A CR LF split between two notes still ends one line.
-        for (const char* piece : {"Car\r\n", "Brake type: Hard\r\n", "", "OK\r", "\nA"}) {
-            f.controls.Text1->append(QString::fromLatin1(piece));
-        }
-        const auto* note = widget<QPlainTextEdit>(window, "Text1");
-        QCOMPARE(note->toPlainText(), QStringLiteral("Car\nBrake type: Hard\nOK\nA"));
-        QVERIFY(note->isReadOnly());
-    }
-
+    // Tab goes from top left, one stop per option group, drawing its focus; the note box shows
+    // each line end as one break, also a CR LF split between two notes.
     void tabReadsTheWindowFromTopLeftWithOneStopPerOptionGroup() {
         FormFixture f(Start::Loaded);
         f.controls.SSTab1->select(3);  // the car's, with the most controls
@@ -233,11 +200,16 @@ private slots:
                            "OpAcceleration(0) OptionFreqency(0) ComboForPoint ComboRevPoint "
                            "OpReverse(0) ComboPowerLimitF ComboPowerLimitR ComboDelay "
                            "OptionAbs(0) ComboCurentLimit"));
+        f.controls.Text1->setText(QString());
+        for (const char* piece : {"Car\r\n", "Brake type: Hard\r\n", "", "OK\r", "\nA"}) {
+            f.controls.Text1->append(QString::fromLatin1(piece));
+        }
+        const auto* note = widget<QPlainTextEdit>(window, "Text1");
+        QVERIFY(note->isReadOnly() && note->toPlainText() == "Car\nBrake type: Hard\nOK\nA");
     }
 
-    // F10 opens the first menu, and Alt let go alone marks the first title for the arrow keys,
-    // also where the captions carry no access keys (after a switch); German gives every menu
-    // title and item an access key, one letter each per menu.
+    // F10 opens the first menu, also where the captions carry no access keys (after a switch);
+    // German gives every menu title and item an access key, one letter each per menu.
     void theKeyboardReachesTheMenusInEveryLanguage() {
         const QString style = QApplication::style()->name();
         QApplication::setStyle(QStringLiteral("Fusion"));  // as Linux desktops draw Qt programs
@@ -246,23 +218,10 @@ private slots:
         MainWindow window(f.form);
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        QWindow* shown = window.windowHandle();
-        const auto opened = [] {
-            const auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-            return menu != nullptr ? menu->title() : QStringLiteral("nothing");
-        };
-        QTest::keyClick(shown, Qt::Key_F10);
-        QString reached = "F10 " + opened();
+        QTest::keyClick(window.windowHandle(), Qt::Key_F10);
+        const auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QCOMPARE(menu != nullptr ? menu->title() : QStringLiteral("nothing"), "文件");
         QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
-        QTest::keyClick(window.menuBar(), Qt::Key_Escape);
-        window.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        window.widget("ComboCOM")->setFocus();
-        QTest::keyPress(shown, Qt::Key_Alt, Qt::AltModifier);
-        QTest::keyRelease(shown, Qt::Key_Alt);
-        QTest::keyClick(window.menuBar(), Qt::Key_Right);
-        QTest::keyClick(window.menuBar(), Qt::Key_Down);
-        QCOMPARE(reached + ", Alt Right Down " + opened(), "F10 文件, Alt Right Down 编辑");
 
         f.switchTo(German);
         QStringList keyless;
@@ -508,12 +467,7 @@ private slots:
             return rows;
         };
 
-        QVERIFY(dialog.emptyState()->isVisible());
-        const QString empty = dialog.emptyState()->text();
-        QVERIFY2(empty.startsWith("No serial adapter is plugged in: the system shows none on USB. "
-                                  "Plug the adapter in.") &&
-                     empty.endsWith("\nRotaline runs as root, which may open any serial device."),
-                 qPrintable(empty));
+        QVERIFY(dialog.emptyState()->isVisible());  // its words: TestAdapterDiagnosis
         QCOMPARE(
             rows(),
             QStringList({"none |  | Ready. | /dev/ttyS0 | COM1 (null)",
