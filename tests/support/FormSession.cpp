@@ -10,6 +10,15 @@
 namespace rotaline::testing {
 namespace {
 
+// The messages the controller decodes from the bytes on the wire.
+QStringList decodedMessages(const QByteArray& wire) {
+    QStringList messages;
+    for (const DecodedMessage& message : MessageDecoder().feed(wire.toStdString())) {
+        messages << QString::fromStdString(message.text());
+    }
+    return messages;
+}
+
 // A box's change: what was added to its end, or its whole new text.
 QString boxChange(const QString& name, const QString& before, const QString& after) {
     if (before == after) {
@@ -209,14 +218,6 @@ private:
 };
 
 }  // namespace
-
-QStringList decodedMessages(const QByteArray& wire) {
-    QStringList messages;
-    for (const DecodedMessage& message : MessageDecoder().feed(wire.toStdString())) {
-        messages << QString::fromStdString(message.text());
-    }
-    return messages;
-}
 
 QString playSessions(const QString& script, const QString& folder) {
     QStringList out;

@@ -15,7 +15,4 @@ namespace rotaline::testing {
 // `folder`.
 QString playSessions(const QString& script, const QString& folder);
 
-// The messages the controller decodes from the bytes on the wire.
-QStringList decodedMessages(const QByteArray& wire);
-
 }  // namespace rotaline::testing
