@@ -7,12 +7,9 @@
 #include <chrono>
 #include <string>
 
-#include "link/ProgrammingLink.h"
 #include "platform/QtSerialPort.h"
 #include "pty/PseudoTerminal.h"
-#include "support/MemorySettingsStore.h"
-#include "support/ScriptedDialogs.h"
-#include "window/form/MainForm.h"
+#include "support/FormFixture.h"
 
 // Skips the running test where the system gives no pseudo-terminals.
 #define SKIP_WITHOUT_PTYS()                       \
@@ -36,25 +33,20 @@ inline bool isLocked(const QString& device) {
     return QFile::exists("/var/lock/" + lock) || QFile::exists("/tmp/" + lock);
 }
 
-// The programmer's form, its lists filled, on the real serial port: COMn leads to `devices[n]`
-// when that is named and to `adapter` otherwise.
-struct PtyForm {
+// The pseudo-terminals a PtyForm's COM numbers lead to.
+struct PtyLines {
     PseudoTerminal adapter;
     QHash<int, QString> devices;
-    QtSerialPort port{[this](int n) { return devices.value(n, pathOf(adapter)); }};
-    ProgrammingLink link{port};
-    ScriptedDialogs dialogs;
-    MemorySettingsStore settings;
-    MainForm form{link, dialogs, settings};
-    Controls& controls = form.controls();
+};
 
-    PtyForm() { form.FillValueLists(); }
+// The programmer's form, its lists filled, on the real serial port: COMn leads to `devices[n]`
+// when that is named and to `adapter` otherwise.
+struct PtyForm : PtyLines, FormOn<QtSerialPort> {
+    PtyForm() : FormOn([this](int n) { return devices.value(n, pathOf(adapter)); }) {
+        form.FillValueLists();
+    }
     QByteArray heard(std::chrono::milliseconds timeout = std::chrono::milliseconds(1000)) {
         return bytesOf(adapter.read(timeout));
-    }
-    QString note() const { return controls.Text1->text(); }
-    OptionGroup& options(const QString& name) {
-        return dynamic_cast<OptionGroup&>(*form.find(name));
     }
 };
 
