@@ -157,8 +157,9 @@ private slots:
         QVERIFY2(found.isEmpty(), qPrintable(found.join(QLatin1Char('\n'))));
     }
 
-    // A change the controller lacks frames its group in a colour that stands out from the
-    // window, and the control's accessible description says so before its hint, until sent.
+    // A change the controller lacks shows checked, frames its group in a colour that stands out
+    // from the window, and the control's accessible description says so before its hint, until
+    // sent.
     void anUnsentChangeIsMarkedReadablyAndSaid_data() {
         QTest::addColumn<bool>("dark");
         QTest::newRow("light palette") << false;
@@ -185,6 +186,7 @@ private slots:
         f.port.failNextWrite();
         f.options("OptionBrake").select(4);
         f.dialogs.clear();  // the invalid-port message
+        QVERIFY(qobject_cast<QRadioButton*>(window.widget("OptionBrake(4)"))->isChecked());
         const QColor marked = border();
         QVERIFY2(contrast(marked, group->palette().color(QPalette::Window)) >= 3,
                  qPrintable(marked.name()));
