@@ -30,11 +30,10 @@ void EditHistory::watch(int slot, ValueControl& control) {
     });
 }
 
+// A value set by Undo or Redo is seen as settled, so its handler notes no new change.
 void EditHistory::changed(int slot) {
-    if (!replaying_) {
-        history_.changed(slot);
-        showHistory();
-    }
+    history_.changed(slot);
+    showHistory();
 }
 
 void EditHistory::undo() {
