@@ -83,10 +83,7 @@ class TestAdapterDiagnosis : public QObject {
 private slots:
     // The machines of data/adapters/linux.txt, as it describes them.
     void eachCauseIsNamedWithItsFix_data() {
-        QTest::addColumn<DataRow>("machine");
-        for (const DataRow& machine : dataRows(TEST_DATA "/adapters/linux.txt")) {
-            QTest::newRow(qPrintable(machine.title)) << machine;
-        }
+        addDataRows("machine", TEST_DATA "/adapters/linux.txt");
     }
     void eachCauseIsNamedWithItsFix() {
         QFETCH(DataRow, machine);

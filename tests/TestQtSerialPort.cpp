@@ -45,24 +45,16 @@ private slots:
 
     // The refusals of data/adapters/open-refusals.txt.
     void anOpenThatFailsSaysWhy_data() {
-        QTest::addColumn<DataRow>("refusal");
-        for (const DataRow& refusal : dataRows(TEST_DATA "/adapters/open-refusals.txt")) {
-            QTest::newRow(qPrintable(refusal.title)) << refusal;
-        }
+        addDataRows("refusal", TEST_DATA "/adapters/open-refusals.txt");
     }
     void anOpenThatFailsSaysWhy() {
         QFETCH(DataRow, refusal);
-        static const QHash<QString, PortProblem> problems{
-            {"Absent", PortProblem::Absent},
-            {"Claimed", PortProblem::Claimed},
-            {"Busy", PortProblem::Busy},
-            {"Probed", PortProblem::Probed},
-            {"PermissionDenied", PortProblem::PermissionDenied},
-            {"NotSerial", PortProblem::NotSerial},
-            {"Unassigned", PortProblem::Unassigned},
-            {"ConfigUnreadable", PortProblem::ConfigUnreadable}};
+        // The problems in the order PortProblem lists them.
+        static const QStringList problems{"None",     "Unassigned", "Absent", "PermissionDenied",
+                                          "Busy",     "Claimed",    "Probed", "ConfigUnreadable",
+                                          "NotSerial"};
         const QString device = refusal.value("device"), holder = refusal.text("holder");
-        const PortProblem problem = problems.value(refusal.value("problem"), PortProblem::Other);
+        const auto problem = static_cast<PortProblem>(problems.indexOf(refusal.value("problem")));
         QString error = refusal.text("error");
         PseudoTerminal adapter;
         const QString path = device == "pty" || device == "pts/N" ? pathOf(adapter) : device;

@@ -16,6 +16,7 @@
 
 #include "app/Programmer.h"
 #include "files/SendJournal.h"
+#include "support/DataFile.h"
 #include "support/FormFixture.h"
 #include "support/LineLog.h"
 #include "support/ModalAnswers.h"
@@ -72,12 +73,19 @@ struct OnTheLine : PtyForm {
     }
 };
 
-// A row for each kind of adapter, its hidden bytes first.
-template <class... Values>
-void onBothKinds(const char* name, Values... values) {
-    for (const char* hidden : {"0", "32"}) {
-        ((QTest::addRow("%s, %s hidden", name, hidden) << QByteArray(hidden)) << ... << values);
+// Each row on each kind of adapter, its hidden bytes first: the rows of data/real-line/`file`.
+void onBothKinds(const QList<DataRow>& rows) {
+    QTest::addColumn<QByteArray>("hidden");
+    QTest::addColumn<DataRow>("row");
+    for (const DataRow& row : rows) {
+        for (const char* hidden : {"0", "32"}) {
+            QTest::addRow("%s, %s hidden", qPrintable(row.title), hidden)
+                << QByteArray(hidden) << row;
+        }
     }
+}
+void onBothKinds(const char* file) {
+    onBothKinds(dataRows(TEST_DATA "/real-line/" + QString(file)));
 }
 
 // Sends `signal` and waits until the process has taken it: a second one sent before would merge
@@ -123,15 +131,12 @@ private slots:
     // Nothing waits for the line on the main thread, no speed change garbles what is on it, and
     // the status bar counts the messages down.
     void aModelChoiceFollowedAtOnceByAnotherStepArrivesWhole_data() {
-        QTest::addColumn<QByteArray>("hidden");
-        QTest::addColumn<QString>("next");
-        for (const char* next : {"port change", "file load", "exit"}) {
-            onBothKinds(next, QString(next));
-        }
+        onBothKinds("after-a-model.txt");
     }
     void aModelChoiceFollowedAtOnceByAnotherStepArrivesWhole() {
         QFETCH(QByteArray, hidden);
-        QFETCH(QString, next);
+        QFETCH(DataRow, row);
+        const QString next = row.value("next");
         OnTheLine p(hidden);
         FormFixture expected;
         chooseAModelThen(next, expected, p.file);
@@ -149,10 +154,7 @@ private slots:
         }
         QTRY_VERIFY_WITH_TIMEOUT(!p.port.isDraining(), 10000);
         QCOMPARE(p.heard(100ms), wire);
-        QTRY_VERIFY(p.form.lineStatus().text.startsWith(
-            next == "port change" ? "Handshake sent to COM"
-            : next == "file load" ? "1 setting not sent"
-                                  : "All settings sent to COM"));
+        QTRY_VERIFY(p.form.lineStatus().text.startsWith(row.text("status")));
         QCOMPARE(p.log().garbled, 0);
         QCOMPARE(p.log().mainWaits, 0);
     }
@@ -163,8 +165,7 @@ private slots:
     // controller lacks, and Send all sends the whole block with no box and readies the link for
     // Factory Default.
     void aPulledAdapterIsUsedAgainWhenItReturns_data() {
-        QTest::addColumn<QByteArray>("hidden");
-        onBothKinds("pulled and put back");
+        onBothKinds({DataRow{"pulled and put back", {}}});
     }
     void aPulledAdapterIsUsedAgainWhenItReturns() {
         QFETCH(QByteArray, hidden);
@@ -219,25 +220,14 @@ private slots:
     // "not sent in full" whenever a byte did not leave, and "sent in full" only once the last
     // has: a tool killed outright (SIGKILL, the OOM killer, a logoff) leaves it unconfirmed.
     void theHeadlessToolEndsWhenTheLineIsIdleOrSaysWhyNot_data() {
-        QTest::addColumn<QByteArray>("hidden");
-        QTest::addColumn<QString>("adapter");
-        QTest::addColumn<int>("status");
-        QTest::addColumn<QByteArray>("says");
-        onBothKinds("working", QString("working"), 0, QByteArray("Line time: "));
-        onBothKinds("stuck", QString("stuck"), 3,
-                    QByteArray("stopped taking bytes; %1 of them were not sent"));
-        onBothKinds("pulled", QString("pulled"), 3, QByteArray("was disconnected"));
-        onBothKinds("two SIGTERMs", QString("signals"), 128 + SIGTERM, QByteArray());
-        onBothKinds("SIGKILL", QString("killed"), -1, QByteArray());
-        onBothKinds("journal lock held", QString("locked"), 2,
-                    QByteArray("the journal cannot be written: %2: Another program holds its "
-                               "lock.\nLine time: "));
+        onBothKinds("headless-tool.txt");
     }
     void theHeadlessToolEndsWhenTheLineIsIdleOrSaysWhyNot() {
         QFETCH(QByteArray, hidden);
-        QFETCH(QString, adapter);
-        QFETCH(int, status);
-        QFETCH(QByteArray, says);
+        QFETCH(DataRow, row);
+        const QString adapter = row.value("adapter");
+        const int status = row.value("status").toInt();
+        QByteArray says = row.text("says").toUtf8();
         OnTheLine p(hidden, adapter == "stuck");
         const int baudBefore = p.adapter.baud();
         QProcess tool;
@@ -294,21 +284,11 @@ private slots:
     // Exit waits for the bytes on the line in a window that closes when they are gone or when
     // Quit now throws them away. A stuck adapter pulled or given up is a failure the window says,
     // until it is closed. Only a line that finished leaves a record sent in full.
-    void leavingWhileSendingFinishesTheLineOrQuitsAtOnce_data() {
-        QTest::addColumn<QByteArray>("hidden");
-        QTest::addColumn<QString>("adapter");
-        QTest::addColumn<QString>("says");
-        onBothKinds("working", QString("working"), QString());
-        onBothKinds("Quit now", QString("Quit now"), QString());
-        onBothKinds("stuck, Quit now", QString("stuck"), QString());
-        onBothKinds("stuck, then pulled", QString("pulled"), QString(" bytes not yet sent."));
-        onBothKinds("stuck, given up after its line time", QString("given up"),
-                    QString(" stopped taking bytes; "));
-    }
+    void leavingWhileSendingFinishesTheLineOrQuitsAtOnce_data() { onBothKinds("leaving.txt"); }
     void leavingWhileSendingFinishesTheLineOrQuitsAtOnce() {
         QFETCH(QByteArray, hidden);
-        QFETCH(QString, adapter);
-        QFETCH(QString, says);
+        QFETCH(DataRow, row);
+        const QString adapter = row.value("adapter"), says = row.text("says");
         OnTheLine line(hidden, adapter != "working" && adapter != "Quit now");
         line.assignCom1();
         Programmer programmer;
@@ -348,40 +328,15 @@ private slots:
     // set back as it was, its lock is removed, and the exit status and the journal say whether all
     // was sent.
     void aSignalEndsTheWindowAsExitDoesAndASecondGivesUp_data() {
-        QTest::addColumn<QStringList>("steps");  // as ProgrammerProbe takes them
-        QTest::addColumn<QByteArray>("shown");   // the window open when the signal comes
-        QTest::addColumn<int>("signal");
-        QTest::addColumn<bool>("stuck");
-        QTest::addColumn<int>("kills");
-        QTest::addColumn<int>("status");
-        const QStringList exiting{"model", "mnuExit"};
-        const QByteArray about = "rotaline::AboutDialog", finishing = "rotaline::FinishingDialog";
-        QTest::newRow("SIGTERM, message box")
-            << QStringList{"missing-file"} << QByteArray("QMessageBox") << SIGTERM << false << 1
-            << 0;
-        QTest::newRow("SIGINT, file dialog")
-            << QStringList{"mnuOpen"} << QByteArray("QFileDialog") << SIGINT << false << 1 << 0;
-        QTest::newRow("SIGHUP, adapters window")
-            << QStringList{"mnuAdapters"} << QByteArray("rotaline::AdaptersDialog") << SIGHUP
-            << false << 1 << 0;
-        QTest::newRow("About box open, line busy")
-            << QStringList{"model", "mnuAbout"} << about << SIGTERM << false << 1 << 0;
-        QTest::newRow("Exit, then a signal") << exiting << finishing << SIGTERM << false << 1 << 0;
-        QTest::newRow("Exit, stuck, then a signal")
-            << exiting << finishing << SIGTERM << true << 1 << 3;
-        QTest::newRow("Exit, then two signals")
-            << exiting << finishing << SIGTERM << false << 2 << 128 + SIGTERM;
-        QTest::newRow("port taken back, Exit, stuck, then a signal")
-            << QStringList{"model", "port round trip", "mnuExit"} << finishing << SIGTERM << true
-            << 1 << 3;
+        addDataRows("row", TEST_DATA "/real-line/signals.txt");
     }
     void aSignalEndsTheWindowAsExitDoesAndASecondGivesUp() {
-        QFETCH(QStringList, steps);
-        QFETCH(QByteArray, shown);
-        QFETCH(int, signal);
-        QFETCH(bool, stuck);
-        QFETCH(int, kills);
-        QFETCH(int, status);
+        QFETCH(DataRow, row);
+        const QStringList steps = wordsOf(row.value("steps"));
+        const QByteArray shown = row.value("shown").toUtf8();
+        const int signal = row.value("signal").toInt(), kills = row.value("kills").toInt();
+        const int status = row.value("status").toInt();
+        const bool stuck = !row.values("stuck").isEmpty();
         OnTheLine line("0", stuck);
         const int baudBefore = line.adapter.baud();
         QTemporaryDir config;

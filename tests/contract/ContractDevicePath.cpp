@@ -17,10 +17,7 @@ private slots:
     // The names of data/contract/device-paths.txt. A name that is no port's is refused before
     // anything is opened, even where the system's code page would make a port of it.
     void aPortIsNamedAsTheUserSeesIt_data() {
-        QTest::addColumn<DataRow>("row");
-        for (const DataRow& row : dataRows(TEST_DATA "/contract/device-paths.txt")) {
-            QTest::newRow(qPrintable(row.title)) << row;
-        }
+        addDataRows("row", TEST_DATA "/contract/device-paths.txt");
     }
     void aPortIsNamedAsTheUserSeesIt() {
         QFETCH(DataRow, row);

@@ -26,10 +26,7 @@ class ContractDrain : public QObject {
 private slots:
     // The waits of data/contract/drain.txt.
     void aClosedPortWaitsForItsLineAndNoLonger_data() {
-        QTest::addColumn<DataRow>("row");
-        for (const DataRow& row : dataRows(TEST_DATA "/contract/drain.txt")) {
-            QTest::newRow(qPrintable(row.title)) << row;
-        }
+        addDataRows("row", TEST_DATA "/contract/drain.txt");
     }
     void aClosedPortWaitsForItsLineAndNoLonger() {
         QFETCH(DataRow, row);

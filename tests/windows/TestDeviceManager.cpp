@@ -44,10 +44,7 @@ private slots:
     // Given the records of data/adapters/windows.txt, when the adapters are listed, then each
     // says in the system's own words why it cannot be used and what to do.
     void theDeviceManagersProblemsAreNamed_data() {
-        QTest::addColumn<DataRow>("records");
-        for (const DataRow& row : dataRows(TEST_DATA "/adapters/windows.txt")) {
-            QTest::newRow(qPrintable(row.title)) << row;
-        }
+        addDataRows("records", TEST_DATA "/adapters/windows.txt");
     }
     void theDeviceManagersProblemsAreNamed() {
         QFETCH(DataRow, records);
