@@ -22,7 +22,7 @@ class TestQtSerialPort : public QObject {
 private slots:
     void init() { SKIP_WITHOUT_PTYS(); }
 
-    // What arrives while the form is reading (notifications off) is shown once they are on.
+    // 300 baud 8E1, and what the controller answers is shown as it came.
     void theFormTalksToTheAdapterAtTheLineSettings() {
         PtyForm f;
         f.controls.ComboCOM->setListIndex(2);
@@ -35,11 +35,7 @@ private slots:
         QCOMPARE(f.port.port().parity(), QSerialPort::EvenParity);
 
         f.controls.Text1->setText(QString());
-        f.port.setReceiveThreshold(0);
         f.adapter.write("OK\xE9");
-        QTRY_COMPARE(f.port.port().bytesAvailable(), qint64(3));
-        QCOMPARE(f.note(), QString());
-        f.port.setReceiveThreshold(1);
         QTRY_COMPARE(f.note(), QStringLiteral("OK\u00E9"));
     }
 

@@ -24,18 +24,14 @@ struct LineLog {
     static LineLog read(const QString& path) {
         LineLog log;
         QFile file(path);
-        if (file.open(QIODevice::ReadOnly)) {
-            for (const QByteArray& line : file.readAll().split('\n')) {
-                const QList<QByteArray> words = line.split(' ');
-                if (words.value(0) == "garbled") {
-                    log.garbled += words.value(1).toInt();
-                } else if (words.value(0) == "flushed") {
-                    log.flushed += words.value(1).toInt();
-                } else if (words.value(0) == "open") {
-                    log.opened << QString::fromLocal8Bit(words.value(2));
-                } else if (words.value(0) == "wait" && words.value(2) == "main") {
-                    ++log.mainWaits;
-                }
+        const QByteArray text = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        for (const QByteArray& line : text.split('\n')) {
+            const QList<QByteArray> w = line.split(' ');
+            log.garbled += w[0] == "garbled" ? w.value(1).toInt() : 0;
+            log.flushed += w[0] == "flushed" ? w.value(1).toInt() : 0;
+            log.mainWaits += w[0] == "wait" && w.value(2) == "main" ? 1 : 0;
+            if (w[0] == "open") {
+                log.opened << QString::fromLocal8Bit(w.value(2));
             }
         }
         return log;
