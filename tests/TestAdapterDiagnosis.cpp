@@ -59,21 +59,6 @@ const QStringList RootHub{"sys/" + Hub + "/idVendor=1d6b", "sys/" + Hub + "/idPr
                           "sys/bus/usb/devices/usb1->../../../" + Hub, "sys/class/tty/.made="};
 const QString Groups = "root:x:0:\ndialout:x:20:\nplugdev:x:46:pilot\npilot:x:1000:\n";
 
-// A user in its login session, on the machine laid out under `root`; udev made each tty
-// root:dialout 0660.
-SystemView viewOf(const QTemporaryDir& root, uint uid, bool acl) {
-    SystemView view;
-    view.folders = {root.filePath("sys"), root.filePath("dev")};
-    view.proc = root.filePath("proc");
-    view.groupFile = root.filePath("etc/group");
-    view.flatpakInfo = root.filePath(".flatpak-info");
-    view.uid = uid;
-    view.user = "pilot";
-    view.sessionGroups = {1000, 46};
-    view.owner = [acl](const QString&) { return NodeOwner{true, 0, 20, 0660, acl}; };
-    return view;
-}
-
 }  // namespace
 
 // What the adapters window, the lamp and rotaline-program say of a machine, from what its
@@ -101,7 +86,19 @@ private slots:
                                    : Groups;
         layOut(root.path(), RootHub + tree + QStringList{"etc/group=" + groups});
         const uint uid = who == "root" ? 0 : 1000;
-        SystemView view = viewOf(root, uid, who == "pilot");
+        // A user in its login session; udev made each tty root:dialout 0660, with an access list
+        // for the desktop's user.
+        SystemView view;
+        view.folders = {root.filePath("sys"), root.filePath("dev")};
+        view.proc = root.filePath("proc");
+        view.groupFile = root.filePath("etc/group");
+        view.flatpakInfo = root.filePath(".flatpak-info");
+        view.uid = uid;
+        view.user = "pilot";
+        view.sessionGroups = {1000, 46};
+        view.owner = [acl = who == "pilot"](const QString&) {
+            return NodeOwner{true, 0, 20, 0660, acl};
+        };
         if (who.endsWith("as they are")) {
             view.owner = SystemView::current().owner;
         }
