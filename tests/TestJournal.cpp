@@ -3,7 +3,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <QApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QProcess>

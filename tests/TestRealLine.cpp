@@ -5,7 +5,6 @@
 #include <sys/file.h>
 
 #include <QLabel>
-#include <QMessageBox>
 #include <QPointer>
 #include <QProcess>
 #include <QPushButton>
@@ -56,12 +55,6 @@ struct OnTheLine : PtyForm {
         qunsetenv("ROTALINE_LINE_DEVICE");
         qunsetenv("ROTALINE_LINE_STUCK");
         qunsetenv("ROTALINE_LINE_ADAPTER_BYTES");
-    }
-    // COM1 on the modelled line, in the test's own settings, which a programmer made after
-    // reads.
-    void assignCom1() const {
-        QSettings(QSettings::NativeFormat, QSettings::UserScope, "Rotaline", "Rotaline")
-            .setValue(QStringLiteral("Ports/COM1"), device);
     }
     LineLog log() const { return LineLog::read(dir.filePath(QStringLiteral("line.log"))); }
     // Nothing garbled, bytes thrown away exactly when the line was given up, and the device set
@@ -285,7 +278,10 @@ private slots:
         QFETCH(DataRow, row);
         const QString adapter = row.value("adapter"), says = row.text("says");
         OnTheLine line(hidden, adapter != "working" && adapter != "Quit now");
-        line.assignCom1();
+        // COM1 on the modelled line, in the test's own settings, which a programmer made after
+        // reads.
+        QSettings(QSettings::NativeFormat, QSettings::UserScope, "Rotaline", "Rotaline")
+            .setValue(QStringLiteral("Ports/COM1"), line.device);
         Programmer programmer;
         programmer.start();
         programmer.form().controls().ComboCTRmodel[0]->setListIndex(1);
@@ -320,7 +316,8 @@ private slots:
     // does; once Exit is finishing the line, a signal lets it finish and a second throws the rest
     // away. A stuck line is given up, also with a wait taken back by a port change. The device is
     // set back as it was, its lock is removed, and the exit status and the journal say whether all
-    // was sent.
+    // was sent. A UART or a board on the desk is never opened to be listed: start-up and the
+    // adapters window open only the device given COM1.
     void aSignalEndsTheWindowAsExitDoesAndASecondGivesUp_data() {
         addDataRows("row", TEST_DATA "/real-line/signals.txt");
     }
@@ -352,6 +349,9 @@ private slots:
         QCOMPARE(line.lastRecord(), row.text("record"));
         QVERIFY(steps.contains("model") || line.heard(100ms) == QByteArray("\xAA\x55\x89\x05"));
         line.leftClean(stuck || kills == 2);
+        QStringList opened = line.log().opened;
+        QVERIFY2(opened.removeAll(line.device) > 0 && opened.isEmpty(),
+                 qPrintable(opened.join(' ')));
     }
 
     // A file named from another folder is stored as the file dialog would give it.
@@ -369,23 +369,6 @@ private slots:
             QVariant(line.file), 10000);
         programmer.terminate();
         QVERIFY(programmer.waitForFinished(10000));
-    }
-
-    // A UART or a board on the desk is never opened to be listed: start-up and the adapters
-    // window, left open while the devices change, open only the device given COM1.
-    void startUpAndTheAdaptersWindowOpenOnlyTheAssignedDevice() {
-        OnTheLine line;
-        line.assignCom1();
-        Programmer programmer;
-        programmer.start();
-        programmer.form().controls().mnuAdapters->click();
-        PseudoTerminal plugged;
-        QTRY_VERIFY(firstPaintWorkDone());
-
-        QStringList opened = line.log().opened;
-        QVERIFY(opened.contains(line.device));
-        opened.removeAll(line.device);
-        QCOMPARE(opened, QStringList());
     }
 };
 

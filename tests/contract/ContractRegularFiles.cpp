@@ -1,4 +1,3 @@
-#include <QDirIterator>
 #include <QTemporaryDir>
 #include <QtTest>
 

@@ -1,14 +1,11 @@
 #pragma once
 
-#include <QApplication>
 #include <QFile>
-#include <QMainWindow>
 #include <QProcess>
 #include <QSettings>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
-#include <algorithm>
 
 #include "model/SettingsFileCodec.h"
 
@@ -53,16 +50,6 @@ inline void startWithOwnStore(QProcess& process, const QTemporaryDir& config, co
     QSettings(config.filePath("Rotaline/Rotaline.conf"), QSettings::IniFormat)
         .setValue("Ports/COM1", device);
     process.start("env", QStringList{"XDG_CONFIG_HOME=" + config.path()} + command);
-}
-
-// Whether the programmer's window has done the work that waits for its first paint: the icon
-// it is given then, and the search for an adapter to offer, which runs beside it.
-inline bool firstPaintWorkDone() {
-    const QWidgetList shown = QApplication::topLevelWidgets();
-    return std::any_of(shown.cbegin(), shown.cend(), [](const QWidget* window) {
-        return qobject_cast<const QMainWindow*>(window) &&
-               window->testAttribute(Qt::WA_SetWindowIcon);
-    });
 }
 
 // A settings file of the block as the window starts; false when it cannot be written.
