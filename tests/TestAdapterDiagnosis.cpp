@@ -59,21 +59,6 @@ const QStringList RootHub{"sys/" + Hub + "/idVendor=1d6b", "sys/" + Hub + "/idPr
                           "sys/bus/usb/devices/usb1->../../../" + Hub, "sys/class/tty/.made="};
 const QString Groups = "root:x:0:\ndialout:x:20:\nplugdev:x:46:pilot\npilot:x:1000:\n";
 
-// A user in its login session, on the machine laid out under `root`; udev made each tty
-// root:dialout 0660.
-SystemView viewOf(const QTemporaryDir& root, uint uid, bool acl) {
-    SystemView view;
-    view.folders = {root.filePath("sys"), root.filePath("dev")};
-    view.proc = root.filePath("proc");
-    view.groupFile = root.filePath("etc/group");
-    view.flatpakInfo = root.filePath(".flatpak-info");
-    view.uid = uid;
-    view.user = "pilot";
-    view.sessionGroups = {1000, 46};
-    view.owner = [acl](const QString&) { return NodeOwner{true, 0, 20, 0660, acl}; };
-    return view;
-}
-
 }  // namespace
 
 // What the adapters window, the lamp and rotaline-program say of a machine, from what its
@@ -83,10 +68,7 @@ class TestAdapterDiagnosis : public QObject {
 private slots:
     // The machines of data/adapters/linux.txt, as it describes them.
     void eachCauseIsNamedWithItsFix_data() {
-        QTest::addColumn<DataRow>("machine");
-        for (const DataRow& machine : dataRows(TEST_DATA "/adapters/linux.txt")) {
-            QTest::newRow(qPrintable(machine.title)) << machine;
-        }
+        addDataRows("machine", TEST_DATA "/adapters/linux.txt");
     }
     void eachCauseIsNamedWithItsFix() {
         QFETCH(DataRow, machine);
@@ -96,15 +78,25 @@ private slots:
         }
         const QString who = machine.value("who"), assigned = machine.value("assigned");
         const QString english = machine.text("english"), chinese = machine.text("chinese");
-        const int exitStatus = machine.value("status").toInt();
-        const QStringList stableNames = wordsOf(machine.value("names"));
         QTemporaryDir root;
         const QString groups = who.endsWith("since this login")
                                    ? QString(Groups).replace("dialout:x:20:", "dialout:x:20:pilot")
                                    : Groups;
         layOut(root.path(), RootHub + tree + QStringList{"etc/group=" + groups});
         const uint uid = who == "root" ? 0 : 1000;
-        SystemView view = viewOf(root, uid, who == "pilot");
+        // A user in its login session; udev made each tty root:dialout 0660, with an access list
+        // for the desktop's user.
+        SystemView view;
+        view.folders = {root.filePath("sys"), root.filePath("dev")};
+        view.proc = root.filePath("proc");
+        view.groupFile = root.filePath("etc/group");
+        view.flatpakInfo = root.filePath(".flatpak-info");
+        view.uid = uid;
+        view.user = "pilot";
+        view.sessionGroups = {1000, 46};
+        view.owner = [acl = who == "pilot"](const QString&) {
+            return NodeOwner{true, 0, 20, 0660, acl};
+        };
         if (who.endsWith("as they are")) {
             view.owner = SystemView::current().owner;
         }
@@ -114,14 +106,14 @@ private slots:
             findings, [](const QString&) { return 0; }, English);
         QVERIFY2(tool.contains(english), qPrintable(tool));
         QVERIFY2(!holdsControlCharacters(tool), qPrintable(tool));
-        QCOMPARE(adaptersExitStatus(findings), exitStatus);
+        QCOMPARE(adaptersExitStatus(findings), machine.value("status").toInt());
         QStringList named;
         for (const AdapterFinding& finding : findings) {
             if (!finding.device.isEmpty()) {
                 named << QDir(root.path()).relativeFilePath(finding.stableName);
             }
         }
-        QCOMPARE(named, stableNames);
+        QCOMPARE(named, wordsOf(machine.value("names")));
 
         for (const bool inChinese : {false, true}) {
             MemorySettingsStore store;

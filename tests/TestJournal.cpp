@@ -1,9 +1,7 @@
 #include <sys/file.h>
 #include <sys/resource.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
-#include <QApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QProcess>
@@ -28,8 +26,6 @@
 
 using namespace rotaline;
 using namespace rotaline::testing;
-
-Q_DECLARE_METATYPE(rotaline::Delivery)
 
 namespace {
 
@@ -156,57 +152,20 @@ private slots:
         QCOMPARE(read, records);
     }
 
-    // The newest first; the one selected is described, compared and loaded as a file is.
-    void historyDialogShowsComparesAndLoads() {
-        FormFixture f(FormFixture::Start::Loaded);
-        f.controls.ComboCTRmodel[0]->setListIndex(1);
-        f.options("OptionBrake").select(4);
-        JournalRecord hard{
-            "2026-12-08T10:00:00+01:00", "a", "COM1", "", f.form.block(), Delivery::InFull};
-        f.options("OptionBrake").select(0);
-        const std::vector<JournalRecord> records{hard, recordNumber(2)};
-        HistoryDialog dialog(records, f.form, f.dialogs);
-        QTreeWidgetItem* newest = dialog.list()->topLevelItem(0);
-        QCOMPARE(newest->text(0) + "|" + newest->text(1) + "|" + newest->text(3) + "|" +
-                     newest->text(4) + "|" + newest->text(5) + "|" + newest->text(6),
-                 "2026-12-08T10:00:00+01:00|COM1|Airplane|>=40A for aireplane|1|yes");
-        QVERIFY(dialog.details()->toPlainText().endsWith("\nBrake type: Hard"));
-        dialog.compareWithWindow();
-        QCOMPARE(dialog.details()->toPlainText(), "Brake type: Hard \u2192 OFF");
-        f.port.clearWritten();
-        dialog.loadIntoWindow();
-        // As a file load: the model with its factory settings, then brake Hard and the timing.
-        QVERIFY(f.port.written().endsWith(QByteArray::fromHex("850689058e01")));
-        QCOMPARE(f.form.block().value[9], 4);
-    }
-
     // The history in the language shown, every column in sight without scrolling (the
     // adapter's long name shortened, whole in its tooltip), the settings changed counted alike
-    // in every language; the tool's headline, what it skips, and the journal line of the sheet
-    // of a file with the record's settings, in the language asked for.
+    // in every language; a record compared with the window and loaded as a file is; the tool's
+    // headline, what it skips, and the journal line of the sheet of a file with the record's
+    // settings, in the language asked for.
     void historySpeaksTheLanguageAndFits_data() {
-        QTest::addColumn<int>("language");  // of Languages
-        QTest::addColumn<QString>("headline");
-        QTest::addColumn<QString>("skipped");
-        QTest::addColumn<Delivery>("delivery");
-        QTest::addColumn<QString>("sent");  // in the window's last column, then on the sheet
-        QTest::newRow("en") << 1 << "NOT sent in full  2 changed from factory"
-                            << "09:00: a record the window cannot load, skipped\n"
-                            << Delivery::NotInFull << "no|Journal: NOT sent in full";
-        QTest::newRow("zh") << 0 << "未确认  2 项与出厂设置不同"
-                            << "09:00：窗口无法载入的记录，已跳过\n"
-                            << Delivery::Sending << "未确认|日志：未确认";
-        QTest::newRow("de")
-            << 2 << "vollständig gesendet  2 von der Werkseinstellung abweichend"
-            << "09:00: ein Eintrag, den das Fenster nicht laden kann, übersprungen\n"
-            << Delivery::InFull << "ja|Journal: vollständig gesendet";
+        addDataRows("row", TEST_DATA "/journal-history.txt");
     }
     void historySpeaksTheLanguageAndFits() {
-        QFETCH(int, language);
-        QFETCH(QString, headline);
-        QFETCH(QString, skipped);
-        QFETCH(Delivery, delivery);
-        QFETCH(QString, sent);
+        QFETCH(DataRow, row);
+        const QString delivered = row.value("delivery");
+        const Delivery delivery = delivered == "in full"   ? Delivery::InFull
+                                  : delivered == "sending" ? Delivery::Sending
+                                                           : Delivery::NotInFull;
         const QString adapter = "/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0";
         FormFixture f(FormFixture::Start::Loaded);
         f.controls.ComboCTRmodel[1]->setListIndex(1);
@@ -219,21 +178,33 @@ private slots:
         const QString file = state_.filePath("sent.esc"), sheet = state_.filePath("sent.pdf");
         f.dialogs.nextFileName(file);
         f.form.SaveSettingsFile();
-        f.switchTo(Languages[language]);
+        f.options("OptionBrake").select(4);
+        HistoryDialog english({record}, f.form, f.dialogs);
+        english.compareWithWindow();
+        QCOMPARE(english.details()->toPlainText(), "Brake type: OFF \u2192 Hard");
+        f.port.clearWritten();
+        english.loadIntoWindow();
+        // As a file load: every setting, then the model and what its choice sends again.
+        QVERIFY(f.port.written().endsWith(QByteArray::fromHex("85038e01910192019401")));
+        QVERIFY(f.form.block() == record.block);
+        f.switchTo(Languages[row.value("language").toInt()]);
         HistoryDialog dialog({record}, f.form, f.dialogs);
         dialog.show();
 
         QTreeWidget* list = dialog.list();
         QCOMPARE(list->horizontalScrollBar()->maximum(), 0);
         QCOMPARE(list->topLevelItem(0)->toolTip(2), adapter);
-        QCOMPARE(list->topLevelItem(0)->text(5) + "|" + list->topLevelItem(0)->text(6),
-                 "2|" + sent.section('|', 0, 0));
+        QStringList columns;
+        for (int column = 0; column < list->columnCount(); ++column) {
+            columns << list->topLevelItem(0)->text(column);
+        }
+        QCOMPARE(columns.join('|'), row.text("columns"));
         const Run history = run(PROGRAM_TOOL, {"--history", "--lang", QTest::currentDataTag()});
         QCOMPARE(history.out.section('\n', 0, 0),
-                 "2026-12-08T10:00:00+01:00  COM1  " + adapter + "  " + headline);
-        QCOMPARE(history.err, skipped);
+                 "2026-12-08T10:00:00+01:00  COM1  " + adapter + "  " + row.text("headline"));
+        QCOMPARE(history.err, row.text("skipped"));
         run(PROGRAM_TOOL, {"--sheet", sheet, "--lang", QTest::currentDataTag(), file});
-        QVERIFY(pdfText(sheet).contains("\n" + sent.section('|', 1) + "\n"));
+        QVERIFY(pdfText(sheet).contains("\n" + row.text("sheet") + "\n"));
     }
 
     // Whatever stands in the journal's place (the log's own refusals are ContractJournal's),
@@ -243,12 +214,7 @@ private slots:
     // two records ("" when written; when not, no file changed). A torn, changed or binary line
     // costs that line alone; "sessions" are those --history lists, newest first, each sent in
     // full or not ("!").
-    void hostileJournals_data() {
-        QTest::addColumn<DataRow>("hostile");
-        for (const DataRow& hostile : dataRows(TEST_DATA "/journal-hostile.txt")) {
-            QTest::newRow(qPrintable(hostile.title)) << hostile;
-        }
-    }
+    void hostileJournals_data() { addDataRows("hostile", TEST_DATA "/journal-hostile.txt"); }
     void hostileJournals() {
         QFETCH(DataRow, hostile);
         const QString layout = hostile.value("layout");
@@ -365,14 +331,12 @@ private slots:
     // setting in use is on it, and it stays inside the printable area of A4 and Letter (15 mm
     // from each edge), also with a file name longer than the page is wide.
     void theSheetNamesTheFileHoldsEverySettingAndFitsThePage_data() {
-        QTest::addColumn<bool>("chinese");
-        QTest::addColumn<int>("size");  // a QPageSize::PageSizeId
-        QTest::newRow("English, A4") << false << int(QPageSize::A4);
-        QTest::newRow("Chinese, Letter") << true << int(QPageSize::Letter);
+        QTest::addColumn<bool>("chinese");  // on Letter; English on A4
+        QTest::newRow("English, A4") << false;
+        QTest::newRow("Chinese, Letter") << true;
     }
     void theSheetNamesTheFileHoldsEverySettingAndFitsThePage() {
         QFETCH(bool, chinese);
-        QFETCH(int, size);
         if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) {
             QSKIP("pdftotext (poppler-utils) is not installed");
         }
@@ -432,7 +396,7 @@ private slots:
         }
 
         commands.setFile("/home/pilot/" + QString("models/").repeated(40) + "glider2.esc", true);
-        const QPageSize page(static_cast<QPageSize::PageSizeId>(size));
+        const QPageSize page(chinese ? QPageSize::Letter : QPageSize::A4);
         QString error;
         QVERIFY(writeSheetPdf(*commands.sheet(), window, &error, page));
         // At 72 dots an inch a dot is a point: 15 mm are 42.5 dots.

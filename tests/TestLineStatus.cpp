@@ -16,12 +16,9 @@ void rowsOf(const QString& kind) {
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QStringList lines = QString::fromUtf8(file.readAll()).split('\n');
     for (int number = 0; number < lines.size(); ++number) {
-        QStringList row = lines[number].split('|');
-        for (QString& column : row) {
-            column = column.trimmed().replace(QStringLiteral("\\n"), QStringLiteral("\n"));
-        }
+        const QStringList row = lines[number].trimmed().split(QRegularExpression(" *\\| *"));
         if (row.first() == kind) {
-            QTest::addRow("line %d", number + 1) << row.mid(1);
+            QTest::addRow("line %d", number + 1) << row.mid(1).replaceInStrings("\\n", "\n");
         }
     }
 }

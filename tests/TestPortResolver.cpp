@@ -61,21 +61,9 @@ private slots:
         QVERIFY2(changed.size() < 30, qPrintable(QString::number(changed.size())));
     }
 
-    void aDeviceHasOneNumberAtATime() {
-        MemorySettingsStore store;
-        PortResolver resolver(store);
-        const QString adapter = QStringLiteral("/dev/serial/by-id/usb-FTDI_A-if00-port0");
-        resolver.assign(adapter, 2);
-        resolver.assign(adapter, 5);
-        QCOMPARE(resolver.portOf(adapter), 5);
-        QCOMPARE(resolver.deviceFor(2), QString());
-        resolver.assign(QStringLiteral("/dev/ttyUSB3"), 5);
-        QCOMPARE(resolver.portOf(adapter), 0);
-        resolver.assign(QStringLiteral("/dev/ttyUSB3"), 0);
-        QCOMPARE(resolver.deviceFor(5), QString());
-    }
-
-    void theOneUsbAdapterIsOfferedOnlyWhenNothingIsAssigned() {
+    // The one USB adapter is offered only while nothing is assigned; a device has one number at
+    // a time.
+    void theOneUsbAdapterIsOfferedAndADeviceHasOneNumber() {
         MemorySettingsStore store;
         PortResolver resolver(store);
         const SerialDevice usb{"/dev/ttyUSB0", "/dev/serial/by-id/usb-FTDI_A1", "FTDI", true};
@@ -84,8 +72,16 @@ private slots:
         QCOMPARE(resolver.adapterToOffer({board, usb})->stableName, usb.stableName);
         QVERIFY(!resolver.adapterToOffer({usb, acm}));
         QVERIFY(!resolver.adapterToOffer({board}));
-        resolver.assign(QStringLiteral("/dev/pts/3"), 7);
+
+        resolver.assign(usb.stableName, 2);
+        resolver.assign(usb.stableName, 5);
+        QCOMPARE(resolver.portOf(usb.stableName), 5);
+        QCOMPARE(resolver.deviceFor(2), QString());
+        resolver.assign(QStringLiteral("/dev/ttyUSB3"), 5);
+        QCOMPARE(resolver.portOf(usb.stableName), 0);
         QVERIFY(!resolver.adapterToOffer({usb}));
+        resolver.assign(QStringLiteral("/dev/ttyUSB3"), 0);
+        QCOMPARE(resolver.deviceFor(5), QString());
     }
 };
 

@@ -5,7 +5,6 @@
 #include <sys/file.h>
 
 #include <QLabel>
-#include <QMessageBox>
 #include <QPointer>
 #include <QProcess>
 #include <QPushButton>
@@ -16,6 +15,7 @@
 
 #include "app/Programmer.h"
 #include "files/SendJournal.h"
+#include "support/DataFile.h"
 #include "support/FormFixture.h"
 #include "support/LineLog.h"
 #include "support/ModalAnswers.h"
@@ -37,6 +37,7 @@ struct OnTheLine : PtyForm {
     QString device = pathOf(adapter);
     QString file = dir.filePath(QStringLiteral("start.esc"));  // the block as the window starts
     QByteArray stateHome = qgetenv("XDG_STATE_HOME");
+    int baud = adapter.baud();  // as the device was before
 
     explicit OnTheLine(const QByteArray& hidden = "0", bool stuck = false) {
         devices[2] = pathOf(second);
@@ -55,13 +56,14 @@ struct OnTheLine : PtyForm {
         qunsetenv("ROTALINE_LINE_STUCK");
         qunsetenv("ROTALINE_LINE_ADAPTER_BYTES");
     }
-    // COM1 on the modelled line, in the test's own settings, which a programmer made after
-    // reads.
-    void assignCom1() const {
-        QSettings(QSettings::NativeFormat, QSettings::UserScope, "Rotaline", "Rotaline")
-            .setValue(QStringLiteral("Ports/COM1"), device);
-    }
     LineLog log() const { return LineLog::read(dir.filePath(QStringLiteral("line.log"))); }
+    // Nothing garbled, bytes thrown away exactly when the line was given up, and the device set
+    // back as it was, its lock removed.
+    void leftClean(bool givenUp, bool setBack = true) const {
+        QCOMPARE(log().garbled, 0);
+        QCOMPARE(log().flushed > 0, givenUp);
+        QVERIFY(!setBack || (adapter.baud() == baud && !isLocked(device)));
+    }
     // What the journal says of the newest session: "sent in full" exactly when every byte left.
     QString lastRecord() const {
         const auto records = readJournal(dir.filePath(QStringLiteral("Rotaline/journal")));
@@ -72,12 +74,19 @@ struct OnTheLine : PtyForm {
     }
 };
 
-// A row for each kind of adapter, its hidden bytes first.
-template <class... Values>
-void onBothKinds(const char* name, Values... values) {
-    for (const char* hidden : {"0", "32"}) {
-        ((QTest::addRow("%s, %s hidden", name, hidden) << QByteArray(hidden)) << ... << values);
+// Each row on each kind of adapter, its hidden bytes first: the rows of data/real-line/`file`.
+void onBothKinds(const QList<DataRow>& rows) {
+    QTest::addColumn<QByteArray>("hidden");
+    QTest::addColumn<DataRow>("row");
+    for (const DataRow& row : rows) {
+        for (const char* hidden : {"0", "32"}) {
+            QTest::addRow("%s, %s hidden", qPrintable(row.title), hidden)
+                << QByteArray(hidden) << row;
+        }
     }
+}
+void onBothKinds(const char* file) {
+    onBothKinds(dataRows(TEST_DATA "/real-line/" + QString(file)));
 }
 
 // Sends `signal` and waits until the process has taken it: a second one sent before would merge
@@ -120,28 +129,20 @@ private slots:
         }
     }
 
-    // Nothing waits for the line on the main thread, no speed change garbles what is on it, and
-    // the status bar counts the messages down.
+    // Nothing waits for the line on the main thread, and no speed change garbles what is on it.
     void aModelChoiceFollowedAtOnceByAnotherStepArrivesWhole_data() {
-        QTest::addColumn<QByteArray>("hidden");
-        QTest::addColumn<QString>("next");
-        for (const char* next : {"port change", "file load", "exit"}) {
-            onBothKinds(next, QString(next));
-        }
+        onBothKinds("after-a-model.txt");
     }
     void aModelChoiceFollowedAtOnceByAnotherStepArrivesWhole() {
         QFETCH(QByteArray, hidden);
-        QFETCH(QString, next);
+        QFETCH(DataRow, row);
+        const QString next = row.value("next");
         OnTheLine p(hidden);
         FormFixture expected;
         chooseAModelThen(next, expected, p.file);
 
         chooseAModelThen(next, p, p.file);
 
-        QVERIFY2(QRegularExpression("^Sending to COM\\d… \\d+ messages left \\(\\d+\\.\\d s\\)$")
-                     .match(p.form.lineStatus().text)
-                     .hasMatch(),
-                 qPrintable(p.form.lineStatus().text));
         QByteArray wire = expected.port.written();
         if (next == "port change") {
             QCOMPARE(bytesOf(p.second.read(1000ms)), QByteArray("\xAA\x55"));
@@ -149,10 +150,7 @@ private slots:
         }
         QTRY_VERIFY_WITH_TIMEOUT(!p.port.isDraining(), 10000);
         QCOMPARE(p.heard(100ms), wire);
-        QTRY_VERIFY(p.form.lineStatus().text.startsWith(
-            next == "port change" ? "Handshake sent to COM"
-            : next == "file load" ? "1 setting not sent"
-                                  : "All settings sent to COM"));
+        QTRY_VERIFY(p.form.lineStatus().text.startsWith(row.text("status")));
         QCOMPARE(p.log().garbled, 0);
         QCOMPARE(p.log().mainWaits, 0);
     }
@@ -163,8 +161,7 @@ private slots:
     // controller lacks, and Send all sends the whole block with no box and readies the link for
     // Factory Default.
     void aPulledAdapterIsUsedAgainWhenItReturns_data() {
-        QTest::addColumn<QByteArray>("hidden");
-        onBothKinds("pulled and put back");
+        onBothKinds({DataRow{"pulled and put back", {}}});
     }
     void aPulledAdapterIsUsedAgainWhenItReturns() {
         QFETCH(QByteArray, hidden);
@@ -219,27 +216,15 @@ private slots:
     // "not sent in full" whenever a byte did not leave, and "sent in full" only once the last
     // has: a tool killed outright (SIGKILL, the OOM killer, a logoff) leaves it unconfirmed.
     void theHeadlessToolEndsWhenTheLineIsIdleOrSaysWhyNot_data() {
-        QTest::addColumn<QByteArray>("hidden");
-        QTest::addColumn<QString>("adapter");
-        QTest::addColumn<int>("status");
-        QTest::addColumn<QByteArray>("says");
-        onBothKinds("working", QString("working"), 0, QByteArray("Line time: "));
-        onBothKinds("stuck", QString("stuck"), 3,
-                    QByteArray("stopped taking bytes; %1 of them were not sent"));
-        onBothKinds("pulled", QString("pulled"), 3, QByteArray("was disconnected"));
-        onBothKinds("two SIGTERMs", QString("signals"), 128 + SIGTERM, QByteArray());
-        onBothKinds("SIGKILL", QString("killed"), -1, QByteArray());
-        onBothKinds("journal lock held", QString("locked"), 2,
-                    QByteArray("the journal cannot be written: %2: Another program holds its "
-                               "lock.\nLine time: "));
+        onBothKinds("headless-tool.txt");
     }
     void theHeadlessToolEndsWhenTheLineIsIdleOrSaysWhyNot() {
         QFETCH(QByteArray, hidden);
-        QFETCH(QString, adapter);
-        QFETCH(int, status);
-        QFETCH(QByteArray, says);
+        QFETCH(DataRow, row);
+        const QString adapter = row.value("adapter");
+        const int status = row.value("status").toInt();
+        QByteArray says = row.text("says").toUtf8();
         OnTheLine p(hidden, adapter == "stuck");
-        const int baudBefore = p.adapter.baud();
         QProcess tool;
         const QString journal = p.dir.filePath(QStringLiteral("Rotaline/journal"));
         QFile lock(journal + ".lock");  // held by another program throughout
@@ -279,38 +264,24 @@ private slots:
         QVERIFY(tool.readAllStandardError().contains(says));
         const bool sent = status == 0 || adapter == "locked";
         QCOMPARE(tool.readAllStandardOutput().count('\n') * 2, sent ? heard.size() : 0);
-        QCOMPARE(p.lastRecord(), adapter == "locked" ? "no record"
-                                 : status == 0       ? "sent in full"
-                                 : status < 0        ? "not confirmed"
-                                                     : "not sent in full");
-        QCOMPARE(p.log().garbled, 0);
-        QCOMPARE(p.log().flushed > 0, adapter == "stuck" || adapter == "signals");  // given up
-        if (adapter != "pulled" && adapter != "killed") {
-            QCOMPARE(p.adapter.baud(), baudBefore);
-            QVERIFY(!isLocked(p.device));
-        }
+        QCOMPARE(p.lastRecord(), row.text("record"));
+        p.leftClean(adapter == "stuck" || adapter == "signals",
+                    adapter != "pulled" && adapter != "killed");
     }
 
     // Exit waits for the bytes on the line in a window that closes when they are gone or when
     // Quit now throws them away. A stuck adapter pulled or given up is a failure the window says,
     // until it is closed. Only a line that finished leaves a record sent in full.
-    void leavingWhileSendingFinishesTheLineOrQuitsAtOnce_data() {
-        QTest::addColumn<QByteArray>("hidden");
-        QTest::addColumn<QString>("adapter");
-        QTest::addColumn<QString>("says");
-        onBothKinds("working", QString("working"), QString());
-        onBothKinds("Quit now", QString("Quit now"), QString());
-        onBothKinds("stuck, Quit now", QString("stuck"), QString());
-        onBothKinds("stuck, then pulled", QString("pulled"), QString(" bytes not yet sent."));
-        onBothKinds("stuck, given up after its line time", QString("given up"),
-                    QString(" stopped taking bytes; "));
-    }
+    void leavingWhileSendingFinishesTheLineOrQuitsAtOnce_data() { onBothKinds("leaving.txt"); }
     void leavingWhileSendingFinishesTheLineOrQuitsAtOnce() {
         QFETCH(QByteArray, hidden);
-        QFETCH(QString, adapter);
-        QFETCH(QString, says);
+        QFETCH(DataRow, row);
+        const QString adapter = row.value("adapter"), says = row.text("says");
         OnTheLine line(hidden, adapter != "working" && adapter != "Quit now");
-        line.assignCom1();
+        // COM1 on the modelled line, in the test's own settings, which a programmer made after
+        // reads.
+        QSettings(QSettings::NativeFormat, QSettings::UserScope, "Rotaline", "Rotaline")
+            .setValue(QStringLiteral("Ports/COM1"), line.device);
         Programmer programmer;
         programmer.start();
         programmer.form().controls().ComboCTRmodel[0]->setListIndex(1);
@@ -337,8 +308,7 @@ private slots:
         }
         QTRY_VERIFY_WITH_TIMEOUT(!finishing, 5000);
         QTRY_COMPARE(line.lastRecord(), adapter == "working" ? "sent in full" : "not sent in full");
-        QCOMPARE(line.log().garbled, 0);
-        QCOMPARE(line.log().flushed > 0, adapter != "working" && adapter != "pulled");  // given up
+        line.leftClean(adapter != "working" && adapter != "pulled", false);
         QCOMPARE(line.log().mainWaits, 0);
     }
 
@@ -346,44 +316,19 @@ private slots:
     // does; once Exit is finishing the line, a signal lets it finish and a second throws the rest
     // away. A stuck line is given up, also with a wait taken back by a port change. The device is
     // set back as it was, its lock is removed, and the exit status and the journal say whether all
-    // was sent.
+    // was sent. A UART or a board on the desk is never opened to be listed: start-up and the
+    // adapters window open only the device given COM1.
     void aSignalEndsTheWindowAsExitDoesAndASecondGivesUp_data() {
-        QTest::addColumn<QStringList>("steps");  // as ProgrammerProbe takes them
-        QTest::addColumn<QByteArray>("shown");   // the window open when the signal comes
-        QTest::addColumn<int>("signal");
-        QTest::addColumn<bool>("stuck");
-        QTest::addColumn<int>("kills");
-        QTest::addColumn<int>("status");
-        const QStringList exiting{"model", "mnuExit"};
-        const QByteArray about = "rotaline::AboutDialog", finishing = "rotaline::FinishingDialog";
-        QTest::newRow("SIGTERM, message box")
-            << QStringList{"missing-file"} << QByteArray("QMessageBox") << SIGTERM << false << 1
-            << 0;
-        QTest::newRow("SIGINT, file dialog")
-            << QStringList{"mnuOpen"} << QByteArray("QFileDialog") << SIGINT << false << 1 << 0;
-        QTest::newRow("SIGHUP, adapters window")
-            << QStringList{"mnuAdapters"} << QByteArray("rotaline::AdaptersDialog") << SIGHUP
-            << false << 1 << 0;
-        QTest::newRow("About box open, line busy")
-            << QStringList{"model", "mnuAbout"} << about << SIGTERM << false << 1 << 0;
-        QTest::newRow("Exit, then a signal") << exiting << finishing << SIGTERM << false << 1 << 0;
-        QTest::newRow("Exit, stuck, then a signal")
-            << exiting << finishing << SIGTERM << true << 1 << 3;
-        QTest::newRow("Exit, then two signals")
-            << exiting << finishing << SIGTERM << false << 2 << 128 + SIGTERM;
-        QTest::newRow("port taken back, Exit, stuck, then a signal")
-            << QStringList{"model", "port round trip", "mnuExit"} << finishing << SIGTERM << true
-            << 1 << 3;
+        addDataRows("row", TEST_DATA "/real-line/signals.txt");
     }
     void aSignalEndsTheWindowAsExitDoesAndASecondGivesUp() {
-        QFETCH(QStringList, steps);
-        QFETCH(QByteArray, shown);
-        QFETCH(int, signal);
-        QFETCH(bool, stuck);
-        QFETCH(int, kills);
-        QFETCH(int, status);
+        QFETCH(DataRow, row);
+        const QStringList steps = wordsOf(row.value("steps"));
+        const QByteArray shown = row.value("shown").toUtf8();
+        const int signal = row.value("signal").toInt(), kills = row.value("kills").toInt();
+        const int status = row.value("status").toInt();
+        const bool stuck = !row.values("stuck").isEmpty();
         OnTheLine line("0", stuck);
-        const int baudBefore = line.adapter.baud();
         QTemporaryDir config;
         QProcess probe;
         startWithOwnStore(probe, config, line.device, QStringList{PROGRAMMER_PROBE} + steps);
@@ -401,14 +346,12 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(probe.state(), QProcess::NotRunning, 20000);
         QCOMPARE(probe.exitStatus(), QProcess::NormalExit);
         QCOMPARE(probe.exitCode(), status);
-        QCOMPARE(line.lastRecord(), !steps.contains("model") ? "no record"
-                                    : status == 0            ? "sent in full"
-                                                             : "not sent in full");
+        QCOMPARE(line.lastRecord(), row.text("record"));
         QVERIFY(steps.contains("model") || line.heard(100ms) == QByteArray("\xAA\x55\x89\x05"));
-        QCOMPARE(line.log().flushed > 0, stuck || kills == 2);  // given up
-        QCOMPARE(line.log().garbled, 0);
-        QCOMPARE(line.adapter.baud(), baudBefore);
-        QVERIFY(!isLocked(line.device));
+        line.leftClean(stuck || kills == 2);
+        QStringList opened = line.log().opened;
+        QVERIFY2(opened.removeAll(line.device) > 0 && opened.isEmpty(),
+                 qPrintable(opened.join(' ')));
     }
 
     // A file named from another folder is stored as the file dialog would give it.
@@ -426,23 +369,6 @@ private slots:
             QVariant(line.file), 10000);
         programmer.terminate();
         QVERIFY(programmer.waitForFinished(10000));
-    }
-
-    // A UART or a board on the desk is never opened to be listed: start-up and the adapters
-    // window, left open while the devices change, open only the device given COM1.
-    void startUpAndTheAdaptersWindowOpenOnlyTheAssignedDevice() {
-        OnTheLine line;
-        line.assignCom1();
-        Programmer programmer;
-        programmer.start();
-        programmer.form().controls().mnuAdapters->click();
-        PseudoTerminal plugged;
-        QTRY_VERIFY(firstPaintWorkDone());
-
-        QStringList opened = line.log().opened;
-        QVERIFY(opened.contains(line.device));
-        opened.removeAll(line.device);
-        QCOMPARE(opened, QStringList());
     }
 };
 

@@ -17,10 +17,7 @@ private slots:
     // The names of data/contract/device-paths.txt. A name that is no port's is refused before
     // anything is opened, even where the system's code page would make a port of it.
     void aPortIsNamedAsTheUserSeesIt_data() {
-        QTest::addColumn<DataRow>("row");
-        for (const DataRow& row : dataRows(TEST_DATA "/contract/device-paths.txt")) {
-            QTest::newRow(qPrintable(row.title)) << row;
-        }
+        addDataRows("row", TEST_DATA "/contract/device-paths.txt");
     }
     void aPortIsNamedAsTheUserSeesIt() {
         QFETCH(DataRow, row);
@@ -37,27 +34,23 @@ private slots:
     }
 
     // Given COM5 given to an adapter and COM3 to another port, when the user chooses numbers in
-    // the port list, then only those lead to the system's own port of the number (where it
-    // numbers its ports): a fresh profile opens nothing, and no number takes a port another
-    // number has.
+    // the port list (data/contract/chosen-numbers.txt), then only those lead to the system's own
+    // port of the number (where it numbers its ports): a fresh profile opens nothing, and no
+    // number takes a port another number has.
     void onlyAChosenNumberLeadsToTheSystemsPort_data() {
-        QTest::addColumn<QList<int>>("chosen");
-        QTest::addColumn<QString>("com1");
-        QTest::newRow("fresh profile") << QList<int>{} << "";
-        QTest::newRow("COM2, then COM1") << QList<int>{2, 1} << onThisSystem(QString(), "COM1");
-        QTest::newRow("COM5 keeps its adapter") << QList<int>{5} << "";
+        addDataRows("row", TEST_DATA "/contract/chosen-numbers.txt");
     }
     void onlyAChosenNumberLeadsToTheSystemsPort() {
-        QFETCH(QList<int>, chosen);
-        QFETCH(QString, com1);
+        QFETCH(DataRow, row);
+        const QString com1 = row.text("com1");
         const QString adapter = onThisSystem("/dev/serial/by-id/usb-FTDI_A-if00-port0", "COM23");
         MemorySettingsStore store;
         store.setValue("Ports", "COM1", "  ");  // as good as none
         PortResolver resolver(store);
         resolver.assign(adapter, 5);
         resolver.assign(onThisSystem("/dev/ttyS1", "COM2"), 3);
-        for (const int number : chosen) {
-            resolver.choose(number);
+        for (const QString& number : wordsOf(row.value("chosen"))) {
+            resolver.choose(number.toInt());
         }
         QCOMPARE((QStringList{resolver.deviceFor(1), resolver.deviceFor(2), resolver.deviceFor(5)}),
                  (QStringList{com1, "", adapter}));

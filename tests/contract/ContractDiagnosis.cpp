@@ -2,6 +2,7 @@
 
 #include "contract/ThisSystem.h"
 #include "platform/AdapterDiagnosis.h"
+#include "support/DataFile.h"
 #include "support/MemorySettingsStore.h"
 #include "window/port/AdapterAdvice.h"
 #include "window/port/AdapterReport.h"
@@ -13,8 +14,6 @@
 using namespace rotaline;
 using namespace rotaline::testing;
 
-Q_DECLARE_METATYPE(rotaline::AdapterCause)
-
 // Why an adapter cannot be used, told alike on every system from its records alone, with every
 // text from outside written out; the system's own causes are its own tests' (Linux's made-up
 // sysfs, Windows' device manager records).
@@ -22,29 +21,22 @@ class ContractDiagnosis : public QObject {
     Q_OBJECT
 private slots:
     void anAssignedDeviceIsJudgedWithoutOpeningIt_data() {
-        QTest::addColumn<QString>("device");
-        QTest::addColumn<AdapterCause>("cause");
-        QTest::addColumn<QString>("notShown");
-        QTest::newRow("not there") << onThisSystem("/dev/rotaline-no-such-device", "COM199")
-                                   << AdapterCause::Absent << QString();
-        QTest::newRow("no serial line")
-            << onThisSystem("/dev/null", "NUL") << AdapterCause::NotSerial << QString();
-        QTest::newRow("a line this user may open")
-            << "line" << AdapterCause::Usable
-            << linuxOnly("the test's Wine prefix maps no COM port to a line");
+        addDataRows("row", TEST_DATA "/contract/assigned-devices.txt");
     }
     void anAssignedDeviceIsJudgedWithoutOpeningIt() {
-        QFETCH(QString, device);
-        QFETCH(AdapterCause, cause);
-        QFETCH(QString, notShown);
-        SKIP_WHERE_NOT_SHOWN(notShown);
+        QFETCH(DataRow, row);
+        SKIP_WHERE_NOT_SHOWN(linuxOnly(qPrintable(row.value("linux-only"))));
+        QString device = row.text("device");
+        const QString cause = row.value("cause");
 #ifndef _WIN32
         const PseudoTerminal line;
         device.replace("line", QString::fromStdString(line.slavePath()));
 #endif
         const AdapterFinding finding = judgeAssigned(device);
         QCOMPARE(finding.device, device);
-        QCOMPARE(finding.cause, cause);
+        QCOMPARE(finding.cause, cause == "Absent"      ? AdapterCause::Absent
+                                : cause == "NotSerial" ? AdapterCause::NotSerial
+                                                       : AdapterCause::Usable);
     }
 
     // Any process may name itself so, and any device its strings: whatever the text, each
@@ -91,13 +83,6 @@ private slots:
         QFETCH(QString, shown);
         QFETCH(QString, expected);
         QCOMPARE(shown, expected);
-    }
-
-    // The adapters window tells the user where they stand with the group of serial devices
-    // only on a system that has one.
-    void theUsersStandingIsToldOnlyWhereASystemHasAGroup() {
-        const QString standing = standingText(surveyAdapters().standing, English);
-        QCOMPARE(standing.isEmpty(), onThisSystem(false, true));
     }
 };
 

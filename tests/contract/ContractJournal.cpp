@@ -19,10 +19,7 @@ private slots:
     // line was written or refused with the reason and nothing changed, and what is read is bounded
     // and says which file was not read whole.
     void aLineIsWrittenWholeOrRefusedWithItsReason_data() {
-        QTest::addColumn<DataRow>("row");
-        for (const DataRow& row : dataRows(TEST_DATA "/contract/journal.txt")) {
-            QTest::newRow(qPrintable(row.title)) << row;
-        }
+        addDataRows("row", TEST_DATA "/contract/journal.txt");
     }
     void aLineIsWrittenWholeOrRefusedWithItsReason() {
         QFETCH(DataRow, row);

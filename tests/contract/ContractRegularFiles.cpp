@@ -1,4 +1,3 @@
-#include <QDirIterator>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -18,10 +17,7 @@ private slots:
     // then it is saved or refused with the reason, and the folder holds what the listing says: no
     // copy left behind, links kept, the file's permissions as they were.
     void aSaveReplacesOnlyAWritableRegularFile_data() {
-        QTest::addColumn<DataRow>("row");
-        for (const DataRow& row : dataRows(TEST_DATA "/contract/regular-files.txt")) {
-            QTest::newRow(qPrintable(row.title)) << row;
-        }
+        addDataRows("row", TEST_DATA "/contract/regular-files.txt");
     }
     void aSaveReplacesOnlyAWritableRegularFile() {
         QFETCH(DataRow, row);
@@ -66,22 +62,14 @@ private slots:
         QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
     }
 
-    // Given what stands at a name, when it is read with a limit of 4 bytes, then only a regular
-    // file within the limit is read, and nothing waits on a device.
+    // Given what stands at a name (data/contract/regular-reads.txt), when it is read with a limit
+    // of 4 bytes, then only a regular file within the limit is read, and nothing waits on a device.
     void onlyARegularFileWithinItsLimitIsRead_data() {
-        QTest::addColumn<QString>("layout");
-        QTest::addColumn<QString>("read");  // "refused" when it was not read
-        QTest::newRow("a file") << "abcd"
-                                << "abcd";
-        QTest::newRow("longer than its limit") << "abcde"
-                                               << "refused";
-        QTest::newRow("a folder") << "folder"
-                                  << "refused";
-        QTest::newRow("a device without end") << onThisSystem("/dev/zero", "NUL") << "refused";
+        addDataRows("row", TEST_DATA "/contract/regular-reads.txt");
     }
     void onlyARegularFileWithinItsLimitIsRead() {
-        QFETCH(QString, layout);
-        QFETCH(QString, read);
+        QFETCH(DataRow, row);
+        const QString layout = row.text("layout"), read = row.value("read");
         QTemporaryDir dir;
         QString path = dir.filePath("a.esc");
         if (layout == "folder") {

@@ -26,10 +26,7 @@ private slots:
     // a lock. The second change is made holding the store's own lock. The rows:
     // data/contract/settings-store.txt.
     void aStoreThatCannotBeReadOrKeptSaysWhyOnce_data() {
-        QTest::addColumn<DataRow>("row");
-        for (const DataRow& row : dataRows(TEST_DATA "/contract/settings-store.txt")) {
-            QTest::newRow(qPrintable(row.title)) << row;
-        }
+        addDataRows("row", TEST_DATA "/contract/settings-store.txt");
     }
     void aStoreThatCannotBeReadOrKeptSaysWhyOnce() {
         QFETCH(DataRow, row);

@@ -5,6 +5,7 @@
 #include <QRegularExpression>
 #include <QStringList>
 #include <QSysInfo>
+#include <QTest>
 #include <utility>
 
 namespace rotaline::testing {
@@ -71,3 +72,15 @@ inline QList<DataRow> dataRows(const QString& path) {
 }  // namespace rotaline::testing
 
 Q_DECLARE_METATYPE(rotaline::testing::DataRow)
+
+namespace rotaline::testing {
+
+// The rows of a data file as the rows of a data-driven test, each whole in `column`.
+inline void addDataRows(const char* column, const QString& path) {
+    QTest::addColumn<DataRow>(column);
+    for (const DataRow& row : dataRows(path)) {
+        QTest::newRow(qPrintable(row.title)) << row;
+    }
+}
+
+}  // namespace rotaline::testing

@@ -1,14 +1,11 @@
 #pragma once
 
-#include <QApplication>
 #include <QFile>
-#include <QMainWindow>
 #include <QProcess>
 #include <QSettings>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
-#include <algorithm>
 
 #include "model/SettingsFileCodec.h"
 
@@ -24,18 +21,14 @@ struct LineLog {
     static LineLog read(const QString& path) {
         LineLog log;
         QFile file(path);
-        if (file.open(QIODevice::ReadOnly)) {
-            for (const QByteArray& line : file.readAll().split('\n')) {
-                const QList<QByteArray> words = line.split(' ');
-                if (words.value(0) == "garbled") {
-                    log.garbled += words.value(1).toInt();
-                } else if (words.value(0) == "flushed") {
-                    log.flushed += words.value(1).toInt();
-                } else if (words.value(0) == "open") {
-                    log.opened << QString::fromLocal8Bit(words.value(2));
-                } else if (words.value(0) == "wait" && words.value(2) == "main") {
-                    ++log.mainWaits;
-                }
+        const QByteArray text = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        for (const QByteArray& line : text.split('\n')) {
+            const QList<QByteArray> w = line.split(' ');
+            log.garbled += w[0] == "garbled" ? w.value(1).toInt() : 0;
+            log.flushed += w[0] == "flushed" ? w.value(1).toInt() : 0;
+            log.mainWaits += w[0] == "wait" && w.value(2) == "main" ? 1 : 0;
+            if (w[0] == "open") {
+                log.opened << QString::fromLocal8Bit(w.value(2));
             }
         }
         return log;
@@ -57,16 +50,6 @@ inline void startWithOwnStore(QProcess& process, const QTemporaryDir& config, co
     QSettings(config.filePath("Rotaline/Rotaline.conf"), QSettings::IniFormat)
         .setValue("Ports/COM1", device);
     process.start("env", QStringList{"XDG_CONFIG_HOME=" + config.path()} + command);
-}
-
-// Whether the programmer's window has done the work that waits for its first paint: the icon
-// it is given then, and the search for an adapter to offer, which runs beside it.
-inline bool firstPaintWorkDone() {
-    const QWidgetList shown = QApplication::topLevelWidgets();
-    return std::any_of(shown.cbegin(), shown.cend(), [](const QWidget* window) {
-        return qobject_cast<const QMainWindow*>(window) &&
-               window->testAttribute(Qt::WA_SetWindowIcon);
-    });
 }
 
 // A settings file of the block as the window starts; false when it cannot be written.

@@ -9,27 +9,18 @@ using namespace rotaline::testing;
 
 namespace {
 
-// A record as the data file gives it: IDS LAST NAME MAKER PORT PROBLEM [INSTANCE].
-DeviceRecord recordOf(const QString& line) {
-    const QStringList w = wordsOf(line);
-    const QString ids = w.value(0), last = w.value(1);
-    const QString usb =
-        QString("USB\\VID_%1&PID_%2\\").arg(ids.left(4).toUpper(), ids.mid(5)) + last;
-    return {w.value(6, usb),
-            usb,
-            w.value(2),
-            w.value(3),
-            w.value(4) == "-" ? QString() : w.value(4),
-            ids.left(4),
-            ids.mid(5),
-            last.contains('&') ? QString() : last,
-            w.value(5).toULong()};
-}
-
+// The records as the data file gives them, one a line: IDS LAST NAME MAKER PORT PROBLEM
+// [INSTANCE].
 QList<DeviceRecord> recordsOf(const QStringList& lines) {
     QList<DeviceRecord> records;
     for (const QString& line : lines) {
-        records << recordOf(line);
+        const QStringList w = wordsOf(line);
+        const QString ids = w.value(0), last = w.value(1);
+        const QString usb =
+            QString("USB\\VID_%1&PID_%2\\").arg(ids.left(4).toUpper(), ids.mid(5)) + last;
+        records.append({w.value(6, usb), usb, w.value(2), w.value(3),
+                        w.value(4) == "-" ? QString() : w.value(4), ids.left(4), ids.mid(5),
+                        last.contains('&') ? QString() : last, w.value(5).toULong()});
     }
     return records;
 }
@@ -44,10 +35,7 @@ private slots:
     // Given the records of data/adapters/windows.txt, when the adapters are listed, then each
     // says in the system's own words why it cannot be used and what to do.
     void theDeviceManagersProblemsAreNamed_data() {
-        QTest::addColumn<DataRow>("records");
-        for (const DataRow& row : dataRows(TEST_DATA "/adapters/windows.txt")) {
-            QTest::newRow(qPrintable(row.title)) << row;
-        }
+        addDataRows("records", TEST_DATA "/adapters/windows.txt");
     }
     void theDeviceManagersProblemsAreNamed() {
         QFETCH(DataRow, records);
