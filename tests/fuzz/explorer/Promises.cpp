@@ -104,7 +104,7 @@ const Promises::Promise Promises::Table[] = {
      &Promises::onlyTheNamedFileChanges},
     {"greyed", "no status, lamp or box text names a greyed command",
      &Promises::noTextNamesAGreyedCommand},
-    {"port", "no box calls the port invalid once the window said its adapter is back",
+    {"port", "no box calls the port invalid while its adapter is plugged in",
      &Promises::noBoxRefusesTheAdapter},
     {"journal", "the journal records what the controller received, and every record can be shown",
      &Promises::journalRecordsWhatWasReceived},
@@ -176,8 +176,6 @@ void Promises::remember() {
     files_ = filesNow_;
     currentBefore_ = current_;
     note_ = s_.form.controls().Text1->text();
-    saidBack_ = s_.window.lineText()->wholeText().contains(
-        backText(s_.form.controls().ComboCOM->text(), 0, true, *s_.form.flags().language));
     records_.clear();
     for (const JournalRecord& record : journalNow_) {
         records_ << QString::fromLatin1(journalLine(record)) << whatIsRecorded(record);
@@ -295,9 +293,9 @@ QString Promises::noBoxRefusesTheAdapter(const Done&) {
     const int chosen = s_.form.controls().ComboCOM->listIndex() + 1;
     const QString refusal =
         texts::Messages(*s_.form.flags().language, texts::InvalidPortFirst).trimmed();
-    const bool back = saidBack_ && s_.port.isIn() && chosen == s_.port.number();
+    const bool there = s_.port.isIn() && chosen == s_.port.number();
     for (const UserDialogs::Box& box : s_.dialogs.boxes()) {
-        if (back && box.text.contains(refusal)) {
+        if (there && box.text.contains(refusal)) {
             return QStringLiteral("\"%1\" with the adapter on COM%2").arg(box.text).arg(chosen);
         }
     }
@@ -326,9 +324,12 @@ QString Promises::journalRecordsWhatWasReceived(const Done&) {
                     .arg(meaning(received, slot));
             }
         }
-        if (!describeBlock(record.block, *s_.form.flags().language)) {
+        const Language& language = *s_.form.flags().language;
+        const QString shown = fromView(language.menuItem) + line;
+        if (!shownRecords_.contains(shown) && !describeBlock(record.block, language)) {
             return QStringLiteral("History cannot show the record \"%1\"").arg(line.trimmed());
         }
+        shownRecords_.insert(shown);
     }
     return {};
 }

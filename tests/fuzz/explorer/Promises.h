@@ -60,7 +60,7 @@ private:
     QMap<QString, QByteArray> saved_;  // what was last saved to each file
     QStringList records_;  // the journal before the step, each record also as whatIsRecorded
     QString note_;
-    bool saidBack_ = false;  // the status bar said the adapter is back
+    QSet<QString> shownRecords_;  // records History can show, each after its language's item
 };
 
 // What Undo then Redo should leave as it was: every setting shown, the block and the controller

@@ -25,13 +25,16 @@ struct Done {
 };
 
 // The steps a user takes, each a row: the first byte of a step picks the row, and where the row
-// has choices the next byte picks one.
+// has choices the next byte picks one. The first bytes pick each row in turn; the rest go to the
+// steps a user takes most, by their share, so that a few bytes make a session of real use and
+// not one of forty controls tried in turn.
 class Steps {
 public:
     using Run = std::function<Done(Session& session, int choice)>;
     struct Row {
         QString name;
         int choices = 0;  // 0: the row reads no second byte
+        int share = 0;    // of the bytes past those picking each row in turn
         Run run;
     };
 
@@ -46,6 +49,7 @@ public:
 
 private:
     std::vector<Row> rows_;
+    std::vector<std::size_t> byByte_;  // the row each first byte picks
 };
 
 }  // namespace rotaline::explorer
