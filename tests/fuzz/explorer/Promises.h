@@ -34,6 +34,7 @@ private:
     };
     static const Promise Table[];
 
+    bool checks(const char* name) const { return !skipped_.contains(QLatin1String(name)); }
     void learn(const Done& done);
     void look();
     void remember();
@@ -50,7 +51,7 @@ private:
     QString oneBoxAStep(const Done& done);
 
     Session& s_;
-    QSet<QString> skipped_;
+    QStringList skipped_;
     QString current_;       // the file last opened or saved ("": none yet)
     QByteArray reference_;  // the window's settings as that file then had them
     QString currentBefore_;

@@ -76,9 +76,8 @@ Done setValue(Session& s, ValueControl& control, int choice) {
 
 Done clickTab(Session& s, int choice) {
     TabStrip& tabs = *s.form.controls().SSTab1;
-    const int tab = choice % 4;
-    tabs.select(tab);
-    return Done{QStringLiteral("click the %1 tab").arg(quoted(tabs.tabCaption(tab)))};
+    tabs.select(choice);
+    return Done{QStringLiteral("click the %1 tab").arg(quoted(tabs.tabCaption(choice)))};
 }
 
 // A row that clicks a menu item, or a button of the form.
@@ -146,8 +145,7 @@ Done plugOrPull(Session& s, bool in) {
     if (in && s.form.controls().ComboCOM->listIndex() + 1 == s.port.number()) {
         s.form.deviceReturned();
     }
-    return Done{in ? QStringLiteral("plug the adapter back in")
-                   : QStringLiteral("pull the adapter out")};
+    return Done{QString::fromLatin1(in ? "plug the adapter back in" : "pull the adapter out")};
 }
 
 Done moveAdapter(Session& s, int choice) {
@@ -181,9 +179,7 @@ Done undoRedo(Session& s, int) {
 }
 
 Done lookAtSheet(Session&, int) {
-    Done done{QStringLiteral("look at the setup sheet")};
-    done.sheet = true;
-    return done;
+    return Done{QStringLiteral("look at the setup sheet"), true};
 }
 
 Done waitIdle(Session& s, int) {
@@ -246,14 +242,6 @@ Steps::Steps(Session& session) {
     for (std::size_t byte = rows_.size(); byte < 256; ++byte) {
         byByte_.push_back(shares[(byte - rows_.size()) % shares.size()]);
     }
-}
-
-QStringList Steps::vocabulary() const {
-    QStringList rows;
-    for (const Row& row : rows_) {
-        rows << QStringLiteral("%1 %2, %3 choices").arg(rows.size()).arg(row.name).arg(row.choices);
-    }
-    return rows;
 }
 
 Done Steps::take(Session& session, const std::uint8_t* data, std::size_t size,

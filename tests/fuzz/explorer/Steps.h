@@ -1,11 +1,9 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
-#include <utility>
 #include <vector>
 
 namespace rotaline::explorer {
@@ -14,8 +12,7 @@ class Session;
 
 // What one step did, for the promises to judge.
 struct Done {
-    Done() = default;
-    explicit Done(QString said) : words(std::move(said)) {}
+    Done(const QString& said = {}, bool looked = false) : words(said), sheet(looked) {}
 
     QString words;       // as a person would replay it; "" when the step could not be taken now
     QString opened;      // the settings file it opened, if any
@@ -44,8 +41,6 @@ public:
 
     // Takes the step at `data[at]`, moving `at` past the bytes it read.
     Done take(Session& session, const std::uint8_t* data, std::size_t size, std::size_t& at) const;
-    // Each row with the byte that picks it.
-    QStringList vocabulary() const;
 
 private:
     std::vector<Row> rows_;
