@@ -43,7 +43,7 @@ void layFiles(const QString& folder) {
 struct World {
     QTemporaryDir home;
     QString folder;
-    QApplication* app = nullptr;
+    QApplication* app = nullptr;  // never destroyed: Qt's devices outlive it at exit
 
     World() : folder(home.filePath(QStringLiteral("files"))) {
         // Never the user's settings, journal or display.
@@ -68,9 +68,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Promises promises(session);
     // Each step as it is taken, to read an input of the corpus as a session.
     static const bool tell = qEnvironmentVariableIsSet("ROTALINE_EXPLORER_TELL");
-    if (qEnvironmentVariableIsSet("ROTALINE_EXPLORER_VOCABULARY")) {
-        std::fprintf(stderr, "%s\n", qUtf8Printable(steps.vocabulary().join('\n')));
-    }
     QStringList transcript;
     std::size_t at = 0;
     for (int taken = 0; at < size && taken < MaxSteps; ++taken) {

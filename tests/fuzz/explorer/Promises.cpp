@@ -104,7 +104,7 @@ const Promises::Promise Promises::Table[] = {
      &Promises::onlyTheNamedFileChanges},
     {"greyed", "no status, lamp or box text names a greyed command",
      &Promises::noTextNamesAGreyedCommand},
-    {"port", "no box calls the port invalid once the window said its adapter is back",
+    {"port", "no box calls the port invalid while its adapter is plugged in",
      &Promises::noBoxRefusesTheAdapter},
     {"journal", "the journal records what the controller received, and every record can be shown",
      &Promises::journalRecordsWhatWasReceived},
@@ -118,9 +118,9 @@ const Promises::Promise Promises::Table[] = {
      &Promises::oneBoxAStep},
 };
 
-Promises::Promises(Session& session) : s_(session) {
-    const QStringList skip = qEnvironmentVariable("ROTALINE_EXPLORER_SKIP").split(QLatin1Char(','));
-    skipped_ = QSet<QString>(skip.begin(), skip.end());
+Promises::Promises(Session& session)
+    : s_(session),
+      skipped_(qEnvironmentVariable("ROTALINE_EXPLORER_SKIP").split(QLatin1Char(','))) {
     look();
     remember();
 }
@@ -130,8 +130,8 @@ QString Promises::check(const Done& done) {
     look();
     QString broken;
     for (const Promise& promise : Table) {
-        const bool skip = skipped_.contains(QLatin1String(promise.name));
-        if (const QString why = skip ? QString() : (this->*promise.check)(done); !why.isEmpty()) {
+        if (const QString why = checks(promise.name) ? (this->*promise.check)(done) : QString();
+            !why.isEmpty()) {
             broken = QStringLiteral("promise \"%1\" (%2) broken: %3")
                          .arg(QLatin1String(promise.name), QLatin1String(promise.words), why);
             break;
@@ -151,13 +151,13 @@ void Promises::learn(const Done& done) {
                   box.text == settingsFaultMessage(SettingsFault::Damaged, language);
         failed = failed || !box.question;
     }
-    if (!done.opened.isEmpty() && !done.words.isEmpty() && !refused) {
-        current_ = QFileInfo(done.opened).absoluteFilePath();
+    const QString saved = failed ? QString() : s_.dialogs.saved();
+    const QString opened = done.words.isEmpty() || refused ? QString() : done.opened;
+    if (!saved.isEmpty() || !opened.isEmpty()) {
+        current_ = QFileInfo(saved.isEmpty() ? opened : saved).absoluteFilePath();
         reference_ = encoded(s_.form.block());
     }
-    if (const QString saved = s_.dialogs.saved(); !saved.isEmpty() && !failed) {
-        current_ = QFileInfo(saved).absoluteFilePath();
-        reference_ = encoded(s_.form.block());
+    if (!saved.isEmpty()) {
         saved_.insert(current_, bytesOf(saved));
     }
 }
@@ -165,10 +165,8 @@ void Promises::learn(const Done& done) {
 // The files and the journal, once a step and only where they are checked, as reading them costs
 // the most.
 void Promises::look() {
-    const bool files = !skipped_.contains(QStringLiteral("files"));
-    filesNow_ = files ? settingsFiles(s_.folder) : QMap<QString, QByteArray>();
-    journalNow_ =
-        skipped_.contains(QStringLiteral("journal")) ? std::vector<JournalRecord>() : s_.records();
+    filesNow_ = checks("files") ? settingsFiles(s_.folder) : QMap<QString, QByteArray>();
+    journalNow_ = checks("journal") ? s_.records() : std::vector<JournalRecord>();
 }
 
 // What the next step is judged against.
@@ -176,8 +174,6 @@ void Promises::remember() {
     files_ = filesNow_;
     currentBefore_ = current_;
     note_ = s_.form.controls().Text1->text();
-    saidBack_ = s_.window.lineText()->wholeText().contains(
-        backText(s_.form.controls().ComboCOM->text(), 0, true, *s_.form.flags().language));
     records_.clear();
     for (const JournalRecord& record : journalNow_) {
         records_ << QString::fromLatin1(journalLine(record)) << whatIsRecorded(record);
@@ -295,9 +291,9 @@ QString Promises::noBoxRefusesTheAdapter(const Done&) {
     const int chosen = s_.form.controls().ComboCOM->listIndex() + 1;
     const QString refusal =
         texts::Messages(*s_.form.flags().language, texts::InvalidPortFirst).trimmed();
-    const bool back = saidBack_ && s_.port.isIn() && chosen == s_.port.number();
+    const bool there = s_.port.isIn() && chosen == s_.port.number();
     for (const UserDialogs::Box& box : s_.dialogs.boxes()) {
-        if (back && box.text.contains(refusal)) {
+        if (there && box.text.contains(refusal)) {
             return QStringLiteral("\"%1\" with the adapter on COM%2").arg(box.text).arg(chosen);
         }
     }
@@ -326,9 +322,12 @@ QString Promises::journalRecordsWhatWasReceived(const Done&) {
                     .arg(meaning(received, slot));
             }
         }
-        if (!describeBlock(record.block, *s_.form.flags().language)) {
+        const Language& language = *s_.form.flags().language;
+        const QString shown = fromView(language.menuItem) + line;
+        if (!shownRecords_.contains(shown) && !describeBlock(record.block, language)) {
             return QStringLiteral("History cannot show the record \"%1\"").arg(line.trimmed());
         }
+        shownRecords_.insert(shown);
     }
     return {};
 }

@@ -34,6 +34,7 @@ private:
     };
     static const Promise Table[];
 
+    bool checks(const char* name) const { return !skipped_.contains(QLatin1String(name)); }
     void learn(const Done& done);
     void look();
     void remember();
@@ -50,7 +51,7 @@ private:
     QString oneBoxAStep(const Done& done);
 
     Session& s_;
-    QSet<QString> skipped_;
+    QStringList skipped_;
     QString current_;       // the file last opened or saved ("": none yet)
     QByteArray reference_;  // the window's settings as that file then had them
     QString currentBefore_;
@@ -60,7 +61,7 @@ private:
     QMap<QString, QByteArray> saved_;  // what was last saved to each file
     QStringList records_;  // the journal before the step, each record also as whatIsRecorded
     QString note_;
-    bool saidBack_ = false;  // the status bar said the adapter is back
+    QSet<QString> shownRecords_;  // records History can show, each after its language's item
 };
 
 // What Undo then Redo should leave as it was: every setting shown, the block and the controller

@@ -76,9 +76,8 @@ Done setValue(Session& s, ValueControl& control, int choice) {
 
 Done clickTab(Session& s, int choice) {
     TabStrip& tabs = *s.form.controls().SSTab1;
-    const int tab = choice % 4;
-    tabs.select(tab);
-    return Done{QStringLiteral("click the %1 tab").arg(quoted(tabs.tabCaption(tab)))};
+    tabs.select(choice);
+    return Done{QStringLiteral("click the %1 tab").arg(quoted(tabs.tabCaption(choice)))};
 }
 
 // A row that clicks a menu item, or a button of the form.
@@ -136,18 +135,17 @@ Done answer(Session& s, bool yes) {
                     .arg(yes ? QStringLiteral("Yes") : QStringLiteral("No"))};
 }
 
-Done pullAdapter(Session& s) {
-    s.port.pullOut();
-    return Done{QStringLiteral("pull the adapter out")};
-}
-
-// The system tells the window when a device node comes back, as the device watch does.
-Done plugAdapter(Session& s) {
-    s.port.plugIn();
-    if (s.form.controls().ComboCOM->listIndex() + 1 == s.port.number()) {
+// The adapter pulled out, or put back in; the system tells the window when a device node comes
+// back, as the device watch does.
+Done plugOrPull(Session& s, bool in) {
+    if (s.port.isIn() == in) {
+        return {};
+    }
+    in ? s.port.plugIn() : s.port.pullOut();
+    if (in && s.form.controls().ComboCOM->listIndex() + 1 == s.port.number()) {
         s.form.deviceReturned();
     }
-    return Done{QStringLiteral("plug the adapter back in")};
+    return Done{QString::fromLatin1(in ? "plug the adapter back in" : "pull the adapter out")};
 }
 
 Done moveAdapter(Session& s, int choice) {
@@ -170,7 +168,7 @@ Done loadFromHistory(Session& s, int choice) {
     return Done{QStringLiteral("File > History, select record %1, Load").arg(row + 1)};
 }
 
-Done undoRedo(Session& s) {
+Done undoRedo(Session& s, int) {
     if (!s.window.action(QStringLiteral("mnuUndo"))->isEnabled()) {
         return {};
     }
@@ -180,66 +178,76 @@ Done undoRedo(Session& s) {
     return done;
 }
 
+Done lookAtSheet(Session&, int) {
+    return Done{QStringLiteral("look at the setup sheet"), true};
+}
+
+Done waitIdle(Session& s, int) {
+    s.port.pass();
+    return Done{QStringLiteral("wait until the line is idle")};
+}
+
+// The model list of each tab but the one shown is hidden; this row stands for the shown one's.
+Done pickModel(Session& s, int choice) {
+    const Controls& c = s.form.controls();
+    return setValue(s, *c.ComboCTRmodel[std::size_t(c.SSTab1->selected())], choice);
+}
+
 }  // namespace
 
 Steps::Steps(Session& session) {
     rows_ = {
-        {"a tab", 4, clickTab},
-        {"Undo", 0, menu("mnuUndo", "Edit > Undo")},
-        {"Redo", 0, menu("mnuRedo", "Edit > Redo")},
-        {"Undo then Redo", 0, [](Session& s, int) { return undoRedo(s); }},
-        {"Factory Default", 0, button("CommandSetFactory")},
-        {"Clear", 0, button("CommandClear")},
-        {"Send all", 0, menu("mnuSendAll", "File > Send all settings again")},
-        {"a language", int(std::size(Languages)), switchLanguage},
-        {"File > Open", int(Files.size()), open},
-        {"a recent file", RecentEntries, openRecent},
-        {"Save, Enter", 0, menu("mnuSave", "File > Save, Enter")},
-        {"Save as", int(Files.size()), saveAs},
-        {"answer Yes", 0, [](Session& s, int) { return answer(s, true); }},
-        {"answer No", 0, [](Session& s, int) { return answer(s, false); }},
-        {"a port", PortChoices,
+        {"a tab", 4, 2, clickTab},
+        {"Undo", 0, 0, menu("mnuUndo", "Edit > Undo")},
+        {"Redo", 0, 0, menu("mnuRedo", "Edit > Redo")},
+        {"Undo then Redo", 0, 0, undoRedo},
+        {"Factory Default", 0, 0, button("CommandSetFactory")},
+        {"Clear", 0, 0, button("CommandClear")},
+        {"Send all", 0, 0, menu("mnuSendAll", "File > Send all settings again")},
+        {"a language", int(std::size(Languages)), 0, switchLanguage},
+        {"File > Open", int(Files.size()), 0, open},
+        {"a recent file", RecentEntries, 0, openRecent},
+        {"Save, Enter", 0, 0, menu("mnuSave", "File > Save, Enter")},
+        {"Save as", int(Files.size()), 0, saveAs},
+        {"answer Yes", 0, 0, [](Session& s, int) { return answer(s, true); }},
+        {"answer No", 0, 0, [](Session& s, int) { return answer(s, false); }},
+        {"a port", PortChoices, 0,
          [](Session& s, int choice) { return setValue(s, *s.form.controls().ComboCOM, choice); }},
-        {"pull the adapter", 0, [](Session& s, int) { return pullAdapter(s); }},
-        {"plug the adapter in", 0, [](Session& s, int) { return plugAdapter(s); }},
-        {"move the adapter", PortChoices, moveAdapter},
-        {"the setup sheet", 0,
-         [](Session&, int) {
-             Done done{QStringLiteral("look at the setup sheet")};
-             done.sheet = true;
-             return done;
-         }},
-        {"History, Load", 256, loadFromHistory},
+        {"pull the adapter", 0, 2, [](Session& s, int) { return plugOrPull(s, false); }},
+        {"plug the adapter in", 0, 4, [](Session& s, int) { return plugOrPull(s, true); }},
+        {"move the adapter", PortChoices, 0, moveAdapter},
+        {"the setup sheet", 0, 0, lookAtSheet},
+        {"History, Load", 256, 0, loadFromHistory},
     };
-    // Every control that sets a value but the port list, which has its row above.
+    // Every control that sets a value but the port list, which has its row above, and the model
+    // lists, which have theirs below.
     for (Control* control : session.form.controlsInOrder()) {
         auto* value = dynamic_cast<ValueControl*>(control);
         if (value != nullptr && control != session.form.controls().ComboCOM) {
             const QString name = control->name();
-            rows_.push_back({name, 256, [name](Session& s, int choice) {
+            const bool model = name.startsWith(QLatin1String("ComboCTRmodel"));
+            rows_.push_back({name, 256, model ? 0 : 1, [name](Session& s, int choice) {
                                  return setValue(s, dynamic_cast<ValueControl&>(*s.form.find(name)),
                                                  choice);
                              }});
         }
     }
-    rows_.push_back({"wait until the line is idle", 0, [](Session& s, int) {
-                         s.port.pass();
-                         return Done{QStringLiteral("wait until the line is idle")};
-                     }});
-}
-
-QStringList Steps::vocabulary() const {
-    QStringList rows;
-    for (const Row& row : rows_) {
-        rows << QStringLiteral("%1 %2, %3 choices").arg(rows.size()).arg(row.name).arg(row.choices);
+    rows_.push_back({"wait until the line is idle", 0, 4, waitIdle});
+    rows_.push_back({"the model list of the tab shown", 256, 4, pickModel});
+    std::vector<std::size_t> shares;
+    for (std::size_t row = 0; row < rows_.size(); ++row) {
+        byByte_.push_back(row);
+        shares.insert(shares.end(), rows_[row].share, row);
     }
-    return rows;
+    for (std::size_t byte = rows_.size(); byte < 256; ++byte) {
+        byByte_.push_back(shares[(byte - rows_.size()) % shares.size()]);
+    }
 }
 
 Done Steps::take(Session& session, const std::uint8_t* data, std::size_t size,
                  std::size_t& at) const {
     session.port.pass(Pace);
-    const Row& row = rows_[data[at++] % rows_.size()];
+    const Row& row = rows_[byByte_[data[at++]]];
     const int choice = row.choices > 0 && at < size ? data[at++] % row.choices : 0;
     return row.run(session, choice);
 }

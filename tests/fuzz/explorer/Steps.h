@@ -1,11 +1,9 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
-#include <utility>
 #include <vector>
 
 namespace rotaline::explorer {
@@ -14,8 +12,7 @@ class Session;
 
 // What one step did, for the promises to judge.
 struct Done {
-    Done() = default;
-    explicit Done(QString said) : words(std::move(said)) {}
+    Done(const QString& said = {}, bool looked = false) : words(said), sheet(looked) {}
 
     QString words;       // as a person would replay it; "" when the step could not be taken now
     QString opened;      // the settings file it opened, if any
@@ -25,13 +22,16 @@ struct Done {
 };
 
 // The steps a user takes, each a row: the first byte of a step picks the row, and where the row
-// has choices the next byte picks one.
+// has choices the next byte picks one. The first bytes pick each row in turn; the rest go to the
+// steps a user takes most, by their share, so that a few bytes make a session of real use and
+// not one of forty controls tried in turn.
 class Steps {
 public:
     using Run = std::function<Done(Session& session, int choice)>;
     struct Row {
         QString name;
         int choices = 0;  // 0: the row reads no second byte
+        int share = 0;    // of the bytes past those picking each row in turn
         Run run;
     };
 
@@ -41,11 +41,10 @@ public:
 
     // Takes the step at `data[at]`, moving `at` past the bytes it read.
     Done take(Session& session, const std::uint8_t* data, std::size_t size, std::size_t& at) const;
-    // Each row with the byte that picks it.
-    QStringList vocabulary() const;
 
 private:
     std::vector<Row> rows_;
+    std::vector<std::size_t> byByte_;  // the row each first byte picks
 };
 
 }  // namespace rotaline::explorer
