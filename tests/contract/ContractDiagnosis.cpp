@@ -84,6 +84,13 @@ private slots:
         QFETCH(QString, expected);
         QCOMPARE(shown, expected);
     }
+
+    // The adapters window tells the user where they stand with the group of serial devices
+    // only on a system that has one.
+    void theUsersStandingIsToldOnlyWhereASystemHasAGroup() {
+        const QString standing = standingText(surveyAdapters().standing, English);
+        QCOMPARE(standing.isEmpty(), onThisSystem(false, true));
+    }
 };
 
 QTEST_GUILESS_MAIN(ContractDiagnosis)
