@@ -57,6 +57,7 @@ private slots:
         QVERIFY(running.open(QIODevice::WriteOnly) && ::flock(running.handle(), LOCK_EX) == 0);
         const QString before = listing(dir.path());
         const pid_t saver = ::fork();
+        QVERIFY(saver >= 0);  // kill(-1) below would signal every process we may signal
         if (saver == 0) {
             QString error;
             replaceFileContents(old, QByteArray(256 << 20, '0'), &error);

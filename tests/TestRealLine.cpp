@@ -89,10 +89,18 @@ void onBothKinds(const char* file) {
     onBothKinds(dataRows(TEST_DATA "/real-line/" + QString(file)));
 }
 
+// Sends `signal` while `process` runs. A QProcess that has ended names process 0, and kill(0)
+// would signal this test's own process group: ctest and the script that started it.
+void sendSignal(const QProcess& process, int signal) {
+    if (const auto pid = static_cast<pid_t>(process.processId()); pid > 0) {
+        ::kill(pid, signal);
+    }
+}
+
 // Sends `signal` and waits until the process has taken it: a second one sent before would merge
 // with it, as the kernel keeps one of each signal pending.
 void terminate(const QProcess& process, int signal = SIGTERM) {
-    ::kill(static_cast<pid_t>(process.processId()), signal);
+    sendSignal(process, signal);
     const auto pending = [&process, signal] {
         QFile status(QStringLiteral("/proc/%1/status").arg(process.processId()));
         const QByteArray text = status.open(QIODevice::ReadOnly) ? status.readAll() : "";
@@ -246,7 +254,7 @@ private slots:
             terminate(tool);
         } else if (adapter == "killed") {
             QTest::qWait(1000);  // about a third of its line time
-            ::kill(static_cast<pid_t>(tool.processId()), SIGKILL);
+            sendSignal(tool, SIGKILL);
         }
 
         QTRY_COMPARE_WITH_TIMEOUT(tool.state(), QProcess::NotRunning, 20000);
