@@ -85,6 +85,10 @@ int main(int argc, char** argv) {
     const int priority = getpriority(PRIO_PROCESS, 0);
     setpriority(PRIO_PROCESS, 0, priority - 10);
     const pid_t child = fork();
+    if (child < 0) {  // and never kill(-1) below: that signals every process we may signal
+        std::perror("fork");
+        return 2;
+    }
     if (child == 0) {
         setpriority(PRIO_PROCESS, 0, priority);
         execvp(argv[1], argv + 1);
