@@ -6,6 +6,7 @@
 #include "support/FormFixture.h"
 #include "ui/LayoutTable.h"
 #include "ui/MainWindow.h"
+#include "ui/StatusText.h"
 
 using namespace rotaline;
 using namespace rotaline::testing;
@@ -196,6 +197,25 @@ private slots:
         QCOMPARE(border(), unmarked);
         QCOMPARE(said(), hint);
         QApplication::setPalette(QPalette());
+    }
+
+    // The status bar's text is cut with "…" to the bar, whole in its tooltip; one that changes
+    // while a menu's tip hides it is cut anew when the tip goes.
+    void aLongStatusTextIsCutToTheBarAndKeptWhole() {
+        FormFixture f(FormFixture::Start::Loaded);
+        MainWindow window(f.form);
+        window.show();
+        const QString saved = "Setup sheet saved to /home/pilot/" + QString(120, 'x') + ".pdf";
+        window.statusBar()->showMessage(QStringLiteral("Opens a settings file"));
+        window.showStatus([&saved](const Language&) { return saved; });
+        window.statusBar()->clearMessage();
+
+        const StatusText* status = window.lineText();
+        QVERIFY(status->isVisible());
+        QCOMPARE(status->text(), status->fontMetrics().elidedText(saved, Qt::ElideRight,
+                                                                  status->contentsRect().width()));
+        QVERIFY(status->text().endsWith(QChar(0x2026)));
+        QCOMPARE(status->toolTip(), saved);
     }
 };
 

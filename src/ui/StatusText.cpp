@@ -17,7 +17,11 @@ void StatusText::setWholeText(const QString& text) {
     whole_ = text;
     setToolTip(text);
     setAccessibleName(text);
-    fit();
+    if (isVisible()) {
+        fit();
+    } else {  // fitted when shown, at its size then
+        unfitted_ = true;
+    }
     QAccessibleEvent changed(this, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&changed);
 }
@@ -27,7 +31,15 @@ void StatusText::resizeEvent(QResizeEvent* event) {
     fit();
 }
 
+void StatusText::showEvent(QShowEvent* event) {
+    QLabel::showEvent(event);
+    if (unfitted_) {
+        fit();
+    }
+}
+
 void StatusText::fit() {
+    unfitted_ = false;
     setText(fontMetrics().elidedText(whole_, Qt::ElideRight, contentsRect().width()));
 }
 

@@ -15,11 +15,13 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void fit();
 
     QString whole_;
+    bool unfitted_ = false;
 };
 
 }  // namespace rotaline

@@ -39,11 +39,15 @@ void showCaption(const Control& control, QWidget* widget) {
 void showAccessible(const Control& control, QWidget* widget) {
     // Qt would name a group inside another by the outer one's title.
     const bool group = qobject_cast<QGroupBox*>(widget) != nullptr;
-    widget->setAccessibleName(control.accessibleName().isEmpty() && group
-                                  ? labelText(control).trimmed()
-                                  : control.accessibleName());
+    const QString name = control.accessibleName().isEmpty() && group ? labelText(control).trimmed()
+                                                                     : control.accessibleName();
+    // A screen reader is told of each change, so only a change is made.
+    if (widget->accessibleName() != name) {
+        widget->setAccessibleName(name);
+    }
     // Without a description of its own, the tooltip (or an unsent mark) says what it does.
-    if (!control.description().isEmpty()) {
+    if (!control.description().isEmpty() &&
+        widget->accessibleDescription() != control.description()) {
         widget->setAccessibleDescription(control.description());
     }
     // A box's scroll bars are heard as the box's.
@@ -70,7 +74,9 @@ void showState(const Control& control, QWidget* widget, Property property) {
             widget->setEnabled(control.isEnabled());
             break;
         case Property::ToolTip:
-            widget->setToolTip(control.toolTip());
+            if (widget->toolTip() != control.toolTip()) {
+                widget->setToolTip(control.toolTip());
+            }
             break;
         case Property::Accessible:
             showAccessible(control, widget);
@@ -80,9 +86,14 @@ void showState(const Control& control, QWidget* widget, Property property) {
     }
 }
 
+// A new widget shows with what it lies in, unless hidden; only one added to a widget already
+// on screen is shown by itself.
 void showAll(const Control& control, QWidget* widget) {
-    for (Property property : {Property::Caption, Property::Visible, Property::Enabled,
-                              Property::ToolTip, Property::Accessible}) {
+    if (!control.isVisible() || widget->parentWidget()->isVisible()) {
+        showState(control, widget, Property::Visible);
+    }
+    for (Property property :
+         {Property::Caption, Property::Enabled, Property::ToolTip, Property::Accessible}) {
         showState(control, widget, property);
     }
 }

@@ -21,8 +21,12 @@ QString unitSymbol(const QString& text) {
 
 const UnitName* unitOf(const QStringList& texts) {
     for (const QString& text : texts) {
+        const QString symbol = unitSymbol(text);
+        if (symbol.isEmpty()) {
+            continue;
+        }
         for (const UnitName& unit : UnitNames) {
-            if (unitSymbol(text) == fromView(unit.symbol)) {
+            if (symbol == fromView(unit.symbol)) {
                 return &unit;
             }
         }
