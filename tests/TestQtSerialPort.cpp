@@ -32,7 +32,7 @@ private slots:
         QCOMPARE(f.heard(), QByteArray("\x89\x05"));
         QCOMPARE(f.adapter.baud(), 300);
         QCOMPARE(f.adapter.dataBits(), 8);
-        QCOMPARE(f.port.port().parity(), QSerialPort::EvenParity);
+        QCOMPARE(f.port.port().parity(), SystemSerialPort::EvenParity);
 
         f.controls.Text1->setText(QString());
         f.adapter.write("OK\xE9");

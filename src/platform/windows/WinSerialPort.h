@@ -6,31 +6,17 @@
 #include <deque>
 #include <memory>
 
+#include "platform/SerialTerms.h"
+
 namespace rotaline {
 
 // The part of QSerialPort that QtSerialPort uses, on the Windows serial driver: a port opened
 // for overlapped I/O, so that a write hands its bytes to the driver and returns at once. What
 // arrives and whether the device is still there are looked at while the port is open, a few
 // times a tenth of a second.
-class WinSerialPort : public QIODevice {
+class WinSerialPort : public QIODevice, public SerialTerms {
     Q_OBJECT
 public:
-    enum Parity { NoParity, EvenParity, OddParity, SpaceParity, MarkParity };
-    enum DataBits { Data5 = 5, Data6 = 6, Data7 = 7, Data8 = 8 };
-    enum StopBits { OneStop, OneAndHalfStop, TwoStop };
-    enum FlowControl { NoFlowControl };
-    enum Direction { Input = 1, Output = 2, AllDirections = 3 };
-    enum SerialPortError {
-        NoError,
-        DeviceNotFoundError,
-        PermissionError,
-        OpenError,
-        WriteError,
-        ReadError,
-        ResourceError,
-        UnknownError
-    };
-
     explicit WinSerialPort(QObject* parent = nullptr);
     ~WinSerialPort() override;
 
@@ -57,7 +43,7 @@ public:
     qintptr handle() const { return reinterpret_cast<qintptr>(handle_); }
 
 signals:
-    void errorOccurred(rotaline::WinSerialPort::SerialPortError error);
+    void errorOccurred(rotaline::SerialTerms::SerialPortError error);
 
 protected:
     qint64 readData(char* data, qint64 size) override;
