@@ -302,12 +302,15 @@ QString Promises::noBoxRefusesTheAdapter(const Done&) {
 
 // The record of the session begun last, once sent in full, claims every value it holds that
 // the controller was sent (one never sent is the window's to mark); an earlier session's record
-// says what the controller had before a later one changed it.
+// says what the controller had before a later one changed it. Once a port is chosen again no
+// session is current, and a change is recorded by none until one begins: a record completed
+// after that says what its own session handed over, not what the controller has now.
 QString Promises::journalRecordsWhatWasReceived(const Done&) {
     const QMap<int, int>& received = s_.port.received();
+    const bool current = s_.form.journalled().has_value();
     for (const JournalRecord& record : journalNow_) {
         const QString line = QString::fromLatin1(journalLine(record));
-        const bool latest = !records_.contains(line) && &record == &journalNow_.front();
+        const bool latest = current && !records_.contains(line) && &record == &journalNow_.front();
         if (!records_.contains(whatIsRecorded(record)) && s_.port.messages().isEmpty()) {
             return QStringLiteral("\"%1\" recorded, nothing received").arg(line.trimmed());
         }
